@@ -1,0 +1,32 @@
+# Top-level entry points. Every target installs missing packages first, so a
+# fresh Debian 12 machine needs nothing else.
+JOBS       ?= $(shell nproc)
+TEST_DIR   ?= build/test
+BENCH_DIR  ?= build/bench
+APP_DIR    ?= build/app
+
+.PHONY: deps test bench run clean
+
+deps:
+	@scripts/install-deps
+
+test: deps
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DKLX_SANITIZE=ON -DKLX_BUILD_TESTS=ON
+	cmake --build $(TEST_DIR) -j $(JOBS)
+	cd $(TEST_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DKLX_BUILD_TESTS=OFF -DKLX_BUILD_BENCH=ON
+	cmake --build $(BENCH_DIR) -j $(JOBS)
+	$(BENCH_DIR)/bench/klx_bench $(BENCH_ARGS)
+
+run: deps
+	cmake -S . -B $(APP_DIR) -DCMAKE_BUILD_TYPE=Release -DKLX_BUILD_TESTS=OFF
+	cmake --build $(APP_DIR) -j $(JOBS)
+	@echo "The KLX window is not built yet: only the calculation engine (klxcore) exists so far."
+	@exit 1
+
+clean:
+	rm -rf build

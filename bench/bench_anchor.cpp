@@ -1,0 +1,1 @@
+// Benchmarks live beside this file, one file per subject.

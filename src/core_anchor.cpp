@@ -1,2 +1,0 @@
-// Gives the library an object file while folders are still empty.
-namespace klx { int coreAnchor = 0; }

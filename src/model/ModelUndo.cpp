@@ -1,0 +1,228 @@
+// The undo and redo store of the model.
+
+#include "model/SectModel.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+template <class T>
+std::unique_ptr<T> CloneRecord(const T& record)
+{
+    return std::make_unique<T>(record);
+}
+
+std::unique_ptr<T_SECTION_D> CloneRecord(const T_SECTION_D& section)
+{
+    auto copy = std::make_unique<T_SECTION_D>();
+    CSectModel::CopySection(section, *copy);
+    return copy;
+}
+
+// The first copy per action wins, and an object the action created needs none:
+// undoing the step deletes it anyway.
+template <class T>
+void SaveFirstCopy(UndoKindRecord<T>& kind, const T& record)
+{
+    if (std::find(kind.created.begin(), kind.created.end(), record.id) != kind.created.end())
+        return;
+    if (kind.saved.contains(record.id))
+        return;
+    kind.saved.emplace(record.id, CloneRecord(record));
+}
+
+// Removes the objects the step created, keeping their present state in the
+// inverse step so that it can bring them back.
+template <class T>
+void RemoveCreated(IdMap<T>& modelRecords, const UndoKindRecord<T>& step, UndoKindRecord<T>& inverse)
+{
+    for (int id : step.created) {
+        const auto found = modelRecords.find(id);
+        if (found == modelRecords.end())
+            continue;
+        inverse.saved.try_emplace(id, std::move(found->second));
+        modelRecords.erase(found);
+    }
+}
+
+// Puts the saved copies back. The inverse step keeps the state they replace,
+// or, for an object the step deleted, deletes it again.
+template <class T>
+void RestoreSaved(IdMap<T>& modelRecords, UndoKindRecord<T>& step, UndoKindRecord<T>& inverse)
+{
+    for (auto& [id, saved] : step.saved) {
+        auto& slot = modelRecords[id];
+        if (slot)
+            inverse.saved.try_emplace(id, std::move(slot));
+        else
+            inverse.created.push_back(id);
+        // The step is destroyed once it has been applied, so its copy can move.
+        slot = std::move(saved);
+    }
+}
+
+} // namespace
+
+T_ACTION_D& CSectModel::ActionForRecording(bool newAction)
+{
+    ClearRedoStorage();
+    T_ACTION_D* current = GetCurrentUndoAction();
+    // A recording without an open action opens one rather than being lost.
+    if (newAction || !current) {
+        BeginUndoAction();
+        current = GetCurrentUndoAction();
+    }
+    return *current;
+}
+
+void CSectModel::BeginUndoAction()
+{
+    auto action = std::make_unique<T_ACTION_D>();
+    action->id = ++m_undoTopId;
+    m_undoActions[action->id] = std::move(action);
+}
+
+// Leaves the redo store alone (as BeginUndoAction does): a retitled action must not lose the redo history.
+void CSectModel::SetUndoActionTitle(const std::string& title)
+{
+    if (T_ACTION_D* current = GetCurrentUndoAction())
+        current->title = title;
+}
+
+void CSectModel::RecordCreatedSection(int id, bool newAction)
+{
+    ActionForRecording(newAction).sections.created.push_back(id);
+}
+
+void CSectModel::RecordCreatedClosedLoop(int id, bool newAction)
+{
+    ActionForRecording(newAction).closedLoops.created.push_back(id);
+}
+
+void CSectModel::RecordCreatedCurve(int id, bool newAction)
+{
+    ActionForRecording(newAction).curves.created.push_back(id);
+}
+
+void CSectModel::RecordCreatedPoint(int id, bool newAction)
+{
+    ActionForRecording(newAction).points.created.push_back(id);
+}
+
+void CSectModel::RecordCreatedUcs(int id, bool newAction)
+{
+    ActionForRecording(newAction).ucs.created.push_back(id);
+}
+
+void CSectModel::RecordCreatedGroup(int id, bool newAction)
+{
+    ActionForRecording(newAction).groups.created.push_back(id);
+}
+
+void CSectModel::RecordCreatedMaterial(int id, bool newAction)
+{
+    ActionForRecording(newAction).materials.created.push_back(id);
+}
+
+void CSectModel::SaveSectionForUndo(const T_SECTION_D* section, bool newAction)
+{
+    if (section)
+        SaveFirstCopy(ActionForRecording(newAction).sections, *section);
+}
+
+void CSectModel::SaveClosedLoopForUndo(const T_LOOP_D* loop, bool newAction)
+{
+    if (loop)
+        SaveFirstCopy(ActionForRecording(newAction).closedLoops, *loop);
+}
+
+void CSectModel::SaveCurveForUndo(const T_CURVE_D* curve, bool newAction)
+{
+    if (curve)
+        SaveFirstCopy(ActionForRecording(newAction).curves, *curve);
+}
+
+void CSectModel::SavePointForUndo(const T_POINT_D* point, bool newAction)
+{
+    if (point)
+        SaveFirstCopy(ActionForRecording(newAction).points, *point);
+}
+
+void CSectModel::SaveUcsForUndo(const T_UCS_D* ucs, bool newAction)
+{
+    if (ucs)
+        SaveFirstCopy(ActionForRecording(newAction).ucs, *ucs);
+}
+
+void CSectModel::SaveGroupForUndo(const T_GROUP_D* group, bool newAction)
+{
+    if (group)
+        SaveFirstCopy(ActionForRecording(newAction).groups, *group);
+}
+
+void CSectModel::SaveMaterialForUndo(const T_MATERIAL_D* material, bool newAction)
+{
+    if (material)
+        SaveFirstCopy(ActionForRecording(newAction).materials, *material);
+}
+
+bool CSectModel::StepAction(IdMap<T_ACTION_D>& from, int& fromTopId, IdMap<T_ACTION_D>& to, int& toTopId,
+                            const char* reportPrefix)
+{
+    const auto stepEntry = from.find(fromTopId);
+    if (fromTopId == 0 || stepEntry == from.end())
+        return false;
+    T_ACTION_D& step = *stepEntry->second;
+
+    auto inverse = std::make_unique<T_ACTION_D>();
+    inverse->id = toTopId + 1;
+    inverse->title = step.title;
+
+    // Every kind in the fixed order: first what the step created, then what it
+    // saved.
+    const auto forEachKind = [&](const auto& apply) {
+        apply(m_sections, &T_ACTION_D::sections);
+        apply(m_closedLoops, &T_ACTION_D::closedLoops);
+        apply(m_curves, &T_ACTION_D::curves);
+        apply(m_points, &T_ACTION_D::points);
+        apply(m_ucs, &T_ACTION_D::ucs);
+        apply(m_groups, &T_ACTION_D::groups);
+        apply(m_materials, &T_ACTION_D::materials);
+    };
+    forEachKind([&](auto& records, auto kind) { RemoveCreated(records, step.*kind, (*inverse).*kind); });
+    forEachKind([&](auto& records, auto kind) { RestoreSaved(records, step.*kind, (*inverse).*kind); });
+
+    if (reportPrefix)
+        m_reporter.PrintOutput(reportPrefix + step.title, 0);
+
+    toTopId = inverse->id;
+    to[toTopId] = std::move(inverse);
+    from.erase(stepEntry);
+    --fromTopId;
+    return true;
+}
+
+bool CSectModel::Undo(bool report)
+{
+    return StepAction(m_undoActions, m_undoTopId, m_redoActions, m_redoTopId, report ? "Undo: " : nullptr);
+}
+
+bool CSectModel::Redo()
+{
+    return StepAction(m_redoActions, m_redoTopId, m_undoActions, m_undoTopId, "Redo: ");
+}
+
+void CSectModel::ClearUndoStorage()
+{
+    m_undoActions.clear();
+    m_undoTopId = 0;
+}
+
+void CSectModel::ClearRedoStorage()
+{
+    if (m_redoTopId == 0)
+        return;
+    m_redoActions.clear();
+    m_redoTopId = 0;
+}

@@ -1,0 +1,167 @@
+#pragma once
+// The model of one project: every record in its id-keyed maps, the id
+// counters, the project settings, the undo and redo stores, the newcomer lists
+// and the reporter through which its commands speak to the user. The commands
+// themselves are members too, each defined in the file of its own subject.
+
+#include "model/IdLimits.h"
+#include "model/MessageReporter.h"
+#include "model/ModelRecords.h"
+#include "model/SectionRecords.h"
+#include "model/UndoAction.h"
+
+#include <string>
+#include <vector>
+
+class CSectModel {
+public:
+    CSectModel();
+    CSectModel(const CSectModel&) = delete;
+    CSectModel& operator=(const CSectModel&) = delete;
+
+    // Settings. The document validates values before it calls these; the model
+    // stores what it is given, only making the grid counts even.
+    void SetTolerance(double tolerance);
+    void SetAngleStep(double angleStep);
+    void SetGrid(int countX, int countY, double size);
+
+    // Lookups by id: the record or null; they report nothing.
+    T_SECTION_D* FindSection(int id) const;
+    T_LOOP_D* FindClosedLoop(int id) const;
+    T_CURVE_D* FindCurve(int id) const;
+    T_POINT_D* FindPoint(int id) const;
+    T_FENODE_D* FindFeNode(int id) const;
+    T_FEELEM_D* FindFeElement(int id) const;
+    T_MATERIAL_D* FindMaterial(int id) const;
+    T_UCS_D* FindUcs(int id) const;  // id 0 finds "GCS"
+    T_GROUP_D* FindGroup(int id) const;
+    T_ACTION_D* GetCurrentUndoAction() const;
+    T_ACTION_D* GetCurrentRedoAction() const;
+    // The current UCS; falls back to "GCS" (and resets the current id) when the
+    // current UCS no longer exists.
+    T_UCS_D* GetCurrentUcs();
+
+    // First point, in ascending id order, strictly closer than the tolerance
+    // (and within it on each axis); 0 when none.
+    int FindPointAt(const double xy[2]) const;
+
+    // Names are compared through this, so they match without regard to case.
+    // Only ASCII letters change, whatever the process locale.
+    static void ToLowerCase(const std::string& name, std::string& out);
+
+    // Deep copy: every field and every geometry record of src, added to dst's
+    // maps (expected empty). The traced work maps are not copied.
+    static void CopySection(const T_SECTION_D& src, T_SECTION_D& dst);
+
+    // Empties the finite-element maps and restarts their ids at 1; does nothing
+    // when there are no nodes.
+    void ClearFeMesh();
+
+    // Shows a warning and returns false when newIdCount new ids of the kind
+    // would pass the bound the view's entity keys allow. Domain ids come from
+    // domainOwner's counter (a fresh counter at 1 when null).
+    bool CheckIdLimit(IdKind kind, int newIdCount, const T_SECTION_D* domainOwner = nullptr) const;
+
+    // Undo recording. A recording with newAction true opens a new action first;
+    // every recording but BeginUndoAction and SetUndoActionTitle empties the
+    // redo store.
+    void BeginUndoAction();
+    void SetUndoActionTitle(const std::string& title);
+    void RecordCreatedSection(int id, bool newAction);
+    void RecordCreatedClosedLoop(int id, bool newAction);
+    void RecordCreatedCurve(int id, bool newAction);
+    void RecordCreatedPoint(int id, bool newAction);
+    void RecordCreatedUcs(int id, bool newAction);
+    void RecordCreatedGroup(int id, bool newAction);
+    void RecordCreatedMaterial(int id, bool newAction);
+    // The first copy per action wins; nothing is saved for an object the
+    // action created.
+    void SaveSectionForUndo(const T_SECTION_D* section, bool newAction);
+    void SaveClosedLoopForUndo(const T_LOOP_D* loop, bool newAction);
+    void SaveCurveForUndo(const T_CURVE_D* curve, bool newAction);
+    void SavePointForUndo(const T_POINT_D* point, bool newAction);
+    void SaveUcsForUndo(const T_UCS_D* ucs, bool newAction);
+    void SaveGroupForUndo(const T_GROUP_D* group, bool newAction);
+    void SaveMaterialForUndo(const T_MATERIAL_D* material, bool newAction);
+
+    // One step back (forward); false when there is nothing to step.
+    bool Undo(bool report);
+    bool Redo();
+    bool IsUndoEmpty() const { return m_undoTopId == 0; }
+    bool IsRedoEmpty() const { return m_redoTopId == 0; }
+    void ClearUndoStorage();
+    void ClearRedoStorage();
+
+    // Newcomer lists: ids of the objects the latest creating command made.
+    // Reads sort them, drop duplicates and ids of objects that no longer exist,
+    // and keep the tidied list.
+    void ClearNewcomerCurves();
+    void ClearNewcomerPoints();
+    void AddNewcomerSection(int id, bool clearFirst);
+    void AddNewcomerClosedLoop(int id, bool clearFirst);
+    void AddNewcomerCurve(int id, bool clearFirst);
+    void AddNewcomerPoint(int id, bool clearFirst);
+    void AddNewcomerSections(const std::vector<int>& ids, bool replace);
+    void AddNewcomerClosedLoops(const std::vector<int>& ids, bool replace);
+    void AddNewcomerCurves(const std::vector<int>& ids, bool replace);
+    void AddNewcomerPoints(const std::vector<int>& ids, bool replace);
+    void GetNewcomerSections(std::vector<int>& out);
+    void GetNewcomerClosedLoops(std::vector<int>& out);
+    void GetNewcomerCurves(std::vector<int>& out);
+    void GetNewcomerPoints(std::vector<int>& out);
+
+    // Looks at one pending user event between stages of long work; true when
+    // the user pressed Escape and the work is to stop. Mode 0 (plane faceting)
+    // asks first, mode 1 (meshing) stops at once.
+    bool PollUserCancel(int mode);
+
+    IdMap<T_SECTION_D> m_sections;
+    IdMap<T_LOOP_D> m_closedLoops;
+    IdMap<T_CURVE_D> m_curves;
+    IdMap<T_POINT_D> m_points;
+    IdMap<T_FENODE_D> m_feNodes;
+    IdMap<T_FEELEM_D> m_feElements;
+    IdMap<T_ACTION_D> m_undoActions;
+    IdMap<T_ACTION_D> m_redoActions;
+    IdMap<T_UCS_D> m_ucs;  // always holds "GCS" under id 0
+    IdMap<T_GROUP_D> m_groups;
+    int m_undoTopId = 0;  // key of the newest undo action; 0 = nothing to undo
+    int m_redoTopId = 0;
+    int m_currentUcsId = 0;  // 0 = "GCS"; not saved
+    int m_lastQueriedPointId = 0;  // not saved
+    IdMap<T_MATERIAL_D> m_materials;
+    int m_headerValue = 0;  // carried through the project file's header
+    std::vector<int> m_newcomerSections;
+    std::vector<int> m_newcomerClosedLoops;
+    std::vector<int> m_newcomerCurves;
+    std::vector<int> m_newcomerPoints;
+    int m_lengthUnit = 3;  // mm
+    int m_forceUnit = 3;  // kgf
+    int m_gridCountX = 50;  // always even
+    int m_gridCountY = 50;
+    double m_gridSize = 100.0;
+    // Next ids: a new object takes the value, then the counter goes up; ids are
+    // never given back.
+    int m_nextSectionId = 1;
+    int m_nextClosedLoopId = 1;
+    int m_nextCurveId = 1;
+    int m_nextPointId = 1;
+    int m_nextFeNodeId = 1;
+    int m_nextFeElementId = 1;
+    int m_nextMaterialId = 1;  // used by project merges; users type material ids
+    int m_nextUcsId = 1;
+    int m_nextGroupId = 1;
+    CMessageReporter m_reporter;
+    double m_tolerance = 1.0;
+    double m_angleStep = 10.0;  // degrees per division of circles, arcs and ellipses
+    int m_versionWord = 20051227;  // of the project file last read
+
+private:
+    // Empties the redo store and returns the action a recording goes into.
+    T_ACTION_D& ActionForRecording(bool newAction);
+    // Moves the top action of one store back into the model, filing its
+    // inverse in the other store; prints reportPrefix and the title unless
+    // reportPrefix is null.
+    bool StepAction(IdMap<T_ACTION_D>& from, int& fromTopId, IdMap<T_ACTION_D>& to, int& toTopId,
+                    const char* reportPrefix);
+};

@@ -13,6 +13,9 @@
 #include <string>
 #include <vector>
 
+class ProjectFileReader;
+class ProjectFileWriter;
+
 class CSectModel {
 public:
     CSectModel();
@@ -114,6 +117,138 @@ public:
     // the user pressed Escape and the work is to stop. Mode 0 (plane faceting)
     // asks first, mode 1 (meshing) stops at once.
     bool PollUserCancel(int mode);
+
+    // ---- Point and curve creation, inserting points into and splitting curves (src/commands) ----
+    // Positions are in the work UCS. Each command checks everything before its
+    // one undo action and returns false after a refusal, having changed nothing.
+    bool CreatePointByCoordinate(const double xy[2]);
+    bool CreatePointsOnCurvesByRatio(const std::vector<int>& curveIds, double ratio, bool splitCurve);
+    bool CreatePointsOnCurvesByInterpolation(const std::vector<int>& curveIds, int numberOfPoints, double spacing,
+                                             bool splitCurve);
+    bool CreatePointBetweenPointsByRatio(int pointId1, int pointId2, double ratio);
+    bool CreatePointsBetweenPointsByInterpolation(int pointId1, int pointId2, int numberOfPoints, double spacing);
+    // A polyline is a chain of CreateLine calls, one undo action per segment.
+    bool CreateLine(const double point1[2], const double point2[2], int alignment, double width);
+    bool CreateRectangle(const double corner1[2], const double corner2[2], int alignment, double width);
+    // Angles in degrees, counter-clockwise from the work UCS x-axis; circles,
+    // arcs and ellipses are divided by the angle step.
+    bool CreateCircle(const double center[2], double radius, int alignment, double width, double startAngle);
+    bool CreateCircleByTwoPoints(const double point1[2], const double point2[2], int alignment, double width);
+    bool CreateCircleByThreePoints(const double p1[2], const double p2[2], const double p3[2], int alignment,
+                                   double width);
+    bool CreateArc(const double center[2], double radius, double angle, int alignment, double width,
+                   double startAngle);
+    bool CreateArcByCenterStartEnd(const double center[2], const double start[2], const double end[2],
+                                   int alignment, double width);
+    bool CreateArcByThreePoints(const double start[2], const double second[2], const double end[2], int alignment,
+                                double width);
+    bool CreateEllipse(const double center[2], double xRadius, double yRadius, int alignment, double width);
+    bool CreateQuadraticCurve(const double p1[2], const double p2[2], const double p3[2], int alignment,
+                              double width);
+    bool CreateCubicCurve(const double p1[2], const double p2[2], const double p3[2], const double p4[2],
+                          int alignment, double width);
+    bool CreateBezierCurve(const double p1[2], const double p2[2], const double p3[2], const double p4[2],
+                           int alignment, double width);
+    bool CreateShortestPathLines(const std::vector<int>& curveIds, const double basePoint[2], bool splitCurve,
+                                 int alignment, double width);
+    // Services run inside the caller's undo action: the caller has opened it,
+    // saved the curve, emptied the newcomer lists and checked the id limits.
+    // Ratios are fractions of the curve's length; the list is sorted and
+    // thinned in place.
+    void InsertPointsIntoCurve(T_CURVE_D* curve, std::vector<double>& ratios);
+    void SplitCurveAtPoints(T_CURVE_D* curve, std::vector<double>& ratios);
+    // ---- end of point and curve creation ----
+
+    // ---- UCS, units, materials, groups and the invalidation of results ----
+    // Work UCS. An id that no UCS has falls back to "GCS". Neither records undo.
+    T_UCS_D* SetCurrentUcs(int ucsId);
+    T_UCS_D* SetGcsCurrent();
+    // Mode 0 takes origin and angle as global values; mode 1 reads the two
+    // x-axis points in the work UCS. Clashes of names or of the resulting
+    // system are questions; the GCS (id 0) is never redefined or deleted.
+    bool CreateUcs(int definitionMode, const std::string& name, const double origin[2], double angle,
+                   const double axisPoint1[2], const double axisPoint2[2]);
+    bool RedefineUcs(int ucsId, int definitionMode, const std::string& name, const double origin[2],
+                     double angle, const double axisPoint1[2], const double axisPoint2[2]);
+    bool DeleteUcs(int ucsId);
+
+    // Stores the new unit codes and converts every stored magnitude to them,
+    // after asking unless quiet. Converting empties both undo stores, whose
+    // copies hold the old units.
+    void ChangeUnitSystem(int lengthUnit, int forceUnit, bool quiet);
+
+    // Material ids are typed by the user. Changing E or the ratio of a material,
+    // or deleting it, invalidates the calculated plane sections that mix it
+    // with other materials.
+    bool CreateMaterial(int id, const std::string& name, double elasticModulus, double poissonRatio);
+    bool RedefineMaterial(int id, const std::string& name, double elasticModulus, double poissonRatio);
+    bool DeleteMaterial(int id);
+
+    // Groups are found by name without regard to case, the lowest id first.
+    bool CreateGroup(const std::string& name);
+    bool DeleteGroup(const std::string& name);
+    bool RenameGroup(const std::string& name, const std::string& newName);
+    bool MergeGroups(const std::string& sourceName, const std::string& targetName, bool deleteSource);
+    bool QueryGroup(const std::string& name);
+    // Adding a section brings its curves and their points; adding a curve its
+    // points. A name that no group has makes the group.
+    bool AddToGroup(const std::string& name, const std::vector<int>& sectionIds, const std::vector<int>& curveIds,
+                    const std::vector<int>& pointIds, bool newAction);
+    bool ExpelFromGroup(const std::string& name, const std::vector<int>& sectionIds,
+                        const std::vector<int>& curveIds, const std::vector<int>& pointIds);
+    // The getters append the live members to out and drop dead ids from the
+    // group (unrecorded).
+    void GetGroupSections(const std::string& name, std::vector<int>& out);
+    void GetGroupCurves(const std::string& name, std::vector<int>& out);
+    void GetGroupPoints(const std::string& name, std::vector<int>& out);
+    void GetGroupClosedLoops(const std::string& name, std::vector<int>& out);
+    // Puts a new section into the caller's undo action; an empty name does nothing.
+    void AddNewSectionToGroup(const std::string& groupName, int sectionId);
+    // Drops ids whose objects no longer exist; records nothing. Null is allowed.
+    void PurgeGroupMembers(T_GROUP_D* group) const;
+
+    // Marks the section's results out of date inside the open undo action and
+    // drops its centroid point unless something else still uses it. Prints
+    // nothing; null does nothing.
+    void InvalidateSectionProperties(T_SECTION_D* section);
+    // ---- end of UCS, units, materials, groups and invalidation ----
+
+    // Project file (io/ProjectFile*.cpp). A save replaces the old file only
+    // once the new one is complete; a read goes into a model of its own and
+    // changes nothing here unless the whole file was sound. Both report their
+    // failures and return false.
+    bool WriteProjectFile(const std::string& path);
+    bool ReadProjectFile(const std::string& path, bool report);
+    bool ReadProjectFile(ProjectFileReader& file, bool report);
+    void WriteSectionRecord(ProjectFileWriter& file, const T_SECTION_D* section) const;
+    void ReadSectionRecord(ProjectFileReader& file, T_SECTION_D* section) const;
+    void WriteDomainRecord(ProjectFileWriter& file, const T_DOMAIN_D* domain) const;
+    void ReadDomainRecord(ProjectFileReader& file, T_DOMAIN_D* domain) const;
+    void WriteSectionLoopRecord(ProjectFileWriter& file, const T_LOOP_D* loop) const;
+    void ReadSectionLoopRecord(ProjectFileReader& file, T_LOOP_D* loop) const;
+    void WriteSectionCurveRecord(ProjectFileWriter& file, const T_SCURVE_D* curve) const;
+    void ReadSectionCurveRecord(ProjectFileReader& file, T_SCURVE_D* curve) const;
+    void WriteFacetRecord(ProjectFileWriter& file, const T_FACET_D* facet) const;
+    void ReadFacetRecord(ProjectFileReader& file, T_FACET_D* facet) const;
+    void WritePointRecord(ProjectFileWriter& file, const T_POINT_D* point) const;
+    void ReadPointRecord(ProjectFileReader& file, T_POINT_D* point) const;
+    void WriteClosedLoopRecord(ProjectFileWriter& file, const T_LOOP_D* loop) const;
+    void ReadClosedLoopRecord(ProjectFileReader& file, T_LOOP_D* loop) const;
+    void WriteCurveRecord(ProjectFileWriter& file, const T_CURVE_D* curve) const;
+    void ReadCurveRecord(ProjectFileReader& file, T_CURVE_D* curve) const;
+    void WriteMaterialRecord(ProjectFileWriter& file, const T_MATERIAL_D* material) const;
+    void ReadMaterialRecord(ProjectFileReader& file, T_MATERIAL_D* material) const;
+    void WriteUcsRecord(ProjectFileWriter& file, const T_UCS_D* ucs) const;
+    void ReadUcsRecord(ProjectFileReader& file, T_UCS_D* ucs) const;
+    void WriteGroupRecord(ProjectFileWriter& file, const T_GROUP_D* group) const;
+    void ReadGroupRecord(ProjectFileReader& file, T_GROUP_D* group) const;
+
+    // Export of chosen sections or a group as a project of its own, numbered
+    // from 1 (io/ProjectFileExport.cpp).
+    bool ExportSectionsToProjectFile(std::vector<int> sectionIds, const char* path);
+    bool ExportGroupToProjectFile(std::string groupName, const char* path);
+    bool WriteProjectSubset(std::vector<int> sectionIds, std::vector<int> loopIds, std::vector<int> curveIds,
+                            std::vector<int> pointIds, std::vector<int> materialIds, const char* path);
 
     IdMap<T_SECTION_D> m_sections;
     IdMap<T_LOOP_D> m_closedLoops;

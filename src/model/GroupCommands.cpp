@@ -1,0 +1,255 @@
+// Group commands: named collections of sections, curves and points.
+
+#include "model/SectModel.h"
+
+#include "model/NameLookup.h"
+#include "model/TextFormat.h"
+
+#include <algorithm>
+
+namespace {
+
+void SortUnique(std::vector<int>& ids)
+{
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+}
+
+void AppendAll(std::vector<int>& to, const std::vector<int>& from)
+{
+    to.insert(to.end(), from.begin(), from.end());
+}
+
+void AppendCurveWithPoints(T_GROUP_D& group, const T_CURVE_D& curve)
+{
+    group.curveIds.push_back(curve.id);
+    AppendAll(group.pointIds, curve.pointIds);
+}
+
+void EraseFirst(std::vector<int>& ids, int id)
+{
+    const auto found = std::find(ids.begin(), ids.end(), id);
+    if (found != ids.end())
+        ids.erase(found);
+}
+
+// Walks the list in order: dead ids leave it in place, live records are
+// handed to keep.
+template <class Find, class Keep>
+void WalkLiveIds(std::vector<int>& ids, Find find, Keep keep)
+{
+    auto kept = ids.begin();
+    for (const int id : ids) {
+        if (const auto* record = find(id)) {
+            keep(*record);
+            *kept++ = id;
+        }
+    }
+    ids.erase(kept, ids.end());
+}
+
+// Every command looks groups up this way; an empty name finds none.
+T_GROUP_D* FindGroupNamed(const IdMap<T_GROUP_D>& groups, const std::string& name)
+{
+    return name.empty() ? nullptr : FindRecordNamed(groups, name, kSkipNoRecord);
+}
+
+// Tells the user when another group has the name: two groups of one name would
+// leave the later one unreachable by name.
+bool IsGroupNameFree(const CSectModel& model, const std::string& name, int skipId)
+{
+    const T_GROUP_D* other = FindRecordNamed(model.m_groups, name, skipId);
+    if (other)
+        model.m_reporter.ShowInfo(FormatText("Group \"%s\" already exists.", other->name.c_str()));
+    return other == nullptr;
+}
+
+// An empty group under the next group id.
+T_GROUP_D& InsertNewGroup(CSectModel& model, const std::string& name)
+{
+    auto group = std::make_unique<T_GROUP_D>();
+    group->id = model.m_nextGroupId++;
+    group->name = name;
+    T_GROUP_D& inserted = *group;
+    model.m_groups[inserted.id] = std::move(group);
+    return inserted;
+}
+
+} // namespace
+
+bool CSectModel::CreateGroup(const std::string& name)
+{
+    if (name.empty())
+        return false;
+    if (!IsGroupNameFree(*this, name, kSkipNoRecord))
+        return false;
+    RecordCreatedGroup(InsertNewGroup(*this, name).id, true);
+    SetUndoActionTitle(FormatText("Create new group [%s]", name.c_str()));
+    return true;
+}
+
+bool CSectModel::DeleteGroup(const std::string& name)
+{
+    T_GROUP_D* group = FindGroupNamed(m_groups, name);
+    if (!group)
+        return false;
+    SaveGroupForUndo(group, true);
+    SetUndoActionTitle(FormatText("Delete group [%s]", group->name.c_str()));
+    m_groups.erase(group->id);
+    return true;
+}
+
+bool CSectModel::RenameGroup(const std::string& name, const std::string& newName)
+{
+    T_GROUP_D* group = FindGroupNamed(m_groups, name);
+    if (!group || newName.empty())
+        return false;
+    if (!IsGroupNameFree(*this, newName, group->id))
+        return false;
+    SaveGroupForUndo(group, true);
+    SetUndoActionTitle(FormatText("Rename group [%s]", group->name.c_str()));
+    group->name = newName;
+    return true;
+}
+
+bool CSectModel::MergeGroups(const std::string& sourceName, const std::string& targetName, bool deleteSource)
+{
+    T_GROUP_D* source = FindGroupNamed(m_groups, sourceName);
+    T_GROUP_D* target = FindGroupNamed(m_groups, targetName);
+    // A group merged into itself would gain nothing, or vanish with deleteSource.
+    if (!source || !target || source == target)
+        return false;
+
+    PurgeGroupMembers(source);
+    PurgeGroupMembers(target);
+    SaveGroupForUndo(target, true);
+    SetUndoActionTitle(FormatText("Merge group [%s] into group [%s]", source->name.c_str(), target->name.c_str()));
+    AppendAll(target->sectionIds, source->sectionIds);
+    AppendAll(target->curveIds, source->curveIds);
+    AppendAll(target->pointIds, source->pointIds);
+    SortUnique(target->sectionIds);
+    SortUnique(target->curveIds);
+    SortUnique(target->pointIds);
+    if (deleteSource) {
+        SaveGroupForUndo(source, false);
+        m_groups.erase(source->id);
+    }
+    return true;
+}
+
+bool CSectModel::QueryGroup(const std::string& name)
+{
+    T_GROUP_D* group = FindGroupNamed(m_groups, name);
+    if (!group)
+        return false;
+    PurgeGroupMembers(group);
+    m_reporter.PrintOutput(FormatText("Group [%s] - Section: %d, Curve: %d, Point: %d", group->name.c_str(),
+                                      static_cast<int>(group->sectionIds.size()),
+                                      static_cast<int>(group->curveIds.size()),
+                                      static_cast<int>(group->pointIds.size())));
+    return true;
+}
+
+bool CSectModel::AddToGroup(const std::string& name, const std::vector<int>& sectionIds,
+                            const std::vector<int>& curveIds, const std::vector<int>& pointIds, bool newAction)
+{
+    if (name.empty())
+        return false;
+    T_GROUP_D* group = FindRecordNamed(m_groups, name, kSkipNoRecord);
+    const bool madeHere = !group;
+    if (madeHere)
+        group = &InsertNewGroup(*this, name);
+    // Without newAction the records join the caller's action and its title.
+    if (newAction) {
+        BeginUndoAction();
+        SetUndoActionTitle(FormatText("Add to group [%s]", group->name.c_str()));
+    }
+    if (madeHere)
+        RecordCreatedGroup(group->id, false);
+    else
+        SaveGroupForUndo(group, false);
+
+    for (int sectionId : sectionIds) {
+        const T_SECTION_D* section = FindSection(sectionId);
+        if (!section)
+            continue;
+        group->sectionIds.push_back(sectionId);
+        for (int curveId : section->curveIds) {
+            if (const T_CURVE_D* curve = FindCurve(curveId))
+                AppendCurveWithPoints(*group, *curve);
+        }
+    }
+    for (int curveId : curveIds) {
+        if (const T_CURVE_D* curve = FindCurve(curveId))
+            AppendCurveWithPoints(*group, *curve);
+    }
+    AppendAll(group->pointIds, pointIds);
+    SortUnique(group->sectionIds);
+    SortUnique(group->curveIds);
+    SortUnique(group->pointIds);
+    return true;
+}
+
+bool CSectModel::ExpelFromGroup(const std::string& name, const std::vector<int>& sectionIds,
+                                const std::vector<int>& curveIds, const std::vector<int>& pointIds)
+{
+    T_GROUP_D* group = FindGroupNamed(m_groups, name);
+    if (!group)
+        return false;
+    SaveGroupForUndo(group, true);
+    SetUndoActionTitle(FormatText("Expel from group [%s]", group->name.c_str()));
+    for (int id : sectionIds)
+        EraseFirst(group->sectionIds, id);
+    for (int id : curveIds)
+        EraseFirst(group->curveIds, id);
+    for (int id : pointIds)
+        EraseFirst(group->pointIds, id);
+    return true;
+}
+
+void CSectModel::GetGroupSections(const std::string& name, std::vector<int>& out)
+{
+    if (T_GROUP_D* group = FindGroupNamed(m_groups, name))
+        WalkLiveIds(group->sectionIds, [this](int id) { return FindSection(id); },
+                    [&out](const T_SECTION_D& section) { out.push_back(section.id); });
+}
+
+void CSectModel::GetGroupCurves(const std::string& name, std::vector<int>& out)
+{
+    if (T_GROUP_D* group = FindGroupNamed(m_groups, name))
+        WalkLiveIds(group->curveIds, [this](int id) { return FindCurve(id); },
+                    [&out](const T_CURVE_D& curve) { out.push_back(curve.id); });
+}
+
+void CSectModel::GetGroupPoints(const std::string& name, std::vector<int>& out)
+{
+    if (T_GROUP_D* group = FindGroupNamed(m_groups, name))
+        WalkLiveIds(group->pointIds, [this](int id) { return FindPoint(id); },
+                    [&out](const T_POINT_D& point) { out.push_back(point.id); });
+}
+
+void CSectModel::GetGroupClosedLoops(const std::string& name, std::vector<int>& out)
+{
+    T_GROUP_D* group = FindGroupNamed(m_groups, name);
+    if (!group)
+        return;
+    WalkLiveIds(group->curveIds, [this](int id) { return FindCurve(id); },
+                [&out](const T_CURVE_D& curve) { AppendAll(out, curve.closedLoopIds); });
+    SortUnique(out);
+}
+
+void CSectModel::AddNewSectionToGroup(const std::string& groupName, int sectionId)
+{
+    if (!groupName.empty())
+        AddToGroup(groupName, {sectionId}, {}, {}, false);
+}
+
+void CSectModel::PurgeGroupMembers(T_GROUP_D* group) const
+{
+    if (!group)
+        return;
+    const auto keepNothing = [](const auto&) {};
+    WalkLiveIds(group->sectionIds, [this](int id) { return FindSection(id); }, keepNothing);
+    WalkLiveIds(group->curveIds, [this](int id) { return FindCurve(id); }, keepNothing);
+    WalkLiveIds(group->pointIds, [this](int id) { return FindPoint(id); }, keepNothing);
+}

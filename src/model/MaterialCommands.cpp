@@ -1,0 +1,142 @@
+// Creating, redefining and deleting materials.
+
+#include "model/SectModel.h"
+
+#include "model/Geometry.h"
+#include "model/NameLookup.h"
+#include "model/TextFormat.h"
+
+#include <climits>
+
+namespace {
+
+constexpr double kEps = 1e-6;
+
+// Negated comparisons so that a value that is not a number fails them.
+bool CheckModulusAndRatio(const CMessageReporter& reporter, double elasticModulus, double poissonRatio)
+{
+    if (!(elasticModulus >= kEps))
+        return reporter.ShowWarning("Elastic modulus should be greater than 0.");
+    if (!(poissonRatio >= kEps && poissonRatio <= 0.5 - kEps))
+        return reporter.ShowWarning("Poisson's ratio should be in the range of 0~0.5.");
+    return true;
+}
+
+// A plane section of this material only, or without it, keeps its results:
+// its modular ratios do not depend on the material's values.
+bool MixesMaterial(const T_SECTION_D& section, int materialId)
+{
+    bool hasIt = false;
+    bool hasOther = false;
+    for (const auto& [id, domain] : section.domains) {
+        if (!domain->used)
+            continue;
+        (domain->materialId == materialId ? hasIt : hasOther) = true;
+    }
+    return hasIt && hasOther;
+}
+
+// Invalidates, in the current action, every calculated plane section that
+// mixes the material with others; returns how many.
+int InvalidateMixedPlaneSections(CSectModel& model, int materialId)
+{
+    int count = 0;
+    for (auto& [id, section] : model.m_sections) {
+        if (section->type != SECTION_PLANE || !section->propertiesCalculated
+            || !MixesMaterial(*section, materialId))
+            continue;
+        model.InvalidateSectionProperties(section.get());
+        ++count;
+    }
+    return count;
+}
+
+constexpr const char* kRecalculateAdvice = "Re-calculate the properties using [Properties]-[Calculate].";
+constexpr const char* kReassignAdvice =
+    "Change the domain material and re-calculate the properties.\n\n"
+    "(Use [Model]-[Section]-[Assign Domain Material] and [Properties]-[Calculate])";
+
+// One information box for all the sections a command invalidated.
+void ReportInvalidatedSections(const CMessageReporter& reporter, int count, const char* advice)
+{
+    if (count == 1)
+        reporter.ShowInfo(std::string("The properties of 1 plane section are invalidated.\n\n") + advice);
+    else if (count > 1)
+        reporter.ShowInfo(FormatText("The properties of %d plane sections are invalidated.\n\n%s", count, advice));
+}
+
+} // namespace
+
+bool CSectModel::CreateMaterial(int id, const std::string& name, double elasticModulus, double poissonRatio)
+{
+    // The id counter has to pass every typed id, so the largest int leaves no room.
+    if (id < 1 || id == INT_MAX)
+        return m_reporter.ShowWarning("Material ID is invalid.");
+    if (FindMaterial(id))
+        return m_reporter.ShowWarning(FormatText("Material ID [%d] is already used.", id));
+    if (!CheckModulusAndRatio(m_reporter, elasticModulus, poissonRatio))
+        return false;
+    if (!name.empty()) {
+        if (const T_MATERIAL_D* other = FindRecordNamed(m_materials, name, kSkipNoRecord)) {
+            const std::string question = FormatText(
+                "Name \"%s\" is already used by material [%d:%s].\n\nCreate the new conflicted material anyway?",
+                name.c_str(), other->id, other->name.c_str());
+            if (m_reporter.AskYesNo(question, 2) != 1)
+                return false;
+        }
+    }
+
+    auto material = std::make_unique<T_MATERIAL_D>();
+    material->id = id;
+    material->name = name;
+    material->elasticModulus = elasticModulus;
+    material->poissonRatio = poissonRatio;
+    m_materials[id] = std::move(material);
+    // Ids the program hands out later (project merges) must never land on it.
+    if (m_nextMaterialId <= id)
+        m_nextMaterialId = id + 1;
+
+    RecordCreatedMaterial(id, true);
+    SetUndoActionTitle(FormatText("Create new material [%d:%s]", id, name.c_str()));
+    return true;
+}
+
+bool CSectModel::RedefineMaterial(int id, const std::string& name, double elasticModulus, double poissonRatio)
+{
+    if (!CheckModulusAndRatio(m_reporter, elasticModulus, poissonRatio))
+        return false;
+    T_MATERIAL_D* material = FindMaterial(id);
+    if (!material)
+        return m_reporter.ReportMaterialNotFound(id);
+    if (!name.empty()) {
+        if (const T_MATERIAL_D* other = FindRecordNamed(m_materials, name, id)) {
+            const std::string question = FormatText(
+                "Name \"%s\" is already used by material [%d:%s].\n\nRename material [%d:%s] anyway?",
+                name.c_str(), other->id, other->name.c_str(), id, material->name.c_str());
+            if (m_reporter.AskYesNo(question, 2) != 1)
+                return false;
+        }
+    }
+
+    SaveMaterialForUndo(material, true);
+    SetUndoActionTitle(FormatText("Redefine material [%d:%s]", id, material->name.c_str()));
+    if (IsNonZero(elasticModulus - material->elasticModulus) || IsNonZero(poissonRatio - material->poissonRatio))
+        ReportInvalidatedSections(m_reporter, InvalidateMixedPlaneSections(*this, id), kRecalculateAdvice);
+    material->name = name;
+    material->elasticModulus = elasticModulus;
+    material->poissonRatio = poissonRatio;
+    return true;
+}
+
+bool CSectModel::DeleteMaterial(int id)
+{
+    const auto found = m_materials.find(id);
+    if (found == m_materials.end())
+        return m_reporter.ReportMaterialNotFound(id);
+
+    SaveMaterialForUndo(found->second.get(), true);
+    SetUndoActionTitle(FormatText("Delete material [%d:%s]", id, found->second->name.c_str()));
+    ReportInvalidatedSections(m_reporter, InvalidateMixedPlaneSections(*this, id), kReassignAdvice);
+    m_materials.erase(found);
+    return true;
+}

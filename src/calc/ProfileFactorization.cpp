@@ -1,0 +1,215 @@
+#include "calc/ProfileFactorization.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+// Column j of the profile holds rows Top(j)..j, the diagonal last; entry
+// K(i, j) sits (j - i) places before the diagonal. Equations are 1-based.
+
+namespace {
+
+// A block of whole columns placed somewhere in the coefficient buffer.
+class PlacedBlock {
+public:
+    PlacedBlock(double* data, const ProfileSolverState& state, int block)
+        : data_(data),
+          columnTop_(state.profile.columnTop.data()),
+          start_(state.blocks.blockStart[block]),
+          firstEq_(state.blocks.blockFirstEq[block]),
+          lastEq_(state.blocks.LastEq(block)) {}
+
+    // Diagonal entry of column j; the column's other rows lie before it.
+    double* Diagonal(std::int64_t j) const { return data_ + (columnTop_[j] - start_); }
+    std::int64_t FirstEq() const { return firstEq_; }
+    std::int64_t LastEq() const { return lastEq_; }
+
+private:
+    double* data_;
+    const std::int64_t* columnTop_;
+    std::int64_t start_;
+    std::int64_t firstEq_;
+    std::int64_t lastEq_;
+};
+
+// Four running sums for speed; the order is fixed, whatever the blocking.
+double DotProduct(const double* a, const double* b, std::int64_t count) {
+    double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
+    std::int64_t k = 0;
+    for (; k + 4 <= count; k += 4) {
+        s0 += a[k] * b[k];
+        s1 += a[k + 1] * b[k + 1];
+        s2 += a[k + 2] * b[k + 2];
+        s3 += a[k + 3] * b[k + 3];
+    }
+    for (; k < count; ++k) s0 += a[k] * b[k];
+    return (s0 + s1) + (s2 + s3);
+}
+
+bool ElementStreamFits(const ElementStream& stream, int equationCount) {
+    for (int e = 0; e < stream.ElementCount(); ++e) {
+        int previous = 0;
+        for (int equation : stream.Equations(e)) {
+            if (equation <= previous || equation > equationCount) return false;
+            previous = equation;
+        }
+    }
+    return true;
+}
+
+bool ReadBlock(const ProfileSolverState& state, int block, double* into) {
+    return state.store.ReadScratchBlock(block + 1, std::span<double>(into, state.blocks.Length(block)));
+}
+
+bool WriteBlock(ProfileSolverState& state, int block, const double* from) {
+    return state.store.WriteScratchBlock(block + 1, std::span<const double>(from, state.blocks.Length(block)));
+}
+
+// Adds every element entry whose profile address lies in [first, end) to the buffer.
+SolverStatus AddElementsInRange(const ElementStream& stream, const SkylineProfile& profile, std::int64_t first,
+                                std::int64_t end, double* buffer) {
+    std::vector<std::int64_t> mapped;
+    for (int e = 0; e < stream.ElementCount(); ++e) {
+        const std::span<const int> equations = stream.Equations(e);
+        const std::span<const double> triangle = stream.UpperTriangle(e);
+        mapped.resize(equations.size());
+        for (std::size_t a = 0; a < equations.size(); ++a) mapped[a] = profile.newEquation[equations[a]];
+        std::size_t next = 0;
+        for (std::size_t a = 0; a < mapped.size(); ++a) {
+            for (std::size_t b = a; b < mapped.size(); ++b) {
+                const double value = triangle[next++];
+                const std::int64_t row = std::min(mapped[a], mapped[b]);
+                const std::int64_t column = std::max(mapped[a], mapped[b]);
+                // An element coupling equations that no connectivity record joins.
+                if (column - row >= profile.Height(column)) return SolverStatus::InvalidInput;
+                const std::int64_t address = profile.columnTop[column] - (column - row);
+                if (address >= first && address < end) buffer[address - first] += value;
+            }
+        }
+    }
+    return SolverStatus::Ok;
+}
+
+// Reduces the rows of column j that lie in block `reached` (rows above the top
+// entry only); on the column's own block it then divides by the pivots and
+// forms the column's pivot.
+SolverStatus ReduceColumn(std::int64_t j, const PlacedBlock& own, const PlacedBlock& reached, bool finishColumn,
+                          const SkylineProfile& profile, std::vector<double>& pivots) {
+    const std::int64_t topJ = profile.Top(j);
+    double* column = own.Diagonal(j);
+    const std::int64_t lastRow = std::min(reached.LastEq(), j - 1);
+    for (std::int64_t i = std::max(reached.FirstEq(), topJ + 1); i <= lastRow; ++i) {
+        const std::int64_t from = std::max(profile.Top(i), topJ);
+        const double* columnI = reached.Diagonal(i);
+        column[i - j] -= DotProduct(columnI + (from - i), column + (from - j), i - from);
+    }
+    if (!finishColumn) return SolverStatus::Ok;
+
+    double sum = 0.0;
+    for (std::int64_t k = topJ; k < j; ++k) {
+        const double reduced = column[k - j];
+        const double multiplier = reduced / pivots[k];
+        sum += multiplier * reduced;
+        column[k - j] = multiplier;
+    }
+    const double assembledDiagonal = pivots[j];
+    const double pivot = column[0] - sum;
+    // Written so that a NaN pivot fails too.
+    if (!(pivot > 0.0) || !(pivot > kMinPivotRatio * assembledDiagonal)) return SolverStatus::NotPositiveDefinite;
+    column[0] = pivot;
+    pivots[j] = pivot;
+    return SolverStatus::Ok;
+}
+
+}  // namespace
+
+SolverStatus AssembleProfileBlocks(const ElementStream& stream, ProfileSolverState& state) {
+    const ProfileBlocks& blocks = state.blocks;
+    if (!ElementStreamFits(stream, state.profile.EquationCount())) return SolverStatus::InvalidInput;
+    state.coefficients.assign(blocks.coefficientBufferSize, 0.0);
+    double* buffer = state.coefficients.data();
+
+    for (int b = 0; b < blocks.blockCount; b += 2) {
+        const int endBlock = std::min(b + 2, blocks.blockCount);
+        const std::int64_t first = blocks.blockStart[b];
+        const std::int64_t end = blocks.blockStart[endBlock];
+        std::fill(buffer, buffer + (end - first), 0.0);
+        const SolverStatus added = AddElementsInRange(stream, state.profile, first, end, buffer);
+        if (added != SolverStatus::Ok) return added;
+        if (!state.IsOutOfCore()) continue;
+        if (!WriteBlock(state, b, buffer)) return SolverStatus::ScratchFileFailed;
+        if (b + 1 < endBlock && !WriteBlock(state, b + 1, buffer + blocks.Length(b))) {
+            return SolverStatus::ScratchFileFailed;
+        }
+    }
+    return SolverStatus::Ok;
+}
+
+SolverStatus FactorProfileBlocks(ProfileSolverState& state) {
+    const ProfileBlocks& blocks = state.blocks;
+    const SkylineProfile& profile = state.profile;
+    double* buffer = state.coefficients.data();
+    // Assembled diagonal of a column until the column is factored, its pivot afterwards.
+    std::vector<double> pivots(profile.EquationCount() + 1, 0.0);
+
+    for (int c = 0; c < blocks.blockCount; ++c) {
+        if (state.IsOutOfCore() && !ReadBlock(state, c, buffer)) return SolverStatus::ScratchFileFailed;
+        const PlacedBlock own(buffer, state, c);
+        for (std::int64_t j = own.FirstEq(); j <= own.LastEq(); ++j) pivots[j] = *own.Diagonal(j);
+
+        for (int b = blocks.firstCoupledBlock[c]; b <= c; ++b) {
+            double* place = buffer + blocks.Length(c);
+            if (b < c && !ReadBlock(state, b, place)) return SolverStatus::ScratchFileFailed;
+            const PlacedBlock reached = b < c ? PlacedBlock(place, state, b) : own;
+            for (std::int64_t j = own.FirstEq(); j <= own.LastEq(); ++j) {
+                const SolverStatus status = ReduceColumn(j, own, reached, b == c, profile, pivots);
+                if (status != SolverStatus::Ok) return status;
+            }
+        }
+        if (state.IsOutOfCore() && !WriteBlock(state, c, buffer)) return SolverStatus::ScratchFileFailed;
+    }
+    return SolverStatus::Ok;
+}
+
+SolverStatus SubstituteProfileBlocks(ProfileSolverState& state, std::span<const double> rhs, std::span<double> x) {
+    const ProfileBlocks& blocks = state.blocks;
+    const SkylineProfile& profile = state.profile;
+    const int n = profile.EquationCount();
+    double* buffer = state.coefficients.data();
+
+    std::vector<double> y(n + 1, 0.0);
+    for (int q = 1; q <= n; ++q) y[profile.newEquation[q]] = rhs[q - 1];
+
+    std::vector<double> pivots(n + 1, 0.0);
+    for (int c = 0; c < blocks.blockCount; ++c) {
+        if (state.IsOutOfCore() && !ReadBlock(state, c, buffer)) return SolverStatus::ScratchFileFailed;
+        const PlacedBlock block(buffer, state, c);
+        for (std::int64_t j = block.FirstEq(); j <= block.LastEq(); ++j) {
+            const double* column = block.Diagonal(j);
+            pivots[j] = column[0];
+            double sum = 0.0;
+            for (std::int64_t k = profile.Top(j); k < j; ++k) {
+                if (column[k - j] != 0.0) sum += column[k - j] * y[k];
+            }
+            y[j] -= sum;
+        }
+    }
+    for (int j = 1; j <= n; ++j) y[j] /= pivots[j];
+
+    // The last block is still in the buffer from the forward pass.
+    for (int c = blocks.blockCount - 1; c >= 0; --c) {
+        if (state.IsOutOfCore() && c + 1 < blocks.blockCount && !ReadBlock(state, c, buffer)) {
+            return SolverStatus::ScratchFileFailed;
+        }
+        const PlacedBlock block(buffer, state, c);
+        for (std::int64_t j = block.LastEq(); j >= block.FirstEq(); --j) {
+            const double* column = block.Diagonal(j);
+            const double yj = y[j];
+            for (std::int64_t k = profile.Top(j); k < j; ++k) {
+                if (column[k - j] != 0.0) y[k] -= column[k - j] * yj;
+            }
+        }
+    }
+    for (int q = 1; q <= n; ++q) x[q - 1] = y[profile.newEquation[q]];
+    return SolverStatus::Ok;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+// Everything the equation solver keeps from a set-up to the solves after it:
+// equation maps, profile, block tables, the coefficient buffer and the scratch
+// blocks. One object per solver, owned by it, so runs never share tables.
+
+#include <filesystem>
+#include <utility>
+#include <vector>
+
+#include "calc/ProfileBlocks.h"
+#include "calc/SkylineProfile.h"
+#include "calc/SolverBlockStore.h"
+
+enum class SolverStatus {
+    Ok,
+    // The connectivity description, element stream or vector sizes do not fit together.
+    InvalidInput,
+    // A solve asked for without a successful set-up before it.
+    NotSetUp,
+    // The profile cannot be cut into blocks within the solver's memory size.
+    PartitionFailed,
+    // A pivot is not positive, or not above 1e-13 of its assembled diagonal:
+    // the stiffness matrix is singular or indefinite.
+    NotPositiveDefinite,
+    // A scratch folder or block could not be made, written or read back.
+    ScratchFileFailed,
+};
+
+struct ProfileSolverState {
+    explicit ProfileSolverState(std::filesystem::path scratchParent) : store(std::move(scratchParent)) {}
+
+    SkylineProfile profile;
+    ProfileBlocks blocks;
+    // The whole factored profile with one block; room for two blocks otherwise.
+    std::vector<double> coefficients;
+    SolverBlockStore store;
+
+    bool IsOutOfCore() const { return blocks.blockCount > 1; }
+
+    // Frees the tables and the buffer and removes the scratch blocks.
+    void Release() {
+        profile = SkylineProfile{};
+        blocks = ProfileBlocks{};
+        std::vector<double>().swap(coefficients);
+        store.Remove();
+    }
+};

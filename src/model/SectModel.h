@@ -159,6 +159,92 @@ public:
     void SplitCurveAtPoints(T_CURVE_D* curve, std::vector<double>& ratios);
     // ---- end of point and curve creation ----
 
+    // ---- Point topology: transforms, equalize and delete, curve chains, id filters, deleting curves,
+    //      pick selectors and query reports (src/commands) ----
+    // Every list a command takes has its repeated ids dropped first (the first
+    // occurrence stays). Positions and angles are in the work UCS, angles in degrees.
+    bool TranslatePoints(std::vector<int> pointIds, double dx, double dy);
+    bool CopyPointsByTranslation(const std::vector<int>& pointIds, double dx, double dy, int times,
+                                 bool connectByLine, int alignment, double width);
+    bool RotatePoints(std::vector<int> pointIds, const double origin[2], double angle);
+    bool CopyPointsByRotation(const std::vector<int>& pointIds, const double origin[2], double angle, int times,
+                              bool connectByLine, int alignment, double width);
+    bool MirrorPoints(std::vector<int> pointIds, const double linePoint1[2], const double linePoint2[2]);
+    bool CopyPointsByMirroring(const std::vector<int>& pointIds, const double linePoint1[2],
+                               const double linePoint2[2], bool connectByLine, int alignment, double width);
+
+    // Merges the points into one and re-points every curve that used them; no
+    // curve is left naming a deleted point. xy is read only when atCoordinate.
+    bool EqualizePoints(std::vector<int> pointIds, bool atCoordinate, const double xy[2], bool deleteRedundancies,
+                        bool newUndoAction);
+    // Merges every snowball group of points closer than the tolerance.
+    bool EqualizePointsInTolerance(std::vector<int> pointIds, double tolerance, bool atCoordinate,
+                                   const double xy[2], bool deleteRedundancies, bool verbose);
+    // Deletes the points and every curve left with fewer than two of them.
+    bool DeletePoints(std::vector<int> pointIds, bool newUndoAction);
+    // Deletes curves (never those of sections), unregisters the closed loops
+    // they belong to (asking first when a loop is only partly listed) and,
+    // with deletePoints, the points no remaining curve or calculated section uses.
+    bool DeleteCurves(std::vector<int> curveIds, bool deletePoints, bool newUndoAction);
+
+    // Orders curves into one connected chain of signed ids (negative = run
+    // backwards); the ids left out go to rest. A missing curve empties both.
+    void ChainCurves(const std::vector<int>& curveIds, std::vector<int>& chain, std::vector<int>& rest) const;
+    // Deletes duplicates and broken curves among the listed ones, inside the open action.
+    void DeleteDuplicateCurves(const std::vector<int>& curveIds);
+    // Every curve outside the list that uses a point of a listed curve gets one
+    // copy of that point at every position instead. False (after a warning)
+    // when the copies would pass the point id limit; nothing changed then.
+    bool UnsharePointsOfCurves(const std::vector<int>& curveIds);
+    // Joins listed collinear two-point lines at joints no other curve uses;
+    // drops section, closed-loop and absorbed curves from the list.
+    void MergeStraightLines(std::vector<int>& curveIds, double angleTolerance);
+
+    // Id filters: drop, in place and keeping the order, the curves or points
+    // that sections or registered closed loops protect; true when any was
+    // dropped. Ids that name nothing stay.
+    bool RemoveSectionCurves(std::vector<int>& curveIds) const;
+    bool RemoveClosedLoopCurves(std::vector<int>& curveIds) const;
+    bool RemoveSectionPoints(std::vector<int>& pointIds) const;
+    bool RemoveClosedLoopPoints(std::vector<int>& pointIds) const;
+    // Whether the selection covers every closed loop it touches whole.
+    bool AreClosedLoopsComplete(const std::vector<int>& curveIds) const;
+    bool AreClosedLoopPointsComplete(const std::vector<int>& pointIds) const;
+
+    // Pick selectors: clear *result, then fill it with matching ids,
+    // ascending, each once. They change and print nothing.
+    void PickCentroidPointsOfSections(const std::vector<int>& sectionIds, std::vector<int>* result) const;
+    void PickPointsOfCurve(int curveId, std::vector<int>* result) const;
+    void PickPointsOfClosedLoop(int loopId, std::vector<int>* result) const;
+    void PickPointsOfSection(int sectionId, std::vector<int>* result) const;
+    void PickCurvesByWidth(double width, std::vector<int>* result) const;
+    void PickCurvesByAlignment(int alignment, std::vector<int>* result) const;
+    void PickCurvesOfClosedLoop(int loopId, std::vector<int>* result) const;
+    void PickCurvesOfSection(int sectionId, std::vector<int>* result) const;
+    void PickSectionsByName(std::string name, std::vector<int>* result) const;
+    void PickSectionsByType(int type, std::vector<int>* result) const;
+    void PickSectionsByLocation(double location, std::vector<int>* result) const;
+    void PickSectionsWithoutLocation(std::vector<int>* result) const;
+    // Calculated sections only, compared strictly.
+    void PickSectionsByAreaGreater(double value, std::vector<int>* result) const;
+    void PickSectionsByAreaLess(double value, std::vector<int>* result) const;
+    void PickSectionsByIxxGreater(double value, std::vector<int>* result) const;
+    void PickSectionsByIxxLess(double value, std::vector<int>* result) const;
+    void PickSectionsByIyyGreater(double value, std::vector<int>* result) const;
+    void PickSectionsByIyyLess(double value, std::vector<int>* result) const;
+    void PickSectionsByIxyGreater(double value, std::vector<int>* result) const;
+    void PickSectionsByIxyLess(double value, std::vector<int>* result) const;
+    void PickSectionsByJGreater(double value, std::vector<int>* result) const;
+    void PickSectionsByJLess(double value, std::vector<int>* result) const;
+
+    // Query reports: lines in the output window; false (after the not-found
+    // box) when the object is missing. QueryPoint remembers the point for the
+    // distance line of the next one.
+    bool QueryPoint(int pointId);
+    bool QueryCurve(int curveId);
+    bool QuerySection(int sectionId);
+    // ---- end of point topology ----
+
     // ---- UCS, units, materials, groups and the invalidation of results ----
     // Work UCS. An id that no UCS has falls back to "GCS". Neither records undo.
     T_UCS_D* SetCurrentUcs(int ucsId);
@@ -219,6 +305,9 @@ public:
     // failures and return false.
     bool WriteProjectFile(const std::string& path);
     bool ReadProjectFile(const std::string& path, bool report);
+    // The same in memory: the whole project's bytes (purging the groups), and
+    // a read of bytes whose messages name the reader's path.
+    void WriteProjectContents(ProjectFileWriter& file);
     bool ReadProjectFile(ProjectFileReader& file, bool report);
     void WriteSectionRecord(ProjectFileWriter& file, const T_SECTION_D* section) const;
     void ReadSectionRecord(ProjectFileReader& file, T_SECTION_D* section) const;
@@ -249,6 +338,27 @@ public:
     bool ExportGroupToProjectFile(std::string groupName, const char* path);
     bool WriteProjectSubset(std::vector<int> sectionIds, std::vector<int> loopIds, std::vector<int> curveIds,
                             std::vector<int> pointIds, std::vector<int> materialIds, const char* path);
+
+    // ---- DXF import (io/Dxf*.cpp) ----
+    // Reads the POINT, LINE, ARC, CIRCLE, ELLIPSE and 3DFACE entities of the
+    // drawing that lie in the XY plane on layers neither frozen nor off, turned
+    // by rz degrees about the origin and then shifted by txy, into points and
+    // curves recorded in the open undo action and appended to the newcomer
+    // lists. False (after a message) when the file cannot be opened or holds
+    // no "EOF" group in text form; true once the entities were read.
+    bool ReadDxfFile(const char* path, const double txy[2], double rz);
+    // Converters of one placed entity. They reuse points within the tolerance
+    // and make no curve of fewer than two distinct points. Angles and ellipse
+    // parameters are in degrees, counter-clockwise. False only when the new
+    // ids would pass the id limit (after its warning); nothing is made then.
+    bool ImportDxfPoint(const double xy[2]);
+    bool ImportDxfLine(const double start[2], const double end[2]);
+    bool ImportDxfArc(const double centre[2], double radius, double startAngle, double endAngle);
+    bool ImportDxfCircle(const double centre[2], double radius);
+    bool ImportDxfEllipse(const double centre[2], const double majorAxis[2], double ratio, double startParam,
+                          double endParam);
+    bool ImportDxf3DFace(const double p1[2], const double p2[2], const double p3[2], const double p4[2]);
+    // ---- end of DXF import ----
 
     IdMap<T_SECTION_D> m_sections;
     IdMap<T_LOOP_D> m_closedLoops;

@@ -190,7 +190,8 @@ public:
     // Orders curves into one connected chain of signed ids (negative = run
     // backwards); the ids left out go to rest. A missing curve empties both.
     void ChainCurves(const std::vector<int>& curveIds, std::vector<int>& chain, std::vector<int>& rest) const;
-    // Deletes duplicates and broken curves among the listed ones, inside the open action.
+    // Deletes duplicates and broken curves among the listed ones, inside the
+    // open action; curves of sections and of closed loops are never deleted.
     void DeleteDuplicateCurves(const std::vector<int>& curveIds);
     // Every curve outside the list that uses a point of a listed curve gets one
     // copy of that point at every position instead. False (after a warning)
@@ -298,6 +299,31 @@ public:
     // nothing; null does nothing.
     void InvalidateSectionProperties(T_SECTION_D* section);
     // ---- end of UCS, units, materials, groups and invalidation ----
+
+    // ---- Section generation (src/sections) and closed-loop registration (src/commands) ----
+    // Type 1 plane, 2 line section. Returns the new section's id, 0 after a
+    // refusal; a refused generation leaves the model as it was.
+    int GenerateSection(std::string name, int type, std::vector<int> curveIds, bool hasLocation, double location,
+                        const int color[3], const char* groupName, bool mergeStraightLines,
+                        double mergeAngleTolerance);
+    // The line builder opens the generation's undo action unless the caller
+    // already has (inOpenUndoAction: point copies made for the same command).
+    int GenerateLineSection(std::string name, const std::vector<int>* curveIds, bool hasLocation, double location,
+                            const int color[3], const char* groupName, bool inOpenUndoAction = false);
+    // One island of a plane section from the curves of the list; records no
+    // undo. The merge of straight lines may rewrite the list.
+    int BuildPlaneSection(std::string name, std::vector<int>* curveIds, bool hasLocation, double location,
+                          const int colour[3], bool mergeStraightLines, double mergeAngle);
+    // 2 done, 1 cancelled by the user, 0 corrupted section data (reported).
+    int FacetPlaneSection(T_SECTION_D* section, bool showProgress);
+    // Rebuilds the section's loops and domains from its curves and tags the facets.
+    bool BuildPlaneDomains(T_SECTION_D* section);
+    bool RegisterClosedLoop(const std::vector<int>& curveIds);
+    bool UnregisterClosedLoops(const std::vector<int>& closedLoopIds);
+    // Undoes, newest first and without a word, every action above the given
+    // top and drops their inverses, so a refused command leaves no trace.
+    void RevertUndoActionsAbove(int undoTopId);
+    // ---- end of section generation and closed-loop registration ----
 
     // Project file (io/ProjectFile*.cpp). A save replaces the old file only
     // once the new one is complete; a read goes into a model of its own and

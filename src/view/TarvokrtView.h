@@ -1,0 +1,131 @@
+#pragma once
+// The document window's drawing view: owns the scene and the bitmap capture,
+// rebuilds the display lists after model changes, renders frames, fits the
+// picture to the window, writes labels and reports cursor coordinates.
+
+#include "view/DibCapture.h"
+#include "view/GLView.h"
+#include "view/GlPlanExecutor.h"
+#include "view/Scene.h"
+#include "view/ViewLabels.h"
+#include "view/ViewPorts.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+// Coordinate display of the status bar.
+enum CoordinateDisplay { COORDINATES_GCS = 17, COORDINATES_UCS = 18 };
+
+// Mouse modes of the view.
+enum MouseMode { MOUSE_NONE = 0, MOUSE_DYNAMIC_ZOOM = 10, MOUSE_DYNAMIC_PAN = 11, MOUSE_ZOOM_WINDOW = 12, MOUSE_SELECT = 13 };
+
+// Tool commands whose pages run a query after each pick.
+enum QueryToolCommand { TOOL_QUERY_POINT = 1014, TOOL_QUERY_CURVE = 2031, TOOL_QUERY_SECTION = 3014 };
+
+// The view's "Display" switches, one per kind and label.
+struct ViewDisplaySwitches {
+    bool points = true;
+    bool curves = true;
+    bool sections = true;
+    bool closedLoops = true;
+    bool curveWidths = true;
+    bool pointLabels = false;
+    bool curveLabels = false;
+    bool sectionNameLabels = false;
+    bool closedLoopLabels = false;
+    bool materialLabels = false;
+};
+
+class CTarvokrtView : public CTGLView {
+public:
+    CTarvokrtView(wxWindow* parent, const ViewServices& services);
+    ~CTarvokrtView() override;
+
+    // Back to the start state; run at the child frame's first activation,
+    // before the scene's defaults.
+    void ResetViewState();
+
+    // One screen draw: rebuild when the model changed, render when the picture
+    // changed, then show the frame.
+    void OnDraw();
+    void RenderScene();
+    void RebuildScene();
+    void RecompileDisplayLists();
+    void RedrawScene();
+    void ZoomFit();
+    void UpdateExtents();
+    void UpdateDepthRange();
+    // Shows the rubber band of the current kind (1, 2 a line; 3 to 5 a
+    // rectangle) over the kept frame; the same band drawn again removes it.
+    void DrawRubberBand(int x1, int y1, int x2, int y2);
+    void ShowCursorCoordinates();
+    void PrintMessage(const std::string& text, int mode);
+    void RunQueryAfterPick();
+
+    // Labels of the render pass.
+    void DrawPointLabels();
+    void DrawCurveLabels();
+    void DrawClosedLoopLabels();
+    void DrawSectionNames();
+    void DrawMaterialLabels();
+    void DrawPropertyLabels();
+
+    // File > Export > Windows Bitmap: asks for the file, then ExportBitmap.
+    void OnExportBitmap();
+    // Renders the view, writes it as a bitmap file and reports the outcome.
+    bool ExportBitmap(const std::string& path);
+
+    CScene* GetScene() const { return scene_.get(); }
+    GlPlanExecutor& Executor() { return executor_; }
+    int RenderCount() const { return renderCount_; }
+
+    int m_autoFit = 0;
+    int m_cursorPoint[2] = {-1, -1};
+    double m_snappedPoint[3] = {0.0, 0.0, 0.0};  // current-UCS drawing coordinates
+    int m_snapMarkers[4] = {-1, -1, -1, -1};
+    int m_rubberBandKind = -1;
+    int m_mouseMode = MOUSE_NONE;
+    int m_reRender = 1;
+    float m_background[3] = {1.0f, 1.0f, 1.0f};
+    int m_gridDisplay = 0;
+    int m_ucsAxesDisplay = 1;
+    double m_extents[4];  // min x, min y, max x, max y
+    ViewDisplaySwitches m_display;
+    int m_toolCommandId = 0;
+    int m_pickFieldCode = 0;
+    int m_toolActive = 0;
+    int m_previousMouseMode = MOUSE_NONE;
+    int m_coordinateDisplay = COORDINATES_GCS;
+    PropertyLabelSwitches m_propertyLabels;
+    bool m_propertyLabelsOn = false;
+    bool m_modalInteraction = false;
+
+protected:
+    void OnResized() override;
+    void DrawOverlay() override;
+
+private:
+    void OnPaint(wxPaintEvent& event);
+    void OnEraseBackground(wxEraseEvent& event);
+    void UpdateSceneSwitches();
+    // Renders a frame into the back buffer and keeps it; false without a
+    // window on screen.
+    bool RenderFrame();
+    void DrawLabels(const std::vector<ViewLabel>& labels);
+    void ResetExtents();
+
+    ViewServices services_;
+    std::unique_ptr<CScene> scene_;
+    CDibCapture capture_;
+    GlPlanExecutor executor_;
+    DisplayListPlan pendingLists_;
+    bool listsPending_ = false;
+    struct RubberBand {
+        int kind;
+        int x1, y1, x2, y2;
+        bool operator==(const RubberBand&) const = default;
+    };
+    std::optional<RubberBand> shownBand_;
+    int renderCount_ = 0;
+};

@@ -1,0 +1,63 @@
+#pragma once
+// What the view needs of the parts of the window built around it: the
+// document, the output window, the status bar, the project workspace, the
+// group combos and the query pages. Each is a small interface that those parts
+// implement; any may be absent, and then the view does without it.
+
+#include "model/UserPorts.h"
+
+#include <string>
+
+class CSectModel;
+
+class IViewDocument {
+public:
+    virtual ~IViewDocument() = default;
+    // The model is re-created when a project is loaded, so it is asked for
+    // each time instead of kept.
+    virtual CSectModel* GetModel() = 0;
+    // Set by every model change; the next draw rebuilds the display lists.
+    virtual bool IsDisplayOutOfDate() const = 0;
+    virtual void SetDisplayOutOfDate(bool outOfDate) = 0;
+    virtual std::string GetPathName() const = 0;
+};
+
+// Status-bar panes the view writes to.
+enum StatusPane { STATUS_PANE_GCS = 59143, STATUS_PANE_UCS = 59144 };
+
+class IStatusSink {
+public:
+    virtual ~IStatusSink() = default;
+    // Shows the text in the pane at once.
+    virtual void SetPaneText(int paneId, const std::string& text) = 0;
+};
+
+class IViewWorkspace {
+public:
+    virtual ~IViewWorkspace() = default;
+    virtual void CloseAllTools() = 0;
+    virtual void ActivateTab(int index) = 0;  // 0 = "Model"
+};
+
+class IGroupCombos {
+public:
+    virtual ~IGroupCombos() = default;
+    virtual void ResetGroupCombos() = 0;
+};
+
+class IQueryHook {
+public:
+    virtual ~IQueryHook() = default;
+    // Runs the Apply of the query command (Query Point, Query Curve or Query
+    // Section) of the tool page that is open.
+    virtual void RunQuery(int toolCommandId) = 0;
+};
+
+struct ViewServices {
+    IViewDocument* document = nullptr;
+    IOutputPort* output = nullptr;
+    IStatusSink* status = nullptr;
+    IViewWorkspace* workspace = nullptr;
+    IGroupCombos* combos = nullptr;
+    IQueryHook* query = nullptr;
+};

@@ -1,0 +1,125 @@
+// Deleting the duplicate curves among a list: curves with the same end points
+// that run through the same half-length point, and curves that are broken.
+
+#include "model/Geometry.h"
+#include "model/SectModel.h"
+#include "model/TextFormat.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+#include <set>
+
+namespace {
+
+// Curves of sections and of registered closed loops take no part: deleting
+// one would leave its section or loop naming a curve that is gone.
+bool IsProtected(const T_CURVE_D& curve)
+{
+    return curve.sectionId != 0 || !curve.closedLoopIds.empty();
+}
+
+bool EndPointsExist(const CSectModel& model, const T_CURVE_D& curve)
+{
+    return model.FindPoint(curve.pointIds.front()) && model.FindPoint(curve.pointIds.back());
+}
+
+bool SameEndPoints(const T_CURVE_D& c, const T_CURVE_D& d)
+{
+    const int cFirst = c.pointIds.front(), cLast = c.pointIds.back();
+    const int dFirst = d.pointIds.front(), dLast = d.pointIds.back();
+    return (cFirst == dFirst && cLast == dLast) || (cFirst == dLast && cLast == dFirst);
+}
+
+// The point halfway along the curve's polyline; none when one of its points is missing.
+std::optional<std::array<double, 2>> HalfLengthPoint(const CSectModel& model, const T_CURVE_D& curve)
+{
+    std::vector<const T_POINT_D*> points;
+    for (int id : curve.pointIds) {
+        const T_POINT_D* point = model.FindPoint(id);
+        if (!point)
+            return std::nullopt;
+        points.push_back(point);
+    }
+    double total = 0.0;
+    for (size_t k = 0; k + 1 < points.size(); ++k)
+        total += Distance(points[k]->xy, points[k + 1]->xy);
+    double remaining = total * 0.5;
+    for (size_t k = 0; k + 1 < points.size(); ++k) {
+        const double* from = points[k]->xy;
+        const double* to = points[k + 1]->xy;
+        const double length = Distance(from, to);
+        if (length > remaining || std::fabs(length - remaining) < model.m_tolerance) {
+            // A zero-length segment has no direction to walk along.
+            const double share = length > 0.0 ? remaining / length : 0.0;
+            return std::array<double, 2>{from[0] + (to[0] - from[0]) * share, from[1] + (to[1] - from[1]) * share};
+        }
+        remaining -= length;
+    }
+    const double* last = points.back()->xy;
+    return std::array<double, 2>{last[0], last[1]};
+}
+
+// Compares c with d (both kept so far, same point count) and marks d, or a
+// broken one of them, for deletion.
+void MarkIfDuplicate(const CSectModel& model, const T_CURVE_D& c, const T_CURVE_D& d, std::set<int>& dropped)
+{
+    if (!EndPointsExist(model, d)) {
+        dropped.insert(d.id);
+        return;
+    }
+    if (!SameEndPoints(c, d))
+        return;
+    if (d.pointIds.size() == 2) {
+        dropped.insert(d.id);
+        return;
+    }
+    const auto halfC = HalfLengthPoint(model, c);
+    const auto halfD = HalfLengthPoint(model, d);
+    if (!halfC)
+        dropped.insert(c.id);
+    if (!halfD)
+        dropped.insert(d.id);
+    if (halfC && halfD && Distance(halfC->data(), halfD->data()) < model.m_tolerance)
+        dropped.insert(d.id);
+}
+
+} // namespace
+
+void CSectModel::DeleteDuplicateCurves(const std::vector<int>& curveIds)
+{
+    // Of a set of duplicates the one listed first survives.
+    std::set<int> dropped;
+    for (int id : curveIds) {
+        const T_CURVE_D* c = FindCurve(id);
+        if (!c || dropped.contains(id) || IsProtected(*c))
+            continue;
+        if (c->pointIds.size() < 2 || !EndPointsExist(*this, *c)) {
+            dropped.insert(id);
+            continue;
+        }
+        for (int otherId : curveIds) {
+            const T_CURVE_D* d = FindCurve(otherId);
+            if (!d || d == c || dropped.contains(otherId) || IsProtected(*d)
+                || d->pointIds.size() != c->pointIds.size())
+                continue;
+            MarkIfDuplicate(*this, *c, *d, dropped);
+            if (dropped.contains(id))
+                break;
+        }
+    }
+
+    int deleted = 0;
+    for (int id : curveIds) {
+        const auto found = m_curves.find(id);
+        if (found == m_curves.end() || !dropped.contains(id) || IsProtected(*found->second))
+            continue;
+        SaveCurveForUndo(found->second.get(), false);
+        m_curves.erase(found);
+        ++deleted;
+    }
+    if (deleted == 1)
+        m_reporter.PrintOutput("1 duplicate curve is deleted.");
+    else if (deleted > 1)
+        m_reporter.PrintOutput(FormatText("%d duplicate curves are deleted.", deleted));
+}

@@ -1,0 +1,225 @@
+// Point > Equalize: merging chosen points into one, and merging every group of
+// points that lie close together (the snowball tolerance merge).
+
+#include "commands/IdLists.h"
+#include "model/Geometry.h"
+#include "model/SectModel.h"
+#include "model/TextFormat.h"
+
+#include <memory>
+#include <set>
+#include <unordered_set>
+
+namespace {
+
+constexpr const char* kSkipInformation =
+    "Point belonging to the section or the closed loop will be skipped in this operation.";
+
+// Drops the protected points; true when any was dropped.
+bool RemoveProtectedPoints(const CSectModel& model, std::vector<int>& pointIds)
+{
+    const bool skippedSection = model.RemoveSectionPoints(pointIds);
+    const bool skippedLoop = model.RemoveClosedLoopPoints(pointIds);
+    return skippedSection || skippedLoop;
+}
+
+// The id of the first curve (other than a plain two-point line) on which the
+// points do not form one contiguous run; 0 when there is none.
+int FindOverlappingCurve(const CSectModel& model, const std::vector<int>& pointIds)
+{
+    const std::set<int> merging(pointIds.begin(), pointIds.end());
+    for (const auto& [id, curve] : model.m_curves) {
+        if (curve->pointIds.size() == 2)
+            continue;
+        long previous = -1;
+        for (size_t position = 0; position < curve->pointIds.size(); ++position) {
+            if (!merging.contains(curve->pointIds[position]))
+                continue;
+            if (previous >= 0 && static_cast<long>(position) - previous > 1)
+                return id;
+            previous = static_cast<long>(position);
+        }
+    }
+    return 0;
+}
+
+// Points the curve at the merged point in place of the merged-away one, at
+// every position, and tidies what the merge folded together. False when the
+// curve is left without a shape.
+bool RepointCurve(T_CURVE_D& curve, int mergedAwayId, int mergedId)
+{
+    std::vector<int>& ids = curve.pointIds;
+    std::replace(ids.begin(), ids.end(), mergedAwayId, mergedId);
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    // A closed curve of two segments runs there and back: one line.
+    if (ids.size() == 3 && ids.front() == ids.back())
+        ids.pop_back();
+    return ids.size() >= 2;
+}
+
+// The point the others merge into: the one found at the merged position
+// (taken out of the list), else a new point there, else (deleting
+// redundancies) the smallest id moved there. Returns its id.
+int TakeMergedPoint(CSectModel& model, std::vector<int>& pointIds, const double merged[2], int foundId,
+                    bool deleteRedundancies)
+{
+    if (foundId != 0) {
+        std::erase(pointIds, foundId);
+        return foundId;
+    }
+    if (!deleteRedundancies) {
+        auto point = std::make_unique<T_POINT_D>();
+        const int id = point->id = model.m_nextPointId++;
+        CopyPoint2(merged, point->xy);
+        model.m_points[id] = std::move(point);
+        model.AddNewcomerPoint(id, true);
+        model.RecordCreatedPoint(id, false);
+        return id;
+    }
+    std::sort(pointIds.begin(), pointIds.end());
+    const int id = pointIds.front();
+    T_POINT_D* kept = model.FindPoint(id);
+    model.SavePointForUndo(kept, false);
+    CopyPoint2(merged, kept->xy);
+    pointIds.erase(pointIds.begin());
+    return id;
+}
+
+// The curves, in ascending id order and once each, that hold one of the
+// points still in the model.
+std::vector<int> CurvesThroughExistingPoints(const CSectModel& model, const std::vector<int>& pointIds)
+{
+    std::vector<int> curveIds;
+    std::set<int> taken;
+    for (int pointId : pointIds) {
+        if (!model.FindPoint(pointId))
+            continue;
+        for (const auto& [curveId, curve] : model.m_curves) {
+            if (ContainsId(curve->pointIds, pointId) && taken.insert(curveId).second)
+                curveIds.push_back(curveId);
+        }
+    }
+    return curveIds;
+}
+
+} // namespace
+
+bool CSectModel::EqualizePoints(std::vector<int> pointIds, bool atCoordinate, const double xy[2],
+                                bool deleteRedundancies, bool newUndoAction)
+{
+    DropRepeatedIds(pointIds);
+    if (pointIds.size() < 2 || !AllPointsExist(*this, pointIds))
+        return false;
+    if (RemoveProtectedPoints(*this, pointIds))
+        m_reporter.ShowInfo(kSkipInformation);
+    if (pointIds.size() < 2)
+        return false;
+    if (const int curveId = FindOverlappingCurve(*this, pointIds)) {
+        return m_reporter.ShowWarning(FormatText(
+            "This equivalence will make the curve [%d] be overlaped in itself.\n\nSplit this curve or select all "
+            "interior points between selected points.",
+            curveId));
+    }
+
+    const T_UCS_D* ucs = GetCurrentUcs();
+    double merged[2] = {0.0, 0.0};
+    if (atCoordinate) {
+        ucs->ToGlobal(xy, merged);
+    } else {
+        for (int id : pointIds) {
+            merged[0] += FindPoint(id)->xy[0];
+            merged[1] += FindPoint(id)->xy[1];
+        }
+        merged[0] /= static_cast<double>(pointIds.size());
+        merged[1] /= static_cast<double>(pointIds.size());
+    }
+    const int foundId = FindPointAt(merged);
+    if (foundId == 0 && !deleteRedundancies && !CheckIdLimit(IdKind::Point, 1))
+        return false;
+
+    const std::vector<int> equalized = pointIds;
+    const int equalizedCount = static_cast<int>(equalized.size());
+    if (newUndoAction) {
+        BeginUndoAction();
+        SetUndoActionTitle(FormatText("Equalize %d points", equalizedCount));
+    }
+    const int mergedId = TakeMergedPoint(*this, pointIds, merged, foundId, deleteRedundancies);
+
+    std::set<int> shapelessCurves;
+    for (int mergedAwayId : pointIds) {
+        for (auto& [curveId, curve] : m_curves) {
+            if (!ContainsId(curve->pointIds, mergedAwayId))
+                continue;
+            SaveCurveForUndo(curve.get(), false);
+            if (!RepointCurve(*curve, mergedAwayId, mergedId))
+                shapelessCurves.insert(curveId);
+        }
+        if (deleteRedundancies) {
+            const auto point = m_points.find(mergedAwayId);
+            SavePointForUndo(point->second.get(), false);
+            m_points.erase(point);
+        }
+    }
+    for (int curveId : shapelessCurves)
+        m_curves.erase(curveId);
+
+    // Curves that still run through one of the given points may now
+    // duplicate each other.
+    DeleteDuplicateCurves(CurvesThroughExistingPoints(*this, equalized));
+
+    double local[2];
+    ucs->ToLocal(merged, local);
+    m_reporter.PrintOutput(FormatText("%d points are equalized as point [%d] (%.3lf, %.3lf).", equalizedCount,
+                                      mergedId, local[0], local[1]));
+    return true;
+}
+
+bool CSectModel::EqualizePointsInTolerance(std::vector<int> pointIds, double tolerance, bool atCoordinate,
+                                           const double xy[2], bool deleteRedundancies, bool verbose)
+{
+    DropRepeatedIds(pointIds);
+    if (pointIds.size() < 2 || !AllPointsExist(*this, pointIds))
+        return false;
+    if (RemoveProtectedPoints(*this, pointIds) && verbose)
+        m_reporter.ShowInfo(kSkipInformation);
+    if (pointIds.size() < 2)
+        return false;
+
+    const auto isClose = [this, tolerance](int id, const T_POINT_D& other) {
+        return Distance(FindPoint(id)->xy, other.xy) < tolerance;
+    };
+    bool grouped = false;
+    for (size_t i = 0; i + 1 < pointIds.size(); ++i) {
+        const T_POINT_D& seed = *FindPoint(pointIds[i]);
+        std::vector<int> group{pointIds[i]};
+        for (size_t j = i + 1; j < pointIds.size(); ++j) {
+            if (isClose(pointIds[j], seed))
+                group.push_back(pointIds[j]);
+        }
+        if (group.size() < 2)
+            continue;
+        // The snowball: whatever lies close to a member joins, and is
+        // itself walked in turn.
+        std::unordered_set<int> inGroup(group.begin(), group.end());
+        for (size_t g = 0; g < group.size(); ++g) {
+            const T_POINT_D& member = *FindPoint(group[g]);
+            for (int id : pointIds) {
+                if (!inGroup.contains(id) && isClose(id, member)) {
+                    group.push_back(id);
+                    inGroup.insert(id);
+                }
+            }
+        }
+        if (!grouped) {
+            BeginUndoAction();
+            SetUndoActionTitle(
+                FormatText("Equalize %d points in tolerance", static_cast<int>(pointIds.size())));
+            grouped = true;
+        }
+        EqualizePoints(group, atCoordinate, xy, deleteRedundancies, false);
+        std::erase_if(pointIds, [this](int id) { return !FindPoint(id); });
+    }
+    if (!grouped && verbose)
+        m_reporter.PrintOutput("No point exists within the snowball tolerance with other points in the selected group.");
+    return true;
+}

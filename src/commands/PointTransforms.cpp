@@ -1,0 +1,247 @@
+// Point > Translate, Rotate and Mirror, each moving the chosen points or
+// making copies of them (optionally joined to their sources by lines).
+
+#include "commands/IdLists.h"
+#include "model/Geometry.h"
+#include "model/SectModel.h"
+#include "model/TextFormat.h"
+
+#include <climits>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// The texts of one transformation, singular and plural.
+struct TransformTexts {
+    const char* titleOne;
+    const char* titleMany;
+    const char* movedOne;
+    const char* movedMany;
+    const char* copiedOne;
+    const char* copiedMany;
+};
+
+constexpr TransformTexts kTranslation{"Translate 1 point", "Translate %d points",
+                                      "1 point is moved by translation.", "%d points are moved by translation.",
+                                      "1 point is duplicated by translation.",
+                                      "%d points are duplicated by translation."};
+constexpr TransformTexts kRotation{"Rotate 1 point", "Rotate %d points", "1 point is moved by rotation.",
+                                   "%d points are moved by rotation.", "1 point is duplicated by rotation.",
+                                   "%d points are duplicated by rotation."};
+constexpr TransformTexts kMirroring{"Mirror 1 point", "Mirror %d points", "1 point is moved by mirroring.",
+                                    "%d points are moved by mirroring.", "1 point is duplicated by mirroring.",
+                                    "%d points are duplicated by mirroring."};
+
+std::string CountedText(const char* one, const char* many, int count)
+{
+    return count == 1 ? std::string(one) : FormatText(many, count);
+}
+
+// Moves a global position in place; copyNumber counts the copies from 1.
+using PlacePoint = std::function<void(double xy[2], int copyNumber)>;
+
+bool CheckInterval(const CSectModel& model, double dx, double dy)
+{
+    const double interval = VectorLengthXY(dx, dy);
+    if (interval < 1e-6)
+        return model.m_reporter.ShowWarning("Interval should be greater than 0.");
+    if (interval < model.m_tolerance)
+        return model.m_reporter.ShowWarning("Interval is too small. It is less than the tolerance.");
+    return true;
+}
+
+bool CheckTimes(const CSectModel& model, int times)
+{
+    return times >= 1 || model.m_reporter.ShowWarning("Times should be greater than 0.");
+}
+
+bool CheckMirrorLine(const CSectModel& model, const double linePoint1[2], const double linePoint2[2])
+{
+    return !IsZero(Distance(linePoint1, linePoint2)) || model.m_reporter.ShowWarning("Mirror line is invalid.");
+}
+
+// The mirror line in global coordinates, from two points in the work UCS.
+class GlobalMirrorLine {
+public:
+    GlobalMirrorLine(CSectModel& model, const double linePoint1[2], const double linePoint2[2])
+    {
+        const T_UCS_D* ucs = model.GetCurrentUcs();
+        ucs->ToGlobal(linePoint1, point1_);
+        ucs->ToGlobal(linePoint2, point2_);
+    }
+
+    void Mirror(double xy[2]) const { MirrorPoint(xy, point1_, point2_); }
+
+private:
+    double point1_[2];
+    double point2_[2];
+};
+
+bool CheckRotationAngle(const CSectModel& model, double angle)
+{
+    return !IsZero(angle) || model.m_reporter.ShowWarning("Rotation angle cannot be 0.");
+}
+
+// The Move mode: section points are skipped, closed loops move whole.
+bool MovePoints(CSectModel& model, std::vector<int> pointIds, const TransformTexts& texts,
+                const std::function<void(double xy[2])>& transform)
+{
+    DropRepeatedIds(pointIds);
+    if (!AllPointsExist(model, pointIds))
+        return false;
+    if (model.RemoveSectionPoints(pointIds))
+        model.m_reporter.ShowInfo("Point belonging to the section will be skipped in this operation.");
+    if (pointIds.empty())
+        return false;
+    if (!model.AreClosedLoopPointsComplete(pointIds)) {
+        return model.m_reporter.ShowWarning("Some points belonging to the same closed loop is not selected.\n\n"
+                                            "The entire points of the same closed loop should be selected.");
+    }
+
+    const int count = static_cast<int>(pointIds.size());
+    model.BeginUndoAction();
+    model.SetUndoActionTitle(CountedText(texts.titleOne, texts.titleMany, count));
+    for (int id : pointIds) {
+        T_POINT_D* point = model.FindPoint(id);
+        model.SavePointForUndo(point, false);
+        transform(point->xy);
+    }
+    model.m_reporter.PrintOutput(CountedText(texts.movedOne, texts.movedMany, count));
+    return true;
+}
+
+int SaturatingProduct(int a, int b)
+{
+    const long long product = static_cast<long long>(a) * b;
+    return product > INT_MAX ? INT_MAX : static_cast<int>(product);
+}
+
+// The Copy mode: each point's copies form a chain from the source, joined by
+// new lines on request. A copy that falls on an existing point uses it.
+bool CopyPoints(CSectModel& model, std::vector<int> pointIds, int times, bool connectByLine, int alignment,
+                double width, const TransformTexts& texts, const PlacePoint& place)
+{
+    DropRepeatedIds(pointIds);
+    if (pointIds.empty() || !AllPointsExist(model, pointIds))
+        return false;
+    const int count = static_cast<int>(pointIds.size());
+    const int mostNew = SaturatingProduct(count, times);
+    if (!model.CheckIdLimit(IdKind::Point, mostNew) || (connectByLine && !model.CheckIdLimit(IdKind::Curve, mostNew)))
+        return false;
+
+    model.BeginUndoAction();
+    model.SetUndoActionTitle(CountedText(texts.titleOne, texts.titleMany, count));
+    std::vector<int> previous = pointIds;
+    std::vector<int> newPoints;
+    std::vector<int> newCurves;
+    for (int k = 1; k <= times; ++k) {
+        for (size_t i = 0; i < pointIds.size(); ++i) {
+            const int sourceId = pointIds[i];
+            double position[2];
+            CopyPoint2(model.FindPoint(sourceId)->xy, position);
+            place(position, k);
+            int copyId = model.FindPointAt(position);
+            if (copyId == sourceId) {
+                // The copy falls back on its source (a point at the rotation
+                // origin or on the mirror line, or a full turn).
+                previous[i] = sourceId;
+                continue;
+            }
+            // A copy on the previous copy of the same point would need a line
+            // from a point to itself.
+            if (copyId != 0 && copyId == previous[i])
+                continue;
+            if (copyId == 0) {
+                auto point = std::make_unique<T_POINT_D>();
+                point->id = copyId = model.m_nextPointId++;
+                CopyPoint2(position, point->xy);
+                model.m_points[copyId] = std::move(point);
+                newPoints.push_back(copyId);
+                model.RecordCreatedPoint(copyId, false);
+            }
+            if (connectByLine) {
+                auto curve = std::make_unique<T_CURVE_D>();
+                curve->id = model.m_nextCurveId++;
+                curve->alignment = alignment;
+                curve->width = width > 0.0 ? width : 0.0;
+                curve->pointIds = {previous[i], copyId};
+                const int curveId = curve->id;
+                model.m_curves[curveId] = std::move(curve);
+                newCurves.push_back(curveId);
+                model.RecordCreatedCurve(curveId, false);
+                previous[i] = copyId;
+            }
+        }
+    }
+    if (!newCurves.empty())
+        model.AddNewcomerCurves(newCurves, true);
+    if (!newPoints.empty())
+        model.AddNewcomerPoints(newPoints, true);
+    model.m_reporter.PrintOutput(CountedText(texts.copiedOne, texts.copiedMany, count));
+    return true;
+}
+
+} // namespace
+
+bool CSectModel::TranslatePoints(std::vector<int> pointIds, double dx, double dy)
+{
+    if (!CheckInterval(*this, dx, dy))
+        return false;
+    double shift[2] = {dx, dy};
+    RotatePoint(shift, GetCurrentUcs()->angle);
+    return MovePoints(*this, std::move(pointIds), kTranslation,
+                      [&shift](double xy[2]) { TranslatePoint(xy, shift[0], shift[1]); });
+}
+
+bool CSectModel::CopyPointsByTranslation(const std::vector<int>& pointIds, double dx, double dy, int times,
+                                         bool connectByLine, int alignment, double width)
+{
+    if (!CheckTimes(*this, times) || !CheckInterval(*this, dx, dy))
+        return false;
+    double shift[2] = {dx, dy};
+    RotatePoint(shift, GetCurrentUcs()->angle);
+    return CopyPoints(*this, pointIds, times, connectByLine, alignment, width, kTranslation,
+                      [&shift](double xy[2], int k) { TranslatePoint(xy, k * shift[0], k * shift[1]); });
+}
+
+bool CSectModel::RotatePoints(std::vector<int> pointIds, const double origin[2], double angle)
+{
+    if (!CheckRotationAngle(*this, angle))
+        return false;
+    double centre[2];
+    GetCurrentUcs()->ToGlobal(origin, centre);
+    return MovePoints(*this, std::move(pointIds), kRotation,
+                      [&centre, angle](double xy[2]) { RotatePointAbout(xy, centre, angle); });
+}
+
+bool CSectModel::CopyPointsByRotation(const std::vector<int>& pointIds, const double origin[2], double angle,
+                                      int times, bool connectByLine, int alignment, double width)
+{
+    if (!CheckTimes(*this, times) || !CheckRotationAngle(*this, angle))
+        return false;
+    if (times * angle > 360.0)
+        return m_reporter.ShowWarning("Total rotation angle cannnot be greater than 360 [degree].");
+    double centre[2];
+    GetCurrentUcs()->ToGlobal(origin, centre);
+    return CopyPoints(*this, pointIds, times, connectByLine, alignment, width, kRotation,
+                      [&centre, angle](double xy[2], int k) { RotatePointAbout(xy, centre, k * angle); });
+}
+
+bool CSectModel::MirrorPoints(std::vector<int> pointIds, const double linePoint1[2], const double linePoint2[2])
+{
+    if (!CheckMirrorLine(*this, linePoint1, linePoint2))
+        return false;
+    const GlobalMirrorLine line(*this, linePoint1, linePoint2);
+    return MovePoints(*this, std::move(pointIds), kMirroring, [&line](double xy[2]) { line.Mirror(xy); });
+}
+
+bool CSectModel::CopyPointsByMirroring(const std::vector<int>& pointIds, const double linePoint1[2],
+                                       const double linePoint2[2], bool connectByLine, int alignment, double width)
+{
+    if (!CheckMirrorLine(*this, linePoint1, linePoint2))
+        return false;
+    const GlobalMirrorLine line(*this, linePoint1, linePoint2);
+    return CopyPoints(*this, pointIds, 1, connectByLine, alignment, width, kMirroring,
+                      [&line](double xy[2], int) { line.Mirror(xy); });
+}

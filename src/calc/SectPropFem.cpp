@@ -1,0 +1,270 @@
+#include "calc/SectPropFem.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "calc/SolidFemSolver.h"
+
+namespace {
+
+// Cantilever length in units of the pass length ℓ.
+constexpr double kLengthFactor = 10.0;
+constexpr double kUnitLoad = 1.0;
+
+// What one pass derives from the free-end results.
+struct PassResult {
+    double torsion = 0.0;
+    double shearArea[2] = {0.0, 0.0};  // x, y
+};
+
+bool IsPositiveFinite(double value) { return std::isfinite(value) && value > 0.0; }
+
+// The solid model of one pass, solved; false on a solver failure. A shear
+// area of the direction that the pass's cantilever is not sized for may come
+// out meaningless; the caller keeps only the values it stores.
+bool RunPass(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& elements,
+             const std::vector<T_MATL_D>& materials, int referenceMaterial, double cx, double cy, double length,
+             double size, double scale, PassResult& result) {
+    const int n = static_cast<int>(nodes.size());
+    const int nodeCount = CSectPropFem::kCopies * n * (CSectPropFem::kLayers + 1) + CSectPropFem::kCopies;
+
+    std::vector<double> coordinates, materialRows, loads;
+    std::vector<int> elementRows, constraints, links, loadNodes;
+    CSectPropFem::ExtrudeMesh(nodes, elements, CSectPropFem::kCopies, CSectPropFem::kLayers, cx, cy, length, size,
+                              coordinates, elementRows);
+    CSectPropFem::BuildMaterialTable(materials, materialRows);
+    const double referenceModulus = materials[referenceMaterial - 1].E;
+    for (std::size_t m = 0; m < materials.size(); ++m) {
+        const double modulus = materials[m].E;
+        materialRows[m * kMaterialColumns] = modulus == 0.0 || referenceModulus == 0.0
+                                                 ? CSectPropFem::kReferenceModulus
+                                                 : CSectPropFem::kReferenceModulus * modulus / referenceModulus;
+    }
+    CSectPropFem::BuildConstraintTable(nodeCount, CSectPropFem::kCopies, n, CSectPropFem::kLayers, constraints);
+    CSectPropFem::BuildRigidLinkTable(nodeCount, CSectPropFem::kCopies, n, CSectPropFem::kLayers, links);
+    CSectPropFem::BuildNodalLoadTable(nodeCount, CSectPropFem::kLoadCases, CSectPropFem::kCopies, kUnitLoad, loads);
+    CSectPropFem::BuildLoadNodeList(nodeCount, CSectPropFem::kCopies, CSectPropFem::kLoadCases, loadNodes);
+
+    const SolidModelTables model{
+        coordinates, elementRows, materialRows, constraints, links, loads, CSectPropFem::kLoadCases};
+    std::vector<double> rows(loadNodes.size() / kLoadNodeColumns * kResultColumns, 0.0);
+    if (RunSolidFemSolver(model, loadNodes, rows) != kSolidFemSucceeded) return false;
+
+    // Result row r: master of copy r / 3 under load case r % 3 + 1.
+    const auto value = [&rows](int row, int component) { return rows[row * kResultColumns + component]; };
+    constexpr int kRZ = 5;
+    const double nu = materials[referenceMaterial - 1].nu;
+    const double tipZ = coordinates[coordinates.size() - 1];
+    const double twist = value(3, kRZ);
+    const double compliance = 2.0 * (1.0 + nu) * kUnitLoad * tipZ / CSectPropFem::kReferenceModulus;
+    result.torsion = compliance / twist * std::pow(scale, 4);
+    for (int d = 0; d < 2; ++d) {
+        // The force acts at the centroid: take out the tip displacement that
+        // the twist about the shear centre adds.
+        const double eccentricity = value(4 + d, kRZ) / twist;
+        const double shortTip = value(1 + d, d) - std::abs(eccentricity * value(1 + d, kRZ));
+        const double longTip = value(4 + d, d) - std::abs(eccentricity * value(4 + d, kRZ));
+        const double shearTip = (8.0 * shortTip - longTip) / 3.0;
+        result.shearArea[d] = compliance / shearTip * scale * scale;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool CSectPropFem::Calculate(const IdMap<T_FENODE_D>& feNodes, const IdMap<T_FEELEM_D>& feElements,
+                             const IdMap<T_MATERIAL_D>& materials, int baseMaterialId, const double centroid[2],
+                             double& torsion, double& shearAreaX, double& shearAreaY) const {
+    torsion = shearAreaX = shearAreaY = 0.0;
+    std::vector<T_NODE_D> nodes;
+    std::map<int, int> nodeNumber;  // model node id -> 1-based node number
+    for (const auto& [id, node] : feNodes) {
+        nodes.push_back({node->xy[0], node->xy[1], 0.0});
+        nodeNumber[id] = static_cast<int>(nodes.size());
+    }
+
+    std::vector<T_ELEM_D> elements;
+    std::map<int, int> materialNumber;  // model material id -> 1-based number, in order of first use
+    std::vector<int> materialIds;
+    int referenceMaterial = 0;
+    for (const auto& [id, element] : feElements) {
+        const std::size_t corners = element->nodeIds.size();
+        if (corners != 3 && corners != 4) return false;
+        T_ELEM_D row;
+        for (std::size_t a = 0; a < corners; ++a) {
+            const auto found = nodeNumber.find(element->nodeIds[a]);
+            if (found == nodeNumber.end()) return false;
+            row.node[a] = found->second;
+        }
+        const auto [entry, isNew] =
+            materialNumber.try_emplace(element->materialId, static_cast<int>(materialIds.size()) + 1);
+        if (isNew) {
+            materialIds.push_back(element->materialId);
+            if (element->materialId == baseMaterialId) referenceMaterial = entry->second;
+        }
+        row.material = entry->second;
+        elements.push_back(row);
+    }
+    if (referenceMaterial == 0) referenceMaterial = 1;
+
+    std::vector<T_MATL_D> materialList;
+    for (int id : materialIds) {
+        const auto found = materials.find(id);
+        materialList.push_back(found == materials.end()
+                                   ? T_MATL_D{}
+                                   : T_MATL_D{found->second->elasticModulus, found->second->poissonRatio});
+    }
+    return Analyze(nodes, elements, materialList, referenceMaterial, centroid[0], centroid[1], torsion, shearAreaX,
+                   shearAreaY);
+}
+
+bool CSectPropFem::Analyze(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& elements,
+                           const std::vector<T_MATL_D>& materials, int referenceMaterial, double cx, double cy,
+                           double& torsion, double& shearAreaX, double& shearAreaY) const {
+    torsion = shearAreaX = shearAreaY = 0.0;
+    if (nodes.size() < 3 || elements.empty() || materials.empty()) return false;
+    if (referenceMaterial < 1 || referenceMaterial > static_cast<int>(materials.size())) return false;
+    const double nu = materials[referenceMaterial - 1].nu;
+    if (!(nu >= 0.0 && nu < 0.5)) return false;
+
+    std::vector<T_NODE_D> work = nodes;
+    double width = 0.0, height = 0.0, scale = 0.0;
+    NormalizeNodes(work, width, height, cx, cy, scale);
+    if (!IsPositiveFinite(scale)) return false;
+
+    const double size = std::max(width, height);
+    const bool twoPasses = UsesTwoPasses(width, height);
+    PassResult results[2];
+    const int passes = twoPasses ? 2 : 1;
+    for (int pass = 0; pass < passes; ++pass) {
+        const double length = !twoPasses ? size : pass == 0 ? width : height;
+        if (!RunPass(work, elements, materials, referenceMaterial, cx, cy, length, size, scale, results[pass])) {
+            return false;
+        }
+    }
+    // Each shear area from the cantilever sized to its direction; in two-pass
+    // mode J from the longer one, so that it does not depend on how the
+    // section is turned.
+    const PassResult& forX = results[0];
+    const PassResult& forY = twoPasses ? results[1] : results[0];
+    const PassResult& forJ = twoPasses && height > width ? results[1] : results[0];
+    if (!IsPositiveFinite(forJ.torsion) || !IsPositiveFinite(forX.shearArea[0]) ||
+        !IsPositiveFinite(forY.shearArea[1])) {
+        return false;
+    }
+    torsion = forJ.torsion;
+    shearAreaX = forX.shearArea[0];
+    shearAreaY = forY.shearArea[1];
+    return true;
+}
+
+bool CSectPropFem::UsesTwoPasses(double width, double height) { return height * 5.0 < width || width < height / 5.0; }
+
+void CSectPropFem::NormalizeNodes(std::vector<T_NODE_D>& nodes, double& width, double& height, double& x, double& y,
+                                  double& scale) {
+    double xmin = nodes.front().x, xmax = xmin, ymin = nodes.front().y, ymax = ymin;
+    for (const T_NODE_D& node : nodes) {
+        xmin = std::min(xmin, node.x);
+        xmax = std::max(xmax, node.x);
+        ymin = std::min(ymin, node.y);
+        ymax = std::max(ymax, node.y);
+    }
+    width = xmax - xmin;
+    height = ymax - ymin;
+    scale = std::max(width, height);
+    for (T_NODE_D& node : nodes) {
+        node.x = (node.x - xmin) / scale;
+        node.y = (node.y - ymin) / scale;
+    }
+    x = (x - xmin) / scale;
+    y = (y - ymin) / scale;
+    width /= scale;
+    height /= scale;
+}
+
+void CSectPropFem::ExtrudeMesh(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& elements, int copies,
+                               int layers, double cx, double cy, double length, double size,
+                               std::vector<double>& coordinates, std::vector<int>& elementRows) {
+    const int n = static_cast<int>(nodes.size());
+    const double depth = kLengthFactor * length / layers;
+    coordinates.clear();
+    for (int c = 0; c < copies; ++c) {
+        for (int k = 0; k <= layers; ++k) {
+            for (const T_NODE_D& node : nodes) {
+                coordinates.insert(coordinates.end(), {node.x + 2.0 * c * size, node.y, node.z + (c + 1) * k * depth});
+            }
+        }
+    }
+    elementRows.clear();
+    for (int c = 0; c < copies; ++c) {
+        for (int k = 1; k <= layers; ++k) {
+            const int offset = c * n * (layers + 1) + (k - 1) * n;
+            for (const T_ELEM_D& element : elements) {
+                const int corners = element.node[3] == 0 ? 3 : 4;
+                int row[kElementColumns] = {element.material, 1};
+                for (int a = 0; a < corners; ++a) {
+                    row[2 + a] = element.node[a] + offset;
+                    row[2 + corners + a] = element.node[a] + offset + n;
+                }
+                elementRows.insert(elementRows.end(), row, row + kElementColumns);
+            }
+        }
+    }
+    for (int c = 0; c < copies; ++c) {
+        coordinates.insert(coordinates.end(), {cx + 2.0 * c * size, cy, (c + 1) * layers * depth});
+    }
+}
+
+void CSectPropFem::BuildMaterialTable(const std::vector<T_MATL_D>& materials, std::vector<double>& rows) {
+    rows.clear();
+    for (const T_MATL_D& material : materials) rows.insert(rows.end(), {material.E, material.nu, 0.0, 0.0});
+}
+
+void CSectPropFem::BuildConstraintTable(int nodeCount, int copies, int nodesPerLayer, int layers,
+                                        std::vector<int>& rows) {
+    const int solidNodes = copies * nodesPerLayer * (layers + 1);
+    rows.clear();
+    for (int node = 1; node <= nodeCount; ++node) {
+        const bool fixedEnd = node <= solidNodes && (node - 1) % (nodesPerLayer * (layers + 1)) < nodesPerLayer;
+        const bool master = node > solidNodes;
+        // Solid nodes carry no rotations; a master turns about z only.
+        const int rotationZ = master ? 0 : 1;
+        const int translation = fixedEnd ? 1 : 0;
+        rows.insert(rows.end(), {node, translation, translation, translation, 1, 1, rotationZ});
+    }
+}
+
+void CSectPropFem::BuildRigidLinkTable(int nodeCount, int copies, int nodesPerLayer, int layers,
+                                       std::vector<int>& rows) {
+    rows.clear();
+    for (int c = 0; c < copies; ++c) {
+        const int master = nodeCount - copies + 1 + c;
+        for (int j = 1; j <= nodesPerLayer; ++j) {
+            rows.insert(rows.end(), {c * nodesPerLayer * (layers + 1) + layers * nodesPerLayer + j, master});
+        }
+    }
+}
+
+void CSectPropFem::BuildNodalLoadTable(int nodeCount, int caseCount, int copies, double value,
+                                       std::vector<double>& rows) {
+    // Case 1 a torque MZ, case 2 a force FX, case 3 a force FY.
+    constexpr int kLoadColumnOfCase[3] = {7, 2, 3};
+    rows.clear();
+    for (int loadCase = 1; loadCase <= caseCount; ++loadCase) {
+        for (int c = 0; c < copies; ++c) {
+            double row[kNodalLoadColumns] = {static_cast<double>(nodeCount - copies + 1 + c),
+                                             static_cast<double>(loadCase)};
+            row[kLoadColumnOfCase[(loadCase - 1) % 3]] = value;
+            rows.insert(rows.end(), row, row + kNodalLoadColumns);
+        }
+    }
+}
+
+void CSectPropFem::BuildLoadNodeList(int nodeCount, int copies, int caseCount, std::vector<int>& rows) {
+    rows.clear();
+    for (int c = 0; c < copies; ++c) {
+        for (int loadCase = 1; loadCase <= caseCount; ++loadCase)
+            rows.insert(rows.end(), {nodeCount - copies + 1 + c, loadCase});
+    }
+}

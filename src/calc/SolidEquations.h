@@ -1,0 +1,69 @@
+#pragma once
+
+// Between the solid model's tables and the equation solver: which degrees of
+// freedom carry an equation (constraints and rigid links taken into account),
+// the connectivity description and element stream the equation solver reads,
+// and the right-hand sides of all load cases. The global stiffness matrix is
+// never formed here.
+//
+// Rigid links join a slave to a master in the x-y plane: the slave shares its
+// master's UX, UY and RZ and keeps its own UZ, so the linked nodes move as one
+// rigid body in the plane, u(slave) = u(master) + θ(master) × (x(slave) - x(master)).
+
+#include <span>
+#include <vector>
+
+#include "calc/SolidModelTables.h"
+#include "calc/SolverInput.h"
+
+struct SolidEquationTables {
+    int equationCount = 0;
+    // Equation number of each degree of freedom, 6 per node; 0 where none.
+    std::vector<int> nodeEquations;
+    // SolidNodeKind of each node.
+    std::vector<int> nodeKinds;
+    // First rigid link naming the node as its slave, 0 when none.
+    std::vector<int> firstSlaveLink;
+
+    int Equation(int node, int freedom) const {
+        return nodeEquations[static_cast<std::size_t>(node - 1) * kNodeFreedoms + freedom];
+    }
+    int Kind(int node) const { return nodeKinds[static_cast<std::size_t>(node - 1)]; }
+    // The link of a node of kind slave, 0 for any other node.
+    int SlaveLink(int node) const {
+        return Kind(node) == kSlaveNode ? firstSlaveLink[static_cast<std::size_t>(node - 1)] : 0;
+    }
+};
+
+// Numbers the equations node by node, in degree-of-freedom order: an element
+// node carries UX, UY, UZ; a master UX, UY, RZ; a slave its own UZ and then
+// its master's UX, UY, RZ; a node in no element and no link nothing. Constraint
+// flags remove degrees of freedom before the slaves take their master's
+// numbers, so flags on a slave's UX, UY or RZ have no effect. Expects tables
+// whose node numbers are in range.
+void NumberEquations(const SolidModelTables& model, SolidEquationTables& equations);
+
+// Writes the connectivity description and appends one record per element to
+// the stream. False when an element routine fails (inverted or degenerate
+// element, unusable material); the elements after it are not formed.
+[[nodiscard]] bool AssembleElementSystem(const SolidModelTables& model, const SolidEquationTables& equations,
+                                         ConnectivityDescription& description, ElementStream& stream);
+
+// Replaces the element matrix K (order 6 x node count, full, column by column)
+// by Tᵀ·K·T, where T expresses each slave node's freedoms through its master's
+// motion and its own UZ. Unchanged when no node of the element is a slave.
+void ApplyRigidLinkTransform(std::span<const int> elementNodes, std::span<double> matrix, const SolidModelTables& model,
+                             const SolidEquationTables& equations);
+
+// Reduces an element matrix (full, order = equation list size, column by
+// column) to its distinct non-zero equations: rows and columns of freedoms
+// that share an equation are summed. Writes the ascending equation numbers
+// and the upper triangle row by row. The matrix and list are overwritten.
+void CondenseElementMatrix(std::span<int> freedomEquations, std::span<double> matrix, std::vector<int>& equations,
+                           std::vector<double>& upperTriangle);
+
+// Right-hand sides of every load case, column by column (equation count rows).
+// A load on a slave acts on its master with the moment d × F added, and on its
+// own UZ; loads on freedoms without an equation are dropped.
+void AssembleLoadVectors(const SolidModelTables& model, const SolidEquationTables& equations,
+                         std::vector<double>& loads);

@@ -1,5 +1,6 @@
 #include "commands/CreationSupport.h"
 
+#include "commands/IdLists.h"
 #include "model/Geometry.h"
 #include "model/TextFormat.h"
 
@@ -33,10 +34,8 @@ bool CurvesAndTheirPointsExist(const CSectModel& model, const std::vector<int>& 
         const T_CURVE_D* curve = model.FindCurve(curveId);
         if (!curve)
             return model.m_reporter.ReportCurveNotFound(curveId);
-        for (int pointId : curve->pointIds) {
-            if (!model.FindPoint(pointId))
-                return model.m_reporter.ReportPointNotFound(pointId);
-        }
+        if (!AllPointsExist(model, curve->pointIds))
+            return false;
     }
     return true;
 }

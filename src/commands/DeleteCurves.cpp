@@ -2,6 +2,7 @@
 // curves, unregisters the closed loops they break and, on request, the
 // points they leave unused.
 
+#include "commands/CreationSupport.h"
 #include "commands/IdLists.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
@@ -10,18 +11,6 @@
 #include <set>
 
 namespace {
-
-bool CurvesAndPointsExist(const CSectModel& model, const std::vector<int>& curveIds)
-{
-    for (int curveId : curveIds) {
-        const T_CURVE_D* curve = model.FindCurve(curveId);
-        if (!curve)
-            return model.m_reporter.ReportCurveNotFound(curveId);
-        if (!AllPointsExist(model, curve->pointIds))
-            return false;
-    }
-    return true;
-}
 
 // Points that stay whatever is deleted: those a curve still uses and the
 // centroids of calculated sections.
@@ -59,7 +48,7 @@ void UnregisterClosedLoop(CSectModel& model, int loopId)
 bool CSectModel::DeleteCurves(std::vector<int> curveIds, bool deletePoints, bool newUndoAction)
 {
     DropRepeatedIds(curveIds);
-    if (!CurvesAndPointsExist(*this, curveIds))
+    if (!CurvesAndTheirPointsExist(*this, curveIds))
         return false;
     if (RemoveSectionCurves(curveIds))
         m_reporter.ShowInfo("Curve belonging to the section will be skipped in this operation.");

@@ -1,11 +1,11 @@
 // Deleting the duplicate curves among a list: curves with the same end points
 // that run through the same half-length point, and curves that are broken.
 
+#include "commands/CreationSupport.h"
 #include "model/Geometry.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
 
-#include <array>
 #include <cmath>
 #include <optional>
 #include <set>
@@ -32,32 +32,25 @@ bool SameEndPoints(const T_CURVE_D& c, const T_CURVE_D& d)
 }
 
 // The point halfway along the curve's polyline; none when one of its points is missing.
-std::optional<std::array<double, 2>> HalfLengthPoint(const CSectModel& model, const T_CURVE_D& curve)
+std::optional<XyPosition> HalfLengthPoint(const CSectModel& model, const T_CURVE_D& curve)
 {
-    std::vector<const T_POINT_D*> points;
-    for (int id : curve.pointIds) {
-        const T_POINT_D* point = model.FindPoint(id);
-        if (!point)
-            return std::nullopt;
-        points.push_back(point);
-    }
-    double total = 0.0;
-    for (size_t k = 0; k + 1 < points.size(); ++k)
-        total += Distance(points[k]->xy, points[k + 1]->xy);
-    double remaining = total * 0.5;
-    for (size_t k = 0; k + 1 < points.size(); ++k) {
-        const double* from = points[k]->xy;
-        const double* to = points[k + 1]->xy;
+    std::vector<XyPosition> positions;
+    if (!GatherCurvePositions(model, curve, positions))
+        return std::nullopt;
+    // A half length within the tolerance of a segment's end stops on that segment.
+    double remaining = PolylineLength(positions) * 0.5;
+    for (size_t k = 0; k + 1 < positions.size(); ++k) {
+        const double* from = positions[k].data();
+        const double* to = positions[k + 1].data();
         const double length = Distance(from, to);
         if (length > remaining || std::fabs(length - remaining) < model.m_tolerance) {
             // A zero-length segment has no direction to walk along.
             const double share = length > 0.0 ? remaining / length : 0.0;
-            return std::array<double, 2>{from[0] + (to[0] - from[0]) * share, from[1] + (to[1] - from[1]) * share};
+            return XyPosition{from[0] + (to[0] - from[0]) * share, from[1] + (to[1] - from[1]) * share};
         }
         remaining -= length;
     }
-    const double* last = points.back()->xy;
-    return std::array<double, 2>{last[0], last[1]};
+    return positions.back();
 }
 
 // Compares c with d (both kept so far, same point count) and marks d, or a

@@ -1,12 +1,12 @@
 // Point > Equalize: merging chosen points into one, and merging every group of
 // points that lie close together (the snowball tolerance merge).
 
+#include "commands/CreationSupport.h"
 #include "commands/IdLists.h"
 #include "model/Geometry.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
 
-#include <memory>
 #include <set>
 #include <unordered_set>
 
@@ -68,10 +68,7 @@ int TakeMergedPoint(CSectModel& model, std::vector<int>& pointIds, const double 
         return foundId;
     }
     if (!deleteRedundancies) {
-        auto point = std::make_unique<T_POINT_D>();
-        const int id = point->id = model.m_nextPointId++;
-        CopyPoint2(merged, point->xy);
-        model.m_points[id] = std::move(point);
+        const int id = AddNewPoint(model, merged);
         model.AddNewcomerPoint(id, true);
         model.RecordCreatedPoint(id, false);
         return id;

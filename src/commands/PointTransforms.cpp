@@ -1,6 +1,7 @@
 // Point > Translate, Rotate and Mirror, each moving the chosen points or
 // making copies of them (optionally joined to their sources by lines).
 
+#include "commands/CreationSupport.h"
 #include "commands/IdLists.h"
 #include "model/Geometry.h"
 #include "model/SectModel.h"
@@ -8,7 +9,6 @@
 
 #include <climits>
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -153,18 +153,12 @@ bool CopyPoints(CSectModel& model, std::vector<int> pointIds, int times, bool co
             if (copyId != 0 && copyId == previous[i])
                 continue;
             if (copyId == 0) {
-                auto point = std::make_unique<T_POINT_D>();
-                point->id = copyId = model.m_nextPointId++;
-                CopyPoint2(position, point->xy);
-                model.m_points[copyId] = std::move(point);
+                copyId = AddNewPoint(model, position);
                 newPoints.push_back(copyId);
                 model.RecordCreatedPoint(copyId, false);
             }
             if (connectByLine) {
-                auto curve = std::make_unique<T_CURVE_D>();
-                curve->id = model.m_nextCurveId++;
-                curve->alignment = alignment;
-                curve->width = width > 0.0 ? width : 0.0;
+                auto curve = NewCurveRecord(model, alignment, width);
                 curve->pointIds = {previous[i], copyId};
                 const int curveId = curve->id;
                 model.m_curves[curveId] = std::move(curve);

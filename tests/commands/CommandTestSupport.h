@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
@@ -76,6 +77,19 @@ protected:
         curve->pointIds = pointIds;
         const int id = curve->id;
         model.m_curves[id] = std::move(curve);
+        return id;
+    }
+
+    // A registered loop over the curves, also listed by each curve.
+    int AddLoop(const std::vector<int>& signedCurveIds)
+    {
+        auto loop = std::make_unique<T_LOOP_D>();
+        loop->id = model.m_nextClosedLoopId++;
+        loop->curveIds = signedCurveIds;
+        for (int entry : signedCurveIds)
+            model.FindCurve(std::abs(entry))->closedLoopIds.push_back(loop->id);
+        const int id = loop->id;
+        model.m_closedLoops[id] = std::move(loop);
         return id;
     }
 

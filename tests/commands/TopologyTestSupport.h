@@ -1,6 +1,6 @@
 #pragma once
-// Builders of closed loops and sections for the point and curve topology
-// tests, on top of the command test fixture.
+// Builders of sections and checks of the whole model for the point and curve
+// topology tests, on top of the command test fixture.
 
 #include "CommandTestSupport.h"
 
@@ -9,19 +9,6 @@
 
 class TopologyTest : public CommandTest {
 protected:
-    // A registered loop over the curves, also listed by each curve.
-    int AddLoop(const std::vector<int>& signedCurveIds)
-    {
-        auto loop = std::make_unique<T_LOOP_D>();
-        loop->id = model.m_nextClosedLoopId++;
-        loop->curveIds = signedCurveIds;
-        for (int entry : signedCurveIds)
-            model.FindCurve(std::abs(entry))->closedLoopIds.push_back(loop->id);
-        const int id = loop->id;
-        model.m_closedLoops[id] = std::move(loop);
-        return id;
-    }
-
     // A section generated from the curves; calculated, with that centroid
     // point, when centroidPointId is not 0.
     T_SECTION_D& AddSection(int type, const std::vector<int>& curveIds, int centroidPointId = 0,

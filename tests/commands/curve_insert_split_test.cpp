@@ -19,19 +19,6 @@ protected:
         model.SaveCurveForUndo(model.FindCurve(curveId), false);
         model.SplitCurveAtPoints(model.FindCurve(curveId), ratios);
     }
-
-    // A registered loop over the curves, also listed by each curve.
-    int AddLoop(const std::vector<int>& signedCurveIds)
-    {
-        auto loop = std::make_unique<T_LOOP_D>();
-        loop->id = model.m_nextClosedLoopId++;
-        loop->curveIds = signedCurveIds;
-        for (int entry : signedCurveIds)
-            model.FindCurve(std::abs(entry))->closedLoopIds.push_back(loop->id);
-        const int id = loop->id;
-        model.m_closedLoops[id] = std::move(loop);
-        return id;
-    }
 };
 
 TEST_F(CurveInsertSplitTest, CloseRatiosAreThinnedToTheLastOne)

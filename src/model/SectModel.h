@@ -365,7 +365,13 @@ public:
     bool WriteProjectSubset(std::vector<int> sectionIds, std::vector<int> loopIds, std::vector<int> curveIds,
                             std::vector<int> pointIds, std::vector<int> materialIds, const char* path);
 
-    // ---- DXF import (io/Dxf*.cpp) ----
+    // ---- DXF import (io/Dxf*.cpp) and intersecting curves (commands/CurveIntersection.cpp) ----
+    // The import command: the begin step opens the action "Import DXF file"
+    // and empties the newcomer lists; after the read, the finish step offers
+    // the check for crossings and duplicates (not past 499 curves) and groups
+    // what the import made as "DXF:" followed by name.
+    void BeginDxfImport();
+    void FinishDxfImport(const char* name);
     // Reads the POINT, LINE, ARC, CIRCLE, ELLIPSE and 3DFACE entities of the
     // drawing that lie in the XY plane on layers neither frozen nor off, turned
     // by rz degrees about the origin and then shifted by txy, into points and
@@ -384,7 +390,12 @@ public:
     bool ImportDxfEllipse(const double centre[2], const double majorAxis[2], double ratio, double startParam,
                           double endParam);
     bool ImportDxf3DFace(const double p1[2], const double p2[2], const double p3[2], const double p4[2]);
-    // ---- end of DXF import ----
+    // Puts a point wherever the listed curves cross or touch one another, into
+    // each curve or cutting it there, then deletes the curves that became
+    // duplicates. Curves of sections are skipped; with newUndoAction false it
+    // records into the open action. False when it refused.
+    bool IntersectCurves(std::vector<int> curveIds, bool splitCurves, bool newUndoAction);
+    // ---- end of DXF import and intersecting curves ----
 
     IdMap<T_SECTION_D> m_sections;
     IdMap<T_LOOP_D> m_closedLoops;

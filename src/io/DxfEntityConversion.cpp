@@ -1,0 +1,276 @@
+// Turning one placed DXF entity into model points and curves. Every converter
+// first plans which points it would reuse or make, so that a degenerate entity
+// or one past the id limit leaves the model as it was.
+
+#include "commands/CreationSupport.h"
+#include "model/Geometry.h"
+#include "model/SectModel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <utility>
+
+namespace {
+
+constexpr double kFullTurn = 360.0;
+
+bool IsFinitePosition(const double xy[2])
+{
+    return std::isfinite(xy[0]) && std::isfinite(xy[1]);
+}
+
+// The counter-clockwise sweep from start to end in degrees, in (0, 360]:
+// a difference that is a non-zero whole number of turns is a full turn, equal
+// angles (or angles that are no numbers) sweep nothing.
+double CounterClockwiseSweep(double start, double end)
+{
+    const double difference = end - start;
+    if (!std::isfinite(difference) || IsZero(difference))
+        return 0.0;
+    double sweep = std::fmod(difference, kFullTurn);
+    if (sweep < 0.0)
+        sweep += kFullTurn;
+    return IsZero(sweep) || IsZero(sweep - kFullTurn) ? kFullTurn : sweep;
+}
+
+// Whole angle steps in the sweep: at least one segment for an arc and two
+// for a closed shape, so that every shape is a real polyline.
+double DivisionCount(double sweep, double angleStep, bool closed)
+{
+    const double whole = std::trunc(std::fabs(sweep) / angleStep);
+    const double minimum = closed ? 2.0 : 1.0;
+    return whole >= minimum ? whole : minimum;
+}
+
+// Stores a curve through the ids, records it in the open action and appends
+// it to the newcomer curves.
+void AddImportedCurve(CSectModel& model, std::vector<int> pointIds)
+{
+    auto curve = NewCurveRecord(model, ALIGN_CENTER, 0.0);
+    curve->pointIds = std::move(pointIds);
+    const int curveId = curve->id;
+    model.m_curves[curveId] = std::move(curve);
+    model.RecordCreatedCurve(curveId, false);
+    model.AddNewcomerCurve(curveId, false);
+}
+
+// Makes the planned points and one curve through pointIds, unless the curve
+// would have fewer than two distinct points. False when the ids would pass
+// the id limit; nothing is made then.
+bool MakePlannedCurve(CSectModel& model, const PlannedPoints& planned, std::vector<int> pointIds)
+{
+    if (std::set<int>(pointIds.begin(), pointIds.end()).size() < 2)
+        return true;
+    if (!model.CheckIdLimit(IdKind::Point, planned.NewPointCount()) || !model.CheckIdLimit(IdKind::Curve, 1))
+        return false;
+    const std::vector<int> newPointIds = planned.Create(model);
+    model.AddNewcomerPoints(newPointIds, false);
+    AddImportedCurve(model, std::move(pointIds));
+    return true;
+}
+
+// The shape of arcs, circles and ellipses: semi-axes a along the unit
+// direction u and b across it, sampled at the ellipse parameter t (degrees)
+// from start over sweep.
+struct DividedEllipse {
+    double centre[2];
+    double a;
+    double b;
+    double u[2];
+    double start;
+    double sweep;
+};
+
+bool ImportDividedEllipse(CSectModel& model, const DividedEllipse& shape)
+{
+    if (shape.sweep == 0.0)
+        return true;
+    const bool closed = shape.sweep == kFullTurn;
+    const double segments = DivisionCount(shape.sweep, model.m_angleStep, closed);
+    const double sampleCount = closed ? segments : segments + 1.0;
+    // Asked before sampling, so that a tiny angle step cannot run away.
+    if (!model.CheckIdLimit(IdKind::Point, CountForIdCheck(sampleCount)))
+        return false;
+
+    const double increment = shape.sweep / segments;
+    // Whole turns dropped, so a start angle written as a huge number keeps
+    // its precision.
+    const double start = std::fmod(shape.start, kFullTurn);
+    std::vector<XyPosition> samples;
+    samples.reserve(static_cast<size_t>(sampleCount));
+    for (int i = 0; i < static_cast<int>(sampleCount); ++i) {
+        const double t = DegToRad(start + i * increment);
+        const double along = shape.a * std::cos(t);
+        const double across = shape.b * std::sin(t);
+        const XyPosition sample = {shape.centre[0] + along * shape.u[0] - across * shape.u[1],
+                                   shape.centre[1] + along * shape.u[1] + across * shape.u[0]};
+        if (!IsFinitePosition(sample.data()))
+            return true;
+        samples.push_back(sample);
+    }
+    PlannedPoints planned(model);
+    return MakePlannedCurve(model, planned, PlanSampledPointIds(planned, samples, closed));
+}
+
+// True when some segment of a curve imported so far runs from within the
+// tolerance of one end to within it of the other, in either direction.
+bool RepeatsImportedSegment(const CSectModel& model, const double a[2], const double b[2])
+{
+    const double tolerance = model.m_tolerance;
+    for (int curveId : model.m_newcomerCurves) {
+        const T_CURVE_D* curve = model.FindCurve(curveId);
+        if (!curve)
+            continue;
+        for (size_t i = 1; i < curve->pointIds.size(); ++i) {
+            const T_POINT_D* p = model.FindPoint(curve->pointIds[i - 1]);
+            const T_POINT_D* q = model.FindPoint(curve->pointIds[i]);
+            if (!p || !q)
+                continue;
+            if ((Distance(p->xy, a) < tolerance && Distance(q->xy, b) < tolerance)
+                || (Distance(p->xy, b) < tolerance && Distance(q->xy, a) < tolerance))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool IsSameEdge(const std::pair<int, int>& edge, int i, int j)
+{
+    return (edge.first == i && edge.second == j) || (edge.first == j && edge.second == i);
+}
+
+// A two-point curve imported before that joins the points, in either order.
+bool HasImportedEdge(const CSectModel& model, int i, int j)
+{
+    for (int curveId : model.m_newcomerCurves) {
+        const T_CURVE_D* curve = model.FindCurve(curveId);
+        if (curve && !curve->pointIds.empty() && curve->pointIds.size() < 3
+            && IsSameEdge({curve->pointIds.front(), curve->pointIds.back()}, i, j))
+            return true;
+    }
+    return false;
+}
+
+// The edge curves of a face through its corners in order, each made once:
+// an edge an earlier face or line made already, and an edge whose ends fall
+// on one point, is not made again.
+bool ImportDxfFaceEdges(CSectModel& model, const std::vector<const double*>& corners)
+{
+    PlannedPoints planned(model);
+    std::vector<int> cornerIds;
+    for (const double* corner : corners)
+        cornerIds.push_back(planned.Resolve(corner));
+
+    std::vector<std::pair<int, int>> newEdges;
+    for (size_t k = 0; k < cornerIds.size(); ++k) {
+        const int i = cornerIds[k];
+        const int j = cornerIds[(k + 1) % cornerIds.size()];
+        const bool madeByThisFace = std::any_of(newEdges.begin(), newEdges.end(),
+                                                [i, j](const auto& edge) { return IsSameEdge(edge, i, j); });
+        if (i != j && !madeByThisFace && !HasImportedEdge(model, i, j))
+            newEdges.emplace_back(i, j);
+    }
+    if (newEdges.empty())
+        return true;
+    if (!model.CheckIdLimit(IdKind::Point, planned.NewPointCount())
+        || !model.CheckIdLimit(IdKind::Curve, static_cast<int>(newEdges.size())))
+        return false;
+
+    // Planned points take the ids the model issues next, so the edges hold
+    // the right ids already.
+    const std::vector<int> newPointIds = planned.Create(model);
+    std::vector<int> newCurveIds;
+    for (const auto& [i, j] : newEdges) {
+        auto curve = NewCurveRecord(model, ALIGN_CENTER, 0.0);
+        curve->pointIds = {i, j};
+        const int curveId = curve->id;
+        model.m_curves[curveId] = std::move(curve);
+        model.RecordCreatedCurve(curveId, false);
+        newCurveIds.push_back(curveId);
+    }
+    model.AddNewcomerPoints(newPointIds, false);
+    model.AddNewcomerCurves(newCurveIds, false);
+    return true;
+}
+
+bool Coincide(const double a[2], const double b[2])
+{
+    return IsZero(Distance(a, b));
+}
+
+} // namespace
+
+bool CSectModel::ImportDxfPoint(const double xy[2])
+{
+    if (!IsFinitePosition(xy) || FindPointAt(xy) != 0)
+        return true;
+    if (!CheckIdLimit(IdKind::Point, 1))
+        return false;
+    const int id = AddNewPoint(*this, xy);
+    RecordCreatedPoint(id, false);
+    AddNewcomerPoint(id, false);
+    return true;
+}
+
+bool CSectModel::ImportDxfLine(const double start[2], const double end[2])
+{
+    if (!IsFinitePosition(start) || !IsFinitePosition(end) || !(Distance(start, end) >= m_tolerance)
+        || RepeatsImportedSegment(*this, start, end))
+        return true;
+    PlannedPoints planned(*this);
+    const int startId = planned.Resolve(start);
+    const int endId = planned.Resolve(end);
+    return MakePlannedCurve(*this, planned, {startId, endId});
+}
+
+bool CSectModel::ImportDxfArc(const double centre[2], double radius, double startAngle, double endAngle)
+{
+    // A negative radius is no valid arc.
+    if (!(radius > 0.0) || IsZero(radius) || !IsFinitePosition(centre))
+        return true;
+    const DividedEllipse arc = {{centre[0], centre[1]}, radius, radius, {1.0, 0.0},
+                                startAngle, CounterClockwiseSweep(startAngle, endAngle)};
+    return ImportDividedEllipse(*this, arc);
+}
+
+bool CSectModel::ImportDxfCircle(const double centre[2], double radius)
+{
+    if (!(radius > 0.0) || IsZero(radius) || !IsFinitePosition(centre))
+        return true;
+    const DividedEllipse circle = {{centre[0], centre[1]}, radius, radius, {1.0, 0.0}, 0.0, kFullTurn};
+    return ImportDividedEllipse(*this, circle);
+}
+
+bool CSectModel::ImportDxfEllipse(const double centre[2], const double majorAxis[2], double ratio,
+                                  double startParam, double endParam)
+{
+    const double a = VectorLength(majorAxis);
+    const double b = ratio * a;
+    // A negative ratio is no valid ellipse.
+    if (!std::isfinite(a) || IsZero(a) || !(b > 0.0) || IsZero(b) || !std::isfinite(b) || !IsFinitePosition(centre))
+        return true;
+    const DividedEllipse ellipse = {{centre[0], centre[1]}, a, b, {majorAxis[0] / a, majorAxis[1] / a},
+                                    startParam, CounterClockwiseSweep(startParam, endParam)};
+    return ImportDividedEllipse(*this, ellipse);
+}
+
+bool CSectModel::ImportDxf3DFace(const double p1[2], const double p2[2], const double p3[2], const double p4[2])
+{
+    for (const double* corner : {p1, p2, p3, p4}) {
+        if (!IsFinitePosition(corner))
+            return true;
+    }
+    // The first pair of coincident corners found decides which three remain.
+    if (Coincide(p1, p2))
+        return ImportDxfFaceEdges(*this, {p1, p3, p4});
+    if (Coincide(p1, p3))
+        return ImportDxfFaceEdges(*this, {p1, p2, p4});
+    if (Coincide(p1, p4))
+        return ImportDxfFaceEdges(*this, {p1, p2, p3});
+    if (Coincide(p2, p3))
+        return ImportDxfFaceEdges(*this, {p1, p2, p4});
+    if (Coincide(p2, p4) || Coincide(p3, p4))
+        return ImportDxfFaceEdges(*this, {p1, p2, p3});
+    return ImportDxfFaceEdges(*this, {p1, p2, p3, p4});
+}

@@ -1,0 +1,77 @@
+#include "io/DxfLayerTable.h"
+
+namespace {
+
+constexpr int kFrozenBit = 0;
+constexpr int kFrozenInNewViewportsBit = 1;
+
+enum class TablesState { InSection, InTable, InLayerEntry };
+
+void StoreLayerGroup(int code, const std::string& value, T_DXFLAYER_D& layer)
+{
+    switch (code) {
+    case 2:
+        layer.name = value;
+        break;
+    case 70: {
+        const int flags = ParseDxfInt(value);
+        if (IsBitSet(flags, kFrozenBit) || IsBitSet(flags, kFrozenInNewViewportsBit))
+            layer.frozen = true;
+        break;
+    }
+    case 62:
+        // A negative colour number is how a layer that is off is written.
+        if (ParseDxfInt(value) < 0)
+            layer.off = true;
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+bool ReadDxfTables(DxfLineReader& file, std::vector<T_DXFLAYER_D>& layers)
+{
+    layers.clear();
+    TablesState state = TablesState::InSection;
+    T_DXFLAYER_D pending;
+    int code = 0;
+    std::string value;
+    while (file.ReadGroup(code, value)) {
+        if (state == TablesState::InLayerEntry) {
+            if (code != 0) {
+                StoreLayerGroup(code, value, pending);
+                continue;
+            }
+            // An entry ends at the next group 0 whatever groups it had, so
+            // its name and flags never pass to the next one.
+            layers.push_back(pending);
+            pending = T_DXFLAYER_D();
+            state = TablesState::InTable;
+        }
+        if (state == TablesState::InTable) {
+            if (value == "ENDTAB")
+                state = TablesState::InSection;
+            else if (code == 0 && value == "LAYER")
+                state = TablesState::InLayerEntry;
+            continue;
+        }
+        if (code == 0 && value == "ENDSEC")
+            return true;
+        if (code == 0 && value == "TABLE")
+            state = TablesState::InTable;
+    }
+    return false;
+}
+
+bool IsDxfLayerTaken(const std::vector<T_DXFLAYER_D>& layers, const std::string& name)
+{
+    if (layers.empty())
+        return true;
+    for (const T_DXFLAYER_D& layer : layers) {
+        if (layer.name == name && !layer.frozen && !layer.off)
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The text form of a DXF drawing: a group code line followed by a value line,
+// repeated. Lines may end in CR LF, LF or a bare CR; a line keeps at most its
+// first 511 characters. Numbers are read without regard to the locale.
+
+#include <istream>
+#include <string>
+#include <string_view>
+
+// The code a group gets when its code line holds no number; no reader looks
+// at it, so such a group is passed over.
+constexpr int kUnreadableDxfGroupCode = -99999;
+
+class DxfLineReader {
+public:
+    static constexpr size_t kMaxLineLength = 511;
+
+    // The stream is read as bytes; open files in binary mode.
+    explicit DxfLineReader(std::istream& in) : in_(in) {}
+
+    // One line without its line end; false at the end of the stream.
+    bool ReadLine(std::string& line);
+    // A code line and its value line; false when either cannot be read.
+    bool ReadGroup(int& code, std::string& value);
+    // Back to the first line, for the next pass.
+    void Rewind();
+    // The sentinel that starts a binary DXF file, whose groups are not lines.
+    bool StartsAsBinaryDxf();
+
+private:
+    std::istream& in_;
+    std::string codeLine_;
+};
+
+// The decimal number at the start of the text, blanks and tabs before it
+// allowed, up to the first character that cannot continue it. Text that does
+// not start with a plain decimal number ("nan", "inf", a word), and a number
+// out of range, read as 0.
+double ParseDxfDouble(std::string_view text);
+int ParseDxfInt(std::string_view text);
+// The group code of a code line; kUnreadableDxfGroupCode when it holds no number.
+int ParseDxfGroupCode(std::string_view text);
+
+// Bit number bit (0 is the lowest) of value.
+bool IsBitSet(int value, int bit);

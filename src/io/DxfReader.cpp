@@ -1,0 +1,246 @@
+// Reading a DXF drawing in two passes: the first makes sure the file is
+// complete (a group 0 "EOF") and reads the layer table, the second places the
+// plane entities of the ENTITIES sections and hands them to the converters.
+
+#include "io/DxfLayerTable.h"
+#include "io/DxfLineReader.h"
+#include "model/Geometry.h"
+#include "model/SectModel.h"
+#include "model/TextFormat.h"
+
+#include <fstream>
+#include <utility>
+
+namespace {
+
+constexpr const char* kCannotReadDxf = "Cannot read the DXF file.\n\nCheck the file format.";
+
+enum class DxfEntityType { Point, Line, Arc, Circle, Ellipse, Face };
+
+bool FindEntityType(const std::string& name, DxfEntityType& type)
+{
+    static const std::pair<const char*, DxfEntityType> kTypes[] = {
+        {"POINT", DxfEntityType::Point}, {"LINE", DxfEntityType::Line},       {"ARC", DxfEntityType::Arc},
+        {"CIRCLE", DxfEntityType::Circle}, {"ELLIPSE", DxfEntityType::Ellipse}, {"3DFACE", DxfEntityType::Face},
+    };
+    for (const auto& [typeName, typeValue] : kTypes) {
+        if (name == typeName) {
+            type = typeValue;
+            return true;
+        }
+    }
+    return false;
+}
+
+// The values the groups of one entity give. A fresh set starts every entity,
+// so a group the entity lacks never takes another entity's value.
+struct DxfEntityValues {
+    double corners[4][3] = {};  // groups 10-13, 20-23, 30-33
+    double radiusOrRatio = 0.0;  // 40
+    double startParam = 0.0;  // 41, radians
+    double endParam = 0.0;  // 42, radians
+    double startAngle = 0.0;  // 50, degrees
+    double endAngle = 0.0;  // 51, degrees
+    double extrusion[3] = {0.0, 0.0, 1.0};  // 210, 220, 230; the DXF default
+    std::string layer;  // 8
+
+    // The drawing seen from below: arcs, circles and ellipses so written
+    // turn clockwise in the XY plane.
+    bool IsExtrusionReversed() const { return extrusion[2] < 0.0; }
+};
+
+void StoreEntityGroup(int code, const std::string& value, DxfEntityValues& values)
+{
+    if (code == 8) {
+        values.layer = value;
+        return;
+    }
+    const double number = ParseDxfDouble(value);
+    if (code >= 10 && code <= 13)
+        values.corners[code - 10][0] = number;
+    else if (code >= 20 && code <= 23)
+        values.corners[code - 20][1] = number;
+    else if (code >= 30 && code <= 33)
+        values.corners[code - 30][2] = number;
+    else if (code >= 210 && code <= 230 && code % 10 == 0)
+        values.extrusion[(code - 210) / 10] = number;
+    else if (code == 40)
+        values.radiusOrRatio = number;
+    else if (code == 41)
+        values.startParam = number;
+    else if (code == 42)
+        values.endParam = number;
+    else if (code == 50)
+        values.startAngle = number;
+    else if (code == 51)
+        values.endAngle = number;
+}
+
+// Whether the entity lies in the XY plane: the z values of the corners its
+// type has are zero, and so is the x and y of the extrusion of the types that
+// have one.
+bool IsInPlane(DxfEntityType type, const DxfEntityValues& values)
+{
+    int cornerCount = 1;
+    bool hasExtrusion = false;
+    switch (type) {
+    case DxfEntityType::Point: break;
+    case DxfEntityType::Line: cornerCount = 2; break;
+    case DxfEntityType::Arc:
+    case DxfEntityType::Circle: hasExtrusion = true; break;
+    case DxfEntityType::Ellipse: cornerCount = 2; hasExtrusion = true; break;
+    case DxfEntityType::Face: cornerCount = 4; break;
+    }
+    for (int i = 0; i < cornerCount; ++i) {
+        if (IsNonZero(values.corners[i][2]))
+            return false;
+    }
+    return !hasExtrusion || (!IsNonZero(values.extrusion[0]) && !IsNonZero(values.extrusion[1]));
+}
+
+// The import's placement of the drawing: a counter-clockwise turn by rz
+// degrees about the origin, then the shift.
+struct DxfPlacement {
+    double shift[2];
+    double rz;
+
+    void Place(const double in[3], double out[2]) const
+    {
+        out[0] = in[0];
+        out[1] = in[1];
+        RotateTranslatePoint(out, shift[0], shift[1], rz);
+    }
+};
+
+// Hands a plane entity to its converter; false when the converter refused
+// at the id limit.
+bool ConvertEntity(CSectModel& model, DxfEntityType type, const DxfEntityValues& values,
+                   const DxfPlacement& placement)
+{
+    double placed[4][2];
+    switch (type) {
+    case DxfEntityType::Point:
+        placement.Place(values.corners[0], placed[0]);
+        return model.ImportDxfPoint(placed[0]);
+    case DxfEntityType::Line:
+        placement.Place(values.corners[0], placed[0]);
+        placement.Place(values.corners[1], placed[1]);
+        return model.ImportDxfLine(placed[0], placed[1]);
+    case DxfEntityType::Arc:
+    case DxfEntityType::Circle: {
+        double centre[3] = {values.corners[0][0], values.corners[0][1], 0.0};
+        double start = values.startAngle;
+        double end = values.endAngle;
+        // The object coordinates of a reversed extrusion run with x
+        // mirrored: the centre's x and the angles turn to the other side.
+        if (values.IsExtrusionReversed()) {
+            centre[0] = -centre[0];
+            start = 180.0 - values.endAngle;
+            end = 180.0 - values.startAngle;
+        }
+        placement.Place(centre, placed[0]);
+        if (type == DxfEntityType::Circle)
+            return model.ImportDxfCircle(placed[0], values.radiusOrRatio);
+        return model.ImportDxfArc(placed[0], values.radiusOrRatio, start + placement.rz, end + placement.rz);
+    }
+    case DxfEntityType::Ellipse: {
+        double start = RadToDeg(values.startParam);
+        double end = RadToDeg(values.endParam);
+        // The centre and axis are world values; a reversed extrusion only
+        // runs the parameter the other way round.
+        if (values.IsExtrusionReversed()) {
+            start = -RadToDeg(values.endParam);
+            end = -RadToDeg(values.startParam);
+        }
+        placement.Place(values.corners[0], placed[0]);
+        double axis[2] = {values.corners[1][0], values.corners[1][1]};
+        RotatePoint(axis, placement.rz);
+        return model.ImportDxfEllipse(placed[0], axis, values.radiusOrRatio, start, end);
+    }
+    case DxfEntityType::Face:
+        for (int i = 0; i < 4; ++i)
+            placement.Place(values.corners[i], placed[i]);
+        return model.ImportDxf3DFace(placed[0], placed[1], placed[2], placed[3]);
+    }
+    return true;
+}
+
+// Reads one entity's groups up to the group 0 that ends it, which is left in
+// code and value. False when the file ends first.
+bool ReadEntityGroups(DxfLineReader& file, int& code, std::string& value, DxfEntityValues& values)
+{
+    while (file.ReadGroup(code, value)) {
+        if (code == 0)
+            return true;
+        StoreEntityGroup(code, value, values);
+    }
+    return false;
+}
+
+// The second pass, from the start of the file: true at the group 0 "EOF"
+// after printing what the import made. False after the warning when the file
+// ends first, and when a converter refused at the id limit.
+bool ReadDxfEntities(CSectModel& model, DxfLineReader& file, const std::vector<T_DXFLAYER_D>& layers,
+                     const DxfPlacement& placement)
+{
+    bool inEntities = false;
+    bool groupPending = false;  // the group 0 that ended an entity, not yet looked at
+    int code = 0;
+    std::string value;
+    while (groupPending || file.ReadGroup(code, value)) {
+        groupPending = false;
+        if (!inEntities) {
+            if (code == 0 && value == "EOF") {
+                model.m_reporter.PrintOutput("Imported AutoCAD DXF model data");
+                model.m_reporter.PrintOutput(FormatText("- Model: Curve [%d], Point [%d]",
+                                                        static_cast<int>(model.m_newcomerCurves.size()),
+                                                        static_cast<int>(model.m_newcomerPoints.size())));
+                return true;
+            }
+            inEntities = code == 2 && value == "ENTITIES";
+            continue;
+        }
+        if (code == 0 && value == "ENDSEC")
+            inEntities = false;
+        DxfEntityType type;
+        if (code != 0 || !FindEntityType(value, type))
+            continue;
+        DxfEntityValues values;
+        if (!ReadEntityGroups(file, code, value, values))
+            break;
+        groupPending = true;
+        if (IsDxfLayerTaken(layers, values.layer) && IsInPlane(type, values)
+            && !ConvertEntity(model, type, values, placement))
+            return false;
+    }
+    return model.m_reporter.ShowWarning(kCannotReadDxf);
+}
+
+} // namespace
+
+bool CSectModel::ReadDxfFile(const char* path, const double txy[2], double rz)
+{
+    std::ifstream in;
+    if (path)
+        in.open(path, std::ios::in | std::ios::binary);
+    if (!in.is_open())
+        return m_reporter.ReportFileOpenError(path ? path : "");
+
+    DxfLineReader file(in);
+    if (file.StartsAsBinaryDxf())
+        return m_reporter.ShowWarning(kCannotReadDxf);
+
+    std::vector<T_DXFLAYER_D> layers;
+    int code = 0;
+    std::string value;
+    while (file.ReadGroup(code, value)) {
+        if (code == 0 && value == "EOF") {
+            file.Rewind();
+            ReadDxfEntities(*this, file, layers, DxfPlacement{{txy[0], txy[1]}, rz});
+            return true;
+        }
+        if (code == 2 && value == "TABLES" && !ReadDxfTables(file, layers))
+            break;
+    }
+    return m_reporter.ShowWarning(kCannotReadDxf);
+}

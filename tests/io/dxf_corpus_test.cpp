@@ -1,0 +1,117 @@
+// Real-world drawings: the pinned ones with what their import makes, counted
+// by hand from their ENTITIES sections, and every drawing of the shared
+// corpus read without a crash or a hang.
+
+#include "dxf_test_support.h"
+
+#include <set>
+
+namespace {
+
+using DxfCorpus = DxfImportTest;
+
+struct PinnedDrawing {
+    const char* file;
+    double tolerance;
+    int curves;
+    int points;
+};
+
+TEST_F(DxfCorpus, ImportsWhatThePinnedDrawingsHold)
+{
+    const std::vector<PinnedDrawing> drawings = {
+        // 13 LINE and 9 ARC, drawn in inches: with a fine tolerance every one
+        // is a curve; the arcs' 108 points, less the 3 ends arcs share, and 6
+        // line ends that touch no arc.
+        {"AC1003_LINE_Example.dxf", 0.001, 22, 111},
+        // With the default tolerance of 1 most of them are shorter than it.
+        {"AC1003_LINE_Example.dxf", 1.0, 3, 4},
+        // 5 LINE, 3 CIRCLE and 2 quarter ARC: 3 x 36 circle points, 2 x 10
+        // arc points less the shared end, 8 line ends; the first arc starts on
+        // the top of the second circle.
+        {"issue1106.dxf", 1.0, 10, 134},
+        // 44 3DFACE quadrilaterals of a grid: shared edges are made once.
+        {"3dface.dxf", 1.0, 122, 138},
+        // 111 LINE, of which 4 have zero length, and 8 quarter ELLIPSE.
+        {"duplicate_handles.dxf", 1.0, 115, 245},
+        // Every entity lies off the plane.
+        {"Leica_Disto_S910.dxf", 1.0, 0, 0},
+        // Two circles of radius 0 and -1.
+        {"circle_radius_le_0.dxf", 1.0, 0, 0},
+        // One circle of radius 1.5, then lines after "EOF" that are not read.
+        {"R12_with_trash_beyond_EOF.dxf", 0.01, 1, 36},
+    };
+    for (const PinnedDrawing& drawing : drawings) {
+        SCOPED_TRACE(std::string(drawing.file) + " with tolerance " + std::to_string(drawing.tolerance));
+        CSectModel fresh;
+        fresh.m_reporter.SetPorts(user.Ports());
+        fresh.SetTolerance(drawing.tolerance);
+        fresh.BeginUndoAction();
+        user.ClearRecords();
+        const double shift[2] = {0.0, 0.0};
+        ASSERT_TRUE(fresh.ReadDxfFile((PinnedDxfFolder() / drawing.file).string().c_str(), shift, 0.0));
+        EXPECT_TRUE(user.boxes.empty());
+        EXPECT_EQ(static_cast<int>(fresh.m_curves.size()), drawing.curves);
+        EXPECT_EQ(static_cast<int>(fresh.m_points.size()), drawing.points);
+        EXPECT_EQ(user.LastLine(), FormatText("- Model: Curve [%d], Point [%d]", drawing.curves, drawing.points));
+        for (const auto& [id, curve] : fresh.m_curves) {
+            EXPECT_GE(std::set<int>(curve->pointIds.begin(), curve->pointIds.end()).size(), 2u) << id;
+            for (int pointId : curve->pointIds)
+                EXPECT_NE(fresh.FindPoint(pointId), nullptr) << id;
+        }
+    }
+}
+
+TEST_F(DxfCorpus, QuarterEllipsesAreDividedByTheAngleStep)
+{
+    // The parameters are written to 5 decimals: the quarters from 0 to
+    // 1.5708 and from 3.14159 to 4.71239 sweep a little more than 90 degrees
+    // (9 segments), the other two a little less (8).
+    ASSERT_TRUE(ImportFile(PinnedDxfFolder() / "duplicate_handles.dxf"));
+    std::multiset<size_t> ellipseSizes;
+    for (const auto& [id, curve] : model.m_curves) {
+        if (curve->pointIds.size() > 2)
+            ellipseSizes.insert(curve->pointIds.size());
+    }
+    EXPECT_EQ(ellipseSizes, (std::multiset<size_t>{9, 9, 9, 9, 10, 10, 10, 10}));
+}
+
+TEST_F(DxfCorpus, RefusesBinaryDrawings)
+{
+    EXPECT_FALSE(ImportFile(PinnedDxfFolder() / "bin_dxf_r12.dxf"));
+    EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{"Cannot read the DXF file.\n\nCheck the file format."});
+    EXPECT_EQ(CurveCount(), 0);
+    EXPECT_EQ(PointCount(), 0);
+}
+
+TEST_F(DxfCorpus, ReadsEverySharedDrawing)
+{
+    const std::filesystem::path corpus = SharedDxfFolder();
+    if (!std::filesystem::is_directory(corpus))
+        GTEST_SKIP() << "The shared DXF corpus is not at " << corpus << "; it sits beside the repository.";
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+        std::string extension = entry.path().extension().string();
+        CSectModel::ToLowerCase(extension, extension);
+        if (extension != ".dxf")
+            continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        ++files;
+        CSectModel fresh;
+        fresh.m_reporter.SetPorts(user.Ports());
+        fresh.BeginUndoAction();
+        const double shift[2] = {10.0, -20.0};
+        fresh.ReadDxfFile(entry.path().string().c_str(), shift, 30.0);
+        for (const auto& [id, curve] : fresh.m_curves) {
+            EXPECT_GE(std::set<int>(curve->pointIds.begin(), curve->pointIds.end()).size(), 2u) << id;
+            for (int pointId : curve->pointIds)
+                ASSERT_NE(fresh.FindPoint(pointId), nullptr) << id;
+        }
+        ASSERT_TRUE(fresh.Undo(false));
+        EXPECT_TRUE(fresh.m_curves.empty());
+        EXPECT_TRUE(fresh.m_points.empty());
+    }
+    EXPECT_GT(files, 0);
+}
+
+} // namespace

@@ -1,0 +1,159 @@
+#include "io/DxfLineReader.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> ReadAllLines(const std::string& text)
+{
+    std::istringstream in(text);
+    DxfLineReader reader(in);
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.ReadLine(line))
+        lines.push_back(line);
+    return lines;
+}
+
+struct LineEndCase {
+    const char* name;
+    std::string text;
+    std::vector<std::string> lines;
+};
+
+TEST(DxfLineReader, SplitsOnEveryLineEndStyle)
+{
+    const std::vector<LineEndCase> cases = {
+        {"LF", "0\nLINE\n", {"0", "LINE"}},
+        {"CR LF", "0\r\nLINE\r\n", {"0", "LINE"}},
+        {"bare CR", "0\rLINE\r", {"0", "LINE"}},
+        {"mixed", "0\r\nLINE\n8\rA\r\n", {"0", "LINE", "8", "A"}},
+        {"no final line end", "0\nEOF", {"0", "EOF"}},
+        {"CR at the very end", "0\nEOF\r", {"0", "EOF"}},
+        {"empty lines kept", "\n\r\n\r", {"", "", ""}},
+        {"blanks kept", "  0 \n EOF\t\n", {"  0 ", " EOF\t"}},
+        {"empty stream", "", {}},
+    };
+    for (const LineEndCase& c : cases)
+        EXPECT_EQ(ReadAllLines(c.text), c.lines) << c.name;
+}
+
+TEST(DxfLineReader, CutsLongLinesAfter511Characters)
+{
+    const std::string chars510(510, 'a');
+    const std::string chars511(511, 'b');
+    const std::string chars600 = std::string(511, 'c') + std::string(89, 'd');
+    // The line end right after a line that fills the buffer is still its own
+    // line end, not an empty line of its own.
+    EXPECT_EQ(ReadAllLines(chars510 + "\r\nnext\r\n"), (std::vector<std::string>{chars510, "next"}));
+    EXPECT_EQ(ReadAllLines(chars511 + "\r\nnext\n"), (std::vector<std::string>{chars511, "next"}));
+    EXPECT_EQ(ReadAllLines(chars511 + "\rnext"), (std::vector<std::string>{chars511, "next"}));
+    EXPECT_EQ(ReadAllLines(chars600 + "\nnext\n"), (std::vector<std::string>{std::string(511, 'c'), "next"}));
+}
+
+TEST(DxfLineReader, ReadsGroupsAndTheGroupAfterAnOverlongValue)
+{
+    std::istringstream in("  1\n" + std::string(600, 'x') + "\r\n 10\n2.5\r\n  0\n");
+    DxfLineReader reader(in);
+    int code = -1;
+    std::string value;
+    ASSERT_TRUE(reader.ReadGroup(code, value));
+    EXPECT_EQ(code, 1);
+    EXPECT_EQ(value, std::string(511, 'x'));
+    ASSERT_TRUE(reader.ReadGroup(code, value));
+    EXPECT_EQ(code, 10);
+    EXPECT_EQ(value, "2.5");
+    // A code line without its value line is no group.
+    EXPECT_FALSE(reader.ReadGroup(code, value));
+
+    reader.Rewind();
+    ASSERT_TRUE(reader.ReadGroup(code, value));
+    EXPECT_EQ(code, 1);
+}
+
+TEST(DxfLineReader, CodeLineWithoutNumberGivesAGroupNobodyReads)
+{
+    std::istringstream in("abc\nLINE\n");
+    DxfLineReader reader(in);
+    int code = 0;
+    std::string value;
+    ASSERT_TRUE(reader.ReadGroup(code, value));
+    EXPECT_EQ(code, kUnreadableDxfGroupCode);
+    EXPECT_EQ(value, "LINE");
+}
+
+TEST(DxfLineReader, RecognisesTheBinarySentinelAndRewinds)
+{
+    std::istringstream binary(std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) + "rest");
+    DxfLineReader binaryReader(binary);
+    EXPECT_TRUE(binaryReader.StartsAsBinaryDxf());
+
+    std::istringstream text("  0\nSECTION\n");
+    DxfLineReader textReader(text);
+    EXPECT_FALSE(textReader.StartsAsBinaryDxf());
+    std::string line;
+    ASSERT_TRUE(textReader.ReadLine(line));
+    EXPECT_EQ(line, "  0");
+
+    std::istringstream shortText("0");
+    DxfLineReader shortReader(shortText);
+    EXPECT_FALSE(shortReader.StartsAsBinaryDxf());
+    ASSERT_TRUE(shortReader.ReadLine(line));
+    EXPECT_EQ(line, "0");
+}
+
+struct NumberCase {
+    const char* text;
+    double value;
+};
+
+TEST(DxfNumbers, ReadsPlainDecimalNumbersOnly)
+{
+    const std::vector<NumberCase> cases = {
+        {"1.5", 1.5},           {"  \t-2.5e3", -2500.0}, {"+.5", 0.5},    {"1E+2", 100.0},  {"-.25", -0.25},
+        {"12abc", 12.0},        {"1,5", 1.0},            {"3.", 3.0},     {"1e", 1.0},      {"0x1A", 0.0},
+        {"nan", 0.0},           {"-nan", 0.0},           {"inf", 0.0},    {"-infinity", 0.0}, {"", 0.0},
+        {"   ", 0.0},           {"abc", 0.0},            {".e5", 0.0},    {"- 5", 0.0},     {"1e999", 0.0},
+        {"-1e999", 0.0},        {"1e-5", 1e-5},
+    };
+    for (const NumberCase& c : cases) {
+        const double value = ParseDxfDouble(c.text);
+        EXPECT_TRUE(std::isfinite(value)) << c.text;
+        EXPECT_DOUBLE_EQ(value, c.value) << '"' << c.text << '"';
+    }
+}
+
+TEST(DxfNumbers, ReadsIntegersAndGroupCodes)
+{
+    EXPECT_EQ(ParseDxfInt("     1"), 1);
+    EXPECT_EQ(ParseDxfInt(" -7"), -7);
+    EXPECT_EQ(ParseDxfInt("1.9"), 1);
+    EXPECT_EQ(ParseDxfInt("x"), 0);
+    EXPECT_EQ(ParseDxfInt("99999999999"), 0);
+
+    EXPECT_EQ(ParseDxfGroupCode("  0"), 0);
+    EXPECT_EQ(ParseDxfGroupCode(" 10"), 10);
+    EXPECT_EQ(ParseDxfGroupCode("\t1071"), 1071);
+    EXPECT_EQ(ParseDxfGroupCode("-1"), -1);
+    EXPECT_EQ(ParseDxfGroupCode(""), kUnreadableDxfGroupCode);
+    EXPECT_EQ(ParseDxfGroupCode("EOF"), kUnreadableDxfGroupCode);
+    EXPECT_EQ(ParseDxfGroupCode("99999999999"), kUnreadableDxfGroupCode);
+}
+
+TEST(DxfNumbers, TestsSingleBits)
+{
+    EXPECT_TRUE(IsBitSet(1, 0));
+    EXPECT_FALSE(IsBitSet(1, 1));
+    EXPECT_TRUE(IsBitSet(2, 1));
+    EXPECT_TRUE(IsBitSet(-1, 31));
+    EXPECT_FALSE(IsBitSet(4, 0));
+    EXPECT_FALSE(IsBitSet(-1, 32));
+    EXPECT_FALSE(IsBitSet(-1, -1));
+}
+
+} // namespace

@@ -1,0 +1,299 @@
+#include "dxf_test_support.h"
+
+#include "model/Geometry.h"
+
+#include <cmath>
+
+namespace {
+
+using DxfReader = DxfImportTest;
+
+const char* const kCannotRead = "Cannot read the DXF file.\n\nCheck the file format.";
+
+DxfBuilder EntitiesSection()
+{
+    DxfBuilder dxf;
+    dxf.Section("ENTITIES");
+    return dxf;
+}
+
+TEST_F(DxfReader, ImportsPlaneEntitiesAndReportsTheCounts)
+{
+    DxfBuilder dxf = EntitiesSection();
+    dxf.Line(0, 0, 100, 0).Point(500, 500).Arc(0, 0, 50, 0, 90).EndSection().Eof();
+    ASSERT_TRUE(ImportText(dxf.text));
+    EXPECT_EQ(CurveCount(), 2);
+    EXPECT_EQ(PointCount(), 2 + 1 + 10);
+    EXPECT_EQ(user.lines, (std::vector<std::string>{"Imported AutoCAD DXF model data",
+                                                    "- Model: Curve [2], Point [13]"}));
+    EXPECT_TRUE(user.boxes.empty());
+}
+
+TEST_F(DxfReader, RefusesFilesItCannotRead)
+{
+    EXPECT_FALSE(ImportFile(folder.Path("missing.dxf")));
+    EXPECT_EQ(user.BoxTexts(), (std::vector<std::string>{"Cannot open the file [" +
+                                                         folder.Path("missing.dxf").string() + "]."}));
+    const double shift[2] = {0.0, 0.0};
+    EXPECT_FALSE(model.ReadDxfFile(nullptr, shift, 0.0));
+
+    struct RefusedCase {
+        const char* name;
+        std::string text;
+    };
+    const std::vector<RefusedCase> cases = {
+        {"no EOF", EntitiesSection().Line(0, 0, 100, 0).EndSection().text},
+        {"EOF only inside an unended TABLES section",
+         DxfBuilder().Section("TABLES").Group(0, "TABLE").Group(0, "ENDTAB").Eof().text},
+        {"not a drawing", "hello\nworld\n"},
+        {"empty", ""},
+        {"binary", std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) + std::string("\0EOF\0", 5) + "\n0\nEOF\n"},
+    };
+    for (const RefusedCase& c : cases) {
+        user.ClearRecords();
+        EXPECT_FALSE(ImportText(c.text)) << c.name;
+        EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{kCannotRead}) << c.name;
+        EXPECT_TRUE(user.lines.empty()) << c.name;
+    }
+    EXPECT_EQ(CurveCount(), 0);
+    EXPECT_EQ(PointCount(), 0);
+}
+
+TEST_F(DxfReader, ReadsEveryLineEndStyle)
+{
+    const std::string lf = EntitiesSection().Line(0, 0, 100, 0).Line(100, 0, 100, 100).EndSection().Eof().text;
+    for (const std::string& lineEnd : {std::string("\r\n"), std::string("\r")}) {
+        std::string text;
+        for (char c : lf)
+            text += c == '\n' ? lineEnd : std::string(1, c);
+        CSectModel fresh;
+        fresh.m_reporter.SetPorts(user.Ports());
+        const std::filesystem::path path = folder.Path("ends.dxf");
+        WriteWholeFile(path, text);
+        const double shift[2] = {0.0, 0.0};
+        ASSERT_TRUE(fresh.ReadDxfFile(path.string().c_str(), shift, 0.0));
+        EXPECT_EQ(fresh.m_curves.size(), 2u);
+        EXPECT_EQ(fresh.m_points.size(), 3u);
+    }
+}
+
+TEST_F(DxfReader, SkipsEntitiesOnFrozenOffAndUnlistedLayers)
+{
+    DxfBuilder dxf;
+    dxf.Section("TABLES").Group(0, "TABLE").Group(2, "LAYER")
+        .Layer("0", 0, -7).Layer("A", 1, 7).Layer("F", 2, 7).Layer("C", 0, 0).Layer("D", 0, 3)
+        .Group(0, "ENDTAB").EndSection();
+    dxf.Section("ENTITIES")
+        .Line(0, 0, 100, 0, "0").Line(0, 100, 100, 100, "A").Line(0, 200, 100, 200, "F")
+        .Line(0, 300, 100, 300, "B").Line(0, 400, 100, 400, "C").Line(0, 500, 100, 500, "D")
+        .Group(0, "LINE").Group(10, 0.0).Group(20, 600.0).Group(11, 100.0).Group(21, 600.0)
+        .EndSection().Eof();
+    ASSERT_TRUE(ImportText(dxf.text));
+    // C has no colour group: it is listed all the same, visible.
+    ASSERT_EQ(CurveCount(), 2);
+    EXPECT_NEAR(CurvePositions(1)[0][1], 400.0, 1e-12);
+    EXPECT_NEAR(CurvePositions(2)[0][1], 500.0, 1e-12);
+}
+
+TEST_F(DxfReader, TakesEveryLayerWithoutALayerTable)
+{
+    DxfBuilder dxf;
+    dxf.Section("TABLES").Group(0, "TABLE").Group(2, "LTYPE").Group(0, "ENDTAB").EndSection();
+    dxf.Section("ENTITIES").Line(0, 0, 100, 0, "any").Group(0, "LINE").Group(11, 100.0).Group(21, 100.0)
+        .EndSection().Eof();
+    ASSERT_TRUE(ImportText(dxf.text));
+    EXPECT_EQ(CurveCount(), 2);
+}
+
+TEST_F(DxfReader, SetsAsideEntitiesOffThePlane)
+{
+    DxfBuilder dxf = EntitiesSection();
+    dxf.Point(7, 7, 5.0);
+    dxf.Line(0, 0, 100, 0);
+    dxf.Group(0, "LINE").Group(10, 0.0).Group(20, 100.0).Group(30, 1e-7).Group(11, 100.0).Group(21, 100.0)
+        .Group(31, -1e-7);
+    dxf.Group(0, "LINE").Group(10, 0.0).Group(20, 200.0).Group(11, 100.0).Group(21, 200.0).Group(31, 2e-6);
+    dxf.Group(0, "ARC").Group(10, 0.0).Group(20, 300.0).Group(40, 10.0).Group(50, 0.0).Group(51, 90.0)
+        .Group(210, 0.1).Group(230, 0.995);
+    dxf.Group(0, "CIRCLE").Group(10, 0.0).Group(20, 400.0).Group(40, 10.0).Group(220, -0.5).Group(230, 0.8);
+    dxf.Group(0, "ELLIPSE").Group(10, 0.0).Group(20, 500.0).Group(11, 50.0).Group(21, 0.0).Group(31, 3.0)
+        .Group(40, 0.5).Group(41, 0.0).Group(42, 6.283185307179586);
+    dxf.Group(0, "3DFACE").Group(10, 0.0).Group(20, 600.0).Group(11, 100.0).Group(21, 600.0)
+        .Group(12, 100.0).Group(22, 700.0).Group(13, 0.0).Group(23, 700.0).Group(33, 1.0);
+    dxf.EndSection().Eof();
+    ASSERT_TRUE(ImportText(dxf.text));
+    ASSERT_EQ(CurveCount(), 2);
+    EXPECT_NEAR(CurvePositions(2)[0][1], 100.0, 1e-12);
+    EXPECT_EQ(PointCount(), 4);
+}
+
+TEST_F(DxfReader, PlacesEntitiesByTheRotationThenTheShift)
+{
+    DxfBuilder dxf = EntitiesSection();
+    dxf.Line(0, 0, 10, 0).Arc(0, 0, 10, 0, 90);
+    dxf.Group(0, "ELLIPSE").Group(10, 0.0).Group(20, 0.0).Group(11, 10.0).Group(21, 0.0).Group(40, 0.5)
+        .Group(41, 0.0).Group(42, 6.283185307179586);
+    dxf.EndSection().Eof();
+    model.SetTolerance(0.01);
+    ASSERT_TRUE(ImportText(dxf.text, 100.0, 0.0, 90.0));
+    ASSERT_EQ(CurveCount(), 3);
+
+    const auto line = CurvePositions(1);
+    ExpectNear2(line[0], 100.0, 0.0);
+    ExpectNear2(line[1], 100.0, 10.0);
+
+    const auto arc = CurvePositions(2);
+    ASSERT_EQ(arc.size(), 10u);
+    ExpectNear2(arc.front(), 100.0, 10.0);
+    ExpectNear2(arc[1], 100.0 - 10.0 * std::sin(DegToRad(10.0)), 10.0 * std::cos(DegToRad(10.0)));
+    ExpectNear2(arc.back(), 90.0, 0.0);
+
+    // A full ellipse from 0 to 2 pi: its major axis now along y.
+    const auto ellipse = CurvePositions(3);
+    ASSERT_EQ(ellipse.size(), 37u);
+    EXPECT_EQ(model.FindCurve(3)->pointIds.front(), model.FindCurve(3)->pointIds.back());
+    ExpectNear2(ellipse[0], 100.0, 10.0);
+    ExpectNear2(ellipse[9], 95.0, 0.0);
+    ExpectNear2(ellipse[18], 100.0, -10.0);
+}
+
+TEST_F(DxfReader, MirrorsArcsCirclesAndEllipsesSeenFromBelow)
+{
+    DxfBuilder dxf = EntitiesSection();
+    dxf.Arc(10, 0, 5, 0, 90, -1.0);
+    dxf.Group(0, "CIRCLE").Group(10, 40.0).Group(20, 0.0).Group(40, 5.0).Group(230, -1.0);
+    dxf.Group(0, "ELLIPSE").Group(10, 0.0).Group(20, 100.0).Group(11, 10.0).Group(21, 0.0).Group(40, 0.5)
+        .Group(41, 0.0).Group(42, 1.5707963267948966).Group(230, -1.0);
+    dxf.EndSection().Eof();
+    model.SetTolerance(0.01);
+    ASSERT_TRUE(ImportText(dxf.text, 100.0, 0.0, 90.0));
+    ASSERT_EQ(CurveCount(), 3);
+
+    // The arc about (-10, 0) from 90 to 180 degrees, then turned and shifted:
+    // about (100, -10) from 180 to 270 degrees.
+    const auto arc = CurvePositions(1);
+    ASSERT_EQ(arc.size(), 10u);
+    ExpectNear2(arc.front(), 95.0, -10.0);
+    ExpectNear2(arc.back(), 100.0, -15.0);
+    for (const auto& p : arc)
+        EXPECT_NEAR(DistanceXY(p[0], p[1], 100.0, -10.0), 5.0, 1e-9);
+
+    const auto circle = CurvePositions(2);
+    for (const auto& p : circle)
+        EXPECT_NEAR(DistanceXY(p[0], p[1], 100.0, -40.0), 5.0, 1e-9);
+
+    // The ellipse quarter runs clockwise from its major axis: before the
+    // turn from (0, 100) over (10, 100) to (0, 95).
+    const auto ellipse = CurvePositions(3);
+    ASSERT_EQ(ellipse.size(), 10u);
+    ExpectNear2(ellipse.front(), 5.0, 0.0);
+    ExpectNear2(ellipse.back(), 0.0, 10.0);
+    for (const auto& p : ellipse) {
+        const double x = p[1];  // undo the quarter turn and the shift
+        const double y = -(p[0] - 100.0) - 100.0;
+        EXPECT_LE(y, 1e-9);
+        EXPECT_NEAR(x * x / 100.0 + y * y / 25.0, 1.0, 1e-9);
+    }
+}
+
+TEST_F(DxfReader, StartsEveryEntityFromFreshValues)
+{
+    DxfBuilder dxf = EntitiesSection();
+    dxf.Arc(0, 0, 50, 0, 90, -1.0);
+    // No radius, no angles, no extrusion: nothing from the arc before.
+    dxf.Group(0, "ARC").Group(8, "0").Group(10, 500.0).Group(20, 0.0);
+    dxf.Group(0, "CIRCLE").Group(10, 1000.0).Group(20, 0.0);
+    dxf.Group(0, "ELLIPSE").Group(10, 0.0).Group(20, 1000.0).Group(11, 50.0).Group(21, 0.0).Group(40, 0.5)
+        .Group(41, 0.0).Group(42, 1.5707963267948966);
+    // A point that lacks its y: 0, not the y of the ellipse.
+    dxf.Group(0, "POINT").Group(10, 2000.0);
+    dxf.EndSection().Eof();
+    ASSERT_TRUE(ImportText(dxf.text));
+    ASSERT_EQ(CurveCount(), 2);
+    // The ellipse is not mirrored: its quarter runs from the major axis
+    // counter-clockwise.
+    const auto ellipse = CurvePositions(2);
+    ExpectNear2(ellipse.front(), 50.0, 1000.0);
+    ExpectNear2(ellipse.back(), 0.0, 1025.0);
+    ASSERT_EQ(model.m_newcomerPoints.empty(), false);
+    const T_POINT_D* point = model.FindPoint(model.m_newcomerPoints.back());
+    EXPECT_EQ(point->xy[0], 2000.0);
+    EXPECT_EQ(point->xy[1], 0.0);
+}
+
+TEST_F(DxfReader, ReadsOnlyTheEntitiesSections)
+{
+    DxfBuilder dxf;
+    dxf.Section("HEADER").Group(9, "$EXTMIN").Group(10, 5.0).Group(20, 5.0).EndSection();
+    dxf.Section("BLOCKS").Group(0, "BLOCK").Group(2, "B").Line(0, 900, 100, 900).Group(0, "ENDBLK")
+        .EndSection();
+    dxf.Section("ENTITIES").Line(0, 0, 100, 0)
+        // Entities of other types are passed over, groups and all.
+        .Group(0, "TEXT").Group(10, 0.0).Group(20, 50.0).Group(1, "LINE")
+        .Group(0, "INSERT").Group(2, "B").Group(10, 0.0).Group(20, 0.0)
+        .Group(0, "POLYLINE").Group(0, "VERTEX").Group(10, 0.0).Group(20, 0.0).Group(0, "SEQEND")
+        .Line(0, 100, 100, 100).EndSection();
+    dxf.Section("OBJECTS").Line(0, 800, 100, 800).EndSection();
+    dxf.Section("ENTITIES").Line(0, 200, 100, 200).EndSection().Eof();
+    dxf.text += "0\nLINE\n10\n0\n20\n700\n11\n100\n21\n700\n";  // after the end of the drawing
+    ASSERT_TRUE(ImportText(dxf.text));
+    ASSERT_EQ(CurveCount(), 3);
+    EXPECT_NEAR(CurvePositions(3)[0][1], 200.0, 1e-12);
+}
+
+TEST_F(DxfReader, KeepsWhatWasReadBeforeAnUnendedEntitiesSection)
+{
+    DxfBuilder dxf = EntitiesSection();
+    dxf.Line(0, 0, 100, 0).Line(0, 100, 100, 100).Eof();
+    // The second pass meets "EOF" inside the section and runs to the end.
+    EXPECT_TRUE(ImportText(dxf.text));
+    EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{kCannotRead});
+    EXPECT_TRUE(user.lines.empty());
+    EXPECT_EQ(CurveCount(), 2);
+}
+
+TEST_F(DxfReader, ReadsTextThatIsNoNumberAsZero)
+{
+    DxfBuilder dxf = EntitiesSection();
+    dxf.Group(0, "LINE").Group(10, "nan").Group(20, "  \t1.5e2").Group(11, "0x40").Group(21, "inf");
+    dxf.Group(0, "LINE").Group(10, "1e999").Group(20, "-300").Group(11, "100").Group(21, "-300");
+    dxf.Group(0, "CIRCLE").Group(10, "0").Group(20, "500").Group(40, "-25");
+    // A code line without a number makes a group that is passed over.
+    dxf.Group(0, "LINE").Group(10, "0").Group(20, "900").Group(11, "100").Group(21, "900");
+    dxf.text += "ten\n400\n";
+    dxf.EndSection().Eof();
+    ASSERT_TRUE(ImportText(dxf.text));
+    ASSERT_EQ(CurveCount(), 3);
+    ExpectNear2(CurvePositions(1)[0], 0.0, 150.0);
+    ExpectNear2(CurvePositions(1)[1], 0.0, 0.0);
+    ExpectNear2(CurvePositions(2)[0], 0.0, -300.0);
+    ExpectNear2(CurvePositions(3)[1], 100.0, 900.0);
+}
+
+TEST_F(DxfReader, ReadsTheGroupAfterAnOverlongValue)
+{
+    DxfBuilder dxf = EntitiesSection();
+    dxf.Group(0, "LINE").Group(1, std::string(600, 'x')).Group(10, 0.0).Group(20, 0.0).Group(11, 100.0)
+        .Group(21, 0.0);
+    dxf.Group(0, "LINE").Group(8, std::string(510, 'L')).Group(11, 100.0).Group(21, 100.0);
+    dxf.EndSection().Eof();
+    std::string crlf;
+    for (char c : dxf.text)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    ASSERT_TRUE(ImportText(crlf));
+    EXPECT_EQ(CurveCount(), 2);
+}
+
+TEST_F(DxfReader, StopsOnceTheIdLimitIsReached)
+{
+    model.m_nextCurveId = IdUpperBound(IdKind::Curve) - 1;
+    DxfBuilder dxf = EntitiesSection();
+    dxf.Line(0, 0, 100, 0).Line(0, 100, 100, 100).Line(0, 200, 100, 200).EndSection().Eof();
+    EXPECT_TRUE(ImportText(dxf.text));
+    EXPECT_EQ(CurveCount(), 1);
+    ASSERT_EQ(user.boxes.size(), 1u);
+    EXPECT_EQ(user.boxes[0].kind, BoxKind::Warning);
+    EXPECT_TRUE(user.lines.empty());
+}
+
+} // namespace

@@ -1,0 +1,120 @@
+#pragma once
+// Shared by the DXF tests: a model whose import step is open (as the import
+// command opens it), a builder of small drawings, and the folders that hold
+// the real-world drawings.
+
+#include "ProjectFileTestSupport.h"
+#include "commands/CreationSupport.h"
+#include "model/SectModel.h"
+#include "model/TextFormat.h"
+#include "support/ScriptedUserPorts.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The drawings the tests pin, copied beside the tests with their licence.
+inline std::filesystem::path PinnedDxfFolder()
+{
+    return std::filesystem::path(__FILE__).parent_path() / "data" / "dxf";
+}
+
+// The shared corpus, which sits beside the repository in a full checkout.
+inline std::filesystem::path SharedDxfFolder()
+{
+    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path().parent_path() / "shared"
+        / "data" / "dxf";
+}
+
+// A DXF drawing in text form, one group at a time.
+class DxfBuilder {
+public:
+    DxfBuilder& Group(int code, const std::string& value)
+    {
+        text += FormatText("%3d\n", code) + value + "\n";
+        return *this;
+    }
+    DxfBuilder& Group(int code, double value) { return Group(code, FormatText("%.17g", value)); }
+    DxfBuilder& Section(const std::string& name) { return Group(0, "SECTION").Group(2, name); }
+    DxfBuilder& EndSection() { return Group(0, "ENDSEC"); }
+    // A LAYER entry; a colour of 0 writes no group 62.
+    DxfBuilder& Layer(const std::string& name, int flags, int colour)
+    {
+        Group(0, "LAYER").Group(2, name).Group(70, std::to_string(flags));
+        return colour == 0 ? *this : Group(62, std::to_string(colour));
+    }
+    DxfBuilder& Point(double x, double y, double z = 0.0)
+    {
+        return Group(0, "POINT").Group(8, "0").Group(10, x).Group(20, y).Group(30, z);
+    }
+    DxfBuilder& Line(double x1, double y1, double x2, double y2, const std::string& layer = "0")
+    {
+        return Group(0, "LINE").Group(8, layer).Group(10, x1).Group(20, y1).Group(30, 0.0)
+            .Group(11, x2).Group(21, y2).Group(31, 0.0);
+    }
+    DxfBuilder& Arc(double cx, double cy, double radius, double start, double end, double extrusionZ = 1.0)
+    {
+        return Group(0, "ARC").Group(8, "0").Group(10, cx).Group(20, cy).Group(30, 0.0).Group(40, radius)
+            .Group(210, 0.0).Group(220, 0.0).Group(230, extrusionZ).Group(50, start).Group(51, end);
+    }
+    DxfBuilder& Eof() { return Group(0, "EOF"); }
+
+    std::string text;
+};
+
+// A model with the import's undo action open and empty newcomer lists.
+class DxfImportTest : public ::testing::Test {
+protected:
+    DxfImportTest()
+    {
+        model.m_reporter.SetPorts(user.Ports());
+        model.BeginUndoAction();
+        model.SetUndoActionTitle("Import DXF file");
+    }
+
+    bool ImportText(const std::string& text, double tx = 0.0, double ty = 0.0, double rz = 0.0)
+    {
+        const std::filesystem::path path = folder.Path("drawing.dxf");
+        WriteWholeFile(path, text);
+        return ImportFile(path, tx, ty, rz);
+    }
+
+    bool ImportFile(const std::filesystem::path& path, double tx = 0.0, double ty = 0.0, double rz = 0.0)
+    {
+        const double shift[2] = {tx, ty};
+        return model.ReadDxfFile(path.string().c_str(), shift, rz);
+    }
+
+    std::vector<std::array<double, 2>> CurvePositions(int curveId) const
+    {
+        std::vector<std::array<double, 2>> positions;
+        for (int pointId : model.FindCurve(curveId)->pointIds) {
+            const T_POINT_D* point = model.FindPoint(pointId);
+            positions.push_back({point->xy[0], point->xy[1]});
+        }
+        return positions;
+    }
+
+    // A point that was in the model before the import.
+    int AddExistingPoint(double x, double y)
+    {
+        const double xy[2] = {x, y};
+        return AddNewPoint(model, xy);
+    }
+
+    int CurveCount() const { return static_cast<int>(model.m_curves.size()); }
+    int PointCount() const { return static_cast<int>(model.m_points.size()); }
+
+    ScriptedUserPorts user;
+    CSectModel model;
+    ScratchFolder folder;
+};
+
+inline void ExpectNear2(const std::array<double, 2>& actual, double x, double y, double tolerance = 1e-9)
+{
+    EXPECT_NEAR(actual[0], x, tolerance);
+    EXPECT_NEAR(actual[1], y, tolerance);
+}

@@ -227,13 +227,16 @@ void CSectModel::MergeStraightLines(std::vector<int>& curveIds, double angleTole
     if (curveIds.size() < 2)
         return;
     DropRepeatedIds(curveIds);
-    RemoveSectionCurves(curveIds);
-    RemoveClosedLoopCurves(curveIds);
-    if (curveIds.size() < 2)
+    // Curves of sections and closed loops are never merged, but they stay in
+    // the caller's list: the plane section built from it still needs them.
+    std::vector<int> mergeable = curveIds;
+    RemoveSectionCurves(mergeable);
+    RemoveClosedLoopCurves(mergeable);
+    if (mergeable.size() < 2)
         return;
 
     std::vector<int> remaining;
-    for (int id : curveIds) {
+    for (int id : mergeable) {
         const T_CURVE_D* curve = FindCurve(id);
         if (curve && !curve->pointIds.empty())
             remaining.push_back(id);

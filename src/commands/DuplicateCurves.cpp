@@ -12,11 +12,18 @@
 
 namespace {
 
-// Curves of sections and of registered closed loops take no part: deleting
-// one would leave its section or loop naming a curve that is gone.
-bool IsProtected(const T_CURVE_D& curve)
+// A curve of a section takes no part: it is never deleted, and no curve is
+// deleted as its duplicate.
+bool BelongsToSection(const T_CURVE_D& curve)
 {
-    return curve.sectionId != 0 || !curve.closedLoopIds.empty();
+    return curve.sectionId != 0;
+}
+
+// A curve of a registered closed loop is never deleted (its loop would name a
+// curve that is gone), but a free duplicate of it is.
+bool BelongsToClosedLoop(const T_CURVE_D& curve)
+{
+    return !curve.closedLoopIds.empty();
 }
 
 bool EndPointsExist(const CSectModel& model, const T_CURVE_D& curve)
@@ -81,19 +88,30 @@ void MarkIfDuplicate(const CSectModel& model, const T_CURVE_D& c, const T_CURVE_
 
 void CSectModel::DeleteDuplicateCurves(const std::vector<int>& curveIds)
 {
-    // Of a set of duplicates the one listed first survives.
+    // Curves of closed loops get the first turn, so that each survives its
+    // free duplicates; of a set of free duplicates the one listed first survives.
+    std::vector<int> survivorOrder;
+    for (bool loopCurves : {true, false}) {
+        for (int id : curveIds) {
+            const T_CURVE_D* c = FindCurve(id);
+            if (c && !BelongsToSection(*c) && BelongsToClosedLoop(*c) == loopCurves)
+                survivorOrder.push_back(id);
+        }
+    }
+
     std::set<int> dropped;
-    for (int id : curveIds) {
+    for (int id : survivorOrder) {
         const T_CURVE_D* c = FindCurve(id);
-        if (!c || dropped.contains(id) || IsProtected(*c))
+        if (dropped.contains(id))
             continue;
         if (c->pointIds.size() < 2 || !EndPointsExist(*this, *c)) {
-            dropped.insert(id);
+            if (!BelongsToClosedLoop(*c))
+                dropped.insert(id);
             continue;
         }
         for (int otherId : curveIds) {
             const T_CURVE_D* d = FindCurve(otherId);
-            if (!d || d == c || dropped.contains(otherId) || IsProtected(*d)
+            if (!d || d == c || dropped.contains(otherId) || BelongsToSection(*d) || BelongsToClosedLoop(*d)
                 || d->pointIds.size() != c->pointIds.size())
                 continue;
             MarkIfDuplicate(*this, *c, *d, dropped);
@@ -105,7 +123,8 @@ void CSectModel::DeleteDuplicateCurves(const std::vector<int>& curveIds)
     int deleted = 0;
     for (int id : curveIds) {
         const auto found = m_curves.find(id);
-        if (found == m_curves.end() || !dropped.contains(id) || IsProtected(*found->second))
+        if (found == m_curves.end() || !dropped.contains(id) || BelongsToSection(*found->second)
+            || BelongsToClosedLoop(*found->second))
             continue;
         SaveCurveForUndo(found->second.get(), false);
         m_curves.erase(found);

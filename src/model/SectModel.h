@@ -198,7 +198,8 @@ public:
     // when the copies would pass the point id limit; nothing changed then.
     bool UnsharePointsOfCurves(const std::vector<int>& curveIds);
     // Joins listed collinear two-point lines at joints no other curve uses;
-    // drops section, closed-loop and absorbed curves from the list.
+    // drops the absorbed curves from the list. Curves of sections and closed
+    // loops are never merged and stay listed.
     void MergeStraightLines(std::vector<int>& curveIds, double angleTolerance);
 
     // Id filters: drop, in place and keeping the order, the curves or points

@@ -42,19 +42,34 @@ TEST_F(DeleteDuplicateCurvesTest, ThreePointCurvesCompareTheirHalfLengthPoints)
     EXPECT_EQ(user.LastLine(), "2 duplicate curves are deleted.");
 }
 
-TEST_F(DeleteDuplicateCurvesTest, ProtectedCurvesTakeNoPartAndBrokenOnesGo)
+TEST_F(DeleteDuplicateCurvesTest, SectionCurvesTakeNoPartAndBrokenOnesGo)
 {
     const int a = AddPoint(0, 0), b = AddPoint(10, 0);
     const int sectionLine = AddCurveThrough({a, b});
-    const int loopLine = AddCurveThrough({b, a});
     const int free = AddCurveThrough({a, b});
     const int broken = AddCurveThrough({a, 77});
     AddSection(SECTION_LINE, {sectionLine});
-    AddLoop({loopLine});
-    DeleteDuplicates({sectionLine, loopLine, free, broken});
-    EXPECT_EQ(AllCurveIds(), (std::vector<int>{sectionLine, loopLine, free}));
+    DeleteDuplicates({sectionLine, free, broken});
+    EXPECT_EQ(AllCurveIds(), (std::vector<int>{sectionLine, free}));
     EXPECT_EQ(user.lines, std::vector<std::string>{"1 duplicate curve is deleted."});
     ExpectNoDanglingIds();
+}
+
+TEST_F(DeleteDuplicateCurvesTest, ClosedLoopCurvesSurviveTheirFreeDuplicates)
+{
+    const int a = AddPoint(0, 0), b = AddPoint(10, 0);
+    // The free line is listed first, yet the loop's curve is the one kept.
+    const int free = AddCurveThrough({a, b});
+    const int loopLine = AddCurveThrough({b, a});
+    const int otherLoopLine = AddCurveThrough({a, b});
+    AddLoop({loopLine});
+    AddLoop({otherLoopLine});
+    const ModelState before = CaptureState(model);
+    DeleteDuplicates({free, loopLine, otherLoopLine});
+    EXPECT_EQ(AllCurveIds(), (std::vector<int>{loopLine, otherLoopLine}));
+    EXPECT_EQ(user.lines, std::vector<std::string>{"1 duplicate curve is deleted."});
+    ExpectNoDanglingIds();
+    ExpectUndoRedoRestores(before);
 }
 
 TEST_F(TopologyTest, UnshareGivesEachSharedPointOneCopyUsedByEveryOtherCurve)

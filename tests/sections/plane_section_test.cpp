@@ -260,6 +260,23 @@ TEST_F(PlaneSectionTest, MergedStraightLinesBuildTheSection)
 
 namespace {
 
+TEST_F(PlaneSectionTest, MergingStraightLinesKeepsTheCurvesOfClosedLoops)
+{
+    // The right side is a registered closed loop's curve; the merge must not
+    // take it out of the section.
+    const std::vector<int> rectangle = DrawRectangle(0, 0, 200, 100);
+    const int hole = DrawCircle(100, 50, 20, 12);
+    ASSERT_TRUE(model.RegisterClosedLoop(rectangle));
+    std::vector<int> curves = rectangle;
+    curves.push_back(hole);
+
+    const int id = model.GenerateSection("", SECTION_PLANE, curves, false, 0.0, kGrey, "", true, 1.0);
+
+    ASSERT_NE(id, 0);
+    EXPECT_EQ(Section(id).curveIds, curves);
+    EXPECT_EQ(Section(id).domains.size(), 2u);
+}
+
 TEST_F(PlaneSectionTest, CentroidCopyAndOutsideCopyShareTheGenerationAction)
 {
     const std::vector<int> sides = DrawRectangle(0, 0, 100, 100);

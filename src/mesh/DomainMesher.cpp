@@ -1,0 +1,81 @@
+#include "mesh/DomainMesher.h"
+
+#include "mesh/DelaunayInsertion.h"
+#include "mesh/InitialTriangulation.h"
+#include "mesh/MeshImprovement.h"
+#include "mesh/RefinementFront.h"
+
+namespace {
+
+// An element picked this many more times in a row is given up.
+constexpr int kMaxRepeatedPicks = 5;
+// Far beyond any mesh the calculation can use; reached only by a fault.
+constexpr long long kMaxRefinementSteps = 50'000'000;
+
+}  // namespace
+
+MeshStageResult RefineMesh(CMeshStore& store, const MeshCancelPoll& poll)
+{
+    CRefinementFront front(store);
+    int id = front.PickElementToRefine();
+    int repeats = 0;
+    for (long long step = 0; id != 0; ++step) {
+        if (step == kMaxRefinementSteps)
+            return MeshStageResult::Failed("the refinement does not come to an end");
+        if (poll())
+            return MeshStageResult::Canceled();
+        const T_MESHELEM_D* element = store.FindMeshElement(id);
+        const double centre[2] = {element->centreX, element->centreY};
+        if (InsertMeshNode(store, centre, 0.0, false, id) == 0)
+            front.GiveUp(id);
+        const int next = front.PickElementToRefine();
+        repeats = next == id ? repeats + 1 : 0;
+        id = next;
+        if (repeats == kMaxRepeatedPicks) {
+            front.GiveUp(id);
+            id = front.PickElementToRefine();
+            repeats = 0;
+        }
+    }
+    return {};
+}
+
+MeshStageResult MeshDomain(CMeshStore& store, MeshDomainInput& domain, int mode, const MeshRunHooks& hooks)
+{
+    store.ResetForNewDomain();
+    hooks.setProgress(1);
+    // A stage that ran to its end may still have met a fault deep inside.
+    const auto withStoreFault = [&store](MeshStageResult result) {
+        return result.Ok() && !store.Fault().empty() ? MeshStageResult::Failed(store.Fault()) : result;
+    };
+    MeshStageResult result = withStoreFault(TriangulateDomain(store, domain, mode, hooks.poll));
+    if (!result.Ok())
+        return result;
+
+    hooks.setProgress(2);
+    result = withStoreFault(RefineMesh(store, hooks.poll));
+    if (!result.Ok())
+        return result;
+    if (hooks.poll())
+        return MeshStageResult::Canceled();
+
+    CountValences(store);
+    if (mode == MESH_TRIANGLES) {
+        if (hooks.poll())
+            return MeshStageResult::Canceled();
+        hooks.setProgress(3);
+    }
+    ImproveValences(store);
+    SmoothMesh(store, 2);
+    if (hooks.poll())
+        return MeshStageResult::Canceled();
+    hooks.setProgress(mode == MESH_TRIANGLES ? 4 : 3);
+
+    if (mode != MESH_TRIANGLES)
+        return MeshStageResult::Failed("quadrilateral meshing is not available");
+
+    if (hooks.poll())
+        return MeshStageResult::Canceled();
+    hooks.setProgress(5);
+    return {};
+}

@@ -1,0 +1,17 @@
+#pragma once
+// Clean-up of a refined mesh: edge flips that even out how many edges meet at
+// the nodes, and Laplacian smoothing of the free nodes.
+
+#include "mesh/MeshStore.h"
+
+// Every node's valence becomes the number of edges that end at it.
+void CountValences(CMeshStore& store);
+
+// Flips interior edges between free nodes where that brings the valences of
+// the four nodes involved closer together (differences 6, then 5, then 4).
+void ImproveValences(CMeshStore& store);
+
+// Rebuilds every node's element list, then moves each free node to the mean
+// of its neighbours along element sides, `passes` times; a move that would
+// leave an element it belongs to without a positive area is not made.
+void SmoothMesh(CMeshStore& store, int passes);

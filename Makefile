@@ -24,11 +24,16 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	$(BENCH_DIR)/bench/klx_bench $(BENCH_ARGS)
 
+# `make run ARGS=path/to/project.klx` opens a project at start-up.
 run: deps
 	cmake -S . -B $(APP_DIR) -DCMAKE_BUILD_TYPE=Release -DKLX_BUILD_TESTS=OFF
-	cmake --build $(APP_DIR) -j $(JOBS)
-	@echo "The KLX window is not built yet: only the calculation engine (klxcore) exists so far."
-	@exit 1
+	cmake --build $(APP_DIR) -j $(JOBS) --target klx
+	@if [ -z "$$DISPLAY" ]; then \
+	  echo "make run: no X display (DISPLAY is not set), so the KLX window cannot open."; \
+	  echo "Run it from a desktop session, or on a virtual display: xvfb-run -a $(APP_DIR)/src/klx"; \
+	  exit 1; \
+	fi
+	$(APP_DIR)/src/klx $(ARGS)
 
 clean:
 	rm -rf build

@@ -176,6 +176,16 @@ void CScene::ClearActiveSets()
         set.clear();
 }
 
+void CScene::ClearAllKeySets()
+{
+    m_combinedSelection.clear();
+    for (KeySet* sets : {m_selection, m_previousSelection, m_active, m_inactive, m_drawn}) {
+        for (int kind = 0; kind < KIND_COUNT; ++kind)
+            sets[kind].clear();
+    }
+    m_combinedSelectionStale = false;
+}
+
 void CScene::ClearInactiveSets()
 {
     for (KeySet& set : m_inactive)

@@ -80,6 +80,8 @@ public:
     void AddDrawnKey(int key);
     void ClearActiveSets();
     void ClearInactiveSets();
+    // Empties every key set, as a new project's scene starts.
+    void ClearAllKeySets();
     int CountModelEntities() const;
     bool HasFewerThanTwoPoints() const;
 

@@ -9,6 +9,7 @@
 #include "view/Scene.h"
 #include "view/ViewLabels.h"
 #include "view/ViewPorts.h"
+#include "view/ViewSettings.h"
 
 #include <memory>
 #include <optional>
@@ -70,6 +71,12 @@ public:
     void DrawSectionNames();
     void DrawMaterialLabels();
     void DrawPropertyLabels();
+
+    // The "Setting" dialog's record: filled from the model, the switches and
+    // the colours; applied through the document's setters, then the switches
+    // and colours, a rebuild and a fit.
+    void GetViewSettings(T_VIEWSET_D& settings);
+    void ApplyViewSettings(const T_VIEWSET_D& settings);
 
     // File > Export > Windows Bitmap: asks for the file, then ExportBitmap.
     void OnExportBitmap();

@@ -53,6 +53,16 @@ public:
     virtual void RunQuery(int toolCommandId) = 0;
 };
 
+// The document's checked setters that the Setting dialog's values go through;
+// each refuses a bad value with its own information box.
+class IViewSettingsTarget {
+public:
+    virtual ~IViewSettingsTarget() = default;
+    virtual void SetTolerance(double tolerance) = 0;
+    virtual void SetAngleStep(double angleStep) = 0;
+    virtual void SetUnits(int lengthUnit, int forceUnit) = 0;
+};
+
 struct ViewServices {
     IViewDocument* document = nullptr;
     IOutputPort* output = nullptr;
@@ -60,4 +70,5 @@ struct ViewServices {
     IViewWorkspace* workspace = nullptr;
     IGroupCombos* combos = nullptr;
     IQueryHook* query = nullptr;
+    IViewSettingsTarget* settings = nullptr;
 };

@@ -1,0 +1,87 @@
+#include "frame/DlgBases.h"
+
+#include <wx/button.h>
+
+namespace {
+
+bool IsEnterOrEscape(int keyCode)
+{
+    return keyCode == WXK_RETURN || keyCode == WXK_NUMPAD_ENTER || keyCode == WXK_ESCAPE;
+}
+
+}  // namespace
+
+CDlgChild::CDlgChild(wxWindow* parent, const wxString& title)
+    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE)
+{
+    SetEscapeId(wxID_NONE);
+    Bind(wxEVT_CHAR_HOOK, &CDlgChild::OnCharHook, this);
+}
+
+void CDlgChild::OnCharHook(wxKeyEvent& event)
+{
+    if (!IsEnterOrEscape(event.GetKeyCode())) {
+        event.Skip();
+        return;
+    }
+    // The tool page decides what the key does; without one it is swallowed.
+    wxWindow* page = GetParent();
+    if (page && !page->IsTopLevel()) {
+        wxKeyEvent forwarded(event);
+        forwarded.SetEventObject(page);
+        forwarded.SetEventType(wxEVT_KEY_DOWN);
+        wxPostEvent(page, forwarded);
+    }
+}
+
+int CDlgChild::EnableControls(std::initializer_list<int> controlIds, bool enable)
+{
+    for (int id : controlIds) {
+        if (wxWindow* control = FindWindow(id))
+            control->Enable(enable);
+    }
+    return static_cast<int>(controlIds.size());
+}
+
+CDlgMove::CDlgMove(wxWindow* parent, const wxString& title)
+    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE)
+{
+    Bind(wxEVT_CHAR_HOOK, &CDlgMove::OnCharHook, this);
+    Bind(wxEVT_LEFT_DOWN, &CDlgMove::OnLeftDown, this);
+    Bind(wxEVT_MOTION, &CDlgMove::OnMotion, this);
+    Bind(wxEVT_LEFT_UP, &CDlgMove::OnLeftUp, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CDlgMove::OnCaptureLost, this);
+}
+
+void CDlgMove::OnCharHook(wxKeyEvent& event)
+{
+    const int key = event.GetKeyCode();
+    if (key != WXK_RETURN && key != WXK_NUMPAD_ENTER) {
+        event.Skip();
+        return;
+    }
+    // A focused button takes Enter as a press; anything else keeps it to
+    // itself, so the default button is never pressed by Enter.
+    if (wxDynamicCast(FindFocus(), wxButton))
+        event.Skip();
+}
+
+void CDlgMove::OnLeftDown(wxMouseEvent& event)
+{
+    dragOffset_ = ClientToScreen(event.GetPosition()) - GetPosition();
+    CaptureMouse();
+}
+
+void CDlgMove::OnMotion(wxMouseEvent& event)
+{
+    if (HasCapture() && event.LeftIsDown())
+        Move(ClientToScreen(event.GetPosition()) - dragOffset_);
+}
+
+void CDlgMove::OnLeftUp(wxMouseEvent&)
+{
+    if (HasCapture())
+        ReleaseMouse();
+}
+
+void CDlgMove::OnCaptureLost(wxMouseCaptureLostEvent&) {}

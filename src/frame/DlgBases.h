@@ -1,0 +1,39 @@
+#pragma once
+// Bases of the program's dialogs.
+//
+// CDlgChild: tool dialogs and the "Setting" dialog. Enter and Escape typed in
+// them go to the parent window (the tool page) and never close the dialog.
+//
+// CDlgMove: modal settings and list dialogs. The user drags them by their
+// body, and Enter goes to the focused control instead of pressing the default
+// button.
+
+#include <wx/dialog.h>
+
+#include <initializer_list>
+
+class CDlgChild : public wxDialog {
+public:
+    CDlgChild(wxWindow* parent, const wxString& title);
+
+    // Enables or disables the controls with these ids; missing ones are
+    // skipped. Returns the number of ids.
+    int EnableControls(std::initializer_list<int> controlIds, bool enable);
+
+private:
+    void OnCharHook(wxKeyEvent& event);
+};
+
+class CDlgMove : public wxDialog {
+public:
+    CDlgMove(wxWindow* parent, const wxString& title);
+
+private:
+    void OnCharHook(wxKeyEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+
+    wxPoint dragOffset_;
+};

@@ -1,0 +1,148 @@
+#include "frame/GuiUserPorts.h"
+
+#include "frame/LongWorkInputFilter.h"
+
+#include <algorithm>
+#include <optional>
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/gauge.h>
+#include <wx/msgdlg.h>
+#include <wx/statusbr.h>
+
+const char* const KLX_BOX_TITLE = "KLX";
+
+namespace {
+
+IMessageBoxPort* g_scriptedBoxes = nullptr;
+IDocumentPrompts* g_scriptedPrompts = nullptr;
+
+long IconStyle(BoxKind kind)
+{
+    switch (kind) {
+    case BoxKind::Error:
+        return wxICON_ERROR;
+    case BoxKind::Warning:
+        return wxICON_WARNING;
+    case BoxKind::Information:
+        break;
+    }
+    return wxICON_INFORMATION;
+}
+
+}  // namespace
+
+GuiUserPorts::GuiUserPorts(wxWindow* owner, wxStatusBar* statusBar) : owner_(owner), statusBar_(statusBar) {}
+
+GuiUserPorts::~GuiUserPorts() = default;
+
+void GuiUserPorts::UseScriptedUser(IMessageBoxPort* boxes, IDocumentPrompts* prompts)
+{
+    g_scriptedBoxes = boxes;
+    g_scriptedPrompts = prompts;
+}
+
+void GuiUserPorts::ShowMessage(BoxKind kind, const std::string& text)
+{
+    if (g_scriptedBoxes) {
+        g_scriptedBoxes->ShowMessage(kind, text);
+        return;
+    }
+    wxMessageDialog box(owner_, wxString::FromUTF8(text), KLX_BOX_TITLE, wxOK | IconStyle(kind));
+    box.ShowModal();
+}
+
+bool GuiUserPorts::AskYesNo(const std::string& text, bool yesIsDefault)
+{
+    if (g_scriptedBoxes)
+        return g_scriptedBoxes->AskYesNo(text, yesIsDefault);
+    wxMessageDialog box(owner_, wxString::FromUTF8(text), KLX_BOX_TITLE,
+                        wxYES_NO | wxICON_QUESTION | (yesIsDefault ? wxYES_DEFAULT : wxNO_DEFAULT));
+    return box.ShowModal() == wxID_YES;
+}
+
+void GuiUserPorts::PlaceGauge()
+{
+    wxRect field;
+    if (statusBar_->GetFieldRect(0, field))
+        gauge_->SetSize(field.Deflate(1));
+}
+
+void GuiUserPorts::BeginProgress(int range)
+{
+    if (!statusBar_)
+        return;
+    if (!gauge_)
+        gauge_ = new wxGauge(statusBar_, wxID_ANY, 100, wxDefaultPosition, wxDefaultSize,
+                             wxGA_HORIZONTAL | wxGA_SMOOTH);
+    gauge_->SetRange(range > 0 ? range : 1);
+    gauge_->SetValue(0);
+    PlaceGauge();
+    gauge_->Show();
+    gauge_->Update();
+}
+
+void GuiUserPorts::SetProgress(int position)
+{
+    if (!gauge_)
+        return;
+    gauge_->SetValue(std::clamp(position, 0, gauge_->GetRange()));
+    gauge_->Update();
+}
+
+void GuiUserPorts::EndProgress()
+{
+    if (gauge_)
+        gauge_->Hide();
+}
+
+PolledMessage GuiUserPorts::TakePendingMessage()
+{
+    // Work started before the main loop runs still gets its repaints.
+    wxGUIEventLoop startUpLoop;
+    std::optional<wxEventLoopActivator> activation;
+    wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+    if (!loop) {
+        activation.emplace(&startUpLoop);
+        loop = &startUpLoop;
+    }
+    LongWorkInputFilter filter;
+    wxEvtHandler::AddFilter(&filter);
+    loop->YieldFor(wxEVT_CATEGORY_UI | wxEVT_CATEGORY_USER_INPUT);
+    wxEvtHandler::RemoveFilter(&filter);
+    return filter.escape ? PolledMessage::Escape : PolledMessage::QueueEmpty;
+}
+
+SaveAnswer GuiUserPorts::AskSaveChanges(const std::string& title)
+{
+    if (g_scriptedPrompts)
+        return g_scriptedPrompts->AskSaveChanges(title);
+    wxMessageDialog box(owner_, wxString::Format("Save changes to %s?", wxString::FromUTF8(title)), KLX_BOX_TITLE,
+                        wxYES_NO | wxCANCEL | wxICON_EXCLAMATION);
+    switch (box.ShowModal()) {
+    case wxID_YES:
+        return SaveAnswer::Yes;
+    case wxID_NO:
+        return SaveAnswer::No;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
+std::string GuiUserPorts::AskSavePath(const std::string& suggestedName)
+{
+    if (g_scriptedPrompts)
+        return g_scriptedPrompts->AskSavePath(suggestedName);
+    const wxFileName suggested(wxString::FromUTF8(suggestedName));
+    wxFileDialog dialog(owner_, "Save As", suggested.GetPath(), suggested.GetName() + ".klx",
+                        "KLX Project Files (*.klx)|*.klx", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK)
+        return std::string();
+    wxFileName chosen(dialog.GetPath());
+    if (!chosen.HasExt())
+        chosen.SetExt("klx");
+    return chosen.GetFullPath().utf8_string();
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The user ports of the program: message boxes and questions as wx dialogs,
+// progress as a gauge in the status bar's first pane, and the look at pending
+// input that long work makes between its stages. Tests put a scripted user in
+// place of the boxes and the questions, so no modal box waits for a person.
+
+#include "frame/TarvokrtDoc.h"
+#include "model/UserPorts.h"
+
+#include <memory>
+
+class wxGauge;
+class wxStatusBar;
+class wxWindow;
+
+class GuiUserPorts : public IMessageBoxPort, public IProgressPort, public ICancelPort, public IDocumentPrompts {
+public:
+    GuiUserPorts(wxWindow* owner, wxStatusBar* statusBar);
+    ~GuiUserPorts() override;
+
+    // While set, boxes, questions and file prompts of every window go to
+    // these instead: test runs have nobody to close a modal box.
+    static void UseScriptedUser(IMessageBoxPort* boxes, IDocumentPrompts* prompts);
+
+    void ShowMessage(BoxKind kind, const std::string& text) override;
+    bool AskYesNo(const std::string& text, bool yesIsDefault) override;
+
+    void BeginProgress(int range) override;
+    void SetProgress(int position) override;
+    void EndProgress() override;
+
+    // Repaints what waits to be painted and reads the keyboard, but runs no
+    // command: mouse and keyboard input meanwhile is dropped, so nothing can
+    // delete what the long work is using. Escape is reported.
+    PolledMessage TakePendingMessage() override;
+
+    SaveAnswer AskSaveChanges(const std::string& title) override;
+    std::string AskSavePath(const std::string& suggestedName) override;
+
+private:
+    void PlaceGauge();
+
+    wxWindow* owner_;
+    wxStatusBar* statusBar_;
+    wxGauge* gauge_ = nullptr;
+};
+
+// The title of the program's message boxes.
+extern const char* const KLX_BOX_TITLE;

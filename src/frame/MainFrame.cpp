@@ -1,0 +1,413 @@
+#include "frame/MainFrame.h"
+
+#include "frame/OutputWindow.h"
+#include "frame/ProjectWorkspace.h"
+#include "frame/TarvokrtApp.h"
+#include "frame/ToolbarImages.h"
+#include "frame/ToolbarTable.h"
+#include "frame/ViewSetDlg.h"
+#include "view/TarvokrtView.h"
+
+#include <wx/aui/auibar.h>
+#include <wx/combobox.h>
+#include <wx/config.h>
+#include <wx/display.h>
+#include <wx/filehistory.h>
+#include <wx/menu.h>
+#include <wx/settings.h>
+#include <wx/statusbr.h>
+
+#include <functional>
+#include <map>
+
+const char* const KLX_FRAME_TITLE = "Tarvo/KLX V1.3.0";
+
+namespace {
+
+const char* const BAR_LAYOUT_GROUP = "/Toolbars";
+const char* const BAR_LAYOUT_KEY = "KRT_TBar";
+const char* const WINDOWPOS_GROUP = "/WINDOWPOS";
+
+constexpr int MOUSE_SELECT_GROUP = 14;
+
+enum ShowCommand { SHOW_NORMAL = 1, SHOW_MINIMIZED = 2, SHOW_MAXIMIZED = 3 };
+
+// Commands whose handlers exist so far; every other button stays disabled
+// until its command is built.
+bool IsBuiltCommand(int id)
+{
+    switch (id) {
+    case CMD_FILE_NEW:
+    case CMD_FILE_OPEN:
+    case CMD_FILE_SAVE:
+    case CMD_APP_ABOUT:
+    case CMD_EDIT_UNDO:
+    case CMD_EDIT_REDO:
+    case CMD_SETTING:
+        return true;
+    default:
+        return false;
+    }
+}
+
+wxAuiPaneInfo DockedPane(const ToolbarDefinition& bar, int position)
+{
+    wxAuiPaneInfo pane;
+    pane.Name(bar.title).Caption(bar.title).ToolbarPane().Row(0).Position(position);
+    switch (bar.dockedIn) {
+    case DockSide::Top:
+        pane.Top();
+        break;
+    case DockSide::Bottom:
+        pane.Bottom();
+        break;
+    case DockSide::Left:
+        pane.Left();
+        break;
+    case DockSide::Right:
+        pane.Right();
+        break;
+    }
+    if (bar.topOnly)
+        pane.TopDockable(true).BottomDockable(false).LeftDockable(false).RightDockable(false);
+    return pane;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CTarvokrtApp& app)
+    : wxFrame(nullptr, wxID_ANY, KLX_FRAME_TITLE, wxDefaultPosition, wxSize(1024, 768)), app_(app)
+{
+    RestoreWindowPlacement();
+    bars_.SetManagedWindow(this);
+    CreateMenus();
+    CreateStatusPanes();
+    ports_ = std::make_unique<GuiUserPorts>(this, GetStatusBar());
+    CreateDockingPanes();
+    CreateToolbars();
+    bars_.Update();
+    RestoreBarLayout();
+    BindCommands();
+    DragAcceptFiles(true);
+}
+
+CMainFrame::~CMainFrame()
+{
+    bars_.UnInit();
+    // The view keeps the document; it goes first. The document clears the
+    // output window, which lives until the frame's children go.
+    view_->Destroy();
+    document_.reset();
+}
+
+void CMainFrame::CreateMenus()
+{
+    auto* file = new wxMenu;
+    file->Append(WxCommandId(CMD_FILE_NEW), "&New\tCtrl+N", "Create a new project");
+    file->Append(WxCommandId(CMD_FILE_OPEN), "&Open...\tCtrl+O", "Open an existing project");
+    file->Append(WxCommandId(CMD_FILE_SAVE), "&Save\tCtrl+S", "Save the active project");
+    file->Append(WxCommandId(CMD_FILE_SAVE_AS), "Save &As...", "Save the active project with a new name");
+    file->AppendSeparator();
+    auto* import = new wxMenu;
+    import->Append(WxCommandId(CMD_IMPORT_PROJECT), "KLX Project", "Import an existing project");
+    import->AppendSeparator();
+    import->Append(WxCommandId(CMD_IMPORT_DXF), "AutoCAD DXF", "Import an existing AutoCAD DXF file");
+    file->AppendSubMenu(import, "Import");
+    auto* exportMenu = new wxMenu;
+    exportMenu->Append(WxCommandId(CMD_EXPORT_DXF), "AutoCAD DXF");
+    exportMenu->AppendSeparator();
+    exportMenu->Append(WxCommandId(CMD_EXPORT_BITMAP), "Windows Bitmap");
+    file->AppendSubMenu(exportMenu, "Export");
+    file->AppendSeparator();
+    app_.RecentFiles().UseMenu(file);
+    app_.RecentFiles().AddFilesToMenu(file);
+    file->AppendSeparator();
+    file->Append(WxCommandId(CMD_APP_EXIT), "E&xit", "Quit the application; prompts to save the project");
+    auto* menus = new wxMenuBar;
+    menus->Append(file, "&File");
+    SetMenuBar(menus);
+    // Import and DXF export come with their commands.
+    for (int id : {CMD_IMPORT_PROJECT, CMD_IMPORT_DXF, CMD_EXPORT_DXF})
+        menus->Enable(WxCommandId(id), false);
+
+    wxAcceleratorEntry keys[] = {
+        {wxACCEL_CTRL, 'N', WxCommandId(CMD_FILE_NEW)},          {wxACCEL_CTRL, 'O', WxCommandId(CMD_FILE_OPEN)},
+        {wxACCEL_CTRL, 'S', WxCommandId(CMD_FILE_SAVE)},         {wxACCEL_CTRL, 'Z', WxCommandId(CMD_EDIT_UNDO)},
+        {wxACCEL_ALT, WXK_BACK, WxCommandId(CMD_EDIT_UNDO)},
+    };
+    SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
+}
+
+void CMainFrame::CreateStatusPanes()
+{
+    wxStatusBar* status = CreateStatusBar(3);
+    const int ucsWidth = status->GetTextExtent("UCS:" + wxString(' ', 34)).x;
+    const int gcsWidth = status->GetTextExtent("GCS:" + wxString(' ', 34)).x;
+    const int widths[] = {-1, ucsWidth, gcsWidth};
+    status->SetStatusWidths(3, widths);
+    status->SetStatusText("UCS:", 1);
+    status->SetStatusText("GCS:", 2);
+}
+
+void CMainFrame::CreateDockingPanes()
+{
+    output_ = new COutputControlWnd(this);
+    workspace_ = new CProjectWorkspace(this);
+    UserPorts ports{ports_.get(), output_, ports_.get(), ports_.get()};
+    document_ = std::make_unique<CTarvokrtDoc>(ports, this, ports_.get());
+
+    ViewServices services;
+    services.document = document_.get();
+    services.output = output_;
+    services.status = this;
+    services.workspace = workspace_;
+    services.combos = this;
+    services.query = this;
+    services.settings = document_.get();
+    view_ = new CTarvokrtView(this, services);
+
+    const int lineHeight = output_->GetCharHeight();
+    bars_.AddPane(view_, wxAuiPaneInfo().Name("Project").CenterPane());
+    bars_.AddPane(workspace_, wxAuiPaneInfo()
+                                  .Name("Project Workspace")
+                                  .Caption("Project Workspace")
+                                  .Left()
+                                  .LeftDockable(true)
+                                  .RightDockable(true)
+                                  .TopDockable(false)
+                                  .BottomDockable(false)
+                                  .BestSize(215, -1)
+                                  .MinSize(120, -1)
+                                  .CloseButton(false));
+    bars_.AddPane(output_, wxAuiPaneInfo()
+                               .Name("Output Window")
+                               .Caption("Output Window")
+                               .Bottom()
+                               .BestSize(-1, 6 * (lineHeight + 4) + 10)
+                               .MinSize(-1, 3 * lineHeight)
+                               .CloseButton(false));
+}
+
+void CMainFrame::CreateToolbars()
+{
+    std::map<DockSide, int> nextPosition;
+    for (const ToolbarDefinition& bar : DefaultToolbars()) {
+        const bool vertical = bar.dockedIn == DockSide::Left || bar.dockedIn == DockSide::Right;
+        auto* toolbar = new wxAuiToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                         wxAUI_TB_DEFAULT_STYLE | (vertical ? wxAUI_TB_VERTICAL : wxAUI_TB_HORIZONTAL));
+        toolbar->SetToolBitmapSize(wxSize(16, 16));
+        for (const ToolbarButton& button : bar.buttons) {
+            if (button.commandId == 0) {
+                toolbar->AddSeparator();
+            } else if (button.commandId == CMD_GROUP_COMBO) {
+                groupCombo_ = new wxComboBox(toolbar, GROUP_COMBO_CONTROL_ID, wxEmptyString, wxDefaultPosition,
+                                             wxSize(GROUP_COMBO_WIDTH, -1), 0, nullptr, wxCB_READONLY);
+                groupCombo_->Disable();
+                toolbar->AddControl(groupCombo_);
+            } else {
+                const wxBitmap image = ToolbarButtonImage(button.commandId, button.tooltip);
+                toolbar->AddTool(WxCommandId(button.commandId), button.tooltip, image, button.tooltip);
+                toolbar->EnableTool(WxCommandId(button.commandId), IsBuiltCommand(button.commandId));
+            }
+        }
+        toolbar->Realize();
+        bars_.AddPane(toolbar, DockedPane(bar, nextPosition[bar.dockedIn]++));
+    }
+}
+
+void CMainFrame::RestoreBarLayout()
+{
+    wxConfigBase* config = wxConfigBase::Get();
+    config->SetPath(BAR_LAYOUT_GROUP);
+    wxString layout;
+    if (config->Read(BAR_LAYOUT_KEY, &layout) && !layout.empty())
+        bars_.LoadPerspective(layout, true);
+    config->SetPath("/");
+    SaveBarLayout();
+}
+
+void CMainFrame::SaveBarLayout()
+{
+    wxConfigBase* config = wxConfigBase::Get();
+    config->SetPath(BAR_LAYOUT_GROUP);
+    config->Write(BAR_LAYOUT_KEY, bars_.SavePerspective());
+    config->SetPath("/");
+    config->Flush();
+}
+
+void CMainFrame::RestoreWindowPlacement()
+{
+    wxConfigBase* config = wxConfigBase::Get();
+    SavedWindowPos saved;
+    config->SetPath(WINDOWPOS_GROUP);
+    saved.status = config->ReadLong("Status", -1);
+    saved.top = config->ReadLong("Top", -1);
+    saved.left = config->ReadLong("Left", -1);
+    saved.bottom = config->ReadLong("Bottom", -1);
+    saved.right = config->ReadLong("Right", -1);
+    config->SetPath("/");
+
+    ScreenLimits screen;
+    const wxRect workArea = wxDisplay(0u).GetClientArea();
+    screen.workAreaX = workArea.x;
+    screen.workAreaY = workArea.y;
+    screen.screenWidth = wxSystemSettings::GetMetric(wxSYS_SCREEN_X);
+    screen.screenHeight = wxSystemSettings::GetMetric(wxSYS_SCREEN_Y);
+    if (const int icon = wxSystemSettings::GetMetric(wxSYS_ICON_X); icon > 0)
+        screen.iconWidth = icon;
+    if (const int icon = wxSystemSettings::GetMetric(wxSYS_ICON_Y); icon > 0)
+        screen.iconHeight = icon;
+    if (const std::optional<WindowRect> rect = RestoredWindowRect(saved, screen))
+        SetSize(rect->x, rect->y, rect->width, rect->height);
+    normalRect_ = GetRect();
+}
+
+void CMainFrame::SaveWindowPlacement()
+{
+    wxConfigBase* config = wxConfigBase::Get();
+    config->SetPath(WINDOWPOS_GROUP);
+    const long status = IsMaximized() ? SHOW_MAXIMIZED : IsIconized() ? SHOW_MINIMIZED : SHOW_NORMAL;
+    config->Write("Status", status);
+    config->Write("Top", normalRect_.GetTop());
+    config->Write("Left", normalRect_.GetLeft());
+    config->Write("Bottom", normalRect_.GetBottom() + 1);
+    config->Write("Right", normalRect_.GetRight() + 1);
+    config->SetPath("/");
+    config->Flush();
+}
+
+void CMainFrame::OnSizeOrMove()
+{
+    if (!IsMaximized() && !IsIconized() && !IsFullScreen())
+        normalRect_ = GetRect();
+}
+
+void CMainFrame::BindCommand(int commandId, std::function<void()> handler)
+{
+    Bind(wxEVT_MENU, [handler = std::move(handler)](wxCommandEvent&) { handler(); }, WxCommandId(commandId));
+}
+
+void CMainFrame::BindCommands()
+{
+    BindCommand(CMD_FILE_NEW, [this] { app_.OnFileNew(); });
+    BindCommand(CMD_FILE_OPEN, [this] { app_.OnFileOpen(); });
+    BindCommand(CMD_FILE_SAVE, [this] { AfterSave(document_->OnFileSave()); });
+    BindCommand(CMD_FILE_SAVE_AS, [this] { AfterSave(document_->OnFileSaveAs()); });
+    BindCommand(CMD_APP_EXIT, [this] { Close(); });
+    BindCommand(CMD_APP_ABOUT, [this] { app_.OnAppAbout(); });
+    BindCommand(CMD_EDIT_UNDO, [this] { document_->OnEditUndo(); });
+    BindCommand(CMD_EDIT_REDO, [this] { document_->OnEditRedo(); });
+    BindCommand(CMD_SETTING, [this] { OnSetting(); });
+    BindCommand(CMD_EXPORT_BITMAP, [this] { view_->OnExportBitmap(); });
+    const int firstRecent = WxCommandId(CMD_FILE_MRU_FIRST);
+    Bind(wxEVT_MENU, &CMainFrame::OnRecentFile, this, firstRecent, firstRecent + MAX_RECENT_FILES - 1);
+    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(document_->CanUndo()); },
+         WxCommandId(CMD_EDIT_UNDO));
+    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(document_->CanRedo()); },
+         WxCommandId(CMD_EDIT_REDO));
+    Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
+    Bind(wxEVT_SIZE, [this](wxSizeEvent& event) { OnSizeOrMove(); event.Skip(); });
+    Bind(wxEVT_MOVE, [this](wxMoveEvent& event) { OnSizeOrMove(); event.Skip(); });
+    Bind(wxEVT_DROP_FILES, &CMainFrame::OnDropFiles, this);
+}
+
+void CMainFrame::OnRecentFile(wxCommandEvent& event)
+{
+    const auto index = static_cast<size_t>(event.GetId() - WxCommandId(CMD_FILE_MRU_FIRST));
+    if (index < app_.RecentFiles().GetCount())
+        app_.OpenDocumentFile(app_.RecentFiles().GetHistoryFile(index).utf8_string());
+}
+
+void CMainFrame::AfterSave(bool saved)
+{
+    if (!saved)
+        return;
+    UpdateTitle();
+    app_.RecentFiles().AddFileToHistory(wxString::FromUTF8(document_->GetPathName()));
+}
+
+void CMainFrame::OnClose(wxCloseEvent& event)
+{
+    SaveBarLayout();
+    SaveWindowPlacement();
+    if (event.CanVeto() && !document_->SaveModified()) {
+        event.Veto();
+        return;
+    }
+    app_.FrameClosed();
+    Destroy();
+}
+
+void CMainFrame::OnDropFiles(wxDropFilesEvent& event)
+{
+    for (int i = 0; i < event.GetNumberOfFiles(); ++i)
+        app_.OpenDocumentFile(event.GetFiles()[i].utf8_string());
+}
+
+void CMainFrame::StartProjectWindow()
+{
+    view_->ResetViewState();
+    view_->GetScene()->ResetDefaults();
+    view_->GetScene()->ClearAllKeySets();
+    view_->RebuildScene();
+    view_->ZoomFit();
+    view_->RedrawScene();
+    UpdateTitle();
+}
+
+void CMainFrame::UpdateTitle()
+{
+    SetTitle(wxString(KLX_FRAME_TITLE) + " - " + wxString::FromUTF8(document_->GetTitle()));
+}
+
+void CMainFrame::OnSetting()
+{
+    CViewSetDlg dialog(this, *view_, *ports_);
+    dialog.ShowModal();
+}
+
+void CMainFrame::RedrawViews(bool reRender)
+{
+    if (reRender)
+        view_->m_reRender = 1;
+    view_->Refresh(true);
+    view_->Update();
+}
+
+void CMainFrame::ZoomFitViews()
+{
+    view_->ZoomFit();
+}
+
+void CMainFrame::RefreshGroupCombos()
+{
+    // The group combos come with their own commands.
+}
+
+void CMainFrame::LeaveSelectGroupMode()
+{
+    if (view_->m_mouseMode == MOUSE_SELECT_GROUP)
+        view_->m_mouseMode = MOUSE_NONE;
+}
+
+void CMainFrame::RefreshGroupToolDialogs()
+{
+    // Acts only while the Group page is open; the page is not built yet.
+}
+
+void CMainFrame::ShowGlobalCoordinates()
+{
+    view_->m_coordinateDisplay = COORDINATES_GCS;
+}
+
+void CMainFrame::RefreshUcsToolDialogs()
+{
+    // Acts only while the UCS page is open; the page is not built yet.
+}
+
+void CMainFrame::SetPaneText(int paneId, const std::string& text)
+{
+    const int field = paneId == STATUS_PANE_UCS ? 1 : paneId == STATUS_PANE_GCS ? 2 : 0;
+    GetStatusBar()->SetStatusText(wxString::FromUTF8(text), field);
+    GetStatusBar()->Update();
+}

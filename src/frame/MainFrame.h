@@ -1,0 +1,90 @@
+#pragma once
+// The main window: menus, the eight toolbars, the status bar, the docking
+// "Project Workspace" and "Output Window", and the project's drawing view in
+// the centre. It keeps its placement and bar layout in the settings store,
+// and is the document's host for redraws and the refreshes after Undo/Redo.
+
+#include "frame/GuiUserPorts.h"
+#include "frame/TarvokrtDoc.h"
+#include "frame/WindowPlacement.h"
+#include "view/ViewPorts.h"
+
+#include <wx/aui/aui.h>
+#include <wx/frame.h>
+
+#include <functional>
+#include <memory>
+
+class CTarvokrtApp;
+class COutputControlWnd;
+class CProjectWorkspace;
+class CTarvokrtView;
+class wxAuiToolBar;
+class wxComboBox;
+
+extern const char* const KLX_FRAME_TITLE;
+
+class CMainFrame : public wxFrame, public IDocumentHost, public IStatusSink, public IGroupCombos, public IQueryHook {
+public:
+    explicit CMainFrame(CTarvokrtApp& app);
+    ~CMainFrame() override;
+
+    CTarvokrtDoc& Document() { return *document_; }
+    CTarvokrtView& View() { return *view_; }
+    COutputControlWnd& Output() { return *output_; }
+    GuiUserPorts& Ports() { return *ports_; }
+    wxAuiManager& Bars() { return bars_; }
+
+    // The project window's state as a new project starts it: view state,
+    // scene defaults, no key in any set; then rebuilt and fitted.
+    void StartProjectWindow();
+    void UpdateTitle();
+    // Runs the "Setting" dialog modally on the view.
+    void OnSetting();
+
+    void SaveBarLayout();
+    void SaveWindowPlacement();
+    // The window's rectangle when neither maximised nor minimised.
+    wxRect NormalRect() const { return normalRect_; }
+
+    // IDocumentHost
+    void RedrawViews(bool reRender) override;
+    void ZoomFitViews() override;
+    void RefreshGroupCombos() override;
+    void LeaveSelectGroupMode() override;
+    void RefreshGroupToolDialogs() override;
+    void ShowGlobalCoordinates() override;
+    void RefreshUcsToolDialogs() override;
+
+    // IStatusSink
+    void SetPaneText(int paneId, const std::string& text) override;
+    // IGroupCombos, IQueryHook: the group combos and the tool pages are not
+    // built yet.
+    void ResetGroupCombos() override {}
+    void RunQuery(int) override {}
+
+private:
+    void CreateMenus();
+    void CreateToolbars();
+    void CreateStatusPanes();
+    void CreateDockingPanes();
+    void RestoreBarLayout();
+    void RestoreWindowPlacement();
+    void BindCommand(int commandId, std::function<void()> handler);
+    void BindCommands();
+    void OnRecentFile(wxCommandEvent& event);
+    void AfterSave(bool saved);
+    void OnClose(wxCloseEvent& event);
+    void OnSizeOrMove();
+    void OnDropFiles(wxDropFilesEvent& event);
+
+    CTarvokrtApp& app_;
+    wxAuiManager bars_;
+    std::unique_ptr<GuiUserPorts> ports_;
+    std::unique_ptr<CTarvokrtDoc> document_;
+    COutputControlWnd* output_ = nullptr;
+    CProjectWorkspace* workspace_ = nullptr;
+    CTarvokrtView* view_ = nullptr;
+    wxComboBox* groupCombo_ = nullptr;
+    wxRect normalRect_;
+};

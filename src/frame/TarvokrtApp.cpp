@@ -1,0 +1,130 @@
+#include "frame/TarvokrtApp.h"
+
+#include "frame/AboutDlg.h"
+#include "frame/MainFrame.h"
+#include "model/TextFormat.h"
+#include "frame/ToolbarTable.h"
+#include "view/TarvokrtView.h"
+
+#include <wx/config.h>
+#include <wx/filedlg.h>
+#include <wx/filehistory.h>
+
+#include <algorithm>
+#include <fstream>
+
+const char* const KLX_HOMEPAGE = "https://tarvo.example/klx";
+const char* const KLX_SUPPORT_MAIL = "support@tarvo.example";
+
+namespace {
+
+const char* const RECENT_FILES_GROUP = "/Recent File List";
+constexpr int DEFAULT_RECENT_COUNT = 4;
+
+}  // namespace
+
+bool IsNewProjectCommandLine(const std::string& commandLine)
+{
+    return commandLine.empty() || commandLine == "KLX 1" || commandLine == "KLX 0";
+}
+
+CTarvokrtApp::CTarvokrtApp() = default;
+
+CTarvokrtApp::~CTarvokrtApp()
+{
+    if (frame_)
+        frame_->Destroy();
+}
+
+bool CTarvokrtApp::InitInstance(const std::string& commandLine)
+{
+    wxConfigBase* config = wxConfigBase::Get();
+    const long recentCount = config->ReadLong("/ENV_GENERAL/RecentUsed", DEFAULT_RECENT_COUNT);
+    recentFiles_ = std::make_unique<wxFileHistory>(
+        static_cast<size_t>(std::clamp<long>(recentCount, 0, MAX_RECENT_FILES)), WxCommandId(CMD_FILE_MRU_FIRST));
+    config->SetPath(RECENT_FILES_GROUP);
+    recentFiles_->Load(*config);
+    config->SetPath("/");
+
+    frame_ = new CMainFrame(*this);
+
+    const bool newProject = IsNewProjectCommandLine(commandLine);
+    if (newProject) {
+        OnFileNew();
+    } else if (!OpenDocumentFile(commandLine)) {
+        frame_->Destroy();
+        frame_ = nullptr;
+        return false;
+    }
+    frame_->Show();
+    frame_->Maximize();
+    if (newProject)
+        frame_->CallAfter(&CMainFrame::OnSetting);
+    else
+        m_startupProject = false;
+    return true;
+}
+
+bool CTarvokrtApp::CloseOpenProject()
+{
+    return frame_->Document().SaveModified();
+}
+
+bool CTarvokrtApp::OpenDocumentFile(const std::optional<std::string>& path)
+{
+    CTarvokrtDoc& document = frame_->Document();
+    if (path && !std::ifstream(*path, std::ios::binary)) {
+        frame_->Ports().ShowMessage(BoxKind::Error, FormatText("Cannot open the file %s.", path->c_str()));
+        return false;
+    }
+    bool opened = false;
+    if (CloseOpenProject()) {
+        if (path) {
+            opened = document.OpenProject(*path);
+        } else {
+            document.NewProject();
+            opened = true;
+        }
+    }
+    if (opened) {
+        frame_->StartProjectWindow();
+        if (path)
+            recentFiles_->AddFileToHistory(wxString::FromUTF8(*path));
+    } else {
+        frame_->View().RebuildScene();
+        frame_->View().ZoomFit();
+    }
+    return opened;
+}
+
+void CTarvokrtApp::OnFileNew()
+{
+    OpenDocumentFile(std::nullopt);
+    if (!m_startupProject)
+        frame_->OnSetting();
+    m_startupProject = false;
+}
+
+void CTarvokrtApp::OnFileOpen()
+{
+    wxFileDialog dialog(frame_, "Open", wxEmptyString, wxEmptyString, "KLX Project Files (*.klx)|*.klx",
+                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (dialog.ShowModal() == wxID_OK)
+        OpenDocumentFile(dialog.GetPath().utf8_string());
+}
+
+void CTarvokrtApp::OnAppAbout()
+{
+    CAboutDlg about(frame_);
+    about.ShowModal();
+}
+
+void CTarvokrtApp::FrameClosed()
+{
+    wxConfigBase* config = wxConfigBase::Get();
+    config->SetPath(RECENT_FILES_GROUP);
+    recentFiles_->Save(*config);
+    config->SetPath("/");
+    config->Flush();
+    frame_ = nullptr;
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The program's start-up and its application commands: the settings store,
+// recent files, the command line, one project at a time (New and Open close
+// the current one after the save question), the Setting dialog for every new
+// project, and the About box with its links to the web page and e-mail.
+
+#include <memory>
+#include <optional>
+#include <string>
+
+class CMainFrame;
+class wxFileHistory;
+
+extern const char* const KLX_HOMEPAGE;
+extern const char* const KLX_SUPPORT_MAIL;
+
+class CTarvokrtApp {
+public:
+    CTarvokrtApp();
+    ~CTarvokrtApp();
+
+    // The start-up sequence; false ends the program. The command line is the
+    // program's arguments joined by one blank.
+    bool InitInstance(const std::string& commandLine);
+
+    // Opens the file, or starts a new project without one, after the save
+    // question; true when the project asked for is open afterwards. A file
+    // that cannot be opened or read leaves the open project as it was.
+    bool OpenDocumentFile(const std::optional<std::string>& path);
+    void OnFileNew();
+    void OnFileOpen();
+    void OnAppAbout();
+
+    CMainFrame* Frame() const { return frame_; }
+    wxFileHistory& RecentFiles() { return *recentFiles_; }
+    // Called by the frame as it goes.
+    void FrameClosed();
+    // Set until the first File New or until start-up opened a file; while set,
+    // File New does not open the Setting dialog.
+    bool m_startupProject = true;
+
+private:
+    bool CloseOpenProject();
+
+    CMainFrame* frame_ = nullptr;
+    std::unique_ptr<wxFileHistory> recentFiles_;
+};
+
+// Whether the command line asks for a new project: empty, or exactly "KLX 1"
+// or "KLX 0"; any other text is a file name.
+bool IsNewProjectCommandLine(const std::string& commandLine);

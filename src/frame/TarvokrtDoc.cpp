@@ -1,0 +1,254 @@
+#include "frame/TarvokrtDoc.h"
+
+#include <cmath>
+#include <filesystem>
+#include <vector>
+
+const char* const KLX_BANNER = "TARVO/KLX V 1.3.0 - Profilor";
+
+namespace {
+
+constexpr double SETTING_EQUALITY = 1e-6;
+
+// Keeps the lines a reader prints until the read is known to have succeeded.
+class HeldOutput : public IOutputPort {
+public:
+    void AddMessage(const std::string& line) override { lines.push_back(line); }
+    void ReplaceLastMessage(const std::string& line) override
+    {
+        if (lines.empty())
+            lines.push_back(line);
+        else
+            lines.back() = line;
+    }
+    void ClearMessages() override { lines.clear(); }
+
+    std::vector<std::string> lines;
+};
+
+std::string FileTitle(const std::string& path)
+{
+    return std::filesystem::path(path).filename().string();
+}
+
+bool TouchesGroups(const T_ACTION_D* action)
+{
+    return action && (!action->groups.created.empty() || !action->groups.saved.empty());
+}
+
+bool TouchesUcs(const T_ACTION_D* action)
+{
+    return action && (!action->ucs.created.empty() || !action->ucs.saved.empty());
+}
+
+}  // namespace
+
+CTarvokrtDoc::CTarvokrtDoc(const UserPorts& ports, IDocumentHost* host, IDocumentPrompts* prompts)
+    : ports_(ports), host_(host), prompts_(prompts), model_(MakeModel(ports))
+{
+}
+
+CTarvokrtDoc::~CTarvokrtDoc()
+{
+    if (ports_.output)
+        ports_.output->ClearMessages();
+}
+
+std::unique_ptr<CSectModel> CTarvokrtDoc::MakeModel(const UserPorts& ports) const
+{
+    auto model = std::make_unique<CSectModel>();
+    model->m_reporter.SetPorts(ports);
+    return model;
+}
+
+void CTarvokrtDoc::NewProject()
+{
+    if (ports_.output)
+        ports_.output->ClearMessages();
+    model_ = MakeModel(ports_);
+    model_->m_reporter.PrintOutput(KLX_BANNER);
+    displayOutOfDate_ = true;
+    modified_ = false;
+    pathName_.clear();
+    title_ = "KLX" + std::to_string(++untitledCount_);
+}
+
+bool CTarvokrtDoc::OpenProject(const std::string& path)
+{
+    HeldOutput held;
+    UserPorts readPorts = ports_;
+    readPorts.output = &held;
+    std::unique_ptr<CSectModel> read = MakeModel(readPorts);
+    if (!read->ReadProjectFile(path, true)) {
+        // What the reader printed before it failed still belongs on screen.
+        for (const std::string& line : held.lines)
+            PrintMessage(line, 0);
+        return false;
+    }
+    read->m_reporter.SetPorts(ports_);
+    if (ports_.output)
+        ports_.output->ClearMessages();
+    model_ = std::move(read);
+    model_->m_reporter.PrintOutput(KLX_BANNER);
+    for (const std::string& line : held.lines)
+        model_->m_reporter.PrintOutput(line);
+    displayOutOfDate_ = true;
+    modified_ = false;
+    pathName_ = path;
+    title_ = FileTitle(path);
+    return true;
+}
+
+bool CTarvokrtDoc::SaveModified()
+{
+    if (!modified_)
+        return true;
+    switch (prompts_->AskSaveChanges(title_)) {
+    case SaveAnswer::Cancel:
+        return false;
+    case SaveAnswer::No:
+        return true;
+    case SaveAnswer::Yes:
+        break;
+    }
+    return OnFileSave();
+}
+
+bool CTarvokrtDoc::OnFileSave()
+{
+    if (pathName_.empty())
+        return OnFileSaveAs();
+    return SaveProject(pathName_);
+}
+
+bool CTarvokrtDoc::OnFileSaveAs()
+{
+    const std::string path = prompts_->AskSavePath(pathName_.empty() ? title_ : pathName_);
+    return !path.empty() && SaveProject(path);
+}
+
+bool CTarvokrtDoc::SaveProject(const std::string& path)
+{
+    if (!model_->WriteProjectFile(path))
+        return false;
+    modified_ = false;
+    pathName_ = path;
+    title_ = FileTitle(path);
+    return true;
+}
+
+void CTarvokrtDoc::OnModelChanged()
+{
+    SetModifiedFlag(true);
+    displayOutOfDate_ = true;
+    if (host_)
+        host_->RedrawViews(false);
+}
+
+void CTarvokrtDoc::RedrawAllViews()
+{
+    displayOutOfDate_ = true;
+    if (host_)
+        host_->RedrawViews(true);
+}
+
+void CTarvokrtDoc::PrintMessage(const std::string& text, int mode)
+{
+    model_->m_reporter.PrintOutput(text, mode);
+}
+
+void CTarvokrtDoc::StepUndo(bool redo)
+{
+    const T_ACTION_D* action = redo ? model_->GetCurrentRedoAction() : model_->GetCurrentUndoAction();
+    const bool groups = TouchesGroups(action);
+    const bool ucs = TouchesUcs(action);
+    if (!(redo ? model_->Redo() : model_->Undo(true)))
+        return;
+    OnModelChanged();
+    if (!host_)
+        return;
+    if (groups) {
+        host_->RefreshGroupCombos();
+        if (model_->m_groups.empty())
+            host_->LeaveSelectGroupMode();
+        host_->RefreshGroupToolDialogs();
+    }
+    if (ucs) {
+        if (model_->m_ucs.size() == 1 || model_->m_currentUcsId == 0)
+            host_->ShowGlobalCoordinates();
+        host_->RefreshUcsToolDialogs();
+    }
+}
+
+void CTarvokrtDoc::OnEditUndo()
+{
+    StepUndo(false);
+}
+
+void CTarvokrtDoc::OnEditRedo()
+{
+    StepUndo(true);
+}
+
+void CTarvokrtDoc::OnClearUndoStorage()
+{
+    model_->ClearUndoStorage();
+    PrintMessage("Undo storage is cleared.", 0);
+}
+
+void CTarvokrtDoc::OnClearRedoStorage()
+{
+    model_->ClearRedoStorage();
+    PrintMessage("Redo storage is cleared.", 0);
+}
+
+bool CTarvokrtDoc::IsNewPositiveSetting(double value, double current, const char* refusal) const
+{
+    if (std::fabs(value - current) < SETTING_EQUALITY)
+        return false;
+    if (!(value > 0.0)) {
+        model_->m_reporter.ShowInfo(refusal);
+        return false;
+    }
+    return true;
+}
+
+void CTarvokrtDoc::SetTolerance(double tolerance)
+{
+    if (!IsNewPositiveSetting(tolerance, model_->m_tolerance, "Tolerance should be greater than 0."))
+        return;
+    model_->SetTolerance(tolerance);
+    SetModifiedFlag(true);
+}
+
+void CTarvokrtDoc::SetAngleStep(double angleStep)
+{
+    if (!IsNewPositiveSetting(angleStep, model_->m_angleStep, "Angle step should be greater than 0."))
+        return;
+    model_->SetAngleStep(angleStep);
+    SetModifiedFlag(true);
+}
+
+void CTarvokrtDoc::SetUnits(int lengthUnit, int forceUnit)
+{
+    if (lengthUnit == model_->m_lengthUnit && forceUnit == model_->m_forceUnit)
+        return;
+    model_->ChangeUnitSystem(lengthUnit, forceUnit, false);
+    OnModelChanged();
+    if (host_)
+        host_->ZoomFitViews();
+}
+
+void CTarvokrtDoc::SetGrid(int countX, int countY, double size)
+{
+    if (countX <= 0 || countY <= 0) {
+        model_->m_reporter.ShowInfo("The number of grids should be greater than 0.");
+        return;
+    }
+    if (size < model_->m_tolerance) {
+        model_->m_reporter.ShowInfo("Grid size should be greater than the tolerance.");
+        return;
+    }
+    model_->SetGrid(countX, countY, size);
+    OnModelChanged();
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The eight default toolbars: ids, titles, buttons with their tooltips, the
+// sides each may dock to, where each is docked and which bar it follows.
+
+#include <vector>
+
+enum class DockSide { Top, Bottom, Left, Right };
+
+struct ToolbarButton {
+    int commandId;  // 0: a separator
+    const char* tooltip;
+};
+
+struct ToolbarDefinition {
+    int barId;
+    const char* title;
+    std::vector<ToolbarButton> buttons;
+    bool topOnly;
+    DockSide dockedIn;
+    const char* placedAfter;  // title of the bar before it on its side; null when first
+};
+
+// Command ids the frame itself handles.
+enum FrameCommand {
+    CMD_FILE_NEW = 57600,
+    CMD_FILE_OPEN = 57601,
+    CMD_FILE_SAVE = 57603,
+    CMD_FILE_SAVE_AS = 57604,
+    CMD_FILE_MRU_FIRST = 57616,
+    CMD_APP_ABOUT = 57664,
+    CMD_APP_EXIT = 57665,
+    CMD_EDIT_UNDO = 57643,
+    CMD_EDIT_REDO = 57644,
+    CMD_SETTING = 32807,
+    CMD_IMPORT_PROJECT = 32771,
+    CMD_IMPORT_DXF = 32773,
+    CMD_EXPORT_DXF = 32775,
+    CMD_EXPORT_BITMAP = 32895,
+    CMD_GROUP_COMBO = 32906,
+    CMD_CLEAR_MESSAGE = 32892,
+};
+
+// wx keeps window and menu ids below 32767; the program's command numbers
+// above that are moved into free ranges for it.
+constexpr int WxCommandId(int commandId)
+{
+    if (commandId >= 57344)
+        return commandId - 57344 + 8000;
+    if (commandId >= 32768)
+        return commandId - 32768 + 6000;
+    return commandId;
+}
+
+// The most recent files the File menu lists.
+constexpr int MAX_RECENT_FILES = 9;
+
+// The control id of the group combo on the "Active" bar.
+constexpr int GROUP_COMBO_CONTROL_ID = 1340;
+constexpr int GROUP_COMBO_WIDTH = 111;
+
+const std::vector<ToolbarDefinition>& DefaultToolbars();

@@ -1,0 +1,17 @@
+#include "frame/WindowPlacement.h"
+
+#include <algorithm>
+
+std::optional<WindowRect> RestoredWindowRect(const SavedWindowPos& saved, const ScreenLimits& screen)
+{
+    for (int value : {saved.status, saved.top, saved.left, saved.bottom, saved.right}) {
+        if (value == -1)
+            return std::nullopt;
+    }
+    WindowRect rect;
+    rect.width = saved.right - saved.left;
+    rect.height = saved.bottom - saved.top;
+    rect.x = std::min(saved.left + screen.workAreaX, screen.screenWidth - screen.iconWidth);
+    rect.y = std::min(saved.top + screen.workAreaY, screen.screenHeight - screen.iconHeight);
+    return rect;
+}

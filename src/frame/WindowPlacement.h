@@ -1,0 +1,33 @@
+#pragma once
+// Where the main window goes from the values saved in "WINDOWPOS": all five
+// must be there (a stored -1 counts as missing); the window is moved so that
+// at least an icon's size of it stays on the screen, never resized.
+
+#include <optional>
+
+// "Status", "Top", "Left", "Bottom", "Right"; -1 where the value is missing.
+struct SavedWindowPos {
+    int status = -1;
+    int top = -1;
+    int left = -1;
+    int bottom = -1;
+    int right = -1;
+};
+
+struct ScreenLimits {
+    int workAreaX = 0;  // origin of the desktop's work area
+    int workAreaY = 0;
+    int screenWidth = 0;
+    int screenHeight = 0;
+    int iconWidth = 32;
+    int iconHeight = 32;
+};
+
+struct WindowRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+std::optional<WindowRect> RestoredWindowRect(const SavedWindowPos& saved, const ScreenLimits& screen);

@@ -1,0 +1,130 @@
+#include "program_on_screen.h"
+
+#include "saved_project.h"
+
+#include "frame/GuiUserPorts.h"
+#include "frame/MainFrame.h"
+
+#include <wx/app.h>
+#include <wx/config.h>
+#include <wx/dialog.h>
+#include <wx/evtloop.h>
+#include <wx/fileconf.h>
+#include <wx/modalhook.h>
+#include <wx/timer.h>
+#include <wx/utils.h>
+
+#include <unistd.h>
+
+class ClosingDialogHook : public wxModalDialogHook {
+public:
+    int Enter(wxDialog* dialog) override
+    {
+        titles.push_back(dialog->GetTitle().utf8_string());
+        dialog->CallAfter([dialog] { dialog->EndModal(wxID_CANCEL); });
+        return wxID_NONE;
+    }
+    void Exit(wxDialog*) override {}
+
+    std::vector<std::string> titles;
+};
+
+SaveAnswer ScriptedSavePrompts::AskSaveChanges(const std::string& title)
+{
+    asked.push_back(title);
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected save question for " << title;
+        return SaveAnswer::Cancel;
+    }
+    const SaveAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::string ScriptedSavePrompts::AskSavePath(const std::string& suggested)
+{
+    ADD_FAILURE() << "unexpected save path question for " << suggested;
+    return std::string();
+}
+
+ProgramOnScreen::ProgramOnScreen() = default;
+ProgramOnScreen::~ProgramOnScreen() = default;
+
+void ProgramOnScreen::SetUp()
+{
+    if (!RequireDisplay())
+        GTEST_SKIP();
+    folder = std::filesystem::temp_directory_path()
+             / ("klx-frame-" + std::to_string(::getpid()) + "-"
+                + testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    delete wxConfigBase::Set(new wxFileConfig("Tarvo", "Tarvo", (folder / "settings.ini").string(), wxEmptyString,
+                                              wxCONFIG_USE_LOCAL_FILE));
+    GuiUserPorts::UseScriptedUser(&user, &prompts);
+    hook_ = std::make_unique<ClosingDialogHook>();
+    hook_->Register();
+}
+
+void ProgramOnScreen::TearDown()
+{
+    if (!hook_)
+        return;
+    Quit();
+    hook_->Unregister();
+    hook_.reset();
+    GuiUserPorts::UseScriptedUser(nullptr, nullptr);
+    delete wxConfigBase::Set(nullptr);
+    std::filesystem::remove_all(folder);
+}
+
+bool ProgramOnScreen::Start(const std::string& commandLine)
+{
+    app = std::make_unique<CTarvokrtApp>();
+    const bool started = app->InitInstance(commandLine);
+    Settle();
+    return started;
+}
+
+void ProgramOnScreen::Quit()
+{
+    if (app && app->Frame())
+        app->Frame()->Close(true);
+    Settle();
+    wxTheApp->ProcessIdle();
+    app.reset();
+}
+
+void ProgramOnScreen::Settle()
+{
+    for (int round = 0; round < 20; ++round) {
+        ProcessPendingEvents();
+        wxMilliSleep(5);
+    }
+    wxTheApp->ProcessIdle();
+}
+
+void ProgramOnScreen::RunMainLoop(int milliseconds)
+{
+    wxGUIEventLoop loop;
+    wxTimer stop;
+    stop.Bind(wxEVT_TIMER, [&loop](wxTimerEvent&) { loop.Exit(); });
+    stop.StartOnce(milliseconds);
+    loop.Run();
+}
+
+std::string ProgramOnScreen::SavedProject(const std::string& name,
+                                          std::initializer_list<std::pair<double, double>> points)
+{
+    return SaveProjectWithPoints(folder / name, points);
+}
+
+CMainFrame& ProgramOnScreen::Frame()
+{
+    return *app->Frame();
+}
+
+const std::vector<std::string>& ProgramOnScreen::ShownDialogs() const
+{
+    return hook_->titles;
+}

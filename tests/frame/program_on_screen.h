@@ -1,0 +1,58 @@
+#pragma once
+// The real program's start-up and frame on the test display, with its
+// settings in a folder of its own and a scripted user behind every box.
+// Modal dialogs are recorded and closed by the test as soon as they show.
+
+#include "frame/TarvokrtApp.h"
+#include "frame/TarvokrtDoc.h"
+#include "support/ScriptedUserPorts.h"
+#include "view/support/GuiTestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+class ClosingDialogHook;
+
+struct ScriptedSavePrompts : IDocumentPrompts {
+    SaveAnswer AskSaveChanges(const std::string& title) override;
+    std::string AskSavePath(const std::string& suggested) override;
+    std::deque<SaveAnswer> answers;
+    std::vector<std::string> asked;
+};
+
+class ProgramOnScreen : public testing::Test {
+protected:
+    ProgramOnScreen();
+    ~ProgramOnScreen() override;
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the program with this command line; false when start-up failed.
+    bool Start(const std::string& commandLine);
+    // Closes the main window as the user would and lets it go.
+    void Quit();
+    // Lets the program handle what is pending, modal dialogs included.
+    void Settle();
+    // Runs the program's own event loop for a while, so GTK paints the
+    // windows into the X server as it does for a user.
+    void RunMainLoop(int milliseconds);
+    // A project file in the test's folder holding these points.
+    std::string SavedProject(const std::string& name, std::initializer_list<std::pair<double, double>> points);
+
+    CMainFrame& Frame();
+    // Titles of the modal dialogs shown so far.
+    const std::vector<std::string>& ShownDialogs() const;
+
+    std::filesystem::path folder;
+    ScriptedUserPorts user;
+    ScriptedSavePrompts prompts;
+    std::unique_ptr<CTarvokrtApp> app;
+
+private:
+    std::unique_ptr<ClosingDialogHook> hook_;
+};

@@ -1,0 +1,248 @@
+// The program started as a user starts it, on the test display.
+
+#include "program_on_screen.h"
+#include "screen_capture.h"
+
+#include "frame/MainFrame.h"
+#include "frame/OutputWindow.h"
+#include "view/TarvokrtView.h"
+
+#include <wx/config.h>
+#include <wx/image.h>
+
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+const char* const BANNER = "TARVO/KLX V 1.3.0 - Profilor";
+
+TEST_F(ProgramOnScreen, StartsWithAnEmptyProjectAndShowsTheSettingDialogOnce)
+{
+    ASSERT_TRUE(Start(""));
+    EXPECT_EQ(ShownDialogs(), (std::vector<std::string>{"Setting"}));
+    EXPECT_TRUE(Frame().IsShown());
+    EXPECT_TRUE(Frame().Document().GetModel()->m_points.empty());
+    EXPECT_EQ(Frame().Output().ShownText(), std::string("\n") + BANNER);
+    EXPECT_FALSE(app->m_startupProject);
+
+    // Every later File New opens the dialog at once.
+    app->OnFileNew();
+    Settle();
+    EXPECT_EQ(ShownDialogs(), (std::vector<std::string>{"Setting", "Setting"}));
+    EXPECT_TRUE(user.boxes.empty());
+}
+
+TEST_F(ProgramOnScreen, StartedWithAProjectFileOpensItWithoutTheDialog)
+{
+    const std::string path = SavedProject("beam.klx", {{0, 0}, {200, 100}});
+    ASSERT_TRUE(Start(path));
+    EXPECT_TRUE(ShownDialogs().empty());
+    EXPECT_EQ(Frame().Document().GetModel()->m_points.size(), 2u);
+    EXPECT_EQ(Frame().Document().GetPathName(), path);
+    EXPECT_EQ(Frame().GetTitle().utf8_string(), "Tarvo/KLX V1.3.0 - beam.klx");
+    const std::string shown = Frame().Output().ShownText();
+    EXPECT_EQ(shown.rfind(std::string("\n") + BANNER + "\nKLX project is retrieved from [", 0), 0u) << shown;
+    EXPECT_FALSE(app->m_startupProject);
+
+    // The first later File New opens the dialog.
+    app->OnFileNew();
+    Settle();
+    EXPECT_EQ(ShownDialogs(), (std::vector<std::string>{"Setting"}));
+}
+
+struct CommandLineCase {
+    const char* text;
+    bool newProject;
+};
+
+class CommandLine : public ProgramOnScreen, public testing::WithParamInterface<CommandLineCase> {};
+
+TEST_P(CommandLine, ExactlyKlx0OrKlx1IsFileNewAndAnythingElseAFileName)
+{
+    const CommandLineCase& c = GetParam();
+    const bool started = Start(c.text);
+    EXPECT_EQ(started, c.newProject);
+    if (c.newProject) {
+        EXPECT_TRUE(user.boxes.empty());
+        EXPECT_EQ(ShownDialogs(), (std::vector<std::string>{"Setting"}));
+    } else {
+        ASSERT_EQ(user.BoxTexts(), (std::vector<std::string>{std::string("Cannot open the file ") + c.text + "."}));
+        EXPECT_EQ(user.boxes[0].kind, BoxKind::Error);
+        EXPECT_EQ(app->Frame(), nullptr);
+    }
+}
+
+TEST_F(ProgramOnScreen, AStartUpFileThatCannotBeReadEndsStartUpWithTheReadersMessage)
+{
+    const std::string damaged = (folder / "damaged.klx").string();
+    std::ofstream(damaged, std::ios::binary) << "no project";
+    EXPECT_FALSE(Start(damaged));
+    ASSERT_EQ(user.boxes.size(), 1u);
+    EXPECT_EQ(user.boxes[0].kind, BoxKind::Error);
+    EXPECT_EQ(app->Frame(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, CommandLine,
+                         testing::Values(CommandLineCase{"KLX 1", true}, CommandLineCase{"KLX 0", true},
+                                         CommandLineCase{"klx 1", false}, CommandLineCase{"KLX 2", false},
+                                         CommandLineCase{"KLX 1 ", false}));
+
+TEST_F(ProgramOnScreen, AFailedOpenOfADamagedFileKeepsThePreviousProject)
+{
+    const std::string path = SavedProject("kept.klx", {{0, 0}, {50, 50}, {100, 0}});
+    ASSERT_TRUE(Start(path));
+    const std::string outputBefore = Frame().Output().ShownText();
+    const CSectModel* modelBefore = Frame().Document().GetModel();
+
+    const std::string damaged = (folder / "damaged.klx").string();
+    {
+        std::ifstream good(path, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(good)), std::istreambuf_iterator<char>());
+        std::ofstream(damaged, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+    }
+    EXPECT_FALSE(app->OpenDocumentFile(damaged));
+    Settle();
+    ASSERT_EQ(user.boxes.size(), 1u);
+    EXPECT_EQ(user.boxes[0].kind, BoxKind::Error);
+    EXPECT_EQ(Frame().Document().GetModel(), modelBefore);
+    EXPECT_EQ(Frame().Document().GetModel()->m_points.size(), 3u);
+    EXPECT_EQ(Frame().Document().GetPathName(), path);
+    EXPECT_EQ(Frame().GetTitle().utf8_string(), "Tarvo/KLX V1.3.0 - kept.klx");
+    EXPECT_EQ(Frame().Output().ShownText(), outputBefore);
+    EXPECT_EQ(Frame().View().GetScene()->m_active[KIND_POINT].size(), 3u);
+}
+
+TEST_F(ProgramOnScreen, NewAfterInactiveEntitiesStartsWithACleanScene)
+{
+    ASSERT_TRUE(Start(SavedProject("inactive.klx", {{0, 0}, {50, 50}, {100, 0}})));
+    CScene& scene = *Frame().View().GetScene();
+    scene.InactivateAll();
+    scene.SelectPoints({1});
+    scene.m_colours[COLOUR_POINT] = {0.5f, 0.5f, 0.5f};
+    Frame().View().m_mouseMode = MOUSE_SELECT;
+    ASSERT_FALSE(scene.m_inactive[KIND_POINT].empty());
+
+    app->OnFileNew();
+    Settle();
+    EXPECT_TRUE(Frame().Document().GetModel()->m_points.empty());
+    for (int kind = 0; kind < KIND_COUNT; ++kind) {
+        EXPECT_TRUE(scene.m_inactive[kind].empty()) << kind;
+        EXPECT_TRUE(scene.m_selection[kind].empty()) << kind;
+        EXPECT_TRUE(scene.m_previousSelection[kind].empty()) << kind;
+    }
+    EXPECT_TRUE(scene.m_combinedSelection.empty());
+    EXPECT_EQ(scene.m_activityMode, ACTIVITY_ALL);
+    EXPECT_EQ(scene.m_colours[COLOUR_POINT], (Colour{0.0f, 0.0f, 1.0f}));
+    EXPECT_EQ(Frame().View().m_mouseMode, MOUSE_NONE);
+    EXPECT_EQ(Frame().Output().ShownText(), std::string("\n") + BANNER);
+}
+
+TEST_F(ProgramOnScreen, ACancelledSaveQuestionKeepsTheModifiedProject)
+{
+    ASSERT_TRUE(Start(SavedProject("modified.klx", {{0, 0}})));
+    const double xy[2] = {10, 10};
+    ASSERT_TRUE(Frame().Document().GetModel()->CreatePointByCoordinate(xy));
+    Frame().Document().OnModelChanged();
+    Frame().View().GetScene()->InactivateAll();
+
+    prompts.answers = {SaveAnswer::Cancel};
+    EXPECT_FALSE(app->OpenDocumentFile(std::nullopt));
+    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"modified.klx"}));
+    EXPECT_EQ(Frame().Document().GetModel()->m_points.size(), 2u);
+    EXPECT_TRUE(Frame().Document().IsModified());
+    EXPECT_FALSE(Frame().View().GetScene()->m_inactive[KIND_POINT].empty());
+}
+
+TEST_F(ProgramOnScreen, WindowPositionAndBarLayoutSurviveARestart)
+{
+    wxConfigBase* config = wxConfigBase::Get();
+    config->Write("/WINDOWPOS/Status", 1);
+    config->Write("/WINDOWPOS/Top", 40);
+    config->Write("/WINDOWPOS/Left", 60);
+    config->Write("/WINDOWPOS/Bottom", 740);
+    config->Write("/WINDOWPOS/Right", 1060);
+    ASSERT_TRUE(Start("KLX 1"));
+    EXPECT_EQ(Frame().NormalRect().GetSize(), wxSize(1000, 700));
+    EXPECT_EQ(Frame().NormalRect().GetLeft(), 60);
+
+    wxAuiPaneInfo& view = Frame().Bars().GetPane("View");
+    ASSERT_TRUE(view.IsOk());
+    EXPECT_EQ(view.dock_direction, wxAUI_DOCK_LEFT);
+    view.Right();
+    Frame().Bars().GetPane("Output Window").BestSize(-1, 250);
+    Frame().Bars().Update();
+    Settle();
+    Quit();
+
+    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Left", -1), 60);
+    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Right", -1), 1060);
+    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Bottom", -1) - config->ReadLong("/WINDOWPOS/Top", -1), 700);
+    const wxString layout = config->Read("/Toolbars/KRT_TBar", "");
+    EXPECT_NE(layout.Find("name=View;"), wxNOT_FOUND);
+
+    ASSERT_TRUE(Start("KLX 1"));
+    EXPECT_EQ(Frame().Bars().GetPane("View").dock_direction, wxAUI_DOCK_RIGHT);
+    EXPECT_EQ(Frame().Bars().GetPane("File").dock_direction, wxAUI_DOCK_TOP);
+    EXPECT_EQ(Frame().NormalRect().GetSize(), wxSize(1000, 700));
+    EXPECT_EQ(Frame().NormalRect().GetLeft(), 60);
+}
+
+TEST_F(ProgramOnScreen, TheScreenShowsTheFrameItsBarsTheBannerAndTheDrawnModel)
+{
+    ASSERT_TRUE(Start(SavedProject("shown.klx", {{0, 0}, {400, 0}, {400, 300}, {0, 300}, {200, 150}})));
+    OwnWindowCapture capture(Frame().GetTitle().utf8_string());
+    ASSERT_TRUE(capture.Found());
+    // Shown again, the window paints itself into the redirected picture.
+    Frame().Hide();
+    Settle();
+    Frame().Show();
+    CTarvokrtView& view = Frame().View();
+    view.m_reRender = 1;
+    const wxPoint origin = Frame().GetScreenPosition();
+    const wxRect area(view.GetScreenPosition() - origin, view.GetClientSize());
+    ASSERT_GT(area.width, 100);
+
+    // The view's area in the window: a white background, and in its upper
+    // part (away from the axis glyph at the origin) the blue points. A busy
+    // machine may take a while to paint it all.
+    wxImage shot;
+    int white = 0;
+    int blue = 0;
+    for (int attempt = 0; attempt < 25 && white <= area.width * area.height / 2; ++attempt) {
+        RunMainLoop(200);
+        shot = capture.Take();
+        ASSERT_TRUE(shot.IsOk());
+        ASSERT_LE(area.GetRight(), shot.GetWidth() - 1);
+        ASSERT_LE(area.GetBottom(), shot.GetHeight() - 1);
+        white = 0;
+        blue = 0;
+        for (int y = area.GetTop(); y <= area.GetBottom(); ++y) {
+            for (int x = area.GetLeft(); x <= area.GetRight(); ++x) {
+                const int r = shot.GetRed(x, y), g = shot.GetGreen(x, y), b = shot.GetBlue(x, y);
+                white += r > 250 && g > 250 && b > 250;
+                blue += y < area.GetTop() + area.height / 4 && r < 60 && g < 60 && b > 200;
+            }
+        }
+    }
+    if (const char* dir = std::getenv("KLX_SCREENSHOT_DIR")) {
+        wxInitAllImageHandlers();
+        shot.SaveFile(wxString(dir) + "/klx-frame.png", wxBITMAP_TYPE_PNG);
+    }
+
+    for (const char* pane : {"File", "View", "Grid/Snap", "Property", "Active", "Point", "Curve", "Section",
+                             "Project Workspace", "Output Window"})
+        EXPECT_TRUE(Frame().Bars().GetPane(pane).IsShown()) << pane;
+    EXPECT_NE(Frame().Output().ShownText().find(BANNER), std::string::npos);
+    EXPECT_GT(white, area.width * area.height / 2);
+    EXPECT_GE(blue, 2);
+
+    // The bars are drawn by the frame: not the view's white.
+    const wxPoint toolbar = Frame().Bars().GetPane("File").window->GetScreenPosition() - origin;
+    const int r = shot.GetRed(toolbar.x + 1, toolbar.y + 1);
+    const int g = shot.GetGreen(toolbar.x + 1, toolbar.y + 1);
+    const int b = shot.GetBlue(toolbar.x + 1, toolbar.y + 1);
+    EXPECT_FALSE(r > 250 && g > 250 && b > 250) << r << " " << g << " " << b;
+}
+
+}  // namespace

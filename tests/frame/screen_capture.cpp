@@ -1,0 +1,106 @@
+#include "screen_capture.h"
+
+#include <wx/utils.h>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xcomposite.h>
+
+#include <unistd.h>
+
+namespace {
+
+Display* OwnDisplay()
+{
+    return static_cast<Display*>(wxGetDisplay());
+}
+
+bool IsOwnWindow(Display* display, Window window, const std::string& title)
+{
+    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", True);
+    if (pidAtom == None)
+        return false;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &left, &data)
+            != Success
+        || !data)
+        return false;
+    const bool ours = count == 1 && *reinterpret_cast<unsigned long*>(data) == static_cast<unsigned long>(getpid());
+    XFree(data);
+    if (!ours)
+        return false;
+    char* name = nullptr;
+    if (!XFetchName(display, window, &name) || !name)
+        return false;
+    const bool named = title == name;
+    XFree(name);
+    return named;
+}
+
+}  // namespace
+
+OwnWindowCapture::OwnWindowCapture(const std::string& title)
+{
+    Display* display = OwnDisplay();
+    int eventBase = 0;
+    int errorBase = 0;
+    int major = 0;
+    int minor = 2;
+    if (!display || !XCompositeQueryExtension(display, &eventBase, &errorBase)
+        || !XCompositeQueryVersion(display, &major, &minor))
+        return;
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+        return;
+    for (unsigned i = 0; i < count && !window_; ++i) {
+        if (IsOwnWindow(display, children[i], title))
+            window_ = children[i];
+    }
+    if (children)
+        XFree(children);
+    if (window_) {
+        XCompositeRedirectWindow(display, window_, CompositeRedirectAutomatic);
+        XSync(display, False);
+    }
+}
+
+OwnWindowCapture::~OwnWindowCapture()
+{
+    if (window_) {
+        XCompositeUnredirectWindow(OwnDisplay(), window_, CompositeRedirectAutomatic);
+        XSync(OwnDisplay(), False);
+    }
+}
+
+wxImage OwnWindowCapture::Take() const
+{
+    Display* display = OwnDisplay();
+    XWindowAttributes attributes;
+    if (!window_ || !XGetWindowAttributes(display, window_, &attributes))
+        return wxImage();
+    // A redirected window keeps its whole picture, covered or not.
+    XImage* shot = XGetImage(display, window_, 0, 0, static_cast<unsigned>(attributes.width),
+                             static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    wxImage image;
+    if (shot) {
+        image.Create(attributes.width, attributes.height);
+        for (int y = 0; y < attributes.height; ++y) {
+            for (int x = 0; x < attributes.width; ++x) {
+                const unsigned long pixel = XGetPixel(shot, x, y);
+                image.SetRGB(x, y, static_cast<unsigned char>((pixel & shot->red_mask) >> 16),
+                             static_cast<unsigned char>((pixel & shot->green_mask) >> 8),
+                             static_cast<unsigned char>(pixel & shot->blue_mask));
+            }
+        }
+        XDestroyImage(shot);
+    }
+    return image;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The picture of one of the test program's own top-level windows as the X
+// server holds it. The window is redirected to a picture of its own (Composite),
+// so other test programs' windows on the shared display cannot cover it.
+
+#include <wx/image.h>
+
+#include <string>
+
+class OwnWindowCapture {
+public:
+    // Finds this process's top-level window with the title and redirects
+    // it; the window must repaint before Take shows its picture.
+    explicit OwnWindowCapture(const std::string& title);
+    ~OwnWindowCapture();
+    OwnWindowCapture(const OwnWindowCapture&) = delete;
+    OwnWindowCapture& operator=(const OwnWindowCapture&) = delete;
+
+    bool Found() const { return window_ != 0; }
+    wxImage Take() const;
+
+private:
+    unsigned long window_ = 0;
+};

@@ -1,0 +1,41 @@
+#include "frame/WindowPlacement.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const ScreenLimits SCREEN{0, 24, 1280, 1024, 32, 32};
+
+TEST(WindowPlacement, AllFiveValuesGiveTheRectangleMovedByTheWorkArea)
+{
+    const auto rect = RestoredWindowRect({1, 100, 50, 700, 850}, SCREEN);
+    ASSERT_TRUE(rect);
+    EXPECT_EQ(rect->x, 50);
+    EXPECT_EQ(rect->y, 124);
+    EXPECT_EQ(rect->width, 800);
+    EXPECT_EQ(rect->height, 600);
+}
+
+TEST(WindowPlacement, AMissingValueOrAStoredMinusOneAppliesNothing)
+{
+    EXPECT_FALSE(RestoredWindowRect({1, 100, 50, 700, -1}, SCREEN));
+    EXPECT_FALSE(RestoredWindowRect({-1, 100, 50, 700, 850}, SCREEN));
+    EXPECT_FALSE(RestoredWindowRect({1, 100, -1, 700, 850}, SCREEN));
+}
+
+TEST(WindowPlacement, OnlyTheUpperBoundsPullTheWindowBackAndTheSizeStays)
+{
+    const auto far = RestoredWindowRect({1, 2000, 3000, 2600, 3800}, SCREEN);
+    ASSERT_TRUE(far);
+    EXPECT_EQ(far->x, 1280 - 32);
+    EXPECT_EQ(far->y, 1024 - 32);
+    EXPECT_EQ(far->width, 800);
+    EXPECT_EQ(far->height, 600);
+
+    const auto negative = RestoredWindowRect({1, -200, -300, 400, 500}, SCREEN);
+    ASSERT_TRUE(negative);
+    EXPECT_EQ(negative->x, -300);
+    EXPECT_EQ(negative->y, -176);
+}
+
+}  // namespace

@@ -326,6 +326,26 @@ public:
     void RevertUndoActionsAbove(int undoTopId);
     // ---- end of section generation and closed-loop registration ----
 
+    // ---- Sectional properties (src/calc) and redefining a section (src/sections) ----
+    // Meshes every used domain of a plane section into the finite-element
+    // maps, renumbered; level 1 (coarse) to 5 (fine) decides the mesh size
+    // unless |meshSize| > 1e-6. False (maps empty) after a mesher failure, a
+    // poor mesh or an ordering failure, each reported.
+    bool MeshPlaneSection(T_SECTION_D* section, int level, double meshSize);
+    // True when no element of the finite-element maps is badly distorted.
+    bool CheckMeshQuality() const;
+    // Both run inside the caller's open undo action, into which a new centroid
+    // point is recorded. The plane one integrates the mesh MeshPlaneSection
+    // left. False (reported) leaves the section uncalculated without a
+    // centroid point.
+    bool CalcPlaneSectionProperties(T_SECTION_D* section);
+    bool CalcLineSectionProperties(T_SECTION_D* section);
+    // Changes name, location and/or colour, asking about clashes with other
+    // sections unless the caller has settled them already. True when changed.
+    bool RedefineSection(int sectionId, std::string name, bool redefineLocation, double location,
+                         bool redefineColor, const int color[3], bool clashesSettled = false);
+    // ---- end of sectional properties and redefining a section ----
+
     // Project file (io/ProjectFile*.cpp). A save replaces the old file only
     // once the new one is complete; a read goes into a model of its own and
     // changes nothing here unless the whole file was sound. Both report their

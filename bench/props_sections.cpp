@@ -1,0 +1,73 @@
+// The calculation of plane sections built from curves, meshed at every
+// density level: mesh, renumbering, integration and the solid model. The
+// counters give the element count and the values, with their errors against
+// the closed forms where those exist (ν → 0).
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+
+#include "../tests/calc/PropsShapes.h"
+
+namespace {
+
+using namespace props_shapes;
+
+struct Shape {
+    std::function<std::vector<int>(CSectModel&)> draw;
+    double torsion;     // closed form, 0 when none
+    double shearRatio;  // As / A, 0 when none
+};
+
+const Shape kShapes[] = {
+    {[](CSectModel& m) { return DrawRectangle(m, 100, 50); }, RectangleTorsion(100, 50), 5.0 / 6.0},
+    {[](CSectModel& m) { return DrawTube(m, 100, 5); }, TubeTorsion(100, 5), 0},
+    {[](CSectModel& m) { return DrawISection(m, 200, 100, 10, 6); }, 0, 0},
+    {[](CSectModel& m) { return DrawRectangle(m, 100, 100); }, RectangleTorsion(100, 100), 5.0 / 6.0},
+    {[](CSectModel& m) { return DrawRectangle(m, 100, 10); }, RectangleTorsion(100, 10), 0},
+    {[](CSectModel& m) { return DrawRectangle(m, 10, 100); }, RectangleTorsion(100, 10), 0},
+    {[](CSectModel& m) { return DrawTube(m, 100, 0); }, Disc36Torsion(100), 6.0 / 7.0},
+    {[](CSectModel& m) { return DrawEquilateralTriangle(m, 100); }, EquilateralTriangleTorsion(100), 0},
+};
+
+// Arguments: shape index (0 rectangle 100×50, 1 tube 100×5, 2 I 200×100×10×6,
+// 3 square, 4 wide strip, 5 tall strip, 6 disc, 7 triangle), level.
+void CalculatePlaneSection(benchmark::State& state)
+{
+    const Shape& shape = kShapes[state.range(0)];
+    const int level = static_cast<int>(state.range(1));
+    CSectModel model;
+    const int id = GenerateSteelSection(model, shape.draw(model));
+    T_SECTION_D* section = model.FindSection(id);
+    if (!section) {
+        state.SkipWithError("section not generated");
+        return;
+    }
+    model.BeginUndoAction();
+    int elements = 0;
+    for (auto _ : state) {
+        if (!model.MeshPlaneSection(section, level, 0.0) || !model.CalcPlaneSectionProperties(section)) {
+            state.SkipWithError("not calculated");
+            return;
+        }
+        elements = static_cast<int>(model.m_feElements.size());
+        model.ClearFeMesh();
+    }
+    const double* r = section->results;
+    state.counters["elements"] = elements;
+    state.counters["J"] = r[RESULT_J];
+    state.counters["Asx/A"] = r[RESULT_ASX] / r[RESULT_A];
+    state.counters["Asy/A"] = r[RESULT_ASY] / r[RESULT_A];
+    if (shape.torsion > 0.0)
+        state.counters["J_err%"] = 100.0 * (r[RESULT_J] - shape.torsion) / shape.torsion;
+    if (shape.shearRatio > 0.0) {
+        state.counters["Asx_err%"] = 100.0 * (r[RESULT_ASX] / r[RESULT_A] - shape.shearRatio) / shape.shearRatio;
+        state.counters["Asy_err%"] = 100.0 * (r[RESULT_ASY] / r[RESULT_A] - shape.shearRatio) / shape.shearRatio;
+    }
+}
+
+BENCHMARK(CalculatePlaneSection)
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5}})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace

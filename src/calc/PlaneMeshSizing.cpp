@@ -1,0 +1,180 @@
+// Mesh size and the even division counts of a plane section's curves.
+
+#include "calc/PlaneMeshSizing.h"
+
+#include <cmath>
+#include <iterator>
+
+#include "model/Geometry.h"
+
+namespace {
+
+struct CurveShape {
+    double length = 0.0;  // along its points
+    int segments = 0;
+};
+
+CurveShape ShapeOf(const T_SECTION_D& section, const T_SCURVE_D& curve)
+{
+    CurveShape shape;
+    shape.segments = static_cast<int>(curve.pointIds.size()) - 1;
+    for (std::size_t i = 0; i + 1 < curve.pointIds.size(); ++i) {
+        const T_POINT_D* a = section.FindPoint(curve.pointIds[i]);
+        const T_POINT_D* b = section.FindPoint(curve.pointIds[i + 1]);
+        if (a && b)
+            shape.length += Distance(a->xy, b->xy);
+    }
+    return shape;
+}
+
+double LevelDivisor(int level)
+{
+    switch (level) {
+    case 1: return 4.0;
+    case 2: return 6.0;
+    case 4: return 10.0;
+    case 5: return 14.0;
+    default: return 8.0;
+    }
+}
+
+// Mean length of the straight (two-point) curves; 0 when there is none.
+double MeanStraightLength(const T_SECTION_D& section)
+{
+    double sum = 0.0;
+    int count = 0;
+    for (const auto& [id, curve] : section.curves) {
+        if (curve->pointIds.size() != 2)
+            continue;
+        const T_POINT_D* a = section.FindPoint(curve->pointIds.front());
+        const T_POINT_D* b = section.FindPoint(curve->pointIds.back());
+        if (a && b) {
+            sum += Distance(a->xy, b->xy);
+            ++count;
+        }
+    }
+    return count == 0 ? 0.0 : sum / count;
+}
+
+// Least distance between points of two distinct closed curves (twins left
+// out); 1e35 when the curves are not all closed.
+double LeastGapBetweenClosedCurves(const T_SECTION_D& section)
+{
+    double gap = 1e35;
+    for (const auto& [id, curve] : section.curves) {
+        if (curve->pointIds.empty() || curve->pointIds.front() != curve->pointIds.back())
+            return gap;
+    }
+    for (auto first = section.curves.begin(); first != section.curves.end(); ++first) {
+        for (auto second = std::next(first); second != section.curves.end(); ++second) {
+            if (second->second->twinCurveId == first->first)
+                continue;
+            const std::vector<int>& ids1 = first->second->pointIds;
+            const std::vector<int>& ids2 = second->second->pointIds;
+            for (std::size_t i = 0; i + 1 < ids1.size(); ++i) {
+                const T_POINT_D* p = section.FindPoint(ids1[i]);
+                for (std::size_t j = 0; p && j + 1 < ids2.size(); ++j) {
+                    const T_POINT_D* q = section.FindPoint(ids2[j]);
+                    const double d = q ? Distance(p->xy, q->xy) : 0.0;
+                    if (d > 1e-6 && d < gap)
+                        gap = d;
+                }
+            }
+        }
+    }
+    return gap;
+}
+
+double LevelFactor(int level)
+{
+    switch (level) {
+    case 1: return 2.0;
+    case 2: return 1.5;
+    case 4: return 1.0 / 1.5;
+    case 5: return 0.5;
+    default: return 1.0;
+    }
+}
+
+// For sections without straight curves: the mean segment length, or the
+// least gap between closed curves when that is smaller, scaled by the level.
+double SizeFromCurvedShapes(const T_SECTION_D& section, int level)
+{
+    double meanSegment = 0.0;
+    for (const auto& [id, curve] : section.curves) {
+        const CurveShape shape = ShapeOf(section, *curve);
+        if (shape.segments > 0)
+            meanSegment += shape.length / shape.segments;
+    }
+    if (!section.curves.empty())
+        meanSegment /= static_cast<double>(section.curves.size());
+    const double gap = LeastGapBetweenClosedCurves(section);
+    return (gap < meanSegment ? gap : meanSegment) * LevelFactor(level);
+}
+
+int DivisionsByLevel(const CurveShape& shape, double size, int level, double meanStraight)
+{
+    const double meanSegment = shape.length / shape.segments;
+    const int s = shape.segments;
+    if (meanSegment >= size) {
+        int count = RoundToInt(shape.length / size);
+        if (count < 4 && shape.length < meanStraight / 5.0)
+            count = level > 3 ? 4 : 2;
+        return count;
+    }
+    switch (level) {
+    case 1:
+    case 2: {
+        const double limit = level == 1 ? 0.67 : 0.5;
+        return meanSegment < limit * size ? static_cast<int>(s * 0.67) : s;
+    }
+    case 3:
+    case 4: return static_cast<int>(s * 1.5);
+    case 5: return s * 2;
+    default: return s;
+    }
+}
+
+int DivisionsBySize(const CurveShape& shape, double size)
+{
+    const double meanSegment = shape.length / shape.segments;
+    int count = RoundToInt(shape.length / size);
+    if (meanSegment < size)
+        count = shape.segments;
+    if (meanSegment < 0.25 * size)
+        count = static_cast<int>(shape.segments / 1.5);
+    if (meanSegment < 0.1 * size)
+        count = shape.segments / 2;
+    return count == 0 ? 2 : count;
+}
+
+}  // namespace
+
+void AssignMeshDivisions(T_SECTION_D& section, int level, double meshSize)
+{
+    for (auto& [id, curve] : section.curves) {
+        curve->meshDivisions = 0;
+        curve->meshNodeIds.clear();
+    }
+    const bool sizeGiven = std::fabs(meshSize) > 1e-6;
+    const double meanStraight = MeanStraightLength(section);
+    double size = meshSize;
+    if (!sizeGiven && meanStraight > 0.0)
+        size = meanStraight / LevelDivisor(level);
+    if (IsZero(size))
+        size = SizeFromCurvedShapes(section, level);
+
+    for (auto& [id, curve] : section.curves) {
+        if (curve->meshDivisions != 0)
+            continue;
+        const CurveShape shape = ShapeOf(section, *curve);
+        if (shape.segments < 1)
+            continue;
+        int count = sizeGiven ? DivisionsBySize(shape, size) : DivisionsByLevel(shape, size, level, meanStraight);
+        if (count % 2 != 0)
+            ++count;
+        curve->meshDivisions = count;
+        if (T_SCURVE_D* twin = section.FindCurve(curve->twinCurveId))
+            twin->meshDivisions = count;
+    }
+}

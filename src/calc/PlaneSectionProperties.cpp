@@ -1,0 +1,177 @@
+// Properties of a plane section from the mesh the mesh driver left in the
+// model: area, centroid and second moments by exact integration, mixed
+// materials as a transformed section, extreme fibres from the boundary
+// points, J and the shear areas from the solid model.
+
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <vector>
+
+#include "calc/SectPropFem.h"
+#include "calc/SectionMoments.h"
+#include "model/Geometry.h"
+#include "model/TextFormat.h"
+
+namespace {
+
+bool HasUsedDomainOfMaterial(const T_SECTION_D& section, int materialId)
+{
+    for (const auto& [id, domain] : section.domains) {
+        if (domain->used && domain->materialId == materialId)
+            return true;
+    }
+    return false;
+}
+
+bool MixesMaterials(const T_SECTION_D& section, int baseMaterialId)
+{
+    int material = baseMaterialId;
+    for (const auto& [id, domain] : section.domains) {
+        if (!domain->used)
+            continue;
+        if (material == 0)
+            material = domain->materialId;
+        else if (domain->materialId != material)
+            return true;
+    }
+    return false;
+}
+
+// The used domains' material with the largest faceted area; the earliest in
+// domain order on ties.
+int LargestMaterial(const T_SECTION_D& section)
+{
+    std::vector<int> order;
+    std::map<int, double> areaOf;
+    for (const auto& [id, domain] : section.domains) {
+        if (domain->used && areaOf.emplace(domain->materialId, 0.0).second)
+            order.push_back(domain->materialId);
+    }
+    for (const auto& [id, facet] : section.facets) {
+        const T_DOMAIN_D* domain = section.FindDomain(facet->domainId);
+        const T_POINT_D* p1 = section.FindPoint(facet->pointIds[0]);
+        const T_POINT_D* p2 = section.FindPoint(facet->pointIds[1]);
+        const T_POINT_D* p3 = section.FindPoint(facet->pointIds[2]);
+        if (domain && domain->used && p1 && p2 && p3)
+            areaOf[domain->materialId] += TriangleArea(p1->xy, p2->xy, p3->xy);
+    }
+    int largest = 0;
+    double largestArea = -1.0;
+    for (int material : order) {
+        if (areaOf[material] > largestArea) {
+            largest = material;
+            largestArea = areaOf[material];
+        }
+    }
+    return largest;
+}
+
+// Chooses the base material and writes the elements' modular ratios.
+bool ChooseBaseMaterial(CSectModel& model, T_SECTION_D& section)
+{
+    int base = section.assignedBaseMaterialId;
+    if (base != 0 && (!model.FindMaterial(base) || !HasUsedDomainOfMaterial(section, base)))
+        base = 0;
+    if (MixesMaterials(section, base)) {
+        if (base == 0)
+            base = LargestMaterial(section);
+        const T_MATERIAL_D* baseMaterial = model.FindMaterial(base);
+        if (!baseMaterial)
+            return model.m_reporter.ReportMaterialNotFound(base);
+        if (!(baseMaterial->elasticModulus > 0.0))
+            return ReportSectionNotCalculable(
+                model, FormatText("The elastic modulus of the base material [ID:%d] of plane section [%s] is not "
+                                  "greater than 0.",
+                                  base, section.name.c_str()));
+        for (auto& [id, element] : model.m_feElements) {
+            if (element->materialId == base)
+                continue;
+            const T_MATERIAL_D* material = model.FindMaterial(element->materialId);
+            if (!material)
+                return model.m_reporter.ReportMaterialNotFound(element->materialId);
+            element->modularRatio = material->elasticModulus / baseMaterial->elasticModulus;
+        }
+    }
+    section.baseMaterialId = base;
+    return true;
+}
+
+SectionMomentSums IntegrateMesh(const CSectModel& model)
+{
+    SectionMomentSums sums;
+    for (const auto& [id, element] : model.m_feElements) {
+        const double* corner[4] = {};
+        const int count = ElementCorners(model, *element, corner);
+        if (count == 3)
+            sums.AddTriangle(corner[0], corner[1], corner[2], element->modularRatio);
+        else if (count == 4)
+            sums.AddQuadrilateral(corner[0], corner[1], corner[2], corner[3], element->modularRatio);
+    }
+    return sums;
+}
+
+void ScanBoundaryPoints(const T_SECTION_D& section, ExtremeFibres& fibres)
+{
+    for (const auto& [domainId, domain] : section.domains) {
+        if (!domain->used)
+            continue;
+        for (int loopId : domain->loopIds) {
+            const T_LOOP_D* loop = section.FindLoop(loopId);
+            if (!loop)
+                continue;
+            for (int signedCurveId : loop->curveIds) {
+                const T_SCURVE_D* curve = section.FindCurve(std::abs(signedCurveId));
+                if (!curve)
+                    continue;
+                for (int pointId : curve->pointIds) {
+                    if (const T_POINT_D* point = section.FindPoint(pointId))
+                        fibres.Include(point->xy);
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+
+bool CSectModel::CalcPlaneSectionProperties(T_SECTION_D* section)
+{
+    if (!section)
+        return false;
+    ResetSectionProperties(*section);
+    if (!ChooseBaseMaterial(*this, *section))
+        return false;
+
+    SectionMomentSums sums = IntegrateMesh(*this);
+    if (!sums.HasCentroid())
+        return ReportSectionNotCalculable(
+            *this, FormatText("The area of plane section [%s] is not greater than 0.", section->name.c_str()));
+    double centroid[2];
+    sums.MoveToCentroid(centroid);
+
+    // The solid model runs before the centroid point is placed, so a failure
+    // leaves no point behind and no J of 0 that would read as a result.
+    double torsion = 0.0, shearAreaX = 0.0, shearAreaY = 0.0;
+    const CSectPropFem solidModel;
+    if (!solidModel.Calculate(m_feNodes, m_feElements, m_materials, section->baseMaterialId, centroid, torsion,
+                              shearAreaX, shearAreaY))
+        return ReportSectionNotCalculable(
+            *this, FormatText("The torsion constant and the shear areas of plane section [%s] cannot be found "
+                              "from its mesh.",
+                              section->name.c_str()));
+
+    section->results[RESULT_A] = sums.area;
+    section->results[RESULT_IXX] = sums.ixx;
+    section->results[RESULT_IYY] = sums.iyy;
+    section->results[RESULT_IXY] = sums.ixy;
+    section->results[RESULT_J] = torsion;
+    section->results[RESULT_ASX] = shearAreaX;
+    section->results[RESULT_ASY] = shearAreaY;
+    ExtremeFibres fibres(centroid);
+    ScanBoundaryPoints(*section, fibres);
+    fibres.Store(*section);
+    section->centroidPointId = PlaceCentroidPoint(*this, *section, centroid);
+    section->propertiesCalculated = true;
+    return true;
+}

@@ -1,0 +1,77 @@
+// J and shear areas of sections built from curves, meshed by the mesher and
+// solved by the solid model, against the closed-form values (ν → 0).
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "calc/PropsShapes.h"
+#include "calc/PropsTestSupport.h"
+
+namespace {
+
+using namespace props_shapes;
+
+struct AccuracyCase {
+    const char* name;
+    int level;
+    std::function<std::vector<int>(CSectModel&)> draw;
+    double torsion;       // closed form
+    double torsionBound;  // relative
+    double shearRatioX;   // As / A, closed form; 0 = not checked
+    double shearRatioY;
+    double shearBound;  // relative
+};
+
+void PrintTo(const AccuracyCase& c, std::ostream* os) { *os << c.name << " level " << c.level; }
+
+class FeAccuracyTest : public PropsTest, public ::testing::WithParamInterface<AccuracyCase> {};
+
+TEST_P(FeAccuracyTest, TorsionAndShearAreasApproachClosedForms)
+{
+    const AccuracyCase& c = GetParam();
+    const int id = GenerateSteelSection(model, c.draw(model));
+    ASSERT_NE(id, 0);
+    T_SECTION_D* section = model.FindSection(id);
+    model.BeginUndoAction();
+    ASSERT_TRUE(model.MeshPlaneSection(section, c.level, 0.0)) << ::testing::PrintToString(user.BoxTexts());
+    ASSERT_TRUE(model.CalcPlaneSectionProperties(section)) << ::testing::PrintToString(user.BoxTexts());
+    const double* r = section->results;
+    EXPECT_PRED3(IsNear, r[RESULT_J], c.torsion, c.torsionBound);
+    if (c.shearRatioX > 0.0) {
+        EXPECT_PRED3(IsNear, r[RESULT_ASX] / r[RESULT_A], c.shearRatioX, c.shearBound);
+    }
+    if (c.shearRatioY > 0.0) {
+        EXPECT_PRED3(IsNear, r[RESULT_ASY] / r[RESULT_A], c.shearRatioY, c.shearBound);
+    }
+}
+
+const auto kRectangle = [](CSectModel& m) { return DrawRectangle(m, 100.0, 50.0); };
+const auto kSquare = [](CSectModel& m) { return DrawRectangle(m, 100.0, 100.0); };
+const auto kStripWide = [](CSectModel& m) { return DrawRectangle(m, 100.0, 10.0); };
+const auto kStripTall = [](CSectModel& m) { return DrawRectangle(m, 10.0, 100.0); };
+const auto kDisc = [](CSectModel& m) { return DrawTube(m, 100.0, 0.0); };
+const auto kTube = [](CSectModel& m) { return DrawTube(m, 100.0, 5.0); };
+const auto kTriangle = [](CSectModel& m) { return DrawEquilateralTriangle(m, 100.0); };
+
+const double kDiscJ = Disc36Torsion(100.0);
+const double kTubeJ = TubeTorsion(100.0, 5.0);
+const double kTriangleJ = EquilateralTriangleTorsion(100.0);
+
+// Bounds a little above what the triangle meshes of each level reach; the
+// thin strips need the fine level (few elements through the thickness).
+INSTANTIATE_TEST_SUITE_P(
+    BuiltFromCurves, FeAccuracyTest,
+    ::testing::Values(
+        AccuracyCase{"rectangle", 3, kRectangle, RectangleTorsion(100, 50), 0.025, 5.0 / 6, 5.0 / 6, 0.025},
+        AccuracyCase{"rectangle", 5, kRectangle, RectangleTorsion(100, 50), 0.01, 5.0 / 6, 5.0 / 6, 0.01},
+        AccuracyCase{"square", 3, kSquare, RectangleTorsion(100, 100), 0.025, 5.0 / 6, 5.0 / 6, 0.015},
+        AccuracyCase{"wide strip", 3, kStripWide, RectangleTorsion(100, 10), 0.25, 5.0 / 6, 0, 0.01},
+        AccuracyCase{"tall strip", 3, kStripTall, RectangleTorsion(10, 100), 0.25, 0, 5.0 / 6, 0.01},
+        AccuracyCase{"wide strip", 5, kStripWide, RectangleTorsion(100, 10), 0.08, 5.0 / 6, 0, 0.01},
+        AccuracyCase{"disc", 3, kDisc, kDiscJ, 0.01, 6.0 / 7, 6.0 / 7, 0.01},
+        AccuracyCase{"tube", 3, kTube, kTubeJ, 0.02, 0, 0, 0},
+        AccuracyCase{"triangle", 3, kTriangle, kTriangleJ, 0.06, 0, 0, 0},
+        AccuracyCase{"triangle", 5, kTriangle, kTriangleJ, 0.02, 0, 0, 0}));
+
+}  // namespace

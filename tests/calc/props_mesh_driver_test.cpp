@@ -1,0 +1,211 @@
+// The plane-section mesh driver: division counts by level and by size, the
+// meshing of used domains, the refusal of poor meshes and the renumbering.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "calc/PlaneMeshSizing.h"
+#include "calc/PropsTestSupport.h"
+
+namespace {
+
+class MeshDriverTest : public PropsTest {
+protected:
+    // Divisions of the section's curves in their point order, keyed by the
+    // lengths they span, after a mesh of the given level or size.
+    std::multiset<std::pair<double, int>> Divisions(int sectionId) const
+    {
+        std::multiset<std::pair<double, int>> out;
+        const T_SECTION_D& section = Section(sectionId);
+        for (const auto& [id, curve] : section.curves) {
+            double length = 0.0;
+            for (std::size_t i = 0; i + 1 < curve->pointIds.size(); ++i)
+                length += Distance(section.FindPoint(curve->pointIds[i])->xy,
+                                   section.FindPoint(curve->pointIds[i + 1])->xy);
+            out.insert({std::round(length * 1000.0) / 1000.0, curve->meshDivisions});
+        }
+        return out;
+    }
+
+    // The section of the curves with its divisions assigned.
+    int Size(const std::vector<int>& curves, int level, double size)
+    {
+        const int id = GeneratePlane(curves);
+        EXPECT_NE(id, 0);
+        AssignMeshDivisions(*model.FindSection(id), level, size);
+        return id;
+    }
+
+    int Mesh(const std::vector<int>& curves, int level, double size)
+    {
+        const int id = GeneratePlane(curves);
+        EXPECT_NE(id, 0);
+        lastResult = model.MeshPlaneSection(model.FindSection(id), level, size);
+        return id;
+    }
+
+    bool lastResult = false;
+};
+
+using Counts = std::multiset<std::pair<double, int>>;
+
+TEST_F(MeshDriverTest, LevelThreeRectangleTakesAnEighthOfTheMeanStraightLength)
+{
+    // h = 75 / 8 (the tolerance is not subtracted): 100 / h → 11 → 12, 50 / h → 5 → 6.
+    const int id = Size(DrawRectangle(0, 0, 100, 50), 3, 0.0);
+    EXPECT_EQ(Divisions(id), (Counts{{50, 6}, {50, 6}, {100, 12}, {100, 12}}));
+}
+
+TEST_F(MeshDriverTest, MeshSizeIsIndependentOfTheTolerance)
+{
+    model.SetTolerance(5.0);  // with h = m / n − tolerance the size would shrink to 4.375
+    const int id = Size(DrawRectangle(0, 0, 100, 50), 3, 0.0);
+    EXPECT_EQ(Divisions(id), (Counts{{50, 6}, {50, 6}, {100, 12}, {100, 12}}));
+}
+
+TEST_F(MeshDriverTest, GivenMeshSizeRoundsAndEvensTheCounts)
+{
+    const int id = Size(DrawRectangle(0, 0, 100, 50), 0, 30.0);
+    EXPECT_EQ(Divisions(id), (Counts{{50, 2}, {50, 2}, {100, 4}, {100, 4}}));
+}
+
+TEST_F(MeshDriverTest, PolylineOfSegmentsFarShorterThanTheSizeHalvesItsSegmentCount)
+{
+    Polyline bottom;
+    for (int i = 0; i <= 40; ++i)
+        bottom.push_back({2.5 * i, 0.0});
+    const int id = Size({Draw(bottom), Draw({{100, 0}, {100, 50}}), Draw({{100, 50}, {0, 50}}),
+                         Draw({{0, 50}, {0, 0}})},
+                        0, 30.0);
+    EXPECT_EQ(Divisions(id), (Counts{{50, 2}, {50, 2}, {100, 4}, {100, 20}}));
+}
+
+TEST_F(MeshDriverTest, LevelOneLeavesAShortStraightCurveUndivided)
+{
+    // m = 52.5, h = 13.125; a side of 5 is below 0.67 h: 1 × 0.67 truncated is 0.
+    const int id = Size(DrawRectangle(0, 0, 100, 5), 1, 0.0);
+    EXPECT_EQ(Divisions(id), (Counts{{5, 0}, {5, 0}, {100, 8}, {100, 8}}));
+}
+
+TEST_F(MeshDriverTest, SectionsOfCurvedShapesOnlySizeFromTheirSegments)
+{
+    // A 36-gon of radius 50: segments of 100 sin 5°; level 3 keeps one
+    // division per segment, level 1 doubles the size: 36 × 0.67 → 24.
+    const double segment = 100.0 * std::sin(DegToRad(5.0));
+    const double length = std::round(36 * segment * 1000.0) / 1000.0;
+    const int level3 = Size({DrawCircle(0, 0, 50, 36)}, 3, 0.0);
+    EXPECT_EQ(Divisions(level3), (Counts{{length, 36}}));
+    const int level1 = Size({DrawCircle(200, 0, 50, 36)}, 1, 0.0);
+    EXPECT_EQ(Divisions(level1), (Counts{{length, 24}}));
+}
+
+TEST_F(MeshDriverTest, ClosedCurvesCloserThanTheirSegmentsSizeFromTheGap)
+{
+    // Radii 50 and 45: the gap 5 is below the mean segment length, so h = 5.
+    const int id = Size({DrawCircle(0, 0, 50, 36), DrawCircle(0, 0, 45, 36)}, 3, 0.0);
+    const double outer = 36 * 100.0 * std::sin(DegToRad(5.0)), inner = outer * 0.9;
+    const int innerCount = RoundToInt(inner / 5.0) + RoundToInt(inner / 5.0) % 2;
+    const int outerCount = RoundToInt(outer / 5.0) + RoundToInt(outer / 5.0) % 2;
+    for (const auto& [length, count] : Divisions(id))  // the hole's curve may have a twin
+        EXPECT_EQ(count, length > inner + 1.0 ? outerCount : innerCount) << length;
+}
+
+TEST_F(MeshDriverTest, RenumberedMeshNamesItsNodesByTheirNewIdsAndMarksTheBoundary)
+{
+    Mesh(DrawRectangle(0, 0, 100, 50), 3, 0.0);
+    ASSERT_TRUE(lastResult);
+    const int nodeCount = static_cast<int>(model.m_feNodes.size());
+    EXPECT_EQ(model.m_feNodes.begin()->first, 1);
+    EXPECT_EQ(model.m_feNodes.rbegin()->first, nodeCount);
+    std::map<int, int> uses;
+    for (const auto& [elementId, element] : model.m_feElements) {
+        for (int node : element->nodeIds) {
+            ASSERT_NE(model.FindFeNode(node), nullptr);
+            ++uses[node];
+            const auto& list = model.FindFeNode(node)->elementIds;
+            EXPECT_NE(std::find(list.begin(), list.end(), elementId), list.end());
+        }
+    }
+    int boundary = 0;
+    for (const auto& [nodeId, node] : model.m_feNodes) {
+        EXPECT_EQ(node->id, nodeId);
+        EXPECT_EQ(node->renumberedIndex, nodeId);
+        EXPECT_EQ(static_cast<int>(node->elementIds.size()), uses[nodeId]);
+        const bool onOutline = IsZero(node->xy[0]) || IsZero(node->xy[0] - 100) || IsZero(node->xy[1]) ||
+                               IsZero(node->xy[1] - 50);
+        EXPECT_EQ(node->boundary, onOutline) << node->xy[0] << ", " << node->xy[1];
+        boundary += node->boundary;
+    }
+    EXPECT_EQ(boundary, 2 * (12 + 6));
+}
+
+TEST_F(MeshDriverTest, UnusedDomainGetsNoElements)
+{
+    std::vector<int> curves = DrawRectangle(0, 0, 100, 100);
+    const std::vector<int> inner = DrawRectangle(25, 25, 75, 75);
+    curves.insert(curves.end(), inner.begin(), inner.end());
+    const int id = GeneratePlane(curves);
+    ASSERT_NE(id, 0);
+    T_SECTION_D* section = model.FindSection(id);
+    ASSERT_EQ(section->domains.size(), 2u);
+    for (auto& [domainId, domain] : section->domains)
+        domain->used = domain->loopIds.size() != 1;  // the ring has two loops, the inner square one
+    ASSERT_TRUE(model.MeshPlaneSection(section, 2, 0.0));
+    for (const auto& [elementId, element] : model.m_feElements) {
+        double centre[2] = {0.0, 0.0};
+        for (int node : element->nodeIds) {
+            centre[0] += model.FindFeNode(node)->xy[0] / element->nodeIds.size();
+            centre[1] += model.FindFeNode(node)->xy[1] / element->nodeIds.size();
+        }
+        EXPECT_FALSE(centre[0] > 25 && centre[0] < 75 && centre[1] > 25 && centre[1] < 75);
+    }
+}
+
+struct PoorMeshCase {
+    const char* name;
+    int level;
+    double size;
+    const char* warning;
+};
+
+class PoorMeshTest : public MeshDriverTest, public ::testing::WithParamInterface<PoorMeshCase> {};
+
+TEST_P(PoorMeshTest, IsClearedWithTheWarningOfItsSizing)
+{
+    // A sliver 100 × 0.02: its triangles are flat at every level.
+    model.SetTolerance(0.001);
+    const int id = GeneratePlane(DrawRectangle(0, 0, 100, 0.02));
+    ASSERT_NE(id, 0);
+    user.ClearRecords();
+    EXPECT_FALSE(model.MeshPlaneSection(model.FindSection(id), GetParam().level, GetParam().size));
+    EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{GetParam().warning}) << ::testing::PrintToString(user.lines);
+    EXPECT_TRUE(model.m_feNodes.empty());
+    EXPECT_TRUE(model.m_feElements.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Warnings, PoorMeshTest,
+    ::testing::Values(PoorMeshCase{"GivenSize", 0, 30.0,
+                                   "Very poor mesh is generated and the mesh size seems unsuitable.\n\n"
+                                   "Change the mesh density level (up) or mesh size (down)."},
+                      PoorMeshCase{"LevelFive", 5, 0.0,
+                                   "Very poor mesh is generated and the mesh level seems unsuitable.\n\n"
+                                   "Use [Mesh Size] option with a smaller size."},
+                      PoorMeshCase{"OtherLevel", 1, 0.0,
+                                   "Very poor mesh is generated and the mesh level seems unsuitable.\n\n"
+                                   "Change the mesh density level (up) or mesh size (down)."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MeshDriverTest, CancelledMeshLeavesTheMapsEmptyWithoutABox)
+{
+    const int id = GeneratePlane(DrawRectangle(0, 0, 100, 50));
+    user.ClearRecords();
+    user.QueuePendingMessages({PolledMessage::Escape});
+    EXPECT_FALSE(model.MeshPlaneSection(model.FindSection(id), 3, 0.0));
+    EXPECT_TRUE(model.m_feNodes.empty());
+    EXPECT_TRUE(model.m_feElements.empty());
+    EXPECT_TRUE(user.boxes.empty());
+}
+
+}  // namespace

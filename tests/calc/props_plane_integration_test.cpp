@@ -1,0 +1,269 @@
+// Area, centroid, second moments and extreme fibres of plane sections built
+// from curves and meshed by the mesher; mixed materials on hand-made meshes.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "calc/PropsTestSupport.h"
+#include "calc/SectionMoments.h"
+#include "calc/StructuredPlaneMeshes.h"
+
+namespace {
+
+struct PlaneValues {
+    double area, cx, cy, ixx, iyy, ixy;
+    double cxPlus, cxMinus, cyPlus, cyMinus;
+};
+
+// Exact values of a union of axis-parallel rectangles {x0, y0, x1, y1}.
+PlaneValues RectanglesValues(const std::vector<std::array<double, 4>>& parts)
+{
+    double a = 0, sx = 0, sy = 0, ixx = 0, iyy = 0, ixy = 0;
+    double minX = 1e300, maxX = -1e300, minY = 1e300, maxY = -1e300;
+    for (const auto& [x0, y0, x1, y1] : parts) {
+        a += (x1 - x0) * (y1 - y0);
+        sx += (x1 * x1 - x0 * x0) / 2 * (y1 - y0);
+        sy += (y1 * y1 - y0 * y0) / 2 * (x1 - x0);
+        iyy += (x1 * x1 * x1 - x0 * x0 * x0) / 3 * (y1 - y0);
+        ixx += (y1 * y1 * y1 - y0 * y0 * y0) / 3 * (x1 - x0);
+        ixy += (x1 * x1 - x0 * x0) / 2 * (y1 * y1 - y0 * y0) / 2;
+        minX = std::min(minX, x0), maxX = std::max(maxX, x1), minY = std::min(minY, y0), maxY = std::max(maxY, y1);
+    }
+    const double cx = sx / a, cy = sy / a;
+    return {a, cx, cy, ixx - a * cy * cy, iyy - a * cx * cx, ixy - a * cx * cy, maxX - cx, cx - minX, maxY - cy,
+            cy - minY};
+}
+
+bool Exact(double value, double expected, double scale)
+{
+    return std::fabs(value - expected) <= 1e-12 * std::max(std::fabs(expected), scale);
+}
+
+class PlaneIntegrationTest : public PropsTest {
+protected:
+    // Generates, meshes at level 1 and calculates; the section's id.
+    int Calculate(const std::vector<int>& curves)
+    {
+        AddSteel();
+        const int sectionId = GeneratePlane(curves);
+        EXPECT_NE(sectionId, 0);
+        SetDomainMaterials(sectionId, 1);
+        T_SECTION_D* section = model.FindSection(sectionId);
+        model.BeginUndoAction();
+        EXPECT_TRUE(model.MeshPlaneSection(section, 1, 0.0)) << ::testing::PrintToString(user.BoxTexts());
+        EXPECT_TRUE(model.CalcPlaneSectionProperties(section)) << ::testing::PrintToString(user.BoxTexts());
+        model.ClearFeMesh();
+        return sectionId;
+    }
+
+    void ExpectValues(int sectionId, const PlaneValues& e)
+    {
+        const T_SECTION_D& section = Section(sectionId);
+        const double* r = section.results;
+        const double moments = std::max(e.ixx, e.iyy);
+        EXPECT_PRED3(Exact, r[RESULT_A], e.area, 1.0);
+        EXPECT_PRED3(Exact, r[RESULT_IXX], e.ixx, 1.0);
+        EXPECT_PRED3(Exact, r[RESULT_IYY], e.iyy, 1.0);
+        EXPECT_PRED3(Exact, r[RESULT_IXY], e.ixy, moments);  // absolute near a zero Ixy
+        EXPECT_PRED3(Exact, r[RESULT_CX_PLUS], e.cxPlus, 1.0);
+        EXPECT_PRED3(Exact, r[RESULT_CX_MINUS], e.cxMinus, 1.0);
+        EXPECT_PRED3(Exact, r[RESULT_CY_PLUS], e.cyPlus, 1.0);
+        EXPECT_PRED3(Exact, r[RESULT_CY_MINUS], e.cyMinus, 1.0);
+        EXPECT_TRUE(section.propertiesCalculated);
+        const T_POINT_D* centroid = model.FindPoint(section.centroidPointId);
+        ASSERT_NE(centroid, nullptr);
+        const double size = std::sqrt(e.area);
+        EXPECT_PRED3(Exact, centroid->xy[0], e.cx, size);
+        EXPECT_PRED3(Exact, centroid->xy[1], e.cy, size);
+        EXPECT_GT(r[RESULT_J], 0.0);
+        EXPECT_GT(r[RESULT_ASX], 0.0);
+        EXPECT_GT(r[RESULT_ASY], 0.0);
+    }
+};
+
+TEST_F(PlaneIntegrationTest, RectangleIsExact)
+{
+    const int id = Calculate(DrawRectangle(0, 0, 100, 50));
+    ExpectValues(id, RectanglesValues({{0, 0, 100, 50}}));
+}
+
+TEST_F(PlaneIntegrationTest, LAngleNearTheOriginIsExact)
+{
+    const int id = Calculate({Draw({{0, 0}, {80, 0}}), Draw({{80, 0}, {80, 10}}), Draw({{80, 10}, {10, 10}}),
+                              Draw({{10, 10}, {10, 60}}), Draw({{10, 60}, {0, 60}}), Draw({{0, 60}, {0, 0}})});
+    ExpectValues(id, RectanglesValues({{0, 0, 80, 10}, {0, 10, 10, 60}}));
+}
+
+TEST_F(PlaneIntegrationTest, RegularPolygonOfTwoPointLinesIsExact)
+{
+    constexpr int n = 7;
+    constexpr double r = 50.0, cx = 30.0, cy = -20.0;
+    const double t = 2.0 * std::numbers::pi / n;
+    const double area = n * r * r * std::sin(t) / 2.0;
+    const double i = n * std::pow(r, 4) * std::sin(t) * (2.0 + std::cos(t)) / 24.0;
+    double maxX = -r, minX = r, maxY = -r, minY = r;
+    for (int k = 0; k < n; ++k) {
+        maxX = std::max(maxX, r * std::cos(k * t)), minX = std::min(minX, r * std::cos(k * t));
+        maxY = std::max(maxY, r * std::sin(k * t)), minY = std::min(minY, r * std::sin(k * t));
+    }
+    const int id = Calculate(DrawPolygonOfLines(cx, cy, r, n));
+    ExpectValues(id, {area, cx, cy, i, i, 0.0, maxX, -minX, maxY, -minY});
+}
+
+TEST_F(PlaneIntegrationTest, CentroidPointIsReusedUnlessAnotherCalculatedSectionHasIt)
+{
+    const int userPoint = AddPoint(50.2, 25.1);  // within the tolerance 1.0
+    const int first = Calculate(DrawRectangle(0, 0, 100, 50));
+    EXPECT_EQ(Section(first).centroidPointId, userPoint);
+
+    // A section whose centroid lies within the tolerance of that point gets a new one.
+    const int pointsBefore = model.m_nextPointId;
+    const int second = GeneratePlane(DrawRectangle(0.3, 0.2, 100.3, 50.2));
+    ASSERT_NE(second, 0);
+    model.BeginUndoAction();
+    ASSERT_TRUE(model.MeshPlaneSection(model.FindSection(second), 1, 0.0));
+    ASSERT_TRUE(model.CalcPlaneSectionProperties(model.FindSection(second)));
+    EXPECT_GE(Section(second).centroidPointId, pointsBefore);
+    EXPECT_NE(Section(second).centroidPointId, userPoint);
+    std::vector<int> newcomers;
+    model.GetNewcomerPoints(newcomers);
+    EXPECT_EQ(newcomers, std::vector<int>{Section(second).centroidPointId});
+}
+
+// Mixed materials on hand-made meshes: a section record with two domains and
+// two 10 × 10 squares of elements, one per domain.
+class MixedMaterialTest : public PropsTest {
+protected:
+    void SetUp() override
+    {
+        auto section = std::make_unique<T_SECTION_D>();
+        section->id = 1;
+        section->name = "Mixed";
+        for (int d = 1; d <= 2; ++d) {
+            auto domain = std::make_unique<T_DOMAIN_D>();
+            domain->id = d;
+            section->domains[d] = std::move(domain);
+        }
+        model.m_sections[1] = std::move(section);
+        model.m_nextSectionId = 2;
+    }
+
+    T_SECTION_D& TheSection() { return *model.FindSection(1); }
+
+    void Mesh(int material1, int material2)
+    {
+        using namespace plane_meshes;
+        TheSection().domains[1]->materialId = material1;
+        TheSection().domains[2]->materialId = material2;
+        AddGrid(model, 2, 2, Rectangle(10, 10), Cells::Quadrilaterals, {}, material1);
+        AddGrid(model, 2, 2, Rectangle(10, 10, 10, 0), Cells::Triangles, {}, material2);
+        model.m_nextFeElementId = static_cast<int>(model.m_feElements.size()) + 1;
+        model.m_nextFeNodeId = static_cast<int>(model.m_feNodes.size()) + 1;
+    }
+
+    double Area() const { return model.FindSection(1)->results[RESULT_A]; }
+};
+
+TEST_F(MixedMaterialTest, TwoDomainsOfOneMaterialEqualOneDomain)
+{
+    AddSteel(1);
+    Mesh(1, 1);
+    model.BeginUndoAction();
+    ASSERT_TRUE(model.CalcPlaneSectionProperties(&TheSection()));
+    const PlaneValues e = RectanglesValues({{0, 0, 20, 10}});
+    EXPECT_PRED3(Exact, Area(), e.area, 1.0);
+    EXPECT_PRED3(Exact, TheSection().results[RESULT_IYY], e.iyy, 1.0);
+    EXPECT_EQ(TheSection().baseMaterialId, 0);  // not mixed: the solid model takes the first element's
+}
+
+TEST_F(MixedMaterialTest, ChosenBaseCountsADoubleModulusDomainTwice)
+{
+    AddSteel(1, 1000.0);
+    AddSteel(2, 2000.0);
+    Mesh(1, 2);
+    TheSection().assignedBaseMaterialId = 1;
+    model.BeginUndoAction();
+    ASSERT_TRUE(model.CalcPlaneSectionProperties(&TheSection()));
+    EXPECT_EQ(TheSection().baseMaterialId, 1);
+    // The right square counts double: as rectangles 0..10 once and 10..20 twice.
+    const PlaneValues e = RectanglesValues({{0, 0, 10, 10}, {10, 0, 20, 10}, {10, 0, 20, 10}});
+    EXPECT_PRED3(Exact, Area(), 300.0, 1.0);
+    EXPECT_PRED3(Exact, TheSection().results[RESULT_IYY], e.iyy, 1.0);
+    EXPECT_PRED3(Exact, TheSection().results[RESULT_IXX], e.ixx, 1.0);
+}
+
+TEST_F(MixedMaterialTest, BaseMaterialThatNoUsedDomainHasIsIgnored)
+{
+    AddSteel(1, 1000.0);
+    AddSteel(2, 2000.0);
+    AddSteel(3, 4000.0);
+    Mesh(1, 2);
+    TheSection().assignedBaseMaterialId = 3;
+    // Without facets both materials have area 0: the tie goes to domain 1's.
+    model.BeginUndoAction();
+    ASSERT_TRUE(model.CalcPlaneSectionProperties(&TheSection()));
+    EXPECT_EQ(TheSection().baseMaterialId, 1);
+    EXPECT_PRED3(Exact, Area(), 300.0, 1.0);
+}
+
+TEST_F(MixedMaterialTest, MissingMaterialOrZeroBaseModulusIsRefusedWithoutAResult)
+{
+    AddSteel(1, 1000.0);
+    Mesh(1, 7);
+    model.BeginUndoAction();
+    TheSection().assignedBaseMaterialId = 1;
+    EXPECT_FALSE(model.CalcPlaneSectionProperties(&TheSection()));
+    EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{"Cannot find material [ID:7] data."});
+
+    plane_meshes::AddMaterial(model, 7, 0.0, 0.3);  // only a damaged file holds such a material
+    TheSection().assignedBaseMaterialId = 7;
+    user.ClearRecords();
+    EXPECT_FALSE(model.CalcPlaneSectionProperties(&TheSection()));
+    ASSERT_EQ(user.boxes.size(), 1u);
+    EXPECT_NE(user.boxes[0].text.find("This section cannot be calculated."), std::string::npos);
+    EXPECT_FALSE(TheSection().propertiesCalculated);
+    EXPECT_EQ(TheSection().centroidPointId, 0);
+    EXPECT_EQ(Area(), 0.0);
+}
+
+TEST_F(MixedMaterialTest, FailedSolidModelLeavesTheSectionUncalculatedWithoutACentroidPoint)
+{
+    plane_meshes::AddMaterial(model, 1, 1000.0, 0.6);  // a ratio the solid model cannot take
+    Mesh(1, 1);
+    const std::size_t pointsBefore = model.m_points.size();
+    model.BeginUndoAction();
+    EXPECT_FALSE(model.CalcPlaneSectionProperties(&TheSection()));
+    EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{"The torsion constant and the shear areas of plane section "
+                                                         "[Mixed] cannot be found from its mesh.\n\nThis section "
+                                                         "cannot be calculated."});
+    EXPECT_FALSE(TheSection().propertiesCalculated);
+    EXPECT_EQ(TheSection().centroidPointId, 0);
+    EXPECT_EQ(model.m_points.size(), pointsBefore);
+    EXPECT_EQ(TheSection().results[RESULT_J], 0.0);
+}
+
+TEST_F(MixedMaterialTest, EmptyMeshIsRefusedRatherThanGivenANanCentroid)
+{
+    const int pointsBefore = static_cast<int>(model.m_points.size());
+    model.BeginUndoAction();
+    EXPECT_FALSE(model.CalcPlaneSectionProperties(&TheSection()));
+    EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{"The area of plane section [Mixed] is not greater than "
+                                                         "0.\n\nThis section cannot be calculated."});
+    EXPECT_EQ(static_cast<int>(model.m_points.size()), pointsBefore);
+    EXPECT_FALSE(TheSection().propertiesCalculated);
+}
+
+TEST(TriangleMoments, FourPointRuleIsExactAndARepeatedNodeAddsNothing)
+{
+    // Right triangle (0,0), (3,0), (0,6): ∫x² = b³h/12 = 27 · 6 / 12, ∫xy = b²h²/24.
+    const double a[2] = {0, 0}, b[2] = {3, 0}, c[2] = {0, 6}, g[2] = {1, 2};
+    EXPECT_DOUBLE_EQ(TriangleSecondMoment(9.0, 1.0, 0, 3, 0), 27.0 * 6.0 / 12.0);
+    EXPECT_DOUBLE_EQ(TriangleProductMoment(9.0, g, a, b, c), 9.0 * 36.0 / 24.0);
+    SectionMomentSums sums;
+    sums.AddTriangle(a, b, b, 1.0);
+    EXPECT_EQ(sums.area, 0.0);
+    EXPECT_FALSE(sums.HasCentroid());
+}
+
+}  // namespace

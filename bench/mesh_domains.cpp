@@ -1,6 +1,9 @@
-// Triangle meshing of one domain: a 100 x 100 square and a circular hollow
-// section (radii 50 and 40, 36 points per circle), at division counts giving
-// about 1k, 10k and 100k elements. Time should grow close to linearly.
+// Meshing of one domain in each mode (3 triangles, 2 quadrilateral-dominant,
+// 1 all quadrilaterals): a 100 x 100 square and a circular hollow section
+// (radii 50 and 40, 36 points per circle), at division counts giving about
+// 1k, 10k and 100k triangles. Mode 1 halves the counts and its split doubles
+// the boundary segments back, as in a section run. Time should grow close to
+// linearly.
 
 #include "mesh/DomainMesher.h"
 
@@ -56,11 +59,16 @@ MeshDomainInput HollowCircle(int outerDivisions)
 
 void Run(benchmark::State& state, MeshDomainInput (*build)(int))
 {
+    const int mode = static_cast<int>(state.range(1));
     size_t elements = 0;
     for (auto _ : state) {
         MeshDomainInput domain = build(static_cast<int>(state.range(0)));
+        for (MeshLoopInput& loop : domain.loops) {
+            for (MeshCurveInput& curve : loop.curves)
+                curve.halveDivisions = mode == MESH_ALL_QUADS;
+        }
         CMeshStore store;
-        const MeshStageResult result = MeshDomain(store, domain, MESH_TRIANGLES, {});
+        const MeshStageResult result = MeshDomain(store, domain, mode, {});
         if (!result.Ok())
             state.SkipWithError(result.failure.c_str());
         elements = store.elements.size();
@@ -80,5 +88,11 @@ void BM_MeshHollowCircle(benchmark::State& state)
 
 }  // namespace
 
-BENCHMARK(BM_MeshSquare)->Arg(16)->Arg(51)->Arg(162)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MeshHollowCircle)->Arg(95)->Arg(300)->Arg(950)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MeshSquare)
+    ->ArgNames({"divisions", "mode"})
+    ->ArgsProduct({{16, 51, 162}, {MESH_TRIANGLES, MESH_QUAD_DOMINANT, MESH_ALL_QUADS}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MeshHollowCircle)
+    ->ArgNames({"divisions", "mode"})
+    ->ArgsProduct({{95, 300, 950}, {MESH_TRIANGLES, MESH_QUAD_DOMINANT, MESH_ALL_QUADS}})
+    ->Unit(benchmark::kMillisecond);

@@ -17,9 +17,8 @@
 
 namespace {
 
-// The mesher's all-quadrilateral mode is not available yet; until it is, the
-// sections are meshed in triangles (mode 3). Set back to 1 once it is.
-constexpr int kPlaneSectionMeshMode = 3;
+// Plane sections are always meshed in all-quadrilateral mode.
+constexpr int kAllQuadrilateralMode = 1;
 
 const char* PoorMeshWarning(int level, double meshSize)
 {
@@ -116,7 +115,7 @@ bool CSectModel::MeshPlaneSection(T_SECTION_D* section, int level, double meshSi
     AssignMeshDivisions(*section, level, meshSize);
 
     for (const auto& [id, domain] : section->domains) {
-        if (domain->used && !GenerateDomainMesh(*this, section, domain.get(), kPlaneSectionMeshMode)) {
+        if (domain->used && !GenerateDomainMesh(*this, section, domain.get(), kAllQuadrilateralMode)) {
             ClearFeMesh();
             return false;
         }

@@ -10,28 +10,6 @@ namespace {
 // coordinates, extent 1): it was placed there and differs by rounding only.
 constexpr double kOnCurveDistance = 1e-9;
 
-bool Holds(const std::vector<int>& list, int value)
-{
-    return std::find(list.begin(), list.end(), value) != list.end();
-}
-
-int FirstCurveHolding(const T_SECTION_D& section, const T_DOMAIN_D& domain, int node1, int node2,
-                      const std::set<int>& excluded)
-{
-    for (const int loopId : domain.loopIds) {
-        const T_LOOP_D* loop = section.FindLoop(loopId);
-        if (loop == nullptr)
-            continue;
-        for (const int curveId : loop->curveIds) {
-            const T_SCURVE_D* curve = section.FindCurve(curveId);
-            if (curve != nullptr && excluded.count(curveId) == 0 && Holds(curve->meshNodeIds, node1) &&
-                Holds(curve->meshNodeIds, node2))
-                return curveId;
-        }
-    }
-    return 0;
-}
-
 bool AreNeighbours(const std::vector<int>& list, int a, int b)
 {
     for (size_t i = 0; i + 1 < list.size(); ++i) {
@@ -41,11 +19,12 @@ bool AreNeighbours(const std::vector<int>& list, int a, int b)
     return false;
 }
 
-double DistanceToSegment(const MeshPoint& a, const MeshPoint& b, const MeshPoint& p)
+// Distance of p from segment a-b and the parameter of its foot, clamped to it.
+double DistanceToSegment(const MeshPoint& a, const MeshPoint& b, const MeshPoint& p, double& t)
 {
     const double dx = b.x - a.x, dy = b.y - a.y;
     const double lengthSquared = dx * dx + dy * dy;
-    double t = lengthSquared > 0.0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / lengthSquared : 0.0;
+    t = lengthSquared > 0.0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / lengthSquared : 0.0;
     t = std::clamp(t, 0.0, 1.0);
     return MeshDistance(MeshPoint{a.x + t * dx, a.y + t * dy}, p);
 }
@@ -58,8 +37,9 @@ double ParameterOnCurve(const std::vector<MeshPoint>& points, double length, con
     double before = 0.0;
     for (size_t i = 0; i + 1 < points.size(); ++i) {
         const double segment = MeshDistance(points[i], points[i + 1]);
-        if (DistanceToSegment(points[i], points[i + 1], p) <= kOnCurveDistance)
-            return (before + MeshDistance(points[i], p)) / length;
+        double t = 0.0;
+        if (DistanceToSegment(points[i], points[i + 1], p, t) <= kOnCurveDistance)
+            return (before + t * segment) / length;
         before += segment;
     }
     return 0.0;
@@ -67,42 +47,89 @@ double ParameterOnCurve(const std::vector<MeshPoint>& points, double length, con
 
 }  // namespace
 
-int FindBoundaryCurveOfNodes(const T_SECTION_D& section, const T_DOMAIN_D& domain, int node1, int node2,
-                             int excludedCurveId)
+CBoundaryCurves::CBoundaryCurves(MeshDomainInput& domain) : m_domain(domain)
 {
-    return FirstCurveHolding(section, domain, node1, node2, {excludedCurveId});
+    for (MeshLoopInput& loop : domain.loops) {
+        for (MeshCurveInput& curve : loop.curves) {
+            m_walk.push_back(&curve);
+            m_placedNodes.emplace(curve.curveId, curve.meshNodeIds);
+            IndexCurve(m_walk.size() - 1);
+        }
+    }
 }
 
-int GetBoundaryMidpoint(const CMeshStore& store, const T_SECTION_D& section, const T_DOMAIN_D& domain,
-                        int node1, const double p1[2], int node2, const double p2[2], double mid[2])
+void CBoundaryCurves::IndexCurve(size_t ordinal)
+{
+    for (const int nodeId : m_walk[ordinal]->meshNodeIds) {
+        std::vector<size_t>& ordinals = m_ordinalsOfNode[nodeId];
+        if (ordinals.empty() || ordinals.back() != ordinal)
+            ordinals.push_back(ordinal);
+    }
+}
+
+int CBoundaryCurves::FindBoundaryCurveOfNodes(int node1, int node2, int excludedCurveId) const
+{
+    const auto first = m_ordinalsOfNode.find(node1);
+    const auto second = m_ordinalsOfNode.find(node2);
+    if (first == m_ordinalsOfNode.end() || second == m_ordinalsOfNode.end())
+        return 0;
+    // Both lists ascend: the first common ordinal is the first curve in walk order.
+    auto a = first->second.begin(), b = second->second.begin();
+    while (a != first->second.end() && b != second->second.end()) {
+        if (*a < *b) {
+            ++a;
+        } else if (*b < *a) {
+            ++b;
+        } else {
+            if (m_walk[*a]->curveId != excludedCurveId)
+                return m_walk[*a]->curveId;
+            ++a;
+            ++b;
+        }
+    }
+    return 0;
+}
+
+int CBoundaryCurves::GetBoundaryMidpoint(const CMeshStore& store, int node1, const double p1[2], int node2,
+                                         const double p2[2], double mid[2]) const
 {
     mid[0] = (p1[0] + p2[0]) / 2.0;
     mid[1] = (p1[1] + p2[1]) / 2.0;
 
-    // Curves holding both nodes but not side by side are passed over, each once.
-    std::set<int> rejected{0};
-    const T_SCURVE_D* curve = nullptr;
+    // Curves holding both nodes but not side by side are passed over, each
+    // once, so the search always ends.
+    const MeshCurveInput* curve = nullptr;
+    std::set<int> rejected;
+    const auto firstCandidate = [&]() -> const MeshCurveInput* {
+        const auto first = m_ordinalsOfNode.find(node1);
+        const auto second = m_ordinalsOfNode.find(node2);
+        if (first == m_ordinalsOfNode.end() || second == m_ordinalsOfNode.end())
+            return nullptr;
+        for (const size_t ordinal : first->second) {
+            const MeshCurveInput* candidate = m_walk[ordinal];
+            if (rejected.count(candidate->curveId) == 0 &&
+                std::binary_search(second->second.begin(), second->second.end(), ordinal))
+                return candidate;
+        }
+        return nullptr;
+    };
     for (;;) {
-        const int curveId = FirstCurveHolding(section, domain, node1, node2, rejected);
-        if (curveId == 0)
+        curve = firstCandidate();
+        if (curve == nullptr)
             return 0;
-        curve = section.FindCurve(curveId);
-        if (AreNeighbours(curve->meshNodeWork, node1, node2))
+        if (AreNeighbours(m_placedNodes.at(curve->curveId), node1, node2))
             break;
-        rejected.insert(curveId);
+        rejected.insert(curve->curveId);
     }
 
     std::vector<MeshPoint> points;
     double length = 0.0;
-    for (const int pointId : curve->pointIds) {
-        const T_POINT_D* point = section.FindPoint(pointId);
-        if (point == nullptr)
-            return 0;
-        points.push_back(store.FromModel(point->xy));
+    for (const auto& xy : curve->points) {
+        points.push_back(store.FromModel(xy.data()));
         if (points.size() > 1)
             length += MeshDistance(points[points.size() - 2], points.back());
     }
-    if (points.size() < 2 || !(length > 0.0))
+    if (points.size() < 2 || points.size() != curve->pointIds.size() || !(length > 0.0))
         return 0;
 
     double t1 = ParameterOnCurve(points, length, MeshPoint{p1[0], p1[1]});
@@ -127,5 +154,22 @@ int GetBoundaryMidpoint(const CMeshStore& store, const T_SECTION_D& section, con
         }
         s -= segment;
     }
-    return curve->id;
+    return curve->curveId;
+}
+
+void CBoundaryCurves::InsertBetween(int curveId, int a, int b, int nodeId)
+{
+    for (size_t ordinal = 0; ordinal < m_walk.size(); ++ordinal) {
+        std::vector<int>& list = m_walk[ordinal]->meshNodeIds;
+        if (m_walk[ordinal]->curveId != curveId || std::find(list.begin(), list.end(), nodeId) != list.end())
+            continue;
+        for (size_t j = 0; j + 1 < list.size(); ++j) {
+            if ((list[j] == a && list[j + 1] == b) || (list[j] == b && list[j + 1] == a)) {
+                list.insert(list.begin() + static_cast<std::ptrdiff_t>(j) + 1, nodeId);
+                std::vector<size_t>& ordinals = m_ordinalsOfNode[nodeId];
+                ordinals.insert(std::lower_bound(ordinals.begin(), ordinals.end(), ordinal), ordinal);
+                break;
+            }
+        }
+    }
 }

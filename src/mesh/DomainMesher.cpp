@@ -1,9 +1,15 @@
 #include "mesh/DomainMesher.h"
 
+#include "mesh/BoundaryCurveQueries.h"
 #include "mesh/DelaunayInsertion.h"
 #include "mesh/InitialTriangulation.h"
 #include "mesh/MeshImprovement.h"
+#include "mesh/QuadCleanUp.h"
+#include "mesh/QuadMerge.h"
+#include "mesh/QuadSplit.h"
 #include "mesh/RefinementFront.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -40,6 +46,64 @@ MeshStageResult RefineMesh(CMeshStore& store, const MeshCancelPoll& poll)
     return {};
 }
 
+namespace {
+
+// Merging twice, each followed by two smoothing passes.
+MeshStageResult MergeTwice(CMeshStore& store, const CBoundaryCurves& curves, int mode, const MeshRunHooks& hooks,
+                           bool advanceProgress)
+{
+    for (const int position : {4, 5}) {
+        const MeshStageResult result = MergeTrianglesToQuads(store, curves, mode, hooks.poll);
+        if (!result.Ok())
+            return result;
+        SmoothMesh(store, 2);
+        if (hooks.poll())
+            return MeshStageResult::Canceled();
+        if (advanceProgress)
+            hooks.setProgress(position);
+    }
+    return {};
+}
+
+}  // namespace
+
+MeshStageResult MakeQuadDominant(CMeshStore& store, MeshDomainInput& domain, const MeshRunHooks& hooks)
+{
+    const CBoundaryCurves curves(domain);
+    return MergeTwice(store, curves, MESH_QUAD_DOMINANT, hooks, true);
+}
+
+MeshStageResult MakeAllQuads(CMeshStore& store, MeshDomainInput& domain, const MeshRunHooks& hooks)
+{
+    CBoundaryCurves curves(domain);
+    MeshStageResult result = MergeTwice(store, curves, MESH_ALL_QUADS, hooks, false);
+    if (!result.Ok())
+        return result;
+
+    hooks.setProgress(4);
+    SplitAllToQuads(store, curves);
+    SmoothMesh(store, 2);
+    if (hooks.poll())
+        return MeshStageResult::Canceled();
+
+    hooks.setProgress(5);
+    result = CleanUpQuads(store, curves);
+    if (!result.Ok())
+        return result;
+    SmoothMesh(store, 3);
+    if (hooks.poll())
+        return MeshStageResult::Canceled();
+
+    hooks.setProgress(6);
+    if (hooks.poll())
+        return MeshStageResult::Canceled();
+    const int cuts = SplitFlatCornerQuads(store, curves);
+    hooks.flatCornerCuts(cuts);
+    if (cuts != 0)
+        SmoothMesh(store, 2);
+    return {};
+}
+
 MeshStageResult MeshDomain(CMeshStore& store, MeshDomainInput& domain, int mode, const MeshRunHooks& hooks)
 {
     store.ResetForNewDomain();
@@ -71,11 +135,17 @@ MeshStageResult MeshDomain(CMeshStore& store, MeshDomainInput& domain, int mode,
         return MeshStageResult::Canceled();
     hooks.setProgress(mode == MESH_TRIANGLES ? 4 : 3);
 
-    if (mode != MESH_TRIANGLES)
-        return MeshStageResult::Failed("quadrilateral meshing is not available");
+    int next = 5;
+    if (mode != MESH_TRIANGLES) {
+        result = withStoreFault(mode == MESH_ALL_QUADS ? MakeAllQuads(store, domain, hooks)
+                                                       : MakeQuadDominant(store, domain, hooks));
+        if (!result.Ok())
+            return result;
+        next = mode == MESH_ALL_QUADS ? 7 : 6;
+    }
 
     if (hooks.poll())
         return MeshStageResult::Canceled();
-    hooks.setProgress(5);
+    hooks.setProgress(std::min(next, kMeshProgressRange));
     return {};
 }

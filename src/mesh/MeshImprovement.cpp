@@ -1,32 +1,53 @@
 #include "mesh/MeshImprovement.h"
 
 #include "mesh/DelaunayInsertion.h"
+#include "mesh/QuadTopology.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-// Twice the area of the element with one node moved must exceed this fraction
-// of its longest side squared.
+// Twice the area of an element not yet sound must exceed this fraction of its
+// longest side squared after a move.
 constexpr double kRelativeAreaEpsilon = 1e-12;
 
+double TwiceArea(const std::vector<MeshPoint>& corners)
+{
+    double twiceArea = 0.0;
+    for (size_t i = 0; i < corners.size(); ++i) {
+        const MeshPoint& p = corners[i];
+        const MeshPoint& q = corners[(i + 1) % corners.size()];
+        twiceArea += p.x * q.y - q.x * p.y;
+    }
+    return twiceArea;
+}
+
+double LongestSideSquared(const std::vector<MeshPoint>& corners)
+{
+    double longest = 0.0;
+    for (size_t i = 0; i < corners.size(); ++i) {
+        const MeshPoint& p = corners[i];
+        const MeshPoint& q = corners[(i + 1) % corners.size()];
+        longest = std::max(longest, (q.x - p.x) * (q.x - p.x) + (q.y - p.y) * (q.y - p.y));
+    }
+    return longest;
+}
+
+// A sound element (counter-clockwise, a quadrilateral strictly convex) must
+// stay sound; one that is not yet sound may move but must keep a positive area.
 bool StaysProper(const CMeshStore& store, const T_MESHELEM_D& element, int movedNode, const MeshPoint& to)
 {
-    const size_t n = element.nodes.size();
-    const auto corner = [&](size_t i) {
-        const int id = element.nodes[i % n];
-        return id == movedNode ? to : store.NodePoint(id);
-    };
-    double twiceArea = 0.0;
-    double longestSquared = 0.0;
-    for (size_t i = 0; i < n; ++i) {
-        const MeshPoint p = corner(i);
-        const MeshPoint q = corner(i + 1);
-        twiceArea += p.x * q.y - q.x * p.y;
-        longestSquared = std::max(longestSquared, (q.x - p.x) * (q.x - p.x) + (q.y - p.y) * (q.y - p.y));
+    std::vector<MeshPoint> before, after;
+    for (const int id : element.nodes) {
+        before.push_back(store.NodePoint(id));
+        after.push_back(id == movedNode ? to : store.NodePoint(id));
     }
-    return twiceArea > kRelativeAreaEpsilon * longestSquared;
+    if (IsSoundShape(after))
+        return true;
+    if (IsSoundShape(before))
+        return false;
+    return TwiceArea(after) > kRelativeAreaEpsilon * LongestSideSquared(after);
 }
 
 }  // namespace
@@ -73,14 +94,7 @@ void ImproveValences(CMeshStore& store)
 
 void SmoothMesh(CMeshStore& store, int passes)
 {
-    for (auto& entry : store.nodes)
-        entry.second->elements.clear();
-    for (const auto& [elementId, element] : store.elements) {
-        for (const int nodeId : element->nodes) {
-            if (T_MESHNODE_D* node = store.FindMeshNode(nodeId))
-                node->elements.push_back(elementId);
-        }
-    }
+    RebuildNodeElementLists(store);
 
     for (int pass = 0; pass < passes; ++pass) {
         for (auto& [nodeId, node] : store.nodes) {

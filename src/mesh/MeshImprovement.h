@@ -13,5 +13,6 @@ void ImproveValences(CMeshStore& store);
 
 // Rebuilds every node's element list, then moves each free node to the mean
 // of its neighbours along element sides, `passes` times; a move that would
-// leave an element it belongs to without a positive area is not made.
+// invert an element it belongs to, or make a convex quadrilateral lose its
+// convexity, is not made.
 void SmoothMesh(CMeshStore& store, int passes);

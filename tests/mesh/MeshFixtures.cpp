@@ -94,6 +94,38 @@ MeshLoopInput CircleLoop(FixtureIds& ids, Vertex centre, double radius, int segm
     return loop;
 }
 
+MeshDomainInput SquareDomain(double scale)
+{
+    FixtureIds ids;
+    return {{PolygonLoop(ids, {{0, 0}, {100, 0}, {100, 100}, {0, 100}}, 1, 8, scale)}};
+}
+
+MeshDomainInput LShapeDomain(double scale)
+{
+    FixtureIds ids;
+    return {{PolygonLoop(ids, {{0, 0}, {200, 0}, {200, 60}, {60, 60}, {60, 200}, {0, 200}}, 1, 6, scale)}};
+}
+
+MeshDomainInput AnnulusDomain(double scale)
+{
+    FixtureIds ids;
+    MeshDomainInput domain{{PolygonLoop(ids, {{0, 0}, {120, 0}, {120, 120}, {0, 120}}, 1, 10, scale)}};
+    domain.loops.push_back(CircleLoop(ids, {60, 60}, 30, 36, 2, 24, scale));
+    return domain;
+}
+
+MeshDomainInput CircleDomain(double scale)
+{
+    FixtureIds ids;
+    return {{CircleLoop(ids, {0, 0}, 50, 36, 1, 36, scale)}};
+}
+
+MeshDomainInput ThinRectangleDomain(double scale)
+{
+    FixtureIds ids;
+    return {{PolygonLoop(ids, {{0, 0}, {300, 0}, {300, 12}, {0, 12}}, 1, {40, 2, 40, 2}, scale)}};
+}
+
 double LoopInputArea(const MeshLoopInput& loop)
 {
     double twice = 0.0;
@@ -104,7 +136,44 @@ double LoopInputArea(const MeshLoopInput& loop)
     return twice / 2.0;
 }
 
+double DistortionMeasure(const std::vector<std::array<double, 2>>& corners)
+{
+    const auto cross = [](const Vertex& o, const Vertex& a, const Vertex& b) {
+        return (a[0] - o[0]) * (b[1] - o[1]) - (a[1] - o[1]) * (b[0] - o[0]);
+    };
+    if (corners.size() == 3) {
+        double best = 0.0;
+        for (int i = 0; i < 3; ++i) {
+            const Vertex& p = corners[i];
+            const Vertex& q = corners[(i + 1) % 3];
+            const Vertex& r = corners[(i + 2) % 3];
+            const double edge = Length(p, q);
+            const double height = std::fabs(cross(p, q, r)) / edge;
+            double ratio = height > 0.0 ? edge * std::sqrt(3.0) / 2.0 / height : 0.0;
+            if (ratio > 1.0)
+                ratio = 1.0 / ratio;
+            best = std::max(best, ratio);
+        }
+        return best;
+    }
+    const Vertex& p1 = corners[0];
+    const Vertex& p2 = corners[1];
+    const Vertex& p3 = corners[2];
+    const Vertex& p4 = corners[3];
+    if (cross(p1, p2, p3) < 0 || cross(p1, p3, p4) < 0 || cross(p1, p2, p4) < 0 || cross(p2, p3, p4) < 0)
+        return 0.0;
+    const Vertex m{(p1[0] + p2[0] + p3[0] + p4[0]) / 4, (p1[1] + p2[1] + p3[1] + p4[1]) / 4};
+    const double d1 = Length(m, {(p3[0] + p4[0]) / 2, (p3[1] + p4[1]) / 2});
+    const double d2 = Length(m, {(p2[0] + p3[0]) / 2, (p2[1] + p3[1]) / 2});
+    return std::min(d1, d2) / std::max(d1, d2);
+}
+
 MeshCheck CheckTriangleMesh(const CMeshStore& store, const MeshDomainInput& domain)
+{
+    return CheckMesh(store, domain, {});
+}
+
+MeshCheck CheckMesh(const CMeshStore& store, const MeshDomainInput& domain, const MeshExpectations& expect)
 {
     MeshCheck check;
     const auto fault = [&](const std::string& text) {
@@ -118,35 +187,52 @@ MeshCheck CheckTriangleMesh(const CMeshStore& store, const MeshDomainInput& doma
     std::set<int> usedNodes;
     for (const auto& [id, element] : store.elements) {
         const std::vector<int>& n = element->nodes;
-        if (n.size() != 3 || n[0] == n[1] || n[1] == n[2] || n[0] == n[2] ||
-            !store.FindMeshNode(n[0]) || !store.FindMeshNode(n[1]) || !store.FindMeshNode(n[2])) {
+        const size_t count = n.size();
+        const bool sizeOk = count == 3 || (count == 4 && expect.quadsAllowed);
+        const bool nodesOk = std::all_of(n.begin(), n.end(), [&](int node) { return store.FindMeshNode(node); }) &&
+                             std::set<int>(n.begin(), n.end()).size() == count;
+        if (!sizeOk || !nodesOk) {
             fault("element " + std::to_string(id) + " has bad nodes");
             continue;
         }
-        const auto a = xyOf(n[0]), b = xyOf(n[1]), c = xyOf(n[2]);
-        const double twiceArea = (b[0] - a[0]) * (c[1] - a[1]) - (b[1] - a[1]) * (c[0] - a[0]);
+        std::vector<Vertex> corners;
+        for (const int node : n)
+            corners.push_back(xyOf(node));
+        double twiceArea = 0.0;
+        for (size_t i = 0; i < count; ++i) {
+            const Vertex& p = corners[i];
+            const Vertex& q = corners[(i + 1) % count];
+            twiceArea += p[0] * q[1] - q[0] * p[1];
+        }
         if (!(twiceArea > 0.0))
             fault("element " + std::to_string(id) + " is not counter-clockwise with positive area");
         check.meshArea += twiceArea / 2.0;
-        const std::array<Vertex, 3> corners{a, b, c};
+        ++(count == 3 ? check.quality.triangleCount : check.quality.quadCount);
         double shortest = 1e300, longest = 0.0;
-        for (int i = 0; i < 3; ++i) {
+        bool convex = true;
+        for (size_t i = 0; i < count; ++i) {
             const Vertex& p = corners[i];
-            const Vertex& q = corners[(i + 1) % 3];
-            const Vertex& r = corners[(i + 2) % 3];
+            const Vertex& q = corners[(i + 1) % count];
+            const Vertex& r = corners[(i + count - 1) % count];
             shortest = std::min(shortest, Length(p, q));
             longest = std::max(longest, Length(p, q));
-            const double angle = std::atan2(std::fabs((q[0] - p[0]) * (r[1] - p[1]) - (q[1] - p[1]) * (r[0] - p[0])),
-                                            (q[0] - p[0]) * (r[0] - p[0]) + (q[1] - p[1]) * (r[1] - p[1])) *
-                                 180.0 / std::numbers::pi;
+            const double crossPqr = (q[0] - p[0]) * (r[1] - p[1]) - (q[1] - p[1]) * (r[0] - p[0]);
+            double angle = std::atan2(crossPqr, (q[0] - p[0]) * (r[0] - p[0]) + (q[1] - p[1]) * (r[1] - p[1])) *
+                           180.0 / std::numbers::pi;
+            if (angle < 0.0)
+                angle += 360.0;
+            convex = convex && crossPqr > 0.0;
             check.quality.minAngle = std::min(check.quality.minAngle, angle);
             check.quality.maxAngle = std::max(check.quality.maxAngle, angle);
         }
+        if (count == 4 && !convex && twiceArea > 0.0)
+            check.nonConvexQuads.push_back(id);
         check.quality.maxEdgeRatio = std::max(check.quality.maxEdgeRatio, longest / shortest);
-        for (int i = 0; i < 3; ++i) {
+        check.quality.minDistortionMeasure = std::min(check.quality.minDistortionMeasure, DistortionMeasure(corners));
+        for (size_t i = 0; i < count; ++i) {
             usedNodes.insert(n[i]);
-            if (++directedSides[{n[i], n[(i + 1) % 3]}] > 1)
-                fault("side " + std::to_string(n[i]) + "-" + std::to_string(n[(i + 1) % 3]) + " used twice one way");
+            if (++directedSides[{n[i], n[(i + 1) % count]}] > 1)
+                fault("side " + std::to_string(n[i]) + "-" + std::to_string(n[(i + 1) % count]) + " used twice one way");
         }
     }
     check.quality.elementCount = static_cast<int>(store.elements.size());
@@ -187,7 +273,8 @@ MeshCheck CheckTriangleMesh(const CMeshStore& store, const MeshDomainInput& doma
         double twice = 0.0;
         for (const MeshCurveInput& curve : loop.curves) {
             const bool closed = curve.pointIds.front() == curve.pointIds.back();
-            const size_t expected = static_cast<size_t>(curve.divisions) + 1;
+            const int segments = curve.divisions * expect.segmentsPerDivision;
+            const size_t expected = static_cast<size_t>(segments) + 1;
             if (curve.meshNodeIds.size() != expected)
                 fault("curve " + std::to_string(curve.curveId) + " has " + std::to_string(curve.meshNodeIds.size()) +
                       " nodes for " + std::to_string(curve.divisions) + " divisions");
@@ -200,7 +287,7 @@ MeshCheck CheckTriangleMesh(const CMeshStore& store, const MeshDomainInput& doma
                     fault("boundary node missing or free on curve " + std::to_string(curve.curveId));
                     continue;
                 }
-                const Vertex want = PointAtArcLength(curve.points, length * static_cast<double>(k) / curve.divisions);
+                const Vertex want = PointAtArcLength(curve.points, length * static_cast<double>(k) / segments);
                 const Vertex have = ModelXY(store, *node);
                 if (Length(want, have) > 1e-9 * length)
                     fault("boundary node " + std::to_string(node->id) + " is off its place on curve " +
@@ -211,7 +298,7 @@ MeshCheck CheckTriangleMesh(const CMeshStore& store, const MeshDomainInput& doma
                 }
             }
             if (closed && std::set<int>(curve.meshNodeIds.begin(), curve.meshNodeIds.end()).size() !=
-                              static_cast<size_t>(curve.divisions))
+                              static_cast<size_t>(segments))
                 fault("closed curve " + std::to_string(curve.curveId) + " lacks distinct nodes");
         }
         check.boundaryArea += std::fabs(twice / 2.0) * (loop.kind == 2 ? -1.0 : 1.0);

@@ -30,24 +30,54 @@ MeshLoopInput PolygonLoop(FixtureIds& ids, const std::vector<Vertex>& vertices, 
 MeshLoopInput CircleLoop(FixtureIds& ids, Vertex centre, double radius, int segments, int kind, int divisions,
                          double scale = 1.0);
 
+// The fixture domains every mode is checked on (model units times scale).
+MeshDomainInput SquareDomain(double scale);     // 100 x 100, 8 divisions a side
+MeshDomainInput LShapeDomain(double scale);     // re-entrant corner at (60, 60)
+MeshDomainInput AnnulusDomain(double scale);    // square with a round hole
+MeshDomainInput CircleDomain(double scale);
+MeshDomainInput ThinRectangleDomain(double scale);  // 300 x 12
+
 struct MeshQuality {
     double minAngle = 180.0;  // degrees, over every corner of every element
     double maxAngle = 0.0;
     double maxEdgeRatio = 0.0;  // longest over shortest side of one element, the worst one
+    // The calculation's distortion measure of the worst element (1 is ideal;
+    // the calculation refuses a mesh with an element below 1/15).
+    double minDistortionMeasure = 1.0;
     int elementCount = 0;
+    int triangleCount = 0;
+    int quadCount = 0;
     int nodeCount = 0;  // nodes that elements use
 };
 
-// Checks of a finished triangle mesh against its boundary input; every fault
-// found is one line in `faults`.
+// What a finished mesh may hold.
+struct MeshExpectations {
+    bool quadsAllowed = false;
+    // Boundary segments per division a curve ends up with (2 after the
+    // all-quadrilateral split).
+    int segmentsPerDivision = 1;
+};
+
+// Checks of a finished mesh against its boundary input; every fault found is
+// one line in `faults`.
 struct MeshCheck {
     std::vector<std::string> faults;
     MeshQuality quality;
     double meshArea = 0.0;
     double boundaryArea = 0.0;  // of the polygons through the boundary nodes, outer minus holes
+    // Quadrilaterals with positive area that are not strictly convex (not a
+    // fault by themselves: the caller judges them).
+    std::vector<int> nonConvexQuads;
 };
 
+MeshCheck CheckMesh(const CMeshStore& store, const MeshDomainInput& domain, const MeshExpectations& expect);
 MeshCheck CheckTriangleMesh(const CMeshStore& store, const MeshDomainInput& domain);
+
+// The calculation's distortion measure of one element (model coordinates,
+// counter-clockwise corners): for a triangle the best over its sides of the
+// height ratio to an equilateral one, for a quadrilateral the ratio of its
+// two mid-lines' halves; 0 for a quadrilateral that fails the corner tests.
+double DistortionMeasure(const std::vector<std::array<double, 2>>& corners);
 
 // Shoelace area of the polygon through the input points of the loop's curves
 // (positive counter-clockwise), in model units.

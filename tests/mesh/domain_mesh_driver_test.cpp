@@ -29,10 +29,10 @@ protected:
         return added;
     }
 
-    bool MeshAllDomains(T_SECTION_D& section)
+    bool MeshAllDomains(T_SECTION_D& section, int mode = 3)
     {
         for (auto& entry : section.domains) {
-            if (!GenerateDomainMesh(model, &section, entry.second.get(), 3))
+            if (!GenerateDomainMesh(model, &section, entry.second.get(), mode))
                 return false;
         }
         return true;
@@ -75,13 +75,22 @@ protected:
     CSectModel model;
 };
 
-class SplitRectangleTest : public DomainMeshDriverTest, public ::testing::WithParamInterface<double> {};
+struct SplitRectangleCase {
+    const char* name;
+    double scale;
+    int mode;
+    int innerDivisions;
+    int sharedNodes;  // along the inner line
+};
+
+class SplitRectangleTest : public DomainMeshDriverTest, public ::testing::WithParamInterface<SplitRectangleCase> {};
 
 TEST_P(SplitRectangleTest, DomainsShareTheNodesOfTheirCommonCurve)
 {
-    const double scale = GetParam();
-    T_SECTION_D& section = AddSection(SplitRectangleSection(scale, 6, 5));
-    ASSERT_TRUE(MeshAllDomains(section));
+    const SplitRectangleCase& param = GetParam();
+    const double scale = param.scale;
+    T_SECTION_D& section = AddSection(SplitRectangleSection(scale, 6, param.innerDivisions));
+    ASSERT_TRUE(MeshAllDomains(section, param.mode));
 
     EXPECT_NEAR(FeArea(), 200.0 * 50.0 * scale * scale, 1e-9 * 200.0 * 50.0 * scale * scale);
     // Every open side lies on the rectangle's outline: none along x = 100.
@@ -94,7 +103,7 @@ TEST_P(SplitRectangleTest, DomainsShareTheNodesOfTheirCommonCurve)
                                                                            std::fabs(p[0] - 200 * scale) < 1e-9 * scale));
         EXPECT_TRUE(onOutline) << "open side " << a << "-" << b;
     }
-    // The inner line's six nodes are each used by both materials.
+    // The inner line's nodes are each used by both materials.
     std::map<int, std::set<int>> materialsAtNode;
     for (const auto& [id, element] : model.m_feElements) {
         for (const int node : element->nodeIds)
@@ -107,15 +116,24 @@ TEST_P(SplitRectangleTest, DomainsShareTheNodesOfTheirCommonCurve)
             EXPECT_NEAR(model.FindFeNode(node)->xy[0], 100.0 * scale, 1e-9 * scale);
         }
     }
-    EXPECT_EQ(shared, 6);
+    EXPECT_EQ(shared, param.sharedNodes);
     // Export leaves the curves' node lists empty for the next domain.
     for (const auto& [id, curve] : section.curves)
         EXPECT_TRUE(curve->meshNodeIds.empty());
     EXPECT_TRUE(user.lines.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Units, SplitRectangleTest, ::testing::Values(1.0, 0.001),
-                         [](const auto& info) { return info.param == 1.0 ? "mm" : "m"; });
+// Mode 1 halves the inner line's count once for the section (5 -> 2, or 6 ->
+// 3), and the split doubles its segments back.
+const SplitRectangleCase kSplitRectangleCases[] = {
+    {"Triangles_mm", 1.0, 3, 5, 6},      {"Triangles_m", 0.001, 3, 5, 6},
+    {"AllQuads_mm", 1.0, 1, 6, 7},       {"AllQuads_m", 0.001, 1, 6, 7},
+    {"AllQuadsOdd_mm", 1.0, 1, 5, 5},    {"QuadDominant_mm", 1.0, 2, 5, 6},
+    {"QuadDominant_m", 0.001, 2, 5, 6},
+};
+
+INSTANTIATE_TEST_SUITE_P(Modes, SplitRectangleTest, ::testing::ValuesIn(kSplitRectangleCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DomainMeshDriverTest, ElementsRunCounterClockwiseWithTheDomainMaterial)
 {
@@ -214,14 +232,6 @@ TEST_F(DomainMeshDriverTest, BoundariesThatTouchFailWithAMessage)
     EXPECT_EQ(user.lines[0],
               "* Mesh generation failed in domain [1] of section [Section-P1]: a boundary node cannot be placed.");
     EXPECT_TRUE(model.m_feElements.empty());
-}
-
-TEST_F(DomainMeshDriverTest, QuadrilateralModeIsRefusedWithAMessageForNow)
-{
-    T_SECTION_D& section = AddSection(SplitRectangleSection(1.0, 4, 4));
-    EXPECT_FALSE(GenerateDomainMesh(model, &section, section.FindDomain(1), 1));
-    EXPECT_EQ(user.LastLine(),
-              "* Mesh generation failed in domain [1] of section [Section-P1]: quadrilateral meshing is not available.");
 }
 
 class ExportTest : public DomainMeshDriverTest {

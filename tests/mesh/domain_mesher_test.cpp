@@ -18,44 +18,12 @@ struct DomainCase {
     double minAngleBound;  // loose: the fixtures have no sharp input corners
 };
 
-MeshDomainInput Square(double scale)
-{
-    FixtureIds ids;
-    return {{PolygonLoop(ids, {{0, 0}, {100, 0}, {100, 100}, {0, 100}}, 1, 8, scale)}};
-}
-
-MeshDomainInput LShape(double scale)
-{
-    FixtureIds ids;
-    return {{PolygonLoop(ids, {{0, 0}, {200, 0}, {200, 60}, {60, 60}, {60, 200}, {0, 200}}, 1, 6, scale)}};
-}
-
-MeshDomainInput Annulus(double scale)
-{
-    FixtureIds ids;
-    MeshDomainInput domain{{PolygonLoop(ids, {{0, 0}, {120, 0}, {120, 120}, {0, 120}}, 1, 10, scale)}};
-    domain.loops.push_back(CircleLoop(ids, {60, 60}, 30, 36, 2, 24, scale));
-    return domain;
-}
-
-MeshDomainInput Circle(double scale)
-{
-    FixtureIds ids;
-    return {{CircleLoop(ids, {0, 0}, 50, 36, 1, 36, scale)}};
-}
-
-MeshDomainInput ThinRectangle(double scale)
-{
-    FixtureIds ids;
-    return {{PolygonLoop(ids, {{0, 0}, {300, 0}, {300, 12}, {0, 12}}, 1, {40, 2, 40, 2}, scale)}};
-}
-
 const DomainCase kCases[] = {
-    {"Square", Square, 25.0},
-    {"LShape", LShape, 20.0},
-    {"Annulus", Annulus, 20.0},
-    {"Circle", Circle, 20.0},
-    {"ThinRectangle", ThinRectangle, 20.0},
+    {"Square", SquareDomain, 25.0},
+    {"LShape", LShapeDomain, 20.0},
+    {"Annulus", AnnulusDomain, 20.0},
+    {"Circle", CircleDomain, 20.0},
+    {"ThinRectangle", ThinRectangleDomain, 20.0},
 };
 
 struct Units {
@@ -117,8 +85,8 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, DomainMesherTest, ::testing::Combine(::testin
 
 TEST(DomainMesherRun, MetreAndMillimetreMeshesMatchUpToScale)
 {
-    MeshDomainInput inMillimetres = Annulus(1.0);
-    MeshDomainInput inMetres = Annulus(0.001);
+    MeshDomainInput inMillimetres = AnnulusDomain(1.0);
+    MeshDomainInput inMetres = AnnulusDomain(0.001);
     CMeshStore millimetres, metres;
     ASSERT_TRUE(MeshDomain(millimetres, inMillimetres, MESH_TRIANGLES, {}).Ok());
     ASSERT_TRUE(MeshDomain(metres, inMetres, MESH_TRIANGLES, {}).Ok());
@@ -131,7 +99,7 @@ TEST(DomainMesherRun, CancelAtAnyPollStopsTheRun)
     // Count the polls of a whole run, then cancel at the first, a middle and the last one.
     int polls = 0;
     {
-        MeshDomainInput domain = Square(1.0);
+        MeshDomainInput domain = SquareDomain(1.0);
         CMeshStore store;
         MeshRunHooks hooks;
         hooks.poll = [&] { return ++polls < 0; };
@@ -139,7 +107,7 @@ TEST(DomainMesherRun, CancelAtAnyPollStopsTheRun)
     }
     ASSERT_GT(polls, 3);
     for (const int cancelAt : {1, polls / 2, polls}) {
-        MeshDomainInput domain = Square(1.0);
+        MeshDomainInput domain = SquareDomain(1.0);
         CMeshStore store;
         int seen = 0;
         MeshRunHooks hooks;
@@ -151,20 +119,13 @@ TEST(DomainMesherRun, CancelAtAnyPollStopsTheRun)
 
 TEST(DomainMesherRun, ProgressRunsThroughTheTrianglePositions)
 {
-    MeshDomainInput domain = Square(1.0);
+    MeshDomainInput domain = SquareDomain(1.0);
     CMeshStore store;
     std::vector<int> positions;
     MeshRunHooks hooks;
     hooks.setProgress = [&](int position) { positions.push_back(position); };
     ASSERT_TRUE(MeshDomain(store, domain, MESH_TRIANGLES, hooks).Ok());
     EXPECT_EQ(positions, (std::vector<int>{1, 2, 3, 4, 5}));
-}
-
-TEST(DomainMesherRun, QuadrilateralModesAreRefusedForNow)
-{
-    MeshDomainInput domain = Square(1.0);
-    CMeshStore store;
-    EXPECT_EQ(MeshDomain(store, domain, MESH_ALL_QUADS, {}).status, MeshStatus::Failed);
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 #include "frame/MainFrame.h"
 
+#include "frame/GroupCombos.h"
 #include "frame/OutputWindow.h"
 #include "frame/ProjectWorkspace.h"
 #include "frame/TarvokrtApp.h"
 #include "frame/ToolbarImages.h"
 #include "frame/ToolbarTable.h"
+#include "frame/ViewCommandBindings.h"
 #include "frame/ViewSetDlg.h"
+#include "tools/DxfImportCommand.h"
+#include "tools/GridSettingDlg.h"
 #include "view/TarvokrtView.h"
 
 #include <wx/aui/auibar.h>
@@ -28,8 +32,6 @@ const char* const BAR_LAYOUT_GROUP = "/Toolbars";
 const char* const BAR_LAYOUT_KEY = "KRT_TBar";
 const char* const WINDOWPOS_GROUP = "/WINDOWPOS";
 
-constexpr int MOUSE_SELECT_GROUP = 14;
-
 enum ShowCommand { SHOW_NORMAL = 1, SHOW_MINIMIZED = 2, SHOW_MAXIMIZED = 3 };
 
 // Commands whose handlers exist so far; every other button stays disabled
@@ -44,9 +46,11 @@ bool IsBuiltCommand(int id)
     case CMD_EDIT_UNDO:
     case CMD_EDIT_REDO:
     case CMD_SETTING:
+    case CMD_ACTIVATE:
+    case CMD_GRID_SETTING:
         return true;
     default:
-        return false;
+        return FindViewCommand(id) != nullptr;
     }
 }
 
@@ -126,8 +130,8 @@ void CMainFrame::CreateMenus()
     auto* menus = new wxMenuBar;
     menus->Append(file, "&File");
     SetMenuBar(menus);
-    // Import and DXF export come with their commands.
-    for (int id : {CMD_IMPORT_PROJECT, CMD_IMPORT_DXF, CMD_EXPORT_DXF})
+    // Project import and DXF export come with their commands.
+    for (int id : {CMD_IMPORT_PROJECT, CMD_EXPORT_DXF})
         menus->Enable(WxCommandId(id), false);
 
     wxAcceleratorEntry keys[] = {
@@ -200,13 +204,14 @@ void CMainFrame::CreateToolbars()
             if (button.commandId == 0) {
                 toolbar->AddSeparator();
             } else if (button.commandId == CMD_GROUP_COMBO) {
-                groupCombo_ = new wxComboBox(toolbar, GROUP_COMBO_CONTROL_ID, wxEmptyString, wxDefaultPosition,
-                                             wxSize(GROUP_COMBO_WIDTH, -1), 0, nullptr, wxCB_READONLY);
+                groupCombo_ = new CSelectTBarComboGroup(toolbar, GROUP_COMBO_CONTROL_ID, GROUP_COMBO_WIDTH, view_);
                 groupCombo_->Disable();
                 toolbar->AddControl(groupCombo_);
             } else {
                 const wxBitmap image = ToolbarButtonImage(button.commandId, button.tooltip);
-                toolbar->AddTool(WxCommandId(button.commandId), button.tooltip, image, button.tooltip);
+                const ViewCommand* viewCommand = FindViewCommand(button.commandId);
+                const wxItemKind kind = viewCommand && viewCommand->pressed ? wxITEM_CHECK : wxITEM_NORMAL;
+                toolbar->AddTool(WxCommandId(button.commandId), button.tooltip, image, button.tooltip, kind);
                 toolbar->EnableTool(WxCommandId(button.commandId), IsBuiltCommand(button.commandId));
             }
         }
@@ -299,6 +304,18 @@ void CMainFrame::BindCommands()
     BindCommand(CMD_EDIT_REDO, [this] { document_->OnEditRedo(); });
     BindCommand(CMD_SETTING, [this] { OnSetting(); });
     BindCommand(CMD_EXPORT_BITMAP, [this] { view_->OnExportBitmap(); });
+    BindCommand(CMD_IMPORT_DXF, [this] { RunDxfImportCommand(this, *document_, *view_, *ports_); });
+    BindCommand(CMD_GRID_SETTING, [this] { RunGridSettingCommand(this, *document_, *view_, *ports_); });
+    BindCommand(CMD_ACTIVATE, [this] { view_->OnActivate(); });
+    for (const ViewCommand& command : ViewCommands()) {
+        BindCommand(command.commandId, [this, &command] { RunViewCommand(*view_, command); });
+        Bind(wxEVT_UPDATE_UI, [this, &command](wxUpdateUIEvent& event) {
+            if (command.pressed)
+                event.Check(command.pressed(*view_));
+            if (command.disabledWhileModal)
+                event.Enable(!view_->m_modalInteraction);
+        }, WxCommandId(command.commandId));
+    }
     const int firstRecent = WxCommandId(CMD_FILE_MRU_FIRST);
     Bind(wxEVT_MENU, &CMainFrame::OnRecentFile, this, firstRecent, firstRecent + MAX_RECENT_FILES - 1);
     Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(document_->CanUndo()); },
@@ -379,9 +396,19 @@ void CMainFrame::ZoomFitViews()
     view_->ZoomFit();
 }
 
+void CMainFrame::RebuildViews()
+{
+    view_->RebuildScene();
+}
+
 void CMainFrame::RefreshGroupCombos()
 {
-    // The group combos come with their own commands.
+    ::RefreshGroupCombos();
+}
+
+void CMainFrame::ResetGroupCombos()
+{
+    ::ResetGroupCombos();
 }
 
 void CMainFrame::LeaveSelectGroupMode()

@@ -50,6 +50,7 @@ public:
     // IDocumentHost
     void RedrawViews(bool reRender) override;
     void ZoomFitViews() override;
+    void RebuildViews() override;
     void RefreshGroupCombos() override;
     void LeaveSelectGroupMode() override;
     void RefreshGroupToolDialogs() override;
@@ -58,9 +59,9 @@ public:
 
     // IStatusSink
     void SetPaneText(int paneId, const std::string& text) override;
-    // IGroupCombos, IQueryHook: the group combos and the tool pages are not
-    // built yet.
-    void ResetGroupCombos() override {}
+    // IGroupCombos (RefreshGroupCombos above serves both).
+    void ResetGroupCombos() override;
+    // IQueryHook: the tool pages are not built yet.
     void RunQuery(int) override {}
 
 private:

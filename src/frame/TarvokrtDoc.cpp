@@ -252,3 +252,25 @@ void CTarvokrtDoc::SetGrid(int countX, int countY, double size)
     model_->SetGrid(countX, countY, size);
     OnModelChanged();
 }
+
+void CTarvokrtDoc::BeginDxfImport()
+{
+    model_->BeginDxfImport();
+}
+
+void CTarvokrtDoc::ImportDxf(const std::string& path, const double offset[2], double rotation)
+{
+    if (!model_->ReadDxfFile(path.c_str(), offset, rotation))
+        return;
+    OnModelChanged();
+    if (host_) {
+        host_->RebuildViews();
+        host_->ZoomFitViews();
+    }
+}
+
+void CTarvokrtDoc::FinishDxfImport(const std::string& name)
+{
+    model_->FinishDxfImport(name.c_str());
+    OnModelChanged();
+}

@@ -20,6 +20,9 @@ public:
     // Redraws every view at once; reRender also asks them to render anew.
     virtual void RedrawViews(bool reRender) = 0;
     virtual void ZoomFitViews() = 0;
+    // Rebuilds every view's scene from the model; a host without views has
+    // nothing to rebuild.
+    virtual void RebuildViews() {}
     // After Undo or Redo of an action that touched groups.
     virtual void RefreshGroupCombos() = 0;
     virtual void LeaveSelectGroupMode() = 0;
@@ -78,6 +81,15 @@ public:
     void SetAngleStep(double angleStep) override;
     void SetUnits(int lengthUnit, int forceUnit) override;
     void SetGrid(int countX, int countY, double size);
+
+    // DXF import, in this order; between the read and the finish the model's
+    // newcomer lists hold what the read made.
+    void BeginDxfImport();
+    // Rebuilds and fits every view when the reader took the file; a refusal
+    // the reader has reported changes nothing here.
+    void ImportDxf(const std::string& path, const double offset[2], double rotation);
+    // Refreshes whatever the model reported.
+    void FinishDxfImport(const std::string& name);
 
     CSectModel* GetModel() override { return model_.get(); }
     bool IsDisplayOutOfDate() const override { return displayOutOfDate_; }

@@ -38,6 +38,8 @@ enum FrameCommand {
     CMD_EXPORT_BITMAP = 32895,
     CMD_GROUP_COMBO = 32906,
     CMD_CLEAR_MESSAGE = 32892,
+    CMD_ACTIVATE = 32787,
+    CMD_GRID_SETTING = 32792,
 };
 
 // wx keeps window and menu ids below 32767; the program's command numbers

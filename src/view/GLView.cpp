@@ -234,7 +234,7 @@ void CTGLView::tglZoomInOut(double step)
 
 void CTGLView::tglSetTrans(double dx, double dy)
 {
-    camera_.Pan(dx, dy);
+    camera_.Pan(dx, -dy);
 }
 
 void CTGLView::tglZoomWindow(double x1, double x2, double y2, double y1)

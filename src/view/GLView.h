@@ -40,6 +40,7 @@ public:
     void tglRedrawWnd();
 
     void tglZoomInOut(double step);
+    // Moves the picture by dx pixels right and dy pixels up.
     void tglSetTrans(double dx, double dy);
     void tglZoomWindow(double x1, double x2, double y2, double y1);
     void tglFitToWnd(const double min[2], const double max[2]);

@@ -134,6 +134,15 @@ void CScene::SelectPoints(const std::vector<int>& ids) { SelectIds(KIND_POINT, i
 void CScene::SelectSections(const std::vector<int>& ids) { SelectIds(KIND_SECTION, ids); }
 void CScene::SelectClosedLoops(const std::vector<int>& ids) { SelectIds(KIND_CLOSED_LOOP, ids); }
 
+void CScene::SelectActiveIds(SceneKind kind, const std::vector<int>& ids)
+{
+    for (int id : ids) {
+        const int key = KeyOf(kind, id);
+        if (m_active[kind].count(key))
+            SelectKey(key);
+    }
+}
+
 void CScene::KeepPreviousSelection()
 {
     for (int kind = 0; kind < KIND_COUNT; ++kind)

@@ -71,6 +71,9 @@ public:
     void SelectPoints(const std::vector<int>& ids);
     void SelectSections(const std::vector<int>& ids);
     void SelectClosedLoops(const std::vector<int>& ids);
+    // Selects those of the ids (points, curves, sections or closed loops)
+    // whose entity is active; the others stay out.
+    void SelectActiveIds(SceneKind kind, const std::vector<int>& ids);
     void KeepPreviousSelection();
     void SelectPrevious();
     bool IsPointActive(int id) const;

@@ -32,6 +32,17 @@ CTarvokrtView::CTarvokrtView(wxWindow* parent, const ViewServices& services)
     ResetExtents();
     Bind(wxEVT_PAINT, &CTarvokrtView::OnPaint, this);
     Bind(wxEVT_ERASE_BACKGROUND, &CTarvokrtView::OnEraseBackground, this);
+    Bind(wxEVT_MOTION, &CTarvokrtView::OnMouseMove, this);
+    Bind(wxEVT_LEFT_DOWN, &CTarvokrtView::OnLButtonDown, this);
+    Bind(wxEVT_LEFT_UP, &CTarvokrtView::OnLButtonUp, this);
+    Bind(wxEVT_LEFT_DCLICK, &CTarvokrtView::OnLButtonDblClk, this);
+    Bind(wxEVT_RIGHT_DOWN, &CTarvokrtView::OnRButtonDown, this);
+    Bind(wxEVT_MIDDLE_DOWN, &CTarvokrtView::OnMButtonDown, this);
+    Bind(wxEVT_MOUSEWHEEL, &CTarvokrtView::OnMouseWheel, this);
+    Bind(wxEVT_KEY_DOWN, &CTarvokrtView::OnKeyDown, this);
+    Bind(wxEVT_KEY_UP, &CTarvokrtView::OnKeyUp, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CTarvokrtView::OnCaptureLost, this);
+    blinkTimer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { RedrawScene(); });
 
     scene_ = std::make_unique<CScene>(services_.document);
     tglSetBKColor(m_background[0], m_background[1], m_background[2], 1.0f);
@@ -91,6 +102,14 @@ void CTarvokrtView::ResetViewState()
     m_propertyLabels = PropertyLabelSwitches();
     m_propertyLabelsOn = false;
     m_modalInteraction = false;
+    m_leftButtonDown = 0;
+    m_ctrlHeld = 0;
+    m_gridSnap = 0;
+    m_pointSnap = 0;
+    m_snappedScreen[0] = m_snappedScreen[1] = -1;
+    m_snappedPointId = -1;
+    m_savedRubberBandKind = -1;
+    shownMarker_.reset();
 }
 
 void CTarvokrtView::OnPaint(wxPaintEvent&)
@@ -111,6 +130,8 @@ void CTarvokrtView::OnEraseBackground(wxEraseEvent&)
 
 void CTarvokrtView::OnDraw()
 {
+    // A repaint shows no snap marker until the mouse moves again.
+    shownMarker_.reset();
     if (services_.document && services_.document->IsDisplayOutOfDate()) {
         RebuildScene();
         m_reRender = 1;
@@ -309,6 +330,18 @@ void CTarvokrtView::DrawRubberBand(int x1, int y1, int x2, int y2)
 
 void CTarvokrtView::DrawOverlay()
 {
+    if (shownMarker_) {
+        const double x = shownMarker_->first + 0.5;
+        const double y = shownMarker_->second + 0.5;
+        glLineWidth(1.0f);
+        glColor3ub(125, 125, 125);
+        glBegin(GL_LINE_LOOP);
+        glVertex2d(x - 5.0, y - 5.0);
+        glVertex2d(x - 5.0, y + 5.0);
+        glVertex2d(x + 5.0, y + 5.0);
+        glVertex2d(x + 5.0, y - 5.0);
+        glEnd();
+    }
     if (!shownBand_ || shownBand_->kind < 1 || shownBand_->kind > 5)
         return;
     const RubberBand& band = *shownBand_;

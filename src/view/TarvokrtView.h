@@ -6,11 +6,15 @@
 #include "view/DibCapture.h"
 #include "view/GLView.h"
 #include "view/GlPlanExecutor.h"
+#include "view/MouseModes.h"
 #include "view/Scene.h"
 #include "view/ViewLabels.h"
 #include "view/ViewPorts.h"
 #include "view/ViewSettings.h"
 
+#include <wx/timer.h>
+
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,8 +22,6 @@
 // Coordinate display of the status bar.
 enum CoordinateDisplay { COORDINATES_GCS = 17, COORDINATES_UCS = 18 };
 
-// Mouse modes of the view.
-enum MouseMode { MOUSE_NONE = 0, MOUSE_DYNAMIC_ZOOM = 10, MOUSE_DYNAMIC_PAN = 11, MOUSE_ZOOM_WINDOW = 12, MOUSE_SELECT = 13 };
 
 // Tool commands whose pages run a query after each pick.
 enum QueryToolCommand { TOOL_QUERY_POINT = 1014, TOOL_QUERY_CURVE = 2031, TOOL_QUERY_SECTION = 3014 };
@@ -83,6 +85,56 @@ public:
     // Renders the view, writes it as a bitmap file and reports the outcome.
     bool ExportBitmap(const std::string& path);
 
+    // Mouse, keys and snapping (TarvokrtViewMouse.cpp).
+    bool SnapCursor(int x, int y, int snapped[2]);
+    void DrawSnapMarker(int x, int y);
+    // Grid snap on with the grid shown, or point snap on.
+    bool IsSnapping() const;
+    bool IsGridSnapping() const { return m_gridSnap && m_gridDisplay; }
+    void OnMouseMove(wxMouseEvent& event);
+    void OnLButtonDown(wxMouseEvent& event);
+    void OnLButtonUp(wxMouseEvent& event);
+    void OnLButtonDblClk(wxMouseEvent& event);
+    void OnRButtonDown(wxMouseEvent& event);
+    void OnMButtonDown(wxMouseEvent& event);
+    void OnMouseWheel(wxMouseEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+    void OnKeyUp(wxKeyEvent& event);
+
+    // The view's pan, zoom, grid and snap commands (TarvokrtViewMouse.cpp).
+    void OnDynamicPan();
+    void OnDynamicZoom();
+    void OnZoomWindow();
+    void OnPanRight();
+    void OnPanLeft();
+    void OnPanUp();
+    void OnPanDown();
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnZoomAutoFit();
+    void OnZoomFit();
+    void OnPointGrid();
+    void OnGridSnap();
+    void OnPointSnap();
+
+    // Picking and the select commands (TarvokrtViewPicking.cpp).
+    void SetPickFilter(int code);
+    bool SelectInWindow(int cx, int cy, int halfWidth, int halfHeight);
+    int PickNearestCurve(int x, int y, int halfWidth, int halfHeight);
+    // Shows the entity in the highlight colour; the plain picture comes back
+    // 200 ms later without holding up the event loop.
+    void BlinkEntity(int key);
+    void RenderForSelection();
+    void RenderCurvesForPick();
+    void OnSelect();
+    void OnSelectPrevious();
+    void OnSelectNewcomer();
+    void OnSelectGroup();
+
+    // Activity commands (ViewActivity.cpp).
+    // 32787: only the selected entities and what they carry stay shown.
+    void OnActivate();
+
     CScene* GetScene() const { return scene_.get(); }
     GlPlanExecutor& Executor() { return executor_; }
     int RenderCount() const { return renderCount_; }
@@ -108,6 +160,20 @@ public:
     bool m_propertyLabelsOn = false;
     bool m_modalInteraction = false;
 
+    // Interaction state of the mouse handlers.
+    int m_leftButtonDown = 0;
+    int m_ctrlHeld = 0;
+    int m_gridSnap = 0;
+    int m_pointSnap = 0;
+    int m_previousMouse[2] = {0, 0};
+    int m_buttonDown[2] = {0, 0};
+    int m_zoomWindow[4] = {0, 0, 0, 0};
+    int m_selectWindow[4] = {0, 0, 0, 0};
+    int m_middleAnchor[2] = {0, 0};
+    int m_snappedScreen[2] = {-1, -1};
+    int m_snappedPointId = -1;
+    int m_savedRubberBandKind = -1;
+
 protected:
     void OnResized() override;
     void DrawOverlay() override;
@@ -121,6 +187,16 @@ private:
     bool RenderFrame();
     void DrawLabels(const std::vector<ViewLabel>& labels);
     void ResetExtents();
+    // The grid as the model sets it (the scene's when there is no model).
+    void GridOf(int& countHorizontal, int& countVertical, double& size) const;
+    double GridSize() const;
+    void AfterViewChange();
+    // Renders the pick box for selection into hit records, retrying with a
+    // larger buffer when it overflows; the context must be current.
+    int RenderPickBox(const PickBox& box, int records, const std::function<void()>& render,
+                      std::vector<unsigned>& buffer);
+    void CompilePendingLists();
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
 
     ViewServices services_;
     std::unique_ptr<CScene> scene_;
@@ -134,5 +210,7 @@ private:
         bool operator==(const RubberBand&) const = default;
     };
     std::optional<RubberBand> shownBand_;
+    std::optional<std::pair<int, int>> shownMarker_;
+    wxTimer blinkTimer_;
     int renderCount_ = 0;
 };

@@ -43,6 +43,16 @@ class IGroupCombos {
 public:
     virtual ~IGroupCombos() = default;
     virtual void ResetGroupCombos() = 0;
+    // Refills every group combo with the model's group names.
+    virtual void RefreshGroupCombos() = 0;
+};
+
+class IPickDispatch {
+public:
+    virtual ~IPickDispatch() = default;
+    // Hands a click of the open tool (mode none) to the input field that
+    // waits for it: the snapped point or the entity under the cursor.
+    virtual void DispatchPick(int x, int y) = 0;
 };
 
 class IQueryHook {
@@ -70,5 +80,6 @@ struct ViewServices {
     IViewWorkspace* workspace = nullptr;
     IGroupCombos* combos = nullptr;
     IQueryHook* query = nullptr;
+    IPickDispatch* picks = nullptr;
     IViewSettingsTarget* settings = nullptr;
 };

@@ -22,6 +22,7 @@ struct FakeWorkspace : IViewWorkspace, IGroupCombos, IQueryHook {
     void CloseAllTools() override { calls.push_back("CloseAllTools"); }
     void ActivateTab(int index) override { calls.push_back("ActivateTab " + std::to_string(index)); }
     void ResetGroupCombos() override { calls.push_back("ResetGroupCombos"); }
+    void RefreshGroupCombos() override { calls.push_back("RefreshGroupCombos"); }
     void RunQuery(int toolCommandId) override { calls.push_back("RunQuery " + std::to_string(toolCommandId)); }
     std::vector<std::string> calls;
 };

@@ -1,0 +1,53 @@
+#include "tools/DialogNumbers.h"
+
+#include "frame/ViewSetDlg.h"
+#include "model/TextFormat.h"
+#include "model/UserPorts.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+// Blanks around the number are allowed, so is a leading plus sign.
+bool ParseInteger(const std::string& text, int& value)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return false;
+    const char* begin = text.data() + first;
+    const char* end = text.data() + text.find_last_not_of(' ') + 1;
+    if (*begin == '+')
+        ++begin;
+    const auto result = std::from_chars(begin, end, value);
+    return result.ec == std::errc() && result.ptr == end;
+}
+
+}  // namespace
+
+bool ReadRealField(const std::string& text, double& value, IMessageBoxPort& boxes)
+{
+    // "nan" and "inf" parse, but no field of these dialogs can use them.
+    if (ReadNumberField(text, value) && std::isfinite(value))
+        return true;
+    boxes.ShowMessage(BoxKind::Information, "Please enter a number.");
+    return false;
+}
+
+bool ReadIntegerField(const std::string& text, int& value, IMessageBoxPort& boxes)
+{
+    if (ParseInteger(text, value))
+        return true;
+    boxes.ShowMessage(BoxKind::Information, "Please enter an integer.");
+    return false;
+}
+
+std::string IntegerFieldText(int value)
+{
+    return FormatText("%d", value);
+}
+
+std::string RealFieldText(double value)
+{
+    return FormatText("%.15g", value);
+}

@@ -1,0 +1,149 @@
+#include "tools/DxfImportDlg.h"
+
+#include "model/UserPorts.h"
+#include "tools/DialogNumbers.h"
+#include "tools/ModalDialogParts.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/filedlg.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <filesystem>
+
+namespace {
+
+std::string TrimmedPath(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string ChooseDxfFile(wxWindow* parent)
+{
+    wxFileDialog dialog(parent, "Open", wxEmptyString, wxEmptyString, "AutoCAD DXF Files (*.dxf)|*.dxf",
+                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    return dialog.ShowModal() == wxID_OK ? dialog.GetPath().utf8_string() : std::string();
+}
+
+}  // namespace
+
+void DxfImportForm::Choose(const std::string& path)
+{
+    chosenPath_ = path;
+    fileTitle_ = std::filesystem::path(path).stem().string();
+}
+
+bool DxfImportForm::Browse(const std::string& pickedPath)
+{
+    if (pickedPath.empty())
+        return false;
+    Choose(pickedPath);
+    return true;
+}
+
+DxfImportFields DxfImportForm::InitialFields() const
+{
+    return DxfImportFields{chosenPath_, RealFieldText(tx_), RealFieldText(ty_), RealFieldText(rz_),
+                           activateImportedOnly_};
+}
+
+std::optional<int> DxfImportForm::Accept(const DxfImportFields& fields, IMessageBoxPort& boxes)
+{
+    double rz = 0.0;
+    double tx = 0.0;
+    double ty = 0.0;
+    if (!ReadRealField(fields.rz, rz, boxes))
+        return ID_DXF_RZ;
+    if (!ReadRealField(fields.tx, tx, boxes))
+        return ID_DXF_TX;
+    if (!ReadRealField(fields.ty, ty, boxes))
+        return ID_DXF_TY;
+    // What the field shows is what is imported, whether typed or browsed.
+    const std::string path = TrimmedPath(fields.path);
+    if (path.empty()) {
+        boxes.ShowMessage(BoxKind::Information, "File name is not designated.");
+        return ID_DXF_FILE_NAME;
+    }
+    Choose(path);
+    rz_ = rz;
+    tx_ = tx;
+    ty_ = ty;
+    activateImportedOnly_ = fields.activateImportedOnly;
+    return std::nullopt;
+}
+
+CImportDXFDlg::CImportDXFDlg(wxWindow* parent, IMessageBoxPort& boxes)
+    : CDlgMove(parent, "Import AutoCAD DXF"), boxes_(boxes), chooseFile_(ChooseDxfFile)
+{
+    const DxfImportFields initial = form_.InitialFields();
+
+    auto* file = new wxStaticBoxSizer(wxHORIZONTAL, this, " DXF File Name ");
+    path_ = new wxTextCtrl(file->GetStaticBox(), ID_DXF_FILE_NAME, wxString::FromUTF8(initial.path),
+                           wxDefaultPosition, wxSize(260, -1), wxTE_RIGHT);
+    file->Add(path_, 1, wxALIGN_CENTER_VERTICAL | wxALL, 4);
+    file->Add(new wxButton(file->GetStaticBox(), ID_DXF_BROWSE, "...", wxDefaultPosition, wxSize(32, -1)), 0,
+              wxALIGN_CENTER_VERTICAL | wxALL, 4);
+
+    auto* translation = new wxStaticBoxSizer(wxHORIZONTAL, this, " Translation ");
+    tx_ = new wxTextCtrl(translation->GetStaticBox(), ID_DXF_TX, initial.tx, wxDefaultPosition, wxDefaultSize,
+                         wxTE_RIGHT);
+    ty_ = new wxTextCtrl(translation->GetStaticBox(), ID_DXF_TY, initial.ty, wxDefaultPosition, wxDefaultSize,
+                         wxTE_RIGHT);
+    translation->Add(new wxStaticText(translation->GetStaticBox(), wxID_ANY, "Tx"), 0,
+                     wxALIGN_CENTER_VERTICAL | wxALL, 4);
+    translation->Add(tx_, 1, wxALL, 4);
+    translation->Add(new wxStaticText(translation->GetStaticBox(), wxID_ANY, "Ty"), 0,
+                     wxALIGN_CENTER_VERTICAL | wxALL, 4);
+    translation->Add(ty_, 1, wxALL, 4);
+
+    auto* rotation = new wxStaticBoxSizer(wxHORIZONTAL, this, " Rotation ");
+    rz_ = new wxTextCtrl(rotation->GetStaticBox(), ID_DXF_RZ, initial.rz, wxDefaultPosition, wxDefaultSize,
+                         wxTE_RIGHT);
+    rotation->Add(new wxStaticText(rotation->GetStaticBox(), wxID_ANY, "Rz"), 0, wxALIGN_CENTER_VERTICAL | wxALL,
+                  4);
+    rotation->Add(rz_, 1, wxALL, 4);
+
+    activateImportedOnly_ = new wxCheckBox(this, ID_DXF_ACTIVATE_IMPORTED, "Activate the imported only");
+    activateImportedOnly_->SetValue(initial.activateImportedOnly);
+
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(file, 0, wxEXPAND | wxALL, 6);
+    sizer->Add(translation, 0, wxEXPAND | wxLEFT | wxRIGHT, 6);
+    sizer->Add(rotation, 0, wxEXPAND | wxALL, 6);
+    sizer->Add(activateImportedOnly_, 0, wxLEFT | wxRIGHT, 10);
+    sizer->Add(OkCancelButtons(this), 0, wxEXPAND | wxALL, 6);
+    SetSizerAndFit(sizer);
+    Bind(wxEVT_BUTTON, &CImportDXFDlg::OnBrowse, this, ID_DXF_BROWSE);
+    Bind(wxEVT_BUTTON, &CImportDXFDlg::OnOk, this, wxID_OK);
+    CentreOnParent();
+}
+
+DxfImportFields CImportDXFDlg::Fields() const
+{
+    return DxfImportFields{path_->GetValue().utf8_string(), tx_->GetValue().utf8_string(),
+                           ty_->GetValue().utf8_string(), rz_->GetValue().utf8_string(),
+                           activateImportedOnly_->GetValue()};
+}
+
+bool CImportDXFDlg::AcceptFields()
+{
+    return TakenOrFocused(*this, form_.Accept(Fields(), boxes_));
+}
+
+void CImportDXFDlg::OnBrowse(wxCommandEvent&)
+{
+    if (form_.Browse(chooseFile_(this)))
+        path_->ChangeValue(wxString::FromUTF8(form_.ChosenPath()));
+}
+
+void CImportDXFDlg::OnOk(wxCommandEvent&)
+{
+    if (AcceptFields())
+        EndModal(wxID_OK);
+}

@@ -1,0 +1,24 @@
+#include "tools/ModalDialogParts.h"
+
+#include <wx/button.h>
+#include <wx/sizer.h>
+
+wxSizer* OkCancelButtons(wxWindow* dialog)
+{
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    auto* ok = new wxButton(dialog, wxID_OK, "OK");
+    ok->SetDefault();
+    buttons->AddStretchSpacer();
+    buttons->Add(ok, 0, wxALL, 4);
+    buttons->Add(new wxButton(dialog, wxID_CANCEL, "Cancel"), 0, wxALL, 4);
+    return buttons;
+}
+
+bool TakenOrFocused(wxWindow& dialog, const std::optional<int>& refusedControl)
+{
+    if (!refusedControl)
+        return true;
+    if (wxWindow* control = dialog.FindWindow(*refusedControl))
+        control->SetFocus();
+    return false;
+}

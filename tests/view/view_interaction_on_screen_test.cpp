@@ -1,0 +1,218 @@
+// The view's interaction on screen with fakes around it: the selection
+// buffer, the snap marker, the blink, the select commands and pick filters.
+
+#include "view/support/ViewOnScreen.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/evtloop.h>
+#include <wx/timer.h>
+
+#include <set>
+
+namespace {
+
+using Keys = std::set<int>;
+
+class ViewInteractionOnScreen : public ViewOnScreen {
+protected:
+    // Two free lines: curve 1 (0, 0)-(1000, 0), curve 2 (0, 500)-(1000, 500).
+    void TwoLines()
+    {
+        document.AddPoint(1, 0, 0);
+        document.AddPoint(2, 1000, 0);
+        document.AddPoint(3, 0, 500);
+        document.AddPoint(4, 1000, 500);
+        document.AddCurve(1, {1, 2});
+        document.AddCurve(2, {3, 4});
+        DrawModel();
+    }
+
+    wxPoint ClientOf(double x, double y) const
+    {
+        double window[2];
+        view->Camera().WorldToWindow(x, y, window);
+        return {static_cast<int>(window[0]), static_cast<int>(window[1])};
+    }
+
+    void Post(wxEventType type, wxPoint at, bool leftDown)
+    {
+        wxMouseEvent event(type);
+        event.SetEventObject(view);
+        event.SetPosition(at);
+        event.m_leftDown = leftDown;
+        view->ProcessWindowEvent(event);
+    }
+
+    void Click(wxPoint at)
+    {
+        Post(wxEVT_LEFT_DOWN, at, true);
+        Post(wxEVT_LEFT_UP, at, false);
+    }
+
+    // The shown picture's pixel at a client position (y down).
+    static std::array<int, 3> ClientPixel(const RgbImage& image, int x, int y)
+    {
+        const size_t at = (static_cast<size_t>(image.height - 1 - y) * image.width + x) * 3;
+        return {image.rgb[at], image.rgb[at + 1], image.rgb[at + 2]};
+    }
+
+    void RunEventLoop(int milliseconds)
+    {
+        wxGUIEventLoop loop;
+        wxTimer stop;
+        stop.Bind(wxEVT_TIMER, [&loop](wxTimerEvent&) { loop.Exit(); });
+        stop.StartOnce(milliseconds);
+        loop.Run();
+    }
+
+    Keys AllSelected() const
+    {
+        Keys all;
+        for (const Keys& keys : view->GetScene()->m_selection)
+            all.insert(keys.begin(), keys.end());
+        return all;
+    }
+};
+
+TEST_F(ViewInteractionOnScreen, ThePickFilterCodesChooseKindsAndMode)
+{
+    const struct {
+        int code;
+        bool kinds[KIND_COUNT];  // point, curve, section, closed loop, domain
+        int mode;
+    } cases[] = {
+        {30000, {true, false, false, false, false}, MOUSE_SELECT},
+        {30001, {false, true, false, false, false}, MOUSE_SELECT},
+        {30002, {false, false, true, false, false}, MOUSE_SELECT},
+        {30003, {false, false, false, false, true}, MOUSE_SELECT},
+        {30004, {false, false, false, true, false}, MOUSE_SELECT},
+        {30005, {true, true, true, false, false}, MOUSE_SELECT},
+        {0, {false, false, false, false, false}, MOUSE_NONE},
+        {12345, {false, false, false, false, false}, MOUSE_SELECT},
+    };
+    for (const auto& c : cases) {
+        view->GetScene()->ResetPickFilter();
+        view->GetScene()->m_allKindsFilter = false;
+        view->SetPickFilter(c.code);
+        for (int kind = 0; kind < KIND_COUNT; ++kind)
+            EXPECT_EQ(view->GetScene()->m_pickFilter[kind], c.kinds[kind]) << c.code << " kind " << kind;
+        EXPECT_EQ(view->m_mouseMode, c.mode) << c.code;
+        EXPECT_FALSE(view->GetScene()->m_allKindsFilter);  // never touched
+    }
+}
+
+TEST_F(ViewInteractionOnScreen, AWindowOverManyDomainsSelectsThemAll)
+{
+    // One section of 30 domains: the model counts 1 section and 2 points,
+    // far fewer hit records than the domains give.
+    document.AddPoint(1, -100, -100);
+    document.AddPoint(2, 3100, 200);
+    T_SECTION_D& section = document.AddSection(1, SECTION_PLANE, {});
+    for (int d = 1; d <= 30; ++d) {
+        AddSectionPoint(section, 3 * d - 2, d * 100.0, 0);
+        AddSectionPoint(section, 3 * d - 1, d * 100.0 + 80, 0);
+        AddSectionPoint(section, 3 * d, d * 100.0, 80);
+        AddDomain(section, d, true);
+        AddFacet(section, d, d, 3 * d - 2, 3 * d - 1, 3 * d);
+    }
+    view->SetPickFilter(30003);
+    DrawModel();
+    ASSERT_EQ(view->GetScene()->m_active[KIND_DOMAIN].size(), 30u);
+    EXPECT_TRUE(view->SelectInWindow(CLIENT_WIDTH / 2, CLIENT_HEIGHT / 2, CLIENT_WIDTH / 2, CLIENT_HEIGHT / 2));
+    EXPECT_EQ(view->GetScene()->m_hitCount, 30);
+    EXPECT_EQ(view->GetScene()->m_selection[KIND_DOMAIN], view->GetScene()->m_active[KIND_DOMAIN]);
+}
+
+TEST_F(ViewInteractionOnScreen, AMissWithPointSnapTakesOnlyAPointThatWasSnapped)
+{
+    TwoLines();
+    document.model->m_gridSize = 100.0;
+    view->m_gridDisplay = 1;
+    view->m_gridSnap = 1;
+    view->m_pointSnap = 1;
+    view->SetPickFilter(30000);
+    // Beside (300, 250): the grid node (300, 200) is nearer than any point.
+    const wxPoint beside = ClientOf(300, 230);
+    Post(wxEVT_MOTION, beside, false);
+    EXPECT_EQ(view->m_snappedPointId, -1);
+    EXPECT_DOUBLE_EQ(view->m_snappedPoint[0], 300.0);
+    EXPECT_DOUBLE_EQ(view->m_snappedPoint[1], 200.0);
+    Click(beside);
+    EXPECT_TRUE(AllSelected().empty());
+
+    // Near point 4 the point wins and a miss takes it.
+    view->m_gridSnap = 0;
+    const wxPoint nearPoint = ClientOf(960, 440);
+    Post(wxEVT_MOTION, nearPoint, false);
+    EXPECT_EQ(view->m_snappedPointId, 4);
+    Click(nearPoint);
+    EXPECT_EQ(AllSelected(), Keys{PointKey(4)});
+}
+
+TEST_F(ViewInteractionOnScreen, TheSnapMarkerShowsAtTheTargetAndStaysWhileTheTargetDoes)
+{
+    TwoLines();
+    view->m_pointSnap = 1;
+    const wxPoint point = ClientOf(1000, 500);
+    Post(wxEVT_MOTION, point + wxPoint(3, 2), false);
+    const size_t lines = status.panes.size();
+    ASSERT_GE(lines, 2u);
+    EXPECT_EQ(status.panes.back(), std::make_pair(int(STATUS_PANE_UCS), std::string(" UCS: (1000.000,500.000)")));
+    const RgbImage shown = view->ReadShownPicture();
+    const std::array<int, 3> grey{125, 125, 125};
+    EXPECT_EQ(ClientPixel(shown, point.x - 5, point.y + 1), grey);
+    EXPECT_EQ(ClientPixel(shown, point.x + 5, point.y - 2), grey);
+    EXPECT_EQ(ClientPixel(shown, point.x + 1, point.y + 5), grey);
+
+    // A move within the same target changes nothing.
+    Post(wxEVT_MOTION, point + wxPoint(-2, 1), false);
+    EXPECT_EQ(status.panes.size(), lines);
+    EXPECT_EQ(ClientPixel(view->ReadShownPicture(), point.x - 5, point.y + 1), grey);
+}
+
+TEST_F(ViewInteractionOnScreen, ABlinkShowsTheHighlightAndLeavesWithoutWaiting)
+{
+    TwoLines();
+    const std::array<int, 3> red = ToBytes(view->GetScene()->m_colours[COLOUR_HIGHLIGHT]);
+    view->BlinkEntity(CurveKey(2));
+    EXPECT_TRUE(ColourNear(view->ReadShownPicture(), 500, 500, red, 1));
+    EXPECT_FALSE(ColourNear(view->ReadShownPicture(), 500, 0, red, 1));
+    EXPECT_TRUE(AllSelected().empty());
+    RunEventLoop(400);
+    view->OnDraw();
+    EXPECT_FALSE(ColourNear(view->ReadShownPicture(), 500, 500, red, 1));
+    EXPECT_TRUE(ColourNear(view->ReadShownPicture(), 500, 500, ToBytes(view->GetScene()->m_colours[COLOUR_CURVE]), 1));
+}
+
+TEST_F(ViewInteractionOnScreen, SelectNewcomerTakesTheActiveNewcomersTheFilterAccepts)
+{
+    TwoLines();
+    document.model->AddNewcomerCurves({1, 2}, true);
+    document.model->AddNewcomerPoints({1}, true);
+    view->GetScene()->m_active[KIND_CURVE].erase(CurveKey(2));  // curve 2 not shown
+    view->OnSelectNewcomer();
+    EXPECT_EQ(AllSelected(), (Keys{PointKey(1), CurveKey(1)}));
+
+    view->SetPickFilter(30001);
+    view->OnSelectNewcomer();
+    EXPECT_EQ(AllSelected(), Keys{CurveKey(1)});
+}
+
+TEST_F(ViewInteractionOnScreen, SelectGroupNeedsAGroupAndRefillsTheCombos)
+{
+    TwoLines();
+    view->OnSelectGroup();
+    EXPECT_EQ(view->m_mouseMode, MOUSE_NONE);
+    ASSERT_TRUE(document.model->CreateGroup("G"));
+    workspace.calls.clear();
+    view->m_pickFieldCode = 10001;
+    view->OnSelectGroup();
+    EXPECT_EQ(view->m_mouseMode, MOUSE_SELECT_GROUP);
+    EXPECT_EQ(view->m_pickFieldCode, 0);
+    EXPECT_EQ(workspace.calls, std::vector<std::string>{"RefreshGroupCombos"});
+    view->OnSelectGroup();
+    EXPECT_EQ(view->m_mouseMode, MOUSE_NONE);
+}
+
+}  // namespace

@@ -206,7 +206,7 @@ bool CTarvokrtDoc::IsNewPositiveSetting(double value, double current, const char
 {
     if (std::fabs(value - current) < SETTING_EQUALITY)
         return false;
-    if (!(value > 0.0)) {
+    if (!std::isfinite(value) || value <= 0.0) {
         model_->m_reporter.ShowInfo(refusal);
         return false;
     }
@@ -245,7 +245,7 @@ void CTarvokrtDoc::SetGrid(int countX, int countY, double size)
         model_->m_reporter.ShowInfo("The number of grids should be greater than 0.");
         return;
     }
-    if (size < model_->m_tolerance) {
+    if (size < model_->m_tolerance || !std::isfinite(size)) {
         model_->m_reporter.ShowInfo("Grid size should be greater than the tolerance.");
         return;
     }

@@ -1,7 +1,6 @@
 #include "frame/ViewSetDlg.h"
 
-#include "model/TextFormat.h"
-#include "model/UserPorts.h"
+#include "frame/DialogNumbers.h"
 #include "view/TarvokrtView.h"
 
 #include <wx/button.h>
@@ -14,8 +13,6 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-
-#include <charconv>
 
 namespace {
 
@@ -79,20 +76,6 @@ wxStaticBoxSizer* GroupSizer(wxWindow* parent, const char* title, wxStaticBoxSiz
 }
 
 }  // namespace
-
-bool ReadNumberField(const std::string& text, double& value)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return false;
-    const std::size_t last = text.find_last_not_of(' ');
-    const char* begin = text.data() + first;
-    const char* end = text.data() + last + 1;
-    if (*begin == '+')
-        ++begin;
-    const auto result = std::from_chars(begin, end, value);
-    return result.ec == std::errc() && result.ptr == end;
-}
 
 CViewSetDlg::CViewSetDlg(wxWindow* parent, CTarvokrtView& view, IMessageBoxPort& boxes)
     : CDlgChild(parent, "Setting"), view_(view), boxes_(boxes)
@@ -193,8 +176,8 @@ wxWindow* CViewSetDlg::MakeColourPage()
 
 void CViewSetDlg::LoadPages()
 {
-    tolerance_->ChangeValue(FormatText("%.15g", record_.tolerance));
-    angleStep_->ChangeValue(FormatText("%.15g", record_.angleStep));
+    tolerance_->ChangeValue(RealFieldText(record_.tolerance));
+    angleStep_->ChangeValue(RealFieldText(record_.angleStep));
     force_->SetSelection(record_.forceUnit);
     length_->SetSelection(record_.lengthUnit);
     for (std::size_t i = 0; i < std::size(SWITCHES); ++i)
@@ -209,8 +192,7 @@ bool CViewSetDlg::SavePages()
     double tolerance = 0.0;
     double angleStep = 0.0;
     for (auto [field, value] : {std::pair{tolerance_, &tolerance}, std::pair{angleStep_, &angleStep}}) {
-        if (!ReadNumberField(field->GetValue().utf8_string(), *value)) {
-            boxes_.ShowMessage(BoxKind::Information, "Please enter a number.");
+        if (!ReadRealField(field->GetValue().utf8_string(), *value, boxes_)) {
             field->SetFocus();
             return false;
         }

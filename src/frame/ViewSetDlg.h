@@ -59,7 +59,3 @@ private:
     std::array<wxCheckBox*, 9> switches_{};
     std::array<wxColourPickerCtrl*, VIEWSET_COLOUR_COUNT> colours_{};
 };
-
-// The text of a number field as a number, whatever the locale; false when it
-// is not one.
-bool ReadNumberField(const std::string& text, double& value);

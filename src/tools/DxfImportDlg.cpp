@@ -1,7 +1,7 @@
 #include "tools/DxfImportDlg.h"
 
+#include "frame/DialogNumbers.h"
 #include "model/UserPorts.h"
-#include "tools/DialogNumbers.h"
 #include "tools/ModalDialogParts.h"
 
 #include <wx/button.h>

@@ -1,7 +1,7 @@
 #include "tools/GridSettingDlg.h"
 
+#include "frame/DialogNumbers.h"
 #include "frame/TarvokrtDoc.h"
-#include "tools/DialogNumbers.h"
 #include "tools/ModalDialogParts.h"
 #include "view/TarvokrtView.h"
 

@@ -98,7 +98,8 @@ inline double RectangleTorsion(double a, double b)
 
 // J of a disc of diameter d drawn as the 36-gon of the default angle step:
 // the disc's J scaled by the square of the area ratio, as J of a nearly
-// circular section grows with the square of its area.
+// circular section grows with the square of its area. A series solution for
+// the 36-gon itself gives 0.02 % less (9,716,284 for d = 100).
 inline double Disc36Torsion(double diameter)
 {
     const double areaRatio = 36.0 * std::sin(2.0 * std::numbers::pi / 36.0) / 2.0 / std::numbers::pi;

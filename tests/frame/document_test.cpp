@@ -8,6 +8,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -244,6 +245,9 @@ TEST_F(DocumentTest, ClearingTheStoresSaysSo)
     EXPECT_EQ(user.LastLine(), "Redo storage is cleared.");
 }
 
+constexpr double INF = std::numeric_limits<double>::infinity();
+constexpr double NAN_VALUE = std::numeric_limits<double>::quiet_NaN();
+
 struct SettingCase {
     const char* name;
     void (*apply)(CTarvokrtDoc&);
@@ -257,12 +261,14 @@ TEST_P(DocumentSettings, RefuseBadValuesWithTheirMessagesAndChangeNothing)
 {
     const SettingCase& c = GetParam();
     const double tolerance = document.GetModel()->m_tolerance;
+    const double angleStep = document.GetModel()->m_angleStep;
     const double gridSize = document.GetModel()->m_gridSize;
     c.apply(document);
     EXPECT_EQ(user.BoxTexts(), c.boxes);
     EXPECT_EQ(document.IsModified(), c.modified);
     if (!c.boxes.empty()) {
         EXPECT_EQ(document.GetModel()->m_tolerance, tolerance);
+        EXPECT_EQ(document.GetModel()->m_angleStep, angleStep);
         EXPECT_EQ(document.GetModel()->m_gridSize, gridSize);
     }
     EXPECT_TRUE(user.questions.empty());
@@ -275,14 +281,26 @@ INSTANTIATE_TEST_SUITE_P(
                     {"Tolerance should be greater than 0."}, false},
         SettingCase{"NegativeTolerance", [](CTarvokrtDoc& d) { d.SetTolerance(-0.5); },
                     {"Tolerance should be greater than 0."}, false},
+        SettingCase{"InfiniteTolerance", [](CTarvokrtDoc& d) { d.SetTolerance(INF); },
+                    {"Tolerance should be greater than 0."}, false},
+        SettingCase{"NanTolerance", [](CTarvokrtDoc& d) { d.SetTolerance(NAN_VALUE); },
+                    {"Tolerance should be greater than 0."}, false},
         SettingCase{"ToleranceWithinAMillionth", [](CTarvokrtDoc& d) { d.SetTolerance(1.0 + 5e-7); }, {}, false},
         SettingCase{"NewTolerance", [](CTarvokrtDoc& d) { d.SetTolerance(0.01); }, {}, true},
         SettingCase{"ZeroAngleStep", [](CTarvokrtDoc& d) { d.SetAngleStep(0.0); },
+                    {"Angle step should be greater than 0."}, false},
+        SettingCase{"InfiniteAngleStep", [](CTarvokrtDoc& d) { d.SetAngleStep(INF); },
+                    {"Angle step should be greater than 0."}, false},
+        SettingCase{"NanAngleStep", [](CTarvokrtDoc& d) { d.SetAngleStep(NAN_VALUE); },
                     {"Angle step should be greater than 0."}, false},
         SettingCase{"NewAngleStep", [](CTarvokrtDoc& d) { d.SetAngleStep(5.0); }, {}, true},
         SettingCase{"NoGrids", [](CTarvokrtDoc& d) { d.SetGrid(0, 10, 0.5); },
                     {"The number of grids should be greater than 0."}, false},
         SettingCase{"GridBelowTolerance", [](CTarvokrtDoc& d) { d.SetGrid(10, 10, 0.999); },
+                    {"Grid size should be greater than the tolerance."}, false},
+        SettingCase{"InfiniteGridSize", [](CTarvokrtDoc& d) { d.SetGrid(10, 10, INF); },
+                    {"Grid size should be greater than the tolerance."}, false},
+        SettingCase{"NanGridSize", [](CTarvokrtDoc& d) { d.SetGrid(10, 10, NAN_VALUE); },
                     {"Grid size should be greater than the tolerance."}, false},
         SettingCase{"GridAtTolerance", [](CTarvokrtDoc& d) { d.SetGrid(10, 10, 1.0); }, {}, true},
         SettingCase{"SameUnits", [](CTarvokrtDoc& d) { d.SetUnits(3, 3); }, {}, false}),

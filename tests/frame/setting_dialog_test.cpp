@@ -18,6 +18,7 @@
 #include <wx/textctrl.h>
 
 #include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -106,12 +107,23 @@ TEST_F(SettingDialog, APickedColourCountsOnlyOnceApplied)
     EXPECT_FLOAT_EQ(applied[2], 30.0f / 255.0f);
 }
 
-TEST_F(SettingDialog, TextThatIsNoNumberIsAskedForAgainAndNothingIsApplied)
+TEST_F(SettingDialog, TextThatIsNoFiniteNumberIsAskedForAgainAndNothingIsApplied)
 {
-    Find<wxTextCtrl>(ID_ANGLE_STEP_FIELD).ChangeValue("1,5");
+    const std::pair<int, const char*> cases[] = {
+        {ID_ANGLE_STEP_FIELD, "1,5"}, {ID_ANGLE_STEP_FIELD, "nan"}, {ID_ANGLE_STEP_FIELD, "inf"},
+        {ID_ANGLE_STEP_FIELD, "+-3"}, {ID_TOLERANCE_FIELD, "nan"}, {ID_TOLERANCE_FIELD, "inf"},
+        {ID_TOLERANCE_FIELD, "+-3"},
+    };
     Find<wxCheckBox>(1125).SetValue(true);
-    EXPECT_FALSE(dialog->ApplySettings());
-    EXPECT_EQ(user.BoxTexts(), (std::vector<std::string>{"Please enter a number."}));
+    for (const auto& [refused, text] : cases) {
+        // The other field holds a good value that must not be applied either.
+        Find<wxTextCtrl>(refused == ID_TOLERANCE_FIELD ? ID_ANGLE_STEP_FIELD : ID_TOLERANCE_FIELD).ChangeValue("5");
+        Find<wxTextCtrl>(refused).ChangeValue(text);
+        EXPECT_FALSE(dialog->ApplySettings()) << refused << " " << text;
+        EXPECT_EQ(user.BoxTexts(), (std::vector<std::string>{"Please enter a number."})) << text;
+        user.ClearRecords();
+    }
+    EXPECT_EQ(Model().m_tolerance, 1.0);
     EXPECT_EQ(Model().m_angleStep, 10.0);
     EXPECT_FALSE(Frame().View().m_display.pointLabels);
 }
@@ -128,19 +140,6 @@ TEST_F(SettingDialog, EnterAndEscapeDoNotCloseIt)
         Settle();
         EXPECT_TRUE(dialog->IsShown()) << key;
     }
-}
-
-TEST(NumberField, ReadsWholeNumbersOnly)
-{
-    double value = 0.0;
-    EXPECT_TRUE(ReadNumberField(" 0.25 ", value));
-    EXPECT_EQ(value, 0.25);
-    EXPECT_TRUE(ReadNumberField("+3", value));
-    EXPECT_EQ(value, 3.0);
-    EXPECT_TRUE(ReadNumberField("1e-3", value));
-    EXPECT_EQ(value, 1e-3);
-    for (const char* text : {"", "  ", "1,5", "abc", "2x", "--1"})
-        EXPECT_FALSE(ReadNumberField(text, value)) << text;
 }
 
 TEST(LongWorkInput, UserInputIsDroppedEscapeIsNotedWindowEventsPass)

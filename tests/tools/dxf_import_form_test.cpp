@@ -1,7 +1,6 @@
 // What the import and grid dialogs decide on OK, without a window.
 
 #include "support/ScriptedUserPorts.h"
-#include "tools/DialogNumbers.h"
 #include "tools/DxfImportDlg.h"
 #include "tools/GridSettingDlg.h"
 
@@ -148,19 +147,6 @@ TEST(GridSettingForm, TextThatIsNoNumberIsAskedForAgainAndTheValuesStay)
         EXPECT_EQ(form.m_gridSize, 100.0);
         EXPECT_EQ(form.m_verticalCount, 50);
     }
-}
-
-TEST(DialogNumbers, IntegerFieldsTakeWholeIntegersOnly)
-{
-    ScriptedUserPorts user;
-    int value = 0;
-    EXPECT_TRUE(ReadIntegerField("  -12 ", value, user));
-    EXPECT_EQ(value, -12);
-    EXPECT_TRUE(ReadIntegerField("2147483647", value, user));
-    EXPECT_EQ(value, 2147483647);
-    for (const char* text : {"", " ", "1 2", "0x10", "1e3", "--1", "2147483648"})
-        EXPECT_FALSE(ReadIntegerField(text, value, user)) << text;
-    EXPECT_EQ(user.boxes.size(), 7u);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
-// How the OK of a modal dialog reads its number fields: a text that is not a
-// finite number (an int for an int field) gets the prompt, and the dialog
-// stays open.
+// How a dialog reads and shows its number fields: a text that is not a finite
+// number (an int for an int field) gets the prompt, and the dialog stays open.
+// Reading and showing never depend on the locale.
 
 #include <string>
 

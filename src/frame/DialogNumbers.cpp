@@ -1,6 +1,5 @@
-#include "tools/DialogNumbers.h"
+#include "frame/DialogNumbers.h"
 
-#include "frame/ViewSetDlg.h"
 #include "model/TextFormat.h"
 #include "model/UserPorts.h"
 
@@ -9,16 +8,18 @@
 
 namespace {
 
-// Blanks around the number are allowed, so is a leading plus sign.
-bool ParseInteger(const std::string& text, int& value)
+// The whole text as one number: blanks around it are allowed, so is one
+// leading sign ("+-3" is not a number, though from_chars would take its "-3").
+template <class Number>
+bool ParseWholeField(const std::string& text, Number& value)
 {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos)
         return false;
     const char* begin = text.data() + first;
     const char* end = text.data() + text.find_last_not_of(' ') + 1;
-    if (*begin == '+')
-        ++begin;
+    if (*begin == '+' && ++begin != end && *begin == '-')
+        return false;
     const auto result = std::from_chars(begin, end, value);
     return result.ec == std::errc() && result.ptr == end;
 }
@@ -28,7 +29,7 @@ bool ParseInteger(const std::string& text, int& value)
 bool ReadRealField(const std::string& text, double& value, IMessageBoxPort& boxes)
 {
     // "nan" and "inf" parse, but no field of these dialogs can use them.
-    if (ReadNumberField(text, value) && std::isfinite(value))
+    if (ParseWholeField(text, value) && std::isfinite(value))
         return true;
     boxes.ShowMessage(BoxKind::Information, "Please enter a number.");
     return false;
@@ -36,7 +37,7 @@ bool ReadRealField(const std::string& text, double& value, IMessageBoxPort& boxe
 
 bool ReadIntegerField(const std::string& text, int& value, IMessageBoxPort& boxes)
 {
-    if (ParseInteger(text, value))
+    if (ParseWholeField(text, value))
         return true;
     boxes.ShowMessage(BoxKind::Information, "Please enter an integer.");
     return false;

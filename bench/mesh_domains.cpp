@@ -5,6 +5,7 @@
 // the boundary segments back, as in a section run. Time should grow close to
 // linearly.
 
+#include "../tests/mesh/MeshCurveBuilders.h"
 #include "mesh/DomainMesher.h"
 
 #include <benchmark/benchmark.h>
@@ -14,24 +15,13 @@
 
 namespace {
 
-MeshCurveInput Line(int id, int firstPoint, int lastPoint, std::array<double, 2> a, std::array<double, 2> b,
-                    int divisions)
-{
-    MeshCurveInput curve;
-    curve.curveId = id;
-    curve.divisions = divisions;
-    curve.pointIds = {firstPoint, lastPoint};
-    curve.points = {a, b};
-    return curve;
-}
-
 MeshDomainInput Square(int divisions)
 {
     MeshLoopInput loop;
     loop.kind = 1;
     const std::array<double, 2> corners[4] = {{0, 0}, {100, 0}, {100, 100}, {0, 100}};
     for (int i = 0; i < 4; ++i)
-        loop.curves.push_back(Line(i + 1, i + 1, (i + 1) % 4 + 1, corners[i], corners[(i + 1) % 4], divisions));
+        loop.curves.push_back(LineCurve(i + 1, i + 1, (i + 1) % 4 + 1, corners[i], corners[(i + 1) % 4], divisions));
     return {{loop}};
 }
 

@@ -5,19 +5,12 @@
 
 #include <cmath>
 
-namespace {
-
-// Segments of a sweep: the whole steps it holds, at least one for an arc and
-// at least two for a closed shape, so every shape is a real polyline. A
-// count that is no number takes the minimum too.
 double DivisionCount(double sweep, double angleStep, bool closed)
 {
     const double whole = std::trunc(std::fabs(sweep) / angleStep);
     const double minimum = closed ? 2.0 : 1.0;
     return whole >= minimum ? whole : minimum;
 }
-
-} // namespace
 
 int CreateDividedEllipticCurve(CSectModel& model, const char* kind, const double centre[2], double xRadius,
                                double yRadius, double startAngle, double sweep, bool closed, int alignment,

@@ -4,6 +4,11 @@
 
 #include "model/SectModel.h"
 
+// Segments of a sweep (degrees): the whole angle steps it holds, at least one
+// for an arc and at least two for a closed shape, so every shape is a real
+// polyline. A count that is no number takes the minimum too.
+double DivisionCount(double sweep, double angleStep, bool closed);
+
 // Makes the curve through the vertices at parameter angles startAngle + i *
 // sweep / n (degrees, work UCS) of the ellipse about centre, where n divides
 // the sweep by the angle step: n + 1 vertices for an arc, n for a closed

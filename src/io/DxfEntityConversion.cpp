@@ -3,6 +3,7 @@
 // or one past the id limit leaves the model as it was.
 
 #include "commands/CreationSupport.h"
+#include "commands/DividedShapes.h"
 #include "model/Geometry.h"
 #include "model/SectModel.h"
 
@@ -32,15 +33,6 @@ double CounterClockwiseSweep(double start, double end)
     if (sweep < 0.0)
         sweep += kFullTurn;
     return IsZero(sweep) || IsZero(sweep - kFullTurn) ? kFullTurn : sweep;
-}
-
-// Whole angle steps in the sweep: at least one segment for an arc and two
-// for a closed shape, so that every shape is a real polyline.
-double DivisionCount(double sweep, double angleStep, bool closed)
-{
-    const double whole = std::trunc(std::fabs(sweep) / angleStep);
-    const double minimum = closed ? 2.0 : 1.0;
-    return whole >= minimum ? whole : minimum;
 }
 
 // Stores a curve through the ids, records it in the open action and appends

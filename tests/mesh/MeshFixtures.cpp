@@ -1,4 +1,5 @@
 #include "MeshFixtures.h"
+#include "MeshCurveBuilders.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,12 +13,7 @@ namespace {
 MeshCurveInput TwoPointCurve(FixtureIds& ids, int firstPointId, int lastPointId, Vertex a, Vertex b,
                              int divisions)
 {
-    MeshCurveInput curve;
-    curve.curveId = ids.nextCurve++;
-    curve.divisions = divisions;
-    curve.pointIds = {firstPointId, lastPointId};
-    curve.points = {a, b};
-    return curve;
+    return LineCurve(ids.nextCurve++, firstPointId, lastPointId, a, b, divisions);
 }
 
 std::array<double, 2> ModelXY(const CMeshStore& store, const T_MESHNODE_D& node)

@@ -1,6 +1,7 @@
 // The store's lookups, node insertion, flips, boundary recovery, the
 // refinement front and smoothing, on small hand-made triangulations.
 
+#include "MeshCurveBuilders.h"
 #include "mesh/DelaunayInsertion.h"
 #include "mesh/InitialTriangulation.h"
 #include "mesh/MeshImprovement.h"
@@ -213,17 +214,6 @@ TEST(BoundaryRecovery, ASegmentThroughANodeCannotBeRecovered)
     Insert(store, 0, -1);
     EXPECT_FALSE(RecoverBoundarySegment(store, a, b));
     ExpectSoundTriangulation(store);
-}
-
-MeshCurveInput LineCurve(int id, int firstPoint, int lastPoint, std::array<double, 2> a, std::array<double, 2> b,
-                         int divisions)
-{
-    MeshCurveInput curve;
-    curve.curveId = id;
-    curve.divisions = divisions;
-    curve.pointIds = {firstPoint, lastPoint};
-    curve.points = {a, b};
-    return curve;
 }
 
 MeshDomainInput SquareDomain(int divisions, bool halve)

@@ -99,12 +99,6 @@ void CMessageReporter::PrintOutput(const std::string& text, int mode) const
         ports_.output->ReplaceLastMessage(text);
 }
 
-void CMessageReporter::ClearOutput() const
-{
-    if (ports_.output)
-        ports_.output->ClearMessages();
-}
-
 PolledMessage CMessageReporter::PollCancel() const
 {
     return ports_.cancel ? ports_.cancel->TakePendingMessage() : PolledMessage::QueueEmpty;

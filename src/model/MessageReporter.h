@@ -46,7 +46,6 @@ public:
     // mode 0 appends a line, mode 1 replaces the last line, any other mode
     // prints nothing.
     void PrintOutput(const std::string& text, int mode = 0) const;
-    void ClearOutput() const;
 
     ProgressScope StartProgress(int range) const { return ProgressScope(ports_.progress, range); }
 

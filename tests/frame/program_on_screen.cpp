@@ -4,6 +4,7 @@
 
 #include "frame/GuiUserPorts.h"
 #include "frame/MainFrame.h"
+#include "tools/ToolRegistration.h"
 
 #include <wx/app.h>
 #include <wx/config.h>
@@ -47,6 +48,19 @@ std::string ScriptedSavePrompts::AskSavePath(const std::string& suggested)
     return std::string();
 }
 
+std::string ScriptedSavePrompts::AskSaveFile(const std::string& title, const std::string& filter,
+                                             const std::string& defaultExtension, const std::string& offeredName)
+{
+    fileRequests.push_back(title + "|" + filter + "|" + defaultExtension + "|" + offeredName);
+    if (savedFiles.empty()) {
+        ADD_FAILURE() << "unexpected save-file chooser " << title;
+        return std::string();
+    }
+    std::string path = savedFiles.front();
+    savedFiles.pop_front();
+    return path;
+}
+
 ProgramOnScreen::ProgramOnScreen() = default;
 ProgramOnScreen::~ProgramOnScreen() = default;
 
@@ -78,9 +92,13 @@ void ProgramOnScreen::TearDown()
     std::filesystem::remove_all(folder);
 }
 
-bool ProgramOnScreen::Start(const std::string& commandLine)
+bool ProgramOnScreen::Start(const std::string& commandLine,
+                            const std::function<void(CToolRegistry&)>& addTestRegistrations)
 {
     app = std::make_unique<CTarvokrtApp>();
+    RegisterTools(app->Tools());
+    if (addTestRegistrations)
+        addTestRegistrations(app->Tools());
     const bool started = app->InitInstance(commandLine);
     Settle();
     return started;

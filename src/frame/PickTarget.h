@@ -14,8 +14,6 @@ enum class NamedField { Width, Ratio, Radius, XRadius, Angle };
 
 // Coordinate modes of the line dialogs.
 enum LineCoordinateMode { COORDINATES_XY = 0, COORDINATES_DX_DY = 1, COORDINATES_POLAR = 2 };
-// Alignment of a line's width band.
-enum LineAlignment { ALIGN_CENTER = 1, ALIGN_LEFT = 2, ALIGN_RIGHT = 3 };
 
 using PlanePoint = std::array<double, 2>;
 
@@ -27,6 +25,7 @@ public:
     virtual int CoordinateMode() const = 0;
     // Empty when the width is not read (after its box).
     virtual std::optional<double> ReadWidth() = 0;
+    // The width band's alignment, a CurveAlignment (1 centre, 2 left, 3 right).
     virtual int AlignmentCode() const = 0;
     // Point 1 (which = 0) or 2; false when it does not parse (after "Input error!").
     virtual bool ReadPoint(int which, PlanePoint& point) = 0;

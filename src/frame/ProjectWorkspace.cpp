@@ -85,9 +85,15 @@ void CProjectWorkspace::SetModelTabChoosable(bool choosable)
 
 void CProjectWorkspace::OnPageChanging(wxBookCtrlEvent& event)
 {
-    // wx cannot disable one tab: going to "Model" is refused instead.
-    if (!modelChoosable_ && event.GetSelection() == 0)
+    // wx cannot disable one tab: going to "Model" is refused instead. GTK
+    // may switch all the same, so the page's tab is chosen again after.
+    if (!modelChoosable_ && event.GetSelection() == 0) {
         event.Veto();
-    else
+        CallAfter([this] {
+            if (!modelChoosable_ && tabs_->GetPageCount() > 1)
+                tabs_->ChangeSelection(tabs_->GetPageCount() - 1);
+        });
+    } else {
         event.Skip();
+    }
 }

@@ -15,6 +15,7 @@
 #include "frame/ToolForm.h"
 #include "frame/ToolPageController.h"
 #include "frame/ToolPageTable.h"
+#include "model/ModelRecords.h"
 
 #include <map>
 #include <memory>

@@ -35,8 +35,11 @@ protected:
             ToolPageTable table = page.StandardTable();
             table.rows[0].commandId = TEST_PAGE_COMMAND;
             // The view asks for the query after a pick under tool id 1014.
-            while (table.rows.size() < 14)
-                table.rows.push_back(ToolPageRow{"row " + std::to_string(table.rows.size())});
+            while (table.rows.size() < 14) {
+                ToolPageRow plain;
+                plain.text = "row " + std::to_string(table.rows.size());
+                table.rows.push_back(plain);
+            }
             table.rows.push_back(page.DialogRow(14, "Test Query Point", 30000, ToolRowRole::Query));
             tools.RegisterPage(ToolPageKind::Point, table);
             tools.RegisterCommand(TEST_COMMAND, [this](const ToolCommandContext&) { page.log.push_back("test command"); });
@@ -119,13 +122,17 @@ TEST_F(ToolPagesOnScreen, TheWorkspaceShowsModelWithTheTreeAndRegisterRunsItsHan
     Settle();
     EXPECT_EQ(runs, 1);
 
-    // An item with children is left to the tree, which expands or collapses it.
+    // An item with children is left to the tree, which expands or collapses
+    // it on a double-click that nobody handled. (No real mouse here: the
+    // window tests share one display.)
     const wxTreeItemId create = tree.FindItem("Create", curve);
     wxTreeEvent activateGroup(wxEVT_TREE_ITEM_ACTIVATED, &tree, create);
     EXPECT_FALSE(tree.GetEventHandler()->ProcessEvent(activateGroup));
     wxTreeEvent activateTop(wxEVT_TREE_ITEM_ACTIVATED, &tree, curve);
     EXPECT_FALSE(tree.GetEventHandler()->ProcessEvent(activateTop));
     Settle();
+    EXPECT_EQ(runs, 1);
+
     EXPECT_EQ(runs, 1);
 }
 

@@ -49,12 +49,6 @@ bool ReadValue(ToolFormField& field, IMessageBoxPort& boxes)
 
 }  // namespace
 
-void ClearSelectionAndRedraw(IToolView& view)
-{
-    view.ClearSelection();
-    view.RedrawScene();
-}
-
 ToolFormField& CToolForm::Add(ToolFormField field)
 {
     fields_.push_back(std::move(field));
@@ -240,9 +234,8 @@ bool CToolForm::SetPickFieldId(int code, int id)
     return SetPickFieldText(code, IntegerFieldText(id < 0 ? 0 : id));
 }
 
-bool CToolForm::FocusPickField(int code)
+bool CToolForm::MoveFocusTo(const ToolFormField* field)
 {
-    const ToolFormField* field = PickField(code);
     if (!field)
         return false;
     ToolFormField& focused = *MutableField(field->controlId);
@@ -252,16 +245,14 @@ bool CToolForm::FocusPickField(int code)
     return true;
 }
 
+bool CToolForm::FocusPickField(int code)
+{
+    return MoveFocusTo(PickField(code));
+}
+
 bool CToolForm::FocusNamedField(NamedField name)
 {
-    const ToolFormField* field = Named(name);
-    if (!field)
-        return false;
-    ToolFormField& focused = *MutableField(field->controlId);
-    TakeFocus(focused);
-    if (observer_)
-        observer_->OnFieldFocusMoved(focused);
-    return true;
+    return MoveFocusTo(Named(name));
 }
 
 IMessageBoxPort& CToolForm::Boxes() const

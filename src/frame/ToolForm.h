@@ -124,6 +124,8 @@ private:
     ToolFormField& Add(ToolFormField field);
     // Runs the field's focus behaviour on the view and highlights it.
     void TakeFocus(ToolFormField& field);
+    // The form moves the focus: the behaviour runs, then the window follows.
+    bool MoveFocusTo(const ToolFormField* field);
     void Notify(const ToolFormField& field);
 
     std::deque<ToolFormField> fields_;

@@ -2,7 +2,6 @@
 
 #include "frame/ToolDialogPanel.h"
 
-#include <wx/app.h>
 #include <wx/button.h>
 #include <wx/choice.h>
 
@@ -31,10 +30,11 @@ CToolPage::CToolPage(wxWindow* parent, CToolPageController& controller)
     close_ = new wxButton(this, shell.closeId, "Close");
     combo_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { controller_.OnSelChangeCommand(combo_->GetSelection()); });
     apply_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { controller_.OnApply(); });
-    // Close destroys this page; the button's own handler must not run it.
+    // Close destroys this page, so the button's own handler must not run it:
+    // the tab window runs it next (and drops it if it goes first).
     close_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         CToolPageController& controller = controller_;
-        wxTheApp->CallAfter([&controller] { controller.OnClose(); });
+        GetParent()->CallAfter([&controller] { controller.OnClose(); });
     });
     SwallowEnterAndEscape(*this);
     controller_.SetWindow(this);

@@ -203,6 +203,11 @@ TEST_F(ToolPagesOnScreen, ATallDialogMakesThePageScroll)
     Workspace().ShowPointTool(1001);
     Settle();
     CToolPage& shown = OpenPage();
+    int unitX = 0;
+    int unitY = 0;
+    shown.GetScrollPixelsPerUnit(&unitX, &unitY);
+    EXPECT_EQ(unitX, 8);
+    EXPECT_EQ(unitY, 4);
     EXPECT_GT(shown.GetVirtualSize().y, shown.GetClientSize().y);
     EXPECT_GT(shown.GetScrollRange(wxVERTICAL), 0);
     // The buttons sit under the dialog, 35 pixels below its top edge plus its height.

@@ -83,6 +83,14 @@ public:
     bool OnFileSaveAs();
     bool SaveProject(const std::string& path);
 
+    // File > Import > KLX Project: asks for project files and imports them.
+    void OnFileImportProject();
+    // Merges the files into the open project in the given order, all in one
+    // undo action, and makes what they brought the newcomers. A file that
+    // cannot be read, or whose ids would pass an id limit, is skipped after
+    // its message.
+    void ImportProjects(const std::vector<std::string>& paths);
+
     void OnModelChanged() override;
     void RedrawAllViews() override;
     void PrintMessage(const std::string& text, int mode);

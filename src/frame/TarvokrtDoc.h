@@ -1,9 +1,11 @@
 #pragma once
 // The document of the one open project: owns the model, opens and saves the
 // project file, keeps the modified flag and asks about unsaved changes, runs
-// Undo and Redo with their refreshes, and checks the project settings the
-// Setting dialog hands it. It knows no window system: the views and panels
-// it refreshes and the questions it asks go through the interfaces below.
+// Undo and Redo with their refreshes, checks the project settings the
+// Setting dialog hands it, imports other projects, and runs the model
+// commands of the tool pages (IToolDocument) with the refreshes after them.
+// It knows no window system: the views and panels it refreshes and the
+// questions it asks go through the interfaces below.
 
 #include "calc/DocumentHost.h"
 #include "frame/ToolDocument.h"

@@ -38,6 +38,7 @@ public:
     std::string AskSavePath(const std::string& suggestedName) override;
     std::string AskSaveFile(const std::string& title, const std::string& filter, const std::string& defaultExtension,
                             const std::string& offeredName) override;
+    std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) override;
 
 private:
     void PlaceGauge();

@@ -19,7 +19,9 @@
 #include <wx/menu.h>
 #include <wx/settings.h>
 #include <wx/statusbr.h>
+#include <wx/utils.h>
 
+#include <ctime>
 #include <functional>
 #include <map>
 
@@ -45,6 +47,7 @@ bool IsFrameCommand(int id)
     case CMD_EDIT_REDO:
     case CMD_SETTING:
     case CMD_ACTIVATE:
+    case CMD_IMPORT_PROJECT:
         return true;
     default:
         return false;
@@ -127,9 +130,8 @@ void CMainFrame::CreateMenus()
     auto* menus = new wxMenuBar;
     menus->Append(file, "&File");
     SetMenuBar(menus);
-    // Project import and DXF export come with their commands.
-    for (int id : {CMD_IMPORT_PROJECT, CMD_EXPORT_DXF})
-        menus->Enable(WxCommandId(id), false);
+    // DXF export comes with its command.
+    menus->Enable(WxCommandId(CMD_EXPORT_DXF), false);
 
     wxAcceleratorEntry keys[] = {
         {wxACCEL_CTRL, 'N', WxCommandId(CMD_FILE_NEW)},          {wxACCEL_CTRL, 'O', WxCommandId(CMD_FILE_OPEN)},
@@ -194,6 +196,7 @@ void CMainFrame::CreatePageContext()
 {
     toolView_ = std::make_unique<TarvokrtToolView>(*view_);
     pageContext_.view = toolView_.get();
+    pageContext_.document = document_.get();
     pageContext_.boxes = ports_.get();
     pageContext_.prompts = ports_.get();
     pageContext_.groupCombos = this;
@@ -333,6 +336,7 @@ void CMainFrame::BindCommands()
     BindCommand(CMD_EDIT_REDO, [this] { document_->OnEditRedo(); });
     BindCommand(CMD_SETTING, [this] { OnSetting(); });
     BindCommand(CMD_EXPORT_BITMAP, [this] { view_->OnExportBitmap(); });
+    BindCommand(CMD_IMPORT_PROJECT, [this] { document_->OnFileImportProject(); });
     BindCommand(CMD_ACTIVATE, [this] { view_->OnActivate(); });
     BindToolCommands();
     for (const ViewCommand& command : ViewCommands()) {
@@ -484,6 +488,38 @@ void CMainFrame::RefreshUcsToolDialogs()
 void CMainFrame::RunQuery(int toolCommandId)
 {
     workspace_->RunQuery(toolCommandId);
+}
+
+void CMainFrame::ShowUcsCoordinates()
+{
+    view_->m_coordinateDisplay = COORDINATES_UCS;
+}
+
+void CMainFrame::RepaintMainWindow()
+{
+    Refresh(true);
+    Update();
+}
+
+CalcPauseChoice CMainFrame::AskCalcPause(const std::string&, bool)
+{
+    // The pause dialog belongs to the Properties page, which is not built yet.
+    return PAUSE_CONTINUE;
+}
+
+double CMainFrame::ProcessorSeconds()
+{
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+void CMainFrame::HoldMilliseconds(int milliseconds)
+{
+    wxMilliSleep(static_cast<unsigned long>(milliseconds));
+}
+
+void CMainFrame::UpdateMaterialList()
+{
+    // Refills the Section page's material list; the page is not built yet.
 }
 
 void CMainFrame::SetPaneText(int paneId, const std::string& text)

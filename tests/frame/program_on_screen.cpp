@@ -4,6 +4,7 @@
 
 #include "frame/GuiUserPorts.h"
 #include "frame/MainFrame.h"
+#include "frame/ToolbarTable.h"
 #include "tools/ToolRegistration.h"
 
 #include <wx/app.h>
@@ -61,6 +62,18 @@ std::string ScriptedSavePrompts::AskSaveFile(const std::string& title, const std
     return path;
 }
 
+std::vector<std::string> ScriptedSavePrompts::AskOpenFiles(const std::string& title, const std::string& filter)
+{
+    openDialogs.push_back(title + "|" + filter);
+    if (openChoices.empty()) {
+        ADD_FAILURE() << "unexpected open dialog " << title;
+        return {};
+    }
+    std::vector<std::string> chosen = openChoices.front();
+    openChoices.pop_front();
+    return chosen;
+}
+
 ProgramOnScreen::ProgramOnScreen() = default;
 ProgramOnScreen::~ProgramOnScreen() = default;
 
@@ -111,6 +124,14 @@ void ProgramOnScreen::Quit()
     Settle();
     wxTheApp->ProcessIdle();
     app.reset();
+}
+
+void ProgramOnScreen::Command(int commandId)
+{
+    wxCommandEvent event(wxEVT_MENU, WxCommandId(commandId));
+    event.SetEventObject(&Frame());
+    Frame().GetEventHandler()->ProcessEvent(event);
+    Settle();
 }
 
 void ProgramOnScreen::Settle()

@@ -26,7 +26,11 @@ struct ScriptedSavePrompts : IDocumentPrompts {
     // and records each request as "title|filter|extension|offered name".
     std::string AskSaveFile(const std::string& title, const std::string& filter, const std::string& defaultExtension,
                             const std::string& offeredName) override;
+    // Answers the open dialogs from openChoices, one list per dialog.
+    std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) override;
     std::deque<SaveAnswer> answers;
+    std::deque<std::vector<std::string>> openChoices;
+    std::vector<std::string> openDialogs;  // "title|filter" of each open dialog
     std::vector<std::string> asked;
     std::deque<std::string> savedFiles;
     std::vector<std::string> fileRequests;
@@ -49,6 +53,8 @@ protected:
     void Quit();
     // Lets the program handle what is pending, modal dialogs included.
     void Settle();
+    // Runs a menu command as its menu item or toolbar button does, then settles.
+    void Command(int commandId);
     // Runs the program's own event loop for a while, so GTK paints the
     // windows into the X server as it does for a user.
     void RunMainLoop(int milliseconds);

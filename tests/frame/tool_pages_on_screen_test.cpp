@@ -7,6 +7,7 @@
 #include "frame/MainFrame.h"
 #include "frame/ModelMenuTab.h"
 #include "frame/ProjectWorkspace.h"
+#include "frame/ToolDocument.h"
 #include "frame/ToolPage.h"
 #include "frame/ToolPageContext.h"
 #include "frame/ToolbarTable.h"
@@ -267,6 +268,7 @@ TEST_F(ToolPagesOnScreen, TheCommandSenderRunsTheCommandBeforeTheApplyGoesOn)
 {
     StartWithTestPage();
     page.onApply = [this](int, TestDialogForm&, ToolPageContext& context) {
+        EXPECT_EQ(context.document, static_cast<IToolDocument*>(&Frame().Document()));
         context.sendCommand(TEST_COMMAND);
         page.log.push_back("after send");
     };

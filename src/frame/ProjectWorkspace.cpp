@@ -18,7 +18,8 @@ CProjectWorkspace::CProjectWorkspace(wxWindow* parent, wxWindow* commandTarget) 
     SetSizer(sizer);
 }
 
-// The page controllers go before the notebook's windows that point at them.
+// The page controllers go first, the notebook's windows after them; a page
+// window does not use its controller as it goes.
 CProjectWorkspace::~CProjectWorkspace() = default;
 
 void CProjectWorkspace::SetPages(const CToolWorkspace::PageTables& tables, ToolPageContext& context)

@@ -5,6 +5,8 @@
 #include <wx/button.h>
 #include <wx/choice.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int SCROLL_UNIT_X = 8;

@@ -150,7 +150,19 @@ TEST_F(ToolPagesOnScreen, ATestPageOpensBarsModelAndClosesBackToIt)
     ASSERT_NE(OpenPage().ShownDialog(), nullptr);
     EXPECT_EQ(Workspace().ShownPickTarget(), &page.Form(0));
 
-    // Choosing "Model" is refused while the page is open.
+    // Choosing a command in the combo shows its dialog in place of the first.
+    wxChoice& combo = *OpenPage().Combo();
+    combo.SetSelection(3);
+    wxCommandEvent choose(wxEVT_CHOICE, combo.GetId());
+    choose.SetEventObject(&combo);
+    choose.SetInt(3);
+    combo.GetEventHandler()->ProcessEvent(choose);
+    Settle();
+    EXPECT_EQ(Frame().View().m_toolCommandId, 1003);
+    EXPECT_EQ(Workspace().ShownPickTarget(), &page.Form(3));
+    EXPECT_EQ(std::count(page.log.begin(), page.log.end(), "dialog 3"), 1);
+
+        // Choosing "Model" is refused while the page is open.
     Tabs().SetSelection(0);
     Settle();
     EXPECT_EQ(Tabs().GetSelection(), 1);

@@ -150,7 +150,7 @@ private:
     void Record(const char* member, const Args&... args)
     {
         std::string call = std::string(member) + "(";
-        const char* separator = "";
+        [[maybe_unused]] const char* separator = "";
         ((call += separator, call += RecordedArgument(args), separator = ", "), ...);
         calls.push_back(call + ")");
     }

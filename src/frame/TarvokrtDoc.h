@@ -185,6 +185,11 @@ public:
     bool UnregisterClosedLoops(const std::vector<int>& closedLoopIds) override;
     bool IntersectCurves(std::vector<int> curveIds, bool splitCurves) override;
     bool DeleteCurves(std::vector<int> curveIds, bool deletePoints) override;
+    bool ConvertCurveWidths(std::vector<int> curveIds, bool startEndSides, bool leftRightSides, bool deleteSourceCurve) override;
+    bool MergeCurves(std::vector<int> curveIds) override;
+    bool SplitCurve(int curveId, const std::vector<int>& pointIds) override;
+    bool ReverseCurves(const std::vector<int>& curveIds, bool swapLeftRight) override;
+    bool ChangeCurveWidths(const std::vector<int>& curveIds, bool changeAlignment, int alignment, bool changeWidth, double width) override;
     void PickCurvesByWidth(double width, std::vector<int>* result) override;
     void PickCurvesByAlignment(int alignment, std::vector<int>* result) override;
     void PickCurvesOfClosedLoop(int loopId, std::vector<int>* result) override;

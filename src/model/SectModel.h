@@ -272,6 +272,28 @@ public:
     bool QuerySection(int sectionId);
     // ---- end of point topology ----
 
+    // ---- Curve editing: moving and copying curves, fillet, extend and scaling lines (src/commands) ----
+    // Repeated curve ids are dropped first (the first occurrence stays); titles
+    // and counts use the distinct ids. Positions and angles are in the work
+    // UCS, angles in degrees. Each command checks everything it can before its
+    // one undo action; a refusal changes nothing. No edit moves a calculated
+    // section's centroid point off its centroid.
+    // The Move mode skips curves of sections and moves closed loops only
+    // whole; the moving curves take copies of the points they share with
+    // curves that stay. A mirror image swaps LEFT and RIGHT.
+    bool TranslateCurves(std::vector<int> curveIds, double dx, double dy);
+    bool RotateCurves(std::vector<int> curveIds, const double origin[2], double angle);
+    bool MirrorCurves(std::vector<int> curveIds, const double linePoint1[2], const double linePoint2[2]);
+    // The Copy mode copies any curve as a free curve onto the points it finds
+    // at the images, making the others; connecting lines chain each end point
+    // through its images.
+    bool CopyCurvesByTranslation(const std::vector<int>& curveIds, double dx, double dy, int times,
+                                 bool connectByLine, int alignment, double width);
+    bool CopyCurvesByRotation(const std::vector<int>& curveIds, const double origin[2], double angle, int times,
+                              bool connectByLine, int alignment, double width);
+    bool CopyCurvesByMirroring(const std::vector<int>& curveIds, const double linePoint1[2],
+                               const double linePoint2[2], bool connectByLine, int alignment, double width);
+
     // ---- UCS, units, materials, groups and the invalidation of results ----
     // Work UCS. An id that no UCS has falls back to "GCS". Neither records undo.
     T_UCS_D* SetCurrentUcs(int ucsId);

@@ -293,6 +293,12 @@ public:
                               bool connectByLine, int alignment, double width);
     bool CopyCurvesByMirroring(const std::vector<int>& curveIds, const double linePoint1[2],
                                const double linePoint2[2], bool connectByLine, int alignment, double width);
+    // Joins two free lines by an arc of the radius tangent to both, divided
+    // by the angle step, moving their near ends onto it; a radius below 1e-6
+    // moves both near ends to the crossing of the lines instead. Other curves
+    // keep copies of the near ends. A width of 0 or less gives the arc the
+    // lines' common width, if any.
+    bool FilletCurves(int curveId1, int curveId2, double radius, int alignment, double width);
 
     // ---- UCS, units, materials, groups and the invalidation of results ----
     // Work UCS. An id that no UCS has falls back to "GCS". Neither records undo.

@@ -299,6 +299,13 @@ public:
     // keep copies of the near ends. A width of 0 or less gives the arc the
     // lines' common width, if any.
     bool FilletCurves(int curveId1, int curveId2, double radius, int alignment, double width);
+    // Lengthens each listed open curve at its end nearer to the base curve
+    // (both ends when about as near) along its end segment to the line of the
+    // base's nearest segment: the end moves there (other curves keep a copy),
+    // or takes the point already there. The meeting points go into the base,
+    // or cut it with splitCurve. Curves of sections and closed loops are
+    // skipped; an end is never pulled back.
+    bool ExtendCurves(int baseCurveId, std::vector<int> curveIds, bool splitCurve);
 
     // ---- UCS, units, materials, groups and the invalidation of results ----
     // Work UCS. An id that no UCS has falls back to "GCS". Neither records undo.

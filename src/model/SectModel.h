@@ -306,6 +306,11 @@ public:
     // or cut it with splitCurve. Curves of sections and closed loops are
     // skipped; an end is never pulled back.
     bool ExtendCurves(int baseCurveId, std::vector<int> curveIds, bool splitCurve);
+    // Scales free lines (curves of at most two points) by the ratio about
+    // their midpoints; a line end that anything else holds is given a point
+    // of its own first. Longer curves are passed over silently.
+    bool ScaleLines(std::vector<int> curveIds, double ratio);
+    // ---- end of curve editing ----
 
     // ---- UCS, units, materials, groups and the invalidation of results ----
     // Work UCS. An id that no UCS has falls back to "GCS". Neither records undo.

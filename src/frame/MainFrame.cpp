@@ -20,7 +20,9 @@
 #include <wx/menu.h>
 #include <wx/settings.h>
 #include <wx/statusbr.h>
+#include <wx/utils.h>
 
+#include <ctime>
 #include <functional>
 #include <map>
 
@@ -48,6 +50,7 @@ bool IsBuiltCommand(int id)
     case CMD_SETTING:
     case CMD_ACTIVATE:
     case CMD_GRID_SETTING:
+    case CMD_IMPORT_PROJECT:
         return true;
     default:
         return FindViewCommand(id) != nullptr;
@@ -130,9 +133,8 @@ void CMainFrame::CreateMenus()
     auto* menus = new wxMenuBar;
     menus->Append(file, "&File");
     SetMenuBar(menus);
-    // Project import and DXF export come with their commands.
-    for (int id : {CMD_IMPORT_PROJECT, CMD_EXPORT_DXF})
-        menus->Enable(WxCommandId(id), false);
+    // DXF export comes with its command.
+    menus->Enable(WxCommandId(CMD_EXPORT_DXF), false);
 
     wxAcceleratorEntry keys[] = {
         {wxACCEL_CTRL, 'N', WxCommandId(CMD_FILE_NEW)},          {wxACCEL_CTRL, 'O', WxCommandId(CMD_FILE_OPEN)},
@@ -304,6 +306,7 @@ void CMainFrame::BindCommands()
     BindCommand(CMD_EDIT_REDO, [this] { document_->OnEditRedo(); });
     BindCommand(CMD_SETTING, [this] { OnSetting(); });
     BindCommand(CMD_EXPORT_BITMAP, [this] { view_->OnExportBitmap(); });
+    BindCommand(CMD_IMPORT_PROJECT, [this] { document_->OnFileImportProject(); });
     BindCommand(CMD_IMPORT_DXF, [this] { RunDxfImportCommand(this, *document_, *view_, *ports_); });
     BindCommand(CMD_GRID_SETTING, [this] { RunGridSettingCommand(this, *document_, *view_, *ports_); });
     BindCommand(CMD_ACTIVATE, [this] { view_->OnActivate(); });
@@ -430,6 +433,38 @@ void CMainFrame::ShowGlobalCoordinates()
 void CMainFrame::RefreshUcsToolDialogs()
 {
     // Acts only while the UCS page is open; the page is not built yet.
+}
+
+void CMainFrame::ShowUcsCoordinates()
+{
+    view_->m_coordinateDisplay = COORDINATES_UCS;
+}
+
+void CMainFrame::RepaintMainWindow()
+{
+    Refresh(true);
+    Update();
+}
+
+CalcPauseChoice CMainFrame::AskCalcPause(const std::string&, bool)
+{
+    // The pause dialog belongs to the Properties page, which is not built yet.
+    return PAUSE_CONTINUE;
+}
+
+double CMainFrame::ProcessorSeconds()
+{
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+void CMainFrame::HoldMilliseconds(int milliseconds)
+{
+    wxMilliSleep(static_cast<unsigned long>(milliseconds));
+}
+
+void CMainFrame::UpdateMaterialList()
+{
+    // Refills the Section page's material list; the page is not built yet.
 }
 
 void CMainFrame::SetPaneText(int paneId, const std::string& text)

@@ -4,6 +4,7 @@
 
 #include "frame/GuiUserPorts.h"
 #include "frame/MainFrame.h"
+#include "frame/ToolbarTable.h"
 
 #include <wx/app.h>
 #include <wx/config.h>
@@ -45,6 +46,18 @@ std::string ScriptedSavePrompts::AskSavePath(const std::string& suggested)
 {
     ADD_FAILURE() << "unexpected save path question for " << suggested;
     return std::string();
+}
+
+std::vector<std::string> ScriptedSavePrompts::AskOpenFiles(const std::string& title, const std::string& filter)
+{
+    openDialogs.push_back(title + "|" + filter);
+    if (openChoices.empty()) {
+        ADD_FAILURE() << "unexpected open dialog " << title;
+        return {};
+    }
+    std::vector<std::string> chosen = openChoices.front();
+    openChoices.pop_front();
+    return chosen;
 }
 
 ProgramOnScreen::ProgramOnScreen() = default;
@@ -93,6 +106,14 @@ void ProgramOnScreen::Quit()
     Settle();
     wxTheApp->ProcessIdle();
     app.reset();
+}
+
+void ProgramOnScreen::Command(int commandId)
+{
+    wxCommandEvent event(wxEVT_MENU, WxCommandId(commandId));
+    event.SetEventObject(&Frame());
+    Frame().GetEventHandler()->ProcessEvent(event);
+    Settle();
 }
 
 void ProgramOnScreen::Settle()

@@ -26,6 +26,15 @@ bool CTarvokrtDoc::RegisterClosedLoop(const std::vector<int>& curveIds) { return
 bool CTarvokrtDoc::UnregisterClosedLoops(const std::vector<int>& closedLoopIds) { return AfterCommand(AfterStep::Redraw, model_->UnregisterClosedLoops(closedLoopIds)); }
 bool CTarvokrtDoc::IntersectCurves(std::vector<int> curveIds, bool splitCurves) { return AfterCommand(AfterStep::Redraw, model_->IntersectCurves(std::move(curveIds), splitCurves, true)); }
 bool CTarvokrtDoc::DeleteCurves(std::vector<int> curveIds, bool deletePoints) { return AfterCommand(AfterStep::Redraw, model_->DeleteCurves(std::move(curveIds), deletePoints, true)); }
+bool CTarvokrtDoc::TranslateCurves(std::vector<int> curveIds, double dx, double dy) { return AfterCommand(AfterStep::Redraw, model_->TranslateCurves(std::move(curveIds), dx, dy)); }
+bool CTarvokrtDoc::CopyCurvesByTranslation(const std::vector<int>& curveIds, double dx, double dy, int times, bool connectByLine, int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->CopyCurvesByTranslation(curveIds, dx, dy, times, connectByLine, alignment, width)); }
+bool CTarvokrtDoc::RotateCurves(std::vector<int> curveIds, const double origin[2], double angle) { return AfterCommand(AfterStep::Redraw, model_->RotateCurves(std::move(curveIds), origin, angle)); }
+bool CTarvokrtDoc::CopyCurvesByRotation(const std::vector<int>& curveIds, const double origin[2], double angle, int times, bool connectByLine, int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->CopyCurvesByRotation(curveIds, origin, angle, times, connectByLine, alignment, width)); }
+bool CTarvokrtDoc::MirrorCurves(std::vector<int> curveIds, const double linePoint1[2], const double linePoint2[2]) { return AfterCommand(AfterStep::Redraw, model_->MirrorCurves(std::move(curveIds), linePoint1, linePoint2)); }
+bool CTarvokrtDoc::CopyCurvesByMirroring(const std::vector<int>& curveIds, const double linePoint1[2], const double linePoint2[2], bool connectByLine, int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->CopyCurvesByMirroring(curveIds, linePoint1, linePoint2, connectByLine, alignment, width)); }
+bool CTarvokrtDoc::FilletCurves(int curveId1, int curveId2, double radius, int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->FilletCurves(curveId1, curveId2, radius, alignment, width)); }
+bool CTarvokrtDoc::ExtendCurves(int baseCurveId, std::vector<int> curveIds, bool splitCurve) { return AfterCommand(AfterStep::Redraw, model_->ExtendCurves(baseCurveId, std::move(curveIds), splitCurve)); }
+bool CTarvokrtDoc::ScaleLines(std::vector<int> curveIds, double ratio) { return AfterCommand(AfterStep::Redraw, model_->ScaleLines(std::move(curveIds), ratio)); }
 void CTarvokrtDoc::PickCurvesByWidth(double width, std::vector<int>* result) { model_->PickCurvesByWidth(width, result); }
 void CTarvokrtDoc::PickCurvesByAlignment(int alignment, std::vector<int>* result) { model_->PickCurvesByAlignment(alignment, result); }
 void CTarvokrtDoc::PickCurvesOfClosedLoop(int loopId, std::vector<int>* result) { model_->PickCurvesOfClosedLoop(loopId, result); }

@@ -230,8 +230,9 @@ bool CopyCurves(CSectModel& model, std::vector<int> curveIds, int times, const C
         return false;
     const std::vector<int> endPointIds = EndPointsOfCurves(model, curveIds);
     const int lineEnds = lines.wanted ? Count(endPointIds) : 0;
+    const int pointCount = Count(PointsOfCurves(model, curveIds));
     if (!model.CheckIdLimit(IdKind::Curve, SaturatingProduct(times, Count(curveIds) + lineEnds))
-        || !model.CheckIdLimit(IdKind::Point, SaturatingProduct(times, Count(PointsOfCurves(model, curveIds)) + lineEnds)))
+        || !model.CheckIdLimit(IdKind::Point, SaturatingProduct(times, pointCount + lineEnds)))
         return false;
 
     const int count = Count(curveIds);

@@ -113,7 +113,8 @@ TEST_F(TopologyTest, FourQuarterTurnsEitherWayEndOnTheSource)
         ExpectPointAt(p + 3, -20, 0, 1e-9);
         ExpectPointAt(p + 5, 0, -20 * s, 1e-9);
         // Six chords, none back to the source.
-        const std::vector<Ids> chords = {{a, p}, {b, p + 1}, {p, p + 2}, {p + 1, p + 3}, {p + 2, p + 4}, {p + 3, p + 5}};
+        const std::vector<Ids> chords = {{a, p},         {b, p + 1},     {p, p + 2},
+                                         {p + 1, p + 3}, {p + 2, p + 4}, {p + 3, p + 5}};
         for (size_t i = 0; i < chords.size(); ++i)
             EXPECT_EQ(CurvePoints(c + 4 + static_cast<int>(i)), chords[i]);
         EXPECT_EQ(model.m_nextCurveId, c + 10);
@@ -187,7 +188,8 @@ TEST_F(TopologyTest, CopyRefusalsLeaveNoAction)
         {"mirror line of one point",
          [&] { return model.CopyCurvesByMirroring({line}, P(1, 1).data(), P(1, 1).data(), true, 1, 0); },
          "Mirror line is invalid."},
-        {"missing curve", [&] { return model.CopyCurvesByMirroring({line, 7}, P(0, 1).data(), P(1, 1).data(), true, 1, 0); },
+        {"missing curve",
+         [&] { return model.CopyCurvesByMirroring({line, 7}, P(0, 1).data(), P(1, 1).data(), true, 1, 0); },
          "Cannot find curve [ID:7] object."},
         {"a million copies", [&] { return model.CopyCurvesByTranslation({line}, 0, 5, 1000000, true, 1, 0); },
          IdLimitRefusal(IdKind::Curve, 2, 3000000)},

@@ -48,8 +48,8 @@ TEST_F(FilletTest, ARightAngleWithRadius10)
     EXPECT_EQ(model.FindCurve(3)->alignment, ALIGN_RIGHT);
     EXPECT_EQ(model.FindCurve(3)->width, 2);
     EXPECT_EQ(UndoTitle(), "Fillet curves [1] and [2]");
-    EXPECT_EQ(user.lines,
-              std::vector<std::string>{"Fillet curve [3] is inserted between curves [1] and [2] with a radius 10.000."});
+    EXPECT_EQ(user.lines, std::vector<std::string>{
+                              "Fillet curve [3] is inserted between curves [1] and [2] with a radius 10.000."});
     EXPECT_EQ(NewcomerCurves(), Ids{3});
     EXPECT_EQ(NewcomerPoints(), (Ids{5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
     ExpectUndoRedoRestores(before);

@@ -164,6 +164,11 @@ struct StayCase {
     size_t basePointsAfter;
 };
 
+void PrintTo(const StayCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class ExtendEdges : public TopologyTest, public ::testing::WithParamInterface<StayCase> {};
 
 TEST_P(ExtendEdges, OnlyWhatTheCaseAllows)

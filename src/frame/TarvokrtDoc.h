@@ -190,6 +190,15 @@ public:
     bool SplitCurve(int curveId, const std::vector<int>& pointIds) override;
     bool ReverseCurves(const std::vector<int>& curveIds, bool swapLeftRight) override;
     bool ChangeCurveWidths(const std::vector<int>& curveIds, bool changeAlignment, int alignment, bool changeWidth, double width) override;
+    bool TranslateCurves(std::vector<int> curveIds, double dx, double dy) override;
+    bool CopyCurvesByTranslation(const std::vector<int>& curveIds, double dx, double dy, int times, bool connectByLine, int alignment, double width) override;
+    bool RotateCurves(std::vector<int> curveIds, const double origin[2], double angle) override;
+    bool CopyCurvesByRotation(const std::vector<int>& curveIds, const double origin[2], double angle, int times, bool connectByLine, int alignment, double width) override;
+    bool MirrorCurves(std::vector<int> curveIds, const double linePoint1[2], const double linePoint2[2]) override;
+    bool CopyCurvesByMirroring(const std::vector<int>& curveIds, const double linePoint1[2], const double linePoint2[2], bool connectByLine, int alignment, double width) override;
+    bool FilletCurves(int curveId1, int curveId2, double radius, int alignment, double width) override;
+    bool ExtendCurves(int baseCurveId, std::vector<int> curveIds, bool splitCurve) override;
+    bool ScaleLines(std::vector<int> curveIds, double ratio) override;
     void PickCurvesByWidth(double width, std::vector<int>* result) override;
     void PickCurvesByAlignment(int alignment, std::vector<int>* result) override;
     void PickCurvesOfClosedLoop(int loopId, std::vector<int>* result) override;

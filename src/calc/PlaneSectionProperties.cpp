@@ -1,7 +1,8 @@
-// Properties of a plane section from the mesh the mesh driver left in the
-// model: area, centroid and second moments by exact integration, mixed
-// materials as a transformed section, extreme fibres from the boundary
-// points, J and the shear areas from the solid model.
+// Properties of a plane section: area, centroid and second moments by exact
+// integration over the section's own plane facets (over the mesh the mesh
+// driver left in the model when the section has none), mixed materials as a
+// transformed section, extreme fibres from the boundary points, J and the
+// shear areas from the solid model of the mesh.
 
 #include <cmath>
 #include <cstdlib>
@@ -67,8 +68,10 @@ int LargestMaterial(const T_SECTION_D& section)
     return largest;
 }
 
-// Chooses the base material and writes the elements' modular ratios.
-bool ChooseBaseMaterial(CSectModel& model, T_SECTION_D& section)
+// Chooses the base material and writes the elements' modular ratios; the
+// ratio of each material of a mixed section's used domains into ratioOf
+// (left empty when the section is not mixed: every ratio is 1).
+bool ChooseBaseMaterial(CSectModel& model, T_SECTION_D& section, std::map<int, double>& ratioOf)
 {
     int base = section.assignedBaseMaterialId;
     if (base != 0 && (!model.FindMaterial(base) || !HasUsedDomainOfMaterial(section, base)))
@@ -92,6 +95,14 @@ bool ChooseBaseMaterial(CSectModel& model, T_SECTION_D& section)
                 return model.m_reporter.ReportMaterialNotFound(element->materialId);
             element->modularRatio = material->elasticModulus / baseMaterial->elasticModulus;
         }
+        for (const auto& [id, domain] : section.domains) {
+            if (!domain->used)
+                continue;
+            const T_MATERIAL_D* material = model.FindMaterial(domain->materialId);
+            if (!material)
+                return model.m_reporter.ReportMaterialNotFound(domain->materialId);
+            ratioOf[domain->materialId] = material->elasticModulus / baseMaterial->elasticModulus;
+        }
     }
     section.baseMaterialId = base;
     return true;
@@ -109,6 +120,29 @@ SectionMomentSums IntegrateMesh(const CSectModel& model)
             sums.AddQuadrilateral(corner[0], corner[1], corner[2], corner[3], element->modularRatio);
     }
     return sums;
+}
+
+// The sums over the used domains' plane facets, each weighted by its domain
+// material's modular ratio: exact for the section's own polygons, whatever
+// the mesh makes of its curves. False when the used domains have no facet or
+// a facet names a point that does not exist.
+bool IntegrateFacets(const T_SECTION_D& section, const std::map<int, double>& ratioOf, SectionMomentSums& sums)
+{
+    bool any = false;
+    for (const auto& [id, facet] : section.facets) {
+        const T_DOMAIN_D* domain = section.FindDomain(facet->domainId);
+        if (!domain || !domain->used)
+            continue;
+        const T_POINT_D* p1 = section.FindPoint(facet->pointIds[0]);
+        const T_POINT_D* p2 = section.FindPoint(facet->pointIds[1]);
+        const T_POINT_D* p3 = section.FindPoint(facet->pointIds[2]);
+        if (!p1 || !p2 || !p3)
+            return false;
+        const auto ratio = ratioOf.find(domain->materialId);
+        sums.AddTriangle(p1->xy, p2->xy, p3->xy, ratio == ratioOf.end() ? 1.0 : ratio->second);
+        any = true;
+    }
+    return any;
 }
 
 void ScanBoundaryPoints(const T_SECTION_D& section, ExtremeFibres& fibres)
@@ -140,21 +174,27 @@ bool CSectModel::CalcPlaneSectionProperties(T_SECTION_D* section)
     if (!section)
         return false;
     ResetSectionProperties(*section);
-    if (!ChooseBaseMaterial(*this, *section))
+    std::map<int, double> ratioOf;
+    if (!ChooseBaseMaterial(*this, *section, ratioOf))
         return false;
 
-    SectionMomentSums sums = IntegrateMesh(*this);
-    if (!sums.HasCentroid())
+    SectionMomentSums meshSums = IntegrateMesh(*this);
+    SectionMomentSums sums;
+    if (!IntegrateFacets(*section, ratioOf, sums))
+        sums = meshSums;
+    if (!sums.HasCentroid() || !meshSums.HasCentroid())
         return ReportSectionNotCalculable(
             *this, FormatText("The area of plane section [%s] is not greater than 0.", section->name.c_str()));
-    double centroid[2];
+    double centroid[2], meshCentroid[2];
     sums.MoveToCentroid(centroid);
+    meshSums.MoveToCentroid(meshCentroid);
 
     // The solid model runs before the centroid point is placed, so a failure
-    // leaves no point behind and no J of 0 that would read as a result.
+    // leaves no point behind and no J of 0 that would read as a result. Its
+    // load point is the centroid of the mesh it extrudes.
     double torsion = 0.0, shearAreaX = 0.0, shearAreaY = 0.0;
     const CSectPropFem solidModel;
-    if (!solidModel.Calculate(m_feNodes, m_feElements, m_materials, section->baseMaterialId, centroid, torsion,
+    if (!solidModel.Calculate(m_feNodes, m_feElements, m_materials, section->baseMaterialId, meshCentroid, torsion,
                               shearAreaX, shearAreaY))
         return ReportSectionNotCalculable(
             *this, FormatText("The torsion constant and the shear areas of plane section [%s] cannot be found "
@@ -171,7 +211,7 @@ bool CSectModel::CalcPlaneSectionProperties(T_SECTION_D* section)
     ExtremeFibres fibres(centroid);
     ScanBoundaryPoints(*section, fibres);
     fibres.Store(*section);
-    section->centroidPointId = PlaceCentroidPoint(*this, *section, centroid);
+    section->centroidPointId = PlaceCentroidPoint(*this, *section, centroid, fibres.Extent());
     section->propertiesCalculated = true;
     return true;
 }

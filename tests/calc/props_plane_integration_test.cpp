@@ -113,7 +113,7 @@ TEST_F(PlaneIntegrationTest, RegularPolygonOfTwoPointLinesIsExact)
 
 TEST_F(PlaneIntegrationTest, CentroidPointIsReusedUnlessAnotherCalculatedSectionHasIt)
 {
-    const int userPoint = AddPoint(50.2, 25.1);  // within the tolerance 1.0
+    const int userPoint = AddPoint(50.0, 25.0);  // at the centroid
     const int first = Calculate(DrawRectangle(0, 0, 100, 50));
     EXPECT_EQ(Section(first).centroidPointId, userPoint);
 
@@ -129,6 +129,30 @@ TEST_F(PlaneIntegrationTest, CentroidPointIsReusedUnlessAnotherCalculatedSection
     std::vector<int> newcomers;
     model.GetNewcomerPoints(newcomers);
     EXPECT_EQ(newcomers, std::vector<int>{Section(second).centroidPointId});
+}
+
+// A user point merely near the centroid, within the project tolerance, is not
+// the centroid: taking it showed its coordinates as the centroid's, and the
+// next invalidation deleted the user's point.
+TEST_F(PlaneIntegrationTest, PointNearTheCentroidIsNeitherTakenNorDeleted)
+{
+    const int userPoint = AddPoint(50.6, 25.4);
+    const int id = Calculate(DrawRectangle(0, 0, 100, 50));
+    const int centroidPoint = Section(id).centroidPointId;
+    EXPECT_NE(centroidPoint, userPoint);
+    ASSERT_NE(model.FindPoint(centroidPoint), nullptr);
+    EXPECT_PRED3(Exact, model.FindPoint(centroidPoint)->xy[0], 50.0, 100.0);
+    EXPECT_PRED3(Exact, model.FindPoint(centroidPoint)->xy[1], 25.0, 100.0);
+
+    T_SECTION_D* section = model.FindSection(id);
+    model.BeginUndoAction();
+    model.InvalidateSectionProperties(section);
+    ASSERT_TRUE(model.MeshPlaneSection(section, 1, 0.0));
+    ASSERT_TRUE(model.CalcPlaneSectionProperties(section));
+    model.ClearFeMesh();
+    ASSERT_NE(model.FindPoint(userPoint), nullptr);
+    EXPECT_EQ(model.FindPoint(userPoint)->xy[0], 50.6);
+    EXPECT_NE(Section(id).centroidPointId, userPoint);
 }
 
 // Mixed materials on hand-made meshes: a section record with two domains and
@@ -151,9 +175,38 @@ protected:
 
     T_SECTION_D& TheSection() { return *model.FindSection(1); }
 
+    int AddSectionPoint(double x, double y)
+    {
+        T_SECTION_D& section = TheSection();
+        auto point = std::make_unique<T_POINT_D>();
+        point->id = section.nextPointId++;
+        point->xy[0] = x;
+        point->xy[1] = y;
+        const int id = point->id;
+        section.points[id] = std::move(point);
+        return id;
+    }
+
+    // The plane facets of the 10 × 10 square of domain d with its lower-left corner at (x0, 0).
+    void AddSquareFacets(int domainId, double x0)
+    {
+        const int a = AddSectionPoint(x0, 0), b = AddSectionPoint(x0 + 10, 0), c = AddSectionPoint(x0 + 10, 10),
+                  d = AddSectionPoint(x0, 10);
+        for (const auto& corners : {std::array<int, 3>{a, b, c}, std::array<int, 3>{a, c, d}}) {
+            auto facet = std::make_unique<T_FACET_D>();
+            facet->id = TheSection().nextFacetId++;
+            facet->domainId = domainId;
+            std::copy(corners.begin(), corners.end(), facet->pointIds);
+            TheSection().facets[facet->id] = std::move(facet);
+        }
+    }
+
+    // Both squares as facets and as a mesh.
     void Mesh(int material1, int material2)
     {
         using namespace plane_meshes;
+        AddSquareFacets(1, 0);
+        AddSquareFacets(2, 10);
         TheSection().domains[1]->materialId = material1;
         TheSection().domains[2]->materialId = material2;
         AddGrid(model, 2, 2, Rectangle(10, 10), Cells::Quadrilaterals, {}, material1);
@@ -200,11 +253,36 @@ TEST_F(MixedMaterialTest, BaseMaterialThatNoUsedDomainHasIsIgnored)
     AddSteel(3, 4000.0);
     Mesh(1, 2);
     TheSection().assignedBaseMaterialId = 3;
-    // Without facets both materials have area 0: the tie goes to domain 1's.
+    // Both materials have the same faceted area: the tie goes to domain 1's.
     model.BeginUndoAction();
     ASSERT_TRUE(model.CalcPlaneSectionProperties(&TheSection()));
     EXPECT_EQ(TheSection().baseMaterialId, 1);
     EXPECT_PRED3(Exact, Area(), 300.0, 1.0);
+}
+
+// The sums come from the facets, the section's own geometry, whatever the
+// mesh makes of it; a section without facets falls back to its mesh.
+TEST_F(MixedMaterialTest, SumsComeFromTheFacetsAndFromTheMeshOnlyWithoutThem)
+{
+    AddSteel(1, 1000.0);
+    AddSteel(2, 2000.0);
+    Mesh(1, 2);
+    // The mesh cuts the outer corner (20, 10) of the triangles' square.
+    for (auto& [id, node] : model.m_feNodes) {
+        if (node->xy[0] == 20.0 && node->xy[1] == 10.0)
+            node->xy[0] = 19.0;
+    }
+    TheSection().assignedBaseMaterialId = 1;
+    model.BeginUndoAction();
+    ASSERT_TRUE(model.CalcPlaneSectionProperties(&TheSection()));
+    const PlaneValues e = RectanglesValues({{0, 0, 10, 10}, {10, 0, 20, 10}, {10, 0, 20, 10}});
+    EXPECT_PRED3(Exact, Area(), e.area, 1.0);
+    EXPECT_PRED3(Exact, TheSection().results[RESULT_IXX], e.ixx, 1.0);
+
+    TheSection().facets.clear();
+    ASSERT_TRUE(model.CalcPlaneSectionProperties(&TheSection()));
+    // The mesh lacks the triangle (20, 5), (20, 10), (19, 10) of area 2.5, counted twice.
+    EXPECT_PRED3(Exact, Area(), e.area - 5.0, 1.0);
 }
 
 TEST_F(MixedMaterialTest, MissingMaterialOrZeroBaseModulusIsRefusedWithoutAResult)

@@ -42,16 +42,17 @@ bool Exact(double value, double expected, double scale)
 
 class PlaneIntegrationTest : public PropsTest {
 protected:
-    // Generates, meshes at level 1 and calculates; the section's id.
-    int Calculate(const std::vector<int>& curves)
+    // Generates, meshes at the level and calculates; the section's id.
+    int Calculate(const std::vector<int>& curves, int level = 1)
     {
-        AddSteel();
+        if (!model.FindMaterial(1))
+            AddSteel();
         const int sectionId = GeneratePlane(curves);
         EXPECT_NE(sectionId, 0);
         SetDomainMaterials(sectionId, 1);
         T_SECTION_D* section = model.FindSection(sectionId);
         model.BeginUndoAction();
-        EXPECT_TRUE(model.MeshPlaneSection(section, 1, 0.0)) << ::testing::PrintToString(user.BoxTexts());
+        EXPECT_TRUE(model.MeshPlaneSection(section, level, 0.0)) << ::testing::PrintToString(user.BoxTexts());
         EXPECT_TRUE(model.CalcPlaneSectionProperties(section)) << ::testing::PrintToString(user.BoxTexts());
         model.ClearFeMesh();
         return sectionId;
@@ -129,6 +130,75 @@ TEST_F(PlaneIntegrationTest, CentroidPointIsReusedUnlessAnotherCalculatedSection
     std::vector<int> newcomers;
     model.GetNewcomerPoints(newcomers);
     EXPECT_EQ(newcomers, std::vector<int>{Section(second).centroidPointId});
+}
+
+// Area, centroid and second moments of a polygon from its own points, about
+// its first point so that no digit is lost far from the origin.
+PlaneValues PolygonValues(const std::vector<std::array<double, 2>>& points)
+{
+    double a = 0, sx = 0, sy = 0, ixx = 0, iyy = 0, ixy = 0;
+    const double ox = points[0][0], oy = points[0][1];
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const double x0 = points[i][0] - ox, y0 = points[i][1] - oy;
+        const double x1 = points[(i + 1) % points.size()][0] - ox, y1 = points[(i + 1) % points.size()][1] - oy;
+        const double cross = x0 * y1 - x1 * y0;
+        a += cross / 2;
+        sx += (x0 + x1) * cross / 6;
+        sy += (y0 + y1) * cross / 6;
+        iyy += (x0 * x0 + x0 * x1 + x1 * x1) * cross / 12;
+        ixx += (y0 * y0 + y0 * y1 + y1 * y1) * cross / 12;
+        ixy += (x0 * y1 + 2 * x0 * y0 + 2 * x1 * y1 + x1 * y0) * cross / 24;
+    }
+    const double cx = sx / a, cy = sy / a;
+    return {a, ox + cx, oy + cy, ixx - a * cy * cy, iyy - a * cx * cx, ixy - a * cx * cy, 0, 0, 0, 0};
+}
+
+// Drawings imported from site coordinates lie far from the origin: the sums
+// about the origin lost four digits of Iyy at (1e7, -3e6).
+TEST_F(PlaneIntegrationTest, RectangleFarFromTheOriginKeepsEveryDigit)
+{
+    const double x0 = 1e7, y0 = -3e6;
+    const int id = Calculate(DrawRectangle(x0, y0, x0 + 100, y0 + 50));
+    const double* r = Results(id);
+    EXPECT_PRED3(Exact, r[RESULT_A], 5000.0, 1.0);
+    EXPECT_PRED3(Exact, r[RESULT_IXX], 100.0 * 50 * 50 * 50 / 12, 1.0);
+    EXPECT_PRED3(Exact, r[RESULT_IYY], 50.0 * 100 * 100 * 100 / 12, 1.0);
+    EXPECT_PRED3(Exact, r[RESULT_IXY], 0.0, 100.0 * 100 * 100 * 100 / 12);
+    const T_POINT_D* centroid = model.FindPoint(Section(id).centroidPointId);
+    ASSERT_NE(centroid, nullptr);
+    EXPECT_EQ(centroid->xy[0], x0 + 50);
+    EXPECT_EQ(centroid->xy[1], y0 + 25);
+    EXPECT_PRED3(Exact, r[RESULT_CX_PLUS], 50.0, 1.0);
+    EXPECT_PRED3(Exact, r[RESULT_CY_MINUS], 25.0, 1.0);
+}
+
+// A circle drawn as one curve of many segments: the mesher spaces its
+// boundary nodes evenly along the curve, not on its points, and cut the
+// polygon's corners; the sums come from the section's own facets instead.
+TEST_F(PlaneIntegrationTest, CircleOfOneCurveIsExactAtEveryLevel)
+{
+    for (int level = 1; level <= 5; ++level) {
+        const int curve = DrawCircle(300.0 * level, -40.0, 50.0, 36, 5.0);
+        std::vector<std::array<double, 2>> points;
+        for (int pointId : model.FindCurve(curve)->pointIds) {
+            const T_POINT_D* p = model.FindPoint(pointId);
+            if (points.empty() || p->xy[0] != points[0][0] || p->xy[1] != points[0][1])
+                points.push_back({p->xy[0], p->xy[1]});
+        }
+        ASSERT_EQ(points.size(), 36u);
+        const PlaneValues e = PolygonValues(points);
+        const int id = Calculate({curve}, level);
+        const double* r = Results(id);
+        SCOPED_TRACE(level);
+        EXPECT_PRED3(Exact, r[RESULT_A], e.area, 1.0);
+        EXPECT_PRED3(Exact, r[RESULT_IXX], e.ixx, 1.0);
+        EXPECT_PRED3(Exact, r[RESULT_IYY], e.iyy, 1.0);
+        EXPECT_PRED3(Exact, r[RESULT_IXY], e.ixy, e.ixx);
+        const T_POINT_D* centroid = model.FindPoint(Section(id).centroidPointId);
+        ASSERT_NE(centroid, nullptr);
+        EXPECT_PRED3(Exact, centroid->xy[0], e.cx, 50.0);
+        EXPECT_PRED3(Exact, centroid->xy[1], e.cy, 50.0);
+    }
 }
 
 // A user point merely near the centroid, within the project tolerance, is not

@@ -1,6 +1,6 @@
 // Properties of a plane section: area, centroid and second moments by exact
-// integration over the section's own plane facets (over the mesh the mesh
-// driver left in the model when the section has none), mixed materials as a
+// integration over the polygons of the section's used domains (over the mesh
+// the mesh driver left in the model when the section has no domain loops), mixed materials as a
 // transformed section, extreme fibres from the boundary points, J and the
 // shear areas from the solid model of the mesh.
 
@@ -122,25 +122,55 @@ SectionMomentSums IntegrateMesh(const CSectModel& model)
     return sums;
 }
 
-// The sums over the used domains' plane facets, each weighted by its domain
-// material's modular ratio: exact for the section's own polygons, whatever
-// the mesh makes of its curves. False when the used domains have no facet or
-// a facet names a point that does not exist.
-bool IntegrateFacets(const T_SECTION_D& section, const std::map<int, double>& ratioOf, SectionMomentSums& sums)
+// Calls visit(from, to) for every segment of the loop in the loop's running
+// direction; false when a curve or a point is missing.
+template <class Visit>
+bool ForEachLoopSegment(const T_SECTION_D& section, const T_LOOP_D& loop, Visit visit)
+{
+    for (int entry : loop.curveIds) {
+        const T_SCURVE_D* curve = section.FindCurve(std::abs(entry));
+        if (!curve)
+            return false;
+        const std::vector<int>& ids = curve->pointIds;
+        for (std::size_t k = 0; k + 1 < ids.size(); ++k) {
+            const T_POINT_D* from = section.FindPoint(entry > 0 ? ids[k] : ids[ids.size() - 1 - k]);
+            const T_POINT_D* to = section.FindPoint(entry > 0 ? ids[k + 1] : ids[ids.size() - 2 - k]);
+            if (!from || !to)
+                return false;
+            visit(from->xy, to->xy);
+        }
+    }
+    return true;
+}
+
+// The sums over the used domains' own polygons, the outline less the loops
+// inside it, each domain weighted by its material's modular ratio: exact for
+// the section's geometry, whatever the mesh makes of its curves. False when
+// no used domain has a loop or a loop, curve or point is missing.
+bool IntegrateDomains(const T_SECTION_D& section, const std::map<int, double>& ratioOf, SectionMomentSums& sums)
 {
     bool any = false;
-    for (const auto& [id, facet] : section.facets) {
-        const T_DOMAIN_D* domain = section.FindDomain(facet->domainId);
-        if (!domain || !domain->used)
+    for (const auto& [id, domain] : section.domains) {
+        if (!domain->used)
             continue;
-        const T_POINT_D* p1 = section.FindPoint(facet->pointIds[0]);
-        const T_POINT_D* p2 = section.FindPoint(facet->pointIds[1]);
-        const T_POINT_D* p3 = section.FindPoint(facet->pointIds[2]);
-        if (!p1 || !p2 || !p3)
-            return false;
-        const auto ratio = ratioOf.find(domain->materialId);
-        sums.AddTriangle(p1->xy, p2->xy, p3->xy, ratio == ratioOf.end() ? 1.0 : ratio->second);
-        any = true;
+        const auto found = ratioOf.find(domain->materialId);
+        const double ratio = found == ratioOf.end() ? 1.0 : found->second;
+        for (std::size_t i = 0; i < domain->loopIds.size(); ++i) {
+            const T_LOOP_D* loop = section.FindLoop(domain->loopIds[i]);
+            if (!loop)
+                return false;
+            double twiceArea = 0.0;
+            if (!ForEachLoopSegment(section, *loop, [&twiceArea](const double* from, const double* to) {
+                    twiceArea += from[0] * to[1] - to[0] * from[1];
+                }))
+                return false;
+            // The outline adds its area and the loops inside it take theirs
+            // away, whichever way each runs.
+            const double sign = (twiceArea > 0.0) == (i == 0) ? 1.0 : -1.0;
+            ForEachLoopSegment(section, *loop,
+                               [&](const double* from, const double* to) { sums.AddEdge(from, to, sign * ratio); });
+            any = true;
+        }
     }
     return any;
 }
@@ -180,7 +210,7 @@ bool CSectModel::CalcPlaneSectionProperties(T_SECTION_D* section)
 
     SectionMomentSums meshSums = IntegrateMesh(*this);
     SectionMomentSums sums;
-    if (!IntegrateFacets(*section, ratioOf, sums))
+    if (!IntegrateDomains(*section, ratioOf, sums))
         sums = meshSums;
     if (!sums.HasCentroid() || !meshSums.HasCentroid())
         return ReportSectionNotCalculable(

@@ -19,17 +19,19 @@ double TriangleProductMoment(double area, const double g[2], const double a[2], 
     return area * (a[0] * a[1] + b[0] * b[1] + c[0] * c[1] + 9.0 * g[0] * g[1]) / 12.0;
 }
 
-void SectionMomentSums::AddTriangle(const double p1[2], const double p2[2], const double p3[2], double factor)
+void SectionMomentSums::SetOriginOnce(const double p[2])
 {
     if (!hasOrigin) {
-        origin[0] = p1[0];
-        origin[1] = p1[1];
+        origin[0] = p[0];
+        origin[1] = p[1];
         hasOrigin = true;
     }
-    const double q1[2] = {p1[0] - origin[0], p1[1] - origin[1]};
-    const double q2[2] = {p2[0] - origin[0], p2[1] - origin[1]};
-    const double q3[2] = {p3[0] - origin[0], p3[1] - origin[1]};
-    const double a = TriangleArea(q1, q2, q3) * factor;
+}
+
+void SectionMomentSums::AddLocalTriangle(const double q1[2], const double q2[2], const double q3[2],
+                                         double scaledArea)
+{
+    const double a = scaledArea;
     const double g[2] = {(q1[0] + q2[0] + q3[0]) / 3.0, (q1[1] + q2[1] + q3[1]) / 3.0};
     area += a;
     first[0] += a * g[0];
@@ -37,6 +39,24 @@ void SectionMomentSums::AddTriangle(const double p1[2], const double p2[2], cons
     ixx += TriangleSecondMoment(a, g[1], q1[1], q2[1], q3[1]);
     iyy += TriangleSecondMoment(a, g[0], q1[0], q2[0], q3[0]);
     ixy += TriangleProductMoment(a, g, q1, q2, q3);
+}
+
+void SectionMomentSums::AddTriangle(const double p1[2], const double p2[2], const double p3[2], double factor)
+{
+    SetOriginOnce(p1);
+    const double q1[2] = {p1[0] - origin[0], p1[1] - origin[1]};
+    const double q2[2] = {p2[0] - origin[0], p2[1] - origin[1]};
+    const double q3[2] = {p3[0] - origin[0], p3[1] - origin[1]};
+    AddLocalTriangle(q1, q2, q3, TriangleArea(q1, q2, q3) * factor);
+}
+
+void SectionMomentSums::AddEdge(const double from[2], const double to[2], double factor)
+{
+    SetOriginOnce(from);
+    const double o[2] = {0.0, 0.0};
+    const double q1[2] = {from[0] - origin[0], from[1] - origin[1]};
+    const double q2[2] = {to[0] - origin[0], to[1] - origin[1]};
+    AddLocalTriangle(o, q1, q2, (q1[0] * q2[1] - q2[0] * q1[1]) / 2.0 * factor);
 }
 
 void SectionMomentSums::AddQuadrilateral(const double p1[2], const double p2[2], const double p3[2],

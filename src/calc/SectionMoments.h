@@ -29,10 +29,21 @@ struct SectionMomentSums {
     double origin[2] = {0.0, 0.0};
     bool hasOrigin = false;
 
+private:
+    void SetOriginOnce(const double p[2]);
+    // A triangle in coordinates about the origin, of the given (signed, scaled) area.
+    void AddLocalTriangle(const double q1[2], const double q2[2], const double q3[2], double scaledArea);
+
+public:
+
     void AddTriangle(const double p1[2], const double p2[2], const double p3[2], double factor);
     // Split along the diagonal p1–p3.
     void AddQuadrilateral(const double p1[2], const double p2[2], const double p3[2], const double p4[2],
                           double factor);
+    // The triangle (origin, from, to) with its signed area: the edges of a
+    // closed polygon add up to the polygon, positive when it runs
+    // counter-clockwise.
+    void AddEdge(const double from[2], const double to[2], double factor);
     // False when the area is not a positive finite number: no centroid then.
     bool HasCentroid() const;
     // The centroid in global coordinates, and the second moments moved to

@@ -201,6 +201,38 @@ TEST_F(PlaneIntegrationTest, CircleOfOneCurveIsExactAtEveryLevel)
     }
 }
 
+// The tube's domain is its outer polygon less the inner one; at level 2 the
+// mesh made Ixx differ from Iyy.
+TEST_F(PlaneIntegrationTest, TubeOfTwoCurvesIsExact)
+{
+    std::vector<PlaneValues> rings;
+    std::vector<int> curves;
+    for (const double r : {50.0, 45.0}) {
+        curves.push_back(DrawCircle(0.0, 0.0, r, 36));
+        std::vector<std::array<double, 2>> points;
+        for (int pointId : model.FindCurve(curves.back())->pointIds) {
+            const T_POINT_D* p = model.FindPoint(pointId);
+            if (points.empty() || p->xy[0] != points[0][0] || p->xy[1] != points[0][1])
+                points.push_back({p->xy[0], p->xy[1]});
+        }
+        rings.push_back(PolygonValues(points));
+    }
+    const PlaneValues& o = rings[0];
+    const PlaneValues& i = rings[1];
+    const double area = o.area - i.area;
+    const double cx = (o.area * o.cx - i.area * i.cx) / area, cy = (o.area * o.cy - i.area * i.cy) / area;
+    const auto about = [&](const PlaneValues& v, double ixx, double iyy) {
+        return std::array<double, 2>{ixx + v.area * (v.cy - cy) * (v.cy - cy), iyy + v.area * (v.cx - cx) * (v.cx - cx)};
+    };
+    const std::array<double, 2> outer = about(o, o.ixx, o.iyy), inner = about(i, i.ixx, i.iyy);
+    const int id = Calculate(curves, 2);
+    const double* r = Results(id);
+    EXPECT_PRED3(Exact, r[RESULT_A], area, 1.0);
+    EXPECT_PRED3(Exact, r[RESULT_IXX], outer[0] - inner[0], 1.0);
+    EXPECT_PRED3(Exact, r[RESULT_IYY], outer[1] - inner[1], 1.0);
+    EXPECT_PRED3(Exact, r[RESULT_IXX], r[RESULT_IYY], 1.0);
+}
+
 // A user point merely near the centroid, within the project tolerance, is not
 // the centroid: taking it showed its coordinates as the centroid's, and the
 // next invalidation deleted the user's point.
@@ -257,26 +289,38 @@ protected:
         return id;
     }
 
-    // The plane facets of the 10 × 10 square of domain d with its lower-left corner at (x0, 0).
-    void AddSquareFacets(int domainId, double x0)
+    // The 10 × 10 square of domain d with its lower-left corner at (x0, 0):
+    // its outline (one closed curve, run clockwise by its loop) and its
+    // plane facets.
+    void AddSquareDomain(int domainId, double x0)
     {
+        T_SECTION_D& section = TheSection();
         const int a = AddSectionPoint(x0, 0), b = AddSectionPoint(x0 + 10, 0), c = AddSectionPoint(x0 + 10, 10),
                   d = AddSectionPoint(x0, 10);
+        auto curve = std::make_unique<T_SCURVE_D>();
+        curve->id = section.nextCurveId++;
+        curve->pointIds = {a, d, c, b, a};
+        auto loop = std::make_unique<T_LOOP_D>();
+        loop->id = section.nextLoopId++;
+        loop->curveIds = {-curve->id};
+        section.domains[domainId]->loopIds = {loop->id};
+        section.curves[curve->id] = std::move(curve);
+        section.loops[loop->id] = std::move(loop);
         for (const auto& corners : {std::array<int, 3>{a, b, c}, std::array<int, 3>{a, c, d}}) {
             auto facet = std::make_unique<T_FACET_D>();
-            facet->id = TheSection().nextFacetId++;
+            facet->id = section.nextFacetId++;
             facet->domainId = domainId;
             std::copy(corners.begin(), corners.end(), facet->pointIds);
-            TheSection().facets[facet->id] = std::move(facet);
+            section.facets[facet->id] = std::move(facet);
         }
     }
 
-    // Both squares as facets and as a mesh.
+    // Both squares as domains and as a mesh.
     void Mesh(int material1, int material2)
     {
         using namespace plane_meshes;
-        AddSquareFacets(1, 0);
-        AddSquareFacets(2, 10);
+        AddSquareDomain(1, 0);
+        AddSquareDomain(2, 10);
         TheSection().domains[1]->materialId = material1;
         TheSection().domains[2]->materialId = material2;
         AddGrid(model, 2, 2, Rectangle(10, 10), Cells::Quadrilaterals, {}, material1);
@@ -330,9 +374,10 @@ TEST_F(MixedMaterialTest, BaseMaterialThatNoUsedDomainHasIsIgnored)
     EXPECT_PRED3(Exact, Area(), 300.0, 1.0);
 }
 
-// The sums come from the facets, the section's own geometry, whatever the
-// mesh makes of it; a section without facets falls back to its mesh.
-TEST_F(MixedMaterialTest, SumsComeFromTheFacetsAndFromTheMeshOnlyWithoutThem)
+// The sums come from the domains' outlines, the section's own geometry,
+// whatever the mesh makes of it; a section without them falls back to its
+// mesh.
+TEST_F(MixedMaterialTest, SumsComeFromTheDomainOutlinesAndFromTheMeshOnlyWithoutThem)
 {
     AddSteel(1, 1000.0);
     AddSteel(2, 2000.0);
@@ -349,7 +394,8 @@ TEST_F(MixedMaterialTest, SumsComeFromTheFacetsAndFromTheMeshOnlyWithoutThem)
     EXPECT_PRED3(Exact, Area(), e.area, 1.0);
     EXPECT_PRED3(Exact, TheSection().results[RESULT_IXX], e.ixx, 1.0);
 
-    TheSection().facets.clear();
+    for (auto& [id, domain] : TheSection().domains)
+        domain->loopIds.clear();
     ASSERT_TRUE(model.CalcPlaneSectionProperties(&TheSection()));
     // The mesh lacks the triangle (20, 5), (20, 10), (19, 10) of area 2.5, counted twice.
     EXPECT_PRED3(Exact, Area(), e.area - 5.0, 1.0);

@@ -87,10 +87,11 @@ double Value(const std::vector<double>& rows, int row, int component) { return r
 // part, (L/depth)² times larger, cancels between L and 2L; and a single
 // element much longer than its cells is ill-conditioned, its shear stiffness
 // outweighing its axial stiffness by (L/cell)². Both amplify rounding,
-// roughly as L⁴ together; on a regular grid every element rounds alike and the errors add
-// up instead of averaging out, so the shear areas drifted upwards with
-// refinement. Half the length amplifies rounding 16 times less, and the tip
-// deflections still follow the cubic that the combination cancels.
+// roughly as L⁴ together; on a regular grid every element rounds alike and
+// the errors add up instead of averaging out, so the shear areas drifted
+// upwards with refinement. Half the length amplifies rounding 16 times less,
+// and the tip deflections still follow the cubic that the combination
+// cancels.
 constexpr double kShearLengthRatio = 0.5;
 
 // The solid models of one pass, solved; false on a solver failure. A shear

@@ -4,9 +4,12 @@
 // a solid finite-element model: the plane mesh is extruded into two straight
 // cantilevers (one element layer each, lengths L and 2L, side by side), fixed
 // at one end, whose free ends are tied by rigid links to a master node at the
-// centroid. A unit torque and two unit shear forces at the masters give J from
-// the twist and the shear areas from the two tip deflections, the bending part
-// cancelling between the lengths L and 2L.
+// centroid. A unit torque at the masters gives J from the twists, the
+// restraint of warping at the root cancelling between the lengths L and 2L;
+// that model's materials keep their shear moduli and drop their Poisson's
+// ratios. Two unit shear forces on a second such model, half as long and with
+// the materials as they are, give the shear areas from the tip deflections,
+// the bending part cancelling between its two lengths.
 //
 // Coordinates are normalised so that the section's larger extent is 1.0 and
 // the reference material's modulus to 100000.0; results are in the units of

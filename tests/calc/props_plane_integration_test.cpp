@@ -222,7 +222,8 @@ TEST_F(PlaneIntegrationTest, TubeOfTwoCurvesIsExact)
     const double area = o.area - i.area;
     const double cx = (o.area * o.cx - i.area * i.cx) / area, cy = (o.area * o.cy - i.area * i.cy) / area;
     const auto about = [&](const PlaneValues& v, double ixx, double iyy) {
-        return std::array<double, 2>{ixx + v.area * (v.cy - cy) * (v.cy - cy), iyy + v.area * (v.cx - cx) * (v.cx - cx)};
+        return std::array<double, 2>{ixx + v.area * (v.cy - cy) * (v.cy - cy),
+                                     iyy + v.area * (v.cx - cx) * (v.cx - cx)};
     };
     const std::array<double, 2> outer = about(o, o.ixx, o.iyy), inner = about(i, i.ixx, i.iyy);
     const int id = Calculate(curves, 2);

@@ -56,7 +56,10 @@ Result Solve(const CSectModel& model, double lengthFactor = CSectPropFem::kDefau
     double area = 0.0, sx = 0.0, sy = 0.0;
     for (const auto& [id, element] : model.m_feElements) {
         std::vector<std::pair<double, double>> corners;
-        for (int node : element->nodeIds) corners.emplace_back(model.m_feNodes.at(node)->xy[0], model.m_feNodes.at(node)->xy[1]);
+        for (int node : element->nodeIds) {
+            const T_FENODE_D& n = *model.m_feNodes.at(node);
+            corners.emplace_back(n.xy[0], n.xy[1]);
+        }
         const PolygonMoments m = MomentsOf(corners);
         area += m.area;
         sx += m.sx;

@@ -248,7 +248,8 @@ Patch ExtrudedPatch(const std::vector<std::array<double, 2>>& plane, int nx, int
     for (std::size_t k = 0; k + 1 < levels.size(); ++k) {
         for (int j = 0; j < ny; ++j) {
             for (int i = 0; i < nx; ++i) {
-                const int a = static_cast<int>(k) * perLevel + j * (nx + 1) + i, b = a + 1, c = a + nx + 2, d = a + nx + 1;
+                const int a = static_cast<int>(k) * perLevel + j * (nx + 1) + i;
+                const int b = a + 1, c = a + nx + 2, d = a + nx + 1;
                 if (!wedges) {
                     patch.elements.push_back({a, b, c, d, a + perLevel, b + perLevel, c + perLevel, d + perLevel});
                 } else {

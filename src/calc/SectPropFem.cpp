@@ -82,19 +82,7 @@ struct CantileverModel {
 
 double Value(const std::vector<double>& rows, int row, int component) { return rows[row * kResultColumns + component]; }
 
-// The shear cases run on cantilevers half as long as the torque case's. The
-// shear deflection is what is left of the tip deflections once the bending
-// part, (L/depth)² times larger, cancels between L and 2L; and a single
-// element much longer than its cells is ill-conditioned, its shear stiffness
-// outweighing its axial stiffness by (L/cell)². Both amplify rounding,
-// roughly as L⁴ together; on a regular grid every element rounds alike and
-// the errors add up instead of averaging out, so the shear areas drifted
-// upwards with refinement. Half the length amplifies rounding 16 times less,
-// and the tip deflections still follow the cubic that the combination
-// cancels.
-constexpr double kShearLengthRatio = 0.5;
-
-// The solid models of one pass, solved; false on a solver failure. A shear
+// The solid model of one pass, solved; false on a solver failure. A shear
 // area of the direction that the pass's cantilever is not sized for may come
 // out meaningless; the caller keeps only the values it stores.
 bool RunPass(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& elements,
@@ -104,23 +92,24 @@ bool RunPass(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& el
     const double nu = materials[referenceMaterial - 1].nu;
     const double flexibility = 2.0 * (1.0 + nu) * kUnitLoad / CSectPropFem::kReferenceModulus;
 
-    {
-        const CantileverModel twisted(nodes, elements, cx, cy, length, size, lengthFactor);
-        std::vector<double> rows;
-        if (!twisted.Solve(TorsionMaterialRows(materialRows), rows)) return false;
-        // With the root held against warping, J read from a cantilever of
-        // length L exceeds the free value by a/L² (measured: the excess falls
-        // by 4.0 each time L doubles), which the lengths L and 2L cancel.
-        const double shortTorsion = flexibility * twisted.TipZ(0) / Value(rows, 0, kRZ);
-        const double longTorsion = flexibility * twisted.TipZ(1) / Value(rows, 3, kRZ);
-        result.torsion = (4.0 * longTorsion - shortTorsion) / 3.0 * std::pow(scale, 4);
+    const CantileverModel model(nodes, elements, cx, cy, length, size, lengthFactor);
+    std::vector<double> rows, torsionRows;
+    if (!model.Solve(materialRows, rows)) return false;
+    const std::vector<double> torsionMaterials = TorsionMaterialRows(materialRows);
+    if (torsionMaterials == materialRows) {
+        torsionRows = rows;  // every ν is 0 already
+    } else if (!model.Solve(torsionMaterials, torsionRows)) {
+        return false;
     }
+    // With the root held against warping, J read from a cantilever of length
+    // L exceeds the free value by a/L² (measured: the excess falls by 4.0
+    // each time L doubles), which the lengths L and 2L cancel.
+    const double shortTorsion = flexibility * model.TipZ(0) / Value(torsionRows, 0, kRZ);
+    const double longTorsion = flexibility * model.TipZ(1) / Value(torsionRows, 3, kRZ);
+    result.torsion = (4.0 * longTorsion - shortTorsion) / 3.0 * std::pow(scale, 4);
 
-    const CantileverModel bent(nodes, elements, cx, cy, length, size, kShearLengthRatio * lengthFactor);
-    std::vector<double> rows;
-    if (!bent.Solve(materialRows, rows)) return false;
     const double longTwist = Value(rows, 3, kRZ);
-    const double compliance = flexibility * bent.TipZ(1);
+    const double compliance = flexibility * model.TipZ(1);
     for (int d = 0; d < 2; ++d) {
         // The force acts at the centroid: take out the tip displacement that
         // the twist about the shear centre adds.

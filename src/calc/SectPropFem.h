@@ -6,10 +6,10 @@
 // at one end, whose free ends are tied by rigid links to a master node at the
 // centroid. A unit torque at the masters gives J from the twists, the
 // restraint of warping at the root cancelling between the lengths L and 2L;
-// that model's materials keep their shear moduli and drop their Poisson's
-// ratios. Two unit shear forces on a second such model, half as long and with
-// the materials as they are, give the shear areas from the tip deflections,
-// the bending part cancelling between its two lengths.
+// for the torque the materials keep their shear moduli and drop their
+// Poisson's ratios (a second solution unless every ratio is 0). Two unit
+// shear forces, with the materials as they are, give the shear areas from the
+// tip deflections, the bending part cancelling between the two lengths.
 //
 // Coordinates are normalised so that the section's larger extent is 1.0 and
 // the reference material's modulus to 100000.0; results are in the units of

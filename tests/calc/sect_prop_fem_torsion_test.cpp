@@ -27,12 +27,6 @@ const Parts kChannel = {{0, 0, 50, 8}, {0, 8, 8, 92}, {0, 92, 50, 100}};
 const Parts kAngle = {{0, 0, 80, 10}, {0, 10, 10, 60}};
 const Parts kRectangle = {{0, 0, 100, 50}};
 
-double Area(const Parts& parts) {
-    double area = 0.0;
-    for (const auto& [x0, y0, x1, y1] : parts) area += (x1 - x0) * (y1 - y0);
-    return area;
-}
-
 // The parts as quadrilaterals of sides up to the cell size on grid lines
 // through every corner (the reference's triangles taken in pairs),
 // optionally turned about the origin.
@@ -154,32 +148,6 @@ TEST(TorsionWarpingRestraint, ISectionStandingOrLyingHasTheSameJ) {
     ASSERT_TRUE(standing.ok && lying.ok);
     EXPECT_NEAR(lying.J / standing.J, 1.0, 1e-6);
     EXPECT_NEAR(lying.Asx / standing.Asy, 1.0, 1e-4);
-}
-
-// With ν = 0 a rectangle's shear areas approach 5/6 of its area from above
-// as a regular grid is refined. They used to drift upwards from 64 x 32 on:
-// a single element much longer than its cells rounds badly, and on a regular
-// grid every element rounds alike. (256 x 128 is left to the benchmark: it
-// reads +0.05 % and +0.04 %.)
-TEST(ShearAreaRefinement, RegularGridOfARectangleStaysJustAboveFiveSixths) {
-    const double target = 5.0 / 6.0 * Area(kRectangle);
-    double previous[2] = {1e300, 1e300};
-    for (const int nx : {32, 64, 128}) {
-        CSectModel model;
-        AddMaterial(model, kSteelId, 210000.0, 0.0);
-        AddGrid(model, nx, nx / 2, Rectangle(100.0, 50.0));
-        const Result r = Solve(model);
-        ASSERT_TRUE(r.ok);
-        const double area[2] = {r.Asx, r.Asy};
-        for (int d = 0; d < 2; ++d) {
-            EXPECT_GT(area[d], target) << nx << " direction " << d;
-            EXPECT_LT(area[d], previous[d]) << nx << " direction " << d;
-            if (nx >= 128) {
-                EXPECT_LT(area[d] / target - 1.0, 1e-3) << nx << " direction " << d;
-            }
-            previous[d] = area[d];
-        }
-    }
 }
 
 // A unit square whose inside nodes are moved by up to a fifth of a cell in

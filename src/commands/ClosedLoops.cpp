@@ -4,6 +4,7 @@
 #include "commands/CommandRollback.h"
 #include "commands/CurveOverlapCheck.h"
 #include "commands/IdLists.h"
+#include "model/InvalidationNotice.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
 
@@ -45,10 +46,7 @@ void InvalidateLineSections(CSectModel& model, const std::vector<int>& sectionId
         model.SaveSectionForUndo(section, false);
         model.InvalidateSectionProperties(section);
     }
-    const std::string count = sectionIds.size() == 1
-        ? std::string("The properties of 1 line section are invalidated.")
-        : FormatText("The properties of %d line sections are invalidated.", static_cast<int>(sectionIds.size()));
-    model.m_reporter.ShowInfo(count + "\n\nRe-calculate the properties using [Properties]-[Calculate].");
+    ReportInvalidatedSections(model.m_reporter, static_cast<int>(sectionIds.size()), "line ");
 }
 
 std::string ThirdLoopQuestion(const std::vector<int>& fullCurveIds, size_t givenCount)

@@ -33,11 +33,6 @@ constexpr TransformTexts kMirroring{"Mirror 1 point", "Mirror %d points", "1 poi
                                     "%d points are moved by mirroring.", "1 point is duplicated by mirroring.",
                                     "%d points are duplicated by mirroring."};
 
-std::string CountedText(const char* one, const char* many, int count)
-{
-    return count == 1 ? std::string(one) : FormatText(many, count);
-}
-
 // Moves a global position in place; copyNumber counts the copies from 1.
 using PlacePoint = std::function<void(double xy[2], int copyNumber)>;
 

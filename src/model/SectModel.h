@@ -11,6 +11,7 @@
 #include "model/UndoAction.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class ProjectFileReader;
@@ -325,6 +326,23 @@ public:
     // top and drops their inverses, so a refused command leaves no trace.
     void RevertUndoActionsAbove(int undoTopId);
     // ---- end of section generation and closed-loop registration ----
+
+    // ---- Section commands: domain material, deleting, moving and arranging sections (src/sections) ----
+    // The commands over section ids drop repeated ids first, the first
+    // occurrence staying; titles and counts use the distinct ids.
+    // Gives the material (0 removes it) to the (section id, domain id) pairs,
+    // repeats counted, and with setAsBaseMaterial makes it each section's
+    // chosen base material. A calculated section is invalidated only when its
+    // used domains mix materials, or share one while some of its domains are
+    // left out of the pairs.
+    bool AssignDomainMaterial(const std::vector<std::pair<int, int>>* pairs, int materialId,
+                              bool setAsBaseMaterial);
+    // Without deleteCurves the sections' curves stay as free curves. With it
+    // they go too, with the closed loops through them and the points that no
+    // remaining curve uses and that are no centroid point of a calculated
+    // section that stays.
+    bool DeleteSections(const std::vector<int>* sectionIds, bool deleteCurves);
+    // ---- end of section commands ----
 
     // ---- Sectional properties (src/calc) and redefining a section (src/sections) ----
     // Meshes every used domain of a plane section into the finite-element

@@ -17,6 +17,12 @@
 class ProjectFileReader;
 class ProjectFileWriter;
 
+// A point copy made to detach curves from one another.
+struct PointCopy {
+    int originalId = 0;
+    int copyId = 0;
+};
+
 class CSectModel {
 public:
     CSectModel();
@@ -198,6 +204,25 @@ public:
     // copy of that point at every position instead. False (after a warning)
     // when the copies would pass the point id limit; nothing changed then.
     bool UnsharePointsOfCurves(const std::vector<int>& curveIds);
+    // Detaching chosen points, inside the open undo action. A copy is a full
+    // copy of the point under a new id, recorded as created; every curve and
+    // section that changes is saved first. At most one copy per point: the
+    // caller has checked the point id limit for that many. Missing and
+    // repeated point ids are passed over; the copies come back in the order
+    // of pointIds, and the newcomer lists are left to the caller.
+    // - The moving curves take a copy of each point that stays behind: one
+    //   that a curve outside movingCurveIds uses, or the centroid point of a
+    //   calculated section outside movingSectionIds. Every occurrence in the
+    //   moving curves takes the copy.
+    std::vector<PointCopy> DetachPointsOfMovingCurves(const std::vector<int>& movingCurveIds,
+                                                      const std::vector<int>& movingSectionIds,
+                                                      const std::vector<int>& pointIds);
+    // - Every curve outside keptCurveIds that uses one of the points takes one
+    //   copy of it at every position, and a calculated section whose centroid
+    //   point it is takes the copy as its centroid point, so the point can
+    //   move alone.
+    std::vector<PointCopy> DetachPointsFromOtherCurves(const std::vector<int>& keptCurveIds,
+                                                       const std::vector<int>& pointIds);
     // Joins listed collinear two-point lines at joints no other curve uses;
     // drops the absorbed curves from the list. Curves of sections and closed
     // loops are never merged and stay listed.

@@ -119,6 +119,18 @@ protected:
         EXPECT_TRUE(user.lines.empty());
     }
 
+    // Every own point of the section moved by (dx, dy) from `before`.
+    void ExpectOwnPointsShiftedBy(int sectionId, const SectionCommandState& before, double dx, double dy) const
+    {
+        const auto& was = before.sections.at(sectionId).ownPoints;
+        ASSERT_FALSE(was.empty());
+        for (const auto& [id, xy] : was) {
+            const T_POINT_D* point = Section(sectionId).FindPoint(id);
+            EXPECT_NEAR(point->xy[0], xy[0] + dx, 1e-9) << "own point " << id;
+            EXPECT_NEAR(point->xy[1], xy[1] + dy, 1e-9) << "own point " << id;
+        }
+    }
+
     void ClearRecordsAndUndo()
     {
         model.ClearUndoStorage();

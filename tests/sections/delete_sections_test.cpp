@@ -153,6 +153,11 @@ struct CentroidCase {
     bool stays;
 };
 
+void PrintTo(const CentroidCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class DeleteCentroidTest : public DeleteSectionsTest, public ::testing::WithParamInterface<CentroidCase> {};
 
 TEST_P(DeleteCentroidTest, CentroidPointGoesUnlessSomethingThatStaysNeedsIt)

@@ -3,7 +3,6 @@
 
 #include "commands/CreationSupport.h"
 #include "commands/IdLists.h"
-#include "commands/TransformChecks.h"
 #include "model/Geometry.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
@@ -34,8 +33,23 @@ constexpr TransformTexts kMirroring{"Mirror 1 point", "Mirror %d points", "1 poi
                                     "%d points are moved by mirroring.", "1 point is duplicated by mirroring.",
                                     "%d points are duplicated by mirroring."};
 
+std::string CountedText(const char* one, const char* many, int count)
+{
+    return count == 1 ? std::string(one) : FormatText(many, count);
+}
+
 // Moves a global position in place; copyNumber counts the copies from 1.
 using PlacePoint = std::function<void(double xy[2], int copyNumber)>;
+
+bool CheckInterval(const CSectModel& model, double dx, double dy)
+{
+    const double interval = VectorLengthXY(dx, dy);
+    if (interval < 1e-6)
+        return model.m_reporter.ShowWarning("Interval should be greater than 0.");
+    if (interval < model.m_tolerance)
+        return model.m_reporter.ShowWarning("Interval is too small. It is less than the tolerance.");
+    return true;
+}
 
 bool CheckTimes(const CSectModel& model, int times)
 {
@@ -63,6 +77,11 @@ private:
     double point1_[2];
     double point2_[2];
 };
+
+bool CheckRotationAngle(const CSectModel& model, double angle)
+{
+    return !IsZero(angle) || model.m_reporter.ShowWarning("Rotation angle cannot be 0.");
+}
 
 // The Move mode: section points are skipped, closed loops move whole.
 bool MovePoints(CSectModel& model, std::vector<int> pointIds, const TransformTexts& texts,

@@ -48,8 +48,3 @@ std::string FormatText(const char* format, ...)
     va_end(args);
     return text;
 }
-
-std::string CountedText(const char* one, const char* many, int count)
-{
-    return count == 1 ? std::string(one) : FormatText(many, count);
-}

@@ -5,6 +5,3 @@
 #include <string>
 
 std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-// one when count is 1, else many formatted with the count ("%d points").
-std::string CountedText(const char* one, const char* many, int count);

@@ -1,6 +1,7 @@
 // Section > Assign Domain Material: one material, or none, for chosen domains
 // of plane sections, optionally also as the sections' base material.
 
+#include "commands/TransformSupport.h"
 #include "model/InvalidationNotice.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"

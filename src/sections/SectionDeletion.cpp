@@ -4,8 +4,8 @@
 
 #include "commands/ClosedLoopRecords.h"
 #include "commands/IdLists.h"
+#include "commands/TransformSupport.h"
 #include "model/SectModel.h"
-#include "model/TextFormat.h"
 
 #include <set>
 

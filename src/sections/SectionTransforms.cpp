@@ -2,10 +2,8 @@
 // model curves they were generated from. Translation keeps calculated
 // properties, moving the centroid point along; rotation invalidates them.
 
-#include "commands/TransformChecks.h"
-#include "model/Geometry.h"
+#include "commands/TransformSupport.h"
 #include "model/InvalidationNotice.h"
-#include "model/TextFormat.h"
 #include "sections/SectionMoves.h"
 
 namespace {
@@ -66,21 +64,14 @@ bool CSectModel::TranslateSections(const std::vector<int>* sectionIds, double dx
 {
     if (!CheckInterval(*this, dx, dy))
         return false;
-    // A displacement has no origin: only the work UCS's turn applies.
-    double displacement[2] = {dx, dy};
-    RotatePoint(displacement, GetCurrentUcs()->angle);
-    return MoveSections(*this, *sectionIds, true, kTranslation, [&displacement](double xy[2]) {
-        TranslatePoint(xy, displacement[0], displacement[1]);
-    });
+    const PlacePoint place = TranslationInWorkUcs(*this, dx, dy);
+    return MoveSections(*this, *sectionIds, true, kTranslation, [&place](double xy[2]) { place(xy, 1); });
 }
 
 bool CSectModel::RotateSections(std::vector<int> sectionIds, const double origin[2], double angle)
 {
     if (!CheckRotationAngle(*this, angle))
         return false;
-    double globalOrigin[2];
-    GetCurrentUcs()->ToGlobal(origin, globalOrigin);
-    return MoveSections(*this, sectionIds, false, kRotation, [&globalOrigin, angle](double xy[2]) {
-        RotatePointAbout(xy, globalOrigin, angle);
-    });
+    const PlacePoint place = RotationInWorkUcs(*this, origin, angle);
+    return MoveSections(*this, sectionIds, false, kRotation, [&place](double xy[2]) { place(xy, 1); });
 }

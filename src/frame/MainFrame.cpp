@@ -10,6 +10,8 @@
 #include "frame/ViewSetDlg.h"
 #include "tools/DxfImportCommand.h"
 #include "tools/GridSettingDlg.h"
+#include "view/EntityKeys.h"
+#include "view/Scene.h"
 #include "view/TarvokrtView.h"
 
 #include <wx/aui/auibar.h>
@@ -438,6 +440,14 @@ void CMainFrame::RefreshUcsToolDialogs()
 void CMainFrame::ShowUcsCoordinates()
 {
     view_->m_coordinateDisplay = COORDINATES_UCS;
+}
+
+std::vector<int> CMainFrame::ActiveSectionIds()
+{
+    std::vector<int> ids;
+    for (int key : view_->GetScene()->m_active[KIND_SECTION])
+        ids.push_back(IdOfKey(key));
+    return ids;
 }
 
 void CMainFrame::RepaintMainWindow()

@@ -47,6 +47,8 @@ public:
     virtual void HoldMilliseconds(int milliseconds) = 0;
     // After a material was created, redefined or deleted.
     virtual void UpdateMaterialList() = 0;
+    // The ids of the sections active in the view, ascending.
+    virtual std::vector<int> ActiveSectionIds() = 0;
 };
 
 enum class SaveAnswer { Yes, No, Cancel };
@@ -90,7 +92,8 @@ public:
     // Merges the files into the open project in the given order, all in one
     // undo action, and makes what they brought the newcomers. A file that
     // cannot be read, or whose ids would pass an id limit, is skipped after
-    // its message.
+    // its message. Then, with two or more sections active in the view, it
+    // offers to arrange them inside the same undo action.
     void ImportProjects(const std::vector<std::string>& paths);
 
     void OnModelChanged() override;
@@ -244,6 +247,8 @@ private:
     // nothing. Returns the command's result.
     enum class AfterStep { Redraw, FitViews, Modified, MaterialList };
     bool AfterCommand(AfterStep step, bool commandResult);
+    // The end of a project import: asks whether to arrange the active sections.
+    void OfferArrangement();
     // The work UCS changed: coordinate display, rebuild and fit of every view.
     T_UCS_D* ShowNewWorkUcs(T_UCS_D* workUcs);
     DocumentContext CalculationContext() { return {*model_, *this, busy_}; }

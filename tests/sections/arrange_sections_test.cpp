@@ -3,6 +3,7 @@
 // keeps shared points from being dragged along.
 
 #include "SectionCommandSupport.h"
+#include "support/SectionCentre.h"
 
 #include <algorithm>
 #include <array>
@@ -27,22 +28,7 @@ protected:
         return model.ArrangeSections(ids, mode, rows, columns, newAction);
     }
 
-    // The centre of the box around the section's model curve points.
-    std::array<double, 2> CurveCentre(int sectionId) const
-    {
-        double lo[2] = {1e300, 1e300};
-        double hi[2] = {-1e300, -1e300};
-        for (int curveId : Section(sectionId).curveIds) {
-            for (int pointId : model.FindCurve(curveId)->pointIds) {
-                const double* xy = model.FindPoint(pointId)->xy;
-                for (int k = 0; k < 2; ++k) {
-                    lo[k] = std::min(lo[k], xy[k]);
-                    hi[k] = std::max(hi[k], xy[k]);
-                }
-            }
-        }
-        return {(lo[0] + hi[0]) / 2.0, (lo[1] + hi[1]) / 2.0};
-    }
+    std::array<double, 2> CurveCentre(int sectionId) const { return SectionCurveCentre(model, sectionId); }
 
     // The sections as the matrix shows them: top row first, left to right.
     std::vector<int> ReadingOrder(const std::vector<int>& ids) const

@@ -59,6 +59,11 @@ public:
     virtual SaveAnswer AskSaveChanges(const std::string& title) = 0;
     // The path to save under; empty when the user cancels.
     virtual std::string AskSavePath(const std::string& suggestedName) = 0;
+    // The save-file chooser of the export dialogs, with the overwrite
+    // question: the filter in wx's "description|pattern|..." form, the
+    // extension added to a chosen name without one. Empty on cancel.
+    virtual std::string AskSaveFile(const std::string& title, const std::string& filter,
+                                    const std::string& defaultExtension, const std::string& offeredName) = 0;
     // Existing files chosen in a multi-select open dialog; empty on cancel.
     virtual std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) = 0;
 };

@@ -11,24 +11,6 @@
 #include <cstdlib>
 #include <set>
 
-namespace {
-
-// Points that stay whatever is deleted: those a curve still uses and the
-// centroids of calculated sections.
-std::set<int> PointsStillNeeded(const CSectModel& model)
-{
-    std::set<int> needed;
-    for (const auto& [id, section] : model.m_sections) {
-        if (section->propertiesCalculated)
-            needed.insert(section->centroidPointId);
-    }
-    for (const auto& [id, curve] : model.m_curves)
-        needed.insert(curve->pointIds.begin(), curve->pointIds.end());
-    return needed;
-}
-
-} // namespace
-
 void DeleteClosedLoopRecord(CSectModel& model, int loopId)
 {
     const auto found = model.m_closedLoops.find(loopId);

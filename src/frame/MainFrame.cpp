@@ -511,10 +511,10 @@ void CMainFrame::RepaintMainWindow()
     Update();
 }
 
-CalcPauseChoice CMainFrame::AskCalcPause(const std::string&, bool)
+CalcPauseChoice CMainFrame::AskCalcPause(const std::string& text, bool lastSection)
 {
-    // The pause dialog belongs to the Properties page, which is not built yet.
-    return PAUSE_CONTINUE;
+    const auto& ask = app_.Tools().hooks.askCalcPause;
+    return ask ? static_cast<CalcPauseChoice>(ask(text, lastSection)) : PAUSE_CONTINUE;
 }
 
 double CMainFrame::ProcessorSeconds()
@@ -529,7 +529,8 @@ void CMainFrame::HoldMilliseconds(int milliseconds)
 
 void CMainFrame::UpdateMaterialList()
 {
-    // Refills the Section page's material list; the page is not built yet.
+    if (workspace_->OpenPageCode() == OPEN_PAGE_SECTION && app_.Tools().hooks.updateMaterialList)
+        app_.Tools().hooks.updateMaterialList();
 }
 
 void CMainFrame::SetPaneText(int paneId, const std::string& text)

@@ -273,6 +273,67 @@ public:
     bool QuerySection(int sectionId);
     // ---- end of point topology ----
 
+    // ---- Curve editing: converting widths, merging, splitting, reversing and changing widths
+    //      (src/commands) ----
+    // Every curve list has its repeated ids dropped first. Each command checks
+    // everything before its one undo action and changes nothing when it refuses.
+    // Draws the bands of the curves' widths as lines: the start and end sides,
+    // the left and right sides, or all four, optionally deleting the curves.
+    bool ConvertCurveWidths(std::vector<int> curveIds, bool startEndSides, bool leftRightSides,
+                            bool deleteSourceCurve);
+    // Joins the curves that meet end to end into one curve per chain; the
+    // chain's first curve keeps its id, width and alignment.
+    bool MergeCurves(std::vector<int> curveIds);
+    // Cuts the curve wherever its point list passes one of the given points
+    // between its first and last position; no coordinate is compared.
+    bool SplitCurve(int curveId, const std::vector<int>* pointIds);
+    // Reverses the point lists; swapLeftRight keeps each wall on its side,
+    // otherwise the calculated line sections whose walls move are invalidated.
+    bool ReverseCurves(const std::vector<int>* curveIds, bool swapLeftRight);
+    // alignment 0 Center, 1 Left, 2 Right, 3 swaps Left and Right. Asks before
+    // a width passes a curve's length.
+    bool ChangeCurveWidths(const std::vector<int>* curveIds, bool changeAlignment, int alignment,
+                           bool changeWidth, double width);
+    // ---- Curve editing: moving and copying curves, fillet, extend and scaling lines (src/commands) ----
+    // Repeated curve ids are dropped first (the first occurrence stays); titles
+    // and counts use the distinct ids. Positions and angles are in the work
+    // UCS, angles in degrees. Each command checks everything it can before its
+    // one undo action; a refusal changes nothing. No edit moves a calculated
+    // section's centroid point off its centroid.
+    // The Move mode skips curves of sections and moves closed loops only
+    // whole; the moving curves take copies of the points they share with
+    // curves that stay. A mirror image swaps LEFT and RIGHT.
+    bool TranslateCurves(std::vector<int> curveIds, double dx, double dy);
+    bool RotateCurves(std::vector<int> curveIds, const double origin[2], double angle);
+    bool MirrorCurves(std::vector<int> curveIds, const double linePoint1[2], const double linePoint2[2]);
+    // The Copy mode copies any curve as a free curve onto the points it finds
+    // at the images, making the others; connecting lines chain each end point
+    // through its images.
+    bool CopyCurvesByTranslation(const std::vector<int>& curveIds, double dx, double dy, int times,
+                                 bool connectByLine, int alignment, double width);
+    bool CopyCurvesByRotation(const std::vector<int>& curveIds, const double origin[2], double angle, int times,
+                              bool connectByLine, int alignment, double width);
+    bool CopyCurvesByMirroring(const std::vector<int>& curveIds, const double linePoint1[2],
+                               const double linePoint2[2], bool connectByLine, int alignment, double width);
+    // Joins two free lines by an arc of the radius tangent to both, divided
+    // by the angle step, moving their near ends onto it; a radius below 1e-6
+    // moves both near ends to the crossing of the lines instead. Other curves
+    // keep copies of the near ends. A width of 0 or less gives the arc the
+    // lines' common width, if any.
+    bool FilletCurves(int curveId1, int curveId2, double radius, int alignment, double width);
+    // Lengthens each listed open curve at its end nearer to the base curve
+    // (both ends when about as near) along its end segment to the line of the
+    // base's nearest segment: the end moves there (other curves keep a copy),
+    // or takes the point already there. The meeting points go into the base,
+    // or cut it with splitCurve. Curves of sections and closed loops are
+    // skipped; an end is never pulled back.
+    bool ExtendCurves(int baseCurveId, std::vector<int> curveIds, bool splitCurve);
+    // Scales free lines (curves of at most two points) by the ratio about
+    // their midpoints; a line end that anything else holds is given a point
+    // of its own first. Longer curves are passed over silently.
+    bool ScaleLines(std::vector<int> curveIds, double ratio);
+    // ---- end of curve editing ----
+
     // ---- UCS, units, materials, groups and the invalidation of results ----
     // Work UCS. An id that no UCS has falls back to "GCS". Neither records undo.
     T_UCS_D* SetCurrentUcs(int ucsId);

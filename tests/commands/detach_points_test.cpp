@@ -43,6 +43,11 @@ struct CentroidCase {
     bool expectCopy;
 };
 
+void PrintTo(const CentroidCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class MovingCurvesAndCentroidPoints : public TopologyTest, public ::testing::WithParamInterface<CentroidCase> {};
 
 TEST_P(MovingCurvesAndCentroidPoints, DetachOnlyTheCentroidPointOfACalculatedSectionThatStays)

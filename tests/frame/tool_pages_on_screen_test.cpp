@@ -209,6 +209,38 @@ TEST_F(ToolPagesOnScreen, TheGroupAndUcsRefreshesRunOnlyWhileTheirPageIsOpen)
     EXPECT_EQ(refreshes, std::vector<std::string>{"group"});
 }
 
+TEST_F(ToolPagesOnScreen, TheMaterialListRefreshesOnlyWhileTheSectionPageIsOpenAndThePauseAsksTheTool)
+{
+    std::vector<std::string> calls;
+    ASSERT_TRUE(Start("KLX 1", [this, &calls](CToolRegistry& tools) {
+        tools.RegisterPage(ToolPageKind::Section, page.StandardTable());
+        tools.hooks.updateMaterialList = [&calls] { calls.push_back("materials"); };
+    }));
+    // Without a pause dialog the calculation goes on.
+    EXPECT_EQ(Frame().AskCalcPause("Section [A]", false), PAUSE_CONTINUE);
+    Frame().UpdateMaterialList();
+    Workspace().ShowSectTool(3000);
+    Settle();
+    ASSERT_EQ(Workspace().OpenPageCode(), 20003);
+    Frame().UpdateMaterialList();
+    Workspace().CloseAllTools();
+    Frame().UpdateMaterialList();
+    EXPECT_EQ(calls, std::vector<std::string>{"materials"});
+}
+
+TEST_F(ToolPagesOnScreen, ThePauseQuestionIsAnsweredByTheToolsDialog)
+{
+    std::vector<std::string> asked;
+    ASSERT_TRUE(Start("KLX 1", [&asked](CToolRegistry& tools) {
+        tools.hooks.askCalcPause = [&asked](const std::string& text, bool lastSection) {
+            asked.push_back(text + (lastSection ? " last" : ""));
+            return static_cast<int>(PAUSE_STOP);
+        };
+    }));
+    EXPECT_EQ(Frame().AskCalcPause("Section [A]", true), PAUSE_STOP);
+    EXPECT_EQ(asked, std::vector<std::string>{"Section [A] last"});
+}
+
 TEST_F(ToolPagesOnScreen, ATallDialogMakesThePageScroll)
 {
     StartWithTestPage();

@@ -82,6 +82,20 @@ public:
     bool UnregisterClosedLoops(const std::vector<int>& closedLoopIds) override { return Answer("UnregisterClosedLoops", closedLoopIds); }
     bool IntersectCurves(std::vector<int> curveIds, bool splitCurves) override { return Answer("IntersectCurves", curveIds, splitCurves); }
     bool DeleteCurves(std::vector<int> curveIds, bool deletePoints) override { return Answer("DeleteCurves", curveIds, deletePoints); }
+    bool ConvertCurveWidths(std::vector<int> curveIds, bool startEndSides, bool leftRightSides, bool deleteSourceCurve) override { return Answer("ConvertCurveWidths", curveIds, startEndSides, leftRightSides, deleteSourceCurve); }
+    bool MergeCurves(std::vector<int> curveIds) override { return Answer("MergeCurves", curveIds); }
+    bool SplitCurve(int curveId, const std::vector<int>& pointIds) override { return Answer("SplitCurve", curveId, pointIds); }
+    bool ReverseCurves(const std::vector<int>& curveIds, bool swapLeftRight) override { return Answer("ReverseCurves", curveIds, swapLeftRight); }
+    bool ChangeCurveWidths(const std::vector<int>& curveIds, bool changeAlignment, int alignment, bool changeWidth, double width) override { return Answer("ChangeCurveWidths", curveIds, changeAlignment, alignment, changeWidth, width); }
+    bool TranslateCurves(std::vector<int> curveIds, double dx, double dy) override { return Answer("TranslateCurves", curveIds, dx, dy); }
+    bool CopyCurvesByTranslation(const std::vector<int>& curveIds, double dx, double dy, int times, bool connectByLine, int alignment, double width) override { return Answer("CopyCurvesByTranslation", curveIds, dx, dy, times, connectByLine, alignment, width); }
+    bool RotateCurves(std::vector<int> curveIds, const double origin[2], double angle) override { return Answer("RotateCurves", curveIds, P(origin), angle); }
+    bool CopyCurvesByRotation(const std::vector<int>& curveIds, const double origin[2], double angle, int times, bool connectByLine, int alignment, double width) override { return Answer("CopyCurvesByRotation", curveIds, P(origin), angle, times, connectByLine, alignment, width); }
+    bool MirrorCurves(std::vector<int> curveIds, const double linePoint1[2], const double linePoint2[2]) override { return Answer("MirrorCurves", curveIds, P(linePoint1), P(linePoint2)); }
+    bool CopyCurvesByMirroring(const std::vector<int>& curveIds, const double linePoint1[2], const double linePoint2[2], bool connectByLine, int alignment, double width) override { return Answer("CopyCurvesByMirroring", curveIds, P(linePoint1), P(linePoint2), connectByLine, alignment, width); }
+    bool FilletCurves(int curveId1, int curveId2, double radius, int alignment, double width) override { return Answer("FilletCurves", curveId1, curveId2, radius, alignment, width); }
+    bool ExtendCurves(int baseCurveId, std::vector<int> curveIds, bool splitCurve) override { return Answer("ExtendCurves", baseCurveId, curveIds, splitCurve); }
+    bool ScaleLines(std::vector<int> curveIds, double ratio) override { return Answer("ScaleLines", curveIds, ratio); }
     void PickCurvesByWidth(double width, std::vector<int>* result) override { Fill(*result, "PickCurvesByWidth", width); }
     void PickCurvesByAlignment(int alignment, std::vector<int>* result) override { Fill(*result, "PickCurvesByAlignment", alignment); }
     void PickCurvesOfClosedLoop(int loopId, std::vector<int>* result) override { Fill(*result, "PickCurvesOfClosedLoop", loopId); }
@@ -157,7 +171,7 @@ private:
     void Record(const char* member, const Args&... args)
     {
         std::string call = std::string(member) + "(";
-        const char* separator = "";
+        [[maybe_unused]] const char* separator = "";
         ((call += separator, call += RecordedArgument(args), separator = ", "), ...);
         calls.push_back(call + ")");
     }

@@ -179,6 +179,7 @@ TEST_P(ArrangeOrderTest, SectionsFillTheCellsInOrder)
 INSTANTIATE_TEST_SUITE_P(
     Modes, ArrangeOrderTest,
     ::testing::Values(OrderCase{"Names", 1, {"b", "A", "a"}, {}, {2, 3, 1}},
+                      OrderCase{"NamesByUnsignedBytes", 1, {"\xC3\xA9", "z", "a"}, {}, {3, 2, 1}},
                       OrderCase{"Areas", 3, {}, {10.0, kNone, 20.0}, {3, 1, 2}},
                       OrderCase{"Locations", 2, {}, {5.0, 2.0, kNone}, {3, 2, 1}},
                       OrderCase{"SecondMomentsInMetres", 6, {}, {1e-7, 3e-7, 2e-7}, {2, 3, 1}},

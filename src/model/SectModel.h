@@ -11,6 +11,7 @@
 #include "model/UndoAction.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class ProjectFileReader;
@@ -411,6 +412,40 @@ public:
     // top and drops their inverses, so a refused command leaves no trace.
     void RevertUndoActionsAbove(int undoTopId);
     // ---- end of section generation and closed-loop registration ----
+
+    // ---- Section commands: domain material, deleting, moving and arranging sections (src/sections) ----
+    // The commands over section ids drop repeated ids first, the first
+    // occurrence staying; titles and counts use the distinct ids.
+    // Gives the material (0 removes it) to the (section id, domain id) pairs,
+    // repeats counted, and with setAsBaseMaterial makes it each section's
+    // chosen base material. A calculated section is invalidated only when its
+    // used domains mix materials, or share one while some of its domains are
+    // left out of the pairs.
+    bool AssignDomainMaterial(const std::vector<std::pair<int, int>>* pairs, int materialId,
+                              bool setAsBaseMaterial);
+    // Without deleteCurves the sections' curves stay as free curves. With it
+    // they go too, with the closed loops through them and the points that no
+    // remaining curve uses and that are no centroid point of a calculated
+    // section that stays.
+    bool DeleteSections(const std::vector<int>* sectionIds, bool deleteCurves);
+    // Move sections rigidly with the model curves they were generated from;
+    // the input is in the work UCS, the angle in degrees. The moving curves
+    // take copies of the points that stay behind: those a curve outside them
+    // uses and the centroid points of calculated sections that do not move;
+    // the copies become the newcomer points. Translation keeps calculated
+    // properties and moves the centroid points along (a centroid point that
+    // stays behind is replaced by a copy first); rotation invalidates them.
+    bool TranslateSections(const std::vector<int>* sectionIds, double dx, double dy);
+    bool RotateSections(std::vector<int> sectionIds, const double origin[2], double angle);
+    // Lays the sections out in a matrix of equal cells centred on the global
+    // origin. orderMode 0 creation, 1 name, 2 location, 3 to 9 A, Asx, Asy,
+    // Ixx, Iyy, Ixy, J (largest first); rows or columns below 1 are derived.
+    // Each section is shifted alone, taking copies of the points it shares
+    // with any other curve. Without newUndoAction it records into the open
+    // action and prints nothing. False, silently, for fewer than two
+    // sections or an unknown order mode.
+    bool ArrangeSections(std::vector<int> sectionIds, int orderMode, int rows, int columns, bool newUndoAction);
+    // ---- end of section commands ----
 
     // ---- Sectional properties (src/calc) and redefining a section (src/sections) ----
     // Meshes every used domain of a plane section into the finite-element

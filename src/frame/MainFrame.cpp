@@ -403,7 +403,7 @@ void CMainFrame::OnModalInteraction(bool begin)
     // The mode buttons show their state at once, not at the next idle time.
     for (int barId : {59397, 59392}) {
         if (const auto bar = toolbars_.find(barId); bar != toolbars_.end())
-            bar->second->UpdateWindowUI();
+            bar->second->UpdateWindowUI(wxUPDATE_UI_FROMIDLE);
     }
 }
 

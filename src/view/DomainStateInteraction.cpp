@@ -7,6 +7,8 @@
 #include "view/ToolViewPort.h"
 #include "view/ViewPorts.h"
 
+#include <utility>
+
 const char* const DOMAIN_QUESTION_TEXT = "- Use this highlighted domain? (Yes:LB / No:RB / All:Enter / Stop:ESC)";
 
 namespace {
@@ -112,7 +114,8 @@ void CDomainStateInteraction::Answer(DomainAnswer answer)
         return;
     T_SECTION_D* section = Section();
     if (!section) {
-        End();
+        running_ = false;
+        RestoreView();
         return;
     }
     Print(AnswerText(answer));
@@ -136,6 +139,8 @@ void CDomainStateInteraction::Answer(DomainAnswer answer)
 
 void CDomainStateInteraction::Finish(T_SECTION_D& section, bool useAll)
 {
+    // No answer counts from here on, also while a box below is open.
+    running_ = false;
     if (useAll) {
         for (auto& [id, domain] : section.domains)
             domain->used = true;
@@ -149,15 +154,11 @@ void CDomainStateInteraction::Finish(T_SECTION_D& section, bool useAll)
             domain->used = domain->workFlag;
         view_.RebuildScene();
     }
-    scene_.m_highlightSectionId = 0;
-    scene_.m_highlightDomainId = 0;
-    scene_.m_highlightOnlyUsed = true;
     view_.ClearSelection();
-    view_.RedrawScene();
+    RestoreView();
     const bool changed = AnyChanged(section);
     if (changed)
         RecordChange(section);
-    End();
     if (changed && document_)
         document_->MarkProjectModified();
 }
@@ -183,11 +184,8 @@ void CDomainStateInteraction::RecordChange(T_SECTION_D& section)
                                "Re-calculate the properties using [Properties]-[Calculate].");
 }
 
-void CDomainStateInteraction::End()
+void CDomainStateInteraction::RestoreView()
 {
-    if (!running_)
-        return;
-    running_ = false;
     scene_.m_highlightSectionId = 0;
     scene_.m_highlightDomainId = 0;
     scene_.m_highlightOnlyUsed = true;

@@ -47,8 +47,8 @@ private:
     // The domain after the highlighted one, or 0.
     int NextDomainId(const T_SECTION_D& section) const;
     void Finish(T_SECTION_D& section, bool useAll);
-    // The highlight off, the mouse mode back: the interaction is over.
-    void End();
+    // The highlight off and the mouse mode back, as the interaction ends.
+    void RestoreView();
     void RecordChange(T_SECTION_D& section);
 
     CScene& scene_;

@@ -298,6 +298,44 @@ TEST_F(ViewToolsOnScreen, TheDomainQuestionTakesItsAnswersFromTheViewAndEnterWhi
     EXPECT_EQ(View().m_toolCommandId, 3003);
 }
 
+TEST_F(ViewToolsOnScreen, TheModalFlagDisablesAllButZoomAndPanAndTheViewAndFileBarsShowItAtOnce)
+{
+    StartWithSectionPage();
+    wxMenuBar& menus = *Frame().GetMenuBar();
+    menus.UpdateMenus();
+    // Every command the frame binds is enabled; DXF export is not built.
+    for (int commandId : {57604, 57665, 32895, 32771, 32773})
+        EXPECT_TRUE(menus.IsEnabled(WxCommandId(commandId))) << commandId;
+    EXPECT_FALSE(menus.IsEnabled(WxCommandId(32775)));
+
+    // No idle time passes: the two bars were refreshed by the command itself.
+    auto runAtOnce = [this](int commandId) {
+        wxCommandEvent command(wxEVT_MENU, WxCommandId(commandId));
+        command.SetEventObject(&Frame());
+        Frame().GetEventHandler()->ProcessEvent(command);
+    };
+    runAtOnce(32907);
+    EXPECT_TRUE(View().IsModal());
+    for (int commandId : {32793, 32794, 32797, 57600, 57601, 57603, 57664})
+        EXPECT_FALSE(ButtonEnabled(commandId)) << commandId;
+    for (int commandId : {32795, 32796, 32798, 32799, 32800, 32801, 32802, 32803})
+        EXPECT_TRUE(ButtonEnabled(commandId)) << commandId;
+    Settle();
+    EXPECT_FALSE(ButtonEnabled(SECTION_TRANSLATE));
+    menus.UpdateMenus();
+    EXPECT_FALSE(menus.IsEnabled(WxCommandId(57604)));
+    // A posted command waits for nothing: it is dropped.
+    PostCommand(SECTION_TRANSLATE);
+    EXPECT_EQ(View().m_toolCommandId, 0);
+
+    runAtOnce(32908);
+    EXPECT_FALSE(View().IsModal());
+    EXPECT_TRUE(ButtonEnabled(32793));
+    EXPECT_TRUE(ButtonEnabled(57600));
+    Command(SECTION_TRANSLATE);
+    EXPECT_EQ(View().m_toolCommandId, 3003);
+}
+
 TEST_F(ViewToolsOnScreen, ClosingTheMainWindowEndsTheQuestionAsEscapeDoes)
 {
     StartWithSectionPage();

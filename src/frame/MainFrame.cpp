@@ -38,6 +38,10 @@ const char* const WINDOWPOS_GROUP = "/WINDOWPOS";
 
 enum ShowCommand { SHOW_NORMAL = 1, SHOW_MINIMIZED = 2, SHOW_MAXIMIZED = 3 };
 
+// The bars whose mode and file buttons the modal flag disables.
+constexpr int FILE_BAR_ID = 59392;
+constexpr int VIEW_BAR_ID = 59397;
+
 // Commands the frame itself binds.
 bool IsFrameCommand(int id)
 {
@@ -401,7 +405,7 @@ void CMainFrame::OnModalInteraction(bool begin)
     else
         view_->OnEndModalInteraction();
     // The mode buttons show their state at once, not at the next idle time.
-    for (int barId : {59397, 59392}) {
+    for (int barId : {VIEW_BAR_ID, FILE_BAR_ID}) {
         if (const auto bar = toolbars_.find(barId); bar != toolbars_.end())
             bar->second->UpdateWindowUI(wxUPDATE_UI_FROMIDLE);
     }

@@ -1,9 +1,10 @@
 #pragma once
-// What the tool pages, their dialogs and their applies may touch of the
-// drawing view: the words the view keeps for the shown tool, the pick filter,
-// the redraws, and the selected and active keys of each kind. The program
-// implements it over CTarvokrtView (TarvokrtToolView); tests use a fake that
-// records the calls.
+// What the tool pages, their dialogs and their applies, the pick dispatch and
+// the tool commands may touch of the drawing view: the words the view keeps
+// for the shown tool, the pick filter, the redraws and rebuilds, the selected
+// and active keys of each kind, the snap and the curve under a click, the
+// modal state and the domain-state question. The program implements it over
+// CTarvokrtView (TarvokrtToolView); tests use a fake that records the calls.
 
 #include "view/EntityKeys.h"
 

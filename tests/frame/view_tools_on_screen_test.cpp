@@ -336,6 +336,38 @@ TEST_F(ViewToolsOnScreen, TheModalFlagDisablesAllButZoomAndPanAndTheViewAndFileB
     EXPECT_EQ(View().m_toolCommandId, 3003);
 }
 
+TEST_F(ViewToolsOnScreen, WhileTheQuestionIsOpenTheWorkspaceTakesNoInputButEscape)
+{
+    StartWithSectionPage();
+    AddPlateSection();
+    Command(SECTION_DOMAIN_STATE);
+    wxTextCtrl& field = DialogField(TEST_FIRST_FIELD);
+    int clicks = 0;
+    field.Bind(wxEVT_LEFT_DOWN, [&clicks](wxMouseEvent& event) {
+        ++clicks;
+        event.Skip();
+    });
+    auto click = [&field] {
+        wxMouseEvent down(wxEVT_LEFT_DOWN);
+        down.SetEventObject(&field);
+        field.GetEventHandler()->ProcessEvent(down);
+    };
+
+    View().ChangeDomainState(DOMAIN_SECTION_ID);
+    click();
+    EXPECT_EQ(clicks, 0);
+    // Escape in the workspace's field ends the question with no change.
+    wxKeyEvent escape(wxEVT_KEY_DOWN);
+    escape.m_keyCode = WXK_ESCAPE;
+    escape.SetEventObject(&field);
+    field.GetEventHandler()->ProcessEvent(escape);
+    EXPECT_FALSE(View().IsModal());
+    EXPECT_EQ(LastLines(2),
+              (std::vector<std::string>{QUESTION, "  > Stop (The rest domains will remain unchanged)"}));
+    click();
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(ViewToolsOnScreen, ClosingTheMainWindowEndsTheQuestionAsEscapeDoes)
 {
     StartWithSectionPage();

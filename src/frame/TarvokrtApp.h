@@ -4,6 +4,8 @@
 // the current one after the save question), the Setting dialog for every new
 // project, and the About box with its links to the web page and e-mail.
 
+#include "model/ProgramInfo.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,7 +13,6 @@
 class CMainFrame;
 class wxFileHistory;
 
-extern const char* const KLX_HOMEPAGE;
 extern const char* const KLX_SUPPORT_MAIL;
 
 class CTarvokrtApp {

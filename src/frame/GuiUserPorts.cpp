@@ -146,3 +146,19 @@ std::string GuiUserPorts::AskSavePath(const std::string& suggestedName)
         chosen.SetExt("klx");
     return chosen.GetFullPath().utf8_string();
 }
+
+std::vector<std::string> GuiUserPorts::AskOpenFiles(const std::string& title, const std::string& filter)
+{
+    if (g_scriptedPrompts)
+        return g_scriptedPrompts->AskOpenFiles(title, filter);
+    wxFileDialog dialog(owner_, wxString::FromUTF8(title), wxEmptyString, wxEmptyString, wxString::FromUTF8(filter),
+                        wxFD_OPEN | wxFD_MULTIPLE | wxFD_FILE_MUST_EXIST);
+    std::vector<std::string> chosen;
+    if (dialog.ShowModal() != wxID_OK)
+        return chosen;
+    wxArrayString paths;
+    dialog.GetPaths(paths);
+    for (const wxString& path : paths)
+        chosen.push_back(path.utf8_string());
+    return chosen;
+}

@@ -36,6 +36,7 @@ public:
 
     SaveAnswer AskSaveChanges(const std::string& title) override;
     std::string AskSavePath(const std::string& suggestedName) override;
+    std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) override;
 
 private:
     void PlaceGauge();

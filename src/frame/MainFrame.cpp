@@ -20,7 +20,9 @@
 #include <wx/menu.h>
 #include <wx/settings.h>
 #include <wx/statusbr.h>
+#include <wx/utils.h>
 
+#include <ctime>
 #include <functional>
 #include <map>
 
@@ -430,6 +432,38 @@ void CMainFrame::ShowGlobalCoordinates()
 void CMainFrame::RefreshUcsToolDialogs()
 {
     // Acts only while the UCS page is open; the page is not built yet.
+}
+
+void CMainFrame::ShowUcsCoordinates()
+{
+    view_->m_coordinateDisplay = COORDINATES_UCS;
+}
+
+void CMainFrame::RepaintMainWindow()
+{
+    Refresh(true);
+    Update();
+}
+
+CalcPauseChoice CMainFrame::AskCalcPause(const std::string&, bool)
+{
+    // The pause dialog belongs to the Properties page, which is not built yet.
+    return PAUSE_CONTINUE;
+}
+
+double CMainFrame::ProcessorSeconds()
+{
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+void CMainFrame::HoldMilliseconds(int milliseconds)
+{
+    wxMilliSleep(static_cast<unsigned long>(milliseconds));
+}
+
+void CMainFrame::UpdateMaterialList()
+{
+    // Refills the Section page's material list; the page is not built yet.
 }
 
 void CMainFrame::SetPaneText(int paneId, const std::string& text)

@@ -24,7 +24,7 @@ class wxComboBox;
 
 extern const char* const KLX_FRAME_TITLE;
 
-class CMainFrame : public wxFrame, public IDocumentHost, public IStatusSink, public IGroupCombos, public IQueryHook {
+class CMainFrame : public wxFrame, public IDocumentFrame, public IStatusSink, public IGroupCombos, public IQueryHook {
 public:
     explicit CMainFrame(CTarvokrtApp& app);
     ~CMainFrame() override;
@@ -47,7 +47,7 @@ public:
     // The window's rectangle when neither maximised nor minimised.
     wxRect NormalRect() const { return normalRect_; }
 
-    // IDocumentHost
+    // IDocumentFrame
     void RedrawViews(bool reRender) override;
     void ZoomFitViews() override;
     void RebuildViews() override;
@@ -56,6 +56,12 @@ public:
     void RefreshGroupToolDialogs() override;
     void ShowGlobalCoordinates() override;
     void RefreshUcsToolDialogs() override;
+    void ShowUcsCoordinates() override;
+    void RepaintMainWindow() override;
+    CalcPauseChoice AskCalcPause(const std::string& text, bool lastSection) override;
+    double ProcessorSeconds() override;
+    void HoldMilliseconds(int milliseconds) override;
+    void UpdateMaterialList() override;
 
     // IStatusSink
     void SetPaneText(int paneId, const std::string& text) override;

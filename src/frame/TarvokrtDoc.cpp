@@ -43,8 +43,8 @@ bool TouchesUcs(const T_ACTION_D* action)
 
 }  // namespace
 
-CTarvokrtDoc::CTarvokrtDoc(const UserPorts& ports, IDocumentHost* host, IDocumentPrompts* prompts)
-    : ports_(ports), host_(host), prompts_(prompts), model_(MakeModel(ports))
+CTarvokrtDoc::CTarvokrtDoc(const UserPorts& ports, IDocumentFrame* frame, IDocumentPrompts* prompts)
+    : ports_(ports), frame_(frame), prompts_(prompts), model_(MakeModel(ports))
 {
 }
 
@@ -141,15 +141,57 @@ void CTarvokrtDoc::OnModelChanged()
 {
     SetModifiedFlag(true);
     displayOutOfDate_ = true;
-    if (host_)
-        host_->RedrawViews(false);
+    if (frame_)
+        frame_->RedrawViews(false);
 }
 
 void CTarvokrtDoc::RedrawAllViews()
 {
     displayOutOfDate_ = true;
-    if (host_)
-        host_->RedrawViews(true);
+    if (frame_)
+        frame_->RedrawViews(true);
+}
+
+void CTarvokrtDoc::RepaintMainWindow()
+{
+    if (frame_)
+        frame_->RepaintMainWindow();
+}
+
+int CTarvokrtDoc::AskCalcPause(const std::string& text, bool lastSection)
+{
+    return frame_ ? frame_->AskCalcPause(text, lastSection) : PAUSE_CONTINUE;
+}
+
+double CTarvokrtDoc::ProcessorSeconds()
+{
+    return frame_ ? frame_->ProcessorSeconds() : 0.0;
+}
+
+void CTarvokrtDoc::HoldMilliseconds(int milliseconds)
+{
+    if (frame_)
+        frame_->HoldMilliseconds(milliseconds);
+}
+
+bool CTarvokrtDoc::AfterCommand(AfterStep step, bool commandResult)
+{
+    if (!commandResult)
+        return false;
+    switch (step) {
+    case AfterStep::Redraw:
+        OnModelChanged();
+        break;
+    case AfterStep::Modified:
+        SetModifiedFlag(true);
+        break;
+    case AfterStep::MaterialList:
+        SetModifiedFlag(true);
+        if (frame_)
+            frame_->UpdateMaterialList();
+        break;
+    }
+    return true;
 }
 
 void CTarvokrtDoc::PrintMessage(const std::string& text, int mode)
@@ -165,18 +207,18 @@ void CTarvokrtDoc::StepUndo(bool redo)
     if (!(redo ? model_->Redo() : model_->Undo(true)))
         return;
     OnModelChanged();
-    if (!host_)
+    if (!frame_)
         return;
     if (groups) {
-        host_->RefreshGroupCombos();
+        frame_->RefreshGroupCombos();
         if (model_->m_groups.empty())
-            host_->LeaveSelectGroupMode();
-        host_->RefreshGroupToolDialogs();
+            frame_->LeaveSelectGroupMode();
+        frame_->RefreshGroupToolDialogs();
     }
     if (ucs) {
         if (model_->m_ucs.size() == 1 || model_->m_currentUcsId == 0)
-            host_->ShowGlobalCoordinates();
-        host_->RefreshUcsToolDialogs();
+            frame_->ShowGlobalCoordinates();
+        frame_->RefreshUcsToolDialogs();
     }
 }
 
@@ -235,8 +277,8 @@ void CTarvokrtDoc::SetUnits(int lengthUnit, int forceUnit)
         return;
     model_->ChangeUnitSystem(lengthUnit, forceUnit, false);
     OnModelChanged();
-    if (host_)
-        host_->ZoomFitViews();
+    if (frame_)
+        frame_->ZoomFitViews();
 }
 
 void CTarvokrtDoc::SetGrid(int countX, int countY, double size)
@@ -263,9 +305,9 @@ void CTarvokrtDoc::ImportDxf(const std::string& path, const double offset[2], do
     if (!model_->ReadDxfFile(path.c_str(), offset, rotation))
         return;
     OnModelChanged();
-    if (host_) {
-        host_->RebuildViews();
-        host_->ZoomFitViews();
+    if (frame_) {
+        frame_->RebuildViews();
+        frame_->ZoomFitViews();
     }
 }
 

@@ -5,18 +5,22 @@
 // Setting dialog hands it. It knows no window system: the views and panels
 // it refreshes and the questions it asks go through the interfaces below.
 
+#include "calc/DocumentHost.h"
+#include "frame/ToolDocument.h"
 #include "model/SectModel.h"
 #include "view/ViewPorts.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 extern const char* const KLX_BANNER;
 
-// The views and panels the document refreshes.
-class IDocumentHost {
+// The frame hooks: the views and panels the document refreshes and what it
+// asks of the window around it.
+class IDocumentFrame {
 public:
-    virtual ~IDocumentHost() = default;
+    virtual ~IDocumentFrame() = default;
     // Redraws every view at once; reRender also asks them to render anew.
     virtual void RedrawViews(bool reRender) = 0;
     virtual void ZoomFitViews() = 0;
@@ -30,6 +34,17 @@ public:
     // After Undo or Redo of an action that touched UCSs.
     virtual void ShowGlobalCoordinates() = 0;
     virtual void RefreshUcsToolDialogs() = 0;
+    // Every view's coordinate display shows the work UCS.
+    virtual void ShowUcsCoordinates() = 0;
+    // Invalidate, erase and update the main window at once.
+    virtual void RepaintMainWindow() = 0;
+    // The pause dialog after a calculated plane section.
+    virtual CalcPauseChoice AskCalcPause(const std::string& text, bool lastSection) = 0;
+    // The processor clock, and the hold that pads a plane section to a second.
+    virtual double ProcessorSeconds() = 0;
+    virtual void HoldMilliseconds(int milliseconds) = 0;
+    // After a material was created, redefined or deleted.
+    virtual void UpdateMaterialList() = 0;
 };
 
 enum class SaveAnswer { Yes, No, Cancel };
@@ -40,12 +55,14 @@ public:
     virtual SaveAnswer AskSaveChanges(const std::string& title) = 0;
     // The path to save under; empty when the user cancels.
     virtual std::string AskSavePath(const std::string& suggestedName) = 0;
+    // Existing files chosen in a multi-select open dialog; empty on cancel.
+    virtual std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) = 0;
 };
 
-class CTarvokrtDoc : public IViewDocument, public IViewSettingsTarget {
+class CTarvokrtDoc : public IViewDocument, public IViewSettingsTarget, public IToolDocument, public IDocumentHost {
 public:
     // Holds an empty model until the first NewProject or OpenProject.
-    CTarvokrtDoc(const UserPorts& ports, IDocumentHost* host, IDocumentPrompts* prompts);
+    CTarvokrtDoc(const UserPorts& ports, IDocumentFrame* frame, IDocumentPrompts* prompts);
     ~CTarvokrtDoc() override;
     CTarvokrtDoc(const CTarvokrtDoc&) = delete;
     CTarvokrtDoc& operator=(const CTarvokrtDoc&) = delete;
@@ -66,8 +83,8 @@ public:
     bool OnFileSaveAs();
     bool SaveProject(const std::string& path);
 
-    void OnModelChanged();
-    void RedrawAllViews();
+    void OnModelChanged() override;
+    void RedrawAllViews() override;
     void PrintMessage(const std::string& text, int mode);
 
     void OnEditUndo();
@@ -92,6 +109,7 @@ public:
     void FinishDxfImport(const std::string& name);
 
     CSectModel* GetModel() override { return model_.get(); }
+    bool IsBusy() const override { return busy_ != 0; }
     bool IsDisplayOutOfDate() const override { return displayOutOfDate_; }
     void SetDisplayOutOfDate(bool outOfDate) override { displayOutOfDate_ = outOfDate; }
     std::string GetPathName() const override { return pathName_; }
@@ -99,9 +117,121 @@ public:
     const std::string& GetTitle() const { return title_; }
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified = true) { modified_ = modified; }
-    bool m_busy = false;
+
+    // The calculation's side of the window, through the frame hooks.
+    void RepaintMainWindow() override;
+    int AskCalcPause(const std::string& text, bool lastSection) override;
+    double ProcessorSeconds() override;
+    void HoldMilliseconds(int milliseconds) override;
+
+    // The command members (DocumentUcs.cpp, DocumentPoints.cpp, DocumentCurves.cpp,
+    // DocumentSections.cpp, DocumentMaterials.cpp, DocumentGroups.cpp, DocumentExports.cpp).
+    bool CreateUcs(int definitionMode, const std::string& name, const double origin[2], double angle, const double axisPoint1[2], const double axisPoint2[2]) override;
+    bool RedefineUcs(int ucsId, int definitionMode, const std::string& name, const double origin[2], double angle, const double axisPoint1[2], const double axisPoint2[2]) override;
+    bool DeleteUcs(int ucsId) override;
+    T_UCS_D* SetCurrentUcs(int ucsId) override;
+    T_UCS_D* SetGcsCurrent() override;
+
+    bool CreatePointByCoordinate(const double xy[2]) override;
+    bool CreatePointsOnCurvesByRatio(const std::vector<int>& curveIds, double ratio, bool splitCurve) override;
+    bool CreatePointsOnCurvesByInterpolation(const std::vector<int>& curveIds, int numberOfPoints, double spacing, bool splitCurve) override;
+    bool CreatePointBetweenPointsByRatio(int pointId1, int pointId2, double ratio) override;
+    bool CreatePointsBetweenPointsByInterpolation(int pointId1, int pointId2, int numberOfPoints, double spacing) override;
+    bool TranslatePoints(std::vector<int> pointIds, double dx, double dy) override;
+    bool CopyPointsByTranslation(const std::vector<int>& pointIds, double dx, double dy, int times, bool connectByLine, int alignment, double width) override;
+    bool RotatePoints(std::vector<int> pointIds, const double origin[2], double angle) override;
+    bool CopyPointsByRotation(const std::vector<int>& pointIds, const double origin[2], double angle, int times, bool connectByLine, int alignment, double width) override;
+    bool MirrorPoints(std::vector<int> pointIds, const double linePoint1[2], const double linePoint2[2]) override;
+    bool CopyPointsByMirroring(const std::vector<int>& pointIds, const double linePoint1[2], const double linePoint2[2], bool connectByLine, int alignment, double width) override;
+    bool EqualizePoints(std::vector<int> pointIds, bool atCoordinate, const double xy[2], bool deleteRedundancies) override;
+    bool EqualizePointsInTolerance(std::vector<int> pointIds, double tolerance, bool atCoordinate, const double xy[2], bool deleteRedundancies) override;
+    bool DeletePoints(std::vector<int> pointIds) override;
+    void PickCentroidPointsOfSections(const std::vector<int>& sectionIds, std::vector<int>* result) override;
+    void PickPointsOfCurve(int curveId, std::vector<int>* result) override;
+    void PickPointsOfClosedLoop(int loopId, std::vector<int>* result) override;
+    void PickPointsOfSection(int sectionId, std::vector<int>* result) override;
+    bool QueryPoint(int pointId) override;
+
+    bool CreateLine(const double point1[2], const double point2[2], int alignment, double width) override;
+    bool CreateRectangle(const double corner1[2], const double corner2[2], int alignment, double width) override;
+    bool CreateCircle(const double center[2], double radius, int alignment, double width) override;
+    bool CreateCircleByTwoPoints(const double point1[2], const double point2[2], int alignment, double width) override;
+    bool CreateCircleByThreePoints(const double p1[2], const double p2[2], const double p3[2], int alignment, double width) override;
+    bool CreateArc(const double center[2], double radius, double angle, int alignment, double width) override;
+    bool CreateArcByCenterStartEnd(const double center[2], const double start[2], const double end[2], int alignment, double width) override;
+    bool CreateArcByThreePoints(const double start[2], const double second[2], const double end[2], int alignment, double width) override;
+    bool CreateEllipse(const double center[2], double xRadius, double yRadius, int alignment, double width) override;
+    bool CreateQuadraticCurve(const double p1[2], const double p2[2], const double p3[2], int alignment, double width) override;
+    bool CreateCubicCurve(const double p1[2], const double p2[2], const double p3[2], const double p4[2], int alignment, double width) override;
+    bool CreateBezierCurve(const double p1[2], const double p2[2], const double p3[2], const double p4[2], int alignment, double width) override;
+    bool CreateShortestPathLines(const std::vector<int>& curveIds, const double basePoint[2], bool splitCurve, int alignment, double width) override;
+
+    bool RegisterClosedLoop(const std::vector<int>& curveIds) override;
+    bool UnregisterClosedLoops(const std::vector<int>& closedLoopIds) override;
+    bool IntersectCurves(std::vector<int> curveIds, bool splitCurves) override;
+    bool DeleteCurves(std::vector<int> curveIds, bool deletePoints) override;
+    void PickCurvesByWidth(double width, std::vector<int>* result) override;
+    void PickCurvesByAlignment(int alignment, std::vector<int>* result) override;
+    void PickCurvesOfClosedLoop(int loopId, std::vector<int>* result) override;
+    void PickCurvesOfSection(int sectionId, std::vector<int>* result) override;
+    bool QueryCurve(int curveId) override;
+
+    void GenerateSection(const std::string& name, int type, const std::vector<int>& curveIds, bool hasLocation, double location, const int color[3], const std::string& groupName, bool calculateNow, bool mergeStraightLines, double mergeAngleTolerance) override;
+    void RedefineSection(int sectionId, const std::string& name, bool redefineLocation, double location, bool redefineColor, const int color[3]) override;
+    void CalculateProperties(const std::vector<int>& sectionIds, int meshLevel, double meshSize, bool recalculate, bool pauseAfterEach) override;
+    void GetSectionLocations(std::vector<double>& locations) override;
+    void PickSectionsByName(std::string name, std::vector<int>* result) override;
+    void PickSectionsByType(int type, std::vector<int>* result) override;
+    void PickSectionsByLocation(double location, std::vector<int>* result) override;
+    void PickSectionsWithoutLocation(std::vector<int>* result) override;
+    void PickSectionsByAreaGreater(double value, std::vector<int>* result) override;
+    void PickSectionsByAreaLess(double value, std::vector<int>* result) override;
+    void PickSectionsByIxxGreater(double value, std::vector<int>* result) override;
+    void PickSectionsByIxxLess(double value, std::vector<int>* result) override;
+    void PickSectionsByIyyGreater(double value, std::vector<int>* result) override;
+    void PickSectionsByIyyLess(double value, std::vector<int>* result) override;
+    void PickSectionsByIxyGreater(double value, std::vector<int>* result) override;
+    void PickSectionsByIxyLess(double value, std::vector<int>* result) override;
+    void PickSectionsByJGreater(double value, std::vector<int>* result) override;
+    void PickSectionsByJLess(double value, std::vector<int>* result) override;
+    bool QuerySection(int sectionId) override;
+
+    bool CreateMaterial(int id, const std::string& name, double elasticModulus, double poissonRatio) override;
+    bool RedefineMaterial(int id, const std::string& name, double elasticModulus, double poissonRatio) override;
+    bool DeleteMaterial(int id) override;
+
+    bool CreateGroup(const std::string& name) override;
+    bool DeleteGroup(const std::string& name) override;
+    bool RenameGroup(const std::string& name, const std::string& newName) override;
+    bool MergeGroups(const std::string& sourceName, const std::string& targetName, bool deleteSource) override;
+    bool QueryGroup(const std::string& name) override;
+    bool AddToGroup(const std::string& name, const std::vector<int>& sectionIds, const std::vector<int>& curveIds, const std::vector<int>& pointIds) override;
+    bool ExpelFromGroup(const std::string& name, const std::vector<int>& sectionIds, const std::vector<int>& curveIds, const std::vector<int>& pointIds) override;
+    void GetGroupSections(const std::string& name, std::vector<int>& out) override;
+    void GetGroupClosedLoops(const std::string& name, std::vector<int>& out) override;
+    void GetGroupCurves(const std::string& name, std::vector<int>& out) override;
+    void GetGroupPoints(const std::string& name, std::vector<int>& out) override;
+
+    bool ExportSections(const std::vector<int>& sectionIds, const std::string& path, int format, bool mergeStraightLines, double deviation) override;
+    bool ExportGroup(const std::string& groupName, const std::string& path, int format) override;
+
+    void GetNewcomerSections(std::vector<int>& out) override;
+    void GetNewcomerClosedLoops(std::vector<int>& out) override;
+    void GetNewcomerCurves(std::vector<int>& out) override;
+    void GetNewcomerPoints(std::vector<int>& out) override;
 
 private:
+    // What a command member does after its model command returned true:
+    // Redraw marks the project modified and the display out of date and
+    // redraws every view; Modified only marks the project; MaterialList
+    // marks it and refreshes the frame's material list. After false,
+    // nothing. Returns the command's result.
+    enum class AfterStep { Redraw, Modified, MaterialList };
+    bool AfterCommand(AfterStep step, bool commandResult);
+    // The work UCS changed: coordinate display, rebuild and fit of every view.
+    T_UCS_D* ShowNewWorkUcs(T_UCS_D* workUcs);
+    DocumentContext CalculationContext() { return {*model_, *this, busy_}; }
+
     std::unique_ptr<CSectModel> MakeModel(const UserPorts& ports) const;
     void StepUndo(bool redo);
     // False when the value equals the current one within 1e-6, or (after
@@ -109,9 +239,11 @@ private:
     bool IsNewPositiveSetting(double value, double current, const char* refusal) const;
 
     UserPorts ports_;
-    IDocumentHost* host_;
+    IDocumentFrame* frame_;
     IDocumentPrompts* prompts_;
     std::unique_ptr<CSectModel> model_;
+    // 1 while a generation or a calculation runs.
+    int busy_ = 0;
     bool displayOutOfDate_ = false;
     bool modified_ = false;
     std::string pathName_;

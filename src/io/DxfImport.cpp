@@ -1,6 +1,7 @@
 // The DXF import command around the read: its undo action, the offered check
 // for crossings and duplicates, and the group that gathers what it made.
 
+#include "model/NameLookup.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
 
@@ -43,7 +44,7 @@ void CSectModel::FinishDxfImport(const char* name)
     AddNewcomerPoints(importedPoints, false);
     auto group = std::make_unique<T_GROUP_D>();
     group->id = m_nextGroupId++;
-    group->name = std::string("DXF:") + (name ? name : "");
+    group->name = UnusedName(m_groups, std::string("DXF:") + (name ? name : ""));
     GetNewcomerCurves(group->curveIds);
     GetNewcomerPoints(group->pointIds);
     const int groupId = group->id;

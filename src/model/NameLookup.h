@@ -24,3 +24,15 @@ T* FindRecordNamed(const IdMap<T>& map, const std::string& name, int skipId)
 
 // Passed as skipId when no record is to be skipped.
 constexpr int kSkipNoRecord = -1;
+
+// The name, or when a record of the map already has it, the name followed by
+// " (2)", " (3)", ...: the first that none has, so that every record made
+// under it can still be found by name.
+template <class T>
+std::string UnusedName(const IdMap<T>& map, const std::string& name)
+{
+    std::string candidate = name;
+    for (int number = 2; FindRecordNamed(map, candidate, kSkipNoRecord); ++number)
+        candidate = name + " (" + std::to_string(number) + ")";
+    return candidate;
+}

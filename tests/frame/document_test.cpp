@@ -2,6 +2,7 @@
 
 #include "saved_project.h"
 #include "support/ScriptedUserPorts.h"
+#include "view/support/RecordingDocumentFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +16,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-struct RecordingHost : IDocumentHost {
-    void RedrawViews(bool reRender) override { calls.push_back(reRender ? "RedrawViews re-render" : "RedrawViews"); }
-    void ZoomFitViews() override { calls.push_back("ZoomFitViews"); }
-    void RefreshGroupCombos() override { calls.push_back("RefreshGroupCombos"); }
-    void LeaveSelectGroupMode() override { calls.push_back("LeaveSelectGroupMode"); }
-    void RefreshGroupToolDialogs() override { calls.push_back("RefreshGroupToolDialogs"); }
-    void ShowGlobalCoordinates() override { calls.push_back("ShowGlobalCoordinates"); }
-    void RefreshUcsToolDialogs() override { calls.push_back("RefreshUcsToolDialogs"); }
-    std::vector<std::string> calls;
-};
 
 struct ScriptedPrompts : IDocumentPrompts {
     SaveAnswer AskSaveChanges(const std::string& title) override
@@ -50,8 +40,18 @@ struct ScriptedPrompts : IDocumentPrompts {
         paths.pop_front();
         return path;
     }
+    std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) override
+    {
+        asked.push_back("open " + title + " " + filter);
+        if (openChoices.empty())
+            return {};
+        std::vector<std::string> chosen = openChoices.front();
+        openChoices.pop_front();
+        return chosen;
+    }
     std::deque<SaveAnswer> answers;
     std::deque<std::string> paths;
+    std::deque<std::vector<std::string>> openChoices;
     std::vector<std::string> asked;
 };
 
@@ -83,7 +83,7 @@ protected:
 
     fs::path folder;
     ScriptedUserPorts user;
-    RecordingHost host;
+    RecordingDocumentFrame host;
     ScriptedPrompts prompts;
     CTarvokrtDoc document{user.Ports(), &host, &prompts};
 };

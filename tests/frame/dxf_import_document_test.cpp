@@ -2,6 +2,7 @@
 
 #include "frame/TarvokrtDoc.h"
 #include "support/ScriptedUserPorts.h"
+#include "view/support/RecordingDocumentFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +11,6 @@
 #include <vector>
 
 namespace {
-
-struct ViewsHost : IDocumentHost {
-    void RedrawViews(bool) override { calls.push_back("RedrawViews"); }
-    void ZoomFitViews() override { calls.push_back("ZoomFitViews"); }
-    void RebuildViews() override { calls.push_back("RebuildViews"); }
-    void RefreshGroupCombos() override {}
-    void LeaveSelectGroupMode() override {}
-    void RefreshGroupToolDialogs() override {}
-    void ShowGlobalCoordinates() override {}
-    void RefreshUcsToolDialogs() override {}
-    std::vector<std::string> calls;
-};
 
 std::string Drawing(const char* name)
 {
@@ -37,7 +26,7 @@ protected:
     }
 
     ScriptedUserPorts user;
-    ViewsHost host;
+    RecordingDocumentFrame host;
     CTarvokrtDoc document{user.Ports(), &host, nullptr};
 };
 
@@ -72,6 +61,22 @@ TEST_F(DxfImportDocument, ARefusedFileRefreshesNothingUntilTheFinishStep)
     document.FinishDxfImport("bin_dxf_r12");
     EXPECT_EQ(host.calls, (std::vector<std::string>{"RedrawViews"}));
     EXPECT_TRUE(document.IsModified());
+}
+
+TEST_F(DxfImportDocument, AGroupNameInUseGetsTheFirstFreeNumber)
+{
+    ASSERT_TRUE(document.GetModel()->CreateGroup("dxf:ISSUE1106"));
+    const double offset[2] = {0.0, 0.0};
+    for (int import = 0; import < 2; ++import) {
+        document.BeginDxfImport();
+        document.ImportDxf(Drawing("issue1106.dxf"), offset, 0.0);
+        user.QueueAnswers({false});
+        document.FinishDxfImport("issue1106");
+    }
+    std::vector<std::string> names;
+    for (const auto& [id, group] : document.GetModel()->m_groups)
+        names.push_back(group->name);
+    EXPECT_EQ(names, (std::vector<std::string>{"dxf:ISSUE1106", "DXF:issue1106 (2)", "DXF:issue1106 (3)"}));
 }
 
 }  // namespace

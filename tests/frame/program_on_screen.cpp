@@ -47,6 +47,18 @@ std::string ScriptedSavePrompts::AskSavePath(const std::string& suggested)
     return std::string();
 }
 
+std::vector<std::string> ScriptedSavePrompts::AskOpenFiles(const std::string& title, const std::string& filter)
+{
+    openDialogs.push_back(title + "|" + filter);
+    if (openChoices.empty()) {
+        ADD_FAILURE() << "unexpected open dialog " << title;
+        return {};
+    }
+    std::vector<std::string> chosen = openChoices.front();
+    openChoices.pop_front();
+    return chosen;
+}
+
 ProgramOnScreen::ProgramOnScreen() = default;
 ProgramOnScreen::~ProgramOnScreen() = default;
 

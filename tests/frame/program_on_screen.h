@@ -21,7 +21,11 @@ class ClosingDialogHook;
 struct ScriptedSavePrompts : IDocumentPrompts {
     SaveAnswer AskSaveChanges(const std::string& title) override;
     std::string AskSavePath(const std::string& suggested) override;
+    // Answers the open dialogs from openChoices, one list per dialog.
+    std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) override;
     std::deque<SaveAnswer> answers;
+    std::deque<std::vector<std::string>> openChoices;
+    std::vector<std::string> openDialogs;  // "title|filter" of each open dialog
     std::vector<std::string> asked;
 };
 

@@ -1,0 +1,33 @@
+// The document's curve commands: every change redraws the views; picks and
+// queries only read the model.
+
+#include "frame/TarvokrtDoc.h"
+
+namespace {
+// Circles and arcs made through the document start on the UCS x-axis.
+constexpr double kStartAngle = 0.0;
+}  // namespace
+
+bool CTarvokrtDoc::CreateLine(const double point1[2], const double point2[2], int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->CreateLine(point1, point2, alignment, width)); }
+bool CTarvokrtDoc::CreateRectangle(const double corner1[2], const double corner2[2], int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->CreateRectangle(corner1, corner2, alignment, width)); }
+bool CTarvokrtDoc::CreateCircle(const double center[2], double radius, int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->CreateCircle(center, radius, alignment, width, kStartAngle)); }
+bool CTarvokrtDoc::CreateCircleByTwoPoints(const double point1[2], const double point2[2], int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->CreateCircleByTwoPoints(point1, point2, alignment, width)); }
+bool CTarvokrtDoc::CreateCircleByThreePoints(const double p1[2], const double p2[2], const double p3[2], int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->CreateCircleByThreePoints(p1, p2, p3, alignment, width)); }
+bool CTarvokrtDoc::CreateArc(const double center[2], double radius, double angle, int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->CreateArc(center, radius, angle, alignment, width, kStartAngle)); }
+bool CTarvokrtDoc::CreateArcByCenterStartEnd(const double center[2], const double start[2], const double end[2], int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->CreateArcByCenterStartEnd(center, start, end, alignment, width)); }
+bool CTarvokrtDoc::CreateArcByThreePoints(const double start[2], const double second[2], const double end[2], int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->CreateArcByThreePoints(start, second, end, alignment, width)); }
+bool CTarvokrtDoc::CreateEllipse(const double center[2], double xRadius, double yRadius, int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->CreateEllipse(center, xRadius, yRadius, alignment, width)); }
+bool CTarvokrtDoc::CreateQuadraticCurve(const double p1[2], const double p2[2], const double p3[2], int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->CreateQuadraticCurve(p1, p2, p3, alignment, width)); }
+bool CTarvokrtDoc::CreateCubicCurve(const double p1[2], const double p2[2], const double p3[2], const double p4[2], int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->CreateCubicCurve(p1, p2, p3, p4, alignment, width)); }
+bool CTarvokrtDoc::CreateBezierCurve(const double p1[2], const double p2[2], const double p3[2], const double p4[2], int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->CreateBezierCurve(p1, p2, p3, p4, alignment, width)); }
+bool CTarvokrtDoc::CreateShortestPathLines(const std::vector<int>& curveIds, const double basePoint[2], bool splitCurve, int alignment, double width) { return AfterCommand(AfterStep::Redraw, model_->CreateShortestPathLines(curveIds, basePoint, splitCurve, alignment, width)); }
+
+bool CTarvokrtDoc::RegisterClosedLoop(const std::vector<int>& curveIds) { return AfterCommand(AfterStep::Redraw, model_->RegisterClosedLoop(curveIds)); }
+bool CTarvokrtDoc::UnregisterClosedLoops(const std::vector<int>& closedLoopIds) { return AfterCommand(AfterStep::Redraw, model_->UnregisterClosedLoops(closedLoopIds)); }
+bool CTarvokrtDoc::IntersectCurves(std::vector<int> curveIds, bool splitCurves) { return AfterCommand(AfterStep::Redraw, model_->IntersectCurves(std::move(curveIds), splitCurves, true)); }
+bool CTarvokrtDoc::DeleteCurves(std::vector<int> curveIds, bool deletePoints) { return AfterCommand(AfterStep::Redraw, model_->DeleteCurves(std::move(curveIds), deletePoints, true)); }
+void CTarvokrtDoc::PickCurvesByWidth(double width, std::vector<int>* result) { model_->PickCurvesByWidth(width, result); }
+void CTarvokrtDoc::PickCurvesByAlignment(int alignment, std::vector<int>* result) { model_->PickCurvesByAlignment(alignment, result); }
+void CTarvokrtDoc::PickCurvesOfClosedLoop(int loopId, std::vector<int>* result) { model_->PickCurvesOfClosedLoop(loopId, result); }
+void CTarvokrtDoc::PickCurvesOfSection(int sectionId, std::vector<int>* result) { model_->PickCurvesOfSection(sectionId, result); }
+bool CTarvokrtDoc::QueryCurve(int curveId) { return model_->QueryCurve(curveId); }

@@ -1,0 +1,55 @@
+// The recording stand-in for the document that the page tests call.
+
+#include "view/support/RecordingToolDocument.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(RecordingToolDocument, RecordsEachCallWithItsArgumentsAndAnswersWhatTheTestSet)
+{
+    RecordingToolDocument document;
+    IToolDocument& tools = document;
+    const double from[2] = {0.0, 0.5};
+    const double to[2] = {100.0, -2.25};
+    const int colour[3] = {255, 128, 0};
+
+    EXPECT_TRUE(tools.CreateLine(from, to, ALIGN_LEFT, 1.5));
+    document.results["DeletePoints"] = false;
+    EXPECT_FALSE(tools.DeletePoints({3, 1}));
+    tools.GenerateSection("S", SECTION_PLANE, {1, 2}, true, 2.5, colour, "G", false, true, 10.0);
+    document.idResults["PickPointsOfCurve"] = {4, 7};
+    std::vector<int> picked{99};
+    tools.PickPointsOfCurve(5, &picked);
+    EXPECT_EQ(picked, (std::vector<int>{4, 7}));
+    std::vector<int> loops{99};
+    tools.GetNewcomerClosedLoops(loops);
+    EXPECT_TRUE(loops.empty());
+
+    EXPECT_EQ(document.calls, (std::vector<std::string>{
+                                  "CreateLine((0, 0.5), (100, -2.25), 2, 1.5)",
+                                  "DeletePoints([3, 1])",
+                                  "GenerateSection(\"S\", 1, [1, 2], true, 2.5, (255, 128, 0), \"G\", false, true, 10)",
+                                  "PickPointsOfCurve(5)",
+                                  "GetNewcomerClosedLoops()",
+                              }));
+}
+
+TEST(RecordingToolDocument, ReportsTheTestsModelBusyFlagAndWorkUcs)
+{
+    RecordingToolDocument document;
+    IToolDocument& tools = document;
+    EXPECT_EQ(tools.GetModel(), &document.model);
+    EXPECT_FALSE(tools.IsBusy());
+    document.busy = true;
+    EXPECT_TRUE(tools.IsBusy());
+
+    EXPECT_EQ(tools.SetCurrentUcs(3), document.model.FindUcs(0));
+    T_UCS_D ucs;
+    ucs.id = 3;
+    document.workUcs = &ucs;
+    EXPECT_EQ(tools.SetGcsCurrent(), &ucs);
+    EXPECT_EQ(document.calls, (std::vector<std::string>{"SetCurrentUcs(3)", "SetGcsCurrent()"}));
+}
+
+}  // namespace

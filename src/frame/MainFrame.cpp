@@ -160,7 +160,7 @@ void CMainFrame::CreateDockingPanes()
     output_ = new COutputControlWnd(this);
     workspace_ = new CProjectWorkspace(this);
     UserPorts ports{ports_.get(), output_, ports_.get(), ports_.get()};
-    document_ = std::make_unique<CTarvokrtDoc>(ports, this, ports_.get());
+    document_ = std::make_unique<CTarvokrtDoc>(ports, this, ports_.get(), ports_.get());
 
     ViewServices services;
     services.document = document_.get();

@@ -237,7 +237,7 @@ bool CSectModel::WriteDxfFile(std::vector<int> sectionIds, std::vector<int> curv
     }
     for (int curveId : curveIds) {
         const T_CURVE_D* curve = FindCurve(curveId);
-        if (!curve || curveMarks[curveId] == Mark::Skip)
+        if (!curve || curveMarks.at(curveId) == Mark::Skip)
             continue;
         if (IsZero(curve->width))
             WriteCentreLines(*this, *curve, "Curve", dxf);

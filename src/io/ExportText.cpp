@@ -23,9 +23,9 @@ std::string FormatCoordinate(double value)
 {
     if (value == 0.0)
         value = 0.0;  // drops the sign of a negative zero
-    char buffer[64];
-    const auto [end, error] = std::to_chars(std::begin(buffer), std::end(buffer), value);
-    return error == std::errc() ? std::string(buffer, end) : FormatText("%.17g", value);
+    char buffer[64];  // the longest shortest form of a double has 24 characters
+    char* end = std::to_chars(std::begin(buffer), std::end(buffer), value).ptr;
+    return std::string(buffer, end);
 }
 
 std::string NameForRecord(const std::string& name, const char* replacedChars)

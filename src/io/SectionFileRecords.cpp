@@ -355,12 +355,15 @@ bool CSectModel::WritePlaneSectionRecord(const T_SECTION_D* section, int number,
             WriteEntries("OUT=", RelativePairs(*section, boundary.pointIds, centroid), !rotated, out);
         }
         std::vector<int> innerLoopIds;
-        for (const PlaneBoundary& boundary : boundaries.inner)
+        std::map<int, std::vector<int>> innerPointIds;
+        for (const PlaneBoundary& boundary : boundaries.inner) {
             innerLoopIds.push_back(boundary.loopId);
+            innerPointIds[boundary.loopId] = boundary.pointIds;
+        }
         if (rotated)
             SortLoopsByProbePoint(section, &innerLoopIds);
         for (int loopId : innerLoopIds) {
-            std::vector<int> pointIds = BoundaryPointIds(*section, *section->FindLoop(loopId));
+            std::vector<int>& pointIds = innerPointIds[loopId];
             if (rotated)
                 RotateLoopToLeftmostPoint(section, &pointIds);
             WriteEntries("IN=", RelativePairs(*section, pointIds, centroid), !rotated, out);

@@ -50,6 +50,7 @@ bool IsBuiltCommand(int id)
     case CMD_SETTING:
     case CMD_ACTIVATE:
     case CMD_GRID_SETTING:
+    case CMD_IMPORT_PROJECT:
         return true;
     default:
         return FindViewCommand(id) != nullptr;
@@ -132,9 +133,8 @@ void CMainFrame::CreateMenus()
     auto* menus = new wxMenuBar;
     menus->Append(file, "&File");
     SetMenuBar(menus);
-    // Project import and DXF export come with their commands.
-    for (int id : {CMD_IMPORT_PROJECT, CMD_EXPORT_DXF})
-        menus->Enable(WxCommandId(id), false);
+    // DXF export comes with its command.
+    menus->Enable(WxCommandId(CMD_EXPORT_DXF), false);
 
     wxAcceleratorEntry keys[] = {
         {wxACCEL_CTRL, 'N', WxCommandId(CMD_FILE_NEW)},          {wxACCEL_CTRL, 'O', WxCommandId(CMD_FILE_OPEN)},
@@ -306,6 +306,7 @@ void CMainFrame::BindCommands()
     BindCommand(CMD_EDIT_REDO, [this] { document_->OnEditRedo(); });
     BindCommand(CMD_SETTING, [this] { OnSetting(); });
     BindCommand(CMD_EXPORT_BITMAP, [this] { view_->OnExportBitmap(); });
+    BindCommand(CMD_IMPORT_PROJECT, [this] { document_->OnFileImportProject(); });
     BindCommand(CMD_IMPORT_DXF, [this] { RunDxfImportCommand(this, *document_, *view_, *ports_); });
     BindCommand(CMD_GRID_SETTING, [this] { RunGridSettingCommand(this, *document_, *view_, *ports_); });
     BindCommand(CMD_ACTIVATE, [this] { view_->OnActivate(); });

@@ -1,9 +1,11 @@
 #pragma once
 // The document of the one open project: owns the model, opens and saves the
 // project file, keeps the modified flag and asks about unsaved changes, runs
-// Undo and Redo with their refreshes, and checks the project settings the
-// Setting dialog hands it. It knows no window system: the views and panels
-// it refreshes and the questions it asks go through the interfaces below.
+// Undo and Redo with their refreshes, checks the project settings the
+// Setting dialog hands it, imports other projects, and runs the model
+// commands of the tool pages (IToolDocument) with the refreshes after them.
+// It knows no window system: the views and panels it refreshes and the
+// questions it asks go through the interfaces below.
 
 #include "calc/DocumentHost.h"
 #include "frame/ToolDocument.h"
@@ -92,6 +94,14 @@ public:
     bool OnFileSave();
     bool OnFileSaveAs();
     bool SaveProject(const std::string& path);
+
+    // File > Import > KLX Project: asks for project files and imports them.
+    void OnFileImportProject();
+    // Merges the files into the open project in the given order, all in one
+    // undo action, and makes what they brought the newcomers. A file that
+    // cannot be read, or whose ids would pass an id limit, is skipped after
+    // its message.
+    void ImportProjects(const std::vector<std::string>& paths);
 
     void OnModelChanged() override;
     void RedrawAllViews() override;

@@ -3,6 +3,7 @@
 #include "io/ProjectFileBytes.h"
 #include "io/ProjectFileChecks.h"
 #include "io/ProjectFileLayout.h"
+#include "io/ProjectFileRead.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
 
@@ -39,14 +40,6 @@ bool HasAngleStep(std::int32_t version)
 bool HasShearAreas(std::int32_t version)
 {
     return static_cast<std::uint32_t>(version) >= 20041201u;
-}
-
-// The messages name files by their full path.
-std::string FullPath(const std::string& path)
-{
-    std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(path, error);
-    return error ? path : full.string();
 }
 
 std::string CountLine(const CSectModel& model)
@@ -179,7 +172,7 @@ bool StoreProjectFile(const CMessageReporter& reporter, const std::string& path,
     case FileStoreResult::CannotWrite:
         break;
     }
-    return reporter.ShowError(FormatText("Cannot write the file [%s].", FullPath(path).c_str()));
+    return reporter.ShowError(FormatText("Cannot write the file [%s].", FullFilePath(path).c_str()));
 }
 
 void CSectModel::WriteProjectContents(ProjectFileWriter& file)
@@ -204,33 +197,47 @@ bool CSectModel::WriteProjectFile(const std::string& path)
     try {
         WriteProjectContents(file);
     } catch (const std::length_error&) {
-        return m_reporter.ShowError(FormatText("Cannot write the file [%s].", FullPath(path).c_str()));
+        return m_reporter.ShowError(FormatText("Cannot write the file [%s].", FullFilePath(path).c_str()));
     } catch (const std::bad_alloc&) {
-        return m_reporter.ShowError(FormatText("Cannot write the file [%s].", FullPath(path).c_str()));
+        return m_reporter.ShowError(FormatText("Cannot write the file [%s].", FullFilePath(path).c_str()));
     }
     if (!StoreProjectFile(m_reporter, path, file.Bytes()))
         return false;
 
-    m_reporter.PrintOutput(FormatText("KLX project is saved in [%s].", FullPath(path).c_str()));
+    m_reporter.PrintOutput(FormatText("KLX project is saved in [%s].", FullFilePath(path).c_str()));
     m_reporter.PrintOutput(CountLine(*this));
     return true;
 }
 
-bool CSectModel::ReadProjectFile(const std::string& path, bool report)
+std::string FullFilePath(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    return error ? path : full.string();
+}
+
+ProjectReadResult ReadProjectFileFrom(CSectModel& model, const std::string& path, bool report)
 {
     std::string bytes;
     switch (LoadWholeFile(path, bytes)) {
     case FileLoadResult::Loaded:
         break;
     case FileLoadResult::TooLarge:
-        return m_reporter.ShowError(
+        model.m_reporter.ShowError(
             "Cannot read the TARVO/KLX project file.\n\n(Damaged file: it is far too large for a project)");
+        return ProjectReadResult::Rejected;
     case FileLoadResult::CannotOpen:
     case FileLoadResult::CannotRead:
-        return m_reporter.ReportFileOpenError(FullPath(path));
+        model.m_reporter.ReportFileOpenError(FullFilePath(path));
+        return ProjectReadResult::CannotOpen;
     }
-    ProjectFileReader file(std::move(bytes), FullPath(path));
-    return ReadProjectFile(file, report);
+    ProjectFileReader file(std::move(bytes), FullFilePath(path));
+    return model.ReadProjectFile(file, report) ? ProjectReadResult::Read : ProjectReadResult::Rejected;
+}
+
+bool CSectModel::ReadProjectFile(const std::string& path, bool report)
+{
+    return ReadProjectFileFrom(*this, path, report) == ProjectReadResult::Read;
 }
 
 bool CSectModel::ReadProjectFile(ProjectFileReader& file, bool report)

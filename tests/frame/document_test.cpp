@@ -40,18 +40,13 @@ struct ScriptedPrompts : IDocumentPrompts {
         paths.pop_front();
         return path;
     }
-    std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) override
+    std::vector<std::string> AskOpenFiles(const std::string& title, const std::string&) override
     {
-        asked.push_back("open " + title + " " + filter);
-        if (openChoices.empty())
-            return {};
-        std::vector<std::string> chosen = openChoices.front();
-        openChoices.pop_front();
-        return chosen;
+        ADD_FAILURE() << "unexpected open dialog " << title;
+        return {};
     }
     std::deque<SaveAnswer> answers;
     std::deque<std::string> paths;
-    std::deque<std::vector<std::string>> openChoices;
     std::vector<std::string> asked;
 };
 

@@ -75,14 +75,6 @@ protected:
         ProgramOnScreen::TearDown();
     }
 
-    void Command(int commandId)
-    {
-        wxCommandEvent event(wxEVT_MENU, WxCommandId(commandId));
-        event.SetEventObject(&Frame());
-        Frame().GetEventHandler()->ProcessEvent(event);
-        Settle();
-    }
-
     // Imports the drawing through the menu command with the dialog filled.
     void Import(const std::string& path, bool activateImportedOnly)
     {

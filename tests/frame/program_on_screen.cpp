@@ -4,6 +4,7 @@
 
 #include "frame/GuiUserPorts.h"
 #include "frame/MainFrame.h"
+#include "frame/ToolbarTable.h"
 
 #include <wx/app.h>
 #include <wx/config.h>
@@ -105,6 +106,14 @@ void ProgramOnScreen::Quit()
     Settle();
     wxTheApp->ProcessIdle();
     app.reset();
+}
+
+void ProgramOnScreen::Command(int commandId)
+{
+    wxCommandEvent event(wxEVT_MENU, WxCommandId(commandId));
+    event.SetEventObject(&Frame());
+    Frame().GetEventHandler()->ProcessEvent(event);
+    Settle();
 }
 
 void ProgramOnScreen::Settle()

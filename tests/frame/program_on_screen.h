@@ -42,6 +42,8 @@ protected:
     void Quit();
     // Lets the program handle what is pending, modal dialogs included.
     void Settle();
+    // Runs a menu command as its menu item or toolbar button does, then settles.
+    void Command(int commandId);
     // Runs the program's own event loop for a while, so GTK paints the
     // windows into the X server as it does for a user.
     void RunMainLoop(int milliseconds);

@@ -84,14 +84,6 @@ protected:
         Settle();
     }
 
-    void Command(int commandId)
-    {
-        wxCommandEvent event(wxEVT_MENU, WxCommandId(commandId));
-        event.SetEventObject(&Frame());
-        Frame().ProcessWindowEvent(event);
-        Settle();
-    }
-
     void Key(int keyCode)
     {
         wxKeyEvent event(wxEVT_KEY_DOWN);

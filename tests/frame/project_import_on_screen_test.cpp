@@ -1,0 +1,50 @@
+// File > Import > KLX Project on the real frame, with the file chooser
+// answered by the test.
+
+#include "program_on_screen.h"
+
+#include "frame/MainFrame.h"
+#include "frame/OutputWindow.h"
+#include "frame/ToolbarTable.h"
+#include "saved_project.h"
+#include "view/TarvokrtView.h"
+
+#include <wx/menu.h>
+
+namespace {
+
+class ProjectImportOnScreen : public ProgramOnScreen {
+protected:
+    CSectModel& Model() { return *Frame().Document().GetModel(); }
+    CScene& Scene() { return *Frame().View().GetScene(); }
+};
+
+TEST_F(ProjectImportOnScreen, TwoImportedProjectsAreShownAndOneUndoTakesThemAway)
+{
+    ASSERT_TRUE(Start("KLX 1"));
+    EXPECT_TRUE(Frame().GetMenuBar()->IsEnabled(WxCommandId(CMD_IMPORT_PROJECT)));
+    const std::string first = SaveTwoSectionProject(folder / "Beam-1.klx");
+    const std::string second = SaveTwoSectionProject(folder / "Beam-2.klx");
+    prompts.openChoices.push_back({first, second});
+
+    Command(CMD_IMPORT_PROJECT);
+    EXPECT_EQ(prompts.openDialogs, (std::vector<std::string>{"Open|KLX Project Files (*.klx)|*.klx"}));
+    ASSERT_EQ(Model().m_sections.size(), 4u);
+    for (const auto& [id, section] : Model().m_sections)
+        EXPECT_TRUE(Scene().IsSectionActive(id)) << id;
+    const std::string shown = Frame().Output().ShownText();
+    for (const char* line : {"Import KLX project",
+                             "(1) Imported KLX project [BEAM-1]: Section [2], Curve [8], Point [8]",
+                             "(2) Imported KLX project [BEAM-2]: Section [2], Curve [8], Point [8]",
+                             "- Integrated KLX project: Section [4], Curve [16], Point [16]"})
+        EXPECT_NE(shown.find(line), std::string::npos) << line << " not in\n" << shown;
+
+    Command(CMD_EDIT_UNDO);
+    EXPECT_TRUE(Model().m_sections.empty());
+    EXPECT_TRUE(Model().m_curves.empty());
+    EXPECT_TRUE(Model().m_groups.empty());
+    EXPECT_TRUE(Scene().m_active[KIND_SECTION].empty());
+    EXPECT_TRUE(Scene().m_active[KIND_CURVE].empty());
+}
+
+}  // namespace

@@ -61,7 +61,13 @@ void ExpectOurImportReads(const std::string& path, CSectModel& imported)
 class DxfExportTest : public testing::Test {
 protected:
     std::string Written() const { return ReadWholeFile(path); }
-    ReadDxfDrawing WrittenDrawing() const { return ReadFlatDxf(Written()); }
+    // The written drawing, which our own import must read without a word.
+    ReadDxfDrawing WrittenDrawing() const
+    {
+        CSectModel imported;
+        ExpectOurImportReads(path, imported);
+        return ReadFlatDxf(Written());
+    }
 
     ExportingModel exporting;
     CSectModel& model = exporting.model;

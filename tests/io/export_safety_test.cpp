@@ -196,4 +196,30 @@ TEST(ExportSafety, ADecimalCommaLocaleChangesNoFile)
     EXPECT_NE(files[0].find("16666.7, 16666.7, 4.57761e+07"), std::string::npos);
 }
 
+// A model holding every kind of record a project file stores, exported
+// whole by every writer: whatever each decides, nothing in it changes.
+TEST(ExportSafety, EveryWriterReadsARichProjectWithoutChangingIt)
+{
+    ExportingModel exported;
+    BuildRichModel(exported.model);
+    CSectModel untouched;
+    BuildRichModel(untouched);
+    std::vector<int> allSections;
+    for (const auto& [id, section] : exported.model.m_sections)
+        allSections.push_back(id);
+    const std::function<bool(CSectModel&, const char*)> runs[] = {
+        [&](CSectModel& m, const char* p) { return m.ExportSectionsToAnalysisFile(allSections, p, 2); },
+        [&](CSectModel& m, const char* p) { return m.ExportSectionsToDxf(allSections, p); },
+        [](CSectModel& m, const char* p) { return m.ExportProjectToDxf(p); },
+        [&](CSectModel& m, const char* p) { return m.ExportSectionsToText(allSections, p, true); },
+        [&](CSectModel& m, const char* p) { return m.ExportSectionsToSecFile(allSections, p); },
+    };
+    ScratchFolder folder;
+    for (const auto& run : runs) {
+        run(exported.model, folder.Path("out").c_str());
+        EXPECT_EQ(ReadModelState(exported.model), ReadModelState(untouched));
+    }
+    EXPECT_EQ(ProjectBytes(exported.model), ProjectBytes(untouched));
+}
+
 } // namespace

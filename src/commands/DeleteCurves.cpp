@@ -12,20 +12,6 @@
 
 namespace {
 
-// Points that stay whatever is deleted: those a curve still uses and the
-// centroids of calculated sections.
-std::set<int> PointsStillNeeded(const CSectModel& model)
-{
-    std::set<int> needed;
-    for (const auto& [id, section] : model.m_sections) {
-        if (section->propertiesCalculated)
-            needed.insert(section->centroidPointId);
-    }
-    for (const auto& [id, curve] : model.m_curves)
-        needed.insert(curve->pointIds.begin(), curve->pointIds.end());
-    return needed;
-}
-
 // Removes the loop and its id from every curve that still lists it.
 void UnregisterClosedLoop(CSectModel& model, int loopId)
 {

@@ -26,6 +26,11 @@ bool CTarvokrtDoc::RegisterClosedLoop(const std::vector<int>& curveIds) { return
 bool CTarvokrtDoc::UnregisterClosedLoops(const std::vector<int>& closedLoopIds) { return AfterCommand(AfterStep::Redraw, model_->UnregisterClosedLoops(closedLoopIds)); }
 bool CTarvokrtDoc::IntersectCurves(std::vector<int> curveIds, bool splitCurves) { return AfterCommand(AfterStep::Redraw, model_->IntersectCurves(std::move(curveIds), splitCurves, true)); }
 bool CTarvokrtDoc::DeleteCurves(std::vector<int> curveIds, bool deletePoints) { return AfterCommand(AfterStep::Redraw, model_->DeleteCurves(std::move(curveIds), deletePoints, true)); }
+bool CTarvokrtDoc::ConvertCurveWidths(std::vector<int> curveIds, bool startEndSides, bool leftRightSides, bool deleteSourceCurve) { return AfterCommand(AfterStep::Redraw, model_->ConvertCurveWidths(std::move(curveIds), startEndSides, leftRightSides, deleteSourceCurve)); }
+bool CTarvokrtDoc::MergeCurves(std::vector<int> curveIds) { return AfterCommand(AfterStep::Redraw, model_->MergeCurves(std::move(curveIds))); }
+bool CTarvokrtDoc::SplitCurve(int curveId, const std::vector<int>& pointIds) { return AfterCommand(AfterStep::Redraw, model_->SplitCurve(curveId, &pointIds)); }
+bool CTarvokrtDoc::ReverseCurves(const std::vector<int>& curveIds, bool swapLeftRight) { return AfterCommand(AfterStep::Redraw, model_->ReverseCurves(&curveIds, swapLeftRight)); }
+bool CTarvokrtDoc::ChangeCurveWidths(const std::vector<int>& curveIds, bool changeAlignment, int alignment, bool changeWidth, double width) { return AfterCommand(AfterStep::Redraw, model_->ChangeCurveWidths(&curveIds, changeAlignment, alignment, changeWidth, width)); }
 void CTarvokrtDoc::PickCurvesByWidth(double width, std::vector<int>* result) { model_->PickCurvesByWidth(width, result); }
 void CTarvokrtDoc::PickCurvesByAlignment(int alignment, std::vector<int>* result) { model_->PickCurvesByAlignment(alignment, result); }
 void CTarvokrtDoc::PickCurvesOfClosedLoop(int loopId, std::vector<int>* result) { model_->PickCurvesOfClosedLoop(loopId, result); }

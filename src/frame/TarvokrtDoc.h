@@ -57,6 +57,11 @@ public:
     virtual SaveAnswer AskSaveChanges(const std::string& title) = 0;
     // The path to save under; empty when the user cancels.
     virtual std::string AskSavePath(const std::string& suggestedName) = 0;
+    // The save-file chooser of the export dialogs, with the overwrite
+    // question: the filter in wx's "description|pattern|..." form, the
+    // extension added to a chosen name without one. Empty on cancel.
+    virtual std::string AskSaveFile(const std::string& title, const std::string& filter,
+                                    const std::string& defaultExtension, const std::string& offeredName) = 0;
     // Existing files chosen in a multi-select open dialog; empty on cancel.
     virtual std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) = 0;
 };
@@ -190,6 +195,11 @@ public:
     bool UnregisterClosedLoops(const std::vector<int>& closedLoopIds) override;
     bool IntersectCurves(std::vector<int> curveIds, bool splitCurves) override;
     bool DeleteCurves(std::vector<int> curveIds, bool deletePoints) override;
+    bool ConvertCurveWidths(std::vector<int> curveIds, bool startEndSides, bool leftRightSides, bool deleteSourceCurve) override;
+    bool MergeCurves(std::vector<int> curveIds) override;
+    bool SplitCurve(int curveId, const std::vector<int>& pointIds) override;
+    bool ReverseCurves(const std::vector<int>& curveIds, bool swapLeftRight) override;
+    bool ChangeCurveWidths(const std::vector<int>& curveIds, bool changeAlignment, int alignment, bool changeWidth, double width) override;
     void PickCurvesByWidth(double width, std::vector<int>* result) override;
     void PickCurvesByAlignment(int alignment, std::vector<int>* result) override;
     void PickCurvesOfClosedLoop(int loopId, std::vector<int>* result) override;

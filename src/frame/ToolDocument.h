@@ -68,6 +68,11 @@ public:
     virtual bool UnregisterClosedLoops(const std::vector<int>& closedLoopIds) = 0;
     virtual bool IntersectCurves(std::vector<int> curveIds, bool splitCurves) = 0;
     virtual bool DeleteCurves(std::vector<int> curveIds, bool deletePoints) = 0;
+    virtual bool ConvertCurveWidths(std::vector<int> curveIds, bool startEndSides, bool leftRightSides, bool deleteSourceCurve) = 0;
+    virtual bool MergeCurves(std::vector<int> curveIds) = 0;
+    virtual bool SplitCurve(int curveId, const std::vector<int>& pointIds) = 0;
+    virtual bool ReverseCurves(const std::vector<int>& curveIds, bool swapLeftRight) = 0;
+    virtual bool ChangeCurveWidths(const std::vector<int>& curveIds, bool changeAlignment, int alignment, bool changeWidth, double width) = 0;
     virtual void PickCurvesByWidth(double width, std::vector<int>* result) = 0;
     virtual void PickCurvesByAlignment(int alignment, std::vector<int>* result) = 0;
     virtual void PickCurvesOfClosedLoop(int loopId, std::vector<int>* result) = 0;

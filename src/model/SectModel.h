@@ -254,6 +254,29 @@ public:
     bool QuerySection(int sectionId);
     // ---- end of point topology ----
 
+    // ---- Curve editing: converting widths, merging, splitting, reversing and changing widths
+    //      (src/commands) ----
+    // Every curve list has its repeated ids dropped first. Each command checks
+    // everything before its one undo action and changes nothing when it refuses.
+    // Draws the bands of the curves' widths as lines: the start and end sides,
+    // the left and right sides, or all four, optionally deleting the curves.
+    bool ConvertCurveWidths(std::vector<int> curveIds, bool startEndSides, bool leftRightSides,
+                            bool deleteSourceCurve);
+    // Joins the curves that meet end to end into one curve per chain; the
+    // chain's first curve keeps its id, width and alignment.
+    bool MergeCurves(std::vector<int> curveIds);
+    // Cuts the curve wherever its point list passes one of the given points
+    // between its first and last position; no coordinate is compared.
+    bool SplitCurve(int curveId, const std::vector<int>* pointIds);
+    // Reverses the point lists; swapLeftRight keeps each wall on its side,
+    // otherwise the calculated line sections whose walls move are invalidated.
+    bool ReverseCurves(const std::vector<int>* curveIds, bool swapLeftRight);
+    // alignment 0 Center, 1 Left, 2 Right, 3 swaps Left and Right. Asks before
+    // a width passes a curve's length.
+    bool ChangeCurveWidths(const std::vector<int>* curveIds, bool changeAlignment, int alignment,
+                           bool changeWidth, double width);
+    // ---- end of curve editing ----
+
     // ---- UCS, units, materials, groups and the invalidation of results ----
     // Work UCS. An id that no UCS has falls back to "GCS". Neither records undo.
     T_UCS_D* SetCurrentUcs(int ucsId);

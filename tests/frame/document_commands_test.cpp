@@ -127,6 +127,17 @@ void CrossRectangle(CSectModel& model)
     ASSERT_TRUE(model.CreateLine(bottom, top, ALIGN_CENTER, 0.0));
 }
 
+void WidenFreeLine(CSectModel& model)
+{
+    model.FindCurve(5)->width = 10.0;
+}
+
+// Curve 1 then runs through points 1, 2 and 3.
+void JoinFirstTwoSides(CSectModel& model)
+{
+    ASSERT_TRUE(model.MergeCurves({1, 2}));
+}
+
 void AddSecondGroup(CSectModel& model)
 {
     ASSERT_TRUE(model.CreateGroup("G2"));
@@ -240,6 +251,18 @@ INSTANTIATE_TEST_SUITE_P(
                     [](IToolDocument& d) { return d.IntersectCurves({}, true); }, CrossRectangle},
         CommandCase{"DeleteCurves", Step::Redraw, [](IToolDocument& d) { return d.DeleteCurves({5}, true); },
                     [](IToolDocument& d) { return d.DeleteCurves({}, true); }},
+        CommandCase{"ConvertCurveWidths", Step::Redraw,
+                    [](IToolDocument& d) { return d.ConvertCurveWidths({5}, true, true, false); },
+                    [](IToolDocument& d) { return d.ConvertCurveWidths({5}, false, false, false); }, WidenFreeLine},
+        CommandCase{"MergeCurves", Step::Redraw, [](IToolDocument& d) { return d.MergeCurves({1, 2}); },
+                    [](IToolDocument& d) { return d.MergeCurves({1, 5}); }},
+        CommandCase{"SplitCurve", Step::Redraw, [](IToolDocument& d) { return d.SplitCurve(1, {2}); },
+                    [](IToolDocument& d) { return d.SplitCurve(1, {1}); }, JoinFirstTwoSides},
+        CommandCase{"ReverseCurves", Step::Redraw, [](IToolDocument& d) { return d.ReverseCurves({5}, true); },
+                    [](IToolDocument& d) { return d.ReverseCurves({5, 99}, true); }},
+        CommandCase{"ChangeCurveWidths", Step::Redraw,
+                    [](IToolDocument& d) { return d.ChangeCurveWidths({5}, true, 1, false, 0.0); },
+                    [](IToolDocument& d) { return d.ChangeCurveWidths({5}, false, 1, false, 0.0); }},
         CommandCase{"CreateMaterial", Step::MaterialList,
                     [](IToolDocument& d) { return d.CreateMaterial(2, "Alu", 7.0e4, 0.33); },
                     [](IToolDocument& d) { return d.CreateMaterial(0, "Alu", 7.0e4, 0.33); }},

@@ -23,6 +23,10 @@ namespace fs = std::filesystem;
 struct ChoosingPrompts : IDocumentPrompts {
     SaveAnswer AskSaveChanges(const std::string&) override { return SaveAnswer::Cancel; }
     std::string AskSavePath(const std::string&) override { return {}; }
+    std::string AskSaveFile(const std::string&, const std::string&, const std::string&, const std::string&) override
+    {
+        return {};
+    }
     std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) override
     {
         asked.push_back(title + "|" + filter);

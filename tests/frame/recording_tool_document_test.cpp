@@ -35,6 +35,27 @@ TEST(RecordingToolDocument, RecordsEachCallWithItsArgumentsAndAnswersWhatTheTest
                               }));
 }
 
+TEST(RecordingToolDocument, RecordsTheCurveEditingCommands)
+{
+    RecordingToolDocument document;
+    IToolDocument& tools = document;
+    document.results["SplitCurve"] = false;
+
+    EXPECT_TRUE(tools.ConvertCurveWidths({4, 2}, true, false, true));
+    EXPECT_TRUE(tools.MergeCurves({1, 3}));
+    EXPECT_FALSE(tools.SplitCurve(7, {9, 9}));
+    EXPECT_TRUE(tools.ReverseCurves({5}, true));
+    EXPECT_TRUE(tools.ChangeCurveWidths({6, 8}, true, 3, false, 12.5));
+
+    EXPECT_EQ(document.calls, (std::vector<std::string>{
+                                  "ConvertCurveWidths([4, 2], true, false, true)",
+                                  "MergeCurves([1, 3])",
+                                  "SplitCurve(7, [9, 9])",
+                                  "ReverseCurves([5], true)",
+                                  "ChangeCurveWidths([6, 8], true, 3, false, 12.5)",
+                              }));
+}
+
 TEST(RecordingToolDocument, ReportsTheTestsModelBusyFlagAndWorkUcs)
 {
     RecordingToolDocument document;

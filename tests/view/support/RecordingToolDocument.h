@@ -80,6 +80,11 @@ public:
     bool UnregisterClosedLoops(const std::vector<int>& closedLoopIds) override { return Answer("UnregisterClosedLoops", closedLoopIds); }
     bool IntersectCurves(std::vector<int> curveIds, bool splitCurves) override { return Answer("IntersectCurves", curveIds, splitCurves); }
     bool DeleteCurves(std::vector<int> curveIds, bool deletePoints) override { return Answer("DeleteCurves", curveIds, deletePoints); }
+    bool ConvertCurveWidths(std::vector<int> curveIds, bool startEndSides, bool leftRightSides, bool deleteSourceCurve) override { return Answer("ConvertCurveWidths", curveIds, startEndSides, leftRightSides, deleteSourceCurve); }
+    bool MergeCurves(std::vector<int> curveIds) override { return Answer("MergeCurves", curveIds); }
+    bool SplitCurve(int curveId, const std::vector<int>& pointIds) override { return Answer("SplitCurve", curveId, pointIds); }
+    bool ReverseCurves(const std::vector<int>& curveIds, bool swapLeftRight) override { return Answer("ReverseCurves", curveIds, swapLeftRight); }
+    bool ChangeCurveWidths(const std::vector<int>& curveIds, bool changeAlignment, int alignment, bool changeWidth, double width) override { return Answer("ChangeCurveWidths", curveIds, changeAlignment, alignment, changeWidth, width); }
     void PickCurvesByWidth(double width, std::vector<int>* result) override { Fill(*result, "PickCurvesByWidth", width); }
     void PickCurvesByAlignment(int alignment, std::vector<int>* result) override { Fill(*result, "PickCurvesByAlignment", alignment); }
     void PickCurvesOfClosedLoop(int loopId, std::vector<int>* result) override { Fill(*result, "PickCurvesOfClosedLoop", loopId); }
@@ -151,7 +156,7 @@ private:
     void Record(const char* member, const Args&... args)
     {
         std::string call = std::string(member) + "(";
-        const char* separator = "";
+        [[maybe_unused]] const char* separator = "";
         ((call += separator, call += RecordedArgument(args), separator = ", "), ...);
         calls.push_back(call + ")");
     }

@@ -3,6 +3,8 @@
 
 #include "frame/TarvokrtDoc.h"
 
+#include <filesystem>
+
 namespace {
 
 // Format codes of the section and group exports.
@@ -87,6 +89,16 @@ bool CTarvokrtDoc::ExportProperties(const std::string& path, int format)
     default:
         return false;
     }
+}
+
+void CTarvokrtDoc::OnFileExportDxf()
+{
+    if (!prompts_)
+        return;
+    const std::string offeredName = std::filesystem::path(title_).stem().string();
+    const std::string path = prompts_->AskSaveFile("Save As", "AutoCAD DXF Files (*.dxf)|*.dxf", "dxf", offeredName);
+    if (!path.empty())
+        model_->ExportProjectToDxf(path.c_str());
 }
 
 void CTarvokrtDoc::GetNewcomerSections(std::vector<int>& out) { model_->GetNewcomerSections(out); }

@@ -48,6 +48,7 @@ bool IsFrameCommand(int id)
     case CMD_SETTING:
     case CMD_ACTIVATE:
     case CMD_IMPORT_PROJECT:
+    case CMD_EXPORT_DXF:
         return true;
     default:
         return false;
@@ -130,8 +131,6 @@ void CMainFrame::CreateMenus()
     auto* menus = new wxMenuBar;
     menus->Append(file, "&File");
     SetMenuBar(menus);
-    // DXF export comes with its command.
-    menus->Enable(WxCommandId(CMD_EXPORT_DXF), false);
 
     wxAcceleratorEntry keys[] = {
         {wxACCEL_CTRL, 'N', WxCommandId(CMD_FILE_NEW)},          {wxACCEL_CTRL, 'O', WxCommandId(CMD_FILE_OPEN)},
@@ -337,6 +336,7 @@ void CMainFrame::BindCommands()
     BindCommand(CMD_SETTING, [this] { OnSetting(); });
     BindCommand(CMD_EXPORT_BITMAP, [this] { view_->OnExportBitmap(); });
     BindCommand(CMD_IMPORT_PROJECT, [this] { document_->OnFileImportProject(); });
+    BindCommand(CMD_EXPORT_DXF, [this] { document_->OnFileExportDxf(); });
     BindCommand(CMD_ACTIVATE, [this] { view_->OnActivate(); });
     BindToolCommands();
     for (const ViewCommand& command : ViewCommands()) {

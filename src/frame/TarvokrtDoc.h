@@ -100,6 +100,11 @@ public:
     bool OnFileSaveAs();
     bool SaveProject(const std::string& path);
 
+    // File > Export > AutoCAD DXF: the whole project, under a name the
+    // save-file chooser gives, offered the project's title without its
+    // extension so that one click cannot write over the project itself.
+    // Neither the model nor the modified flag changes.
+    void OnFileExportDxf();
     // File > Import > KLX Project: asks for project files and imports them.
     void OnFileImportProject();
     // Merges the files into the open project in the given order, all in one

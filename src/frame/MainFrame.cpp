@@ -8,6 +8,8 @@
 #include "frame/ToolbarTable.h"
 #include "frame/ViewCommandBindings.h"
 #include "frame/ViewSetDlg.h"
+#include "view/EntityKeys.h"
+#include "view/Scene.h"
 #include "view/TarvokrtToolView.h"
 #include "view/TarvokrtView.h"
 
@@ -493,6 +495,14 @@ void CMainFrame::RunQuery(int toolCommandId)
 void CMainFrame::ShowUcsCoordinates()
 {
     view_->m_coordinateDisplay = COORDINATES_UCS;
+}
+
+std::vector<int> CMainFrame::ActiveSectionIds()
+{
+    std::vector<int> ids;
+    for (int key : view_->GetScene()->m_active[KIND_SECTION])
+        ids.push_back(IdOfKey(key));
+    return ids;
 }
 
 void CMainFrame::RepaintMainWindow()

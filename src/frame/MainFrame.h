@@ -65,6 +65,7 @@ public:
     double ProcessorSeconds() override;
     void HoldMilliseconds(int milliseconds) override;
     void UpdateMaterialList() override;
+    std::vector<int> ActiveSectionIds() override;
 
     // IStatusSink
     void SetPaneText(int paneId, const std::string& text) override;

@@ -63,6 +63,7 @@ bool IsFrameCommand(int id)
     case CMD_EXPORT_BITMAP:
     case CMD_BEGIN_MODAL_INTERACTION:
     case CMD_END_MODAL_INTERACTION:
+    case CMD_EXPORT_DXF:
         return true;
     default:
         return false;
@@ -189,7 +190,7 @@ void CMainFrame::CreateDockingPanes()
     output_ = new COutputControlWnd(this);
     workspace_ = new CProjectWorkspace(this, this);
     UserPorts ports{ports_.get(), output_, ports_.get(), ports_.get()};
-    document_ = std::make_unique<CTarvokrtDoc>(ports, this, ports_.get());
+    document_ = std::make_unique<CTarvokrtDoc>(ports, this, ports_.get(), ports_.get());
 
     ViewServices services;
     services.document = document_.get();
@@ -446,6 +447,7 @@ void CMainFrame::BindCommands()
         RunPropertyList(*document_->GetModel(), *ports_, app_.Tools().hooks.resultList, CommandContext());
     });
     BindCommand(CMD_MATERIAL_LIST, [this] { RunMaterialList(app_.Tools().hooks.materialList, CommandContext()); });
+    BindCommand(CMD_EXPORT_DXF, [this] { document_->OnFileExportDxf(); });
     BindToolCommands();
     for (const ViewCommand& command : ViewCommands())
         BindCommand(command.commandId, [this, &command] { RunViewCommand(*view_, command); });

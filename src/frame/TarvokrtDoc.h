@@ -68,10 +68,20 @@ public:
     virtual std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) = 0;
 };
 
+// Opens a written file in the desktop's default program for it, without
+// waiting; a start that fails is not reported.
+class IFileLauncher {
+public:
+    virtual ~IFileLauncher() = default;
+    virtual void OpenInDefaultProgram(const std::string& path) = 0;
+};
+
 class CTarvokrtDoc : public IViewDocument, public IViewSettingsTarget, public IToolDocument, public IDocumentHost {
 public:
-    // Holds an empty model until the first NewProject or OpenProject.
-    CTarvokrtDoc(const UserPorts& ports, IDocumentFrame* frame, IDocumentPrompts* prompts);
+    // Holds an empty model until the first NewProject or OpenProject. Without
+    // a launcher a written report is not opened.
+    CTarvokrtDoc(const UserPorts& ports, IDocumentFrame* frame, IDocumentPrompts* prompts,
+                 IFileLauncher* launcher = nullptr);
     ~CTarvokrtDoc() override;
     CTarvokrtDoc(const CTarvokrtDoc&) = delete;
     CTarvokrtDoc& operator=(const CTarvokrtDoc&) = delete;
@@ -92,6 +102,11 @@ public:
     bool OnFileSaveAs();
     bool SaveProject(const std::string& path);
 
+    // File > Export > AutoCAD DXF: the whole project, under a name the
+    // save-file chooser gives, offered the project's title without its
+    // extension so that one click cannot write over the project itself.
+    // Neither the model nor the modified flag changes.
+    void OnFileExportDxf();
     // File > Import > KLX Project: asks for project files and imports them.
     void OnFileImportProject();
     // Merges the files into the open project in the given order, all in one
@@ -254,6 +269,7 @@ public:
 
     bool ExportSections(const std::vector<int>& sectionIds, const std::string& path, int format, bool mergeStraightLines, double deviation) override;
     bool ExportGroup(const std::string& groupName, const std::string& path, int format) override;
+    bool ExportProperties(const std::string& path, int format) override;
 
     void GetNewcomerSections(std::vector<int>& out) override;
     void GetNewcomerClosedLoops(std::vector<int>& out) override;
@@ -273,6 +289,8 @@ private:
     void OfferArrangement();
     // The work UCS changed: coordinate display, rebuild and fit of every view.
     T_UCS_D* ShowNewWorkUcs(T_UCS_D* workUcs);
+    // Opens a text report its writer has written; returns written.
+    bool OpenWrittenReport(bool written, const std::string& path);
     DocumentContext CalculationContext() { return {*model_, *this, busy_}; }
 
     std::unique_ptr<CSectModel> MakeModel(const UserPorts& ports) const;
@@ -284,6 +302,7 @@ private:
     UserPorts ports_;
     IDocumentFrame* frame_;
     IDocumentPrompts* prompts_;
+    IFileLauncher* launcher_;
     std::unique_ptr<CSectModel> model_;
     // 1 while a generation or a calculation runs.
     int busy_ = 0;

@@ -136,10 +136,15 @@ public:
     virtual void GetGroupCurves(const std::string& name, std::vector<int>& out) = 0;
     virtual void GetGroupPoints(const std::string& name, std::vector<int>& out) = 0;
 
-    // Exports by format code (0 a project file of their own); other codes
-    // write nothing and return false. Neither marks the project modified.
+    // Exports by format code: 0 a project file of their own, 1 a Pylor
+    // section table, 2 a Zol one, 3 a section file, 4 DXF, 5 a text report,
+    // which opens in the desktop's program for it once written. Properties:
+    // 0 a Pylor table, 1 a Zol one, 2 a text report, opened likewise, of
+    // every calculated section. Other codes write nothing and return false.
+    // None marks the project modified or refreshes a view.
     virtual bool ExportSections(const std::vector<int>& sectionIds, const std::string& path, int format, bool mergeStraightLines, double deviation) = 0;
     virtual bool ExportGroup(const std::string& groupName, const std::string& path, int format) = 0;
+    virtual bool ExportProperties(const std::string& path, int format) = 0;
 
     // What the latest creating command made.
     virtual void GetNewcomerSections(std::vector<int>& out) = 0;

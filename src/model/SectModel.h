@@ -14,8 +14,15 @@
 #include <utility>
 #include <vector>
 
+class ExportText;
 class ProjectFileReader;
 class ProjectFileWriter;
+
+// How the section file lays out a plane section's boundaries: the section
+// export starts each at its leftmost point, one point per line, holes in
+// probe-point order; the group export writes each as built on one line,
+// holes in the domain's order.
+enum class SecRecordLayout { SectionExport, GroupExport };
 
 // A point copy made to detach curves from one another.
 struct PointCopy {
@@ -506,6 +513,44 @@ public:
     bool ExportGroupToProjectFile(std::string groupName, const char* path);
     bool WriteProjectSubset(std::vector<int> sectionIds, std::vector<int> loopIds, std::vector<int> curveIds,
                             std::vector<int> pointIds, std::vector<int> materialIds, const char* path);
+
+    // ---- Exports to other programs (io/*Export.cpp, io/TextReport.cpp, io/SectionFileRecords.cpp) ----
+    // They read the model and change nothing in it: no undo action, work
+    // field, extent or group list. A group's dead member ids are skipped. Each
+    // builds the whole file, then stores it in place of any file at the path;
+    // false after a box when nothing was written.
+    // Section tables for the sibling analysis programs: product 1 is Pylor
+    // (.pyf), any other Zol (.kwf); the product changes only the output line.
+    bool ExportSectionsToAnalysisFile(std::vector<int> sectionIds, const char* path, int product) const;
+    bool ExportGroupToAnalysisFile(std::string groupName, const char* path, int product) const;
+    bool ExportPropertiesToAnalysisFile(const char* path, int product) const;
+    // A DXF drawing of LINE, TEXT and POINT entities only.
+    bool WriteDxfFile(std::vector<int> sectionIds, std::vector<int> curveIds, std::vector<int> pointIds,
+                      const char* path) const;
+    bool ExportSectionsToDxf(std::vector<int> sectionIds, const char* path) const;
+    bool ExportGroupToDxf(std::string groupName, const char* path) const;
+    bool ExportProjectToDxf(const char* path) const;
+    // The text report of calculated properties, dated by the reporter's
+    // clock. With report false the caller speaks to the user.
+    bool ExportSectionsToText(std::vector<int> sectionIds, const char* path, bool report) const;
+    bool ExportGroupToText(std::string groupName, const char* path) const;
+    bool ExportPropertiesToText(const char* path) const;
+    // The section file (.sec) and its records. A record writer writes nothing
+    // and returns false when a record it needs is missing.
+    bool ExportSectionsToSecFile(std::vector<int> sectionIds, const char* path) const;
+    bool ExportGroupToSecFile(std::string groupName, const char* path) const;
+    bool WritePlaneSectionRecord(const T_SECTION_D* section, int number, ExportText& out,
+                                 SecRecordLayout layout = SecRecordLayout::SectionExport) const;
+    bool WriteLineSectionRecord(const T_SECTION_D* section, int number, ExportText& out) const;
+    // Rotates a closed list of the section's points to start at its leftmost
+    // one: least x beyond the tolerance, then greatest y.
+    void RotateLoopToLeftmostPoint(const T_SECTION_D* section, std::vector<int>* pointIds) const;
+    // Reorders the section's loops by their probe points, leftmost first.
+    void SortLoopsByProbePoint(const T_SECTION_D* section, std::vector<int>* loopIds) const;
+    // The sum of the curve's existing points over its point count; (0, 0)
+    // for a missing curve.
+    void GetCurveMeanPoint(int curveId, double xy[2]) const;
+    // ---- end of exports ----
 
     // ---- DXF import (io/Dxf*.cpp) and intersecting curves (commands/CurveIntersection.cpp) ----
     // The import command: the begin step opens the action "Import DXF file"

@@ -145,6 +145,7 @@ public:
 
     bool ExportSections(const std::vector<int>& sectionIds, const std::string& path, int format, bool mergeStraightLines, double deviation) override { return Answer("ExportSections", sectionIds, path, format, mergeStraightLines, deviation); }
     bool ExportGroup(const std::string& groupName, const std::string& path, int format) override { return Answer("ExportGroup", groupName, path, format); }
+    bool ExportProperties(const std::string& path, int format) override { return Answer("ExportProperties", path, format); }
 
     void GetNewcomerSections(std::vector<int>& out) override { Fill(out, "GetNewcomerSections"); }
     void GetNewcomerClosedLoops(std::vector<int>& out) override { Fill(out, "GetNewcomerClosedLoops"); }

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 
 namespace {
 
@@ -47,6 +48,20 @@ CChoiceDialogPanel::CChoiceDialogPanel(wxWindow* parent, CChoiceToolForm& form, 
                                        const std::vector<DialogItem>& items)
     : CToolDialogPanel(parent, form, context), form_(form)
 {
+    // The toolkit groups radio buttons by the order they are made in, so
+    // each group's buttons are made one after the other before the rest.
+    std::map<int, wxRadioButton*> radios;
+    for (const std::vector<int>& group : form.RadioGroups()) {
+        for (int id : group) {
+            const auto item = std::find_if(items.begin(), items.end(), [id](const DialogItem& candidate) {
+                return candidate.kind == DialogItemKind::Radio && candidate.id == id;
+            });
+            if (item == items.end())
+                continue;
+            radios[id] = new wxRadioButton(this, id, wxString::FromUTF8(item->text), wxDefaultPosition,
+                                           wxDefaultSize, id == group.front() ? wxRB_GROUP : 0);
+        }
+    }
     auto* top = new wxBoxSizer(wxVERTICAL);
     std::vector<wxSizer*> open{top};
     wxSizer* lastEditRow = nullptr;
@@ -80,9 +95,10 @@ CChoiceDialogPanel::CChoiceDialogPanel(wxWindow* parent, CChoiceToolForm& form, 
             remember(item.id);
             break;
         case DialogItemKind::Radio:
-            into->Add(new wxRadioButton(this, item.id, text, wxDefaultPosition, wxDefaultSize, wxRB_SINGLE), 0,
-                      wxALL, GAP);
-            remember(item.id);
+            if (const auto made = radios.find(item.id); made != radios.end()) {
+                into->Add(made->second, 0, wxALL, GAP);
+                remember(item.id);
+            }
             break;
         case DialogItemKind::Check:
             into->Add(new wxCheckBox(this, item.id, text), 0, wxALL, GAP);
@@ -158,9 +174,11 @@ void CChoiceDialogPanel::OnChoiceState(int controlId)
     wxWindow* control = FindWindow(controlId);
     if (!control)
         return;
-    if (auto* radio = dynamic_cast<wxRadioButton*>(control))
-        radio->SetValue(form_.RadioValue(controlId) == PositionInGroup(form_, controlId));
-    else if (auto* check = dynamic_cast<wxCheckBox*>(control))
+    // Choosing a button unchecks the others of its group.
+    auto* radio = dynamic_cast<wxRadioButton*>(control);
+    if (radio && form_.RadioValue(controlId) == PositionInGroup(form_, controlId))
+        radio->SetValue(true);
+    if (auto* check = dynamic_cast<wxCheckBox*>(control))
         check->SetValue(form_.Checked(controlId));
     else if (auto* choice = dynamic_cast<wxChoice*>(control))
         ShowRows(*choice, form_.Combo(controlId));

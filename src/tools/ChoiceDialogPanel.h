@@ -6,9 +6,8 @@
 // rows and enabled states show in the controls, and clicks, choices and
 // spin steps go to the form, whose rules then run.
 //
-// Radio buttons stand alone in the toolkit: the form keeps which button of
-// a group is chosen and the window shows it, so a group's buttons need not
-// be neighbours on the panel.
+// A radio group's buttons are the form's group, wherever the items place
+// them on the panel.
 
 #include "frame/ToolDialogPanel.h"
 #include "tools/ChoiceToolForm.h"

@@ -16,7 +16,10 @@
 
 #include <wx/aui/auibar.h>
 #include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/radiobut.h>
+#include <wx/spinbutt.h>
 #include <wx/notebook.h>
 #include <wx/textctrl.h>
 
@@ -100,6 +103,25 @@ protected:
         return {static_cast<int>(std::lround(colour[0] * 255.0f)), static_cast<int>(std::lround(colour[1] * 255.0f)),
                 static_cast<int>(std::lround(colour[2] * 255.0f))};
     }
+    template <class Control>
+    Control& DialogControl(int id)
+    {
+        auto* control = dynamic_cast<Control*>(Page().ShownDialog()->FindWindow(id));
+        EXPECT_NE(control, nullptr) << id;
+        return *control;
+    }
+    // A click on a radio button or check box as the toolkit reports it.
+    template <class Control>
+    void ClickControl(int id, wxEventType type)
+    {
+        auto& control = DialogControl<Control>(id);
+        control.SetValue(!(type == wxEVT_CHECKBOX && control.GetValue()));
+        wxCommandEvent click(type, id);
+        click.SetEventObject(&control);
+        click.SetInt(control.GetValue());
+        control.GetEventHandler()->ProcessEvent(click);
+        Settle();
+    }
     void ClickInView(wxPoint at)
     {
         for (const auto& [type, down] : {std::pair{wxEVT_MOTION, false}, std::pair{wxEVT_LEFT_DOWN, true},
@@ -178,6 +200,67 @@ TEST_F(PointPageOnScreen, DeleteRemovesAPointClickedInTheViewFromTheModelAndTheD
     EXPECT_EQ(Model().m_points.size(), 2u);
     EXPECT_NE(Frame().Output().ShownText().find("1 point is deleted."), std::string::npos);
     EXPECT_FALSE(ColourAround(first, PointColour()));
+}
+
+TEST_F(PointPageOnScreen, TheTranslateWindowShowsItsFormAndPassesClicksAndSpinsToIt)
+{
+    Command(32833);
+    EXPECT_TRUE(DialogControl<wxRadioButton>(1043).GetValue());
+    EXPECT_FALSE(DialogControl<wxRadioButton>(1044).GetValue());
+    EXPECT_TRUE(DialogControl<wxRadioButton>(1008).GetValue());
+    EXPECT_FALSE(Field(1046).IsEnabled());
+    EXPECT_FALSE(DialogControl<wxCheckBox>(1045).IsEnabled());
+    EXPECT_FALSE(Field(1018).IsEnabled());
+    EXPECT_EQ(Field(1018).GetValue(), "0.000, 0.000");
+
+    ClickControl<wxRadioButton>(1044, wxEVT_RADIOBUTTON);
+    EXPECT_FALSE(DialogControl<wxRadioButton>(1043).GetValue());
+    EXPECT_TRUE(Field(1046).IsEnabled());
+    EXPECT_TRUE(DialogControl<wxCheckBox>(1045).IsEnabled());
+    EXPECT_FALSE(DialogControl<wxRadioButton>(1130).IsEnabled());
+    ClickControl<wxCheckBox>(1045, wxEVT_CHECKBOX);
+    EXPECT_TRUE(DialogControl<wxRadioButton>(1130).IsEnabled());
+    EXPECT_TRUE(Field(1132).IsEnabled());
+
+    auto& spin = DialogControl<wxSpinButton>(1047);
+    EXPECT_EQ(spin.GetMin(), 1);
+    EXPECT_EQ(spin.GetMax(), 10000);
+    wxSpinEvent up(wxEVT_SPIN_UP, 1047);
+    up.SetEventObject(&spin);
+    spin.GetEventHandler()->ProcessEvent(up);
+    Settle();
+    EXPECT_EQ(Field(1046).GetValue(), "2");
+
+    // "Defined by 2 Points" moves the focus to Point 1, which announces itself.
+    ClickControl<wxRadioButton>(1009, wxEVT_RADIOBUTTON);
+    EXPECT_TRUE(Field(1018).IsEnabled());
+    EXPECT_FALSE(Field(1019).IsEnabled());
+    EXPECT_EQ(View().m_pickFieldCode, 10037);
+    EXPECT_EQ(Field(1018).GetBackgroundColour(), wxColour(192, 220, 192));
+}
+
+TEST_F(PointPageOnScreen, ThePickWindowListsTheModelsCurvesAndChoosesThroughTheForm)
+{
+    for (const std::array<double, 4> line : {std::array<double, 4>{0, 0, 100, 0}, std::array<double, 4>{0, 50, 100, 50}})
+        ASSERT_TRUE(Model().CreateLine(line.data(), line.data() + 2, 1, 0.0));
+    Frame().Document().OnModelChanged();
+    Command(32826);
+    auto& curves = DialogControl<wxChoice>(ID_PICK_CURVE_LIST);
+    ASSERT_EQ(curves.GetCount(), 2u);
+    EXPECT_EQ(curves.GetString(1), "2");
+    EXPECT_FALSE(curves.IsEnabled());
+    EXPECT_FALSE(DialogControl<wxCheckBox>(ID_PICK_BY_SECTION).IsEnabled());
+    ClickControl<wxCheckBox>(ID_PICK_BY_CURVE, wxEVT_CHECKBOX);
+    EXPECT_TRUE(curves.IsEnabled());
+    curves.SetSelection(1);
+    wxCommandEvent choose(wxEVT_CHOICE, ID_PICK_CURVE_LIST);
+    choose.SetEventObject(&curves);
+    choose.SetInt(1);
+    curves.GetEventHandler()->ProcessEvent(choose);
+    ClickApply();
+    // The second line's two points end selected.
+    const std::set<int>& selected = View().GetScene()->m_selection[KIND_POINT];
+    EXPECT_EQ(selected, (std::set<int>{PointKey(3), PointKey(4)}));
 }
 
 }  // namespace

@@ -73,6 +73,7 @@ std::vector<DialogItem> EqualizeDialogItems()
 {
     return {{K::BoxBegin, wxID_ANY, " Object "},
             {K::Radio, ID_EQUALIZE_GROUP_RADIO, "Selected Group"},
+            {K::BoxBegin, wxID_ANY, ""},
             {K::Radio, ID_EQUALIZE_TOGETHER_RADIO, "All"},
             {K::Radio, ID_EQUALIZE_SNOWBALL_RADIO, "Snowball Tolerance"},
             Edit(ID_EQUALIZE_GROUP_TOLERANCE, ""),
@@ -80,6 +81,7 @@ std::vector<DialogItem> EqualizeDialogItems()
             {K::Radio, ID_EQUALIZE_AVERAGE_RADIO, "Average"},
             {K::Radio, ID_EQUALIZE_AT_COORDINATE_RADIO, "Coordinate"},
             Edit(ID_EQUALIZE_COORDINATE, ""),
+            BoxEnd(),
             BoxEnd(),
             {K::Radio, ID_EQUALIZE_ALL_RADIO, "All"},
             Edit(ID_EQUALIZE_ALL_TOLERANCE, "Snowball Tolerance", ID_EQUALIZE_ALL_LABEL),

@@ -263,4 +263,22 @@ TEST_F(PointPageOnScreen, ThePickWindowListsTheModelsCurvesAndChoosesThroughTheF
     EXPECT_EQ(selected, (std::set<int>{PointKey(3), PointKey(4)}));
 }
 
+TEST_F(PointPageOnScreen, AFieldFocusedBeforeItsDialogWasHiddenArmsTheViewAgainAfterTheNextShow)
+{
+    const auto focusField = [this] {
+        wxFocusEvent focus(wxEVT_SET_FOCUS, ID_POINT_COORDINATE);
+        focus.SetEventObject(&Field(ID_POINT_COORDINATE));
+        Field(ID_POINT_COORDINATE).ProcessWindowEvent(focus);
+        Settle();
+    };
+    Command(32825);
+    focusField();
+    EXPECT_EQ(View().m_pickFieldCode, 10048);
+    Command(32836);
+    EXPECT_EQ(View().m_pickFieldCode, 0);
+    Command(32825);
+    focusField();
+    EXPECT_EQ(View().m_pickFieldCode, 10048);
+}
+
 }  // namespace

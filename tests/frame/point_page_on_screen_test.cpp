@@ -12,12 +12,15 @@
 #include "frame/ToolbarTable.h"
 #include "model/SectModel.h"
 #include "tools/PointForms.h"
+#include "tools/PointTool.h"
 #include "view/TarvokrtView.h"
+#include "view/ViewContextMenu.h"
 
 #include <wx/aui/auibar.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/menu.h>
 #include <wx/radiobut.h>
 #include <wx/spinbutt.h>
 #include <wx/notebook.h>
@@ -137,7 +140,7 @@ protected:
     }
 };
 
-TEST_F(PointPageOnScreen, ThePointCommandsAreEnabledOnTheToolbars)
+TEST_F(PointPageOnScreen, ThePointCommandsAreEnabledOnTheToolbarsAndInTheRightClickMenu)
 {
     int onToolbars = 0;
     const wxAuiPaneInfoArray& panes = Frame().Bars().GetAllPanes();
@@ -152,6 +155,23 @@ TEST_F(PointPageOnScreen, ThePointCommandsAreEnabledOnTheToolbars)
         }
     }
     EXPECT_GT(onToolbars, 0);
+
+    // The view's right-click menu offers them too.
+    const std::unique_ptr<wxMenu> menu = MakeViewContextMenu();
+    menu->UpdateUI(View().GetEventHandler());
+    for (int command : POINT_COMMANDS)
+        EXPECT_TRUE(menu->IsEnabled(WxCommandId(command))) << command;
+}
+
+TEST_F(PointPageOnScreen, TheRightClickMenusDeleteOpensThePageOnItsRow)
+{
+    wxCommandEvent chosen(wxEVT_MENU, WxCommandId(32836));
+    chosen.SetEventObject(&View());
+    View().GetEventHandler()->ProcessEvent(chosen);
+    Settle();
+    EXPECT_EQ(Frame().Workspace().OpenPageCode(), OPEN_PAGE_POINT);
+    EXPECT_EQ(Page().Combo()->GetSelection(), POINT_ROW_DELETE);
+    EXPECT_EQ(View().m_toolCommandId, 1011);
 }
 
 TEST_F(PointPageOnScreen, CoordinateCreatesThePointThatTheViewThenDraws)
@@ -279,6 +299,29 @@ TEST_F(PointPageOnScreen, AFieldFocusedBeforeItsDialogWasHiddenArmsTheViewAgainA
     Command(32825);
     focusField();
     EXPECT_EQ(View().m_pickFieldCode, 10048);
+}
+
+TEST_F(PointPageOnScreen, WithGridSnapAClickIntoTheFieldThenTwoClicksOnGridNodesCreateTwoPoints)
+{
+    View().m_gridDisplay = 1;
+    View().m_gridSnap = 1;
+    Frame().Document().OnModelChanged();
+    Settle();
+    Command(32825);
+    // The click into the field: its focus arms the view.
+    wxFocusEvent focus(wxEVT_SET_FOCUS, ID_POINT_COORDINATE);
+    focus.SetEventObject(&Field(ID_POINT_COORDINATE));
+    Field(ID_POINT_COORDINATE).ProcessWindowEvent(focus);
+    ASSERT_EQ(View().m_pickFieldCode, 10048);
+    // The model's grid: nodes every 100 units; clicks a little off two nodes.
+    ClickInView(ClientOf(101, 99));
+    ClickInView(ClientOf(-199, 2));
+    ASSERT_EQ(Model().m_points.size(), 2u);
+    EXPECT_DOUBLE_EQ(Model().m_points.at(1)->xy[0], 100.0);
+    EXPECT_DOUBLE_EQ(Model().m_points.at(1)->xy[1], 100.0);
+    EXPECT_DOUBLE_EQ(Model().m_points.at(2)->xy[0], -200.0);
+    EXPECT_DOUBLE_EQ(Model().m_points.at(2)->xy[1], 0.0);
+    EXPECT_TRUE(ColourAround(ClientOf(100, 100), PointColour()));
 }
 
 }  // namespace

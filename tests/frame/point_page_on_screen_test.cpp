@@ -5,6 +5,7 @@
 #include "program_on_screen.h"
 
 #include "frame/MainFrame.h"
+#include "frame/ModelMenuTab.h"
 #include "frame/OutputWindow.h"
 #include "frame/ProjectWorkspace.h"
 #include "frame/ToolDialogPanel.h"
@@ -163,7 +164,7 @@ TEST_F(PointPageOnScreen, ThePointCommandsAreEnabledOnTheToolbarsAndInTheRightCl
         EXPECT_TRUE(menu->IsEnabled(WxCommandId(command))) << command;
 }
 
-TEST_F(PointPageOnScreen, TheRightClickMenusDeleteOpensThePageOnItsRow)
+TEST_F(PointPageOnScreen, TheRightClickMenuAndTheModelTreeOpenThePageOnTheirRows)
 {
     wxCommandEvent chosen(wxEVT_MENU, WxCommandId(32836));
     chosen.SetEventObject(&View());
@@ -172,6 +173,29 @@ TEST_F(PointPageOnScreen, TheRightClickMenusDeleteOpensThePageOnItsRow)
     EXPECT_EQ(Frame().Workspace().OpenPageCode(), OPEN_PAGE_POINT);
     EXPECT_EQ(Page().Combo()->GetSelection(), POINT_ROW_DELETE);
     EXPECT_EQ(View().m_toolCommandId, 1011);
+
+    const struct {
+        const char* item;
+        const char* under;
+        int row;
+    } items[] = {
+        {"Ratio btwn 2 Pts", "Create", POINT_ROW_RATIO_BETWEEN_POINTS},
+        {"Mirror", "Point", POINT_ROW_MIRROR},
+        {"Query", "Point", POINT_ROW_QUERY},
+    };
+    CModelMenuTab& tree = Frame().Workspace().Tree();
+    for (const auto& item : items) {
+        SCOPED_TRACE(item.item);
+        const wxTreeItemId point = tree.FindItem("Point");
+        const wxTreeItemId parent = std::string(item.under) == "Point" ? point : tree.FindItem(item.under, point);
+        const wxTreeItemId found = tree.FindItem(item.item, parent);
+        ASSERT_TRUE(found.IsOk());
+        wxTreeEvent activate(wxEVT_TREE_ITEM_ACTIVATED, &tree, found);
+        tree.GetEventHandler()->ProcessEvent(activate);
+        Settle();
+        EXPECT_EQ(Page().Combo()->GetSelection(), item.row);
+        EXPECT_EQ(View().m_toolCommandId, 1000 + item.row);
+    }
 }
 
 TEST_F(PointPageOnScreen, CoordinateCreatesThePointThatTheViewThenDraws)

@@ -1,13 +1,11 @@
 #pragma once
 // The windows of the Point page's dialogs: what each shows, top to bottom,
 // laid out by CChoiceDialogPanel over the dialog's form. The transform
-// dialogs' windows follow from their controls, for every page that has them.
+// dialogs' windows are TransformDialog.h's.
 
 #include "tools/ChoiceDialogPanel.h"
 
 #include <vector>
-
-struct TransformControls;
 
 std::vector<DialogItem> CoordinateDialogItems();
 std::vector<DialogItem> RatioOnCurveDialogItems();
@@ -18,4 +16,3 @@ std::vector<DialogItem> EqualizeDialogItems();
 std::vector<DialogItem> PickDialogItems();
 // Delete and Query show nothing.
 std::vector<DialogItem> EmptyDialogItems();
-std::vector<DialogItem> TransformDialogItems(const TransformControls& controls);

@@ -1,41 +1,17 @@
 #include "tools/PointTool.h"
 
 #include "frame/ToolRegistry.h"
+#include "tools/ChoiceDialogRow.h"
 #include "tools/PointApplies.h"
 #include "tools/PointDialogs.h"
 #include "tools/PointForms.h"
+#include "tools/TransformDialog.h"
 #include "tools/TransformForm.h"
-
-#include <string>
-#include <utility>
 
 namespace {
 
 constexpr int PICK_POINTS = 30000;
 constexpr int PICK_CURVES = 30001;
-
-// A command row whose dialog is the form's window laid out from the items;
-// each show runs the form's resets.
-template <class Form>
-ToolPageRow DialogRow(std::string text, int commandId, int pickFilter, std::shared_ptr<Form> form,
-                      std::vector<DialogItem> items, std::function<void(Form&, ToolPageContext&)> apply,
-                      ToolRowRole role = ToolRowRole::Command)
-{
-    ToolPageRow row;
-    row.text = std::move(text);
-    row.commandId = commandId;
-    row.pickFilter = pickFilter;
-    row.role = role;
-    row.extraShow = [](CToolForm& shown, ToolPageContext&) { static_cast<CChoiceToolForm&>(shown).OnShow(); };
-    row.dialog.form = form;
-    row.dialog.makeDialog = [items = std::move(items)](wxWindow* parent, CToolForm& shown, ToolPageContext& context) {
-        return new CChoiceDialogPanel(parent, static_cast<CChoiceToolForm&>(shown), context, items);
-    };
-    row.dialog.apply = [apply = std::move(apply)](CToolForm& applied, ToolPageContext& context) {
-        apply(static_cast<Form&>(applied), context);
-    };
-    return row;
-}
 
 }  // namespace
 
@@ -55,32 +31,32 @@ CPointTool::CPointTool()
         return [apply](CChoiceToolForm&, ToolPageContext& context) { apply(context); };
     };
     std::vector<ToolPageRow>& rows = table_.rows;
-    rows.push_back(DialogRow<CPToolCoordDlg>("Coordinate", 32825, PICK_FILTER_UNCHANGED, coordinate_,
+    rows.push_back(ChoiceDialogRow<CPToolCoordDlg>("Coordinate", 32825, PICK_FILTER_UNCHANGED, coordinate_,
                                              CoordinateDialogItems(), ApplyCoordinatePoint));
-    rows.push_back(DialogRow<CPToolRatioCurve>("Ratio on Curve", 32829, PICK_CURVES, ratioCurve_,
+    rows.push_back(ChoiceDialogRow<CPToolRatioCurve>("Ratio on Curve", 32829, PICK_CURVES, ratioCurve_,
                                                RatioOnCurveDialogItems(), ApplyRatioOnCurve));
-    rows.push_back(DialogRow<CPToolInterpCurve>("Interpolating on Curve", 32820, PICK_CURVES, interpCurve_,
+    rows.push_back(ChoiceDialogRow<CPToolInterpCurve>("Interpolating on Curve", 32820, PICK_CURVES, interpCurve_,
                                                 InterpOnCurveDialogItems(), ApplyInterpOnCurve));
-    rows.push_back(DialogRow<CPToolRatioPoint>("Ratio btwn 2 Pts", 32831, PICK_FILTER_UNCHANGED, ratioPoint_,
+    rows.push_back(ChoiceDialogRow<CPToolRatioPoint>("Ratio btwn 2 Pts", 32831, PICK_FILTER_UNCHANGED, ratioPoint_,
                                                RatioBetweenPointsDialogItems(), ApplyRatioBetweenPoints));
-    rows.push_back(DialogRow<CPToolInterpPoint>("Interpolating btwn 2 Pts", 32832, PICK_POINTS, interpPoint_,
+    rows.push_back(ChoiceDialogRow<CPToolInterpPoint>("Interpolating btwn 2 Pts", 32832, PICK_POINTS, interpPoint_,
                                                 InterpBetweenPointsDialogItems(), ApplyInterpBetweenPoints));
     rows.push_back(ToolSeparatorRow());
-    rows.push_back(DialogRow<CTransformForm>("Translate Point", 32833, PICK_POINTS, translate_,
+    rows.push_back(ChoiceDialogRow<CTransformForm>("Translate Point", 32833, PICK_POINTS, translate_,
                                              TransformDialogItems(translate_->Controls()), ApplyTranslatePoint));
-    rows.push_back(DialogRow<CTransformForm>("Rotate Point", 32834, PICK_POINTS, rotate_,
+    rows.push_back(ChoiceDialogRow<CTransformForm>("Rotate Point", 32834, PICK_POINTS, rotate_,
                                              TransformDialogItems(rotate_->Controls()), ApplyRotatePoint));
-    rows.push_back(DialogRow<CTransformForm>("Mirror Point", 32835, PICK_POINTS, mirror_,
+    rows.push_back(ChoiceDialogRow<CTransformForm>("Mirror Point", 32835, PICK_POINTS, mirror_,
                                              TransformDialogItems(mirror_->Controls()), ApplyMirrorPoint));
     rows.push_back(ToolSeparatorRow());
-    rows.push_back(DialogRow<CPToolEqualize>("Equalize Point", 32828, PICK_POINTS, equalize_, EqualizeDialogItems(),
+    rows.push_back(ChoiceDialogRow<CPToolEqualize>("Equalize Point", 32828, PICK_POINTS, equalize_, EqualizeDialogItems(),
                                              ApplyEqualizePoint));
-    rows.push_back(DialogRow<CChoiceToolForm>("Delete Point", 32836, PICK_POINTS, std::make_shared<CPToolDelete>(),
+    rows.push_back(ChoiceDialogRow<CChoiceToolForm>("Delete Point", 32836, PICK_POINTS, std::make_shared<CPToolDelete>(),
                                               EmptyDialogItems(), selectionOnly(ApplyDeletePoint)));
     rows.push_back(ToolSeparatorRow());
-    rows.push_back(DialogRow<CPToolPick>("Pick Point", 32826, PICK_FILTER_UNCHANGED, pick_, PickDialogItems(),
+    rows.push_back(ChoiceDialogRow<CPToolPick>("Pick Point", 32826, PICK_FILTER_UNCHANGED, pick_, PickDialogItems(),
                                          ApplyPickPoint, ToolRowRole::Pick));
-    rows.push_back(DialogRow<CChoiceToolForm>("Query Point", 32827, PICK_POINTS, std::make_shared<CPToolQuery>(),
+    rows.push_back(ChoiceDialogRow<CChoiceToolForm>("Query Point", 32827, PICK_POINTS, std::make_shared<CPToolQuery>(),
                                               EmptyDialogItems(), selectionOnly(ApplyQueryPoint),
                                               ToolRowRole::Query));
 }

@@ -4,6 +4,7 @@
 #include "frame/ToolbarTable.h"
 #include "tools/DxfImportCommand.h"
 #include "tools/GridSettingDlg.h"
+#include "tools/SectTool.h"
 
 namespace {
 
@@ -25,4 +26,5 @@ void RegisterTools(CToolRegistry& registry)
         if (HasFrame(context))
             RunGridSettingCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
     });
+    RegisterSectTool(registry);
 }

@@ -1,0 +1,220 @@
+// The Section page in the real program: a plane section generated from four
+// lines drawn as a rectangle, picked, exported and queried through the
+// page's own controls.
+
+#include "program_on_screen.h"
+
+#include "frame/MainFrame.h"
+#include "frame/OutputWindow.h"
+#include "frame/ProjectWorkspace.h"
+#include "frame/ToolDialogPanel.h"
+#include "frame/ToolPage.h"
+#include "frame/ToolbarTable.h"
+#include "io/ProjectFileRead.h"
+#include "model/SectModel.h"
+#include "screen_capture.h"
+#include "view/TarvokrtView.h"
+
+#include <wx/aui/auibar.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+
+#include <set>
+
+namespace {
+
+// The page's commands: Generate, Pick, Export, Query.
+constexpr int CMD_GENERATE = 32813;
+constexpr int CMD_PICK = 32818;
+constexpr int CMD_EXPORT = 32823;
+constexpr int CMD_QUERY = 32817;
+const int SECTION_COMMANDS[] = {32813, 32814, 32821, 32822, 32816, 32824, 32815, 32819, 32823, 32818, 32817};
+
+class SectionPageOnScreen : public ProgramOnScreen {
+protected:
+    // Four lines around (0, 0) - (100, 50).
+    void SetUp() override
+    {
+        ProgramOnScreen::SetUp();
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(Start(""));
+        Frame().SetSize(1000, 760);
+        const double corners[5][2] = {{0, 0}, {100, 0}, {100, 50}, {0, 50}, {0, 0}};
+        for (int i = 0; i < 4; ++i)
+            ASSERT_TRUE(Model().CreateLine(corners[i], corners[i + 1], 1, 0.0));
+        Frame().Document().OnModelChanged();
+        Settle();
+        View().ZoomFit();
+        RunMainLoop(100);
+        Settle();
+    }
+
+    CTarvokrtView& View() { return Frame().View(); }
+    CScene& Scene() { return *View().GetScene(); }
+    CSectModel& Model() { return *Frame().Document().GetModel(); }
+    std::string Output() { return Frame().Output().ShownText(); }
+    CToolPage& Page()
+    {
+        CToolPage* page = Frame().Workspace().OpenPageWindow();
+        EXPECT_NE(page, nullptr);
+        return *page;
+    }
+    wxWindow& DialogControl(int id)
+    {
+        wxWindow* control = Page().ShownDialog() ? Page().ShownDialog()->FindWindow(id) : nullptr;
+        EXPECT_NE(control, nullptr) << id;
+        return *control;
+    }
+
+    void Command(int commandId)
+    {
+        wxCommandEvent command(wxEVT_MENU, WxCommandId(commandId));
+        wxPostEvent(&Frame(), command);
+        Settle();
+    }
+    void Press(wxWindow& button)
+    {
+        wxCommandEvent click(wxEVT_BUTTON, button.GetId());
+        click.SetEventObject(&button);
+        button.GetEventHandler()->ProcessEvent(click);
+        Settle();
+    }
+    void Apply() { Press(*Page().FindWindow(ShellOf(ToolPageKind::Section).applyId)); }
+    void Tick(int checkId)
+    {
+        auto& box = static_cast<wxCheckBox&>(DialogControl(checkId));
+        box.SetValue(true);
+        wxCommandEvent event(wxEVT_CHECKBOX, checkId);
+        event.SetEventObject(&box);
+        event.SetInt(1);
+        box.GetEventHandler()->ProcessEvent(event);
+    }
+    void ChooseRow(int comboId, int row)
+    {
+        auto& combo = static_cast<wxChoice&>(DialogControl(comboId));
+        combo.SetSelection(row);
+        wxCommandEvent event(wxEVT_CHOICE, comboId);
+        event.SetEventObject(&combo);
+        event.SetInt(row);
+        combo.GetEventHandler()->ProcessEvent(event);
+    }
+
+    // Where a global point shows in the view's client area.
+    wxPoint ClientOf(double x, double y)
+    {
+        const double global[2] = {x, y};
+        double local[2];
+        Scene().ToCurrentUcs(global, local);
+        double window[2];
+        View().Camera().WorldToWindow(local[0], local[1], window);
+        return {static_cast<int>(window[0]), static_cast<int>(window[1])};
+    }
+    void Post(wxEventType type, wxPoint at, bool leftDown)
+    {
+        wxMouseEvent event(type);
+        event.SetEventObject(&View());
+        event.SetId(View().GetId());
+        event.SetPosition(at);
+        event.m_leftDown = leftDown;
+        View().ProcessWindowEvent(event);
+    }
+    void Drag(wxPoint from, wxPoint to)
+    {
+        Post(wxEVT_MOTION, from, false);
+        Post(wxEVT_LEFT_DOWN, from, true);
+        Post(wxEVT_MOTION, (from + to) / 2, true);
+        Post(wxEVT_MOTION, to, true);
+        Post(wxEVT_LEFT_UP, to, false);
+        Settle();
+    }
+
+    std::optional<bool> ToolbarEnables(int commandId)
+    {
+        wxTheApp->ProcessIdle();
+        const wxAuiPaneInfoArray& panes = Frame().Bars().GetAllPanes();
+        for (size_t i = 0; i < panes.GetCount(); ++i) {
+            auto* bar = dynamic_cast<wxAuiToolBar*>(panes.Item(i).window);
+            if (bar && bar->FindTool(WxCommandId(commandId)))
+                return bar->GetToolEnabled(WxCommandId(commandId));
+        }
+        return std::nullopt;
+    }
+
+    // Pixels of the colour inside the view's picture of the rectangle.
+    int PixelsInside(const wxColour& colour)
+    {
+        OwnWindowCapture capture(Frame().GetTitle().utf8_string());
+        EXPECT_TRUE(capture.Found());
+        Frame().Hide();
+        Settle();
+        Frame().Show();
+        View().m_reRender = 1;
+        const wxPoint offset = View().GetScreenPosition() - Frame().GetScreenPosition();
+        const wxPoint low = ClientOf(20, 40) + offset;
+        const wxPoint high = ClientOf(80, 10) + offset;
+        int found = 0;
+        for (int attempt = 0; attempt < 25 && found == 0; ++attempt) {
+            RunMainLoop(200);
+            const wxImage shot = capture.Take();
+            if (!shot.IsOk())
+                continue;
+            for (int y = low.y; y <= high.y && y < shot.GetHeight(); ++y) {
+                for (int x = low.x; x <= high.x && x < shot.GetWidth(); ++x) {
+                    found += std::abs(shot.GetRed(x, y) - colour.Red()) < 8
+                             && std::abs(shot.GetGreen(x, y) - colour.Green()) < 8
+                             && std::abs(shot.GetBlue(x, y) - colour.Blue()) < 8;
+                }
+            }
+        }
+        return found;
+    }
+};
+
+TEST_F(SectionPageOnScreen, GeneratePickExportAndQueryARectangle)
+{
+    for (int command : SECTION_COMMANDS)
+        EXPECT_EQ(ToolbarEnables(command), std::optional<bool>(true)) << command;
+
+    Command(CMD_GENERATE);
+    EXPECT_EQ(Frame().Workspace().OpenPageCode(), 20003);
+    EXPECT_EQ(View().m_toolCommandId, 3000);
+    Drag(ClientOf(-20, -20), ClientOf(120, 70));
+    ASSERT_EQ(Scene().m_selection[KIND_CURVE].size(), 4u);
+    Apply();
+    ASSERT_EQ(Model().m_sections.size(), 1u);
+    const T_SECTION_D& section = *Model().m_sections.begin()->second;
+    EXPECT_EQ(section.id, 1);
+    EXPECT_EQ(section.name, "Section-P1");
+    EXPECT_EQ(section.type, SECTION_PLANE);
+    EXPECT_EQ(std::set<int>(section.curveIds.begin(), section.curveIds.end()), (std::set<int>{1, 2, 3, 4}));
+    EXPECT_NE(Output().find("\nNew plane section [Section-P1] is generated."), std::string::npos) << Output();
+    EXPECT_TRUE(Scene().m_selection[KIND_CURVE].empty());
+    EXPECT_GT(PixelsInside(wxColour(255, 255, 128)), 100);
+
+    // Pick by type "Plane"; Export keeps the picked section.
+    Command(CMD_PICK);
+    Tick(1298);
+    ChooseRow(1311, 0);
+    Apply();
+    EXPECT_EQ(Scene().m_selection[KIND_SECTION], std::set<int>{SectionKey(1)});
+    Command(CMD_EXPORT);
+    EXPECT_EQ(Scene().m_selection[KIND_SECTION], std::set<int>{SectionKey(1)});
+    const std::string path = (folder / "picked.klx").string();
+    prompts.savedFiles.push_back(path);
+    Press(DialogControl(1350));
+    Apply();
+    CSectModel exported;
+    ASSERT_EQ(ReadProjectFileFrom(exported, path, false), ProjectReadResult::Read);
+    ASSERT_EQ(exported.m_sections.size(), 1u);
+    EXPECT_EQ(exported.m_sections.begin()->second->name, "Section-P1");
+
+    // Query: a click on the section reports it and leaves nothing selected.
+    Command(CMD_QUERY);
+    const size_t before = Output().size();
+    Drag(ClientOf(50, 25), ClientOf(50, 25));
+    EXPECT_NE(Output().find("Section-P1", before), std::string::npos) << Output().substr(before);
+    EXPECT_TRUE(Scene().m_selection[KIND_SECTION].empty());
+}
+
+}  // namespace

@@ -217,4 +217,33 @@ TEST_F(SectionPageOnScreen, GeneratePickExportAndQueryARectangle)
     EXPECT_TRUE(Scene().m_selection[KIND_SECTION].empty());
 }
 
+TEST_F(SectionPageOnScreen, EveryCommandShowsItsDialogAndANewMaterialReachesItsCombo)
+{
+    // A control of each command's dialog.
+    const std::pair<int, int> commandControls[] = {
+        {32813, 1170}, {32814, 1388}, {32821, 1186}, {32822, 1190}, {32816, 1204}, {32824, 1175},
+        {32819, 1270}, {32823, 1398}, {32818, 1296}};
+    for (const auto& [command, control] : commandControls) {
+        SCOPED_TRACE(command);
+        Command(command);
+        ASSERT_NE(Page().ShownDialog(), nullptr);
+        EXPECT_NE(Page().ShownDialog()->FindWindow(control), nullptr);
+    }
+    for (int command : {32815, 32817}) {
+        Command(command);
+        EXPECT_NE(Page().ShownDialog(), nullptr);
+    }
+
+    Command(32819);
+    auto& combo = static_cast<wxChoice&>(DialogControl(1270));
+    EXPECT_FALSE(combo.IsEnabled());
+    ASSERT_TRUE(Frame().Document().CreateMaterial(7, "Steel", 2.1e5, 0.3));
+    Settle();
+    EXPECT_TRUE(combo.IsEnabled());
+    ASSERT_EQ(combo.GetCount(), 2u);
+    EXPECT_EQ(combo.GetString(0), "None");
+    EXPECT_EQ(combo.GetString(1), "7:Steel");
+    EXPECT_EQ(combo.GetSelection(), wxNOT_FOUND);
+}
+
 }  // namespace

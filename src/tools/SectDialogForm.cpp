@@ -7,12 +7,12 @@ void CSectDialogForm::Edit(int fieldId, const std::string& label)
     layout_.push_back({SectLayoutKind::Edit, fieldId, {}});
 }
 
-void CSectDialogForm::Radios(std::initializer_list<std::pair<int, const char*>> radios)
+void CSectDialogForm::Radios(std::initializer_list<std::pair<int, const char*>> radios, bool across)
 {
     const int group = radios.begin()->first;
     int value = 0;
     for (const auto& [id, text] : radios)
-        layout_.push_back({SectLayoutKind::Radio, id, text, group, value++});
+        layout_.push_back({SectLayoutKind::Radio, id, text, group, value++, across});
     choices_[group] = 0;
 }
 

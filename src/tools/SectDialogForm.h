@@ -29,6 +29,7 @@ struct SectLayoutItem {
     std::string text;
     int group = 0;
     int value = 0;
+    bool across = false;  // a radio group laid out in one row
 };
 
 using Rgb = std::array<int, 3>;
@@ -71,7 +72,7 @@ protected:
     void EndGroup() { layout_.push_back({SectLayoutKind::GroupEnd, 0, {}}); }
     void Label(int id, const std::string& text) { layout_.push_back({SectLayoutKind::Label, id, text}); }
     void Edit(int fieldId, const std::string& label = {});
-    void Radios(std::initializer_list<std::pair<int, const char*>> radios);
+    void Radios(std::initializer_list<std::pair<int, const char*>> radios, bool across = false);
     void CheckBox(int id, const std::string& text);
     void ListCombo(int id);
     void EditCombo(int id);

@@ -88,8 +88,11 @@ CSectDialogPanel::~CSectDialogPanel()
 void CSectDialogPanel::BuildControls()
 {
     auto* top = new wxBoxSizer(wxVERTICAL);
+    // Clear of the page's command combo above.
+    top->AddSpacer(8);
     wxSizer* sizer = top;
     wxWindow* parent = this;
+    wxSizer* row = nullptr;  // the row of an across radio group
     for (const SectLayoutItem& item : form_.Layout()) {
         const wxString text = wxString::FromUTF8(item.text);
         const int id = item.id != 0 ? item.id : wxID_ANY;
@@ -145,7 +148,12 @@ void CSectDialogPanel::BuildControls()
             break;
         }
         }
-        sizer->Add(control, 0, wxLEFT | wxRIGHT | wxTOP, 4);
+        const bool inRow = item.kind == SectLayoutKind::Radio && item.across;
+        if (inRow && item.value == 0) {
+            row = new wxBoxSizer(wxHORIZONTAL);
+            sizer->Add(row, 0, wxTOP, 0);
+        }
+        (inRow ? row : sizer)->Add(control, 0, wxLEFT | wxRIGHT | wxTOP, 4);
         BindControl(*control, item);
     }
     SetSizerAndFit(top);

@@ -156,11 +156,11 @@ CSToolPick::CSToolPick()
     for (int i = 0; i < PICK_COMPARISON_COUNT; ++i) {
         const PickComparison& criterion = PICK_COMPARISONS[i];
         CheckBox(criterion.check, NAMES[i]);
-        Radios({{criterion.greater, ">"}, {criterion.greater + 1, "<"}});
+        Radios({{criterion.greater, ">"}, {criterion.greater + 1, "<"}}, true);
         AddReal(criterion.value, 0.0);
         Edit(criterion.value);
     }
-    Radios({{ID_PICK_UNION, "Union"}, {ID_PICK_UNION + 1, "Intersection"}});
+    Radios({{ID_PICK_UNION, "Union"}, {ID_PICK_UNION + 1, "Intersection"}}, true);
 }
 
 void CSToolPick::OnShow()

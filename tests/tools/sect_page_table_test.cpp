@@ -43,8 +43,9 @@ TEST(SectPageTable, FifteenRowsWithTheirCommandsAndFilters)
         EXPECT_EQ(row.commandId, expected[i].commandId);
         EXPECT_EQ(row.role, expected[i].role);
         EXPECT_EQ(row.HasDialog(), expected[i].commandId != 0);
-        if (row.HasDialog())
+        if (row.HasDialog()) {
             EXPECT_EQ(row.pickFilter, expected[i].pickFilter);
+        }
     }
 }
 

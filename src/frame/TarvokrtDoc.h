@@ -133,6 +133,9 @@ public:
     std::string GetPathName() const override { return pathName_; }
 
     const std::string& GetTitle() const { return title_; }
+    // IViewDocument: the view's GCS button and its domain-state change.
+    void ChangeToGcs() override { SetGcsCurrent(); }
+    void MarkProjectModified() override { SetModifiedFlag(true); }
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified = true) { modified_ = modified; }
 

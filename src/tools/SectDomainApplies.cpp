@@ -4,6 +4,7 @@
 #include "frame/SelectionReading.h"
 #include "frame/ToolDocument.h"
 #include "frame/ToolPageContext.h"
+#include "frame/ViewCommandBindings.h"
 #include "model/UserPorts.h"
 #include "tools/SectTool.h"
 #include "view/ToolViewPort.h"
@@ -125,9 +126,12 @@ void CSectTool::ApplyChangeDomainState(ToolPageContext& context)
         Inform(context, "This section has only one domain.\n\nIf you desire not to use this section, delete it using "
                         "[Section]-[Delete].");
     } else if (section) {
-        Send(context, CMD_MODAL_INTERACTION_BEGIN);
+        // The view asks about each domain in turn and stays modal until the
+        // last answer, after this returns.
+        Send(context, CMD_BEGIN_MODAL_INTERACTION);
         ClearSelectionAndRedraw(view);
-        Send(context, CMD_MODAL_INTERACTION_END);
+        view.ChangeDomainState(sectionId);
+        Send(context, CMD_END_MODAL_INTERACTION);
     }
     ClearSelectionAndRedraw(view);
 }

@@ -2,6 +2,7 @@
 
 #include "frame/ToolPageContext.h"
 #include "frame/ToolRegistry.h"
+#include "view/ToolViewPort.h"
 #include "tools/SectDialogPanel.h"
 
 namespace {
@@ -69,8 +70,12 @@ ToolPageTable CSectTool::Table(const std::shared_ptr<CSectTool>& self)
         table.rows.push_back(std::move(pageRow));
     }
     // The material combo is refilled from outside only while it is shown.
+    // However the row is reached, the scene is rebuilt with domains pickable,
+    // so that it holds the domain lists to pick from.
     ToolPageRow& materialRow = table.rows[9];
-    materialRow.extraShow = [self](CToolForm&, ToolPageContext&) {
+    materialRow.extraShow = [self](CToolForm&, ToolPageContext& context) {
+        if (context.view)
+            context.view->RebuildScene();
         self->material->SetShown(true);
         self->material->Show();
     };

@@ -15,9 +15,6 @@
 
 class CToolRegistry;
 
-// The view's modal interaction, around the domain-state change.
-enum ModalInteractionCommand { CMD_MODAL_INTERACTION_BEGIN = 32907, CMD_MODAL_INTERACTION_END = 32908 };
-
 class CSectTool {
 public:
     // The rows in combo order, with their commands, filters and dialogs.

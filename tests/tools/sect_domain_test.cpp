@@ -34,6 +34,18 @@ TEST_F(SectPage, ChangeDomainStateRefusesAllButOnePlaneSectionOfSeveralDomains)
     }
 }
 
+TEST_F(SectPage, ChangeDomainStateHandsAPlaneSectionOfTwoDomainsToTheModalView)
+{
+    AddSection(3, SECTION_PLANE, 2);
+    Show(DOMAIN_STATE);
+    Select({SectionKey(3)});
+    Apply();
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"command 32907", "ClearSelection", "RedrawScene",
+                                                    "ChangeDomainState 3", "command 32908", "ClearSelection",
+                                                    "RedrawScene", "InvalidateWithErase"}));
+}
+
 class SectMaterial : public SectPage {
 protected:
     CSToolChgDMaterial& form = *tool->material;
@@ -92,6 +104,15 @@ TEST_F(SectMaterial, TheApplyAssignsTheChosenMaterialToTheSelectedDomainsInKeyOr
     Apply();
     EXPECT_EQ(Boxes(), std::vector<std::string>{"No domain is selected."});
     EXPECT_TRUE(document.calls.empty());
+}
+
+TEST_F(SectMaterial, ChosenFromThePageItsRowRebuildsTheSceneWithDomainsPickable)
+{
+    Show(GENERATE);
+    view.ClearCalls();
+    page.OnSelChangeCommand(DOMAIN_MATERIAL - 3000);
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"ClearSelection", "RedrawScene", "SetPickFilter 30003",
+                                                    "RebuildScene domains 1"}));
 }
 
 TEST_F(SectMaterial, TheEllipsisButtonOpensTheMaterialList)

@@ -1,5 +1,6 @@
 // Translate, Rotate, Delete and Arrange of the Section page.
 
+#include "frame/PickDispatch.h"
 #include "tools/SectPageFixture.h"
 #include "view/MouseModes.h"
 
@@ -80,7 +81,22 @@ TEST_F(SectPage, RotateStartsAtAngleZeroAndRefusesAnOriginThatDoesNotParse)
     EXPECT_TRUE(Selected(KIND_SECTION).empty());
 }
 
-TEST_F(SectPage, ThePickFieldsSaveTheMouseModeAndTakeThePicks)
+// The view's pick dispatch over the page's shown dialog.
+class SectPicks : public SectPage, public IPickTargetSource {
+protected:
+    IPickTarget* ShownPickTarget() override { return page.ShownForm(); }
+    // A click that snaps to (x, y).
+    void ClickAt(double x, double y)
+    {
+        view.clickSnap.snapped = true;
+        view.clickSnap.point[0] = x;
+        view.clickSnap.point[1] = y;
+        dispatch.DispatchPick(10, 10);
+    }
+    CPickDispatch dispatch{view, document, *this};
+};
+
+TEST_F(SectPicks, PointOneThenPointTwoThenBackToSelecting)
 {
     Show(TRANSLATE);
     CSToolTranslate& form = *tool->translate;
@@ -90,26 +106,32 @@ TEST_F(SectPage, ThePickFieldsSaveTheMouseModeAndTakeThePicks)
     EXPECT_EQ(view.pickFieldCode, CODE_MOVE_POINT1);
     EXPECT_EQ(view.savedMouseMode, MOUSE_SELECT);
     EXPECT_EQ(view.mouseMode, MOUSE_NONE);
-    // What the view's pick dispatch does for Point 1, then Point 2.
-    EXPECT_TRUE(form.SetPickFieldText(CODE_MOVE_POINT1, "1.000, 2.000"));
-    view.mouseMode = view.savedMouseMode;
-    EXPECT_TRUE(form.FocusPickField(CODE_MOVE_POINT2));
+
+    ClickAt(1, 2);
+    EXPECT_EQ(form.Field(ID_MOVE_POINT1)->text, "1.000, 2.000");
     EXPECT_EQ(view.pickFieldCode, CODE_MOVE_POINT2);
     EXPECT_EQ(view.savedMouseMode, MOUSE_SELECT);
     EXPECT_EQ(view.mouseMode, MOUSE_NONE);
-    EXPECT_TRUE(form.SetPickFieldText(CODE_MOVE_POINT2, "4.000, 6.000"));
+
+    ClickAt(4, 6);
+    EXPECT_EQ(form.Field(ID_MOVE_POINT2)->text, "4.000, 6.000");
+    EXPECT_EQ(view.pickFieldCode, 0);
+    EXPECT_EQ(view.mouseMode, MOUSE_SELECT);
     Select({SectionKey(1)});
     Apply();
     EXPECT_EQ(document.calls, std::vector<std::string>{"TranslateSections([1], 3, 4)"});
+}
 
+TEST_F(SectPicks, TheRotationOriginIsPickedAndSelectingGoesOn)
+{
     Show(ROTATE);
-    view.mouseMode = MOUSE_SELECT;
-    EXPECT_TRUE(tool->rotate->FocusPickField(CODE_ROTATE_ORIGIN));
-    EXPECT_EQ(view.pickFieldCode, CODE_ROTATE_ORIGIN);
-    EXPECT_EQ(view.savedMouseMode, MOUSE_SELECT);
+    CSToolRotate& form = *tool->rotate;
+    EXPECT_TRUE(form.FocusPickField(CODE_ROTATE_ORIGIN));
     EXPECT_EQ(view.mouseMode, MOUSE_NONE);
-    EXPECT_TRUE(tool->rotate->SetPickFieldText(CODE_ROTATE_ORIGIN, "5.000, 5.000"));
-    EXPECT_EQ(tool->rotate->Field(ID_ROTATE_ORIGIN)->text, "5.000, 5.000");
+    ClickAt(5, -5);
+    EXPECT_EQ(form.Field(ID_ROTATE_ORIGIN)->text, "5.000, -5.000");
+    EXPECT_EQ(view.pickFieldCode, 0);
+    EXPECT_EQ(view.mouseMode, MOUSE_SELECT);
 }
 
 TEST_F(SectPage, DeleteOffersToDeleteTheCurvesAtEveryShow)

@@ -192,6 +192,24 @@ TEST_F(SectionPageOnScreen, GeneratePickExportAndQueryARectangle)
     EXPECT_TRUE(Scene().m_selection[KIND_CURVE].empty());
     EXPECT_GT(PixelsInside(wxColour(255, 255, 128)), 100);
 
+    // Chosen from the page's own list, Assign Domain Material finds the
+    // section's domain to pick and gives it the chosen material.
+    ASSERT_TRUE(Frame().Document().CreateMaterial(7, "Steel", 2.1e5, 0.3));
+    wxChoice& commands = *Page().Combo();
+    commands.SetSelection(9);
+    wxCommandEvent choose(wxEVT_CHOICE, commands.GetId());
+    choose.SetEventObject(&commands);
+    choose.SetInt(9);
+    commands.GetEventHandler()->ProcessEvent(choose);
+    Settle();
+    EXPECT_EQ(Scene().m_active[KIND_DOMAIN], std::set<int>{DomainKey(1, 1)});
+    ChooseRow(1270, 1);
+    Drag(ClientOf(50, 25), ClientOf(50, 25));
+    EXPECT_EQ(Scene().m_selection[KIND_DOMAIN], std::set<int>{DomainKey(1, 1)});
+    Apply();
+    EXPECT_EQ(section.domains.at(1)->materialId, 7);
+    EXPECT_TRUE(Scene().m_selection[KIND_DOMAIN].empty());
+
     // Pick by type "Plane"; Export keeps the picked section.
     Command(CMD_PICK);
     Tick(1298);

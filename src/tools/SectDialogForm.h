@@ -17,7 +17,20 @@
 #include <utility>
 #include <vector>
 
-enum class SectLayoutKind { GroupBegin, GroupEnd, Label, Edit, Radio, Check, ListCombo, EditCombo, Button, Colour, Picture, Spin };
+enum class SectLayoutKind {
+    GroupBegin,
+    GroupEnd,
+    Label,
+    Edit,
+    Radio,
+    Check,
+    ListCombo,
+    EditCombo,
+    Button,
+    Colour,
+    Picture,
+    Spin,
+};
 
 // One item of the layout, top to bottom. A radio's `group` is the id of the
 // first radio of its group and `value` its place there; a picture shows the

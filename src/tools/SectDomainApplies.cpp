@@ -81,7 +81,8 @@ std::vector<std::vector<int>> CriterionMatches(const CSToolPick& form, IToolDocu
         const PickComparison& criterion = PICK_COMPARISONS[i];
         if (!form.Checked(criterion.check))
             continue;
-        const SectionPick pick = form.Choice(criterion.greater) == 0 ? COMPARING_PICKS[i].first : COMPARING_PICKS[i].second;
+        const bool greater = form.Choice(criterion.greater) == 0;
+        const SectionPick pick = greater ? COMPARING_PICKS[i].first : COMPARING_PICKS[i].second;
         std::vector<int> ids;
         (document.*pick)(form.Field(criterion.value)->real, &ids);
         matches.push_back(ids);

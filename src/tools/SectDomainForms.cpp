@@ -131,7 +131,8 @@ void CSToolExport::OnButton(int buttonId)
         || !Context()->prompts)
         return;
     const ExportFormat& chosen = EXPORT_FORMATS[format];
-    const std::string path = Context()->prompts->AskSaveFile(SAVE_TITLE, chosen.filter, chosen.extension, chosen.offeredName);
+    const std::string path =
+        Context()->prompts->AskSaveFile(SAVE_TITLE, chosen.filter, chosen.extension, chosen.offeredName);
     if (path.empty())
         return;
     path_ = path;

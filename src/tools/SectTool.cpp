@@ -59,7 +59,8 @@ ToolPageTable CSectTool::Table(const std::shared_ptr<CSectTool>& self)
         pageRow.pickFilter = row.pickFilter;
         pageRow.role = row.role;
         pageRow.dialog.form = forms[row.form];
-        pageRow.dialog.makeDialog = [](wxWindow* parent, CToolForm& form, ToolPageContext& context) -> CToolDialogPanel* {
+        pageRow.dialog.makeDialog = [](wxWindow* parent, CToolForm& form,
+                                       ToolPageContext& context) -> CToolDialogPanel* {
             return new CSectDialogPanel(parent, static_cast<CSectDialogForm&>(form), context);
         };
         pageRow.dialog.apply = [self, apply = row.apply](CToolForm&, ToolPageContext& context) {

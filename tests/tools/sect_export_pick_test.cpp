@@ -129,8 +129,8 @@ protected:
     }
     int SelectClicks() const
     {
-        return static_cast<int>(std::count_if(view.calls.begin(), view.calls.end(),
-                                              [](const std::string& call) { return call.starts_with("SelectKeyAsClick"); }));
+        const auto isClick = [](const std::string& call) { return call.starts_with("SelectKeyAsClick"); };
+        return static_cast<int>(std::count_if(view.calls.begin(), view.calls.end(), isClick));
     }
     CSToolPick& form = *tool->pick;
 };
@@ -152,7 +152,8 @@ TEST_F(SectPick, UnionAndIntersectionOfTypeAndAreaSelectOnlyActiveSections)
         form.Choose(ID_PICK_UNION, c.combination);
         Select({SectionKey(2)});
         Apply();
-        EXPECT_EQ(document.calls, (std::vector<std::string>{"PickSectionsByType(1)", "PickSectionsByAreaGreater(100)"}));
+        EXPECT_EQ(document.calls,
+                  (std::vector<std::string>{"PickSectionsByType(1)", "PickSectionsByAreaGreater(100)"}));
         EXPECT_EQ(Picked(), c.picked);
         EXPECT_EQ(SelectClicks(), static_cast<int>(c.picked.size()));
         // The result is drawn; the page then renders the view anew.
@@ -163,27 +164,50 @@ TEST_F(SectPick, UnionAndIntersectionOfTypeAndAreaSelectOnlyActiveSections)
 
 TEST_F(SectPick, EachCriterionAsksItsOwnPick)
 {
-    struct Case {
+    // The list criteria: the row chosen in their combo.
+    struct ListCase {
         int check;
-        std::function<void(CSToolPick&)> choose;
+        int combo;
+        int row;
         const char* call;
     };
-    const Case cases[] = {
-        {ID_PICK_NAME, [](CSToolPick& f) { f.SelectRow(ID_PICK_NAME_COMBO, 2); }, "PickSectionsByName(\"S3\")"},
-        {ID_PICK_TYPE, [](CSToolPick& f) { f.SelectRow(ID_PICK_TYPE_COMBO, 1); }, "PickSectionsByType(2)"},
-        {ID_PICK_LOCATION, [](CSToolPick& f) { f.SelectRow(ID_PICK_LOCATION_COMBO, 0); }, "PickSectionsWithoutLocation()"},
-        {ID_PICK_LOCATION, [](CSToolPick& f) { f.SelectRow(ID_PICK_LOCATION_COMBO, 2); }, "PickSectionsByLocation(2.0004)"},
-        {PICK_COMPARISONS[1].check, [](CSToolPick& f) { f.SetText(PICK_COMPARISONS[1].value, "5"); }, "PickSectionsByIxxGreater(5)"},
-        {PICK_COMPARISONS[2].check, [](CSToolPick& f) { f.Choose(PICK_COMPARISONS[2].greater, 1); f.SetText(PICK_COMPARISONS[2].value, "6"); }, "PickSectionsByIyyLess(6)"},
-        {PICK_COMPARISONS[3].check, [](CSToolPick& f) { f.SetText(PICK_COMPARISONS[3].value, "-7"); }, "PickSectionsByIxyGreater(-7)"},
-        {PICK_COMPARISONS[4].check, [](CSToolPick& f) { f.Choose(PICK_COMPARISONS[4].greater, 1); f.SetText(PICK_COMPARISONS[4].value, "8"); }, "PickSectionsByJLess(8)"},
+    const ListCase lists[] = {
+        {ID_PICK_NAME, ID_PICK_NAME_COMBO, 2, "PickSectionsByName(\"S3\")"},
+        {ID_PICK_TYPE, ID_PICK_TYPE_COMBO, 1, "PickSectionsByType(2)"},
+        {ID_PICK_LOCATION, ID_PICK_LOCATION_COMBO, 0, "PickSectionsWithoutLocation()"},
+        {ID_PICK_LOCATION, ID_PICK_LOCATION_COMBO, 2, "PickSectionsByLocation(2.0004)"},
     };
-    for (const Case& c : cases) {
+    for (const ListCase& c : lists) {
         SCOPED_TRACE(c.call);
         Show(QUERY);
         Show(PICK);
         form.Check(c.check, true);
-        c.choose(form);
+        form.SelectRow(c.combo, c.row);
+        Apply();
+        EXPECT_EQ(document.calls, std::vector<std::string>{c.call});
+    }
+    // The comparing criteria (Area, Ixx, Iyy, Ixy, J): "<" or ">" and the value.
+    struct ComparingCase {
+        int criterion;
+        bool less;
+        const char* value;
+        const char* call;
+    };
+    const ComparingCase comparisons[] = {
+        {0, true, "100", "PickSectionsByAreaLess(100)"},
+        {1, false, "5", "PickSectionsByIxxGreater(5)"},
+        {2, true, "6", "PickSectionsByIyyLess(6)"},
+        {3, false, "-7", "PickSectionsByIxyGreater(-7)"},
+        {4, true, "8", "PickSectionsByJLess(8)"},
+    };
+    for (const ComparingCase& c : comparisons) {
+        SCOPED_TRACE(c.call);
+        Show(QUERY);
+        Show(PICK);
+        const PickComparison& criterion = PICK_COMPARISONS[c.criterion];
+        form.Check(criterion.check, true);
+        form.Choose(criterion.greater, c.less ? 1 : 0);
+        form.SetText(criterion.value, c.value);
         Apply();
         EXPECT_EQ(document.calls, std::vector<std::string>{c.call});
     }
@@ -200,7 +224,8 @@ TEST_F(SectPick, NamesAreFilteredToActiveSectionsAndLocationsKeepTheirDigits)
     form.Check(ID_PICK_LOCATION, true);
     form.SelectRow(ID_PICK_LOCATION_COMBO, 2);
     Apply();
-    EXPECT_EQ(document.calls, (std::vector<std::string>{"PickSectionsByName(\"S4\")", "PickSectionsByLocation(2.0004)"}));
+    EXPECT_EQ(document.calls,
+              (std::vector<std::string>{"PickSectionsByName(\"S4\")", "PickSectionsByLocation(2.0004)"}));
     EXPECT_EQ(Picked(), std::set<int>{5});
 }
 

@@ -40,9 +40,9 @@ TEST_F(SectGenerate, ThePlaneMergeAngleMustLieFromZeroToBelowNinety)
         if (c.accepted) {
             EXPECT_TRUE(Boxes().empty());
             ASSERT_EQ(document.calls.size(), 1u);
-            EXPECT_EQ(document.calls[0], std::string("GenerateSection(\"\", 1, [5, 12], false, 0, (255, 255, 128), \"\", "
-                                                     "false, true, ")
-                                             + c.angle + ")");
+            EXPECT_EQ(document.calls[0],
+                      std::string("GenerateSection(\"\", 1, [5, 12], false, 0, (255, 255, 128), \"\", false, true, ")
+                          + c.angle + ")");
             EXPECT_TRUE(Selected(KIND_CURVE).empty());
         } else {
             ASSERT_EQ(document.user.boxes.size(), 1u);
@@ -186,7 +186,8 @@ TEST_F(SectRedefine, ExactlyOneSectionElseItsBox)
         std::vector<int> keys;
         const char* box;
     };
-    for (const Case& c : {Case{{}, "No section is selected."}, Case{{SectionKey(2), SectionKey(4)}, "Select just one section."}}) {
+    for (const Case& c :
+         {Case{{}, "No section is selected."}, Case{{SectionKey(2), SectionKey(4)}, "Select just one section."}}) {
         SCOPED_TRACE(c.box);
         for (int key : c.keys)
             view.SelectKeyAsClick(key);

@@ -39,7 +39,8 @@ TEST_F(SectPage, TranslateRefusalsCallNothingAndClearTheSelection)
         const char* text;
         const char* box;
     };
-    for (const Case& c : {Case{1, ID_MOVE_POINT1, "0; x", "Input error!"}, Case{1, ID_MOVE_POINT2, "1, b", "Input error!"},
+    for (const Case& c : {Case{1, ID_MOVE_POINT1, "0; x", "Input error!"},
+                          Case{1, ID_MOVE_POINT2, "1, b", "Input error!"},
                           Case{0, ID_MOVE_DX, "abc", "Please enter a number."}}) {
         SCOPED_TRACE(c.text);
         Show(ROTATE);
@@ -169,7 +170,8 @@ TEST_F(SectPage, ArrangeOrdersTheActiveSectionsAndLeavesTheSelectionAlone)
         form.SetText(ID_ARRANGE_ROWS, "2");
         form.SetText(ID_ARRANGE_COLUMNS, "0");
         Apply();
-        EXPECT_EQ(document.calls, std::vector<std::string>{"ArrangeSections([2, 4, 6], " + std::to_string(code) + ", 2, 0)"});
+        const std::string expected = "ArrangeSections([2, 4, 6], " + std::to_string(code) + ", 2, 0)";
+        EXPECT_EQ(document.calls, std::vector<std::string>{expected});
         EXPECT_EQ(Selected(KIND_SECTION), std::set<int>{SectionKey(9)});
     }
     form.SetText(ID_ARRANGE_ROWS, "2.5");

@@ -1,6 +1,9 @@
 // Export, Pick and Query of the Section page.
 
 #include "tools/SectPageFixture.h"
+#include "view/support/RecordingDocumentFrame.h"
+
+#include <tuple>
 
 namespace {
 
@@ -84,6 +87,21 @@ TEST_F(SectExport, AGreyedDeviationIsNeitherCheckedNorRead)
     Apply();
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(document.calls, std::vector<std::string>{"ExportSections([2], \"/data/out/a.txt\", 5, false, 1)"});
+
+    // A deviation read for the section file is reset to 1 by the next show.
+    form.Choose(ID_EXPORT_KLX, 3);
+    form.SetText(ID_EXPORT_DEVIATION, "20");
+    ChooseFile("/data/out/a.sec");
+    Select({SectionKey(2)});
+    Apply();
+    EXPECT_EQ(document.calls, std::vector<std::string>{"ExportSections([2], \"/data/out/a.sec\", 3, false, 20)"});
+    Show(QUERY);
+    Show(EXPORT);
+    form.Choose(ID_EXPORT_KLX, 4);
+    ChooseFile("/data/out/a.dxf");
+    Select({SectionKey(2)});
+    Apply();
+    EXPECT_EQ(document.calls, std::vector<std::string>{"ExportSections([2], \"/data/out/a.dxf\", 4, false, 1)"});
 }
 
 TEST_F(SectExport, AFormatChangeOrANewShowForgetsTheFile)
@@ -302,6 +320,78 @@ TEST_F(SectPage, QueryReportsOneSectionAndAlwaysClearsTheSelection)
     EXPECT_TRUE(page.RunQuery(QUERY));
     EXPECT_EQ(document.calls, std::vector<std::string>{"QuerySection(8)"});
     EXPECT_TRUE(Selected(KIND_SECTION).empty());
+}
+
+}  // namespace
+
+namespace {
+
+// Pick over the program's document: its picks of the model's sections.
+class SectPickOverTheDocument : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        document.NewProject();
+        // (type, area, calculated): 1 plane 50, 2 line 150, 3 plane 300
+        // but not calculated, 4 plane 200 (inactive), 5 line 120.
+        const std::tuple<int, double, bool> sections[] = {{SECTION_PLANE, 50.0, true},
+                                                          {SECTION_LINE, 150.0, true},
+                                                          {SECTION_PLANE, 300.0, false},
+                                                          {SECTION_PLANE, 200.0, true},
+                                                          {SECTION_LINE, 120.0, true}};
+        int id = 0;
+        for (const auto& [type, area, calculated] : sections) {
+            auto section = std::make_unique<T_SECTION_D>();
+            section->id = ++id;
+            section->type = type;
+            section->name = "S" + std::to_string(id);
+            section->results[RESULT_A] = area;
+            section->propertiesCalculated = calculated;
+            document.GetModel()->m_sections[id] = std::move(section);
+            if (id != 4)
+                view.scene.m_active[KIND_SECTION].insert(SectionKey(id));
+        }
+        page.SelectCommand(PICK);
+        form.Check(ID_PICK_TYPE, true);
+        form.SelectRow(ID_PICK_TYPE_COMBO, 0);
+        form.Check(PICK_COMPARISONS[0].check, true);
+        form.SetText(PICK_COMPARISONS[0].value, "100");
+    }
+    std::set<int> Picked() const
+    {
+        std::set<int> ids;
+        for (int key : view.scene.m_selection[KIND_SECTION])
+            ids.insert(IdOfKey(key));
+        return ids;
+    }
+
+    ScriptedUserPorts user;
+    RecordingDocumentFrame host;
+    CTarvokrtDoc document{user.Ports(), &host, nullptr};
+    FakeToolView view;
+    ToolPageContext context{&view, &document, &user, nullptr, nullptr, {}};
+    std::shared_ptr<CSectTool> tool = std::make_shared<CSectTool>();
+    ToolPageTable table = tool->Table(tool);
+    CToolPageController page{ShellOf(ToolPageKind::Section), table, context};
+    CSToolPick& form = *tool->pick;
+};
+
+TEST_F(SectPickOverTheDocument, AnUncalculatedSectionNeverMatchesAnAreaAndAnInactiveOneIsNeverSelected)
+{
+    struct Case {
+        int combination;
+        std::set<int> picked;
+    };
+    // Plane: 1, 3 (4 inactive); area above 100: 2, 5 (3 uncalculated, 4 inactive).
+    for (const Case& c : {Case{0, {1, 2, 3, 5}}, Case{1, {}}}) {
+        SCOPED_TRACE(c.combination);
+        form.Choose(ID_PICK_UNION, c.combination);
+        page.OnApply();
+        EXPECT_EQ(Picked(), c.picked);
+    }
+    form.Check(ID_PICK_TYPE, false);
+    page.OnApply();
+    EXPECT_EQ(Picked(), (std::set<int>{2, 5}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// The Section page in the real program: a plane section generated from four
-// lines drawn as a rectangle, picked, exported and queried through the
-// page's own controls.
+// The Section page in the real program, through its own controls: a plane
+// section generated from four lines drawn as a rectangle, its domain given a
+// material, the section picked, exported and queried; the domain states of a
+// rectangle in two parts answered with the mouse.
 
 #include "program_on_screen.h"
 
@@ -23,11 +24,12 @@
 
 namespace {
 
-// The page's commands: Generate, Pick, Export, Query.
+// The page's commands: Generate, Pick, Export, Query, Change Domain State.
 constexpr int CMD_GENERATE = 32813;
 constexpr int CMD_PICK = 32818;
 constexpr int CMD_EXPORT = 32823;
 constexpr int CMD_QUERY = 32817;
+constexpr int CMD_DOMAIN_STATE = 32815;
 const int SECTION_COMMANDS[] = {32813, 32814, 32821, 32822, 32816, 32824, 32815, 32819, 32823, 32818, 32817};
 
 class SectionPageOnScreen : public ProgramOnScreen {
@@ -262,6 +264,42 @@ TEST_F(SectionPageOnScreen, EveryCommandShowsItsDialogAndANewMaterialReachesItsC
     EXPECT_EQ(combo.GetString(0), "None");
     EXPECT_EQ(combo.GetString(1), "7:Steel");
     EXPECT_EQ(combo.GetSelection(), wxNOT_FOUND);
+}
+
+TEST_F(SectionPageOnScreen, ChangeDomainStateAsksAboutEachDomainOfARectangleInTwoParts)
+{
+    const double top[2] = {50, 50};
+    const double bottom[2] = {50, 0};
+    ASSERT_TRUE(Model().CreateLine(bottom, top, 1, 0.0));
+    // The long sides cut where the middle line meets them.
+    ASSERT_TRUE(Model().IntersectCurves({1, 2, 3, 4, 5}, true, true));
+    Frame().Document().OnModelChanged();
+    Settle();
+    Command(CMD_GENERATE);
+    Drag(ClientOf(-20, -20), ClientOf(120, 70));
+    Apply();
+    ASSERT_EQ(Model().m_sections.size(), 1u);
+    const T_SECTION_D& section = *Model().m_sections.begin()->second;
+    ASSERT_EQ(section.domains.size(), 2u);
+
+    Command(CMD_DOMAIN_STATE);
+    Drag(ClientOf(25, 25), ClientOf(25, 25));
+    ASSERT_EQ(Scene().m_selection[KIND_SECTION], std::set<int>{SectionKey(1)});
+    Apply();
+    // The view asks about each domain in turn; a left click uses the
+    // highlighted domain, a right click leaves it out.
+    EXPECT_TRUE(View().IsModal());
+    EXPECT_TRUE(Scene().m_selection[KIND_SECTION].empty());
+    const std::string question = "- Use this highlighted domain? (Yes:LB / No:RB / All:Enter / Stop:ESC)";
+    EXPECT_TRUE(Output().ends_with(question)) << Output();
+    Post(wxEVT_LEFT_DOWN, ClientOf(25, 25), true);
+    Post(wxEVT_LEFT_UP, ClientOf(25, 25), false);
+    Settle();
+    Post(wxEVT_RIGHT_UP, ClientOf(25, 25), false);
+    Settle();
+    EXPECT_FALSE(View().IsModal());
+    EXPECT_TRUE(section.domains.at(1)->used);
+    EXPECT_FALSE(section.domains.at(2)->used);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include "frame/ToolPageContext.h"
 #include "frame/ToolRegistry.h"
-#include "view/ToolViewPort.h"
 #include "tools/SectDialogPanel.h"
+#include "view/ToolViewPort.h"
 
 namespace {
 
@@ -11,6 +11,7 @@ constexpr int FILTER_CURVES = 30001;
 constexpr int FILTER_SECTIONS = 30002;
 constexpr int FILTER_DOMAINS = 30003;
 constexpr int FILTER_OFF = 0;
+constexpr int CMD_ASSIGN_DOMAIN_MATERIAL = 32819;
 
 using SectApply = void (CSectTool::*)(ToolPageContext& context);
 
@@ -18,34 +19,31 @@ using SectApply = void (CSectTool::*)(ToolPageContext& context);
 
 ToolPageTable CSectTool::Table(const std::shared_ptr<CSectTool>& self)
 {
-    // The members are of the dialogs' own types; each row reaches its form
-    // through the common base.
-    const std::shared_ptr<CSectDialogForm> forms[] = {generate, redefine, translate, rotate, erase, arrange,
-                                                     domainState, material, exporter, pick, query};
     struct Row {
-        const char* text;
+        const char* text;  // null for a separator
         int commandId;
         int pickFilter;
-        int form;  // into forms; -1 for a separator
+        std::shared_ptr<CSectDialogForm> form;
         SectApply apply;
         ToolRowRole role = ToolRowRole::Command;
     };
     const Row rows[] = {
-        {"Generate Section", 32813, FILTER_CURVES, 0, &CSectTool::ApplyGenerateSection},
-        {"Redefine Section", 32814, FILTER_SECTIONS, 1, &CSectTool::ApplyRedefineSection},
-        {nullptr, 0, 0, -1, nullptr},
-        {"Translate Section", 32821, FILTER_SECTIONS, 2, &CSectTool::ApplyTranslateSection},
-        {"Rotate Section", 32822, FILTER_SECTIONS, 3, &CSectTool::ApplyRotateSection},
-        {"Delete Section", 32816, FILTER_SECTIONS, 4, &CSectTool::ApplyDeleteSection},
-        {"Arrange Section", 32824, FILTER_OFF, 5, &CSectTool::ApplyArrangeSection},
-        {nullptr, 0, 0, -1, nullptr},
-        {"Change Domain State", 32815, FILTER_SECTIONS, 6, &CSectTool::ApplyChangeDomainState},
-        {"Assign Domain Material", 32819, FILTER_DOMAINS, 7, &CSectTool::ApplyAssignDomainMaterial},
-        {nullptr, 0, 0, -1, nullptr},
-        {"Export Section", 32823, FILTER_SECTIONS, 8, &CSectTool::ApplyExportSection},
-        {nullptr, 0, 0, -1, nullptr},
-        {"Pick Section", 32818, FILTER_SECTIONS, 9, &CSectTool::ApplyPickSection, ToolRowRole::Pick},
-        {"Query Section", 32817, FILTER_SECTIONS, 10, &CSectTool::ApplyQuerySection, ToolRowRole::Query},
+        {"Generate Section", 32813, FILTER_CURVES, generate, &CSectTool::ApplyGenerateSection},
+        {"Redefine Section", 32814, FILTER_SECTIONS, redefine, &CSectTool::ApplyRedefineSection},
+        {nullptr, 0, 0, nullptr, nullptr},
+        {"Translate Section", 32821, FILTER_SECTIONS, translate, &CSectTool::ApplyTranslateSection},
+        {"Rotate Section", 32822, FILTER_SECTIONS, rotate, &CSectTool::ApplyRotateSection},
+        {"Delete Section", 32816, FILTER_SECTIONS, erase, &CSectTool::ApplyDeleteSection},
+        {"Arrange Section", 32824, FILTER_OFF, arrange, &CSectTool::ApplyArrangeSection},
+        {nullptr, 0, 0, nullptr, nullptr},
+        {"Change Domain State", 32815, FILTER_SECTIONS, domainState, &CSectTool::ApplyChangeDomainState},
+        {"Assign Domain Material", CMD_ASSIGN_DOMAIN_MATERIAL, FILTER_DOMAINS, material,
+         &CSectTool::ApplyAssignDomainMaterial},
+        {nullptr, 0, 0, nullptr, nullptr},
+        {"Export Section", 32823, FILTER_SECTIONS, exporter, &CSectTool::ApplyExportSection},
+        {nullptr, 0, 0, nullptr, nullptr},
+        {"Pick Section", 32818, FILTER_SECTIONS, pick, &CSectTool::ApplyPickSection, ToolRowRole::Pick},
+        {"Query Section", 32817, FILTER_SECTIONS, query, &CSectTool::ApplyQuerySection, ToolRowRole::Query},
     };
     ToolPageTable table;
     for (const Row& row : rows) {
@@ -58,7 +56,7 @@ ToolPageTable CSectTool::Table(const std::shared_ptr<CSectTool>& self)
         pageRow.commandId = row.commandId;
         pageRow.pickFilter = row.pickFilter;
         pageRow.role = row.role;
-        pageRow.dialog.form = forms[row.form];
+        pageRow.dialog.form = row.form;
         pageRow.dialog.makeDialog = [](wxWindow* parent, CToolForm& form,
                                        ToolPageContext& context) -> CToolDialogPanel* {
             return new CSectDialogPanel(parent, static_cast<CSectDialogForm&>(form), context);
@@ -73,7 +71,7 @@ ToolPageTable CSectTool::Table(const std::shared_ptr<CSectTool>& self)
     // The material combo is refilled from outside only while it is shown.
     // However the row is reached, the scene is rebuilt with domains pickable,
     // so that it holds the domain lists to pick from.
-    ToolPageRow& materialRow = table.rows[9];
+    ToolPageRow& materialRow = table.rows[static_cast<size_t>(table.IndexOfCommand(CMD_ASSIGN_DOMAIN_MATERIAL))];
     materialRow.extraShow = [self](CToolForm&, ToolPageContext& context) {
         if (context.view)
             context.view->RebuildScene();

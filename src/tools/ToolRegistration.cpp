@@ -5,6 +5,7 @@
 #include "tools/DxfImportCommand.h"
 #include "tools/GridSettingDlg.h"
 #include "tools/PointTool.h"
+#include "tools/SectTool.h"
 
 namespace {
 
@@ -27,4 +28,5 @@ void RegisterTools(CToolRegistry& registry)
             RunGridSettingCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
     });
     RegisterPointTool(registry);
+    RegisterSectTool(registry);
 }

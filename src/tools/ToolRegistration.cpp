@@ -4,6 +4,7 @@
 #include "frame/ToolbarTable.h"
 #include "tools/DxfImportCommand.h"
 #include "tools/GridSettingDlg.h"
+#include "tools/ResultListDlg.h"
 
 namespace {
 
@@ -25,4 +26,8 @@ void RegisterTools(CToolRegistry& registry)
         if (HasFrame(context))
             RunGridSettingCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
     });
+    registry.hooks.resultList = [](const ToolCommandContext& context) {
+        if (HasFrame(context))
+            RunResultListCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
+    };
 }

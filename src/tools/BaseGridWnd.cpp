@@ -12,7 +12,10 @@ public:
     wxGridCellAttr* GetAttr(int row, int col, wxGridCellAttr::wxAttrKind kind) const override
     {
         wxGridCellAttr* attr = wxGridCellAttrProvider::GetAttr(row, col, kind);
-        if (row != grid_.GetGridCursorRow() || col != grid_.GetGridCursorCol())
+        // Only the look asked for drawing is highlighted: a cell's own
+        // attribute, which the grid changes in place, stays as it is.
+        const bool current = row == grid_.GetGridCursorRow() && col == grid_.GetGridCursorCol();
+        if (kind != wxGridCellAttr::Any || !current)
             return attr;
         wxGridCellAttr* highlighted = attr ? attr->Clone() : new wxGridCellAttr;
         if (attr)
@@ -41,7 +44,11 @@ CBaseGridWnd::CBaseGridWnd(wxWindow* parent, wxWindowID id, int rows, int column
     DisableDragGridSize();
     DisableDragRowSize();
     DisableDragColSize();
-    SetDefaultCellFont(wxFont(wxFontInfo(11).Family(wxFONTFAMILY_SWISS).Bold()));
+    const wxFont font(wxFontInfo(11).Family(wxFONTFAMILY_SWISS).Bold());
+    SetDefaultCellFont(font);
+    int textHeight = 0;
+    GetTextExtent("Xg", nullptr, &textHeight, nullptr, nullptr, &font);
+    SetDefaultRowSize(textHeight + 8, true);
     SetDefaultCellBackgroundColour(*wxWHITE);
     SetDefaultCellTextColour(*wxBLACK);
     for (int row = 0; row <= rows; ++row)

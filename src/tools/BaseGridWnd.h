@@ -16,7 +16,7 @@ class CBaseGridWnd : public wxGrid {
 public:
     // rows and columns count the data cells; the grid adds the header row and
     // column. Header cells are read-only; data cells are edited as text.
-    CBaseGridWnd(wxWindow* parent, wxWindowID id, int rows, int columns, const wxSize& size);
+    CBaseGridWnd(wxWindow* parent, wxWindowID id, int rows, int columns, const wxSize& size = wxDefaultSize);
 
     // Writes the value and the look into every cell of the range and repaints.
     // Alignment: GRID_ALIGN_CENTRE, GRID_ALIGN_RIGHT, anything else left.

@@ -30,7 +30,9 @@ CResultListDlg::CResultListDlg(wxWindow* parent, CSectModel& model, IMessageBoxP
     section_ = new wxChoice(this, ID_RESULT_SECTION);
     baseMaterial_ = new wxTextCtrl(this, ID_RESULT_BASE_MATERIAL, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                    wxTE_READONLY | wxTE_RIGHT);
-    grid_ = new CBaseGridWnd(this, ID_RESULT_GRID, RESULT_COUNT, 1, wxSize(kDialogWidth, 12 * 24 + 4));
+    grid_ = new CBaseGridWnd(this, ID_RESULT_GRID, RESULT_COUNT, 1);
+    // Every row shows without scrolling.
+    grid_->SetInitialSize(wxSize(kDialogWidth, (RESULT_COUNT + 1) * grid_->GetDefaultRowSize() + 4));
     auto* orderBox = new wxStaticBoxSizer(wxHORIZONTAL, this, wxEmptyString);
     listOrder_ = new wxChoice(orderBox->GetStaticBox(), ID_RESULT_LIST_ORDER);
     for (const char* name : kResultListOrderNames)
@@ -84,6 +86,8 @@ void CResultListDlg::InitGrid()
     for (int row = 0; row < RESULT_COUNT; ++row)
         grid_->SetCellStyle(row + 1, 0, row + 1, 0, kRowCaptions[row], *wxBLACK, kHeaderColour, GRID_ALIGN_CENTRE,
                             false);
+    // The user starts at the first value.
+    grid_->SetGridCursor(1, 1);
 }
 
 void CResultListDlg::FillSectionList(int listOrder)
@@ -106,12 +110,6 @@ void CResultListDlg::SelectListOrder(int listOrder)
 {
     listOrder_->SetSelection(listOrder);
     ListAgainInChosenOrder();
-}
-
-void CResultListDlg::SelectSection(int index)
-{
-    section_->SetSelection(index);
-    ShowChosenSection();
 }
 
 void CResultListDlg::ListAgainInChosenOrder()

@@ -38,7 +38,6 @@ public:
     // location each time it flags one).
     void FillSectionList(int listOrder);
     void SelectListOrder(int listOrder);
-    void SelectSection(int index);
     // Modify's work; true when it wrote.
     bool Modify();
 

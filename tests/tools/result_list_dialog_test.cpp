@@ -99,8 +99,21 @@ TEST_F(ResultGrid, TheHighlightFollowsTheArrowKeysAndDeleteLeavesTheText)
     EXPECT_EQ(Interior(3, 1), kGridCurrentCellColour);
     EXPECT_EQ(Interior(1, 1), *wxWHITE);
     EXPECT_EQ(Interior(2, 1), *wxWHITE);
+    // The highlight changes the colours only.
+    int horizontal = 0;
+    int vertical = 0;
+    grid->GetCellAlignment(3, 1, &horizontal, &vertical);
+    EXPECT_EQ(horizontal, wxALIGN_RIGHT);
+    EXPECT_EQ(grid->GetCellTextColour(3, 1), *wxBLACK);
+    // A cell styled while it is current shows that style once left.
+    const wxColour yellow(255, 255, 0);
+    grid->SetCellStyle(3, 1, 3, 1, "new", *wxRED, yellow, GRID_ALIGN_CENTRE, false);
+    EXPECT_EQ(Interior(3, 1), kGridCurrentCellColour);
     Key(WXK_LEFT);
     EXPECT_EQ(Interior(3, 0), kGridCurrentCellColour);
+    EXPECT_EQ(Interior(3, 1), yellow);
+    EXPECT_EQ(grid->GetCellTextColour(3, 1), *wxRED);
+    grid->SetCellStyle(3, 1, 3, 1, "3.5", *wxBLACK, *wxWHITE, GRID_ALIGN_RIGHT, false);
     Key(WXK_RIGHT);
 
     Key(WXK_DELETE);

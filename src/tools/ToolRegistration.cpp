@@ -6,6 +6,7 @@
 #include "tools/GridSettingDlg.h"
 #include "tools/PointTool.h"
 #include "tools/SectTool.h"
+#include "tools/ResultListDlg.h"
 
 namespace {
 
@@ -29,4 +30,8 @@ void RegisterTools(CToolRegistry& registry)
     });
     RegisterPointTool(registry);
     RegisterSectTool(registry);
+    registry.hooks.resultList = [](const ToolCommandContext& context) {
+        if (HasFrame(context))
+            RunResultListCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
+    };
 }

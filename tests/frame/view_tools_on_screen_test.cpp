@@ -399,7 +399,8 @@ TEST_F(ViewToolsOnScreen, TheContextMenuOffersTheRegisteredToolCommandsAndRunsTh
     // The update handlers reach the menu through the view, as when it pops up.
     menu->UpdateUI(View().GetEventHandler());
     EXPECT_TRUE(menu->IsEnabled(WxCommandId(SECTION_TRANSLATE)));
-    for (int commandId : {SECTION_ROTATE, 32839, 32902, 32868})
+    EXPECT_TRUE(menu->IsEnabled(WxCommandId(CMD_RESULT_LIST)));
+    for (int commandId : {SECTION_ROTATE, 32839, 32868})
         EXPECT_FALSE(menu->IsEnabled(WxCommandId(commandId))) << commandId;
 
     // Chosen in the menu, the command reaches the view's window first.

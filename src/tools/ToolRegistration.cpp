@@ -2,8 +2,11 @@
 
 #include "frame/ToolRegistry.h"
 #include "frame/ToolbarTable.h"
+#include "tools/CalcPause.h"
+#include "tools/CalcTool.h"
 #include "tools/DxfImportCommand.h"
 #include "tools/GridSettingDlg.h"
+#include "tools/MaterialDlgs.h"
 
 namespace {
 
@@ -25,4 +28,10 @@ void RegisterTools(CToolRegistry& registry)
         if (HasFrame(context))
             RunGridSettingCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
     });
+    RegisterCalcTool(registry);
+    registry.hooks.askCalcPause = AskCalcPauseDialog;
+    registry.hooks.materialList = [](const ToolCommandContext& context) {
+        if (HasFrame(context))
+            RunMaterialListCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
+    };
 }

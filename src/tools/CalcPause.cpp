@@ -36,26 +36,20 @@ CCalcPause::CCalcPause(wxWindow* parent, const std::string& message, bool lastSe
     sizer->Add(buttons, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 6);
     SetSizerAndFit(sizer);
 
-    proceed->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Finish(PAUSE_CONTINUE); });
-    noMore->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Finish(PAUSE_NO_MORE); });
-    stop->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Finish(PAUSE_STOP); });
+    proceed->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(PAUSE_CONTINUE); });
+    noMore->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(PAUSE_NO_MORE); });
+    stop->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(PAUSE_STOP); });
     Bind(wxEVT_CHAR_HOOK, &CCalcPause::OnCharHook, this);
-    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Finish(PAUSE_NO_MORE); });
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { EndModal(PAUSE_NO_MORE); });
     proceed->SetFocus();
     CentreOnParent();
-}
-
-void CCalcPause::Finish(int choice)
-{
-    choice_ = choice;
-    EndModal(wxID_OK);
 }
 
 void CCalcPause::OnCharHook(wxKeyEvent& event)
 {
     switch (event.GetKeyCode()) {
     case WXK_ESCAPE:
-        Finish(PAUSE_NO_MORE);
+        EndModal(PAUSE_NO_MORE);
         return;
     case WXK_RETURN:
     case WXK_NUMPAD_ENTER:
@@ -64,7 +58,7 @@ void CCalcPause::OnCharHook(wxKeyEvent& event)
             press.SetEventObject(button);
             button->GetEventHandler()->ProcessEvent(press);
         } else {
-            Finish(PAUSE_CONTINUE);
+            EndModal(PAUSE_CONTINUE);
         }
         return;
     default:
@@ -75,6 +69,6 @@ void CCalcPause::OnCharHook(wxKeyEvent& event)
 int AskCalcPauseDialog(const std::string& message, bool lastSection)
 {
     CCalcPause dialog(wxTheApp ? wxTheApp->GetTopWindow() : nullptr, message, lastSection);
-    dialog.ShowModal();
-    return dialog.Choice();
+    const int choice = dialog.ShowModal();
+    return choice == PAUSE_CONTINUE || choice == PAUSE_STOP ? choice : PAUSE_NO_MORE;
 }

@@ -1,9 +1,9 @@
 #pragma once
 // "Pause Mode": shown by the calculation after a plane section when the user
-// asked to pause after each. Its choice is a CalcPauseChoice: "Continue" (or
-// "Finish" after the last plane section, when the other two are disabled)
-// and Enter give 1; "Pause No More", Escape and the close box 2; "Stop" 3.
-// Enter on a focused button presses that button.
+// asked to pause after each. The modal run returns the choice, a
+// CalcPauseChoice: "Continue" (or "Finish" after the last plane section, when
+// the other two are disabled) and Enter give 1; "Pause No More", Escape and
+// the close box 2; "Stop" 3. Enter on a focused button presses that button.
 
 #include "calc/DocumentHost.h"
 
@@ -17,15 +17,11 @@ class CCalcPause : public wxDialog {
 public:
     CCalcPause(wxWindow* parent, const std::string& message, bool lastSection);
 
-    int Choice() const { return choice_; }
-
 private:
-    void Finish(int choice);
     void OnCharHook(wxKeyEvent& event);
-
-    int choice_ = PAUSE_CONTINUE;
 };
 
 // The pause question as the frame asks it: the dialog over the main window,
-// run modally; its choice.
+// run modally; its choice. A run ended from outside, as a cancel, counts as
+// "Pause No More".
 int AskCalcPauseDialog(const std::string& message, bool lastSection);

@@ -15,8 +15,8 @@ constexpr int FIELD_WIDTH = 90;
 
 // A radio per label, the first starting the group, each telling `chosen`
 // its index when clicked.
-template <class Label, class Chosen>
-std::vector<wxRadioButton*> AddRadioGroup(wxWindow* parent, wxSizer* sizer, const std::vector<Label>& labels,
+template <class Chosen>
+std::vector<wxRadioButton*> AddRadioGroup(wxWindow* parent, wxSizer* sizer, const std::vector<RadioChoice>& labels,
                                           Chosen chosen)
 {
     std::vector<wxRadioButton*> radios;
@@ -36,16 +36,11 @@ void ShowChosenRadio(const std::vector<wxRadioButton*>& radios, int chosen)
         radios[static_cast<size_t>(chosen)]->SetValue(true);
 }
 
-struct ExportRadio {
-    int controlId;
-    const char* label;
-};
-
 }  // namespace
 
-const std::vector<PropertyRadio>& PropertyRadios()
+const std::vector<RadioChoice>& PropertyRadios()
 {
-    static const std::vector<PropertyRadio> radios = {
+    static const std::vector<RadioChoice> radios = {
         {1397, "Effective Area"},          {1402, "Asx (Shear Area)"},         {1403, "Asy (Shear Area)"},
         {1398, "Ixx (Moment of Inertia)"}, {1399, "Iyy (Moment of Inertia)"}, {1400, "Ixy (Product of Inertia)"},
         {1401, "J (Torsion Constant)"},
@@ -142,7 +137,7 @@ CAToolExport::CAToolExport(wxWindow* parent, ExportForm& form, ToolPageContext& 
     auto* browse = new wxButton(box, ID_EXPORT_BROWSE, "...", wxDefaultPosition, wxSize(28, -1));
     nameRow->Add(browse, 0, wxLEFT, 4);
     group->Add(nameRow, 0, wxEXPAND | wxALL, 3);
-    std::vector<ExportRadio> labels;
+    std::vector<RadioChoice> labels;
     const int ids[PROPERTY_EXPORT_FORMAT_COUNT] = {ID_EXPORT_PYLOR, ID_EXPORT_ZOL, ID_EXPORT_TEXT};
     for (int format = 0; format < PROPERTY_EXPORT_FORMAT_COUNT; ++format)
         labels.push_back({ids[format], PropertyExportFormatOf(format).label});

@@ -12,12 +12,12 @@ class wxCheckBox;
 class wxRadioButton;
 class wxSlider;
 
-// The display radios in the order of the view's property labels.
-struct PropertyRadio {
+struct RadioChoice {
     int controlId;
     const char* label;
 };
-const std::vector<PropertyRadio>& PropertyRadios();
+// The display radios in the order of the view's property labels.
+const std::vector<RadioChoice>& PropertyRadios();
 
 // Export format radios, indexed by format code.
 enum PropertyExportRadio { ID_EXPORT_PYLOR = 1355, ID_EXPORT_ZOL = 1389, ID_EXPORT_TEXT = 1390 };

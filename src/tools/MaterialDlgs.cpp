@@ -72,7 +72,8 @@ CMaterialList::CMaterialList(wxWindow* parent, IToolDocument& document, IMessage
     form_.Fill();
 
     auto* buttons = new wxBoxSizer(wxVERTICAL);
-    for (const auto& [id, label] : {std::pair{int{ID_MATERIAL_ADD}, "Add"}, std::pair{int{ID_MATERIAL_MODIFY}, "Modify"},
+    for (const auto& [id, label] : {std::pair{int{ID_MATERIAL_ADD}, "Add"},
+                                    std::pair{int{ID_MATERIAL_MODIFY}, "Modify"},
                                     std::pair{int{ID_MATERIAL_DELETE}, "Delete"}})
         buttons->Add(new wxButton(this, id, label), 0, wxEXPAND | wxBOTTOM, 4);
     buttons->AddStretchSpacer();

@@ -13,7 +13,12 @@ class IToolDocument;
 class wxListView;
 class wxTextCtrl;
 
-enum MaterialListControl { ID_MATERIAL_LIST = 1000, ID_MATERIAL_ADD = 1198, ID_MATERIAL_MODIFY = 1199, ID_MATERIAL_DELETE = 1200 };
+enum MaterialListControl {
+    ID_MATERIAL_LIST = 1000,
+    ID_MATERIAL_ADD = 1198,
+    ID_MATERIAL_MODIFY = 1199,
+    ID_MATERIAL_DELETE = 1200,
+};
 
 class CMaterialItem : public CDlgMove {
 public:

@@ -23,6 +23,7 @@
 #include <wx/listctrl.h>
 #include <wx/modalhook.h>
 #include <wx/radiobut.h>
+#include <wx/slider.h>
 #include <wx/textctrl.h>
 
 #include <cmath>
@@ -274,6 +275,38 @@ TEST_F(PropertiesOnScreen, StopAtTheFirstPauseCalculatesOneSectionInOneUndoActio
     Command(CMD_EDIT_UNDO);
     EXPECT_FALSE(Model().FindSection(left)->propertiesCalculated);
     EXPECT_TRUE(Model().IsUndoEmpty());
+}
+
+TEST_F(PropertiesOnScreen, TheCalculateDialogFollowsItsModeAndStartsAfreshAtEachShowing)
+{
+    StartWithTwoSections();
+    const auto shown = [this] {
+        wxWindow& dialog = ShownDialog();
+        std::vector<std::string> state;
+        state.push_back(ControlOf<wxRadioButton>(dialog, ID_CALC_MESH_DENSITY).GetValue() ? "density" : "size");
+        state.push_back("level " + std::to_string(ControlOf<wxSlider>(dialog, ID_CALC_SLIDER).GetValue()));
+        for (int id : {ID_CALC_SLIDER, ID_CALC_COARSE, ID_CALC_FINE, ID_CALC_MESH_SIZE})
+            state.push_back(std::to_string(id) + (dialog.FindWindow(id)->IsEnabled() ? " on" : " off"));
+        state.push_back("size " + ControlOf<wxTextCtrl>(dialog, ID_CALC_MESH_SIZE).GetValue().utf8_string());
+        for (int id : {ID_CALC_PAUSE, ID_CALC_RECALCULATE})
+            state.push_back(std::to_string(id) + (ControlOf<wxCheckBox>(dialog, id).GetValue() ? " checked" : ""));
+        return state;
+    };
+    const std::vector<std::string> fresh{"density", "level 3",    "1252 on", "1112 on", "1113 on",
+                                         "1343 off", "size 0", "1253",   "1254"};
+    Command(CALCULATE);
+    EXPECT_EQ(shown(), fresh);
+
+    Choose<wxRadioButton>(ShownDialog(), ID_CALC_MESH_SIZE_MODE, wxEVT_RADIOBUTTON);
+    ControlOf<wxTextCtrl>(ShownDialog(), ID_CALC_MESH_SIZE).SetValue("7.5");
+    Choose<wxCheckBox>(ShownDialog(), ID_CALC_PAUSE, wxEVT_CHECKBOX);
+    EXPECT_EQ(shown(), (std::vector<std::string>{"size", "level 3", "1252 off", "1112 off", "1113 off", "1343 on",
+                                                  "size 7.5", "1253 checked", "1254"}));
+
+    // The typed size was never read: the next showing starts afresh.
+    Command(DISPLAY);
+    Command(CALCULATE);
+    EXPECT_EQ(shown(), fresh);
 }
 
 TEST_F(PropertiesOnScreen, TheMaterialListAddsModifiesAndDeletesAsTheSectionPageOpensIt)

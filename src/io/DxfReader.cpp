@@ -4,6 +4,7 @@
 
 #include "io/DxfLayerTable.h"
 #include "io/DxfLineReader.h"
+#include "io/ProjectFileBytes.h"
 #include "model/Geometry.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
@@ -178,9 +179,10 @@ bool ReadEntityGroups(DxfLineReader& file, int& code, std::string& value, DxfEnt
 }
 
 // The second pass, from the start of the file: true at the group 0 "EOF"
-// after printing what the import made. False after the warning when the file
-// ends first, and when a converter refused at the id limit.
-bool ReadDxfEntities(CSectModel& model, DxfLineReader& file, const std::vector<T_DXFLAYER_D>& layers,
+// (inside a section too) after printing what the import made. False after the
+// warning when the file ends first, which only a file changed since the first
+// pass does, and when a converter refused at the id limit.
+bool ReadDxfEntities(CSectModel& model, DxfLineReader& file, const DxfLayerList& layers,
                      const DxfPlacement& placement)
 {
     bool inEntities = false;
@@ -189,14 +191,16 @@ bool ReadDxfEntities(CSectModel& model, DxfLineReader& file, const std::vector<T
     std::string value;
     while (groupPending || file.ReadGroup(code, value)) {
         groupPending = false;
+        // The end of the drawing, inside a section as well: nothing after it
+        // is read.
+        if (code == 0 && value == "EOF") {
+            model.m_reporter.PrintOutput("Imported AutoCAD DXF model data");
+            model.m_reporter.PrintOutput(FormatText("- Model: Curve [%d], Point [%d]",
+                                                    static_cast<int>(model.m_newcomerCurves.size()),
+                                                    static_cast<int>(model.m_newcomerPoints.size())));
+            return true;
+        }
         if (!inEntities) {
-            if (code == 0 && value == "EOF") {
-                model.m_reporter.PrintOutput("Imported AutoCAD DXF model data");
-                model.m_reporter.PrintOutput(FormatText("- Model: Curve [%d], Point [%d]",
-                                                        static_cast<int>(model.m_newcomerCurves.size()),
-                                                        static_cast<int>(model.m_newcomerPoints.size())));
-                return true;
-            }
             inEntities = code == 2 && value == "ENTITIES";
             continue;
         }
@@ -221,7 +225,7 @@ bool ReadDxfEntities(CSectModel& model, DxfLineReader& file, const std::vector<T
 bool CSectModel::ReadDxfFile(const char* path, const double txy[2], double rz)
 {
     std::ifstream in;
-    if (path)
+    if (path && IsReadableRegularFile(path))
         in.open(path, std::ios::in | std::ios::binary);
     if (!in.is_open())
         return m_reporter.ReportFileOpenError(path ? path : "");
@@ -230,7 +234,7 @@ bool CSectModel::ReadDxfFile(const char* path, const double txy[2], double rz)
     if (file.StartsAsBinaryDxf())
         return m_reporter.ShowWarning(kCannotReadDxf);
 
-    std::vector<T_DXFLAYER_D> layers;
+    DxfLayerList layers;
     int code = 0;
     std::string value;
     while (file.ReadGroup(code, value)) {

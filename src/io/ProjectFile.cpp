@@ -192,9 +192,10 @@ void CSectModel::WriteProjectContents(ProjectFileWriter& file)
     WriteCollection(file, m_materials, [this](auto& f, auto* r) { WriteMaterialRecord(f, r); });
     WriteCollection(file, m_ucs, [this](auto& f, auto* r) { WriteUcsRecord(f, r); });
     file.WriteCount(m_groups.size());
+    // Only live members are written; the open groups keep their dead ids for undo.
     for (const auto& [id, group] : m_groups) {
-        PurgeGroupMembers(group.get());
-        WriteGroupRecord(file, group.get());
+        const T_GROUP_D live = LiveGroupMembers(*group);
+        WriteGroupRecord(file, &live);
     }
 }
 
@@ -248,8 +249,9 @@ bool CSectModel::ReadProjectFile(ProjectFileReader& file, bool report)
         CheckProjectSettings(*read);
         ReadProjectRecords(file, *read);
         CheckProjectReferences(*read);
+        // A project just read has no undo to bring dead members back.
         for (auto& [id, group] : read->m_groups)
-            read->PurgeGroupMembers(group.get());
+            *group = read->LiveGroupMembers(*group);
         RaiseIdCountersPastIds(*read);
     } catch (const ProjectFileDamaged& damage) {
         return m_reporter.ShowError(

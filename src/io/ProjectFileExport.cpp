@@ -248,22 +248,22 @@ bool CSectModel::ExportGroupToProjectFile(std::string groupName, const char* pat
 {
     if (groupName.empty())
         return false;
-    T_GROUP_D* group = FindRecordNamed(m_groups, groupName, kSkipNoRecord);
-    if (!group)
+    const T_GROUP_D* named = FindRecordNamed(m_groups, groupName, kSkipNoRecord);
+    if (!named)
         return false;
 
-    PurgeGroupMembers(group);
-    if (group->sectionIds.empty() && group->curveIds.empty() && group->pointIds.empty())
-        return m_reporter.ShowWarning(FormatText("Group [%s] has no model entity.", group->name.c_str()));
+    const T_GROUP_D group = LiveGroupMembers(*named);
+    if (group.sectionIds.empty() && group.curveIds.empty() && group.pointIds.empty())
+        return m_reporter.ShowWarning(FormatText("Group [%s] has no model entity.", group.name.c_str()));
 
     SubsetGatherer subset(*this);
-    subset.sections.AddAll(group->sectionIds);
-    subset.curves.AddAll(group->curveIds);
-    subset.points.AddAll(group->pointIds);
+    subset.sections.AddAll(group.sectionIds);
+    subset.curves.AddAll(group.curveIds);
+    subset.points.AddAll(group.pointIds);
     if (!GatherAndWrite(*this, subset, path))
         return false;
     m_reporter.PrintOutput(
-        FormatText("Group [%s] is exported to the KLX project file [%s].", group->name.c_str(), path));
+        FormatText("Group [%s] is exported to the KLX project file [%s].", group.name.c_str(), path));
     return true;
 }
 

@@ -188,6 +188,8 @@ bool CSectModel::CheckIdLimit(IdKind kind, int newIdCount, const T_SECTION_D* do
     case IdKind::ClosedLoop: nextId = m_nextClosedLoopId; break;
     case IdKind::Section: nextId = m_nextSectionId; break;
     case IdKind::Domain: nextId = domainOwner ? domainOwner->nextDomainId : 1; break;
+    case IdKind::Ucs: nextId = m_nextUcsId; break;
+    case IdKind::Group: nextId = m_nextGroupId; break;
     }
     const std::string refusal = IdLimitRefusal(kind, nextId, newIdCount);
     return refusal.empty() || m_reporter.ShowWarning(refusal);

@@ -61,7 +61,7 @@ public:
     void ClearFeMesh();
 
     // Shows a warning and returns false when newIdCount new ids of the kind
-    // would pass the bound the view's entity keys allow. Domain ids come from
+    // would pass the kind's bound. Domain ids come from
     // domainOwner's counter (a fresh counter at 1 when null).
     bool CheckIdLimit(IdKind kind, int newIdCount, const T_SECTION_D* domainOwner = nullptr) const;
 
@@ -284,16 +284,16 @@ public:
                     const std::vector<int>& pointIds, bool newAction);
     bool ExpelFromGroup(const std::string& name, const std::vector<int>& sectionIds,
                         const std::vector<int>& curveIds, const std::vector<int>& pointIds);
-    // The getters append the live members to out and drop dead ids from the
-    // group (unrecorded).
+    // The getters append the live members to out; the group keeps its dead
+    // ids, whose objects undo may bring back.
     void GetGroupSections(const std::string& name, std::vector<int>& out);
     void GetGroupCurves(const std::string& name, std::vector<int>& out);
     void GetGroupPoints(const std::string& name, std::vector<int>& out);
     void GetGroupClosedLoops(const std::string& name, std::vector<int>& out);
     // Puts a new section into the caller's undo action; an empty name does nothing.
     void AddNewSectionToGroup(const std::string& groupName, int sectionId);
-    // Drops ids whose objects no longer exist; records nothing. Null is allowed.
-    void PurgeGroupMembers(T_GROUP_D* group) const;
+    // A copy of the group with only the ids of objects that exist, in order.
+    T_GROUP_D LiveGroupMembers(const T_GROUP_D& group) const;
 
     // Marks the section's results out of date inside the open undo action and
     // drops its centroid point unless something else still uses it. Prints
@@ -388,10 +388,11 @@ public:
 
     // ---- DXF import (io/Dxf*.cpp) and intersecting curves (commands/CurveIntersection.cpp) ----
     // The import command: the begin step opens the action "Import DXF file"
-    // and empties the newcomer lists; after the read, the finish step offers
-    // the check for crossings and duplicates (not past 499 curves) and groups
-    // what the import made as "DXF:" followed by name.
-    void BeginDxfImport();
+    // and empties the newcomer lists, or refuses (false, nothing changed) when
+    // no group id is left; after the read, the finish step offers the check
+    // for crossings and duplicates (not past 499 curves) and groups what the
+    // import made as "DXF:" followed by name.
+    bool BeginDxfImport();
     void FinishDxfImport(const char* name);
     // Reads the POINT, LINE, ARC, CIRCLE, ELLIPSE and 3DFACE entities of the
     // drawing that lie in the XY plane on layers neither frozen nor off, turned

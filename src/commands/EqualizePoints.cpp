@@ -78,6 +78,7 @@ int TakeMergedPoint(CSectModel& model, std::vector<int>& pointIds, const double 
     T_POINT_D* kept = model.FindPoint(id);
     model.SavePointForUndo(kept, false);
     CopyPoint2(merged, kept->xy);
+    model.NotePointsMoved();
     pointIds.erase(pointIds.begin());
     return id;
 }

@@ -107,6 +107,7 @@ bool MovePoints(CSectModel& model, std::vector<int> pointIds, const TransformTex
         model.SavePointForUndo(point, false);
         transform(point->xy);
     }
+    model.NotePointsMoved();
     model.m_reporter.PrintOutput(CountedText(texts.movedOne, texts.movedMany, count));
     return true;
 }

@@ -120,6 +120,7 @@ void AdoptProject(CSectModel& model, CSectModel& read)
     model.m_closedLoops.swap(read.m_closedLoops);
     model.m_curves.swap(read.m_curves);
     model.m_points.swap(read.m_points);
+    model.NotePointsMoved();
     model.m_materials.swap(read.m_materials);
     model.m_ucs.swap(read.m_ucs);
     model.m_groups.swap(read.m_groups);

@@ -7,9 +7,11 @@
 #include "model/IdLimits.h"
 #include "model/MessageReporter.h"
 #include "model/ModelRecords.h"
+#include "model/PointGrid.h"
 #include "model/SectionRecords.h"
 #include "model/UndoAction.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -45,8 +47,13 @@ public:
     T_UCS_D* GetCurrentUcs();
 
     // First point, in ascending id order, strictly closer than the tolerance
-    // (and within it on each axis); 0 when none.
+    // (and within it on each axis); 0 when none. A grid of the points answers
+    // in about constant time: it takes new points and a changed tolerance in
+    // by itself, and is rebuilt after NotePointsMoved.
     int FindPointAt(const double xy[2]) const;
+    // Call after moving existing points in place, or after putting points back
+    // under ids they had before (undo, a read).
+    void NotePointsMoved() { ++m_pointMoves; }
 
     // Names are compared through this, so they match without regard to case.
     // Only ASCII letters change, whatever the process locale.
@@ -461,6 +468,14 @@ public:
     int m_versionWord = 20051227;  // of the project file last read
 
 private:
+    // Brings the look-up grid up to date with the points and the tolerance.
+    void SyncPointGrid() const;
+
+    mutable PointGrid m_pointGrid;
+    mutable std::uint64_t m_pointGridMoves = 0;  // m_pointMoves when the grid was built
+    mutable int m_pointGridLastId = 0;  // the highest id in the grid
+    std::uint64_t m_pointMoves = 1;  // the grid starts out of date
+
     // Empties the redo store and returns the action a recording goes into.
     T_ACTION_D& ActionForRecording(bool newAction);
     // Moves the top action of one store back into the model, filing its

@@ -86,39 +86,12 @@ void PointGrid::Insert(int key, const double xy[2])
     cells_[{AxisKeyOf(xy[0]), AxisKeyOf(xy[1])}].push_back(entries_.size() - 1);
 }
 
-int PointGrid::ScanAll(const double xy[2]) const
-{
-    int lowest = -1;
-    for (const Entry& entry : entries_) {
-        if ((lowest < 0 || entry.key < lowest) && IsWithinTolerance(entry.xy, xy, tolerance_))
-            lowest = entry.key;
-    }
-    return lowest;
-}
-
 int PointGrid::FindLowest(const double xy[2]) const
 {
-    if (entries_.empty() || !(tolerance_ > 0.0) || !std::isfinite(xy[0]) || !std::isfinite(xy[1]))
-        return -1;
-    if (!UsesCells())
-        return ScanAll(xy);
-    AxisKeys xKeys;
-    AxisKeys yKeys;
-    if (!AxisKeysAround(xy[0], xKeys) || !AxisKeysAround(xy[1], yKeys))
-        return ScanAll(xy);
-
     int lowest = -1;
-    for (std::size_t i = 0; i < xKeys.count; ++i) {
-        for (std::size_t j = 0; j < yKeys.count; ++j) {
-            const auto cell = cells_.find({xKeys.keys[i], yKeys.keys[j]});
-            if (cell == cells_.end())
-                continue;
-            for (const std::size_t index : cell->second) {
-                const Entry& entry = entries_[index];
-                if ((lowest < 0 || entry.key < lowest) && IsWithinTolerance(entry.xy, xy, tolerance_))
-                    lowest = entry.key;
-            }
-        }
-    }
+    VisitNear(xy, [&lowest, xy, this](int key, const double position[2]) {
+        if ((lowest < 0 || key < lowest) && IsWithinTolerance(position, xy, tolerance_))
+            lowest = key;
+    });
     return lowest;
 }

@@ -9,6 +9,7 @@
 // of every position, with the same answer.
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <unordered_map>
 #include <vector>
@@ -25,6 +26,12 @@ public:
     // The lowest key whose position passes the look-up test against xy with
     // the grid's tolerance; -1 when none does.
     int FindLowest(const double xy[2]) const;
+
+    // Hands visit(key, position) every entry within the tolerance of xy on
+    // each axis, and perhaps others, in no set order; nothing when xy is not
+    // finite or the tolerance is not positive.
+    template <class Visit>
+    void VisitNear(const double xy[2], Visit visit) const;
 
     double Tolerance() const { return tolerance_; }
     std::size_t Size() const { return entries_.size(); }
@@ -64,10 +71,32 @@ private:
     // The keys along one axis of every cell that may hold a position within
     // the tolerance of v; false when they are too many to be worth walking.
     bool AxisKeysAround(double v, AxisKeys& keys) const;
-    int ScanAll(const double xy[2]) const;
 
     double tolerance_ = 0.0;
     double cellSize_ = 0.0;  // 0 when the tolerance cannot size cells
     std::vector<Entry> entries_;
     std::unordered_map<CellKey, std::vector<std::size_t>, CellKeyHash> cells_;  // indices into entries_
 };
+
+template <class Visit>
+void PointGrid::VisitNear(const double xy[2], Visit visit) const
+{
+    if (entries_.empty() || !(tolerance_ > 0.0) || !std::isfinite(xy[0]) || !std::isfinite(xy[1]))
+        return;
+    AxisKeys xKeys;
+    AxisKeys yKeys;
+    if (!UsesCells() || !AxisKeysAround(xy[0], xKeys) || !AxisKeysAround(xy[1], yKeys)) {
+        for (const Entry& entry : entries_)
+            visit(entry.key, entry.xy);
+        return;
+    }
+    for (std::size_t i = 0; i < xKeys.count; ++i) {
+        for (std::size_t j = 0; j < yKeys.count; ++j) {
+            const auto cell = cells_.find({xKeys.keys[i], yKeys.keys[j]});
+            if (cell == cells_.end())
+                continue;
+            for (const std::size_t index : cell->second)
+                visit(entries_[index].key, entries_[index].xy);
+        }
+    }
+}

@@ -138,6 +138,12 @@ void CSectModel::SyncPointGrid() const
     m_pointGridLastId = m_points.empty() ? 0 : m_points.rbegin()->first;
 }
 
+const NewcomerSegmentIndex& CSectModel::NewcomerSegments() const
+{
+    m_newcomerSegments.Sync(*this);
+    return m_newcomerSegments;
+}
+
 int CSectModel::FindPointAt(const double xy[2]) const
 {
     SyncPointGrid();

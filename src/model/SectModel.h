@@ -7,6 +7,7 @@
 #include "model/IdLimits.h"
 #include "model/MessageReporter.h"
 #include "model/ModelRecords.h"
+#include "model/NewcomerSegmentIndex.h"
 #include "model/PointGrid.h"
 #include "model/SectionRecords.h"
 #include "model/UndoAction.h"
@@ -54,6 +55,9 @@ public:
     // Call after moving existing points in place, or after putting points back
     // under ids they had before (undo, a read).
     void NotePointsMoved() { ++m_pointMoves; }
+    std::uint64_t PointMoves() const { return m_pointMoves; }
+    // The segments of the newcomer curves, brought up to date.
+    const NewcomerSegmentIndex& NewcomerSegments() const;
 
     // Names are compared through this, so they match without regard to case.
     // Only ASCII letters change, whatever the process locale.
@@ -474,6 +478,7 @@ private:
     mutable PointGrid m_pointGrid;
     mutable std::uint64_t m_pointGridMoves = 0;  // m_pointMoves when the grid was built
     mutable int m_pointGridLastId = 0;  // the highest id in the grid
+    mutable NewcomerSegmentIndex m_newcomerSegments;
     std::uint64_t m_pointMoves = 1;  // the grid starts out of date
 
     // Empties the redo store and returns the action a recording goes into.

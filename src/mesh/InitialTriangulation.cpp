@@ -16,6 +16,8 @@ namespace {
 constexpr double kSuperHalfWidth = 2.0;
 constexpr double kSuperBelow = 1.4;
 constexpr double kSuperAbove = 2.8;
+// The node grid's cell numbers stay below this on either axis.
+constexpr double kMostGridCells = 1 << 30;
 // A closed curve of more point entries than this gets a free node at its centre.
 constexpr size_t kCentreNodePointCount = 20;
 // An interior node closer than this fraction of the spacing to the curve's last
@@ -459,6 +461,10 @@ MeshStageResult TriangulateDomain(CMeshStore& store, MeshDomainInput& domain, in
                 finest = std::min(finest, length / std::max(curve.divisions, 1));
         }
     }
+    // Node grid cells are numbered by ints: every node lies inside the super
+    // triangle, so its far corner bounds the numbers.
+    if (!(kSuperAbove / finest < kMostGridCells))
+        return MeshStageResult::Failed("the domain's curves are too finely divided for its extent");
     store.SetNodeGridCell(finest);
 
     MakeSuperTriangle(store);

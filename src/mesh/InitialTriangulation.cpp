@@ -1,5 +1,6 @@
 #include "mesh/InitialTriangulation.h"
 
+#include "mesh/BoundaryCrossings.h"
 #include "mesh/DelaunayInsertion.h"
 #include "model/ModelRecords.h"
 
@@ -26,6 +27,8 @@ constexpr double kEndStopFraction = 1e-3;
 // A closed curve needs three nodes to enclose anything.
 constexpr int kClosedCurveMinDivisions = 3;
 constexpr int kSuperTriangleLastNode = 3;
+
+constexpr const char* kUnkeptBoundary = "a boundary segment cannot be kept in the mesh";
 
 int PositionOf(const std::vector<int>& list, int value)
 {
@@ -247,7 +250,7 @@ MeshStageResult BoundaryPlacer::PlaceCurve(MeshCurveInput& curve, const std::vec
         if (m_poll())
             return MeshStageResult::Canceled();
         if (!RecoverBoundarySegment(m_store, curve.meshNodeIds[i], curve.meshNodeIds[i + 1]))
-            return MeshStageResult::Failed("a boundary segment cannot be kept in the mesh");
+            return MeshStageResult::Failed(kUnkeptBoundary);
     }
     return {};
 }
@@ -466,6 +469,19 @@ MeshStageResult TriangulateDomain(CMeshStore& store, MeshDomainInput& domain, in
     if (!(kSuperAbove / finest < kMostGridCells))
         return MeshStageResult::Failed("the domain's curves are too finely divided for its extent");
     store.SetNodeGridCell(finest);
+
+    // A boundary that crosses itself fails at the recovery of its crossing
+    // segments, after every node is placed: fail before placing any.
+    std::vector<std::vector<MeshPoint>> boundary;
+    std::set<int> listed;
+    for (size_t l = 0; l < domain.loops.size(); ++l) {
+        for (size_t c = 0; c < domain.loops[l].curves.size(); ++c) {
+            if (listed.insert(domain.loops[l].curves[c].curveId).second)
+                boundary.push_back(normalised[l][c]);
+        }
+    }
+    if (BoundaryCrossesItself(boundary))
+        return MeshStageResult::Failed(kUnkeptBoundary);
 
     MakeSuperTriangle(store);
     BoundaryPlacer placer(store, mode, poll);

@@ -126,7 +126,7 @@ public:
 
     // Looks at one pending user event between stages of long work; true when
     // the user pressed Escape and the work is to stop. Mode 0 (plane faceting)
-    // asks first, mode 1 (meshing) stops at once.
+    // asks first, mode 1 (meshing) and mode 2 (DXF import) stop at once.
     bool PollUserCancel(int mode);
 
     // ---- Point and curve creation, inserting points into and splitting curves (src/commands) ----
@@ -410,7 +410,8 @@ public:
     // by rz degrees about the origin and then shifted by txy, into points and
     // curves recorded in the open undo action and appended to the newcomer
     // lists. False (after a message) when the file cannot be opened or holds
-    // no "EOF" group in text form; true once the entities were read.
+    // no "EOF" group in text form, and when the user cancels the read (all it
+    // made taken back); true once the entities were read.
     bool ReadDxfFile(const char* path, const double txy[2], double rz);
     // Converters of one placed entity. They reuse points within the tolerance
     // and make no curve of fewer than two distinct points. Angles and ellipse

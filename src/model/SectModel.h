@@ -72,8 +72,8 @@ public:
     void ClearFeMesh();
 
     // Shows a warning and returns false when newIdCount new ids of the kind
-    // would pass the kind's bound. Domain ids come from
-    // domainOwner's counter (a fresh counter at 1 when null).
+    // would pass the kind's bound. Domain ids come from domainOwner's counter
+    // (a fresh counter at 1 when null).
     bool CheckIdLimit(IdKind kind, int newIdCount, const T_SECTION_D* domainOwner = nullptr) const;
 
     // Undo recording. A recording with newAction true opens a new action first;

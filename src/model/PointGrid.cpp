@@ -30,13 +30,15 @@ std::size_t PointGrid::CellKeyHash::operator()(const CellKey& key) const
     return hash * 31u + (key.x.isCoordinate ? 2u : 0u) + (key.y.isCoordinate ? 1u : 0u);
 }
 
-void PointGrid::Reset(double tolerance)
+void PointGrid::Reset(double tolerance, std::size_t expected)
 {
     tolerance_ = tolerance;
     const double cellSize = 2.0 * tolerance;
     cellSize_ = tolerance > 0.0 && std::isfinite(cellSize) ? cellSize : 0.0;
     entries_.clear();
     cells_.clear();
+    entries_.reserve(expected);
+    cells_.reserve(expected);
 }
 
 PointGrid::AxisKey PointGrid::AxisKeyOf(double v) const

@@ -19,8 +19,9 @@ bool IsWithinTolerance(const double p[2], const double q[2], double t);
 
 class PointGrid {
 public:
-    // Empties the grid and sizes its cells for the tolerance.
-    void Reset(double tolerance);
+    // Empties the grid and sizes its cells for the tolerance; room is made for
+    // the expected number of positions.
+    void Reset(double tolerance, std::size_t expected = 0);
     void Insert(int key, const double xy[2]);
 
     // The lowest key whose position passes the look-up test against xy with

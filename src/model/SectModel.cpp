@@ -131,7 +131,7 @@ void CSectModel::SyncPointGrid() const
             return;
         }
     }
-    m_pointGrid.Reset(m_tolerance);
+    m_pointGrid.Reset(m_tolerance, m_points.size());
     for (const auto& [id, point] : m_points)
         m_pointGrid.Insert(id, point->xy);
     m_pointGridMoves = m_pointMoves;

@@ -1,6 +1,7 @@
 #include "calc/SkylineProfile.h"
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 
 namespace {
@@ -59,10 +60,9 @@ bool OrderSolverEquations(const SolverGraph& graph, SkylineProfile& profile) {
     std::vector<int> reduced;
     if (!OrderSolverNodes(graph, reduced)) return false;
     if (!NumberSolverEquations(graph, reduced, profile) || !ComputeSkylineProfile(graph, profile)) return false;
-    std::vector<int>().swap(reduced);
 
     std::vector<int> given(graph.nodeCount + 1);
-    for (int i = 0; i <= graph.nodeCount; ++i) given[i] = i;
+    std::iota(given.begin(), given.end(), 0);
     SkylineProfile underGiven;
     if (!NumberSolverEquations(graph, given, underGiven) || !ComputeSkylineProfile(graph, underGiven)) return false;
     if (underGiven.profileSize < profile.profileSize) profile = std::move(underGiven);

@@ -48,11 +48,10 @@ struct SkylineProfile {
 [[nodiscard]] bool OrderSolverNodes(const SolverGraph& graph, std::vector<int>& newNumber);
 
 // The solver's equation order: the equations numbered node by node under the
-// reducing order and under the given one, keeping the smaller profile; a tie
-// keeps the reducing order. The given order counts only what the equations
-// need, not the nodes that carry none (a fixed layer would make it look far
-// larger than it is). Fills the equation maps and the profile; false as the
-// steps below are.
+// reducing node order and under the given one, keeping the smaller equation
+// profile; a tie keeps the reducing order. Judged by the equations, a layer of
+// fixed nodes counts for nothing, as it should. Fills the equation maps and the
+// profile; false when a step below is.
 [[nodiscard]] bool OrderSolverEquations(const SolverGraph& graph, SkylineProfile& profile);
 
 // Numbers the equations node by node in the new order. A slave's equations that

@@ -2,6 +2,7 @@
 // CTarvokrtApp's.
 
 #include "frame/TarvokrtApp.h"
+#include "tools/ToolRegistration.h"
 
 #include <wx/app.h>
 #include <wx/config.h>
@@ -29,6 +30,7 @@ public:
             commandLine += argv[i].utf8_string();
         }
         app_ = std::make_unique<CTarvokrtApp>();
+        RegisterTools(app_->Tools());
         return app_->InitInstance(commandLine);
     }
 

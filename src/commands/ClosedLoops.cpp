@@ -4,6 +4,7 @@
 #include "commands/CommandRollback.h"
 #include "commands/CurveOverlapCheck.h"
 #include "commands/IdLists.h"
+#include "commands/LineSectionInvalidation.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
 
@@ -25,30 +26,6 @@ std::string CurveIdsLine(const std::vector<int>& signedCurveIds)
         line += FormatText("%d", std::abs(signedCurveIds[k]));
     }
     return line;
-}
-
-// A calculated line section owning the curve joins the list (once).
-void NoteLineSectionToInvalidate(const CSectModel& model, const T_CURVE_D& curve, std::vector<int>& sectionIds)
-{
-    const T_SECTION_D* section = model.FindSection(curve.sectionId);
-    if (section && section->type == SECTION_LINE && section->propertiesCalculated &&
-        !ContainsId(sectionIds, section->id))
-        sectionIds.push_back(section->id);
-}
-
-void InvalidateLineSections(CSectModel& model, const std::vector<int>& sectionIds)
-{
-    if (sectionIds.empty())
-        return;
-    for (int id : sectionIds) {
-        T_SECTION_D* section = model.FindSection(id);
-        model.SaveSectionForUndo(section, false);
-        model.InvalidateSectionProperties(section);
-    }
-    const std::string count = sectionIds.size() == 1
-        ? std::string("The properties of 1 line section are invalidated.")
-        : FormatText("The properties of %d line sections are invalidated.", static_cast<int>(sectionIds.size()));
-    model.m_reporter.ShowInfo(count + "\n\nRe-calculate the properties using [Properties]-[Calculate].");
 }
 
 std::string ThirdLoopQuestion(const std::vector<int>& fullCurveIds, size_t givenCount)

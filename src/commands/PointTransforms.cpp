@@ -3,24 +3,11 @@
 
 #include "commands/CreationSupport.h"
 #include "commands/IdLists.h"
+#include "commands/TransformSupport.h"
 #include "model/Geometry.h"
 #include "model/SectModel.h"
-#include "model/TextFormat.h"
-
-#include <climits>
-#include <functional>
 
 namespace {
-
-// The texts of one transformation, singular and plural.
-struct TransformTexts {
-    const char* titleOne;
-    const char* titleMany;
-    const char* movedOne;
-    const char* movedMany;
-    const char* copiedOne;
-    const char* copiedMany;
-};
 
 constexpr TransformTexts kTranslation{"Translate 1 point", "Translate %d points",
                                       "1 point is moved by translation.", "%d points are moved by translation.",
@@ -33,59 +20,9 @@ constexpr TransformTexts kMirroring{"Mirror 1 point", "Mirror %d points", "1 poi
                                     "%d points are moved by mirroring.", "1 point is duplicated by mirroring.",
                                     "%d points are duplicated by mirroring."};
 
-std::string CountedText(const char* one, const char* many, int count)
-{
-    return count == 1 ? std::string(one) : FormatText(many, count);
-}
-
-// Moves a global position in place; copyNumber counts the copies from 1.
-using PlacePoint = std::function<void(double xy[2], int copyNumber)>;
-
-bool CheckInterval(const CSectModel& model, double dx, double dy)
-{
-    const double interval = VectorLengthXY(dx, dy);
-    if (interval < 1e-6)
-        return model.m_reporter.ShowWarning("Interval should be greater than 0.");
-    if (interval < model.m_tolerance)
-        return model.m_reporter.ShowWarning("Interval is too small. It is less than the tolerance.");
-    return true;
-}
-
-bool CheckTimes(const CSectModel& model, int times)
-{
-    return times >= 1 || model.m_reporter.ShowWarning("Times should be greater than 0.");
-}
-
-bool CheckMirrorLine(const CSectModel& model, const double linePoint1[2], const double linePoint2[2])
-{
-    return !IsZero(Distance(linePoint1, linePoint2)) || model.m_reporter.ShowWarning("Mirror line is invalid.");
-}
-
-// The mirror line in global coordinates, from two points in the work UCS.
-class GlobalMirrorLine {
-public:
-    GlobalMirrorLine(CSectModel& model, const double linePoint1[2], const double linePoint2[2])
-    {
-        const T_UCS_D* ucs = model.GetCurrentUcs();
-        ucs->ToGlobal(linePoint1, point1_);
-        ucs->ToGlobal(linePoint2, point2_);
-    }
-
-    void Mirror(double xy[2]) const { MirrorPoint(xy, point1_, point2_); }
-
-private:
-    double point1_[2];
-    double point2_[2];
-};
-
-bool CheckRotationAngle(const CSectModel& model, double angle)
-{
-    return !IsZero(angle) || model.m_reporter.ShowWarning("Rotation angle cannot be 0.");
-}
-
 // The Move mode: section points are skipped, closed loops move whole.
 bool MovePoints(CSectModel& model, std::vector<int> pointIds, const TransformTexts& texts,
-                const std::function<void(double xy[2])>& transform)
+                const PlacePoint& place)
 {
     DropRepeatedIds(pointIds);
     if (!AllPointsExist(model, pointIds))
@@ -105,16 +42,10 @@ bool MovePoints(CSectModel& model, std::vector<int> pointIds, const TransformTex
     for (int id : pointIds) {
         T_POINT_D* point = model.FindPoint(id);
         model.SavePointForUndo(point, false);
-        transform(point->xy);
+        place(point->xy, 1);
     }
     model.m_reporter.PrintOutput(CountedText(texts.movedOne, texts.movedMany, count));
     return true;
-}
-
-int SaturatingProduct(int a, int b)
-{
-    const long long product = static_cast<long long>(a) * b;
-    return product > INT_MAX ? INT_MAX : static_cast<int>(product);
 }
 
 // The Copy mode: each point's copies form a chain from the source, joined by
@@ -182,10 +113,7 @@ bool CSectModel::TranslatePoints(std::vector<int> pointIds, double dx, double dy
 {
     if (!CheckInterval(*this, dx, dy))
         return false;
-    double shift[2] = {dx, dy};
-    RotatePoint(shift, GetCurrentUcs()->angle);
-    return MovePoints(*this, std::move(pointIds), kTranslation,
-                      [&shift](double xy[2]) { TranslatePoint(xy, shift[0], shift[1]); });
+    return MovePoints(*this, std::move(pointIds), kTranslation, TranslationInWorkUcs(*this, dx, dy));
 }
 
 bool CSectModel::CopyPointsByTranslation(const std::vector<int>& pointIds, double dx, double dy, int times,
@@ -193,20 +121,15 @@ bool CSectModel::CopyPointsByTranslation(const std::vector<int>& pointIds, doubl
 {
     if (!CheckTimes(*this, times) || !CheckInterval(*this, dx, dy))
         return false;
-    double shift[2] = {dx, dy};
-    RotatePoint(shift, GetCurrentUcs()->angle);
     return CopyPoints(*this, pointIds, times, connectByLine, alignment, width, kTranslation,
-                      [&shift](double xy[2], int k) { TranslatePoint(xy, k * shift[0], k * shift[1]); });
+                      TranslationInWorkUcs(*this, dx, dy));
 }
 
 bool CSectModel::RotatePoints(std::vector<int> pointIds, const double origin[2], double angle)
 {
     if (!CheckRotationAngle(*this, angle))
         return false;
-    double centre[2];
-    GetCurrentUcs()->ToGlobal(origin, centre);
-    return MovePoints(*this, std::move(pointIds), kRotation,
-                      [&centre, angle](double xy[2]) { RotatePointAbout(xy, centre, angle); });
+    return MovePoints(*this, std::move(pointIds), kRotation, RotationInWorkUcs(*this, origin, angle));
 }
 
 bool CSectModel::CopyPointsByRotation(const std::vector<int>& pointIds, const double origin[2], double angle,
@@ -216,18 +139,15 @@ bool CSectModel::CopyPointsByRotation(const std::vector<int>& pointIds, const do
         return false;
     if (times * angle > 360.0)
         return m_reporter.ShowWarning("Total rotation angle cannnot be greater than 360 [degree].");
-    double centre[2];
-    GetCurrentUcs()->ToGlobal(origin, centre);
     return CopyPoints(*this, pointIds, times, connectByLine, alignment, width, kRotation,
-                      [&centre, angle](double xy[2], int k) { RotatePointAbout(xy, centre, k * angle); });
+                      RotationInWorkUcs(*this, origin, angle));
 }
 
 bool CSectModel::MirrorPoints(std::vector<int> pointIds, const double linePoint1[2], const double linePoint2[2])
 {
     if (!CheckMirrorLine(*this, linePoint1, linePoint2))
         return false;
-    const GlobalMirrorLine line(*this, linePoint1, linePoint2);
-    return MovePoints(*this, std::move(pointIds), kMirroring, [&line](double xy[2]) { line.Mirror(xy); });
+    return MovePoints(*this, std::move(pointIds), kMirroring, MirroringInWorkUcs(*this, linePoint1, linePoint2));
 }
 
 bool CSectModel::CopyPointsByMirroring(const std::vector<int>& pointIds, const double linePoint1[2],
@@ -235,7 +155,6 @@ bool CSectModel::CopyPointsByMirroring(const std::vector<int>& pointIds, const d
 {
     if (!CheckMirrorLine(*this, linePoint1, linePoint2))
         return false;
-    const GlobalMirrorLine line(*this, linePoint1, linePoint2);
     return CopyPoints(*this, pointIds, 1, connectByLine, alignment, width, kMirroring,
-                      [&line](double xy[2], int) { line.Mirror(xy); });
+                      MirroringInWorkUcs(*this, linePoint1, linePoint2));
 }

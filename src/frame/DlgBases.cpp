@@ -2,14 +2,19 @@
 
 #include <wx/button.h>
 
-namespace {
-
 bool IsEnterOrEscape(int keyCode)
 {
     return keyCode == WXK_RETURN || keyCode == WXK_NUMPAD_ENTER || keyCode == WXK_ESCAPE;
 }
 
-}  // namespace
+int EnableControlsOf(wxWindow& window, std::initializer_list<int> controlIds, bool enable)
+{
+    for (int id : controlIds) {
+        if (wxWindow* control = window.FindWindow(id))
+            control->Enable(enable);
+    }
+    return static_cast<int>(controlIds.size());
+}
 
 CDlgChild::CDlgChild(wxWindow* parent, const wxString& title)
     : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE)
@@ -36,11 +41,7 @@ void CDlgChild::OnCharHook(wxKeyEvent& event)
 
 int CDlgChild::EnableControls(std::initializer_list<int> controlIds, bool enable)
 {
-    for (int id : controlIds) {
-        if (wxWindow* control = FindWindow(id))
-            control->Enable(enable);
-    }
-    return static_cast<int>(controlIds.size());
+    return EnableControlsOf(*this, controlIds, enable);
 }
 
 CDlgMove::CDlgMove(wxWindow* parent, const wxString& title)

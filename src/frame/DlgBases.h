@@ -12,6 +12,12 @@
 
 #include <initializer_list>
 
+// Enter (either key) or Escape, which tool pages and tool dialogs never act on.
+bool IsEnterOrEscape(int keyCode);
+// Enables or disables the window's controls with these ids; missing ones are
+// skipped. Returns the number of ids.
+int EnableControlsOf(wxWindow& window, std::initializer_list<int> controlIds, bool enable);
+
 class CDlgChild : public wxDialog {
 public:
     CDlgChild(wxWindow* parent, const wxString& title);

@@ -141,10 +141,32 @@ std::string GuiUserPorts::AskSavePath(const std::string& suggestedName)
                         "KLX Project Files (*.klx)|*.klx", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)
         return std::string();
-    wxFileName chosen(dialog.GetPath());
-    if (!chosen.HasExt())
-        chosen.SetExt("klx");
+    return WithDefaultExtension(dialog.GetPath().utf8_string(), "klx");
+}
+
+std::string WithDefaultExtension(const std::string& path, const std::string& extension)
+{
+    if (path.empty() || extension.empty())
+        return path;
+    wxFileName chosen(wxString::FromUTF8(path));
+    if (chosen.HasExt())
+        return path;
+    chosen.SetExt(wxString::FromUTF8(extension));
     return chosen.GetFullPath().utf8_string();
+}
+
+std::string GuiUserPorts::AskSaveFile(const std::string& title, const std::string& filter,
+                                      const std::string& defaultExtension, const std::string& offeredName)
+{
+    if (g_scriptedPrompts)
+        return WithDefaultExtension(g_scriptedPrompts->AskSaveFile(title, filter, defaultExtension, offeredName),
+                                    defaultExtension);
+    const wxFileName offered(wxString::FromUTF8(offeredName));
+    wxFileDialog dialog(owner_, wxString::FromUTF8(title), offered.GetPath(), offered.GetFullName(),
+                        wxString::FromUTF8(filter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK)
+        return std::string();
+    return WithDefaultExtension(dialog.GetPath().utf8_string(), defaultExtension);
 }
 
 std::vector<std::string> GuiUserPorts::AskOpenFiles(const std::string& title, const std::string& filter)

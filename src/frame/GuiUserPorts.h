@@ -36,6 +36,8 @@ public:
 
     SaveAnswer AskSaveChanges(const std::string& title) override;
     std::string AskSavePath(const std::string& suggestedName) override;
+    std::string AskSaveFile(const std::string& title, const std::string& filter, const std::string& defaultExtension,
+                            const std::string& offeredName) override;
     std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) override;
 
 private:
@@ -45,6 +47,10 @@ private:
     wxStatusBar* statusBar_;
     wxGauge* gauge_ = nullptr;
 };
+
+// The path with ".extension" added when it has no extension of its own; an
+// empty path (a cancel) or an empty extension leaves it as it is.
+std::string WithDefaultExtension(const std::string& path, const std::string& extension);
 
 // The title of the program's message boxes.
 extern const char* const KLX_BOX_TITLE;

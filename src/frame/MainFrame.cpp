@@ -8,8 +8,9 @@
 #include "frame/ToolbarTable.h"
 #include "frame/ViewCommandBindings.h"
 #include "frame/ViewSetDlg.h"
-#include "tools/DxfImportCommand.h"
-#include "tools/GridSettingDlg.h"
+#include "view/EntityKeys.h"
+#include "view/Scene.h"
+#include "view/TarvokrtToolView.h"
 #include "view/TarvokrtView.h"
 
 #include <wx/aui/auibar.h>
@@ -36,9 +37,8 @@ const char* const WINDOWPOS_GROUP = "/WINDOWPOS";
 
 enum ShowCommand { SHOW_NORMAL = 1, SHOW_MINIMIZED = 2, SHOW_MAXIMIZED = 3 };
 
-// Commands whose handlers exist so far; every other button stays disabled
-// until its command is built.
-bool IsBuiltCommand(int id)
+// Commands the frame itself handles that a toolbar carries.
+bool IsFrameCommand(int id)
 {
     switch (id) {
     case CMD_FILE_NEW:
@@ -49,11 +49,10 @@ bool IsBuiltCommand(int id)
     case CMD_EDIT_REDO:
     case CMD_SETTING:
     case CMD_ACTIVATE:
-    case CMD_GRID_SETTING:
     case CMD_IMPORT_PROJECT:
         return true;
     default:
-        return FindViewCommand(id) != nullptr;
+        return false;
     }
 }
 
@@ -158,7 +157,7 @@ void CMainFrame::CreateStatusPanes()
 void CMainFrame::CreateDockingPanes()
 {
     output_ = new COutputControlWnd(this);
-    workspace_ = new CProjectWorkspace(this);
+    workspace_ = new CProjectWorkspace(this, this);
     UserPorts ports{ports_.get(), output_, ports_.get(), ports_.get()};
     document_ = std::make_unique<CTarvokrtDoc>(ports, this, ports_.get());
 
@@ -171,6 +170,7 @@ void CMainFrame::CreateDockingPanes()
     services.query = this;
     services.settings = document_.get();
     view_ = new CTarvokrtView(this, services);
+    CreatePageContext();
 
     const int lineHeight = output_->GetCharHeight();
     bars_.AddPane(view_, wxAuiPaneInfo().Name("Project").CenterPane());
@@ -192,6 +192,28 @@ void CMainFrame::CreateDockingPanes()
                                .BestSize(-1, 6 * (lineHeight + 4) + 10)
                                .MinSize(-1, 3 * lineHeight)
                                .CloseButton(false));
+}
+
+void CMainFrame::CreatePageContext()
+{
+    toolView_ = std::make_unique<TarvokrtToolView>(*view_);
+    pageContext_.view = toolView_.get();
+    pageContext_.document = document_.get();
+    pageContext_.boxes = ports_.get();
+    pageContext_.prompts = ports_.get();
+    pageContext_.groupCombos = this;
+    pageContext_.sendCommand = [this](int commandId) { SendCommand(commandId); };
+    CToolWorkspace::PageTables tables{};
+    for (const ToolPageShell& shell : ToolPageShells())
+        tables[static_cast<size_t>(shell.kind)] = &app_.Tools().Page(shell.kind);
+    workspace_->SetPages(tables, pageContext_);
+}
+
+void CMainFrame::SendCommand(int commandId)
+{
+    wxCommandEvent command(wxEVT_MENU, WxCommandId(commandId));
+    command.SetEventObject(this);
+    ProcessWindowEvent(command);
 }
 
 void CMainFrame::CreateToolbars()
@@ -289,6 +311,16 @@ void CMainFrame::OnSizeOrMove()
         normalRect_ = GetRect();
 }
 
+bool CMainFrame::IsBuiltCommand(int commandId) const
+{
+    return IsFrameCommand(commandId) || FindViewCommand(commandId) != nullptr || app_.Tools().IsBuilt(commandId);
+}
+
+ToolCommandContext CMainFrame::CommandContext()
+{
+    return ToolCommandContext{this, document_.get(), view_, ports_.get(), workspace_};
+}
+
 void CMainFrame::BindCommand(int commandId, std::function<void()> handler)
 {
     Bind(wxEVT_MENU, [handler = std::move(handler)](wxCommandEvent&) { handler(); }, WxCommandId(commandId));
@@ -307,9 +339,8 @@ void CMainFrame::BindCommands()
     BindCommand(CMD_SETTING, [this] { OnSetting(); });
     BindCommand(CMD_EXPORT_BITMAP, [this] { view_->OnExportBitmap(); });
     BindCommand(CMD_IMPORT_PROJECT, [this] { document_->OnFileImportProject(); });
-    BindCommand(CMD_IMPORT_DXF, [this] { RunDxfImportCommand(this, *document_, *view_, *ports_); });
-    BindCommand(CMD_GRID_SETTING, [this] { RunGridSettingCommand(this, *document_, *view_, *ports_); });
     BindCommand(CMD_ACTIVATE, [this] { view_->OnActivate(); });
+    BindToolCommands();
     for (const ViewCommand& command : ViewCommands()) {
         BindCommand(command.commandId, [this, &command] { RunViewCommand(*view_, command); });
         Bind(wxEVT_UPDATE_UI, [this, &command](wxUpdateUIEvent& event) {
@@ -329,6 +360,25 @@ void CMainFrame::BindCommands()
     Bind(wxEVT_SIZE, [this](wxSizeEvent& event) { OnSizeOrMove(); event.Skip(); });
     Bind(wxEVT_MOVE, [this](wxMoveEvent& event) { OnSizeOrMove(); event.Skip(); });
     Bind(wxEVT_DROP_FILES, &CMainFrame::OnDropFiles, this);
+}
+
+void CMainFrame::BindToolCommands()
+{
+    const CToolRegistry& tools = app_.Tools();
+    for (const auto& [commandId, handler] : tools.Commands())
+        BindCommand(commandId, [this, &handler = handler] { handler(CommandContext()); });
+    // A page row's command opens its page on the row's tool id, unless a
+    // handler of its own was registered.
+    for (const ToolPageShell& shell : ToolPageShells()) {
+        for (const ToolPageRow& row : tools.Page(shell.kind).rows) {
+            if (row.commandId == 0 || tools.FindCommand(row.commandId))
+                continue;
+            if (const std::optional<ToolRowCommand> opens = tools.FindRowCommand(row.commandId);
+                opens && opens->page == shell.kind) {
+                BindCommand(row.commandId, [this, opens = *opens] { workspace_->ShowTool(opens.page, opens.toolId); });
+            }
+        }
+    }
 }
 
 void CMainFrame::OnRecentFile(wxCommandEvent& event)
@@ -422,7 +472,8 @@ void CMainFrame::LeaveSelectGroupMode()
 
 void CMainFrame::RefreshGroupToolDialogs()
 {
-    // Acts only while the Group page is open; the page is not built yet.
+    if (workspace_->OpenPageCode() == OPEN_PAGE_GROUP && app_.Tools().hooks.refreshGroupDialogs)
+        app_.Tools().hooks.refreshGroupDialogs();
 }
 
 void CMainFrame::ShowGlobalCoordinates()
@@ -432,12 +483,26 @@ void CMainFrame::ShowGlobalCoordinates()
 
 void CMainFrame::RefreshUcsToolDialogs()
 {
-    // Acts only while the UCS page is open; the page is not built yet.
+    if (workspace_->OpenPageCode() == OPEN_PAGE_UCS && app_.Tools().hooks.refreshUcsDialogs)
+        app_.Tools().hooks.refreshUcsDialogs();
+}
+
+void CMainFrame::RunQuery(int toolCommandId)
+{
+    workspace_->RunQuery(toolCommandId);
 }
 
 void CMainFrame::ShowUcsCoordinates()
 {
     view_->m_coordinateDisplay = COORDINATES_UCS;
+}
+
+std::vector<int> CMainFrame::ActiveSectionIds()
+{
+    std::vector<int> ids;
+    for (int key : view_->GetScene()->m_active[KIND_SECTION])
+        ids.push_back(IdOfKey(key));
+    return ids;
 }
 
 void CMainFrame::RepaintMainWindow()
@@ -446,10 +511,10 @@ void CMainFrame::RepaintMainWindow()
     Update();
 }
 
-CalcPauseChoice CMainFrame::AskCalcPause(const std::string&, bool)
+CalcPauseChoice CMainFrame::AskCalcPause(const std::string& text, bool lastSection)
 {
-    // The pause dialog belongs to the Properties page, which is not built yet.
-    return PAUSE_CONTINUE;
+    const auto& ask = app_.Tools().hooks.askCalcPause;
+    return ask ? static_cast<CalcPauseChoice>(ask(text, lastSection)) : PAUSE_CONTINUE;
 }
 
 double CMainFrame::ProcessorSeconds()
@@ -464,7 +529,8 @@ void CMainFrame::HoldMilliseconds(int milliseconds)
 
 void CMainFrame::UpdateMaterialList()
 {
-    // Refills the Section page's material list; the page is not built yet.
+    if (workspace_->OpenPageCode() == OPEN_PAGE_SECTION && app_.Tools().hooks.updateMaterialList)
+        app_.Tools().hooks.updateMaterialList();
 }
 
 void CMainFrame::SetPaneText(int paneId, const std::string& text)

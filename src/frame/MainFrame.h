@@ -6,6 +6,8 @@
 
 #include "frame/GuiUserPorts.h"
 #include "frame/TarvokrtDoc.h"
+#include "frame/ToolPageContext.h"
+#include "frame/ToolRegistry.h"
 #include "frame/WindowPlacement.h"
 #include "view/ViewPorts.h"
 
@@ -19,6 +21,7 @@ class CTarvokrtApp;
 class COutputControlWnd;
 class CProjectWorkspace;
 class CTarvokrtView;
+class TarvokrtToolView;
 class wxAuiToolBar;
 class wxComboBox;
 
@@ -62,15 +65,24 @@ public:
     double ProcessorSeconds() override;
     void HoldMilliseconds(int milliseconds) override;
     void UpdateMaterialList() override;
+    std::vector<int> ActiveSectionIds() override;
 
     // IStatusSink
     void SetPaneText(int paneId, const std::string& text) override;
     // IGroupCombos (RefreshGroupCombos above serves both).
     void ResetGroupCombos() override;
-    // IQueryHook: the tool pages are not built yet.
-    void RunQuery(int) override {}
+    // IQueryHook: the open page's Query row, while it is shown.
+    void RunQuery(int toolCommandId) override;
+
+    CProjectWorkspace& Workspace() { return *workspace_; }
+    // Runs the command at once, as its toolbar button does.
+    void SendCommand(int commandId);
+
+    // The frame's own commands, the view's and the registered tools'.
+    bool IsBuiltCommand(int commandId) const;
 
 private:
+    ToolCommandContext CommandContext();
     void CreateMenus();
     void CreateToolbars();
     void CreateStatusPanes();
@@ -79,6 +91,8 @@ private:
     void RestoreWindowPlacement();
     void BindCommand(int commandId, std::function<void()> handler);
     void BindCommands();
+    void BindToolCommands();
+    void CreatePageContext();
     void OnRecentFile(wxCommandEvent& event);
     void AfterSave(bool saved);
     void OnClose(wxCloseEvent& event);
@@ -92,6 +106,8 @@ private:
     COutputControlWnd* output_ = nullptr;
     CProjectWorkspace* workspace_ = nullptr;
     CTarvokrtView* view_ = nullptr;
+    std::unique_ptr<TarvokrtToolView> toolView_;
+    ToolPageContext pageContext_;
     wxComboBox* groupCombo_ = nullptr;
     wxRect normalRect_;
 };

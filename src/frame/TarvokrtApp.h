@@ -4,6 +4,8 @@
 // the current one after the save question), the Setting dialog for every new
 // project, and the About box with its links to the web page and e-mail.
 
+#include "frame/ToolRegistry.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,6 +34,8 @@ public:
     void OnAppAbout();
 
     CMainFrame* Frame() const { return frame_; }
+    // Filled by the program's start before InitInstance; read by the frame.
+    CToolRegistry& Tools() { return tools_; }
     wxFileHistory& RecentFiles() { return *recentFiles_; }
     // Called by the frame as it goes.
     void FrameClosed();
@@ -42,6 +46,7 @@ public:
 private:
     bool CloseOpenProject();
 
+    CToolRegistry tools_;
     CMainFrame* frame_ = nullptr;
     std::unique_ptr<wxFileHistory> recentFiles_;
 };

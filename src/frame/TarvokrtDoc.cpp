@@ -182,6 +182,12 @@ bool CTarvokrtDoc::AfterCommand(AfterStep step, bool commandResult)
     case AfterStep::Redraw:
         OnModelChanged();
         break;
+    case AfterStep::FitViews:
+        SetModifiedFlag(true);
+        displayOutOfDate_ = true;
+        if (frame_)
+            frame_->ZoomFitViews();
+        break;
     case AfterStep::Modified:
         SetModifiedFlag(true);
         break;

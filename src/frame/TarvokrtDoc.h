@@ -47,6 +47,8 @@ public:
     virtual void HoldMilliseconds(int milliseconds) = 0;
     // After a material was created, redefined or deleted.
     virtual void UpdateMaterialList() = 0;
+    // The ids of the sections active in the view, ascending.
+    virtual std::vector<int> ActiveSectionIds() = 0;
 };
 
 enum class SaveAnswer { Yes, No, Cancel };
@@ -57,6 +59,11 @@ public:
     virtual SaveAnswer AskSaveChanges(const std::string& title) = 0;
     // The path to save under; empty when the user cancels.
     virtual std::string AskSavePath(const std::string& suggestedName) = 0;
+    // The save-file chooser of the export dialogs, with the overwrite
+    // question: the filter in wx's "description|pattern|..." form, the
+    // extension added to a chosen name without one. Empty on cancel.
+    virtual std::string AskSaveFile(const std::string& title, const std::string& filter,
+                                    const std::string& defaultExtension, const std::string& offeredName) = 0;
     // Existing files chosen in a multi-select open dialog; empty on cancel.
     virtual std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) = 0;
 };
@@ -90,7 +97,8 @@ public:
     // Merges the files into the open project in the given order, all in one
     // undo action, and makes what they brought the newcomers. A file that
     // cannot be read, or whose ids would pass an id limit, is skipped after
-    // its message.
+    // its message. Then, with two or more sections active in the view, it
+    // offers to arrange them inside the same undo action.
     void ImportProjects(const std::vector<std::string>& paths);
 
     void OnModelChanged() override;
@@ -180,6 +188,20 @@ public:
     bool UnregisterClosedLoops(const std::vector<int>& closedLoopIds) override;
     bool IntersectCurves(std::vector<int> curveIds, bool splitCurves) override;
     bool DeleteCurves(std::vector<int> curveIds, bool deletePoints) override;
+    bool ConvertCurveWidths(std::vector<int> curveIds, bool startEndSides, bool leftRightSides, bool deleteSourceCurve) override;
+    bool MergeCurves(std::vector<int> curveIds) override;
+    bool SplitCurve(int curveId, const std::vector<int>& pointIds) override;
+    bool ReverseCurves(const std::vector<int>& curveIds, bool swapLeftRight) override;
+    bool ChangeCurveWidths(const std::vector<int>& curveIds, bool changeAlignment, int alignment, bool changeWidth, double width) override;
+    bool TranslateCurves(std::vector<int> curveIds, double dx, double dy) override;
+    bool CopyCurvesByTranslation(const std::vector<int>& curveIds, double dx, double dy, int times, bool connectByLine, int alignment, double width) override;
+    bool RotateCurves(std::vector<int> curveIds, const double origin[2], double angle) override;
+    bool CopyCurvesByRotation(const std::vector<int>& curveIds, const double origin[2], double angle, int times, bool connectByLine, int alignment, double width) override;
+    bool MirrorCurves(std::vector<int> curveIds, const double linePoint1[2], const double linePoint2[2]) override;
+    bool CopyCurvesByMirroring(const std::vector<int>& curveIds, const double linePoint1[2], const double linePoint2[2], bool connectByLine, int alignment, double width) override;
+    bool FilletCurves(int curveId1, int curveId2, double radius, int alignment, double width) override;
+    bool ExtendCurves(int baseCurveId, std::vector<int> curveIds, bool splitCurve) override;
+    bool ScaleLines(std::vector<int> curveIds, double ratio) override;
     void PickCurvesByWidth(double width, std::vector<int>* result) override;
     void PickCurvesByAlignment(int alignment, std::vector<int>* result) override;
     void PickCurvesOfClosedLoop(int loopId, std::vector<int>* result) override;
@@ -190,6 +212,11 @@ public:
     void RedefineSection(int sectionId, const std::string& name, bool redefineLocation, double location, bool redefineColor, const int color[3]) override;
     void CalculateProperties(const std::vector<int>& sectionIds, int meshLevel, double meshSize, bool recalculate, bool pauseAfterEach) override;
     void GetSectionLocations(std::vector<double>& locations) override;
+    bool TranslateSections(const std::vector<int>& sectionIds, double dx, double dy) override;
+    bool RotateSections(std::vector<int> sectionIds, const double origin[2], double angle) override;
+    bool DeleteSections(const std::vector<int>& sectionIds, bool deleteCurves) override;
+    bool ArrangeSections(std::vector<int> sectionIds, int orderMode, int rows, int columns) override;
+    bool AssignDomainMaterial(const std::vector<std::pair<int, int>>& pairs, int materialId, bool setAsBaseMaterial) override;
     void PickSectionsByName(std::string name, std::vector<int>* result) override;
     void PickSectionsByType(int type, std::vector<int>* result) override;
     void PickSectionsByLocation(double location, std::vector<int>* result) override;
@@ -233,11 +260,14 @@ public:
 private:
     // What a command member does after its model command returned true:
     // Redraw marks the project modified and the display out of date and
-    // redraws every view; Modified only marks the project; MaterialList
+    // redraws every view; FitViews marks the same and fits every view to the
+    // drawing, which draws it; Modified only marks the project; MaterialList
     // marks it and refreshes the frame's material list. After false,
     // nothing. Returns the command's result.
-    enum class AfterStep { Redraw, Modified, MaterialList };
+    enum class AfterStep { Redraw, FitViews, Modified, MaterialList };
     bool AfterCommand(AfterStep step, bool commandResult);
+    // The end of a project import: asks whether to arrange the active sections.
+    void OfferArrangement();
     // The work UCS changed: coordinate display, rebuild and fit of every view.
     T_UCS_D* ShowNewWorkUcs(T_UCS_D* workUcs);
     DocumentContext CalculationContext() { return {*model_, *this, busy_}; }

@@ -9,6 +9,7 @@
 #include "model/SectModel.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class IToolDocument {
@@ -68,6 +69,20 @@ public:
     virtual bool UnregisterClosedLoops(const std::vector<int>& closedLoopIds) = 0;
     virtual bool IntersectCurves(std::vector<int> curveIds, bool splitCurves) = 0;
     virtual bool DeleteCurves(std::vector<int> curveIds, bool deletePoints) = 0;
+    virtual bool ConvertCurveWidths(std::vector<int> curveIds, bool startEndSides, bool leftRightSides, bool deleteSourceCurve) = 0;
+    virtual bool MergeCurves(std::vector<int> curveIds) = 0;
+    virtual bool SplitCurve(int curveId, const std::vector<int>& pointIds) = 0;
+    virtual bool ReverseCurves(const std::vector<int>& curveIds, bool swapLeftRight) = 0;
+    virtual bool ChangeCurveWidths(const std::vector<int>& curveIds, bool changeAlignment, int alignment, bool changeWidth, double width) = 0;
+    virtual bool TranslateCurves(std::vector<int> curveIds, double dx, double dy) = 0;
+    virtual bool CopyCurvesByTranslation(const std::vector<int>& curveIds, double dx, double dy, int times, bool connectByLine, int alignment, double width) = 0;
+    virtual bool RotateCurves(std::vector<int> curveIds, const double origin[2], double angle) = 0;
+    virtual bool CopyCurvesByRotation(const std::vector<int>& curveIds, const double origin[2], double angle, int times, bool connectByLine, int alignment, double width) = 0;
+    virtual bool MirrorCurves(std::vector<int> curveIds, const double linePoint1[2], const double linePoint2[2]) = 0;
+    virtual bool CopyCurvesByMirroring(const std::vector<int>& curveIds, const double linePoint1[2], const double linePoint2[2], bool connectByLine, int alignment, double width) = 0;
+    virtual bool FilletCurves(int curveId1, int curveId2, double radius, int alignment, double width) = 0;
+    virtual bool ExtendCurves(int baseCurveId, std::vector<int> curveIds, bool splitCurve) = 0;
+    virtual bool ScaleLines(std::vector<int> curveIds, double ratio) = 0;
     virtual void PickCurvesByWidth(double width, std::vector<int>* result) = 0;
     virtual void PickCurvesByAlignment(int alignment, std::vector<int>* result) = 0;
     virtual void PickCurvesOfClosedLoop(int loopId, std::vector<int>* result) = 0;
@@ -81,6 +96,12 @@ public:
     virtual void CalculateProperties(const std::vector<int>& sectionIds, int meshLevel, double meshSize, bool recalculate, bool pauseAfterEach) = 0;
     // The locations in use, ascending, no two closer than 1e-6.
     virtual void GetSectionLocations(std::vector<double>& locations) = 0;
+    virtual bool TranslateSections(const std::vector<int>& sectionIds, double dx, double dy) = 0;
+    virtual bool RotateSections(std::vector<int> sectionIds, const double origin[2], double angle) = 0;
+    virtual bool DeleteSections(const std::vector<int>& sectionIds, bool deleteCurves) = 0;
+    // In an undo action of its own; on true every view is fitted, not redrawn.
+    virtual bool ArrangeSections(std::vector<int> sectionIds, int orderMode, int rows, int columns) = 0;
+    virtual bool AssignDomainMaterial(const std::vector<std::pair<int, int>>& pairs, int materialId, bool setAsBaseMaterial) = 0;
     virtual void PickSectionsByName(std::string name, std::vector<int>* result) = 0;
     virtual void PickSectionsByType(int type, std::vector<int>* result) = 0;
     virtual void PickSectionsByLocation(double location, std::vector<int>* result) = 0;

@@ -11,10 +11,17 @@
 #include "model/UndoAction.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class ProjectFileReader;
 class ProjectFileWriter;
+
+// A point copy made to detach curves from one another.
+struct PointCopy {
+    int originalId = 0;
+    int copyId = 0;
+};
 
 class CSectModel {
 public:
@@ -197,6 +204,25 @@ public:
     // copy of that point at every position instead. False (after a warning)
     // when the copies would pass the point id limit; nothing changed then.
     bool UnsharePointsOfCurves(const std::vector<int>& curveIds);
+    // Detaching chosen points, inside the open undo action. A copy is a full
+    // copy of the point under a new id, recorded as created; every curve and
+    // section that changes is saved first. At most one copy per point: the
+    // caller has checked the point id limit for that many. Missing and
+    // repeated point ids are passed over; the copies come back in the order
+    // of pointIds, and the newcomer lists are left to the caller.
+    // - The moving curves take a copy of each point that stays behind: one
+    //   that a curve outside movingCurveIds uses, or the centroid point of a
+    //   calculated section outside movingSectionIds. Every occurrence in the
+    //   moving curves takes the copy.
+    std::vector<PointCopy> DetachPointsOfMovingCurves(const std::vector<int>& movingCurveIds,
+                                                      const std::vector<int>& movingSectionIds,
+                                                      const std::vector<int>& pointIds);
+    // - Every curve outside keptCurveIds that uses one of the points takes one
+    //   copy of it at every position, and a calculated section whose centroid
+    //   point it is takes the copy as its centroid point, so the point can
+    //   move alone.
+    std::vector<PointCopy> DetachPointsFromOtherCurves(const std::vector<int>& keptCurveIds,
+                                                       const std::vector<int>& pointIds);
     // Joins listed collinear two-point lines at joints no other curve uses;
     // drops the absorbed curves from the list. Curves of sections and closed
     // loops are never merged and stay listed.
@@ -246,6 +272,67 @@ public:
     bool QueryCurve(int curveId);
     bool QuerySection(int sectionId);
     // ---- end of point topology ----
+
+    // ---- Curve editing: converting widths, merging, splitting, reversing and changing widths
+    //      (src/commands) ----
+    // Every curve list has its repeated ids dropped first. Each command checks
+    // everything before its one undo action and changes nothing when it refuses.
+    // Draws the bands of the curves' widths as lines: the start and end sides,
+    // the left and right sides, or all four, optionally deleting the curves.
+    bool ConvertCurveWidths(std::vector<int> curveIds, bool startEndSides, bool leftRightSides,
+                            bool deleteSourceCurve);
+    // Joins the curves that meet end to end into one curve per chain; the
+    // chain's first curve keeps its id, width and alignment.
+    bool MergeCurves(std::vector<int> curveIds);
+    // Cuts the curve wherever its point list passes one of the given points
+    // between its first and last position; no coordinate is compared.
+    bool SplitCurve(int curveId, const std::vector<int>* pointIds);
+    // Reverses the point lists; swapLeftRight keeps each wall on its side,
+    // otherwise the calculated line sections whose walls move are invalidated.
+    bool ReverseCurves(const std::vector<int>* curveIds, bool swapLeftRight);
+    // alignment 0 Center, 1 Left, 2 Right, 3 swaps Left and Right. Asks before
+    // a width passes a curve's length.
+    bool ChangeCurveWidths(const std::vector<int>* curveIds, bool changeAlignment, int alignment,
+                           bool changeWidth, double width);
+    // ---- Curve editing: moving and copying curves, fillet, extend and scaling lines (src/commands) ----
+    // Repeated curve ids are dropped first (the first occurrence stays); titles
+    // and counts use the distinct ids. Positions and angles are in the work
+    // UCS, angles in degrees. Each command checks everything it can before its
+    // one undo action; a refusal changes nothing. No edit moves a calculated
+    // section's centroid point off its centroid.
+    // The Move mode skips curves of sections and moves closed loops only
+    // whole; the moving curves take copies of the points they share with
+    // curves that stay. A mirror image swaps LEFT and RIGHT.
+    bool TranslateCurves(std::vector<int> curveIds, double dx, double dy);
+    bool RotateCurves(std::vector<int> curveIds, const double origin[2], double angle);
+    bool MirrorCurves(std::vector<int> curveIds, const double linePoint1[2], const double linePoint2[2]);
+    // The Copy mode copies any curve as a free curve onto the points it finds
+    // at the images, making the others; connecting lines chain each end point
+    // through its images.
+    bool CopyCurvesByTranslation(const std::vector<int>& curveIds, double dx, double dy, int times,
+                                 bool connectByLine, int alignment, double width);
+    bool CopyCurvesByRotation(const std::vector<int>& curveIds, const double origin[2], double angle, int times,
+                              bool connectByLine, int alignment, double width);
+    bool CopyCurvesByMirroring(const std::vector<int>& curveIds, const double linePoint1[2],
+                               const double linePoint2[2], bool connectByLine, int alignment, double width);
+    // Joins two free lines by an arc of the radius tangent to both, divided
+    // by the angle step, moving their near ends onto it; a radius below 1e-6
+    // moves both near ends to the crossing of the lines instead. Other curves
+    // keep copies of the near ends. A width of 0 or less gives the arc the
+    // lines' common width, if any.
+    bool FilletCurves(int curveId1, int curveId2, double radius, int alignment, double width);
+    // Lengthens each listed open curve at its end nearer to the base curve
+    // (both ends when about as near) along its end segment to the line of the
+    // base's nearest segment: the end moves there (other curves keep a copy),
+    // or takes the point already there. The meeting points go into the base,
+    // or cut it with splitCurve. Curves of sections and closed loops are
+    // skipped; an end is never pulled back.
+    bool ExtendCurves(int baseCurveId, std::vector<int> curveIds, bool splitCurve);
+    // Scales free lines (curves of at most two points) by the ratio about
+    // their midpoints; a line end that anything else holds is given a point
+    // of its own first. Longer curves are passed over silently.
+    bool ScaleLines(std::vector<int> curveIds, double ratio);
+    // ---- end of curve editing ----
 
     // ---- UCS, units, materials, groups and the invalidation of results ----
     // Work UCS. An id that no UCS has falls back to "GCS". Neither records undo.
@@ -325,6 +412,40 @@ public:
     // top and drops their inverses, so a refused command leaves no trace.
     void RevertUndoActionsAbove(int undoTopId);
     // ---- end of section generation and closed-loop registration ----
+
+    // ---- Section commands: domain material, deleting, moving and arranging sections (src/sections) ----
+    // The commands over section ids drop repeated ids first, the first
+    // occurrence staying; titles and counts use the distinct ids.
+    // Gives the material (0 removes it) to the (section id, domain id) pairs,
+    // repeats counted, and with setAsBaseMaterial makes it each section's
+    // chosen base material. A calculated section is invalidated only when its
+    // used domains mix materials, or share one while some of its domains are
+    // left out of the pairs.
+    bool AssignDomainMaterial(const std::vector<std::pair<int, int>>* pairs, int materialId,
+                              bool setAsBaseMaterial);
+    // Without deleteCurves the sections' curves stay as free curves. With it
+    // they go too, with the closed loops through them and the points that no
+    // remaining curve uses and that are no centroid point of a calculated
+    // section that stays.
+    bool DeleteSections(const std::vector<int>* sectionIds, bool deleteCurves);
+    // Move sections rigidly with the model curves they were generated from;
+    // the input is in the work UCS, the angle in degrees. The moving curves
+    // take copies of the points that stay behind: those a curve outside them
+    // uses and the centroid points of calculated sections that do not move;
+    // the copies become the newcomer points. Translation keeps calculated
+    // properties and moves the centroid points along (a centroid point that
+    // stays behind is replaced by a copy first); rotation invalidates them.
+    bool TranslateSections(const std::vector<int>* sectionIds, double dx, double dy);
+    bool RotateSections(std::vector<int> sectionIds, const double origin[2], double angle);
+    // Lays the sections out in a matrix of equal cells centred on the global
+    // origin. orderMode 0 creation, 1 name, 2 location, 3 to 9 A, Asx, Asy,
+    // Ixx, Iyy, Ixy, J (largest first); rows or columns below 1 are derived.
+    // Each section is shifted alone, taking copies of the points it shares
+    // with any other curve. Without newUndoAction it records into the open
+    // action and prints nothing. False, silently, for fewer than two
+    // sections or an unknown order mode.
+    bool ArrangeSections(std::vector<int> sectionIds, int orderMode, int rows, int columns, bool newUndoAction);
+    // ---- end of section commands ----
 
     // ---- Sectional properties (src/calc) and redefining a section (src/sections) ----
     // Meshes every used domain of a plane section into the finite-element

@@ -13,6 +13,12 @@ enum MouseMode {
     MOUSE_SELECT_GROUP = 14,
 };
 
+// A pick filter code sets the select mode; code 0 (picking off) sets none.
+constexpr int MouseModeOfPickFilter(int filterCode)
+{
+    return filterCode == 0 ? MOUSE_NONE : MOUSE_SELECT;
+}
+
 // The mode after the left button goes up: zoom and pan gestures go back to
 // the saved mode, the select modes stay, anything else ends in none.
 int ModeAfterButtonUp(int mode, int savedMode);

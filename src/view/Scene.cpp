@@ -63,6 +63,25 @@ void CScene::ResetPickFilter()
     m_allKindsFilter = true;
 }
 
+void CScene::SetPickFilterCode(int code)
+{
+    const struct {
+        SceneKind kind;
+        int code;
+    } alone[] = {{KIND_POINT, PICK_FILTER_POINTS},
+                 {KIND_CURVE, PICK_FILTER_CURVES},
+                 {KIND_SECTION, PICK_FILTER_SECTIONS},
+                 {KIND_DOMAIN, PICK_FILTER_DOMAINS},
+                 {KIND_CLOSED_LOOP, PICK_FILTER_CLOSED_LOOPS}};
+    for (const auto& entry : alone)
+        m_pickFilter[entry.kind] = code == entry.code;
+    if (code == PICK_FILTER_POINTS_CURVES_SECTIONS) {
+        m_pickFilter[KIND_POINT] = true;
+        m_pickFilter[KIND_CURVE] = true;
+        m_pickFilter[KIND_SECTION] = true;
+    }
+}
+
 void CScene::ClearSelection()
 {
     if (!IsSelectionEmpty())
@@ -112,6 +131,12 @@ void CScene::ToggleSelection(int key)
         m_combinedSelection.insert(key);
     else
         m_combinedSelection.erase(key);
+}
+
+void CScene::ToggleClickedKey(int key)
+{
+    ToggleKindSelection(key);
+    ToggleSelection(key);
 }
 
 void CScene::SelectKey(int key)

@@ -42,6 +42,17 @@ enum ActivityMode {
 
 enum PickMode { PICK_WINDOW = 23, PICK_NEAREST = 24 };
 
+// The pick filter codes the tool pages give.
+enum PickFilterCode {
+    PICK_FILTER_OFF = 0,
+    PICK_FILTER_POINTS = 30000,
+    PICK_FILTER_CURVES = 30001,
+    PICK_FILTER_SECTIONS = 30002,
+    PICK_FILTER_DOMAINS = 30003,
+    PICK_FILTER_CLOSED_LOOPS = 30004,
+    PICK_FILTER_POINTS_CURVES_SECTIONS = 30005,
+};
+
 // Values the list build leaves in T_CURVE_D::work for the draw to colour by;
 // a positive value is the id of the uncalculated line section of the curve.
 enum CurveDrawState {
@@ -60,6 +71,10 @@ public:
 
     void ResetDefaults();
     void ResetPickFilter();
+    // The kinds a filter code lets be picked: 30000 points, 30001 curves,
+    // 30002 sections, 30003 domains, 30004 closed loops, 30005 points, curves
+    // and sections; any other code, none.
+    void SetPickFilterCode(int code);
 
     // Selection (Scene.cpp)
     void ClearSelection();
@@ -67,6 +82,9 @@ public:
     bool IsSelectionEmpty() const;
     void ToggleKindSelection(int key);
     void ToggleSelection(int key);
+    // A click on the entity of the key: toggles it in its kind's selection
+    // and in the combined one.
+    void ToggleClickedKey(int key);
     void SelectCurves(const std::vector<int>& ids);
     void SelectPoints(const std::vector<int>& ids);
     void SelectSections(const std::vector<int>& ids);

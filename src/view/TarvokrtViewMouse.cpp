@@ -203,9 +203,7 @@ void CTarvokrtView::OnLButtonUp(wxMouseEvent& event)
         const bool hit = SelectInWindow(box.centreX, box.centreY, box.halfWidth, box.halfHeight);
         // Only a point that was really snapped is taken in place of a miss.
         if (!hit && scene_->m_pickFilter[KIND_POINT] && m_pointSnap && m_snappedPointId > 0) {
-            const int key = PointKey(m_snappedPointId);
-            scene_->ToggleKindSelection(key);
-            scene_->ToggleSelection(key);
+            scene_->ToggleClickedKey(PointKey(m_snappedPointId));
         }
         RunQueryAfterPick();
         m_reRender = 1;

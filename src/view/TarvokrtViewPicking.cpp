@@ -11,16 +11,6 @@
 
 namespace {
 
-// The pick filter codes the tool dialogs give.
-enum PickFilterCode {
-    FILTER_POINTS = 30000,
-    FILTER_CURVES = 30001,
-    FILTER_SECTIONS = 30002,
-    FILTER_DOMAINS = 30003,
-    FILTER_CLOSED_LOOPS = 30004,
-    FILTER_POINTS_CURVES_SECTIONS = 30005,
-};
-
 constexpr int NEAREST_CURVE_RECORDS = 100;
 // A buffer that keeps overflowing is given up at this many records.
 constexpr int MAX_PICK_RECORDS = 1 << 24;
@@ -40,22 +30,8 @@ int CountDomains(const CSectModel* model)
 
 void CTarvokrtView::SetPickFilter(int code)
 {
-    const struct {
-        SceneKind kind;
-        int code;
-    } alone[] = {{KIND_POINT, FILTER_POINTS},
-                 {KIND_CURVE, FILTER_CURVES},
-                 {KIND_SECTION, FILTER_SECTIONS},
-                 {KIND_DOMAIN, FILTER_DOMAINS},
-                 {KIND_CLOSED_LOOP, FILTER_CLOSED_LOOPS}};
-    for (const auto& entry : alone)
-        scene_->m_pickFilter[entry.kind] = code == entry.code;
-    if (code == FILTER_POINTS_CURVES_SECTIONS) {
-        scene_->m_pickFilter[KIND_POINT] = true;
-        scene_->m_pickFilter[KIND_CURVE] = true;
-        scene_->m_pickFilter[KIND_SECTION] = true;
-    }
-    m_mouseMode = code == 0 ? MOUSE_NONE : MOUSE_SELECT;
+    scene_->SetPickFilterCode(code);
+    m_mouseMode = MouseModeOfPickFilter(code);
 }
 
 void CTarvokrtView::CompilePendingLists()
@@ -159,12 +135,10 @@ bool CTarvokrtView::SelectInWindow(int cx, int cy, int halfWidth, int halfHeight
     const std::vector<SelectionHit> records = ReadHitRecords(buffer.data(), buffer.size(), hits);
     if (scene_->m_pickMode == PICK_WINDOW) {
         for (const SelectionHit& hit : records) {
-            scene_->ToggleKindSelection(static_cast<int>(hit.name));
-            scene_->ToggleSelection(static_cast<int>(hit.name));
+            scene_->ToggleClickedKey(static_cast<int>(hit.name));
         }
     } else if (const int key = NearestHitKey(records); key != -1) {
-        scene_->ToggleKindSelection(key);
-        scene_->ToggleSelection(key);
+        scene_->ToggleClickedKey(key);
     }
     return true;
 }

@@ -35,6 +35,13 @@ public:
 class IViewWorkspace {
 public:
     virtual ~IViewWorkspace() = default;
+    // Opens the page (closing any other) and shows the command of the tool id.
+    virtual void ShowPointTool(int toolId) = 0;
+    virtual void ShowCurveTool(int toolId) = 0;
+    virtual void ShowSectTool(int toolId) = 0;
+    virtual void ShowCalcTool(int toolId) = 0;
+    virtual void ShowGroupTool(int toolId) = 0;
+    virtual void ShowUcsTool(int toolId) = 0;
     virtual void CloseAllTools() = 0;
     virtual void ActivateTab(int index) = 0;  // 0 = "Model"
 };

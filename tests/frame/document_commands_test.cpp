@@ -127,6 +127,17 @@ void CrossRectangle(CSectModel& model)
     ASSERT_TRUE(model.CreateLine(bottom, top, ALIGN_CENTER, 0.0));
 }
 
+void WidenFreeLine(CSectModel& model)
+{
+    model.FindCurve(5)->width = 10.0;
+}
+
+// Curve 1 then runs through points 1, 2 and 3.
+void JoinFirstTwoSides(CSectModel& model)
+{
+    ASSERT_TRUE(model.MergeCurves({1, 2}));
+}
+
 void AddSecondGroup(CSectModel& model)
 {
     ASSERT_TRUE(model.CreateGroup("G2"));
@@ -135,6 +146,13 @@ void AddSecondGroup(CSectModel& model)
 void FillFirstGroup(CSectModel& model)
 {
     ASSERT_TRUE(model.AddToGroup("G1", {}, {5}, {}, true));
+}
+
+// Section 1, a plane section of one domain over the rectangle's lines.
+void GenerateRectangleSection(CSectModel& model)
+{
+    const int colour[3] = {0, 0, 0};
+    ASSERT_EQ(model.GenerateSection("", SECTION_PLANE, {1, 2, 3, 4}, false, 0.0, colour, "", false, 0.0), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -240,6 +258,40 @@ INSTANTIATE_TEST_SUITE_P(
                     [](IToolDocument& d) { return d.IntersectCurves({}, true); }, CrossRectangle},
         CommandCase{"DeleteCurves", Step::Redraw, [](IToolDocument& d) { return d.DeleteCurves({5}, true); },
                     [](IToolDocument& d) { return d.DeleteCurves({}, true); }},
+        CommandCase{"ConvertCurveWidths", Step::Redraw,
+                    [](IToolDocument& d) { return d.ConvertCurveWidths({5}, true, true, false); },
+                    [](IToolDocument& d) { return d.ConvertCurveWidths({5}, false, false, false); }, WidenFreeLine},
+        CommandCase{"MergeCurves", Step::Redraw, [](IToolDocument& d) { return d.MergeCurves({1, 2}); },
+                    [](IToolDocument& d) { return d.MergeCurves({1, 5}); }},
+        CommandCase{"SplitCurve", Step::Redraw, [](IToolDocument& d) { return d.SplitCurve(1, {2}); },
+                    [](IToolDocument& d) { return d.SplitCurve(1, {1}); }, JoinFirstTwoSides},
+        CommandCase{"ReverseCurves", Step::Redraw, [](IToolDocument& d) { return d.ReverseCurves({5}, true); },
+                    [](IToolDocument& d) { return d.ReverseCurves({5, 99}, true); }},
+        CommandCase{"ChangeCurveWidths", Step::Redraw,
+                    [](IToolDocument& d) { return d.ChangeCurveWidths({5}, true, 1, false, 0.0); },
+                    [](IToolDocument& d) { return d.ChangeCurveWidths({5}, false, 1, false, 0.0); }},
+        CommandCase{"TranslateCurves", Step::Redraw, [](IToolDocument& d) { return d.TranslateCurves({5}, 0.0, 10.0); },
+                    [](IToolDocument& d) { return d.TranslateCurves({5}, 0.0, 0.0); }},
+        CommandCase{"CopyCurvesByTranslation", Step::Redraw,
+                    [](IToolDocument& d) { return d.CopyCurvesByTranslation({5}, 0.0, 100.0, 1, true, 1, 0.0); },
+                    [](IToolDocument& d) { return d.CopyCurvesByTranslation({5}, 0.0, 100.0, 0, true, 1, 0.0); }},
+        CommandCase{"RotateCurves", Step::Redraw, [](IToolDocument& d) { return d.RotateCurves({5}, kOrigin, 30.0); },
+                    [](IToolDocument& d) { return d.RotateCurves({5}, kOrigin, 0.0); }},
+        CommandCase{"CopyCurvesByRotation", Step::Redraw,
+                    [](IToolDocument& d) { return d.CopyCurvesByRotation({5}, kOrigin, 30.0, 2, false, 1, 0.0); },
+                    [](IToolDocument& d) { return d.CopyCurvesByRotation({5}, kOrigin, 90.0, 5, false, 1, 0.0); }},
+        CommandCase{"MirrorCurves", Step::Redraw,
+                    [](IToolDocument& d) { return d.MirrorCurves({5}, kMirror1, kMirror2); },
+                    [](IToolDocument& d) { return d.MirrorCurves({5}, kMirror1, kMirror1); }},
+        CommandCase{"CopyCurvesByMirroring", Step::Redraw,
+                    [](IToolDocument& d) { return d.CopyCurvesByMirroring({5}, kMirror1, kMirror2, true, 1, 0.0); },
+                    [](IToolDocument& d) { return d.CopyCurvesByMirroring({99}, kMirror1, kMirror2, true, 1, 0.0); }},
+        CommandCase{"FilletCurves", Step::Redraw, [](IToolDocument& d) { return d.FilletCurves(1, 2, 10.0, 1, 0.0); },
+                    [](IToolDocument& d) { return d.FilletCurves(1, 2, -1.0, 1, 0.0); }},
+        CommandCase{"ExtendCurves", Step::Redraw, [](IToolDocument& d) { return d.ExtendCurves(3, {5}, false); },
+                    [](IToolDocument& d) { return d.ExtendCurves(99, {5}, false); }},
+        CommandCase{"ScaleLines", Step::Redraw, [](IToolDocument& d) { return d.ScaleLines({5}, 0.5); },
+                    [](IToolDocument& d) { return d.ScaleLines({5}, 1.0); }},
         CommandCase{"CreateMaterial", Step::MaterialList,
                     [](IToolDocument& d) { return d.CreateMaterial(2, "Alu", 7.0e4, 0.33); },
                     [](IToolDocument& d) { return d.CreateMaterial(0, "Alu", 7.0e4, 0.33); }},
@@ -260,8 +312,46 @@ INSTANTIATE_TEST_SUITE_P(
                     [](IToolDocument& d) { return d.AddToGroup("", {}, {5}, {}); }},
         CommandCase{"ExpelFromGroup", Step::Modified,
                     [](IToolDocument& d) { return d.ExpelFromGroup("G1", {}, {5}, {}); },
-                    [](IToolDocument& d) { return d.ExpelFromGroup("none", {}, {5}, {}); }, FillFirstGroup}),
+                    [](IToolDocument& d) { return d.ExpelFromGroup("none", {}, {5}, {}); }, FillFirstGroup},
+        CommandCase{"TranslateSections", Step::Redraw,
+                    [](IToolDocument& d) { return d.TranslateSections({1}, 10.0, 10.0); },
+                    [](IToolDocument& d) { return d.TranslateSections({1}, 0.0, 0.0); }, GenerateRectangleSection},
+        CommandCase{"RotateSections", Step::Redraw,
+                    [](IToolDocument& d) { return d.RotateSections({1}, kOrigin, 30.0); },
+                    [](IToolDocument& d) { return d.RotateSections({1}, kOrigin, 0.0); }, GenerateRectangleSection},
+        CommandCase{"DeleteSections", Step::Redraw, [](IToolDocument& d) { return d.DeleteSections({1}, true); },
+                    [](IToolDocument& d) { return d.DeleteSections({99}, false); }, GenerateRectangleSection},
+        CommandCase{"AssignDomainMaterial", Step::Redraw,
+                    [](IToolDocument& d) { return d.AssignDomainMaterial({{1, 1}}, 1, true); },
+                    [](IToolDocument& d) { return d.AssignDomainMaterial({{1, 1}}, 7, false); },
+                    GenerateRectangleSection}),
     [](const testing::TestParamInfo<CommandCase>& info) { return info.param.name; });
+
+TEST_F(DocumentCommands, ArrangingFitsEveryViewInsteadOfRedrawing)
+{
+    GenerateRectangleSection(Model());
+    const int colour[3] = {0, 0, 0};
+    for (double y : {100.0, 200.0}) {
+        const double start[2] = {0.0, y};
+        const double end[2] = {40.0, y};
+        ASSERT_TRUE(Model().CreateLine(start, end, ALIGN_CENTER, 0.0));
+    }
+    for (int curve : {5, 6, 7})
+        ASSERT_NE(Model().GenerateSection("", SECTION_LINE, {curve}, false, 0.0, colour, "", false, 0.0), 0);
+    Settle();
+
+    EXPECT_FALSE(tools.ArrangeSections({2}, 0, 0, 0));
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_FALSE(document.IsDisplayOutOfDate());
+    EXPECT_TRUE(frame.calls.empty());
+
+    ASSERT_TRUE(tools.ArrangeSections({1, 2, 3, 4}, 0, 0, 0));
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_TRUE(document.IsDisplayOutOfDate());
+    EXPECT_EQ(frame.calls, (std::vector<std::string>{"ZoomFitViews"}));
+    EXPECT_EQ(user.LastLine(), "4 sections are arranged in 2 X 2 matrix.");
+    EXPECT_EQ(Model().GetCurrentUndoAction()->title, "Arrange all sections");
+}
 
 TEST_F(DocumentCommands, PicksQueriesAndGettersFillTheirResultsAndTouchNothing)
 {

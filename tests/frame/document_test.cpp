@@ -29,6 +29,12 @@ struct ScriptedPrompts : IDocumentPrompts {
         answers.pop_front();
         return answer;
     }
+    std::string AskSaveFile(const std::string& title, const std::string&, const std::string&,
+                            const std::string&) override
+    {
+        ADD_FAILURE() << "unexpected save-file chooser " << title;
+        return std::string();
+    }
     std::string AskSavePath(const std::string& suggested) override
     {
         asked.push_back("save path for " + suggested);

@@ -5,6 +5,7 @@
 #include "frame/GuiUserPorts.h"
 #include "frame/MainFrame.h"
 #include "frame/ToolbarTable.h"
+#include "tools/ToolRegistration.h"
 
 #include <wx/app.h>
 #include <wx/config.h>
@@ -46,6 +47,19 @@ std::string ScriptedSavePrompts::AskSavePath(const std::string& suggested)
 {
     ADD_FAILURE() << "unexpected save path question for " << suggested;
     return std::string();
+}
+
+std::string ScriptedSavePrompts::AskSaveFile(const std::string& title, const std::string& filter,
+                                             const std::string& defaultExtension, const std::string& offeredName)
+{
+    fileRequests.push_back(title + "|" + filter + "|" + defaultExtension + "|" + offeredName);
+    if (savedFiles.empty()) {
+        ADD_FAILURE() << "unexpected save-file chooser " << title;
+        return std::string();
+    }
+    std::string path = savedFiles.front();
+    savedFiles.pop_front();
+    return path;
 }
 
 std::vector<std::string> ScriptedSavePrompts::AskOpenFiles(const std::string& title, const std::string& filter)
@@ -91,9 +105,13 @@ void ProgramOnScreen::TearDown()
     std::filesystem::remove_all(folder);
 }
 
-bool ProgramOnScreen::Start(const std::string& commandLine)
+bool ProgramOnScreen::Start(const std::string& commandLine,
+                            const std::function<void(CToolRegistry&)>& addTestRegistrations)
 {
     app = std::make_unique<CTarvokrtApp>();
+    RegisterTools(app->Tools());
+    if (addTestRegistrations)
+        addTestRegistrations(app->Tools());
     const bool started = app->InitInstance(commandLine);
     Settle();
     return started;

@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,12 +22,18 @@ class ClosingDialogHook;
 struct ScriptedSavePrompts : IDocumentPrompts {
     SaveAnswer AskSaveChanges(const std::string& title) override;
     std::string AskSavePath(const std::string& suggested) override;
+    // Answers the save-file chooser with the next queued path ("" cancels)
+    // and records each request as "title|filter|extension|offered name".
+    std::string AskSaveFile(const std::string& title, const std::string& filter, const std::string& defaultExtension,
+                            const std::string& offeredName) override;
     // Answers the open dialogs from openChoices, one list per dialog.
     std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) override;
     std::deque<SaveAnswer> answers;
     std::deque<std::vector<std::string>> openChoices;
     std::vector<std::string> openDialogs;  // "title|filter" of each open dialog
     std::vector<std::string> asked;
+    std::deque<std::string> savedFiles;
+    std::vector<std::string> fileRequests;
 };
 
 class ProgramOnScreen : public testing::Test {
@@ -36,8 +43,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Starts the program with this command line; false when start-up failed.
-    bool Start(const std::string& commandLine);
+    // Starts the program with this command line, its tools registered as the
+    // program registers them; then the test's own registrations (a test
+    // handler, a test page in place of a page's table) go in before the start.
+    // False when start-up failed.
+    bool Start(const std::string& commandLine,
+               const std::function<void(CToolRegistry&)>& addTestRegistrations = {});
     // Closes the main window as the user would and lets it go.
     void Quit();
     // Lets the program handle what is pending, modal dialogs included.

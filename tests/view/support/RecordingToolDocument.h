@@ -26,6 +26,8 @@ std::string RecordedArgument(double value);
 std::string RecordedArgument(bool value);
 std::string RecordedArgument(const std::string& value);
 std::string RecordedArgument(const std::vector<int>& ids);
+// (section, domain) pairs, shown as "[(1, 2), (1, 3)]".
+std::string RecordedArgument(const std::vector<std::pair<int, int>>& pairs);
 std::string RecordedArgument(RecordedPoint point);
 std::string RecordedArgument(RecordedColour colour);
 
@@ -80,6 +82,20 @@ public:
     bool UnregisterClosedLoops(const std::vector<int>& closedLoopIds) override { return Answer("UnregisterClosedLoops", closedLoopIds); }
     bool IntersectCurves(std::vector<int> curveIds, bool splitCurves) override { return Answer("IntersectCurves", curveIds, splitCurves); }
     bool DeleteCurves(std::vector<int> curveIds, bool deletePoints) override { return Answer("DeleteCurves", curveIds, deletePoints); }
+    bool ConvertCurveWidths(std::vector<int> curveIds, bool startEndSides, bool leftRightSides, bool deleteSourceCurve) override { return Answer("ConvertCurveWidths", curveIds, startEndSides, leftRightSides, deleteSourceCurve); }
+    bool MergeCurves(std::vector<int> curveIds) override { return Answer("MergeCurves", curveIds); }
+    bool SplitCurve(int curveId, const std::vector<int>& pointIds) override { return Answer("SplitCurve", curveId, pointIds); }
+    bool ReverseCurves(const std::vector<int>& curveIds, bool swapLeftRight) override { return Answer("ReverseCurves", curveIds, swapLeftRight); }
+    bool ChangeCurveWidths(const std::vector<int>& curveIds, bool changeAlignment, int alignment, bool changeWidth, double width) override { return Answer("ChangeCurveWidths", curveIds, changeAlignment, alignment, changeWidth, width); }
+    bool TranslateCurves(std::vector<int> curveIds, double dx, double dy) override { return Answer("TranslateCurves", curveIds, dx, dy); }
+    bool CopyCurvesByTranslation(const std::vector<int>& curveIds, double dx, double dy, int times, bool connectByLine, int alignment, double width) override { return Answer("CopyCurvesByTranslation", curveIds, dx, dy, times, connectByLine, alignment, width); }
+    bool RotateCurves(std::vector<int> curveIds, const double origin[2], double angle) override { return Answer("RotateCurves", curveIds, P(origin), angle); }
+    bool CopyCurvesByRotation(const std::vector<int>& curveIds, const double origin[2], double angle, int times, bool connectByLine, int alignment, double width) override { return Answer("CopyCurvesByRotation", curveIds, P(origin), angle, times, connectByLine, alignment, width); }
+    bool MirrorCurves(std::vector<int> curveIds, const double linePoint1[2], const double linePoint2[2]) override { return Answer("MirrorCurves", curveIds, P(linePoint1), P(linePoint2)); }
+    bool CopyCurvesByMirroring(const std::vector<int>& curveIds, const double linePoint1[2], const double linePoint2[2], bool connectByLine, int alignment, double width) override { return Answer("CopyCurvesByMirroring", curveIds, P(linePoint1), P(linePoint2), connectByLine, alignment, width); }
+    bool FilletCurves(int curveId1, int curveId2, double radius, int alignment, double width) override { return Answer("FilletCurves", curveId1, curveId2, radius, alignment, width); }
+    bool ExtendCurves(int baseCurveId, std::vector<int> curveIds, bool splitCurve) override { return Answer("ExtendCurves", baseCurveId, curveIds, splitCurve); }
+    bool ScaleLines(std::vector<int> curveIds, double ratio) override { return Answer("ScaleLines", curveIds, ratio); }
     void PickCurvesByWidth(double width, std::vector<int>* result) override { Fill(*result, "PickCurvesByWidth", width); }
     void PickCurvesByAlignment(int alignment, std::vector<int>* result) override { Fill(*result, "PickCurvesByAlignment", alignment); }
     void PickCurvesOfClosedLoop(int loopId, std::vector<int>* result) override { Fill(*result, "PickCurvesOfClosedLoop", loopId); }
@@ -90,6 +106,11 @@ public:
     void RedefineSection(int sectionId, const std::string& name, bool redefineLocation, double location, bool redefineColor, const int color[3]) override { Record("RedefineSection", sectionId, name, redefineLocation, location, redefineColor, C(color)); }
     void CalculateProperties(const std::vector<int>& sectionIds, int meshLevel, double meshSize, bool recalculate, bool pauseAfterEach) override { Record("CalculateProperties", sectionIds, meshLevel, meshSize, recalculate, pauseAfterEach); }
     void GetSectionLocations(std::vector<double>& locations) override { Record("GetSectionLocations"); locations = sectionLocations; }
+    bool TranslateSections(const std::vector<int>& sectionIds, double dx, double dy) override { return Answer("TranslateSections", sectionIds, dx, dy); }
+    bool RotateSections(std::vector<int> sectionIds, const double origin[2], double angle) override { return Answer("RotateSections", sectionIds, P(origin), angle); }
+    bool DeleteSections(const std::vector<int>& sectionIds, bool deleteCurves) override { return Answer("DeleteSections", sectionIds, deleteCurves); }
+    bool ArrangeSections(std::vector<int> sectionIds, int orderMode, int rows, int columns) override { return Answer("ArrangeSections", sectionIds, orderMode, rows, columns); }
+    bool AssignDomainMaterial(const std::vector<std::pair<int, int>>& pairs, int materialId, bool setAsBaseMaterial) override { return Answer("AssignDomainMaterial", pairs, materialId, setAsBaseMaterial); }
     void PickSectionsByName(std::string name, std::vector<int>* result) override { Fill(*result, "PickSectionsByName", name); }
     void PickSectionsByType(int type, std::vector<int>* result) override { Fill(*result, "PickSectionsByType", type); }
     void PickSectionsByLocation(double location, std::vector<int>* result) override { Fill(*result, "PickSectionsByLocation", location); }
@@ -150,7 +171,7 @@ private:
     void Record(const char* member, const Args&... args)
     {
         std::string call = std::string(member) + "(";
-        const char* separator = "";
+        [[maybe_unused]] const char* separator = "";
         ((call += separator, call += RecordedArgument(args), separator = ", "), ...);
         calls.push_back(call + ")");
     }

@@ -19,6 +19,12 @@ struct FakeStatusBar : IStatusSink {
 };
 
 struct FakeWorkspace : IViewWorkspace, IGroupCombos, IQueryHook {
+    void ShowPointTool(int toolId) override { calls.push_back("ShowPointTool " + std::to_string(toolId)); }
+    void ShowCurveTool(int toolId) override { calls.push_back("ShowCurveTool " + std::to_string(toolId)); }
+    void ShowSectTool(int toolId) override { calls.push_back("ShowSectTool " + std::to_string(toolId)); }
+    void ShowCalcTool(int toolId) override { calls.push_back("ShowCalcTool " + std::to_string(toolId)); }
+    void ShowGroupTool(int toolId) override { calls.push_back("ShowGroupTool " + std::to_string(toolId)); }
+    void ShowUcsTool(int toolId) override { calls.push_back("ShowUcsTool " + std::to_string(toolId)); }
     void CloseAllTools() override { calls.push_back("CloseAllTools"); }
     void ActivateTab(int index) override { calls.push_back("ActivateTab " + std::to_string(index)); }
     void ResetGroupCombos() override { calls.push_back("ResetGroupCombos"); }

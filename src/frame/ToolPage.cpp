@@ -1,0 +1,94 @@
+#include "frame/ToolPage.h"
+
+#include "frame/ToolDialogPanel.h"
+
+#include <wx/button.h>
+#include <wx/choice.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int SCROLL_UNIT_X = 8;
+constexpr int SCROLL_UNIT_Y = 4;
+const wxPoint COMBO_AT(8, 12);
+constexpr int DIALOG_TOP = 35;
+constexpr int BUTTONS_LEFT = 68;
+constexpr int BUTTON_GAP = 6;
+constexpr int BOTTOM_MARGIN = 8;
+
+}  // namespace
+
+CToolPage::CToolPage(wxWindow* parent, CToolPageController& controller)
+    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL),
+      controller_(controller)
+{
+    const ToolPageShell& shell = controller.Shell();
+    SetScrollRate(SCROLL_UNIT_X, SCROLL_UNIT_Y);
+    combo_ = new wxChoice(this, shell.comboId, COMBO_AT);
+    for (const ToolPageRow& row : controller.Table().rows)
+        combo_->Append(wxString::FromUTF8(row.text));
+    apply_ = new wxButton(this, shell.applyId, "Apply");
+    close_ = new wxButton(this, shell.closeId, "Close");
+    combo_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { controller_.OnSelChangeCommand(combo_->GetSelection()); });
+    apply_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { controller_.OnApply(); });
+    // Close destroys this page, so the button's own handler must not run it:
+    // the tab window runs it next (and drops it if it goes first).
+    close_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        CToolPageController& controller = controller_;
+        GetParent()->CallAfter([&controller] { controller.OnClose(); });
+    });
+    SwallowEnterAndEscape(*this);
+    controller_.SetWindow(this);
+    PlaceControls();
+}
+
+CToolPage::~CToolPage()
+{
+    if (dialog_)
+        dialog_->Form().SetObserver(nullptr);
+}
+
+void CToolPage::SelectComboIndex(int index)
+{
+    if (index < 0 || static_cast<unsigned>(index) >= combo_->GetCount())
+        combo_->SetSelection(wxNOT_FOUND);
+    else
+        combo_->SetSelection(index);
+}
+
+void CToolPage::MakeDialog(ToolPageRow& row)
+{
+    DestroyDialog();
+    Scroll(0, 0);
+    dialog_ = row.dialog.makeDialog(this, *row.dialog.form, controller_.Context());
+    if (!dialog_)
+        return;
+    dialog_->Fit();
+    dialog_->Start();
+    dialog_->Show();
+    PlaceControls();
+}
+
+void CToolPage::DestroyDialog()
+{
+    if (!dialog_)
+        return;
+    dialog_->Destroy();
+    dialog_ = nullptr;
+    PlaceControls();
+}
+
+void CToolPage::PlaceControls()
+{
+    const wxSize dialogSize = dialog_ ? dialog_->GetSize() : wxSize(0, 0);
+    if (dialog_)
+        dialog_->Move(CalcScrolledPosition(wxPoint(0, DIALOG_TOP)));
+    combo_->Move(CalcScrolledPosition(COMBO_AT));
+    const int buttonsTop = dialogSize.y + DIALOG_TOP;
+    apply_->Move(CalcScrolledPosition(wxPoint(BUTTONS_LEFT, buttonsTop)));
+    const int closeLeft = BUTTONS_LEFT + apply_->GetSize().x + BUTTON_GAP;
+    close_->Move(CalcScrolledPosition(wxPoint(closeLeft, buttonsTop)));
+    const int width = std::max({dialogSize.x, closeLeft + close_->GetSize().x, COMBO_AT.x + combo_->GetSize().x});
+    SetVirtualSize(width, buttonsTop + apply_->GetSize().y + BOTTOM_MARGIN);
+}

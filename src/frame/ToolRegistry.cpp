@@ -1,0 +1,62 @@
+#include "frame/ToolRegistry.h"
+
+CToolRegistry::CToolRegistry() = default;
+
+void CToolRegistry::RegisterCommand(int commandId, ToolCommandHandler handler)
+{
+    commands_[commandId] = std::move(handler);
+}
+
+const ToolCommandHandler* CToolRegistry::FindCommand(int commandId) const
+{
+    const auto found = commands_.find(commandId);
+    return found == commands_.end() ? nullptr : &found->second;
+}
+
+void CToolRegistry::RegisterPage(ToolPageKind page, ToolPageTable table)
+{
+    pages_[static_cast<size_t>(page)] = std::move(table);
+}
+
+const ToolPageTable& CToolRegistry::Page(ToolPageKind page) const
+{
+    return pages_[static_cast<size_t>(page)];
+}
+
+ToolPageTable& CToolRegistry::Page(ToolPageKind page)
+{
+    return pages_[static_cast<size_t>(page)];
+}
+
+bool CToolRegistry::AddRowDialog(int commandId, ToolRowDialog dialog)
+{
+    for (ToolPageTable& table : pages_) {
+        if (const int index = table.IndexOfCommand(commandId); index >= 0) {
+            table.rows[static_cast<size_t>(index)].dialog = std::move(dialog);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<ToolRowCommand> CToolRegistry::FindRowCommand(int commandId) const
+{
+    for (const ToolPageShell& shell : ToolPageShells()) {
+        const ToolPageTable& table = Page(shell.kind);
+        const int index = table.IndexOfCommand(commandId);
+        if (index >= 0 && table.rows[static_cast<size_t>(index)].HasDialog())
+            return ToolRowCommand{shell.kind, shell.baseId + index};
+    }
+    return std::nullopt;
+}
+
+bool CToolRegistry::IsBuilt(int commandId) const
+{
+    if (commands_.count(commandId) || FindRowCommand(commandId))
+        return true;
+    if (commandId == CMD_RESULT_LIST)
+        return static_cast<bool>(hooks.resultList);
+    if (commandId == CMD_MATERIAL_LIST)
+        return static_cast<bool>(hooks.materialList);
+    return false;
+}

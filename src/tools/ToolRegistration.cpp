@@ -1,0 +1,28 @@
+#include "tools/ToolRegistration.h"
+
+#include "frame/ToolRegistry.h"
+#include "frame/ToolbarTable.h"
+#include "tools/DxfImportCommand.h"
+#include "tools/GridSettingDlg.h"
+
+namespace {
+
+// The modal commands need the whole frame; without it they do nothing.
+bool HasFrame(const ToolCommandContext& context)
+{
+    return context.mainWindow && context.document && context.view && context.boxes;
+}
+
+}  // namespace
+
+void RegisterTools(CToolRegistry& registry)
+{
+    registry.RegisterCommand(CMD_IMPORT_DXF, [](const ToolCommandContext& context) {
+        if (HasFrame(context))
+            RunDxfImportCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
+    });
+    registry.RegisterCommand(CMD_GRID_SETTING, [](const ToolCommandContext& context) {
+        if (HasFrame(context))
+            RunGridSettingCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
+    });
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The tool pages' port onto the program's drawing view.
+
+#include "view/ToolViewPort.h"
+
+class CTarvokrtView;
+
+class TarvokrtToolView : public IToolView {
+public:
+    explicit TarvokrtToolView(CTarvokrtView& view) : view_(view) {}
+
+    int ToolCommandId() const override;
+    void SetToolCommandId(int toolId) override;
+    int PickFieldCode() const override;
+    void SetPickFieldCode(int code) override;
+    int ToolActive() const override;
+    void SetToolActive(int active) override;
+    int MouseMode() const override;
+    void SetMouseMode(int mode) override;
+    int SavedMouseMode() const override;
+    void SetSavedMouseMode(int mode) override;
+    int ReRender() const override;
+    void SetReRender(int reRender) override;
+
+    void SetPickFilter(int code) override;
+    void ResetPickFilter() override;
+    void RedrawScene() override;
+    void InvalidateWithErase() override;
+
+    const std::set<int>& SelectedKeys(SceneKind kind) const override;
+    const std::set<int>& ActiveKeys(SceneKind kind) const override;
+    void ClearSelection() override;
+    void SelectKeyAsClick(int key) override;
+
+private:
+    CTarvokrtView& view_;
+};

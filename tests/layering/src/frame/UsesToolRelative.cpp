@@ -1,0 +1,2 @@
+#include "frame/ToolRegistry.h"
+  #  include "../tools/DxfImportCommand.h"

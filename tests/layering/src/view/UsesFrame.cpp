@@ -1,0 +1,2 @@
+#include "view/Scene.h"
+#include "frame/MainFrame.h"

@@ -1,0 +1,72 @@
+#include "view/support/FakeToolView.h"
+
+#include "view/MouseModes.h"
+
+namespace {
+
+const std::set<int> NO_KEYS;
+
+bool IsSceneKind(SceneKind kind)
+{
+    return kind >= KIND_POINT && kind < KIND_COUNT;
+}
+
+}  // namespace
+
+FakeToolView::FakeToolView()
+{
+    scene.ResetDefaults();
+}
+
+void FakeToolView::SetPickFilter(int code)
+{
+    calls.push_back("SetPickFilter " + std::to_string(code));
+    scene.SetPickFilterCode(code);
+    mouseMode = MouseModeOfPickFilter(code);
+}
+
+void FakeToolView::ResetPickFilter()
+{
+    calls.push_back("ResetPickFilter");
+    scene.ResetPickFilter();
+}
+
+void FakeToolView::RedrawScene()
+{
+    calls.push_back("RedrawScene");
+}
+
+void FakeToolView::InvalidateWithErase()
+{
+    calls.push_back("InvalidateWithErase");
+}
+
+const std::set<int>& FakeToolView::SelectedKeys(SceneKind kind) const
+{
+    return IsSceneKind(kind) ? scene.m_selection[kind] : NO_KEYS;
+}
+
+const std::set<int>& FakeToolView::ActiveKeys(SceneKind kind) const
+{
+    return IsSceneKind(kind) ? scene.m_active[kind] : NO_KEYS;
+}
+
+void FakeToolView::ClearSelection()
+{
+    calls.push_back("ClearSelection");
+    scene.ClearSelection();
+}
+
+void FakeToolView::SelectKeyAsClick(int key)
+{
+    calls.push_back("SelectKeyAsClick " + std::to_string(key));
+    scene.ToggleClickedKey(key);
+}
+
+std::array<bool, KIND_COUNT> FakeToolView::PickFilter() const
+{
+    std::array<bool, KIND_COUNT> filter{};
+    for (int kind = 0; kind < KIND_COUNT; ++kind)
+        filter[kind] = scene.m_pickFilter[kind];
+    return filter;
+}

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <exception>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -169,26 +171,31 @@ bool AssembleElementSystem(const SolidModelTables& model, const SolidEquationTab
                            ConnectivityDescription& description, ElementStream& stream) {
     WriteConnectivity(model, equations, description);
 
-    // Batches bound the memory held outside the stream; each batch is formed
-    // on every worker and appended in element order, so the stream does not
-    // depend on the number of workers.
+    // Batches bound the memory held outside the stream; the workers take the
+    // elements of a batch one by one and the batch is appended in element
+    // order, so the stream does not depend on the workers.
     constexpr int kBatch = 4096;
     const int elementCount = model.ElementCount();
     const int workers = FormationWorkerCount(elementCount);
     std::vector<FormedElement> batch(std::min(kBatch, elementCount));
     for (int first = 1; first <= elementCount; first += kBatch) {
         const int size = std::min(kBatch, elementCount - first + 1);
+        std::atomic<int> next{0};
         std::vector<std::exception_ptr> failures(workers);
         const auto formShare = [&](int worker) {
             try {
                 FormationWork work;
-                for (int i = worker; i < size; i += workers) FormElement(model, equations, first + i, work, batch[i]);
+                for (int i = next++; i < size; i = next++) FormElement(model, equations, first + i, work, batch[i]);
             } catch (...) {
                 failures[worker] = std::current_exception();
             }
         };
         std::vector<std::thread> threads;
-        for (int worker = 1; worker < workers; ++worker) threads.emplace_back(formShare, worker);
+        try {
+            for (int worker = 1; worker < workers; ++worker) threads.emplace_back(formShare, worker);
+        } catch (const std::system_error&) {
+            // Fewer threads than asked for: the started ones share the batch.
+        }
         formShare(0);
         for (std::thread& thread : threads) thread.join();
         for (const std::exception_ptr& failure : failures) {

@@ -131,10 +131,10 @@ CAToolExport::CAToolExport(wxWindow* parent, ExportForm& form, ToolPageContext& 
     wxWindow* box = group->GetStaticBox();
     group->Add(new wxStaticText(box, wxID_ANY, "File Name"), 0, wxLEFT | wxTOP, 3);
     auto* nameRow = new wxBoxSizer(wxHORIZONTAL);
-    nameRow->Add(new wxTextCtrl(box, ID_EXPORT_FILE_NAME, wxEmptyString, wxDefaultPosition,
+    nameRow->Add(new wxTextCtrl(box, ID_CALC_EXPORT_FILE_NAME, wxEmptyString, wxDefaultPosition,
                                 wxSize(FIELD_WIDTH + 40, -1), wxTE_RIGHT),
                  1, wxALIGN_CENTER_VERTICAL);
-    auto* browse = new wxButton(box, ID_EXPORT_BROWSE, "...", wxDefaultPosition, wxSize(28, -1));
+    auto* browse = new wxButton(box, ID_CALC_EXPORT_BROWSE, "...", wxDefaultPosition, wxSize(28, -1));
     nameRow->Add(browse, 0, wxLEFT, 4);
     group->Add(nameRow, 0, wxEXPAND | wxALL, 3);
     std::vector<RadioChoice> labels;

@@ -58,7 +58,7 @@ const PropertyExportFormat& PropertyExportFormatOf(int format)
 
 ExportForm::ExportForm()
 {
-    AddText(ID_EXPORT_FILE_NAME, std::string());
+    AddText(ID_CALC_EXPORT_FILE_NAME, std::string());
 }
 
 void ExportForm::ResetForShow()
@@ -79,7 +79,7 @@ void ExportForm::SetFormat(int format)
 void ExportForm::ForgetFile()
 {
     chosenPath_.clear();
-    WriteText(ID_EXPORT_FILE_NAME, std::string());
+    WriteText(ID_CALC_EXPORT_FILE_NAME, std::string());
 }
 
 void ExportForm::Browse()
@@ -92,5 +92,5 @@ void ExportForm::Browse()
     if (path.empty())
         return;
     chosenPath_ = path;
-    WriteText(ID_EXPORT_FILE_NAME, std::filesystem::path(path).filename().string());
+    WriteText(ID_CALC_EXPORT_FILE_NAME, std::filesystem::path(path).filename().string());
 }

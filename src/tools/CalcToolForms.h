@@ -18,8 +18,8 @@ enum CalcToolControl {
     ID_CALC_FINE = 1113,
     ID_CALC_PAUSE = 1253,
     ID_CALC_RECALCULATE = 1254,
-    ID_EXPORT_FILE_NAME = 1391,
-    ID_EXPORT_BROWSE = 1392,
+    ID_CALC_EXPORT_FILE_NAME = 1391,
+    ID_CALC_EXPORT_BROWSE = 1392,
 };
 
 // What a form tells its dialog when it changes the controls that are not

@@ -239,9 +239,9 @@ TEST_F(PropertiesOnScreen, CalculateDisplayAndExportOneSection)
     prompts.savedFiles.push_back(path);
     Command(EXPORT);
     EXPECT_FALSE(View().m_propertyLabelsOn);
-    Click(ShownDialog(), ID_EXPORT_BROWSE);
+    Click(ShownDialog(), ID_CALC_EXPORT_BROWSE);
     EXPECT_EQ(prompts.fileRequests, std::vector<std::string>{"Save As|TARVO/PYLOR PYF Files (*.pyf)|*.pyf|pyf|"});
-    EXPECT_EQ(ControlOf<wxTextCtrl>(ShownDialog(), ID_EXPORT_FILE_NAME).GetValue(), "props.pyf");
+    EXPECT_EQ(ControlOf<wxTextCtrl>(ShownDialog(), ID_CALC_EXPORT_FILE_NAME).GetValue(), "props.pyf");
     Apply();
     ASSERT_TRUE(std::filesystem::exists(path));
     EXPECT_GT(std::filesystem::file_size(path), 0u);

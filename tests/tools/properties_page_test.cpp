@@ -248,7 +248,7 @@ TEST_F(PropertiesPage, DisplayTurnsOnOnlyTheChosenPropertyAndLeavingItTurnsTheLa
 TEST_F(PropertiesPage, ExportNeedsAFileChosenThroughBrowseAndPassesTheFormat)
 {
     controller.SelectCommand(EXPORT);
-    tool.Export().SetText(ID_EXPORT_FILE_NAME, "typed.pyf");
+    tool.Export().SetText(ID_CALC_EXPORT_FILE_NAME, "typed.pyf");
     controller.OnApply();
     EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{"File name is not designated."});
     EXPECT_TRUE(document.calls.empty());
@@ -267,7 +267,7 @@ TEST_F(PropertiesPage, ExportNeedsAFileChosenThroughBrowseAndPassesTheFormat)
         prompts.paths.push_back("/out/props." + std::to_string(f.format));
         tool.Export().Browse();
         EXPECT_EQ(prompts.requests, std::vector<std::string>{f.request});
-        EXPECT_EQ(tool.Export().Field(ID_EXPORT_FILE_NAME)->text, "props." + std::to_string(f.format));
+        EXPECT_EQ(tool.Export().Field(ID_CALC_EXPORT_FILE_NAME)->text, "props." + std::to_string(f.format));
         controller.OnApply();
         EXPECT_EQ(document.calls, std::vector<std::string>{"ExportProperties(\"/out/props." + std::to_string(f.format)
                                                             + "\", " + std::to_string(f.format) + ")"});
@@ -283,7 +283,7 @@ TEST_F(PropertiesPage, AFormatChangeANewShowingAndACancelledBrowseKeepNoStaleFil
         EXPECT_EQ(tool.Export().ChosenPath(), "/out/a.pyf");
         forget();
         EXPECT_EQ(tool.Export().ChosenPath(), "");
-        EXPECT_EQ(tool.Export().Field(ID_EXPORT_FILE_NAME)->text, "");
+        EXPECT_EQ(tool.Export().Field(ID_CALC_EXPORT_FILE_NAME)->text, "");
         user.ClearRecords();
         controller.OnApply();
         EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{"File name is not designated."});

@@ -2,6 +2,7 @@
 
 #include "frame/ToolRegistry.h"
 #include "frame/ToolbarTable.h"
+#include "tools/CurveTool.h"
 #include "tools/DxfImportCommand.h"
 #include "tools/GridSettingDlg.h"
 
@@ -25,4 +26,5 @@ void RegisterTools(CToolRegistry& registry)
         if (HasFrame(context))
             RunGridSettingCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
     });
+    CCurveTool::Register(registry);
 }

@@ -58,19 +58,19 @@ std::vector<int> CTwoPointForm::MethodGroup(int method) const
         return {ids_.point2};
     case COORDINATES_DX_DY:
         return {ids_.delta};
-    default:
-        return {ids_.radiusId, ids_.angleId};
+    default: {
+        std::vector<int> group{ids_.radiusId, ids_.angleId};
+        group.insert(group.end(), ids_.polarLabels.begin(), ids_.polarLabels.end());
+        return group;
+    }
     }
 }
 
 void CTwoPointForm::EnableMethodGroup()
 {
     const int chosen = CoordinateMode();
-    for (int method = 0; method < static_cast<int>(ids_.methodRadios.size()); ++method) {
-        for (int id : MethodGroup(method))
-            SetEnabled(id, method == chosen);
-    }
-    NotifyControls();
+    for (int method = 0; method < static_cast<int>(ids_.methodRadios.size()); ++method)
+        EnableControls(MethodGroup(method), method == chosen);
 }
 
 void CTwoPointForm::OnChoice(int group)
@@ -128,7 +128,7 @@ void CTwoPointForm::Apply(ToolPageContext& context)
 
 CCToolCreateLine::CCToolCreateLine()
     : CTwoPointForm({LINE_POINT1, 10000, LINE_POINT2, 10001, LINE_DELTA, {LINE_METHOD, 1088, 1146},
-                     {LINE_ALIGNMENT, 1150, 1151, LINE_WIDTH}, LINE_RADIUS, LINE_ANGLE, true})
+                     {LINE_ALIGNMENT, 1150, 1151, LINE_WIDTH}, LINE_RADIUS, LINE_ANGLE, {1113, 1114}, true})
 {
     BeginGroup(" Point 1 ");
     Edit(LINE_POINT1);

@@ -22,6 +22,7 @@ struct TwoPointIds {
     AlignmentWidthIds alignmentWidth;
     int radiusId = 0;
     int angleId = 0;
+    std::vector<int> polarLabels;
     bool deltaClearsPickCode = false;
 };
 

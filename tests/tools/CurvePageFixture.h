@@ -26,6 +26,12 @@ protected:
         return dynamic_cast<Form&>(*form);
     }
     void Apply() { controller.OnApply(); }
+    // The page closed and its table with every form made anew.
+    void FreshPage()
+    {
+        controller.OnClose();
+        table = CCurveTool::MakeTable();
+    }
     std::vector<std::string> Boxes() const { return document.user.BoxTexts(); }
     void SelectCurves(std::initializer_list<int> ids)
     {

@@ -24,7 +24,6 @@ public:
     int Alignment() const { return Choice(ids_.center) + 1; }
     // Empty after the number reader's prompt.
     std::optional<double> Width() { return ReadReal(ids_.width); }
-    int WidthId() const { return ids_.width; }
 
     void OnOpen() override;
 

@@ -210,7 +210,8 @@ TEST_F(CurvePageTest, LineMethodsSwitchTheirGroupsAndFocus)
         std::vector<int> enabled;
         int focusCode;  // the view's pick field code after the switch
     };
-    for (const Case& c : {Case{COORDINATES_DX_DY, {LINE_DELTA}, 0}, Case{COORDINATES_POLAR, {LINE_RADIUS, LINE_ANGLE}, 77},
+    for (const Case& c : {Case{COORDINATES_DX_DY, {LINE_DELTA}, 0},
+                          Case{COORDINATES_POLAR, {LINE_RADIUS, LINE_ANGLE}, 77},
                           Case{COORDINATES_XY, {LINE_POINT2}, 10001}}) {
         SCOPED_TRACE(c.method);
         view.pickFieldCode = 77;

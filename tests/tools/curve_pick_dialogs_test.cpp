@@ -33,11 +33,14 @@ const PickCase PICK_CASES[] = {
     {"WidthAndIdRange", PICK_COMBINE_INTERSECTION, {{PICK_BY_ID, "9 5, 4"}, {PICK_BY_WIDTH}}, {5, 9, 4}, {4, 5, 9}, {}},
     {"AnIdTwiceIsSelectedOnce", PICK_COMBINE_INTERSECTION, {{PICK_BY_ID, "4 4"}}, {}, {4}, {}},
     {"AnIdTwiceInUnion", PICK_COMBINE_UNION, {{PICK_BY_ID, "4 4 3"}}, {}, {3, 4}, {}},
-    {"InactiveCurvesNeverSelected", PICK_COMBINE_UNION, {{PICK_BY_ID, "1..3 6 8 40"}, {PICK_BY_WIDTH}}, {1, 6, 8}, {2, 3}, {}},
+    {"InactiveCurvesNeverSelected", PICK_COMBINE_UNION, {{PICK_BY_ID, "1..3 6 8 40"}, {PICK_BY_WIDTH}}, {1, 6, 8},
+     {2, 3}, {}},
     {"NothingChecked", PICK_COMBINE_UNION, {}, {2, 3}, {}, {}},
     {"NothingCheckedIntersection", PICK_COMBINE_INTERSECTION, {}, {2, 3}, {}, {}},
-    {"BadIdTextGivesNoIdsInUnion", PICK_COMBINE_UNION, {{PICK_BY_ID, "3..x"}, {PICK_BY_WIDTH}}, {9, 2}, {2, 9}, {"Input error!"}},
-    {"BadIdTextEmptiesIntersection", PICK_COMBINE_INTERSECTION, {{PICK_BY_ID, "3..x"}, {PICK_BY_WIDTH}}, {9, 2}, {}, {"Input error!"}},
+    {"BadIdTextGivesNoIdsInUnion", PICK_COMBINE_UNION, {{PICK_BY_ID, "3..x"}, {PICK_BY_WIDTH}}, {9, 2}, {2, 9},
+     {"Input error!"}},
+    {"BadIdTextEmptiesIntersection", PICK_COMBINE_INTERSECTION, {{PICK_BY_ID, "3..x"}, {PICK_BY_WIDTH}}, {9, 2}, {},
+     {"Input error!"}},
 };
 
 }  // namespace

@@ -19,14 +19,17 @@ struct ShapeCase {
 };
 
 const ShapeCase SHAPE_CASES[] = {
-    {"CircleCenterRadius", 2004, 0, {{1101, "1, 2"}, {1102, "3"}, {1264, "0.5"}}, {"CreateCircle((1, 2), 3, 2, 0.5)"}, {}},
-    {"CircleTwoPoints", 2004, 1, {{1103, "0, 0"}, {1104, "2, 0"}}, {"CreateCircleByTwoPoints((0, 0), (2, 0), 2, 0)"}, {}},
+    {"CircleCenterRadius", 2004, 0, {{1101, "1, 2"}, {1102, "3"}, {1264, "0.5"}},
+     {"CreateCircle((1, 2), 3, 2, 0.5)"}, {}},
+    {"CircleTwoPoints", 2004, 1, {{1103, "0, 0"}, {1104, "2, 0"}},
+     {"CreateCircleByTwoPoints((0, 0), (2, 0), 2, 0)"}, {}},
     {"CircleThreePoints", 2004, 2, {{1105, "1 0"}, {1106, "0 1"}, {1107, "-1 0"}},
      {"CreateCircleByThreePoints((1, 0), (0, 1), (-1, 0), 2, 0)"}, {}},
     {"CircleBadPoint1StopsThere", 2004, 1, {{1103, "bad"}, {1104, "bad"}}, {}, {"Input error!"}},
     {"CircleGreyedRadiusNotRead", 2004, 1, {{1102, "zz"}}, {"CreateCircleByTwoPoints((0, 0), (0, 0), 2, 0)"}, {}},
     {"CircleRadiusNotANumber", 2004, 0, {{1102, "zz"}}, {}, {"Please enter a number."}},
-    {"ArcCenterRadiusAngle", 2005, 0, {{1074, "1, 1"}, {1075, "2"}, {1076, "90"}}, {"CreateArc((1, 1), 2, 90, 2, 0)"}, {}},
+    {"ArcCenterRadiusAngle", 2005, 0, {{1074, "1, 1"}, {1075, "2"}, {1076, "90"}},
+     {"CreateArc((1, 1), 2, 90, 2, 0)"}, {}},
     {"ArcCenterStartEnd", 2005, 1, {{1077, "0, 0"}, {1078, "1, 0"}, {1079, "0, 1"}},
      {"CreateArcByCenterStartEnd((0, 0), (1, 0), (0, 1), 2, 0)"}, {}},
     {"ArcThreePoints", 2005, 2, {{1080, "1, 0"}, {1081, "0.6, 0.8"}, {1082, "0, 1"}, {1264, "0.25"}},
@@ -44,7 +47,8 @@ const ShapeCase SHAPE_CASES[] = {
      {"CreateBezierCurve((0, 0), (0, 1), (1, 1), (1, 0), 2, 0)"}, {}},
     // A third number and what follows it are not read; Point 4 is refused.
     {"BezierBadPoint4", 2009, -1, {{1110, "1 1 1 x"}, {1111, "x"}}, {}, {"Input error!"}},
-    {"BezierThreeNumberPoint", 2009, -1, {{1110, "1 1 1 x"}}, {"CreateBezierCurve((0, 0), (0, 0), (1, 1), (0, 0), 2, 0)"}, {}},
+    {"BezierThreeNumberPoint", 2009, -1, {{1110, "1 1 1 x"}},
+     {"CreateBezierCurve((0, 0), (0, 0), (1, 1), (0, 0), 2, 0)"}, {}},
 };
 
 }  // namespace
@@ -109,7 +113,8 @@ TEST_F(CurvePageTest, CircleAndArcMethodsSwitchTheirGroupsKeepTheTextsAndFocusTh
         std::vector<int> firstCodes;  // the view's pick field code after each switch
     };
     const Case cases[] = {
-        {2004, CIRCLE_METHOD, {{1101, 1102, 1112, 1113}, {1103, 1104, 1114, 1115}, {1105, 1106, 1107, 1116, 1117, 1118}},
+        {2004, CIRCLE_METHOD,
+         {{1101, 1102, 1112, 1113}, {1103, 1104, 1114, 1115}, {1105, 1106, 1107, 1116, 1117, 1118}},
          {10007, 10008, 10010}},
         {2005, ARC_METHOD, {{1074, 1075, 1076, 1112, 1113, 1114}, {1077, 1078, 1079, 1115, 1116, 1117},
                             {1080, 1081, 1082, 1118, 1119, 1120}},
@@ -187,7 +192,8 @@ TEST_F(CurvePageTest, ShapePickFieldsAndNamedFieldsAnswerTheDispatch)
     const Case cases[] = {
         {2004, {{10007, 1101}, {10008, 1103}, {10009, 1104}, {10010, 1105}, {10011, 1106}, {10012, 1107}},
          {{NamedField::Radius, 1102}, {NamedField::Width, 1264}}},
-        {2005, {{10013, 1074}, {10014, 1077}, {10015, 1078}, {10016, 1079}, {10017, 1080}, {10018, 1081}, {10019, 1082}},
+        {2005,
+         {{10013, 1074}, {10014, 1077}, {10015, 1078}, {10016, 1079}, {10017, 1080}, {10018, 1081}, {10019, 1082}},
          {{NamedField::Radius, 1075}, {NamedField::Width, 1264}}},
         {2006, {{10020, 1091}}, {{NamedField::XRadius, 1092}, {NamedField::Width, 1264}}},
         {2007, {{10021, 1079}, {10022, 1080}, {10023, 1081}}, {{NamedField::Width, 1264}}},

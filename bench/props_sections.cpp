@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "../tests/calc/PropsShapes.h"
+#include "../tests/calc/WarpingTorsion.h"
 
 namespace {
 
@@ -69,5 +70,81 @@ void CalculatePlaneSection(benchmark::State& state)
 BENCHMARK(CalculatePlaneSection)
     ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5}})
     ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// J and the shear areas of the sections the tests check against independent
+// values, at levels 3 and 5 and at a fine mesh size, with their differences
+// from those values: J from the warping function on a fine structured mesh
+// of the same polygon (extrapolated), As/A = 5/6 for the rectangle (ν → 0).
+struct ReferenceShape {
+    std::function<std::vector<int>(CSectModel&)> draw;
+    std::function<double()> torsion;
+    double shearRatio;  // 0 when no closed form
+};
+
+double TubeReferenceTorsion()
+{
+    const double coarse = warping::TorsionConstant(warping::PolygonRingMesh(45, 50, 36, 36 * 8, 4));
+    const double fine = warping::TorsionConstant(warping::PolygonRingMesh(45, 50, 36, 36 * 16, 8));
+    return (4 * fine - coarse) / 3;
+}
+
+const ReferenceShape kReferenceShapes[] = {
+    {[](CSectModel& m) { return DrawISection(m, 200, 100, 10, 6); },
+     [] { return warping::ExtrapolatedTorsion({{0, 0, 100, 10}, {47, 10, 53, 190}, {0, 190, 100, 200}}, 0.5); }, 0},
+    {[](CSectModel& m) { return DrawChannel(m, 100, 50, 8); },
+     [] { return warping::ExtrapolatedTorsion({{0, 0, 50, 8}, {0, 8, 8, 92}, {0, 92, 50, 100}}, 0.5); }, 0},
+    {[](CSectModel& m) { return DrawAngle(m, 80, 60, 10); },
+     [] { return warping::ExtrapolatedTorsion({{0, 0, 80, 10}, {0, 10, 10, 60}}, 0.5); }, 0},
+    {[](CSectModel& m) { return DrawRectangle(m, 100, 50); }, [] { return RectangleTorsion(100, 50); }, 5.0 / 6.0},
+    {[](CSectModel& m) { return DrawTube(m, 100, 5); }, TubeReferenceTorsion, 0},
+};
+
+// Arguments: shape index (0 I 200×100×10×6, 1 channel 100×50×8, 2 angle
+// 80×60×10, 3 rectangle 100×50, 4 tube 100×5), level (0 = the fine mesh
+// size 1.0).
+void CompareWithReferences(benchmark::State& state)
+{
+    const ReferenceShape& shape = kReferenceShapes[state.range(0)];
+    const int level = static_cast<int>(state.range(1));
+    CSectModel model;
+    const int id = GenerateSteelSection(model, shape.draw(model));
+    T_SECTION_D* section = model.FindSection(id);
+    if (!section) {
+        state.SkipWithError("section not generated");
+        return;
+    }
+    model.BeginUndoAction();
+    int elements = 0;
+    for (auto _ : state) {
+        if (!model.MeshPlaneSection(section, level, level == 0 ? 1.0 : 0.0) ||
+            !model.CalcPlaneSectionProperties(section)) {
+            state.SkipWithError("not calculated");
+            return;
+        }
+        elements = static_cast<int>(model.m_feElements.size());
+        model.ClearFeMesh();
+    }
+    const double* r = section->results;
+    const double torsion = shape.torsion();
+    state.counters["elements"] = elements;
+    state.counters["J"] = r[RESULT_J];
+    state.counters["J_ref"] = torsion;
+    state.counters["J_err%"] = 100.0 * (r[RESULT_J] - torsion) / torsion;
+    state.counters["Asx/A"] = r[RESULT_ASX] / r[RESULT_A];
+    state.counters["Asy/A"] = r[RESULT_ASY] / r[RESULT_A];
+    if (shape.shearRatio > 0.0) {
+        state.counters["Asx_err%"] = 100.0 * (r[RESULT_ASX] / r[RESULT_A] - shape.shearRatio) / shape.shearRatio;
+        state.counters["Asy_err%"] = 100.0 * (r[RESULT_ASY] / r[RESULT_A] - shape.shearRatio) / shape.shearRatio;
+    }
+}
+
+BENCHMARK(CompareWithReferences)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {3, 5, 0}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 }  // namespace

@@ -87,7 +87,7 @@ bool CSectModel::CalcLineSectionProperties(T_SECTION_D* section)
     section->results[RESULT_IYY] = sums.iyy;
     section->results[RESULT_IXY] = sums.ixy;
     section->results[RESULT_J] = torsion;
-    section->centroidPointId = PlaceCentroidPoint(*this, *section, centroid);
+    section->centroidPointId = PlaceCentroidPoint(*this, *section, centroid, fibres.Extent());
     section->propertiesCalculated = true;
     return true;
 }

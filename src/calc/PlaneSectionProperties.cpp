@@ -1,7 +1,8 @@
-// Properties of a plane section from the mesh the mesh driver left in the
-// model: area, centroid and second moments by exact integration, mixed
-// materials as a transformed section, extreme fibres from the boundary
-// points, J and the shear areas from the solid model.
+// Properties of a plane section: area, centroid and second moments by exact
+// integration over the polygons of the section's used domains (over the mesh
+// the mesh driver left in the model when the section has no domain loops), mixed materials as a
+// transformed section, extreme fibres from the boundary points, J and the
+// shear areas from the solid model of the mesh.
 
 #include <cmath>
 #include <cstdlib>
@@ -67,8 +68,10 @@ int LargestMaterial(const T_SECTION_D& section)
     return largest;
 }
 
-// Chooses the base material and writes the elements' modular ratios.
-bool ChooseBaseMaterial(CSectModel& model, T_SECTION_D& section)
+// Chooses the base material and writes the elements' modular ratios; the
+// ratio of each material of a mixed section's used domains into ratioOf
+// (left empty when the section is not mixed: every ratio is 1).
+bool ChooseBaseMaterial(CSectModel& model, T_SECTION_D& section, std::map<int, double>& ratioOf)
 {
     int base = section.assignedBaseMaterialId;
     if (base != 0 && (!model.FindMaterial(base) || !HasUsedDomainOfMaterial(section, base)))
@@ -92,6 +95,14 @@ bool ChooseBaseMaterial(CSectModel& model, T_SECTION_D& section)
                 return model.m_reporter.ReportMaterialNotFound(element->materialId);
             element->modularRatio = material->elasticModulus / baseMaterial->elasticModulus;
         }
+        for (const auto& [id, domain] : section.domains) {
+            if (!domain->used)
+                continue;
+            const T_MATERIAL_D* material = model.FindMaterial(domain->materialId);
+            if (!material)
+                return model.m_reporter.ReportMaterialNotFound(domain->materialId);
+            ratioOf[domain->materialId] = material->elasticModulus / baseMaterial->elasticModulus;
+        }
     }
     section.baseMaterialId = base;
     return true;
@@ -109,6 +120,59 @@ SectionMomentSums IntegrateMesh(const CSectModel& model)
             sums.AddQuadrilateral(corner[0], corner[1], corner[2], corner[3], element->modularRatio);
     }
     return sums;
+}
+
+// Calls visit(from, to) for every segment of the loop in the loop's running
+// direction; false when a curve or a point is missing.
+template <class Visit>
+bool ForEachLoopSegment(const T_SECTION_D& section, const T_LOOP_D& loop, Visit visit)
+{
+    for (int entry : loop.curveIds) {
+        const T_SCURVE_D* curve = section.FindCurve(std::abs(entry));
+        if (!curve)
+            return false;
+        const std::vector<int>& ids = curve->pointIds;
+        for (std::size_t k = 0; k + 1 < ids.size(); ++k) {
+            const T_POINT_D* from = section.FindPoint(entry > 0 ? ids[k] : ids[ids.size() - 1 - k]);
+            const T_POINT_D* to = section.FindPoint(entry > 0 ? ids[k + 1] : ids[ids.size() - 2 - k]);
+            if (!from || !to)
+                return false;
+            visit(from->xy, to->xy);
+        }
+    }
+    return true;
+}
+
+// The sums over the used domains' own polygons, the outline less the loops
+// inside it, each domain weighted by its material's modular ratio: exact for
+// the section's geometry, whatever the mesh makes of its curves. False when
+// no used domain has a loop or a loop, curve or point is missing.
+bool IntegrateDomains(const T_SECTION_D& section, const std::map<int, double>& ratioOf, SectionMomentSums& sums)
+{
+    bool any = false;
+    for (const auto& [id, domain] : section.domains) {
+        if (!domain->used)
+            continue;
+        const auto found = ratioOf.find(domain->materialId);
+        const double ratio = found == ratioOf.end() ? 1.0 : found->second;
+        for (std::size_t i = 0; i < domain->loopIds.size(); ++i) {
+            const T_LOOP_D* loop = section.FindLoop(domain->loopIds[i]);
+            if (!loop)
+                return false;
+            double twiceArea = 0.0;
+            if (!ForEachLoopSegment(section, *loop, [&twiceArea](const double* from, const double* to) {
+                    twiceArea += from[0] * to[1] - to[0] * from[1];
+                }))
+                return false;
+            // The outline adds its area and the loops inside it take theirs
+            // away, whichever way each runs.
+            const double sign = (twiceArea > 0.0) == (i == 0) ? 1.0 : -1.0;
+            ForEachLoopSegment(section, *loop,
+                               [&](const double* from, const double* to) { sums.AddEdge(from, to, sign * ratio); });
+            any = true;
+        }
+    }
+    return any;
 }
 
 void ScanBoundaryPoints(const T_SECTION_D& section, ExtremeFibres& fibres)
@@ -140,21 +204,27 @@ bool CSectModel::CalcPlaneSectionProperties(T_SECTION_D* section)
     if (!section)
         return false;
     ResetSectionProperties(*section);
-    if (!ChooseBaseMaterial(*this, *section))
+    std::map<int, double> ratioOf;
+    if (!ChooseBaseMaterial(*this, *section, ratioOf))
         return false;
 
-    SectionMomentSums sums = IntegrateMesh(*this);
-    if (!sums.HasCentroid())
+    SectionMomentSums meshSums = IntegrateMesh(*this);
+    SectionMomentSums sums;
+    if (!IntegrateDomains(*section, ratioOf, sums))
+        sums = meshSums;
+    if (!sums.HasCentroid() || !meshSums.HasCentroid())
         return ReportSectionNotCalculable(
             *this, FormatText("The area of plane section [%s] is not greater than 0.", section->name.c_str()));
-    double centroid[2];
+    double centroid[2], meshCentroid[2];
     sums.MoveToCentroid(centroid);
+    meshSums.MoveToCentroid(meshCentroid);
 
     // The solid model runs before the centroid point is placed, so a failure
-    // leaves no point behind and no J of 0 that would read as a result.
+    // leaves no point behind and no J of 0 that would read as a result. Its
+    // load point is the centroid of the mesh it extrudes.
     double torsion = 0.0, shearAreaX = 0.0, shearAreaY = 0.0;
     const CSectPropFem solidModel;
-    if (!solidModel.Calculate(m_feNodes, m_feElements, m_materials, section->baseMaterialId, centroid, torsion,
+    if (!solidModel.Calculate(m_feNodes, m_feElements, m_materials, section->baseMaterialId, meshCentroid, torsion,
                               shearAreaX, shearAreaY))
         return ReportSectionNotCalculable(
             *this, FormatText("The torsion constant and the shear areas of plane section [%s] cannot be found "
@@ -171,7 +241,7 @@ bool CSectModel::CalcPlaneSectionProperties(T_SECTION_D* section)
     ExtremeFibres fibres(centroid);
     ScanBoundaryPoints(*section, fibres);
     fibres.Store(*section);
-    section->centroidPointId = PlaceCentroidPoint(*this, *section, centroid);
+    section->centroidPointId = PlaceCentroidPoint(*this, *section, centroid, fibres.Extent());
     section->propertiesCalculated = true;
     return true;
 }

@@ -8,9 +8,8 @@
 
 namespace {
 
-// Cantilever length in units of the pass length ℓ.
-constexpr double kLengthFactor = 10.0;
 constexpr double kUnitLoad = 1.0;
+constexpr int kRZ = 5;  // result column of the twist
 
 // What one pass derives from the free-end results.
 struct PassResult {
@@ -20,51 +19,103 @@ struct PassResult {
 
 bool IsPositiveFinite(double value) { return std::isfinite(value) && value > 0.0; }
 
+// The material rows of the solid model: each modulus referred to the
+// reference material's as kReferenceModulus · E / E_ref (kReferenceModulus
+// where either is 0), each material's own Poisson's ratio.
+std::vector<double> ScaledMaterialRows(const std::vector<T_MATL_D>& materials, int referenceMaterial) {
+    std::vector<double> rows;
+    CSectPropFem::BuildMaterialTable(materials, rows);
+    const double referenceModulus = materials[referenceMaterial - 1].E;
+    for (std::size_t m = 0; m < materials.size(); ++m) {
+        const double modulus = materials[m].E;
+        rows[m * kMaterialColumns] = modulus == 0.0 || referenceModulus == 0.0
+                                         ? CSectPropFem::kReferenceModulus
+                                         : CSectPropFem::kReferenceModulus * modulus / referenceModulus;
+    }
+    return rows;
+}
+
+// The same materials for the torque case: each keeps its shear modulus
+// E / (2(1 + ν)) but loses its Poisson's ratio. The root of each cantilever
+// is held against warping, and an open section's warping then strains the
+// bar axially with the Poisson-stiffened modulus E(1 - ν)/((1 + ν)(1 - 2ν)),
+// which has no bound as ν nears 0.5; with ν = 0 that restraint is the same
+// for every ν, and the torque case needs nothing but G.
+std::vector<double> TorsionMaterialRows(std::vector<double> rows) {
+    for (std::size_t at = 0; at < rows.size(); at += kMaterialColumns) {
+        rows[at] /= 1.0 + rows[at + 1];
+        rows[at + 1] = 0.0;
+    }
+    return rows;
+}
+
+// The two cantilevers of one pass, everything but the materials.
+struct CantileverModel {
+    std::vector<double> coordinates, loads;
+    std::vector<int> elementRows, constraints, links, loadNodes;
+
+    CantileverModel(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& elements, double cx, double cy,
+                    double length, double size, double lengthFactor) {
+        const int n = static_cast<int>(nodes.size());
+        const int nodeCount = CSectPropFem::kCopies * n * (CSectPropFem::kLayers + 1) + CSectPropFem::kCopies;
+        CSectPropFem::ExtrudeMesh(nodes, elements, CSectPropFem::kCopies, CSectPropFem::kLayers, cx, cy, length, size,
+                                  coordinates, elementRows, lengthFactor);
+        CSectPropFem::BuildConstraintTable(nodeCount, CSectPropFem::kCopies, n, CSectPropFem::kLayers, constraints);
+        CSectPropFem::BuildRigidLinkTable(nodeCount, CSectPropFem::kCopies, n, CSectPropFem::kLayers, links);
+        CSectPropFem::BuildNodalLoadTable(nodeCount, CSectPropFem::kLoadCases, CSectPropFem::kCopies, kUnitLoad,
+                                          loads);
+        CSectPropFem::BuildLoadNodeList(nodeCount, CSectPropFem::kCopies, CSectPropFem::kLoadCases, loadNodes);
+    }
+
+    // Result row r: master of copy r / 3 under load case r % 3 + 1.
+    bool Solve(const std::vector<double>& materialRows, std::vector<double>& rows) const {
+        const SolidModelTables model{
+            coordinates, elementRows, materialRows, constraints, links, loads, CSectPropFem::kLoadCases};
+        rows.assign(loadNodes.size() / kLoadNodeColumns * kResultColumns, 0.0);
+        return RunSolidFemSolver(model, loadNodes, rows) == kSolidFemSucceeded;
+    }
+    // z of copy c's master, the length of that cantilever.
+    double TipZ(int copy) const {
+        return coordinates[coordinates.size() - kCoordinateColumns * (CSectPropFem::kCopies - copy) + 2];
+    }
+};
+
+double Value(const std::vector<double>& rows, int row, int component) { return rows[row * kResultColumns + component]; }
+
 // The solid model of one pass, solved; false on a solver failure. A shear
 // area of the direction that the pass's cantilever is not sized for may come
 // out meaningless; the caller keeps only the values it stores.
 bool RunPass(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& elements,
              const std::vector<T_MATL_D>& materials, int referenceMaterial, double cx, double cy, double length,
-             double size, double scale, PassResult& result) {
-    const int n = static_cast<int>(nodes.size());
-    const int nodeCount = CSectPropFem::kCopies * n * (CSectPropFem::kLayers + 1) + CSectPropFem::kCopies;
-
-    std::vector<double> coordinates, materialRows, loads;
-    std::vector<int> elementRows, constraints, links, loadNodes;
-    CSectPropFem::ExtrudeMesh(nodes, elements, CSectPropFem::kCopies, CSectPropFem::kLayers, cx, cy, length, size,
-                              coordinates, elementRows);
-    CSectPropFem::BuildMaterialTable(materials, materialRows);
-    const double referenceModulus = materials[referenceMaterial - 1].E;
-    for (std::size_t m = 0; m < materials.size(); ++m) {
-        const double modulus = materials[m].E;
-        materialRows[m * kMaterialColumns] = modulus == 0.0 || referenceModulus == 0.0
-                                                 ? CSectPropFem::kReferenceModulus
-                                                 : CSectPropFem::kReferenceModulus * modulus / referenceModulus;
-    }
-    CSectPropFem::BuildConstraintTable(nodeCount, CSectPropFem::kCopies, n, CSectPropFem::kLayers, constraints);
-    CSectPropFem::BuildRigidLinkTable(nodeCount, CSectPropFem::kCopies, n, CSectPropFem::kLayers, links);
-    CSectPropFem::BuildNodalLoadTable(nodeCount, CSectPropFem::kLoadCases, CSectPropFem::kCopies, kUnitLoad, loads);
-    CSectPropFem::BuildLoadNodeList(nodeCount, CSectPropFem::kCopies, CSectPropFem::kLoadCases, loadNodes);
-
-    const SolidModelTables model{
-        coordinates, elementRows, materialRows, constraints, links, loads, CSectPropFem::kLoadCases};
-    std::vector<double> rows(loadNodes.size() / kLoadNodeColumns * kResultColumns, 0.0);
-    if (RunSolidFemSolver(model, loadNodes, rows) != kSolidFemSucceeded) return false;
-
-    // Result row r: master of copy r / 3 under load case r % 3 + 1.
-    const auto value = [&rows](int row, int component) { return rows[row * kResultColumns + component]; };
-    constexpr int kRZ = 5;
+             double size, double scale, double lengthFactor, PassResult& result) {
+    const std::vector<double> materialRows = ScaledMaterialRows(materials, referenceMaterial);
     const double nu = materials[referenceMaterial - 1].nu;
-    const double tipZ = coordinates[coordinates.size() - 1];
-    const double twist = value(3, kRZ);
-    const double compliance = 2.0 * (1.0 + nu) * kUnitLoad * tipZ / CSectPropFem::kReferenceModulus;
-    result.torsion = compliance / twist * std::pow(scale, 4);
+    const double flexibility = 2.0 * (1.0 + nu) * kUnitLoad / CSectPropFem::kReferenceModulus;
+
+    const CantileverModel model(nodes, elements, cx, cy, length, size, lengthFactor);
+    std::vector<double> rows, torsionRows;
+    if (!model.Solve(materialRows, rows)) return false;
+    const std::vector<double> torsionMaterials = TorsionMaterialRows(materialRows);
+    if (torsionMaterials == materialRows) {
+        torsionRows = rows;  // every ν is 0 already
+    } else if (!model.Solve(torsionMaterials, torsionRows)) {
+        return false;
+    }
+    // With the root held against warping, J read from a cantilever of length
+    // L exceeds the free value by a/L² (measured: the excess falls by 4.0
+    // each time L doubles), which the lengths L and 2L cancel.
+    const double shortTorsion = flexibility * model.TipZ(0) / Value(torsionRows, 0, kRZ);
+    const double longTorsion = flexibility * model.TipZ(1) / Value(torsionRows, 3, kRZ);
+    result.torsion = (4.0 * longTorsion - shortTorsion) / 3.0 * std::pow(scale, 4);
+
+    const double longTwist = Value(rows, 3, kRZ);
+    const double compliance = flexibility * model.TipZ(1);
     for (int d = 0; d < 2; ++d) {
         // The force acts at the centroid: take out the tip displacement that
         // the twist about the shear centre adds.
-        const double eccentricity = value(4 + d, kRZ) / twist;
-        const double shortTip = value(1 + d, d) - std::abs(eccentricity * value(1 + d, kRZ));
-        const double longTip = value(4 + d, d) - std::abs(eccentricity * value(4 + d, kRZ));
+        const double eccentricity = Value(rows, 4 + d, kRZ) / longTwist;
+        const double shortTip = Value(rows, 1 + d, d) - std::abs(eccentricity * Value(rows, 1 + d, kRZ));
+        const double longTip = Value(rows, 4 + d, d) - std::abs(eccentricity * Value(rows, 4 + d, kRZ));
         const double shearTip = (8.0 * shortTip - longTip) / 3.0;
         result.shearArea[d] = compliance / shearTip * scale * scale;
     }
@@ -139,7 +190,8 @@ bool CSectPropFem::Analyze(const std::vector<T_NODE_D>& nodes, const std::vector
     const int passes = twoPasses ? 2 : 1;
     for (int pass = 0; pass < passes; ++pass) {
         const double length = !twoPasses ? size : pass == 0 ? width : height;
-        if (!RunPass(work, elements, materials, referenceMaterial, cx, cy, length, size, scale, results[pass])) {
+        if (!RunPass(work, elements, materials, referenceMaterial, cx, cy, length, size, scale, m_lengthFactor,
+                     results[pass])) {
             return false;
         }
     }
@@ -185,9 +237,10 @@ void CSectPropFem::NormalizeNodes(std::vector<T_NODE_D>& nodes, double& width, d
 
 void CSectPropFem::ExtrudeMesh(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& elements, int copies,
                                int layers, double cx, double cy, double length, double size,
-                               std::vector<double>& coordinates, std::vector<int>& elementRows) {
+                               std::vector<double>& coordinates, std::vector<int>& elementRows,
+                               double lengthFactor) {
     const int n = static_cast<int>(nodes.size());
-    const double depth = kLengthFactor * length / layers;
+    const double depth = lengthFactor * length / layers;
     coordinates.clear();
     for (int c = 0; c < copies; ++c) {
         for (int k = 0; k <= layers; ++k) {

@@ -4,9 +4,12 @@
 // a solid finite-element model: the plane mesh is extruded into two straight
 // cantilevers (one element layer each, lengths L and 2L, side by side), fixed
 // at one end, whose free ends are tied by rigid links to a master node at the
-// centroid. A unit torque and two unit shear forces at the masters give J from
-// the twist and the shear areas from the two tip deflections, the bending part
-// cancelling between the lengths L and 2L.
+// centroid. A unit torque at the masters gives J from the twists, the
+// restraint of warping at the root cancelling between the lengths L and 2L;
+// for the torque the materials keep their shear moduli and drop their
+// Poisson's ratios (a second solution unless every ratio is 0). Two unit
+// shear forces, with the materials as they are, give the shear areas from the
+// tip deflections, the bending part cancelling between the two lengths.
 //
 // Coordinates are normalised so that the section's larger extent is 1.0 and
 // the reference material's modulus to 100000.0; results are in the units of
@@ -40,7 +43,10 @@ public:
     static constexpr int kCopies = 2;
     static constexpr int kLayers = 1;
     static constexpr int kLoadCases = 3;  // torque MZ, force FX, force FY
+    // Length of the shorter cantilever in units of the pass length.
+    static constexpr double kDefaultLengthFactor = 10.0;
 
+    explicit CSectPropFem(double lengthFactor = kDefaultLengthFactor) : m_lengthFactor(lengthFactor) {}
     virtual ~CSectPropFem() = default;
 
     // From the model's finite-element maps (walked in ascending id order) and
@@ -76,14 +82,18 @@ public:
     // Solid nodes (copy c, level k, plane node j numbered c·n(K+1) + k·n + j,
     // then one master per copy at the centroid of its free end) and solid
     // element rows (6-node wedges from triangles, 8-node hexahedra from
-    // quadrilaterals). Copy c is (c + 1)·10·length long and lies 2c·size to
-    // the right.
+    // quadrilaterals). Copy c is (c + 1)·lengthFactor·length long and lies
+    // 2c·size to the right.
     static void ExtrudeMesh(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& elements, int copies,
                             int layers, double cx, double cy, double length, double size,
-                            std::vector<double>& coordinates, std::vector<int>& elementRows);
+                            std::vector<double>& coordinates, std::vector<int>& elementRows,
+                            double lengthFactor = kDefaultLengthFactor);
     static void BuildMaterialTable(const std::vector<T_MATL_D>& materials, std::vector<double>& rows);
     static void BuildConstraintTable(int nodeCount, int copies, int nodesPerLayer, int layers, std::vector<int>& rows);
     static void BuildRigidLinkTable(int nodeCount, int copies, int nodesPerLayer, int layers, std::vector<int>& rows);
     static void BuildNodalLoadTable(int nodeCount, int caseCount, int copies, double value, std::vector<double>& rows);
     static void BuildLoadNodeList(int nodeCount, int copies, int caseCount, std::vector<int>& rows);
+
+private:
+    double m_lengthFactor;
 };

@@ -19,16 +19,44 @@ double TriangleProductMoment(double area, const double g[2], const double a[2], 
     return area * (a[0] * a[1] + b[0] * b[1] + c[0] * c[1] + 9.0 * g[0] * g[1]) / 12.0;
 }
 
-void SectionMomentSums::AddTriangle(const double p1[2], const double p2[2], const double p3[2], double factor)
+void SectionMomentSums::SetOriginOnce(const double p[2])
 {
-    const double a = TriangleArea(p1, p2, p3) * factor;
-    const double g[2] = {(p1[0] + p2[0] + p3[0]) / 3.0, (p1[1] + p2[1] + p3[1]) / 3.0};
+    if (!hasOrigin) {
+        origin[0] = p[0];
+        origin[1] = p[1];
+        hasOrigin = true;
+    }
+}
+
+void SectionMomentSums::AddLocalTriangle(const double q1[2], const double q2[2], const double q3[2],
+                                         double scaledArea)
+{
+    const double a = scaledArea;
+    const double g[2] = {(q1[0] + q2[0] + q3[0]) / 3.0, (q1[1] + q2[1] + q3[1]) / 3.0};
     area += a;
     first[0] += a * g[0];
     first[1] += a * g[1];
-    ixx += TriangleSecondMoment(a, g[1], p1[1], p2[1], p3[1]);
-    iyy += TriangleSecondMoment(a, g[0], p1[0], p2[0], p3[0]);
-    ixy += TriangleProductMoment(a, g, p1, p2, p3);
+    ixx += TriangleSecondMoment(a, g[1], q1[1], q2[1], q3[1]);
+    iyy += TriangleSecondMoment(a, g[0], q1[0], q2[0], q3[0]);
+    ixy += TriangleProductMoment(a, g, q1, q2, q3);
+}
+
+void SectionMomentSums::AddTriangle(const double p1[2], const double p2[2], const double p3[2], double factor)
+{
+    SetOriginOnce(p1);
+    const double q1[2] = {p1[0] - origin[0], p1[1] - origin[1]};
+    const double q2[2] = {p2[0] - origin[0], p2[1] - origin[1]};
+    const double q3[2] = {p3[0] - origin[0], p3[1] - origin[1]};
+    AddLocalTriangle(q1, q2, q3, TriangleArea(q1, q2, q3) * factor);
+}
+
+void SectionMomentSums::AddEdge(const double from[2], const double to[2], double factor)
+{
+    SetOriginOnce(from);
+    const double o[2] = {0.0, 0.0};
+    const double q1[2] = {from[0] - origin[0], from[1] - origin[1]};
+    const double q2[2] = {to[0] - origin[0], to[1] - origin[1]};
+    AddLocalTriangle(o, q1, q2, (q1[0] * q2[1] - q2[0] * q1[1]) / 2.0 * factor);
 }
 
 void SectionMomentSums::AddQuadrilateral(const double p1[2], const double p2[2], const double p3[2],
@@ -45,11 +73,12 @@ bool SectionMomentSums::HasCentroid() const
 
 void SectionMomentSums::MoveToCentroid(double centroid[2])
 {
-    centroid[0] = first[0] / area;
-    centroid[1] = first[1] / area;
-    ixx -= area * centroid[1] * centroid[1];
-    iyy -= area * centroid[0] * centroid[0];
-    ixy -= area * centroid[0] * centroid[1];
+    const double local[2] = {first[0] / area, first[1] / area};
+    ixx -= area * local[1] * local[1];
+    iyy -= area * local[0] * local[0];
+    ixy -= area * local[0] * local[1];
+    centroid[0] = origin[0] + local[0];
+    centroid[1] = origin[1] + local[1];
 }
 
 void ExtremeFibres::Include(const double xy[2])
@@ -58,6 +87,11 @@ void ExtremeFibres::Include(const double xy[2])
     m_cxMinus = std::max(m_cxMinus, m_centroid[0] - xy[0]);
     m_cyPlus = std::max(m_cyPlus, xy[1] - m_centroid[1]);
     m_cyMinus = std::max(m_cyMinus, m_centroid[1] - xy[1]);
+}
+
+double ExtremeFibres::Extent() const
+{
+    return std::max(m_cxPlus + m_cxMinus, m_cyPlus + m_cyMinus);
 }
 
 void ExtremeFibres::Store(T_SECTION_D& section) const
@@ -90,15 +124,27 @@ void ResetSectionProperties(T_SECTION_D& section)
         value = 0.0;
 }
 
-int PlaceCentroidPoint(CSectModel& model, const T_SECTION_D& section, const double centroid[2])
+namespace {
+
+bool IsCentroidPointOfAnotherSection(const CSectModel& model, const T_SECTION_D& section, int pointId)
 {
-    const int found = model.FindPointAt(centroid);
-    if (found != 0) {
-        bool taken = false;
-        for (const auto& [id, other] : model.m_sections)
-            taken = taken || (id != section.id && other->propertiesCalculated && other->centroidPointId == found);
-        if (!taken)
-            return found;
+    for (const auto& [id, other] : model.m_sections) {
+        if (id != section.id && other->propertiesCalculated && other->centroidPointId == pointId)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int PlaceCentroidPoint(CSectModel& model, const T_SECTION_D& section, const double centroid[2], double sectionSize)
+{
+    constexpr double kRoundingOfSize = 1e-9;
+    const double reach = kRoundingOfSize * sectionSize;
+    for (const auto& [id, point] : model.m_points) {
+        if (std::fabs(point->xy[0] - centroid[0]) <= reach && std::fabs(point->xy[1] - centroid[1]) <= reach
+            && !IsCentroidPointOfAnotherSection(model, section, id))
+            return id;
     }
     auto point = std::make_unique<T_POINT_D>();
     point->id = model.m_nextPointId++;

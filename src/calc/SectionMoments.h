@@ -15,22 +15,39 @@ double TriangleSecondMoment(double area, double g, double a, double b, double c)
 double TriangleProductMoment(double area, const double g[2], const double a[2], const double b[2],
                              const double c[2]);
 
-// Area, first and second moments about the global axes, summed triangle by
-// triangle; each triangle's area is scaled by a factor (the modular ratio).
+// Area, first and second moments summed triangle by triangle; each
+// triangle's area is scaled by a factor (the modular ratio). The sums are
+// taken about the first corner added, not the global origin, so that a
+// section far from the origin keeps its digits when the moments move to the
+// centroid.
 struct SectionMomentSums {
     double area = 0.0;
-    double first[2] = {0.0, 0.0};  // ∫ x dA, ∫ y dA
+    double first[2] = {0.0, 0.0};  // ∫ x dA, ∫ y dA about the origin below
     double ixx = 0.0;  // ∫ y² dA
     double iyy = 0.0;  // ∫ x² dA
     double ixy = 0.0;
+    double origin[2] = {0.0, 0.0};
+    bool hasOrigin = false;
+
+private:
+    void SetOriginOnce(const double p[2]);
+    // A triangle in coordinates about the origin, of the given (signed, scaled) area.
+    void AddLocalTriangle(const double q1[2], const double q2[2], const double q3[2], double scaledArea);
+
+public:
 
     void AddTriangle(const double p1[2], const double p2[2], const double p3[2], double factor);
     // Split along the diagonal p1–p3.
     void AddQuadrilateral(const double p1[2], const double p2[2], const double p3[2], const double p4[2],
                           double factor);
+    // The triangle (origin, from, to) with its signed area: the edges of a
+    // closed polygon add up to the polygon, positive when it runs
+    // counter-clockwise.
+    void AddEdge(const double from[2], const double to[2], double factor);
     // False when the area is not a positive finite number: no centroid then.
     bool HasCentroid() const;
-    // The centroid, and the second moments moved to axes through it.
+    // The centroid in global coordinates, and the second moments moved to
+    // axes through it.
     void MoveToCentroid(double centroid[2]);
 };
 
@@ -41,6 +58,8 @@ public:
     explicit ExtremeFibres(const double centroid[2]) : m_centroid{centroid[0], centroid[1]} {}
     void Include(const double xy[2]);
     void Store(T_SECTION_D& section) const;
+    // The larger of the extents in x and y of the points included.
+    double Extent() const;
 
 private:
     double m_centroid[2];
@@ -54,10 +73,13 @@ int ElementCorners(const CSectModel& model, const T_FEELEM_D& element, const dou
 // Properties-calculated flag off, no centroid point, every value 0.0.
 void ResetSectionProperties(T_SECTION_D& section);
 
-// The point at the centroid: an existing point within the tolerance unless
-// another calculated section has it as its centroid; otherwise a new point,
-// the only newcomer point, recorded in the open undo action. Returns its id.
-int PlaceCentroidPoint(CSectModel& model, const T_SECTION_D& section, const double centroid[2]);
+// The point at the centroid: an existing point that lies at the centroid to
+// rounding (within 1e-9 of the section's size) and that no other calculated
+// section has as its centroid point; otherwise a new point, the only newcomer
+// point, recorded in the open undo action. A user point merely near the
+// centroid is not taken: the query would show its coordinates as the
+// centroid's, and the next invalidation would delete it. Returns the id.
+int PlaceCentroidPoint(CSectModel& model, const T_SECTION_D& section, const double centroid[2], double sectionSize);
 
 // Error box "<reason>\n\nThis section cannot be calculated."; returns false.
 bool ReportSectionNotCalculable(const CSectModel& model, const std::string& reason);

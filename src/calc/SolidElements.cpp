@@ -25,6 +25,12 @@ struct ElementKind {
     // Incompatible functions 1 - c² of the natural coordinate c = modeAxis[k],
     // each for the three displacement components.
     std::vector<int> modeAxis;
+    // Natural axes along which the extrusion keeps det J constant: a mode of
+    // such an axis already integrates to zero strain. The others are scaled
+    // by det J0 / det J at each point so that theirs does too on a distorted
+    // base; scaling the through-length mode as well would make its strain
+    // vary across the section and lock the single long element in bending.
+    std::vector<bool> modeAlongExtrusion;
     // Natural point where the Jacobian of the incompatible modes is taken.
     Vector3 centre;
     std::vector<IntegrationPoint> points;
@@ -61,7 +67,7 @@ void HexaShapeDerivatives(const Vector3& natural, Vector3* derivatives) {
 
 const ElementKind& WedgeKind() {
     static const ElementKind kind = [] {
-        ElementKind k{6, {2}, {1.0 / 3.0, 1.0 / 3.0, 0.0}, {}, WedgeShapeDerivatives};
+        ElementKind k{6, {2}, {true}, {1.0 / 3.0, 1.0 / 3.0, 0.0}, {}, WedgeShapeDerivatives};
         const double triangle[3][2] = {{0.5, 0.5}, {0.0, 0.5}, {0.5, 0.0}};
         for (double zeta : {-kWedgeThicknessAbscissa, kWedgeThicknessAbscissa}) {
             for (const auto& rs : triangle) k.points.push_back({{rs[0], rs[1], zeta}, kWedgeWeight});
@@ -73,7 +79,7 @@ const ElementKind& WedgeKind() {
 
 const ElementKind& HexaKind() {
     static const ElementKind kind = [] {
-        ElementKind k{8, {0, 1, 2}, {0.0, 0.0, 0.0}, {}, HexaShapeDerivatives};
+        ElementKind k{8, {0, 1, 2}, {false, false, true}, {0.0, 0.0, 0.0}, {}, HexaShapeDerivatives};
         // The point nearest node i is point i.
         for (const auto& corner : kHexaCorner) {
             k.points.push_back(
@@ -176,14 +182,16 @@ bool IncompatibleElementStiffness(const ElementKind& kind, const double x[], con
 
     std::vector<Vector3> naturalDerivatives(nodes);
     Matrix3 centreInverse{};
-    double determinant = 0.0;
+    double centreDeterminant = 0.0;
     kind.shapeDerivatives(kind.centre, naturalDerivatives.data());
-    if (!JacobianInverse(naturalDerivatives.data(), local.data(), nodes, centreInverse, determinant)) return false;
+    if (!JacobianInverse(naturalDerivatives.data(), local.data(), nodes, centreInverse, centreDeterminant))
+        return false;
 
     std::vector<double> k(static_cast<std::size_t>(order) * order, 0.0);
     double gradients[kMaxFunctions][3];
     for (const IntegrationPoint& point : kind.points) {
         Matrix3 inverse{};
+        double determinant = 0.0;
         kind.shapeDerivatives(point.natural, naturalDerivatives.data());
         if (!JacobianInverse(naturalDerivatives.data(), local.data(), nodes, inverse, determinant)) return false;
         for (int a = 0; a < nodes; ++a) {
@@ -195,7 +203,9 @@ bool IncompatibleElementStiffness(const ElementKind& kind, const double x[], con
         // The modes' gradients through the centre Jacobian.
         for (int m = 0; m < modes; ++m) {
             const int axis = kind.modeAxis[m];
-            for (int j = 0; j < 3; ++j) gradients[nodes + m][j] = centreInverse[j][axis] * (-2.0 * point.natural[axis]);
+            const double scale = kind.modeAlongExtrusion[m] ? 1.0 : centreDeterminant / determinant;
+            for (int j = 0; j < 3; ++j)
+                gradients[nodes + m][j] = centreInverse[j][axis] * (-2.0 * point.natural[axis]) * scale;
         }
         AddPointStiffness(gradients, nodes + modes, d, determinant * point.weight, k.data(), order);
     }

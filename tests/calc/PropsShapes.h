@@ -70,6 +70,20 @@ inline std::vector<int> DrawISection(CSectModel& model, double depth, double wid
                                {x0, depth - flange}, {x0, flange}, {0, flange}});
 }
 
+// A channel depth × width, flanges and web all `wall` thick, open to the right.
+inline std::vector<int> DrawChannel(CSectModel& model, double depth, double width, double wall)
+{
+    return DrawPolygon(model, {{0, 0}, {width, 0}, {width, wall}, {wall, wall}, {wall, depth - wall},
+                               {width, depth - wall}, {width, depth}, {0, depth}});
+}
+
+// An angle with legs `horizontal` and `vertical` long, both `wall` thick.
+inline std::vector<int> DrawAngle(CSectModel& model, double horizontal, double vertical, double wall)
+{
+    return DrawPolygon(model, {{0, 0}, {horizontal, 0}, {horizontal, wall}, {wall, wall}, {wall, vertical},
+                               {0, vertical}});
+}
+
 // A material of near-zero Poisson's ratio (the material commands refuse 0)
 // on every domain of a new plane section; the section's id, 0 when refused.
 inline int GenerateSteelSection(CSectModel& model, const std::vector<int>& curveIds)

@@ -61,19 +61,21 @@ const double kTriangleJ = EquilateralTriangleTorsion(100.0);
 
 // Bounds some 1.5 times or more above what the quadrilateral meshes of each
 // level reach; the thin strips need the fine level (few elements through the
-// thickness).
+// thickness). The values converge from above: distorted quadrilaterals pass
+// the constant-strain patch test, so they no longer come out below the exact
+// values on the finer levels.
 INSTANTIATE_TEST_SUITE_P(
     BuiltFromCurves, FeAccuracyTest,
     ::testing::Values(
         AccuracyCase{"rectangle", 3, kRectangle, RectangleTorsion(100, 50), 0.015, 5.0 / 6, 5.0 / 6, 0.025},
-        AccuracyCase{"rectangle", 5, kRectangle, RectangleTorsion(100, 50), 0.003, 5.0 / 6, 5.0 / 6, 0.005},
+        AccuracyCase{"rectangle", 5, kRectangle, RectangleTorsion(100, 50), 0.006, 5.0 / 6, 5.0 / 6, 0.0085},
         AccuracyCase{"square", 3, kSquare, RectangleTorsion(100, 100), 0.015, 5.0 / 6, 5.0 / 6, 0.012},
         AccuracyCase{"wide strip", 3, kStripWide, RectangleTorsion(100, 10), 0.1, 5.0 / 6, 0, 0.006},
         AccuracyCase{"tall strip", 3, kStripTall, RectangleTorsion(10, 100), 0.1, 0, 5.0 / 6, 0.006},
         AccuracyCase{"wide strip", 5, kStripWide, RectangleTorsion(100, 10), 0.035, 5.0 / 6, 0, 0.002},
-        AccuracyCase{"disc", 3, kDisc, kDiscJ, 0.006, 6.0 / 7, 6.0 / 7, 0.006},
+        AccuracyCase{"disc", 3, kDisc, kDiscJ, 0.006, 6.0 / 7, 6.0 / 7, 0.009},
         AccuracyCase{"tube", 3, kTube, kTubeJ, 0.02, 0, 0, 0},
         AccuracyCase{"triangle", 3, kTriangle, kTriangleJ, 0.035, 0, 0, 0},
-        AccuracyCase{"triangle", 5, kTriangle, kTriangleJ, 0.008, 0, 0, 0}));
+        AccuracyCase{"triangle", 5, kTriangle, kTriangleJ, 0.012, 0, 0, 0}));
 
 }  // namespace

@@ -54,6 +54,22 @@ TEST_F(LineSectionTest, SingleWallIsAStrip)
     EXPECT_DOUBLE_EQ(centroid->xy[1], 0.0);
 }
 
+// Far from the origin the moments keep their digits: the sums are taken
+// about a point of the section, not the origin.
+TEST_F(LineSectionTest, WallFarFromTheOriginKeepsEveryDigit)
+{
+    const double x0 = 1e7, y0 = -3e6;
+    const T_SECTION_D& s = Calculate({Wall({{x0, y0}, {x0 + 100, y0}}, 10)});
+    const double* r = s.results;
+    EXPECT_NEAR(r[RESULT_A], 1000.0, 1e-12 * 1000.0);
+    EXPECT_NEAR(r[RESULT_IXX], 100.0 * 1000.0 / 12.0, 1e-12 * 1e7);
+    EXPECT_NEAR(r[RESULT_IYY], 10.0 * 1e6 / 12.0, 1e-12 * 1e7);
+    const T_POINT_D* centroid = model.FindPoint(s.centroidPointId);
+    ASSERT_NE(centroid, nullptr);
+    EXPECT_EQ(centroid->xy[0], x0 + 50.0);
+    EXPECT_EQ(centroid->xy[1], y0);
+}
+
 TEST_F(LineSectionTest, OpenISectionSumsItsWalls)
 {
     const std::vector<int> walls = {Wall({{0, 0}, {50, 0}}, 10), Wall({{50, 0}, {100, 0}}, 10),

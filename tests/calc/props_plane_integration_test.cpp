@@ -42,16 +42,17 @@ bool Exact(double value, double expected, double scale)
 
 class PlaneIntegrationTest : public PropsTest {
 protected:
-    // Generates, meshes at level 1 and calculates; the section's id.
-    int Calculate(const std::vector<int>& curves)
+    // Generates, meshes at the level and calculates; the section's id.
+    int Calculate(const std::vector<int>& curves, int level = 1)
     {
-        AddSteel();
+        if (!model.FindMaterial(1))
+            AddSteel();
         const int sectionId = GeneratePlane(curves);
         EXPECT_NE(sectionId, 0);
         SetDomainMaterials(sectionId, 1);
         T_SECTION_D* section = model.FindSection(sectionId);
         model.BeginUndoAction();
-        EXPECT_TRUE(model.MeshPlaneSection(section, 1, 0.0)) << ::testing::PrintToString(user.BoxTexts());
+        EXPECT_TRUE(model.MeshPlaneSection(section, level, 0.0)) << ::testing::PrintToString(user.BoxTexts());
         EXPECT_TRUE(model.CalcPlaneSectionProperties(section)) << ::testing::PrintToString(user.BoxTexts());
         model.ClearFeMesh();
         return sectionId;
@@ -113,7 +114,7 @@ TEST_F(PlaneIntegrationTest, RegularPolygonOfTwoPointLinesIsExact)
 
 TEST_F(PlaneIntegrationTest, CentroidPointIsReusedUnlessAnotherCalculatedSectionHasIt)
 {
-    const int userPoint = AddPoint(50.2, 25.1);  // within the tolerance 1.0
+    const int userPoint = AddPoint(50.0, 25.0);  // at the centroid
     const int first = Calculate(DrawRectangle(0, 0, 100, 50));
     EXPECT_EQ(Section(first).centroidPointId, userPoint);
 
@@ -129,6 +130,132 @@ TEST_F(PlaneIntegrationTest, CentroidPointIsReusedUnlessAnotherCalculatedSection
     std::vector<int> newcomers;
     model.GetNewcomerPoints(newcomers);
     EXPECT_EQ(newcomers, std::vector<int>{Section(second).centroidPointId});
+}
+
+// Area, centroid and second moments of a polygon from its own points, about
+// its first point so that no digit is lost far from the origin.
+PlaneValues PolygonValues(const std::vector<std::array<double, 2>>& points)
+{
+    double a = 0, sx = 0, sy = 0, ixx = 0, iyy = 0, ixy = 0;
+    const double ox = points[0][0], oy = points[0][1];
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const double x0 = points[i][0] - ox, y0 = points[i][1] - oy;
+        const double x1 = points[(i + 1) % points.size()][0] - ox, y1 = points[(i + 1) % points.size()][1] - oy;
+        const double cross = x0 * y1 - x1 * y0;
+        a += cross / 2;
+        sx += (x0 + x1) * cross / 6;
+        sy += (y0 + y1) * cross / 6;
+        iyy += (x0 * x0 + x0 * x1 + x1 * x1) * cross / 12;
+        ixx += (y0 * y0 + y0 * y1 + y1 * y1) * cross / 12;
+        ixy += (x0 * y1 + 2 * x0 * y0 + 2 * x1 * y1 + x1 * y0) * cross / 24;
+    }
+    const double cx = sx / a, cy = sy / a;
+    return {a, ox + cx, oy + cy, ixx - a * cy * cy, iyy - a * cx * cx, ixy - a * cx * cy, 0, 0, 0, 0};
+}
+
+// Drawings imported from site coordinates lie far from the origin: the sums
+// about the origin lost four digits of Iyy at (1e7, -3e6).
+TEST_F(PlaneIntegrationTest, RectangleFarFromTheOriginKeepsEveryDigit)
+{
+    const double x0 = 1e7, y0 = -3e6;
+    const int id = Calculate(DrawRectangle(x0, y0, x0 + 100, y0 + 50));
+    const double* r = Results(id);
+    EXPECT_PRED3(Exact, r[RESULT_A], 5000.0, 1.0);
+    EXPECT_PRED3(Exact, r[RESULT_IXX], 100.0 * 50 * 50 * 50 / 12, 1.0);
+    EXPECT_PRED3(Exact, r[RESULT_IYY], 50.0 * 100 * 100 * 100 / 12, 1.0);
+    EXPECT_PRED3(Exact, r[RESULT_IXY], 0.0, 100.0 * 100 * 100 * 100 / 12);
+    const T_POINT_D* centroid = model.FindPoint(Section(id).centroidPointId);
+    ASSERT_NE(centroid, nullptr);
+    EXPECT_EQ(centroid->xy[0], x0 + 50);
+    EXPECT_EQ(centroid->xy[1], y0 + 25);
+    EXPECT_PRED3(Exact, r[RESULT_CX_PLUS], 50.0, 1.0);
+    EXPECT_PRED3(Exact, r[RESULT_CY_MINUS], 25.0, 1.0);
+}
+
+// A circle drawn as one curve of many segments: the mesher spaces its
+// boundary nodes evenly along the curve, not on its points, and cut the
+// polygon's corners; the sums come from the section's own facets instead.
+TEST_F(PlaneIntegrationTest, CircleOfOneCurveIsExactAtEveryLevel)
+{
+    for (int level = 1; level <= 5; ++level) {
+        const int curve = DrawCircle(300.0 * level, -40.0, 50.0, 36, 5.0);
+        std::vector<std::array<double, 2>> points;
+        for (int pointId : model.FindCurve(curve)->pointIds) {
+            const T_POINT_D* p = model.FindPoint(pointId);
+            if (points.empty() || p->xy[0] != points[0][0] || p->xy[1] != points[0][1])
+                points.push_back({p->xy[0], p->xy[1]});
+        }
+        ASSERT_EQ(points.size(), 36u);
+        const PlaneValues e = PolygonValues(points);
+        const int id = Calculate({curve}, level);
+        const double* r = Results(id);
+        SCOPED_TRACE(level);
+        EXPECT_PRED3(Exact, r[RESULT_A], e.area, 1.0);
+        EXPECT_PRED3(Exact, r[RESULT_IXX], e.ixx, 1.0);
+        EXPECT_PRED3(Exact, r[RESULT_IYY], e.iyy, 1.0);
+        EXPECT_PRED3(Exact, r[RESULT_IXY], e.ixy, e.ixx);
+        const T_POINT_D* centroid = model.FindPoint(Section(id).centroidPointId);
+        ASSERT_NE(centroid, nullptr);
+        EXPECT_PRED3(Exact, centroid->xy[0], e.cx, 50.0);
+        EXPECT_PRED3(Exact, centroid->xy[1], e.cy, 50.0);
+    }
+}
+
+// The tube's domain is its outer polygon less the inner one; at level 2 the
+// mesh made Ixx differ from Iyy.
+TEST_F(PlaneIntegrationTest, TubeOfTwoCurvesIsExact)
+{
+    std::vector<PlaneValues> rings;
+    std::vector<int> curves;
+    for (const double r : {50.0, 45.0}) {
+        curves.push_back(DrawCircle(0.0, 0.0, r, 36));
+        std::vector<std::array<double, 2>> points;
+        for (int pointId : model.FindCurve(curves.back())->pointIds) {
+            const T_POINT_D* p = model.FindPoint(pointId);
+            if (points.empty() || p->xy[0] != points[0][0] || p->xy[1] != points[0][1])
+                points.push_back({p->xy[0], p->xy[1]});
+        }
+        rings.push_back(PolygonValues(points));
+    }
+    const PlaneValues& o = rings[0];
+    const PlaneValues& i = rings[1];
+    const double area = o.area - i.area;
+    const double cx = (o.area * o.cx - i.area * i.cx) / area, cy = (o.area * o.cy - i.area * i.cy) / area;
+    const auto about = [&](const PlaneValues& v, double ixx, double iyy) {
+        return std::array<double, 2>{ixx + v.area * (v.cy - cy) * (v.cy - cy),
+                                     iyy + v.area * (v.cx - cx) * (v.cx - cx)};
+    };
+    const std::array<double, 2> outer = about(o, o.ixx, o.iyy), inner = about(i, i.ixx, i.iyy);
+    const int id = Calculate(curves, 2);
+    const double* r = Results(id);
+    EXPECT_PRED3(Exact, r[RESULT_A], area, 1.0);
+    EXPECT_PRED3(Exact, r[RESULT_IXX], outer[0] - inner[0], 1.0);
+    EXPECT_PRED3(Exact, r[RESULT_IYY], outer[1] - inner[1], 1.0);
+    EXPECT_PRED3(Exact, r[RESULT_IXX], r[RESULT_IYY], 1.0);
+}
+
+// A user point merely near the centroid, within the project tolerance, is not
+// the centroid: taking it showed its coordinates as the centroid's, and the
+// next invalidation deleted the user's point.
+TEST_F(PlaneIntegrationTest, PointNearTheCentroidIsNeitherTakenNorDeleted)
+{
+    const int userPoint = AddPoint(50.6, 25.4);
+    const int id = Calculate(DrawRectangle(0, 0, 100, 50));
+    const int centroidPoint = Section(id).centroidPointId;
+    EXPECT_NE(centroidPoint, userPoint);
+    ASSERT_NE(model.FindPoint(centroidPoint), nullptr);
+    EXPECT_PRED3(Exact, model.FindPoint(centroidPoint)->xy[0], 50.0, 100.0);
+    EXPECT_PRED3(Exact, model.FindPoint(centroidPoint)->xy[1], 25.0, 100.0);
+
+    T_SECTION_D* section = model.FindSection(id);
+    model.BeginUndoAction();
+    model.InvalidateSectionProperties(section);
+    ASSERT_TRUE(model.MeshPlaneSection(section, 1, 0.0));
+    ASSERT_TRUE(model.CalcPlaneSectionProperties(section));
+    model.ClearFeMesh();
+    ASSERT_NE(model.FindPoint(userPoint), nullptr);
+    EXPECT_EQ(model.FindPoint(userPoint)->xy[0], 50.6);
+    EXPECT_NE(Section(id).centroidPointId, userPoint);
 }
 
 // Mixed materials on hand-made meshes: a section record with two domains and
@@ -151,9 +278,50 @@ protected:
 
     T_SECTION_D& TheSection() { return *model.FindSection(1); }
 
+    int AddSectionPoint(double x, double y)
+    {
+        T_SECTION_D& section = TheSection();
+        auto point = std::make_unique<T_POINT_D>();
+        point->id = section.nextPointId++;
+        point->xy[0] = x;
+        point->xy[1] = y;
+        const int id = point->id;
+        section.points[id] = std::move(point);
+        return id;
+    }
+
+    // The 10 × 10 square of domain d with its lower-left corner at (x0, 0):
+    // its outline (one closed curve, run clockwise by its loop) and its
+    // plane facets.
+    void AddSquareDomain(int domainId, double x0)
+    {
+        T_SECTION_D& section = TheSection();
+        const int a = AddSectionPoint(x0, 0), b = AddSectionPoint(x0 + 10, 0), c = AddSectionPoint(x0 + 10, 10),
+                  d = AddSectionPoint(x0, 10);
+        auto curve = std::make_unique<T_SCURVE_D>();
+        curve->id = section.nextCurveId++;
+        curve->pointIds = {a, d, c, b, a};
+        auto loop = std::make_unique<T_LOOP_D>();
+        loop->id = section.nextLoopId++;
+        loop->curveIds = {-curve->id};
+        section.domains[domainId]->loopIds = {loop->id};
+        section.curves[curve->id] = std::move(curve);
+        section.loops[loop->id] = std::move(loop);
+        for (const auto& corners : {std::array<int, 3>{a, b, c}, std::array<int, 3>{a, c, d}}) {
+            auto facet = std::make_unique<T_FACET_D>();
+            facet->id = section.nextFacetId++;
+            facet->domainId = domainId;
+            std::copy(corners.begin(), corners.end(), facet->pointIds);
+            section.facets[facet->id] = std::move(facet);
+        }
+    }
+
+    // Both squares as domains and as a mesh.
     void Mesh(int material1, int material2)
     {
         using namespace plane_meshes;
+        AddSquareDomain(1, 0);
+        AddSquareDomain(2, 10);
         TheSection().domains[1]->materialId = material1;
         TheSection().domains[2]->materialId = material2;
         AddGrid(model, 2, 2, Rectangle(10, 10), Cells::Quadrilaterals, {}, material1);
@@ -200,11 +368,38 @@ TEST_F(MixedMaterialTest, BaseMaterialThatNoUsedDomainHasIsIgnored)
     AddSteel(3, 4000.0);
     Mesh(1, 2);
     TheSection().assignedBaseMaterialId = 3;
-    // Without facets both materials have area 0: the tie goes to domain 1's.
+    // Both materials have the same faceted area: the tie goes to domain 1's.
     model.BeginUndoAction();
     ASSERT_TRUE(model.CalcPlaneSectionProperties(&TheSection()));
     EXPECT_EQ(TheSection().baseMaterialId, 1);
     EXPECT_PRED3(Exact, Area(), 300.0, 1.0);
+}
+
+// The sums come from the domains' outlines, the section's own geometry,
+// whatever the mesh makes of it; a section without them falls back to its
+// mesh.
+TEST_F(MixedMaterialTest, SumsComeFromTheDomainOutlinesAndFromTheMeshOnlyWithoutThem)
+{
+    AddSteel(1, 1000.0);
+    AddSteel(2, 2000.0);
+    Mesh(1, 2);
+    // The mesh cuts the outer corner (20, 10) of the triangles' square.
+    for (auto& [id, node] : model.m_feNodes) {
+        if (node->xy[0] == 20.0 && node->xy[1] == 10.0)
+            node->xy[0] = 19.0;
+    }
+    TheSection().assignedBaseMaterialId = 1;
+    model.BeginUndoAction();
+    ASSERT_TRUE(model.CalcPlaneSectionProperties(&TheSection()));
+    const PlaneValues e = RectanglesValues({{0, 0, 10, 10}, {10, 0, 20, 10}, {10, 0, 20, 10}});
+    EXPECT_PRED3(Exact, Area(), e.area, 1.0);
+    EXPECT_PRED3(Exact, TheSection().results[RESULT_IXX], e.ixx, 1.0);
+
+    for (auto& [id, domain] : TheSection().domains)
+        domain->loopIds.clear();
+    ASSERT_TRUE(model.CalcPlaneSectionProperties(&TheSection()));
+    // The mesh lacks the triangle (20, 5), (20, 10), (19, 10) of area 2.5, counted twice.
+    EXPECT_PRED3(Exact, Area(), e.area - 5.0, 1.0);
 }
 
 TEST_F(MixedMaterialTest, MissingMaterialOrZeroBaseModulusIsRefusedWithoutAResult)

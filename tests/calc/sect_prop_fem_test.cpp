@@ -208,8 +208,8 @@ TEST(ShearAreaConvergence, RectangleApproachesFiveSixthsOfTheArea) {
 }
 
 TEST(ShearAreaConvergence, DiscApproachesSixSeventhsOfTheArea) {
-    std::vector<double> ratios;
-    for (const int rings : {4, 8}) {
+    std::vector<double> ratios, torsion;
+    for (const int rings : {4, 8, 16}) {
         CSectModel model;
         AddMaterial(model, kSteelId, 210000.0, 0.0);
         AddPolygonalRing(model, 0.0, 1.0, 36, 36 * rings / 4, rings);
@@ -218,10 +218,18 @@ TEST(ShearAreaConvergence, DiscApproachesSixSeventhsOfTheArea) {
         const double area = MomentsOf(RegularPolygon(1.0, 36)).area;
         EXPECT_NEAR(p.Asx / p.Asy, 1.0, 1e-3);
         ratios.push_back(p.Asx / (6.0 / 7.0 * area));
+        torsion.push_back(p.J);
     }
-    EXPECT_GT(ratios[0], 1.0);
+    // J of the 36-gon of diameter 100 by a series solution: 9,716,284.
+    const double seriesJ = 9716284.0 * std::pow(2.0 / 100.0, 4);
+    EXPECT_GT(torsion[0], torsion[1]);
+    EXPECT_GT(torsion[1], torsion[2]);
+    EXPECT_GT(torsion[2], seriesJ);
+    EXPECT_LT(torsion[2] / seriesJ - 1.0, 3e-4);
     EXPECT_GT(ratios[0], ratios[1]);
-    EXPECT_NEAR(ratios[1], 1.0, 0.002);
+    EXPECT_GT(ratios[1], ratios[2]);
+    EXPECT_GT(ratios[2], 1.0);
+    EXPECT_NEAR(ratios[2], 1.0, 0.002);
 }
 
 // The torsion constant of a long strip came out several per cent high when

@@ -143,6 +143,13 @@ CCToolCreateLine::CCToolCreateLine()
     LayOutAlignmentAndWidth();
 }
 
+void CCToolCreateLine::OnOpen()
+{
+    CTwoPointForm::OnOpen();
+    if (Context() && Context()->view)
+        Context()->view->SetRubberBandKind(1);
+}
+
 void CCToolCreateLine::Create(IToolDocument& document, const PlanePoint& point1, const PlanePoint& point2,
                               int alignment, double width)
 {

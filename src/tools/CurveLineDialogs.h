@@ -65,6 +65,8 @@ private:
 class CCToolCreateLine : public CTwoPointForm {
 public:
     CCToolCreateLine();
+    // Also has the view draw its rubber band from the last point to the cursor.
+    void OnOpen() override;
 
 private:
     void Create(IToolDocument& document, const PlanePoint& point1, const PlanePoint& point2, int alignment,

@@ -58,6 +58,49 @@ protected:
         return std::nullopt;
     }
     CSectModel& Model() { return *Frame().Document().GetModel(); }
+    CTarvokrtView& View() { return Frame().View(); }
+    CDialogForm& ShownForm() { return static_cast<CDialogForm&>(Page()->ShownDialog()->Form()); }
+
+    // A 10 x 10 grid of 100 shown and snapped to, the view fitted to it.
+    void SnapToTheGrid()
+    {
+        Model().m_gridSize = 100.0;
+        Model().m_gridCountX = 10;
+        Model().m_gridCountY = 10;
+        View().RebuildScene();
+        View().ZoomFit();
+        View().m_gridDisplay = 1;
+        View().m_gridSnap = 1;
+        View().m_pointSnap = 0;
+        Settle();
+    }
+    wxPoint ClientOf(double x, double y)
+    {
+        double window[2];
+        View().Camera().WorldToWindow(x, y, window);
+        return {static_cast<int>(window[0]), static_cast<int>(window[1])};
+    }
+    // A click a pixel off the grid node at (x, y).
+    void ClickNear(double x, double y)
+    {
+        const wxPoint at = ClientOf(x, y) + wxPoint(1, -1);
+        for (wxEventType type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP}) {
+            wxMouseEvent event(type);
+            event.SetEventObject(&View());
+            event.SetPosition(at);
+            event.m_leftDown = type == wxEVT_LEFT_DOWN;
+            wxPostEvent(View().GetEventHandler(), event);
+            Settle();
+        }
+    }
+    // The model points of a curve.
+    std::vector<PlanePoint> CurvePoints(int curveId)
+    {
+        std::vector<PlanePoint> points;
+        for (int id : Model().m_curves.at(curveId)->pointIds)
+            points.push_back({Model().m_points.at(id)->xy[0], Model().m_points.at(id)->xy[1]});
+        return points;
+    }
     // Dark pixels of the view's picture as the view renders it: the curves.
     int DarkPixels()
     {
@@ -161,4 +204,53 @@ TEST_F(CurvePageOnScreen, ClicksOnRadiosCheckBoxesAndButtonsReachTheDialog)
     Type(PLINE_POINT, "3, 4");
     click(PLINE_NEW, wxEVT_BUTTON, 0);
     EXPECT_EQ(static_cast<wxTextCtrl*>(Control(PLINE_POINT))->GetValue(), "0.000, 0.000");
+}
+
+TEST_F(CurvePageOnScreen, TwoGridPicksDrawALineAndTheFocusGoesBackToPoint1)
+{
+    ASSERT_TRUE(Start("KLX 1"));
+    Command(32839);
+    ASSERT_EQ(View().m_toolCommandId, 2000);
+    SnapToTheGrid();
+    ASSERT_TRUE(ShownForm().FocusPickField(10000));
+    Settle();
+    ClickNear(100, 0);
+    ClickNear(200, 100);
+    ASSERT_EQ(Model().m_curves.size(), 1u);
+    EXPECT_EQ(CurvePoints(1), (std::vector<PlanePoint>{{100, 0}, {200, 100}}));
+    EXPECT_EQ(static_cast<wxTextCtrl*>(Control(LINE_POINT2))->GetValue(), "200.000, 100.000");
+    EXPECT_EQ(View().m_pickFieldCode, 10000);
+    EXPECT_TRUE(ShownForm().Field(LINE_POINT1)->highlighted);
+    // The curve is drawn through the segment's midpoint.
+    const std::string path = (folder / "line.bmp").string();
+    ASSERT_TRUE(View().ExportBitmap(path));
+    wxImage shot;
+    ASSERT_TRUE(shot.LoadFile(path, wxBITMAP_TYPE_BMP));
+    const wxPoint middle = ClientOf(150, 50);
+    int dark = 0;
+    for (int dy = -2; dy <= 2; ++dy) {
+        for (int dx = -2; dx <= 2; ++dx) {
+            const int x = middle.x + dx;
+            const int y = middle.y + dy;
+            if (x >= 0 && y >= 0 && x < shot.GetWidth() && y < shot.GetHeight())
+                dark += shot.GetRed(x, y) < 80 && shot.GetGreen(x, y) < 80 && shot.GetBlue(x, y) < 80;
+        }
+    }
+    EXPECT_GT(dark, 0);
+}
+
+TEST_F(CurvePageOnScreen, ThreeGridPicksOfThePolylineGiveTwoLines)
+{
+    ASSERT_TRUE(Start("KLX 1"));
+    Command(32840);
+    ASSERT_EQ(View().m_toolCommandId, 2001);
+    SnapToTheGrid();
+    ASSERT_TRUE(ShownForm().FocusPickField(10006));
+    Settle();
+    ClickNear(0, 0);
+    ClickNear(300, 0);
+    ClickNear(300, 200);
+    ASSERT_EQ(Model().m_curves.size(), 2u);
+    EXPECT_EQ(CurvePoints(1), (std::vector<PlanePoint>{{0, 0}, {300, 0}}));
+    EXPECT_EQ(CurvePoints(2), (std::vector<PlanePoint>{{300, 0}, {300, 200}}));
 }

@@ -5,6 +5,8 @@
 #include "tools/CurveTool.h"
 #include "tools/DxfImportCommand.h"
 #include "tools/GridSettingDlg.h"
+#include "tools/PointTool.h"
+#include "tools/SectTool.h"
 
 namespace {
 
@@ -26,5 +28,7 @@ void RegisterTools(CToolRegistry& registry)
         if (HasFrame(context))
             RunGridSettingCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
     });
+    RegisterPointTool(registry);
     CCurveTool::Register(registry);
+    RegisterSectTool(registry);
 }

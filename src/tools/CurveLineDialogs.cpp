@@ -158,7 +158,7 @@ void CCToolCreateLine::Create(IToolDocument& document, const PlanePoint& point1,
 
 CCToolCreateRectangle::CCToolCreateRectangle()
     : CTwoPointForm({RECTANGLE_POINT1, 10049, RECTANGLE_POINT2, 10050, RECTANGLE_DELTA, {RECTANGLE_METHOD, 1356},
-                     {RECTANGLE_ALIGNMENT, 1360, 1361, RECTANGLE_WIDTH}})
+                     {RECTANGLE_ALIGNMENT, 1360, 1361, RECTANGLE_WIDTH}, 0, 0, {}, false})
 {
     BeginGroup(" Point 1 ");
     Edit(RECTANGLE_POINT1);

@@ -106,8 +106,9 @@ TEST_F(CurvePageTest, ShowingARowSetsItsFilterAndOpensItsDialog)
                                   return call.rfind("SetPickFilter", 0) == 0;
                               }) != view.calls.end();
         EXPECT_EQ(filtered, c.filterCall != nullptr);
-        if (c.filterCall)
+        if (c.filterCall) {
             EXPECT_NE(std::find(view.calls.begin(), view.calls.end(), c.filterCall), view.calls.end());
+        }
         EXPECT_EQ(log.back(), "make dialog " + table.rows[static_cast<size_t>(c.toolId - 2000)].text);
     }
     // Line switches picking off.

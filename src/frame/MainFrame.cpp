@@ -54,6 +54,12 @@ bool IsFrameCommand(int id)
     case CMD_FILE_OPEN:
     case CMD_FILE_SAVE:
     case CMD_FILE_SAVE_AS:
+    case CMD_FILE_PRINT_SETUP:
+    case CMD_FILE_PRINT:
+    case CMD_FILE_PRINT_PREVIEW:
+    case CMD_VISIT_HOMEPAGE:
+    case CMD_SEND_MAIL:
+    case CMD_CALCULATOR:
     case CMD_APP_ABOUT:
     case CMD_APP_EXIT:
     case CMD_EDIT_UNDO:
@@ -158,18 +164,27 @@ void CMainFrame::CreateMenus()
     exportMenu->Append(WxCommandId(CMD_EXPORT_BITMAP), "Windows Bitmap");
     file->AppendSubMenu(exportMenu, "Export");
     file->AppendSeparator();
+    file->Append(WxCommandId(CMD_FILE_PRINT_SETUP), "Print Setup...");
+    file->Append(WxCommandId(CMD_FILE_PRINT_PREVIEW), "Print Preview");
+    file->Append(WxCommandId(CMD_FILE_PRINT), "&Print...\tCtrl+P");
+    file->AppendSeparator();
     app_.RecentFiles().UseMenu(file);
     app_.RecentFiles().AddFilesToMenu(file);
     file->AppendSeparator();
     file->Append(WxCommandId(CMD_APP_EXIT), "E&xit", "Quit the application; prompts to save the project");
     auto* menus = new wxMenuBar;
     menus->Append(file, "&File");
+    auto* help = new wxMenu;
+    help->Append(WxCommandId(CMD_VISIT_HOMEPAGE), "Tarvo Homepage", "Visit the Tarvo homepage");
+    help->Append(WxCommandId(CMD_SEND_MAIL), "E-mail to Tarvo", "E-mail to Tarvo");
+    help->Append(WxCommandId(CMD_CALCULATOR), "Windows Calculator", "Launch the Windows calculator");
+    menus->Append(help, "&Help");
     SetMenuBar(menus);
 
     wxAcceleratorEntry keys[] = {
         {wxACCEL_CTRL, 'N', WxCommandId(CMD_FILE_NEW)},          {wxACCEL_CTRL, 'O', WxCommandId(CMD_FILE_OPEN)},
-        {wxACCEL_CTRL, 'S', WxCommandId(CMD_FILE_SAVE)},         {wxACCEL_CTRL, 'Z', WxCommandId(CMD_EDIT_UNDO)},
-        {wxACCEL_ALT, WXK_BACK, WxCommandId(CMD_EDIT_UNDO)},
+        {wxACCEL_CTRL, 'S', WxCommandId(CMD_FILE_SAVE)},         {wxACCEL_CTRL, 'P', WxCommandId(CMD_FILE_PRINT)},
+        {wxACCEL_CTRL, 'Z', WxCommandId(CMD_EDIT_UNDO)},         {wxACCEL_ALT, WXK_BACK, WxCommandId(CMD_EDIT_UNDO)},
     };
     SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
 }
@@ -436,6 +451,12 @@ void CMainFrame::BindCommands()
     BindCommand(CMD_FILE_SAVE_AS, [this] { AfterSave(document_->OnFileSaveAs()); });
     BindCommand(CMD_APP_EXIT, [this] { Close(); });
     BindCommand(CMD_APP_ABOUT, [this] { app_.OnAppAbout(); });
+    BindCommand(CMD_VISIT_HOMEPAGE, [this] { app_.OnVisitHomepage(); });
+    BindCommand(CMD_SEND_MAIL, [this] { app_.OnSendMail(); });
+    BindCommand(CMD_CALCULATOR, [this] { app_.OnCalculator(); });
+    BindCommand(CMD_FILE_PRINT_SETUP, [this] { view_->OnFilePrintSetup(); });
+    BindCommand(CMD_FILE_PRINT, [this] { view_->OnFilePrint(); });
+    BindCommand(CMD_FILE_PRINT_PREVIEW, [this] { view_->OnFilePrintPreview(); });
     BindCommand(CMD_EDIT_UNDO, [this] { document_->OnEditUndo(); });
     BindCommand(CMD_EDIT_REDO, [this] { document_->OnEditRedo(); });
     BindCommand(CMD_SETTING, [this] { OnSetting(); });

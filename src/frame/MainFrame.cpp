@@ -36,6 +36,7 @@ namespace {
 
 const char* const BAR_LAYOUT_GROUP = "/Toolbars";
 const char* const BAR_LAYOUT_KEY = "KRT_TBar";
+const char* const BAR_HIDDEN_BUTTONS_KEY = "KRT_TBar_HiddenButtons";
 const char* const WINDOWPOS_GROUP = "/WINDOWPOS";
 
 enum ShowCommand { SHOW_NORMAL = 1, SHOW_MINIMIZED = 2, SHOW_MAXIMIZED = 3 };
@@ -60,6 +61,7 @@ bool IsFrameCommand(int id)
     case CMD_VISIT_HOMEPAGE:
     case CMD_SEND_MAIL:
     case CMD_CALCULATOR:
+    case CMD_CUSTOMIZE_TOOLBAR:
     case CMD_APP_ABOUT:
     case CMD_APP_EXIT:
     case CMD_EDIT_UNDO:
@@ -131,6 +133,7 @@ CMainFrame::CMainFrame(CTarvokrtApp& app)
     CreateDockingPanes();
     CreateToolbars();
     bars_.Update();
+    defaultBarLayout_ = bars_.SavePerspective();
     RestoreBarLayout();
     BindCommands();
     DragAcceptFiles(true);
@@ -279,31 +282,42 @@ void CMainFrame::CreateToolbars()
         auto* toolbar = new wxAuiToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                          wxAUI_TB_DEFAULT_STYLE | (vertical ? wxAUI_TB_VERTICAL : wxAUI_TB_HORIZONTAL));
         toolbar->SetToolBitmapSize(wxSize(16, 16));
-        for (const ToolbarButton& button : bar.buttons) {
-            if (button.commandId == 0) {
-                toolbar->AddSeparator();
-            } else if (button.commandId == CMD_GROUP_COMBO) {
-                groupCombo_ = new CSelectTBarComboGroup(toolbar, GROUP_COMBO_CONTROL_ID, GROUP_COMBO_WIDTH, view_);
-                groupCombo_->Disable();
-                toolbar->AddControl(groupCombo_);
-            } else {
-                const wxBitmap image = ToolbarButtonImage(button.commandId, button.tooltip);
-                const ViewCommand* viewCommand = FindViewCommand(button.commandId);
-                const wxItemKind kind = viewCommand && viewCommand->pressed ? wxITEM_CHECK : wxITEM_NORMAL;
-                toolbar->AddTool(WxCommandId(button.commandId), button.tooltip, image, button.tooltip, kind);
-                toolbar->EnableTool(WxCommandId(button.commandId), IsBuiltCommand(button.commandId));
-            }
-        }
-        toolbar->Realize();
+        FillToolbar(*toolbar, bar);
         toolbars_[bar.barId] = toolbar;
         bars_.AddPane(toolbar, DockedPane(bar, nextPosition[bar.dockedIn]++));
     }
+}
+
+void CMainFrame::FillToolbar(wxAuiToolBar& toolbar, const ToolbarDefinition& bar)
+{
+    // Clearing keeps the group combo's window; it is added again below.
+    toolbar.Clear();
+    for (const ToolbarButton& button : bar.buttons) {
+        if (button.commandId == 0) {
+            toolbar.AddSeparator();
+        } else if (button.commandId == CMD_GROUP_COMBO) {
+            if (!groupCombo_) {
+                groupCombo_ = new CSelectTBarComboGroup(&toolbar, GROUP_COMBO_CONTROL_ID, GROUP_COMBO_WIDTH, view_);
+                groupCombo_->Disable();
+            }
+            toolbar.AddControl(groupCombo_);
+        } else if (!hiddenButtons_.count(button.commandId)) {
+            const wxBitmap image = ToolbarButtonImage(button.commandId, button.tooltip);
+            const ViewCommand* viewCommand = FindViewCommand(button.commandId);
+            const wxItemKind kind = viewCommand && viewCommand->pressed ? wxITEM_CHECK : wxITEM_NORMAL;
+            toolbar.AddTool(WxCommandId(button.commandId), button.tooltip, image, button.tooltip, kind);
+            toolbar.EnableTool(WxCommandId(button.commandId), IsBuiltCommand(button.commandId));
+        }
+    }
+    toolbar.Realize();
 }
 
 void CMainFrame::RestoreBarLayout()
 {
     wxConfigBase* config = wxConfigBase::Get();
     config->SetPath(BAR_LAYOUT_GROUP);
+    if (wxString hidden; config->Read(BAR_HIDDEN_BUTTONS_KEY, &hidden))
+        ApplyHiddenButtons(ParseHiddenButtons(hidden.utf8_string()));
     wxString layout;
     if (config->Read(BAR_LAYOUT_KEY, &layout) && !layout.empty())
         bars_.LoadPerspective(layout, true);
@@ -316,6 +330,7 @@ void CMainFrame::SaveBarLayout()
     wxConfigBase* config = wxConfigBase::Get();
     config->SetPath(BAR_LAYOUT_GROUP);
     config->Write(BAR_LAYOUT_KEY, bars_.SavePerspective());
+    config->Write(BAR_HIDDEN_BUTTONS_KEY, wxString(FormatHiddenButtons(hiddenButtons_)));
     config->SetPath("/");
     config->Flush();
 }
@@ -454,6 +469,7 @@ void CMainFrame::BindCommands()
     BindCommand(CMD_VISIT_HOMEPAGE, [this] { app_.OnVisitHomepage(); });
     BindCommand(CMD_SEND_MAIL, [this] { app_.OnSendMail(); });
     BindCommand(CMD_CALCULATOR, [this] { app_.OnCalculator(); });
+    BindCommand(CMD_CUSTOMIZE_TOOLBAR, [this] { OnCustomizeToolbar(); });
     BindCommand(CMD_FILE_PRINT_SETUP, [this] { view_->OnFilePrintSetup(); });
     BindCommand(CMD_FILE_PRINT, [this] { view_->OnFilePrint(); });
     BindCommand(CMD_FILE_PRINT_PREVIEW, [this] { view_->OnFilePrintPreview(); });

@@ -98,6 +98,7 @@ public:
     // to the next setup, print and preview of the run.
     // The page of the view's current picture, taken now.
     std::unique_ptr<CViewPrintout> MakePrintout();
+    wxPrintData& PrintData() { return printData_; }
     void OnFilePrintSetup();
     void OnFilePrint();
     void OnFilePrintPreview();

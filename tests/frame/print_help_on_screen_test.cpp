@@ -103,6 +103,8 @@ TEST_F(PrintHelpOnScreen, CtrlPSendsPrint)
 TEST_F(PrintHelpOnScreen, PrintPreviewShowsOnePageOfThePictureAndCloses)
 {
     ASSERT_TRUE(Start(SavedProject("beam.klx", {{0, 0}, {100, 50}})));
+    // What an earlier Print Setup chose.
+    Frame().View().PrintData().SetOrientation(wxLANDSCAPE);
     Command(CMD_FILE_PRINT_PREVIEW);
     const std::vector<wxPreviewFrame*> frames = PreviewFrames();
     ASSERT_EQ(frames.size(), 1u);
@@ -116,6 +118,7 @@ TEST_F(PrintHelpOnScreen, PrintPreviewShowsOnePageOfThePictureAndCloses)
     wxPrintPreviewBase& preview = *controls->GetPrintPreview();
     EXPECT_EQ(preview.GetMinPage(), 1);
     EXPECT_EQ(preview.GetMaxPage(), 1);
+    EXPECT_EQ(preview.GetPrintDialogData().GetPrintData().GetOrientation(), wxLANDSCAPE);
     // The page holds the view's picture as the command found it.
     auto* printout = dynamic_cast<CViewPrintout*>(preview.GetPrintout());
     ASSERT_NE(printout, nullptr);

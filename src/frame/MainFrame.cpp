@@ -283,6 +283,10 @@ void CMainFrame::CreateToolbars()
                                          wxAUI_TB_DEFAULT_STYLE | (vertical ? wxAUI_TB_VERTICAL : wxAUI_TB_HORIZONTAL));
         toolbar->SetToolBitmapSize(wxSize(16, 16));
         FillToolbar(*toolbar, bar);
+        // A right-click on a button or on the bar offers the customisation.
+        const auto offerCustomizing = [this, toolbar](wxEvent&) { toolbar->PopupMenu(MakeToolbarContextMenu().get()); };
+        toolbar->Bind(wxEVT_AUITOOLBAR_RIGHT_CLICK, offerCustomizing);
+        toolbar->Bind(wxEVT_CONTEXT_MENU, offerCustomizing);
         toolbars_[bar.barId] = toolbar;
         bars_.AddPane(toolbar, DockedPane(bar, nextPosition[bar.dockedIn]++));
     }

@@ -15,6 +15,7 @@
 
 #include <wx/aui/aui.h>
 #include <wx/frame.h>
+#include <wx/menu.h>
 
 #include <functional>
 #include <map>
@@ -58,6 +59,8 @@ public:
     void SaveBarLayout();
     // Runs the "Customize Toolbar" dialog and applies what was chosen.
     void OnCustomizeToolbar();
+    // What a right-click on a toolbar offers: the customisation.
+    static std::unique_ptr<wxMenu> MakeToolbarContextMenu();
     // The bars' and buttons' state as the dialog shows it.
     ToolbarChoice CurrentToolbarChoice();
     // Shows and hides the bars and buttons, after restoring the default

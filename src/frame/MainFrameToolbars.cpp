@@ -5,12 +5,20 @@
 #include "frame/ToolbarTable.h"
 
 #include <wx/aui/auibar.h>
+#include <wx/menu.h>
 
 void CMainFrame::OnCustomizeToolbar()
 {
     CToolbarCustomizeDlg dialog(this, CurrentToolbarChoice());
     if (dialog.ShowModal() == wxID_OK)
         ApplyToolbarChoice(dialog.Choice());
+}
+
+std::unique_ptr<wxMenu> CMainFrame::MakeToolbarContextMenu()
+{
+    auto menu = std::make_unique<wxMenu>();
+    menu->Append(WxCommandId(CMD_CUSTOMIZE_TOOLBAR), "Customize Toolbar...", "Custimize the toolbars");
+    return menu;
 }
 
 ToolbarChoice CMainFrame::CurrentToolbarChoice()

@@ -100,6 +100,17 @@ protected:
     }
 };
 
+TEST_F(ToolbarCustomizeOnScreen, AToolbarsRightClickMenuOffersTheCustomizationWithItsPrompt)
+{
+    ASSERT_TRUE(Start("KLX 1"));
+    const std::unique_ptr<wxMenu> menu = CMainFrame::MakeToolbarContextMenu();
+    const wxMenuItem* item = menu->FindItem(WxCommandId(CMD_CUSTOMIZE_TOOLBAR));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->GetHelp(), "Custimize the toolbars");
+    menu->UpdateUI(Frame().GetEventHandler());
+    EXPECT_TRUE(menu->IsEnabled(WxCommandId(CMD_CUSTOMIZE_TOOLBAR)));
+}
+
 TEST_F(ToolbarCustomizeOnScreen, HiddenBarsAndButtonsStayHiddenAcrossARestartUntilTheDefaultsAreRestored)
 {
     ASSERT_TRUE(Start("KLX 1"));

@@ -145,8 +145,12 @@ void CSectModel::SaveCurveForUndo(const T_CURVE_D* curve, bool newAction)
 
 void CSectModel::SavePointForUndo(const T_POINT_D* point, bool newAction)
 {
-    if (point)
-        SaveFirstCopy(ActionForRecording(newAction).points, *point);
+    if (!point)
+        return;
+    SaveFirstCopy(ActionForRecording(newAction).points, *point);
+    // A command saves a point right before it moves it: the point look-up
+    // must not answer from where the point was.
+    NotePointsMoved();
 }
 
 void CSectModel::SaveUcsForUndo(const T_UCS_D* ucs, bool newAction)

@@ -67,7 +67,8 @@ public:
     // by itself, and is rebuilt after NotePointsMoved.
     int FindPointAt(const double xy[2]) const;
     // Call after moving existing points in place, or after putting points back
-    // under ids they had before (undo, a read).
+    // under ids they had before (undo, a read). Saving a point for undo calls
+    // it too, since every command saves a point before it moves it.
     void NotePointsMoved() { ++m_pointMoves; }
     std::uint64_t PointMoves() const { return m_pointMoves; }
     // The segments of the newcomer curves, brought up to date.

@@ -85,6 +85,14 @@ TEST_F(PointLookupChangesTest, AnswersAsTheScanAfterEveryKindOfChange)
          [&unused](CSectModel& m) {
              EXPECT_TRUE(m.EqualizePointsInTolerance({14, 15, 16, 18, 19, 20}, 8.0, false, unused, true, false));
          }},
+        {"line creation",
+         [](CSectModel& m) {
+             const double a[2] = {100.0, 100.0};
+             const double b[2] = {110.0, 100.0};
+             EXPECT_TRUE(m.CreateLine(a, b, ALIGN_CENTER, 0.0));
+         }},
+        {"line scaling", [](CSectModel& m) { EXPECT_TRUE(m.ScaleLines({m.m_nextCurveId - 1}, 2.5)); }},
+        {"curve translation", [](CSectModel& m) { EXPECT_TRUE(m.TranslateCurves({m.m_nextCurveId - 1}, 3.0, 4.0)); }},
         {"deletion", [](CSectModel& m) { EXPECT_TRUE(m.DeletePoints({4, 21}, true)); }},
         {"undo", [](CSectModel& m) { EXPECT_TRUE(m.Undo(false)); EXPECT_TRUE(m.Undo(false)); }},
         {"undo of moves", [](CSectModel& m) { for (int i = 0; i < 4; ++i) EXPECT_TRUE(m.Undo(false)); }},

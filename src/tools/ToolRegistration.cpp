@@ -4,6 +4,8 @@
 #include "frame/ToolbarTable.h"
 #include "tools/DxfImportCommand.h"
 #include "tools/GridSettingDlg.h"
+#include "tools/GroupTool.h"
+#include "tools/UcsTool.h"
 
 namespace {
 
@@ -25,4 +27,6 @@ void RegisterTools(CToolRegistry& registry)
         if (HasFrame(context))
             RunGridSettingCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
     });
+    RegisterGroupTool(registry);
+    RegisterUcsTool(registry);
 }

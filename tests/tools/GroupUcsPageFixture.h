@@ -6,16 +6,19 @@
 // a save-file chooser answering from a queue.
 
 #include "frame/TarvokrtDoc.h"
+#include "frame/ToolRegistry.h"
 #include "frame/ToolPageContext.h"
 #include "frame/ToolPageController.h"
 #include "view/ViewPorts.h"
 #include "view/support/FakeToolView.h"
 #include "view/support/RecordingToolDocument.h"
+#include "tools/ToolRegistration.h"
 #include "view/support/TestToolPage.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -137,4 +140,26 @@ protected:
     std::vector<std::string> pageLog;
     RecordingPageWindow window{pageLog};
     CToolPageController controller{ShellOf(Kind), tool.Table(), context};
+};
+
+// A page as the program registers it, with its refresh hook, over the fake
+// view and the model-running document.
+struct RegisteredPage {
+    explicit RegisteredPage(ToolPageKind kind)
+    {
+        RegisterTools(registry);
+        controller = std::make_unique<CToolPageController>(ShellOf(kind), registry.Page(kind), context);
+    }
+    // The form of the page's row.
+    template <class Form>
+    Form& FormOf(int row)
+    {
+        return static_cast<Form&>(*registry.Page(controller->Shell().kind).rows.at(row).dialog.form);
+    }
+
+    CToolRegistry registry;
+    FakeToolView view;
+    ModelRecordingDocument document;
+    ToolPageContext context{&view, &document, &document.user, nullptr, nullptr, {}};
+    std::unique_ptr<CToolPageController> controller;
 };

@@ -1,11 +1,9 @@
 // The Group page without a display: each dialog's form and the view's
 // selection against the exact document call, the refreshes and the boxes.
 
-#include "frame/ToolRegistry.h"
 #include "tools/GroupApplies.h"
 #include "tools/GroupForms.h"
 #include "tools/GroupTool.h"
-#include "tools/ToolRegistration.h"
 #include "view/EntityKeys.h"
 
 #include "GroupUcsPageFixture.h"
@@ -357,30 +355,25 @@ TEST_F(GroupPage, OnlyAddAndExpelSetAPickFilterAndEveryHideClearsTheSelection)
 
 TEST(GroupPageRefresh, UndoRefillsOnlyTheListsOfDialogsWhoseWindowsExist)
 {
-    CToolRegistry registry;
-    RegisterTools(registry);
-    ASSERT_TRUE(registry.hooks.refreshGroupDialogs);
-    ToolPageTable& table = registry.Page(ToolPageKind::Group);
-    FakeToolView view;
-    ModelRecordingDocument document;
-    ToolPageContext context{&view, &document, &document.user, nullptr, nullptr, {}};
-    CToolPageController controller{ShellOf(ToolPageKind::Group), table, context};
-    const auto rowsOf = [&table](int row, int combo) {
-        return static_cast<const CChoiceToolForm&>(*table.rows[row].dialog.form).Combo(combo).texts;
-    };
+    RegisteredPage page(ToolPageKind::Group);
+    const std::function<void()>& refresh = page.registry.hooks.refreshGroupDialogs;
+    ASSERT_TRUE(refresh);
+    ModelRecordingDocument& document = page.document;
+    CToolPageController& controller = *page.controller;
+    const auto rowsOf = [&page](int row, int combo) { return page.FormOf<CChoiceToolForm>(row).Combo(combo).texts; };
     controller.OnSelChangeCommand(GROUP_ROW_DELETE);
     controller.OnSelChangeCommand(GROUP_ROW_RENAME);
     ASSERT_TRUE(document.model.CreateGroup("G1"));
-    registry.hooks.refreshGroupDialogs();
+    refresh();
     EXPECT_EQ(rowsOf(GROUP_ROW_RENAME, ID_GROUP_RENAME_GROUP), std::vector<std::string>{"G1"});
     EXPECT_TRUE(rowsOf(GROUP_ROW_DELETE, ID_GROUP_DELETE_GROUP).empty());
     // The Undo of the creation empties the shown list again.
     ASSERT_TRUE(document.model.Undo(false));
-    registry.hooks.refreshGroupDialogs();
+    refresh();
     EXPECT_TRUE(rowsOf(GROUP_ROW_RENAME, ID_GROUP_RENAME_GROUP).empty());
     controller.OnClose();
     ASSERT_TRUE(document.model.Redo());
-    registry.hooks.refreshGroupDialogs();
+    refresh();
     EXPECT_TRUE(rowsOf(GROUP_ROW_RENAME, ID_GROUP_RENAME_GROUP).empty());
 }
 

@@ -2,8 +2,6 @@
 // document call or box, the lists over the model, and the pick fields'
 // focus over the view.
 
-#include "frame/ToolRegistry.h"
-#include "tools/ToolRegistration.h"
 #include "tools/UcsForms.h"
 #include "tools/UcsTool.h"
 #include "view/MouseModes.h"
@@ -258,30 +256,27 @@ TEST_F(UcsPage, PickFieldsSaveTheViewsMouseModeWhenTheyTakeTheFocus)
 
 TEST(UcsPageRefresh, AnUndoWhileDeleteIsShownListsTheUcsAgain)
 {
-    CToolRegistry registry;
-    RegisterTools(registry);
-    ASSERT_TRUE(registry.hooks.refreshUcsDialogs);
-    ToolPageTable& table = registry.Page(ToolPageKind::Ucs);
-    FakeToolView view;
-    ModelRecordingDocument document;
-    ToolPageContext context{&view, &document, &document.user, nullptr, nullptr, {}};
-    CToolPageController controller{ShellOf(ToolPageKind::Ucs), table, context};
+    RegisteredPage page(ToolPageKind::Ucs);
+    const std::function<void()>& refresh = page.registry.hooks.refreshUcsDialogs;
+    ASSERT_TRUE(refresh);
+    ModelRecordingDocument& document = page.document;
+    CToolPageController& controller = *page.controller;
     const double origin[2] = {100.0, 0.0};
     ASSERT_TRUE(document.model.CreateUcs(UCS_BY_ORIGIN_AND_ANGLE, "U1", origin, 0.0, kOrigin, kOrigin));
     controller.OnSelChangeCommand(UCS_ROW_SET_WORK);
     controller.OnSelChangeCommand(UCS_ROW_DELETE);
-    auto& shown = static_cast<CUToolDelete&>(*table.rows[UCS_ROW_DELETE].dialog.form);
-    auto& hidden = static_cast<CUToolChange&>(*table.rows[UCS_ROW_SET_WORK].dialog.form);
+    auto& shown = page.FormOf<CUToolDelete>(UCS_ROW_DELETE);
+    auto& hidden = page.FormOf<CUToolChange>(UCS_ROW_SET_WORK);
     shown.SelectComboRow(ID_UCS_DELETE_UCS, 0);
     controller.OnApply();
     EXPECT_FALSE(shown.IsEnabled(ID_UCS_DELETE_UCS));
     ASSERT_TRUE(document.model.Undo(false));
-    registry.hooks.refreshUcsDialogs();
+    refresh();
     EXPECT_EQ(shown.Combo(ID_UCS_DELETE_UCS).texts, std::vector<std::string>{"U1"});
     EXPECT_TRUE(shown.IsEnabled(ID_UCS_DELETE_UCS));
     // Set Work UCS has no window: its list stays as its last show left it.
     ASSERT_TRUE(document.model.Redo());
-    registry.hooks.refreshUcsDialogs();
+    refresh();
     EXPECT_EQ(hidden.Combo(ID_UCS_CHANGE_UCS).texts, std::vector<std::string>{"U1"});
 }
 

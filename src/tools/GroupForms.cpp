@@ -4,6 +4,7 @@
 #include "frame/ToolPageContext.h"
 #include "model/SectModel.h"
 
+#include <filesystem>
 #include <iterator>
 
 const GroupExportFormat GROUP_EXPORT_FORMATS[6] = {
@@ -23,13 +24,6 @@ std::vector<int> FormatRadios()
     for (const GroupExportFormat& format : GROUP_EXPORT_FORMATS)
         radios.push_back(format.radioId);
     return radios;
-}
-
-// The path's last part.
-std::string FileNameOf(const std::string& path)
-{
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace
@@ -121,7 +115,7 @@ void CGToolExport::OnBrowse()
     if (path.empty())
         return;
     chosenPath_ = path;
-    WriteText(ID_GROUP_EXPORT_FILE_NAME, FileNameOf(path));
+    WriteText(ID_GROUP_EXPORT_FILE_NAME, std::filesystem::path(path).filename().string());
 }
 
 void CGToolExport::OnFormatChanged()

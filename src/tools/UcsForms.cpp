@@ -109,7 +109,6 @@ CUToolCreate::CUToolCreate()
 
 void CUToolCreate::OnShow()
 {
-    ClearHighlights();
     SetRadioValue(ID_UCS_CREATE_BY_ORIGIN, UCS_BY_ORIGIN_AND_ANGLE);
     OnDefinitionChanged();
 }
@@ -125,7 +124,6 @@ CUToolRedefine::CUToolRedefine()
 
 void CUToolRedefine::OnShow()
 {
-    ClearHighlights();
     SetRadioValue(ID_UCS_REDEFINE_BY_ORIGIN, UCS_BY_ORIGIN_AND_ANGLE);
     UpdateUcsList();
 }

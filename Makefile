@@ -6,12 +6,17 @@ TEST_DIR   ?= build/test
 BENCH_DIR  ?= build/bench
 APP_DIR    ?= build/app
 
-.PHONY: deps test bench run clean
+.PHONY: deps test-deps test bench run clean
 
 deps:
 	@scripts/install-deps
 
-test: deps
+# The tests also read exported drawings with an independent DXF reader and
+# write the exports under a decimal-comma locale.
+test-deps:
+	@scripts/install-deps --test
+
+test: test-deps
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DKLX_SANITIZE=ON -DKLX_BUILD_TESTS=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \

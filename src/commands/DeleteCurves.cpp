@@ -2,6 +2,7 @@
 // curves, unregisters the closed loops they break and, on request, the
 // points they leave unused.
 
+#include "commands/ClosedLoopRecords.h"
 #include "commands/CreationSupport.h"
 #include "commands/IdLists.h"
 #include "model/SectModel.h"
@@ -10,10 +11,7 @@
 #include <cstdlib>
 #include <set>
 
-namespace {
-
-// Removes the loop and its id from every curve that still lists it.
-void UnregisterClosedLoop(CSectModel& model, int loopId)
+void DeleteClosedLoopRecord(CSectModel& model, int loopId)
 {
     const auto found = model.m_closedLoops.find(loopId);
     if (found == model.m_closedLoops.end())
@@ -28,8 +26,6 @@ void UnregisterClosedLoop(CSectModel& model, int loopId)
     }
     model.m_closedLoops.erase(found);
 }
-
-} // namespace
 
 bool CSectModel::DeleteCurves(std::vector<int> curveIds, bool deletePoints, bool newUndoAction)
 {
@@ -70,7 +66,7 @@ bool CSectModel::DeleteCurves(std::vector<int> curveIds, bool deletePoints, bool
         m_curves.erase(found);
     }
     for (int loopId : loopsToUnregister)
-        UnregisterClosedLoop(*this, loopId);
+        DeleteClosedLoopRecord(*this, loopId);
 
     SortUniqueIds(candidatePoints);
     const std::set<int> stillNeeded = deletePoints ? PointsStillNeeded(*this) : std::set<int>();

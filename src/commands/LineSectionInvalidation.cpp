@@ -1,9 +1,7 @@
 #include "commands/LineSectionInvalidation.h"
 
 #include "commands/IdLists.h"
-#include "model/TextFormat.h"
-
-#include <string>
+#include "model/InvalidationNotice.h"
 
 void NoteLineSectionToInvalidate(const CSectModel& model, const T_CURVE_D& curve, std::vector<int>& sectionIds)
 {
@@ -22,8 +20,5 @@ void InvalidateLineSections(CSectModel& model, const std::vector<int>& sectionId
         model.SaveSectionForUndo(section, false);
         model.InvalidateSectionProperties(section);
     }
-    const std::string count = sectionIds.size() == 1
-        ? std::string("The properties of 1 line section are invalidated.")
-        : FormatText("The properties of %d line sections are invalidated.", static_cast<int>(sectionIds.size()));
-    model.m_reporter.ShowInfo(count + "\n\nRe-calculate the properties using [Properties]-[Calculate].");
+    ReportInvalidatedSections(model.m_reporter, static_cast<int>(sectionIds.size()), "line ");
 }

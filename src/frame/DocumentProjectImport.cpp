@@ -92,4 +92,20 @@ void CTarvokrtDoc::ImportProjects(const std::vector<std::string>& paths)
     PrintMessage(FormatText("- Integrated KLX project: Section [%d], Curve [%d], Point [%d]", Count(model_->m_sections),
                             Count(model_->m_curves), Count(model_->m_points)),
                  0);
+    OfferArrangement();
+}
+
+void CTarvokrtDoc::OfferArrangement()
+{
+    // Every active section, imported or not.
+    const std::vector<int> sectionIds = frame_ ? frame_->ActiveSectionIds() : std::vector<int>();
+    if (sectionIds.size() < 2)
+        return;
+    if (model_->m_reporter.AskYesNo(FormatText("Arrange the %d sections?", Count(sectionIds)), 1) != 1)
+        return;
+    // Into the import's own action, so that one Undo takes back both.
+    model_->ArrangeSections(sectionIds, 0, 0, 0, false);
+    OnModelChanged();
+    frame_->ZoomFitViews();
+    frame_->RepaintMainWindow();
 }

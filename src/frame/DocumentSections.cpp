@@ -8,6 +8,7 @@
 #include "calc/GenerationFrontEnd.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 // Locations closer than this are offered once.
@@ -48,6 +49,12 @@ void CTarvokrtDoc::GetSectionLocations(std::vector<double>& locations)
             ++i;
     }
 }
+
+bool CTarvokrtDoc::TranslateSections(const std::vector<int>& sectionIds, double dx, double dy) { return AfterCommand(AfterStep::Redraw, model_->TranslateSections(&sectionIds, dx, dy)); }
+bool CTarvokrtDoc::RotateSections(std::vector<int> sectionIds, const double origin[2], double angle) { return AfterCommand(AfterStep::Redraw, model_->RotateSections(std::move(sectionIds), origin, angle)); }
+bool CTarvokrtDoc::DeleteSections(const std::vector<int>& sectionIds, bool deleteCurves) { return AfterCommand(AfterStep::Redraw, model_->DeleteSections(&sectionIds, deleteCurves)); }
+bool CTarvokrtDoc::ArrangeSections(std::vector<int> sectionIds, int orderMode, int rows, int columns) { return AfterCommand(AfterStep::FitViews, model_->ArrangeSections(std::move(sectionIds), orderMode, rows, columns, true)); }
+bool CTarvokrtDoc::AssignDomainMaterial(const std::vector<std::pair<int, int>>& pairs, int materialId, bool setAsBaseMaterial) { return AfterCommand(AfterStep::Redraw, model_->AssignDomainMaterial(&pairs, materialId, setAsBaseMaterial)); }
 
 void CTarvokrtDoc::PickSectionsByName(std::string name, std::vector<int>* result) { model_->PickSectionsByName(std::move(name), result); }
 void CTarvokrtDoc::PickSectionsByType(int type, std::vector<int>* result) { model_->PickSectionsByType(type, result); }

@@ -20,9 +20,9 @@ CSelectTBarCombo::CSelectTBarCombo(wxWindow* parent, int id, int width, CTarvokr
       view_(view)
 {
     Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) { OnSelectionChange(); });
-    // Usable only while the view selects by group.
+    // Usable only while the view selects by group, and not while it is modal.
     Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
-        event.Enable(view_ && view_->m_mouseMode == MOUSE_SELECT_GROUP);
+        event.Enable(view_ && view_->m_mouseMode == MOUSE_SELECT_GROUP && !view_->IsModal());
     }, id);
 }
 

@@ -12,6 +12,7 @@
 #include <wx/gauge.h>
 #include <wx/msgdlg.h>
 #include <wx/statusbr.h>
+#include <wx/utils.h>
 
 const char* const KLX_BOX_TITLE = "KLX";
 
@@ -185,4 +186,12 @@ std::vector<std::string> GuiUserPorts::AskOpenFiles(const std::string& title, co
     for (const wxString& path : paths)
         chosen.push_back(path.utf8_string());
     return chosen;
+}
+
+void GuiUserPorts::OpenInDefaultProgram(const std::string& path)
+{
+    if (g_scriptedPrompts)
+        return;
+    // No shell: the desktop's opener gets the path as one argument.
+    wxLaunchDefaultApplication(wxString::FromUTF8(path));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The user ports of the program: message boxes and questions as wx dialogs,
 // progress as a gauge in the status bar's first pane, and the look at pending
-// input that long work makes between its stages. Tests put a scripted user in
+// input that long work makes between its stages, and the start of the
+// desktop's program for a written report. Tests put a scripted user in
 // place of the boxes and the questions, so no modal box waits for a person.
 
 #include "frame/TarvokrtDoc.h"
@@ -13,7 +14,11 @@ class wxGauge;
 class wxStatusBar;
 class wxWindow;
 
-class GuiUserPorts : public IMessageBoxPort, public IProgressPort, public ICancelPort, public IDocumentPrompts {
+class GuiUserPorts : public IMessageBoxPort,
+                     public IProgressPort,
+                     public ICancelPort,
+                     public IDocumentPrompts,
+                     public IFileLauncher {
 public:
     GuiUserPorts(wxWindow* owner, wxStatusBar* statusBar);
     ~GuiUserPorts() override;
@@ -39,6 +44,9 @@ public:
     std::string AskSaveFile(const std::string& title, const std::string& filter, const std::string& defaultExtension,
                             const std::string& offeredName) override;
     std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) override;
+
+    // Starts no program while a scripted user stands in for the person.
+    void OpenInDefaultProgram(const std::string& path) override;
 
 private:
     void PlaceGauge();

@@ -3,13 +3,17 @@
 #include "frame/GroupCombos.h"
 #include "frame/OutputWindow.h"
 #include "frame/ProjectWorkspace.h"
+#include "frame/ResultCommands.h"
 #include "frame/TarvokrtApp.h"
 #include "frame/ToolbarImages.h"
 #include "frame/ToolbarTable.h"
 #include "frame/ViewCommandBindings.h"
 #include "frame/ViewSetDlg.h"
+#include "view/EntityKeys.h"
+#include "view/Scene.h"
 #include "view/TarvokrtToolView.h"
 #include "view/TarvokrtView.h"
+#include "view/ViewContextMenu.h"
 
 #include <wx/aui/auibar.h>
 #include <wx/combobox.h>
@@ -24,6 +28,7 @@
 #include <ctime>
 #include <functional>
 #include <map>
+#include <set>
 
 const char* const KLX_FRAME_TITLE = "Tarvo/KLX V1.3.0";
 
@@ -35,22 +40,52 @@ const char* const WINDOWPOS_GROUP = "/WINDOWPOS";
 
 enum ShowCommand { SHOW_NORMAL = 1, SHOW_MINIMIZED = 2, SHOW_MAXIMIZED = 3 };
 
-// Commands the frame itself handles that a toolbar carries.
+// The bars whose mode and file buttons the modal flag disables.
+constexpr int FILE_BAR_ID = 59392;
+constexpr int VIEW_BAR_ID = 59397;
+
+// Commands the frame itself binds.
 bool IsFrameCommand(int id)
 {
+    if (id >= CMD_FILE_MRU_FIRST && id < CMD_FILE_MRU_FIRST + MAX_RECENT_FILES)
+        return true;
     switch (id) {
     case CMD_FILE_NEW:
     case CMD_FILE_OPEN:
     case CMD_FILE_SAVE:
+    case CMD_FILE_SAVE_AS:
     case CMD_APP_ABOUT:
+    case CMD_APP_EXIT:
     case CMD_EDIT_UNDO:
     case CMD_EDIT_REDO:
     case CMD_SETTING:
-    case CMD_ACTIVATE:
     case CMD_IMPORT_PROJECT:
+    case CMD_EXPORT_BITMAP:
+    case CMD_BEGIN_MODAL_INTERACTION:
+    case CMD_END_MODAL_INTERACTION:
+    case CMD_EXPORT_DXF:
         return true;
     default:
         return false;
+    }
+}
+
+void CollectMenuCommands(const wxMenu& menu, std::set<int>& windowIds)
+{
+    for (const wxMenuItem* item : menu.GetMenuItems()) {
+        if (item->IsSubMenu())
+            CollectMenuCommands(*item->GetSubMenu(), windowIds);
+        else if (!item->IsSeparator())
+            windowIds.insert(item->GetId());
+    }
+}
+
+void CollectMenuEntries(const std::vector<MenuEntry>& entries, std::set<int>& windowIds)
+{
+    for (const MenuEntry& entry : entries) {
+        if (entry.commandId)
+            windowIds.insert(WxCommandId(entry.commandId));
+        CollectMenuEntries(entry.children, windowIds);
     }
 }
 
@@ -130,8 +165,6 @@ void CMainFrame::CreateMenus()
     auto* menus = new wxMenuBar;
     menus->Append(file, "&File");
     SetMenuBar(menus);
-    // DXF export comes with its command.
-    menus->Enable(WxCommandId(CMD_EXPORT_DXF), false);
 
     wxAcceleratorEntry keys[] = {
         {wxACCEL_CTRL, 'N', WxCommandId(CMD_FILE_NEW)},          {wxACCEL_CTRL, 'O', WxCommandId(CMD_FILE_OPEN)},
@@ -157,7 +190,7 @@ void CMainFrame::CreateDockingPanes()
     output_ = new COutputControlWnd(this);
     workspace_ = new CProjectWorkspace(this, this);
     UserPorts ports{ports_.get(), output_, ports_.get(), ports_.get()};
-    document_ = std::make_unique<CTarvokrtDoc>(ports, this, ports_.get());
+    document_ = std::make_unique<CTarvokrtDoc>(ports, this, ports_.get(), ports_.get());
 
     ViewServices services;
     services.document = document_.get();
@@ -167,6 +200,8 @@ void CMainFrame::CreateDockingPanes()
     services.combos = this;
     services.query = this;
     services.settings = document_.get();
+    services.picks = this;
+    services.workspacePane = workspace_;
     view_ = new CTarvokrtView(this, services);
     CreatePageContext();
 
@@ -205,6 +240,13 @@ void CMainFrame::CreatePageContext()
     for (const ToolPageShell& shell : ToolPageShells())
         tables[static_cast<size_t>(shell.kind)] = &app_.Tools().Page(shell.kind);
     workspace_->SetPages(tables, pageContext_);
+    pickDispatch_ = std::make_unique<CPickDispatch>(*toolView_, *document_, *workspace_);
+}
+
+void CMainFrame::DispatchPick(int x, int y)
+{
+    if (pickDispatch_)
+        pickDispatch_->DispatchPick(x, y);
 }
 
 void CMainFrame::SendCommand(int commandId)
@@ -238,6 +280,7 @@ void CMainFrame::CreateToolbars()
             }
         }
         toolbar->Realize();
+        toolbars_[bar.barId] = toolbar;
         bars_.AddPane(toolbar, DockedPane(bar, nextPosition[bar.dockedIn]++));
     }
 }
@@ -311,7 +354,64 @@ void CMainFrame::OnSizeOrMove()
 
 bool CMainFrame::IsBuiltCommand(int commandId) const
 {
+    // The UCS button needs the UCS page's dialogs, although the view binds it.
+    if (commandId == CMD_CHANGE_TO_UCS)
+        return app_.Tools().IsBuilt(commandId);
     return IsFrameCommand(commandId) || FindViewCommand(commandId) != nullptr || app_.Tools().IsBuilt(commandId);
+}
+
+bool CMainFrame::IsCommandEnabled(int commandId) const
+{
+    if (!IsBuiltCommand(commandId))
+        return false;
+    if (view_->IsModal() && !RunsWhileModal(commandId))
+        return false;
+    if (commandId == CMD_EDIT_UNDO)
+        return document_->CanUndo();
+    if (commandId == CMD_EDIT_REDO)
+        return document_->CanRedo();
+    return true;
+}
+
+void CMainFrame::CollectShownCommands()
+{
+    for (size_t i = 0; i < GetMenuBar()->GetMenuCount(); ++i)
+        CollectMenuCommands(*GetMenuBar()->GetMenu(i), shownCommands_);
+    // The recent files' items come and go with the history.
+    for (int i = 0; i < MAX_RECENT_FILES; ++i)
+        shownCommands_.insert(WxCommandId(CMD_FILE_MRU_FIRST + i));
+    CollectMenuEntries(ViewContextMenuEntries(), shownCommands_);
+    for (const ToolbarDefinition& bar : DefaultToolbars()) {
+        for (const ToolbarButton& button : bar.buttons) {
+            if (button.commandId != 0 && button.commandId != CMD_GROUP_COMBO)
+                shownCommands_.insert(WxCommandId(button.commandId));
+        }
+    }
+}
+
+void CMainFrame::OnUpdateCommand(wxUpdateUIEvent& event)
+{
+    if (!shownCommands_.count(event.GetId())) {
+        event.Skip();
+        return;
+    }
+    const int commandId = CommandIdOfWxId(event.GetId());
+    event.Enable(IsCommandEnabled(commandId));
+    if (const ViewCommand* command = FindViewCommand(commandId); command && command->pressed)
+        event.Check(command->pressed(*view_));
+}
+
+void CMainFrame::OnModalInteraction(bool begin)
+{
+    if (begin)
+        view_->OnBeginModalInteraction();
+    else
+        view_->OnEndModalInteraction();
+    // The mode buttons show their state at once, not at the next idle time.
+    for (int barId : {VIEW_BAR_ID, FILE_BAR_ID}) {
+        if (const auto bar = toolbars_.find(barId); bar != toolbars_.end())
+            bar->second->UpdateWindowUI(wxUPDATE_UI_FROMIDLE);
+    }
 }
 
 ToolCommandContext CMainFrame::CommandContext()
@@ -321,7 +421,11 @@ ToolCommandContext CMainFrame::CommandContext()
 
 void CMainFrame::BindCommand(int commandId, std::function<void()> handler)
 {
-    Bind(wxEVT_MENU, [handler = std::move(handler)](wxCommandEvent&) { handler(); }, WxCommandId(commandId));
+    // A posted command or an accelerator arrives whatever its button shows.
+    Bind(wxEVT_MENU, [this, commandId, handler = std::move(handler)](wxCommandEvent&) {
+        if (!view_->IsModal() || RunsWhileModal(commandId))
+            handler();
+    }, WxCommandId(commandId));
 }
 
 void CMainFrame::BindCommands()
@@ -337,23 +441,22 @@ void CMainFrame::BindCommands()
     BindCommand(CMD_SETTING, [this] { OnSetting(); });
     BindCommand(CMD_EXPORT_BITMAP, [this] { view_->OnExportBitmap(); });
     BindCommand(CMD_IMPORT_PROJECT, [this] { document_->OnFileImportProject(); });
-    BindCommand(CMD_ACTIVATE, [this] { view_->OnActivate(); });
+    BindCommand(CMD_BEGIN_MODAL_INTERACTION, [this] { OnModalInteraction(true); });
+    BindCommand(CMD_END_MODAL_INTERACTION, [this] { OnModalInteraction(false); });
+    BindCommand(CMD_RESULT_LIST, [this] {
+        RunPropertyList(*document_->GetModel(), *ports_, app_.Tools().hooks.resultList, CommandContext());
+    });
+    BindCommand(CMD_MATERIAL_LIST, [this] { RunMaterialList(app_.Tools().hooks.materialList, CommandContext()); });
+    BindCommand(CMD_EXPORT_DXF, [this] { document_->OnFileExportDxf(); });
     BindToolCommands();
-    for (const ViewCommand& command : ViewCommands()) {
+    for (const ViewCommand& command : ViewCommands())
         BindCommand(command.commandId, [this, &command] { RunViewCommand(*view_, command); });
-        Bind(wxEVT_UPDATE_UI, [this, &command](wxUpdateUIEvent& event) {
-            if (command.pressed)
-                event.Check(command.pressed(*view_));
-            if (command.disabledWhileModal)
-                event.Enable(!view_->m_modalInteraction);
-        }, WxCommandId(command.commandId));
+    for (int i = 0; i < MAX_RECENT_FILES; ++i) {
+        const int commandId = CMD_FILE_MRU_FIRST + i;
+        BindCommand(commandId, [this, i] { OpenRecentFile(static_cast<size_t>(i)); });
     }
-    const int firstRecent = WxCommandId(CMD_FILE_MRU_FIRST);
-    Bind(wxEVT_MENU, &CMainFrame::OnRecentFile, this, firstRecent, firstRecent + MAX_RECENT_FILES - 1);
-    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(document_->CanUndo()); },
-         WxCommandId(CMD_EDIT_UNDO));
-    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(document_->CanRedo()); },
-         WxCommandId(CMD_EDIT_REDO));
+    CollectShownCommands();
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateCommand, this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
     Bind(wxEVT_SIZE, [this](wxSizeEvent& event) { OnSizeOrMove(); event.Skip(); });
     Bind(wxEVT_MOVE, [this](wxMoveEvent& event) { OnSizeOrMove(); event.Skip(); });
@@ -365,23 +468,19 @@ void CMainFrame::BindToolCommands()
     const CToolRegistry& tools = app_.Tools();
     for (const auto& [commandId, handler] : tools.Commands())
         BindCommand(commandId, [this, &handler = handler] { handler(CommandContext()); });
-    // A page row's command opens its page on the row's tool id, unless a
-    // handler of its own was registered.
+    // A page row's command with a dialog goes to the view's tool-command
+    // handler, unless a handler of its own was registered.
     for (const ToolPageShell& shell : ToolPageShells()) {
         for (const ToolPageRow& row : tools.Page(shell.kind).rows) {
-            if (row.commandId == 0 || tools.FindCommand(row.commandId))
+            if (row.commandId == 0 || tools.FindCommand(row.commandId) || !tools.FindRowCommand(row.commandId))
                 continue;
-            if (const std::optional<ToolRowCommand> opens = tools.FindRowCommand(row.commandId);
-                opens && opens->page == shell.kind) {
-                BindCommand(row.commandId, [this, opens = *opens] { workspace_->ShowTool(opens.page, opens.toolId); });
-            }
+            BindCommand(row.commandId, [this, commandId = row.commandId] { view_->OnToolCommand(commandId); });
         }
     }
 }
 
-void CMainFrame::OnRecentFile(wxCommandEvent& event)
+void CMainFrame::OpenRecentFile(size_t index)
 {
-    const auto index = static_cast<size_t>(event.GetId() - WxCommandId(CMD_FILE_MRU_FIRST));
     if (index < app_.RecentFiles().GetCount())
         app_.OpenDocumentFile(app_.RecentFiles().GetHistoryFile(index).utf8_string());
 }
@@ -396,6 +495,9 @@ void CMainFrame::AfterSave(bool saved)
 
 void CMainFrame::OnClose(wxCloseEvent& event)
 {
+    // An open domain question ends first, as its Escape would end it.
+    if (view_->IsAskingDomainStates())
+        view_->AnswerDomainQuestion(DomainAnswer::Stop);
     SaveBarLayout();
     SaveWindowPlacement();
     if (event.CanVeto() && !document_->SaveModified()) {
@@ -408,6 +510,8 @@ void CMainFrame::OnClose(wxCloseEvent& event)
 
 void CMainFrame::OnDropFiles(wxDropFilesEvent& event)
 {
+    if (view_->IsModal())
+        return;
     for (int i = 0; i < event.GetNumberOfFiles(); ++i)
         app_.OpenDocumentFile(event.GetFiles()[i].utf8_string());
 }
@@ -493,6 +597,14 @@ void CMainFrame::RunQuery(int toolCommandId)
 void CMainFrame::ShowUcsCoordinates()
 {
     view_->m_coordinateDisplay = COORDINATES_UCS;
+}
+
+std::vector<int> CMainFrame::ActiveSectionIds()
+{
+    std::vector<int> ids;
+    for (int key : view_->GetScene()->m_active[KIND_SECTION])
+        ids.push_back(IdOfKey(key));
+    return ids;
 }
 
 void CMainFrame::RepaintMainWindow()

@@ -5,6 +5,7 @@
 // and is the document's host for redraws and the refreshes after Undo/Redo.
 
 #include "frame/GuiUserPorts.h"
+#include "frame/PickDispatch.h"
 #include "frame/TarvokrtDoc.h"
 #include "frame/ToolPageContext.h"
 #include "frame/ToolRegistry.h"
@@ -15,6 +16,8 @@
 #include <wx/frame.h>
 
 #include <functional>
+#include <map>
+#include <set>
 #include <memory>
 
 class CTarvokrtApp;
@@ -27,7 +30,12 @@ class wxComboBox;
 
 extern const char* const KLX_FRAME_TITLE;
 
-class CMainFrame : public wxFrame, public IDocumentFrame, public IStatusSink, public IGroupCombos, public IQueryHook {
+class CMainFrame : public wxFrame,
+                   public IDocumentFrame,
+                   public IStatusSink,
+                   public IGroupCombos,
+                   public IQueryHook,
+                   public IPickDispatch {
 public:
     explicit CMainFrame(CTarvokrtApp& app);
     ~CMainFrame() override;
@@ -65,6 +73,7 @@ public:
     double ProcessorSeconds() override;
     void HoldMilliseconds(int milliseconds) override;
     void UpdateMaterialList() override;
+    std::vector<int> ActiveSectionIds() override;
 
     // IStatusSink
     void SetPaneText(int paneId, const std::string& text) override;
@@ -72,6 +81,8 @@ public:
     void ResetGroupCombos() override;
     // IQueryHook: the open page's Query row, while it is shown.
     void RunQuery(int toolCommandId) override;
+    // IPickDispatch: the view's clicks for the shown tool dialog.
+    void DispatchPick(int x, int y) override;
 
     CProjectWorkspace& Workspace() { return *workspace_; }
     // Runs the command at once, as its toolbar button does.
@@ -79,6 +90,9 @@ public:
 
     // The frame's own commands, the view's and the registered tools'.
     bool IsBuiltCommand(int commandId) const;
+    // Built and, while the view is modal, one of the few that run then; Undo
+    // and Redo also need a step to take.
+    bool IsCommandEnabled(int commandId) const;
 
 private:
     ToolCommandContext CommandContext();
@@ -92,7 +106,12 @@ private:
     void BindCommands();
     void BindToolCommands();
     void CreatePageContext();
-    void OnRecentFile(wxCommandEvent& event);
+    // Every command a toolbar, the menu bar or the view's context menu
+    // carries, by window id, for the update handler.
+    void CollectShownCommands();
+    void OnUpdateCommand(wxUpdateUIEvent& event);
+    void OnModalInteraction(bool begin);
+    void OpenRecentFile(size_t index);
     void AfterSave(bool saved);
     void OnClose(wxCloseEvent& event);
     void OnSizeOrMove();
@@ -106,6 +125,9 @@ private:
     CProjectWorkspace* workspace_ = nullptr;
     CTarvokrtView* view_ = nullptr;
     std::unique_ptr<TarvokrtToolView> toolView_;
+    std::unique_ptr<CPickDispatch> pickDispatch_;
+    std::map<int, wxAuiToolBar*> toolbars_;  // by bar id
+    std::set<int> shownCommands_;            // window ids
     ToolPageContext pageContext_;
     wxComboBox* groupCombo_ = nullptr;
     wxRect normalRect_;

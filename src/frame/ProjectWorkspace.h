@@ -4,6 +4,7 @@
 // open and what its commands do is CToolWorkspace's; this is the tab window
 // over it.
 
+#include "frame/PickDispatch.h"
 #include "frame/ToolWorkspace.h"
 #include "view/ViewPorts.h"
 
@@ -16,7 +17,7 @@ class CToolPage;
 class wxBookCtrlEvent;
 class wxNotebook;
 
-class CProjectWorkspace : public wxPanel, public IViewWorkspace, public IWorkspaceTabs {
+class CProjectWorkspace : public wxPanel, public IViewWorkspace, public IWorkspaceTabs, public IPickTargetSource {
 public:
     // Commands of the tree go to the command target (the main window).
     CProjectWorkspace(wxWindow* parent, wxWindow* commandTarget);
@@ -38,7 +39,7 @@ public:
 
     int OpenPageCode() const;
     // The shown dialog's form; null when no dialog is shown.
-    IPickTarget* ShownPickTarget();
+    IPickTarget* ShownPickTarget() override;
     bool RunQuery(int toolId);
 
     CModelMenuTab& Tree() { return *tree_; }

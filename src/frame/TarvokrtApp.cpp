@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <fstream>
 
-const char* const KLX_HOMEPAGE = "https://tarvo.example/klx";
 const char* const KLX_SUPPORT_MAIL = "support@tarvo.example";
 
 namespace {

@@ -5,6 +5,7 @@
 // project, and the About box with its links to the web page and e-mail.
 
 #include "frame/ToolRegistry.h"
+#include "model/ProgramInfo.h"
 
 #include <memory>
 #include <optional>
@@ -13,7 +14,6 @@
 class CMainFrame;
 class wxFileHistory;
 
-extern const char* const KLX_HOMEPAGE;
 extern const char* const KLX_SUPPORT_MAIL;
 
 class CTarvokrtApp {

@@ -43,8 +43,9 @@ bool TouchesUcs(const T_ACTION_D* action)
 
 }  // namespace
 
-CTarvokrtDoc::CTarvokrtDoc(const UserPorts& ports, IDocumentFrame* frame, IDocumentPrompts* prompts)
-    : ports_(ports), frame_(frame), prompts_(prompts), model_(MakeModel(ports))
+CTarvokrtDoc::CTarvokrtDoc(const UserPorts& ports, IDocumentFrame* frame, IDocumentPrompts* prompts,
+                           IFileLauncher* launcher)
+    : ports_(ports), frame_(frame), prompts_(prompts), launcher_(launcher), model_(MakeModel(ports))
 {
 }
 
@@ -181,6 +182,12 @@ bool CTarvokrtDoc::AfterCommand(AfterStep step, bool commandResult)
     switch (step) {
     case AfterStep::Redraw:
         OnModelChanged();
+        break;
+    case AfterStep::FitViews:
+        SetModifiedFlag(true);
+        displayOutOfDate_ = true;
+        if (frame_)
+            frame_->ZoomFitViews();
         break;
     case AfterStep::Modified:
         SetModifiedFlag(true);

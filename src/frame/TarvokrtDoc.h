@@ -47,6 +47,8 @@ public:
     virtual void HoldMilliseconds(int milliseconds) = 0;
     // After a material was created, redefined or deleted.
     virtual void UpdateMaterialList() = 0;
+    // The ids of the sections active in the view, ascending.
+    virtual std::vector<int> ActiveSectionIds() = 0;
 };
 
 enum class SaveAnswer { Yes, No, Cancel };
@@ -66,10 +68,20 @@ public:
     virtual std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) = 0;
 };
 
+// Opens a written file in the desktop's default program for it, without
+// waiting; a start that fails is not reported.
+class IFileLauncher {
+public:
+    virtual ~IFileLauncher() = default;
+    virtual void OpenInDefaultProgram(const std::string& path) = 0;
+};
+
 class CTarvokrtDoc : public IViewDocument, public IViewSettingsTarget, public IToolDocument, public IDocumentHost {
 public:
-    // Holds an empty model until the first NewProject or OpenProject.
-    CTarvokrtDoc(const UserPorts& ports, IDocumentFrame* frame, IDocumentPrompts* prompts);
+    // Holds an empty model until the first NewProject or OpenProject. Without
+    // a launcher a written report is not opened.
+    CTarvokrtDoc(const UserPorts& ports, IDocumentFrame* frame, IDocumentPrompts* prompts,
+                 IFileLauncher* launcher = nullptr);
     ~CTarvokrtDoc() override;
     CTarvokrtDoc(const CTarvokrtDoc&) = delete;
     CTarvokrtDoc& operator=(const CTarvokrtDoc&) = delete;
@@ -90,12 +102,18 @@ public:
     bool OnFileSaveAs();
     bool SaveProject(const std::string& path);
 
+    // File > Export > AutoCAD DXF: the whole project, under a name the
+    // save-file chooser gives, offered the project's title without its
+    // extension so that one click cannot write over the project itself.
+    // Neither the model nor the modified flag changes.
+    void OnFileExportDxf();
     // File > Import > KLX Project: asks for project files and imports them.
     void OnFileImportProject();
     // Merges the files into the open project in the given order, all in one
     // undo action, and makes what they brought the newcomers. A file that
     // cannot be read, or whose ids would pass an id limit, is skipped after
-    // its message.
+    // its message. Then, with two or more sections active in the view, it
+    // offers to arrange them inside the same undo action.
     void ImportProjects(const std::vector<std::string>& paths);
 
     void OnModelChanged() override;
@@ -130,6 +148,9 @@ public:
     std::string GetPathName() const override { return pathName_; }
 
     const std::string& GetTitle() const { return title_; }
+    // IViewDocument: the view's GCS button and its domain-state change.
+    void ChangeToGcs() override { SetGcsCurrent(); }
+    void MarkProjectModified() override { SetModifiedFlag(true); }
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified = true) { modified_ = modified; }
 
@@ -209,6 +230,11 @@ public:
     void RedefineSection(int sectionId, const std::string& name, bool redefineLocation, double location, bool redefineColor, const int color[3]) override;
     void CalculateProperties(const std::vector<int>& sectionIds, int meshLevel, double meshSize, bool recalculate, bool pauseAfterEach) override;
     void GetSectionLocations(std::vector<double>& locations) override;
+    bool TranslateSections(const std::vector<int>& sectionIds, double dx, double dy) override;
+    bool RotateSections(std::vector<int> sectionIds, const double origin[2], double angle) override;
+    bool DeleteSections(const std::vector<int>& sectionIds, bool deleteCurves) override;
+    bool ArrangeSections(std::vector<int> sectionIds, int orderMode, int rows, int columns) override;
+    bool AssignDomainMaterial(const std::vector<std::pair<int, int>>& pairs, int materialId, bool setAsBaseMaterial) override;
     void PickSectionsByName(std::string name, std::vector<int>* result) override;
     void PickSectionsByType(int type, std::vector<int>* result) override;
     void PickSectionsByLocation(double location, std::vector<int>* result) override;
@@ -243,6 +269,7 @@ public:
 
     bool ExportSections(const std::vector<int>& sectionIds, const std::string& path, int format, bool mergeStraightLines, double deviation) override;
     bool ExportGroup(const std::string& groupName, const std::string& path, int format) override;
+    bool ExportProperties(const std::string& path, int format) override;
 
     void GetNewcomerSections(std::vector<int>& out) override;
     void GetNewcomerClosedLoops(std::vector<int>& out) override;
@@ -252,13 +279,18 @@ public:
 private:
     // What a command member does after its model command returned true:
     // Redraw marks the project modified and the display out of date and
-    // redraws every view; Modified only marks the project; MaterialList
+    // redraws every view; FitViews marks the same and fits every view to the
+    // drawing, which draws it; Modified only marks the project; MaterialList
     // marks it and refreshes the frame's material list. After false,
     // nothing. Returns the command's result.
-    enum class AfterStep { Redraw, Modified, MaterialList };
+    enum class AfterStep { Redraw, FitViews, Modified, MaterialList };
     bool AfterCommand(AfterStep step, bool commandResult);
+    // The end of a project import: asks whether to arrange the active sections.
+    void OfferArrangement();
     // The work UCS changed: coordinate display, rebuild and fit of every view.
     T_UCS_D* ShowNewWorkUcs(T_UCS_D* workUcs);
+    // Opens a text report its writer has written; returns written.
+    bool OpenWrittenReport(bool written, const std::string& path);
     DocumentContext CalculationContext() { return {*model_, *this, busy_}; }
 
     std::unique_ptr<CSectModel> MakeModel(const UserPorts& ports) const;
@@ -270,6 +302,7 @@ private:
     UserPorts ports_;
     IDocumentFrame* frame_;
     IDocumentPrompts* prompts_;
+    IFileLauncher* launcher_;
     std::unique_ptr<CSectModel> model_;
     // 1 while a generation or a calculation runs.
     int busy_ = 0;

@@ -9,6 +9,7 @@
 #include "model/SectModel.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class IToolDocument {
@@ -95,6 +96,12 @@ public:
     virtual void CalculateProperties(const std::vector<int>& sectionIds, int meshLevel, double meshSize, bool recalculate, bool pauseAfterEach) = 0;
     // The locations in use, ascending, no two closer than 1e-6.
     virtual void GetSectionLocations(std::vector<double>& locations) = 0;
+    virtual bool TranslateSections(const std::vector<int>& sectionIds, double dx, double dy) = 0;
+    virtual bool RotateSections(std::vector<int> sectionIds, const double origin[2], double angle) = 0;
+    virtual bool DeleteSections(const std::vector<int>& sectionIds, bool deleteCurves) = 0;
+    // In an undo action of its own; on true every view is fitted, not redrawn.
+    virtual bool ArrangeSections(std::vector<int> sectionIds, int orderMode, int rows, int columns) = 0;
+    virtual bool AssignDomainMaterial(const std::vector<std::pair<int, int>>& pairs, int materialId, bool setAsBaseMaterial) = 0;
     virtual void PickSectionsByName(std::string name, std::vector<int>* result) = 0;
     virtual void PickSectionsByType(int type, std::vector<int>* result) = 0;
     virtual void PickSectionsByLocation(double location, std::vector<int>* result) = 0;
@@ -129,10 +136,15 @@ public:
     virtual void GetGroupCurves(const std::string& name, std::vector<int>& out) = 0;
     virtual void GetGroupPoints(const std::string& name, std::vector<int>& out) = 0;
 
-    // Exports by format code (0 a project file of their own); other codes
-    // write nothing and return false. Neither marks the project modified.
+    // Exports by format code: 0 a project file of their own, 1 a Pylor
+    // section table, 2 a Zol one, 3 a section file, 4 DXF, 5 a text report,
+    // which opens in the desktop's program for it once written. Properties:
+    // 0 a Pylor table, 1 a Zol one, 2 a text report, opened likewise, of
+    // every calculated section. Other codes write nothing and return false.
+    // None marks the project modified or refreshes a view.
     virtual bool ExportSections(const std::vector<int>& sectionIds, const std::string& path, int format, bool mergeStraightLines, double deviation) = 0;
     virtual bool ExportGroup(const std::string& groupName, const std::string& path, int format) = 0;
+    virtual bool ExportProperties(const std::string& path, int format) = 0;
 
     // What the latest creating command made.
     virtual void GetNewcomerSections(std::vector<int>& out) = 0;

@@ -1,5 +1,7 @@
 #include "frame/ToolRegistry.h"
 
+#include "view/ToolCommands.h"
+
 CToolRegistry::CToolRegistry() = default;
 
 void CToolRegistry::RegisterCommand(int commandId, ToolCommandHandler handler)
@@ -13,9 +15,23 @@ const ToolCommandHandler* CToolRegistry::FindCommand(int commandId) const
     return found == commands_.end() ? nullptr : &found->second;
 }
 
-void CToolRegistry::RegisterPage(ToolPageKind page, ToolPageTable table)
+bool CToolRegistry::RegisterPage(ToolPageKind page, ToolPageTable table)
 {
+    const int baseId = ShellOf(page).baseId;
+    bool consistent = true;
+    for (size_t index = 0; index < table.rows.size(); ++index) {
+        ToolPageRow& row = table.rows[index];
+        if (row.commandId == 0)
+            continue;
+        // The pages' base ids lie 1000 apart, so the tool id names the page too.
+        const ToolCommandRow* command = FindToolCommand(row.commandId);
+        if (!command || command->toolId != baseId + static_cast<int>(index)) {
+            row.commandId = 0;
+            consistent = false;
+        }
+    }
     pages_[static_cast<size_t>(page)] = std::move(table);
+    return consistent;
 }
 
 const ToolPageTable& CToolRegistry::Page(ToolPageKind page) const
@@ -58,5 +74,13 @@ bool CToolRegistry::IsBuilt(int commandId) const
         return static_cast<bool>(hooks.resultList);
     if (commandId == CMD_MATERIAL_LIST)
         return static_cast<bool>(hooks.materialList);
+    if (commandId == CMD_CHANGE_TO_UCS) {
+        const std::vector<ToolPageRow>& rows = Page(ToolPageKind::Ucs).rows;
+        const auto hasDialog = [&rows](int toolId) {
+            const auto index = static_cast<size_t>(toolId - ShellOf(ToolPageKind::Ucs).baseId);
+            return index < rows.size() && rows[index].HasDialog();
+        };
+        return hasDialog(TOOL_SET_WORK_UCS) && hasDialog(TOOL_CREATE_UCS);
+    }
     return false;
 }

@@ -34,6 +34,10 @@ using ToolCommandHandler = std::function<void(const ToolCommandContext& context)
 // hook is filled.
 enum ToolHookCommand { CMD_RESULT_LIST = 32902, CMD_MATERIAL_LIST = 32812 };
 
+// The view's UCS button opens the UCS page on Set Work UCS or Create UCS; it
+// counts as built once both rows have their dialogs.
+enum { CMD_CHANGE_TO_UCS = 32960 };
+
 // Hooks a tool fills and the frame calls; an empty one is not called.
 struct ToolHooks {
     // The calculation's pause question (text, last section) -> a
@@ -64,8 +68,12 @@ public:
     const ToolCommandHandler* FindCommand(int commandId) const;
     const std::map<int, ToolCommandHandler>& Commands() const { return commands_; }
 
-    // Replaces the page's table (every page starts with none).
-    void RegisterPage(ToolPageKind page, ToolPageTable table);
+    // Replaces the page's table (every page starts with none). A row's
+    // command opens the row through the view's tool-command handler, so its
+    // command id must be the one the view's tool-command table gives the
+    // row's tool id: a row whose command the view would open elsewhere, or
+    // not at all, keeps no command, and the registration answers false.
+    bool RegisterPage(ToolPageKind page, ToolPageTable table);
     const ToolPageTable& Page(ToolPageKind page) const;
     ToolPageTable& Page(ToolPageKind page);
     // Gives the row of any page that the command opens its form, dialog and

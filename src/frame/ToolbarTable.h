@@ -2,6 +2,8 @@
 // The eight default toolbars: ids, titles, buttons with their tooltips, the
 // sides each may dock to, where each is docked and which bar it follows.
 
+#include "view/CommandIds.h"
+
 #include <vector>
 
 enum class DockSide { Top, Bottom, Left, Right };
@@ -41,17 +43,6 @@ enum FrameCommand {
     CMD_ACTIVATE = 32787,
     CMD_GRID_SETTING = 32792,
 };
-
-// wx keeps window and menu ids below 32767; the program's command numbers
-// above that are moved into free ranges for it.
-constexpr int WxCommandId(int commandId)
-{
-    if (commandId >= 57344)
-        return commandId - 57344 + 8000;
-    if (commandId >= 32768)
-        return commandId - 32768 + 6000;
-    return commandId;
-}
 
 // The most recent files the File menu lists.
 constexpr int MAX_RECENT_FILES = 9;

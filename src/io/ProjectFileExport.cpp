@@ -1,16 +1,14 @@
 // Export of chosen sections or a group as a project file of its own. Inside the
-// file the objects are numbered from 1 per kind; the model is never changed but
-// for the group's dead members, which the group export drops.
+// file the objects are numbered from 1 per kind; the model is never changed, and
+// a group's dead member ids are skipped, not dropped.
 
+#include "io/ExportSelection.h"
 #include "io/ProjectFileBytes.h"
 #include "io/ProjectFileLayout.h"
-#include "model/NameLookup.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
 
 #include <algorithm>
-#include <climits>
-#include <cstdlib>
 #include <new>
 #include <set>
 #include <unordered_map>
@@ -40,13 +38,6 @@ private:
     std::vector<int> ids_;
     std::set<int> held_;
 };
-
-// Curve id of a signed loop entry; 0 (no curve) for the one value without a
-// positive counterpart.
-int UnsignedCurveId(int signedCurveId)
-{
-    return signedCurveId == INT_MIN ? 0 : std::abs(signedCurveId);
-}
 
 // Everything an export writes, gathered from the model until nothing new
 // turns up, so that the file names no object it does not hold.
@@ -246,20 +237,17 @@ bool CSectModel::ExportSectionsToProjectFile(std::vector<int> sectionIds, const 
 
 bool CSectModel::ExportGroupToProjectFile(std::string groupName, const char* path)
 {
-    if (groupName.empty())
-        return false;
-    T_GROUP_D* group = FindRecordNamed(m_groups, groupName, kSkipNoRecord);
+    const T_GROUP_D* group = FindExportGroup(*this, groupName);
     if (!group)
         return false;
-
-    PurgeGroupMembers(group);
-    if (group->sectionIds.empty() && group->curveIds.empty() && group->pointIds.empty())
+    const LiveGroupMembers members = ReadLiveGroupMembers(*this, *group);
+    if (members.Empty())
         return m_reporter.ShowWarning(FormatText("Group [%s] has no model entity.", group->name.c_str()));
 
     SubsetGatherer subset(*this);
-    subset.sections.AddAll(group->sectionIds);
-    subset.curves.AddAll(group->curveIds);
-    subset.points.AddAll(group->pointIds);
+    subset.sections.AddAll(members.sectionIds);
+    subset.curves.AddAll(members.curveIds);
+    subset.points.AddAll(members.pointIds);
     if (!GatherAndWrite(*this, subset, path))
         return false;
     m_reporter.PrintOutput(

@@ -3,6 +3,7 @@
 #include "model/SectModel.h"
 
 #include "model/Geometry.h"
+#include "model/InvalidationNotice.h"
 #include "model/NameLookup.h"
 #include "model/TextFormat.h"
 
@@ -51,19 +52,9 @@ int InvalidateMixedPlaneSections(CSectModel& model, int materialId)
     return count;
 }
 
-constexpr const char* kRecalculateAdvice = "Re-calculate the properties using [Properties]-[Calculate].";
 constexpr const char* kReassignAdvice =
     "Change the domain material and re-calculate the properties.\n\n"
     "(Use [Model]-[Section]-[Assign Domain Material] and [Properties]-[Calculate])";
-
-// One information box for all the sections a command invalidated.
-void ReportInvalidatedSections(const CMessageReporter& reporter, int count, const char* advice)
-{
-    if (count == 1)
-        reporter.ShowInfo(std::string("The properties of 1 plane section are invalidated.\n\n") + advice);
-    else if (count > 1)
-        reporter.ShowInfo(FormatText("The properties of %d plane sections are invalidated.\n\n%s", count, advice));
-}
 
 } // namespace
 
@@ -121,7 +112,7 @@ bool CSectModel::RedefineMaterial(int id, const std::string& name, double elasti
     SaveMaterialForUndo(material, true);
     SetUndoActionTitle(FormatText("Redefine material [%d:%s]", id, material->name.c_str()));
     if (IsNonZero(elasticModulus - material->elasticModulus) || IsNonZero(poissonRatio - material->poissonRatio))
-        ReportInvalidatedSections(m_reporter, InvalidateMixedPlaneSections(*this, id), kRecalculateAdvice);
+        ReportInvalidatedSections(m_reporter, InvalidateMixedPlaneSections(*this, id), "plane ");
     material->name = name;
     material->elasticModulus = elasticModulus;
     material->poissonRatio = poissonRatio;
@@ -136,7 +127,7 @@ bool CSectModel::DeleteMaterial(int id)
 
     SaveMaterialForUndo(found->second.get(), true);
     SetUndoActionTitle(FormatText("Delete material [%d:%s]", id, found->second->name.c_str()));
-    ReportInvalidatedSections(m_reporter, InvalidateMixedPlaneSections(*this, id), kReassignAdvice);
+    ReportInvalidatedSections(m_reporter, InvalidateMixedPlaneSections(*this, id), "plane ", kReassignAdvice);
     m_materials.erase(found);
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include "model/TextFormat.h"
 
+#include <ctime>
+
 ProgressScope::ProgressScope(IProgressPort* port, int range) : port_(port)
 {
     if (port_)
@@ -102,4 +104,14 @@ void CMessageReporter::PrintOutput(const std::string& text, int mode) const
 PolledMessage CMessageReporter::PollCancel() const
 {
     return ports_.cancel ? ports_.cancel->TakePendingMessage() : PolledMessage::QueueEmpty;
+}
+
+LocalDateTime CMessageReporter::GetLocalDateTime() const
+{
+    if (ports_.clock)
+        return ports_.clock->Now();
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }

@@ -49,6 +49,9 @@ public:
 
     ProgressScope StartProgress(int range) const { return ProgressScope(ports_.progress, range); }
 
+    // The clock port's time, or the system's local time without one.
+    LocalDateTime GetLocalDateTime() const;
+
     // Takes at most one pending user event; never waits.
     PolledMessage PollCancel() const;
 

@@ -3,6 +3,7 @@
 // by id; the map owns its records. A record's copy constructor copies every
 // field, which is the full copy the undo store and the merge rely on.
 
+#include <climits>
 #include <map>
 #include <memory>
 #include <string>
@@ -52,6 +53,13 @@ struct T_LOOP_D {
     int kind = 0;  // see LoopKind for the loops of a section; 0 for model closed loops
     std::vector<int> curveIds;
 };
+
+// Curve id of a signed loop entry; 0 (no curve) for the one value without a
+// positive counterpart.
+inline int UnsignedCurveId(int signedCurveId)
+{
+    return signedCurveId == INT_MIN ? 0 : (signedCurveId < 0 ? -signedCurveId : signedCurveId);
+}
 
 // Kinds of the loops of a section.
 enum LoopKind {

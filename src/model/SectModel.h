@@ -11,10 +11,18 @@
 #include "model/UndoAction.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
+class ExportText;
 class ProjectFileReader;
 class ProjectFileWriter;
+
+// How the section file lays out a plane section's boundaries: the section
+// export starts each at its leftmost point, one point per line, holes in
+// probe-point order; the group export writes each as built on one line,
+// holes in the domain's order.
+enum class SecRecordLayout { SectionExport, GroupExport };
 
 // A point copy made to detach curves from one another.
 struct PointCopy {
@@ -412,6 +420,40 @@ public:
     void RevertUndoActionsAbove(int undoTopId);
     // ---- end of section generation and closed-loop registration ----
 
+    // ---- Section commands: domain material, deleting, moving and arranging sections (src/sections) ----
+    // The commands over section ids drop repeated ids first, the first
+    // occurrence staying; titles and counts use the distinct ids.
+    // Gives the material (0 removes it) to the (section id, domain id) pairs,
+    // repeats counted, and with setAsBaseMaterial makes it each section's
+    // chosen base material. A calculated section is invalidated only when its
+    // used domains mix materials, or share one while some of its domains are
+    // left out of the pairs.
+    bool AssignDomainMaterial(const std::vector<std::pair<int, int>>* pairs, int materialId,
+                              bool setAsBaseMaterial);
+    // Without deleteCurves the sections' curves stay as free curves. With it
+    // they go too, with the closed loops through them and the points that no
+    // remaining curve uses and that are no centroid point of a calculated
+    // section that stays.
+    bool DeleteSections(const std::vector<int>* sectionIds, bool deleteCurves);
+    // Move sections rigidly with the model curves they were generated from;
+    // the input is in the work UCS, the angle in degrees. The moving curves
+    // take copies of the points that stay behind: those a curve outside them
+    // uses and the centroid points of calculated sections that do not move;
+    // the copies become the newcomer points. Translation keeps calculated
+    // properties and moves the centroid points along (a centroid point that
+    // stays behind is replaced by a copy first); rotation invalidates them.
+    bool TranslateSections(const std::vector<int>* sectionIds, double dx, double dy);
+    bool RotateSections(std::vector<int> sectionIds, const double origin[2], double angle);
+    // Lays the sections out in a matrix of equal cells centred on the global
+    // origin. orderMode 0 creation, 1 name, 2 location, 3 to 9 A, Asx, Asy,
+    // Ixx, Iyy, Ixy, J (largest first); rows or columns below 1 are derived.
+    // Each section is shifted alone, taking copies of the points it shares
+    // with any other curve. Without newUndoAction it records into the open
+    // action and prints nothing. False, silently, for fewer than two
+    // sections or an unknown order mode.
+    bool ArrangeSections(std::vector<int> sectionIds, int orderMode, int rows, int columns, bool newUndoAction);
+    // ---- end of section commands ----
+
     // ---- Sectional properties (src/calc) and redefining a section (src/sections) ----
     // Meshes every used domain of a plane section into the finite-element
     // maps, renumbered; level 1 (coarse) to 5 (fine) decides the mesh size
@@ -471,6 +513,44 @@ public:
     bool ExportGroupToProjectFile(std::string groupName, const char* path);
     bool WriteProjectSubset(std::vector<int> sectionIds, std::vector<int> loopIds, std::vector<int> curveIds,
                             std::vector<int> pointIds, std::vector<int> materialIds, const char* path);
+
+    // ---- Exports to other programs (io/*Export.cpp, io/TextReport.cpp, io/SectionFileRecords.cpp) ----
+    // They read the model and change nothing in it: no undo action, work
+    // field, extent or group list. A group's dead member ids are skipped. Each
+    // builds the whole file, then stores it in place of any file at the path;
+    // false after a box when nothing was written.
+    // Section tables for the sibling analysis programs: product 1 is Pylor
+    // (.pyf), any other Zol (.kwf); the product changes only the output line.
+    bool ExportSectionsToAnalysisFile(std::vector<int> sectionIds, const char* path, int product) const;
+    bool ExportGroupToAnalysisFile(std::string groupName, const char* path, int product) const;
+    bool ExportPropertiesToAnalysisFile(const char* path, int product) const;
+    // A DXF drawing of LINE, TEXT and POINT entities only.
+    bool WriteDxfFile(std::vector<int> sectionIds, std::vector<int> curveIds, std::vector<int> pointIds,
+                      const char* path) const;
+    bool ExportSectionsToDxf(std::vector<int> sectionIds, const char* path) const;
+    bool ExportGroupToDxf(std::string groupName, const char* path) const;
+    bool ExportProjectToDxf(const char* path) const;
+    // The text report of calculated properties, dated by the reporter's
+    // clock. With report false the caller speaks to the user.
+    bool ExportSectionsToText(std::vector<int> sectionIds, const char* path, bool report) const;
+    bool ExportGroupToText(std::string groupName, const char* path) const;
+    bool ExportPropertiesToText(const char* path) const;
+    // The section file (.sec) and its records. A record writer writes nothing
+    // and returns false when a record it needs is missing.
+    bool ExportSectionsToSecFile(std::vector<int> sectionIds, const char* path) const;
+    bool ExportGroupToSecFile(std::string groupName, const char* path) const;
+    bool WritePlaneSectionRecord(const T_SECTION_D* section, int number, ExportText& out,
+                                 SecRecordLayout layout = SecRecordLayout::SectionExport) const;
+    bool WriteLineSectionRecord(const T_SECTION_D* section, int number, ExportText& out) const;
+    // Rotates a closed list of the section's points to start at its leftmost
+    // one: least x beyond the tolerance, then greatest y.
+    void RotateLoopToLeftmostPoint(const T_SECTION_D* section, std::vector<int>* pointIds) const;
+    // Reorders the section's loops by their probe points, leftmost first.
+    void SortLoopsByProbePoint(const T_SECTION_D* section, std::vector<int>* loopIds) const;
+    // The sum of the curve's existing points over its point count; (0, 0)
+    // for a missing curve.
+    void GetCurveMeanPoint(int curveId, double xy[2]) const;
+    // ---- end of exports ----
 
     // ---- DXF import (io/Dxf*.cpp) and intersecting curves (commands/CurveIntersection.cpp) ----
     // The import command: the begin step opens the action "Import DXF file"

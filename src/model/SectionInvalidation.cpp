@@ -1,6 +1,8 @@
 // Marking a section's calculated properties as out of date.
 
+#include "model/InvalidationNotice.h"
 #include "model/SectModel.h"
+#include "model/TextFormat.h"
 
 #include <algorithm>
 
@@ -39,4 +41,12 @@ void CSectModel::InvalidateSectionProperties(T_SECTION_D* section)
         return;
     SavePointForUndo(centroid->second.get(), false);
     m_points.erase(centroid);
+}
+
+void ReportInvalidatedSections(const CMessageReporter& reporter, int count, const char* kind, const char* advice)
+{
+    if (count == 1)
+        reporter.ShowInfo(FormatText("The properties of 1 %ssection are invalidated.\n\n%s", kind, advice));
+    else if (count > 1)
+        reporter.ShowInfo(FormatText("The properties of %d %ssections are invalidated.\n\n%s", count, kind, advice));
 }

@@ -9,13 +9,6 @@
 
 namespace {
 
-// Curve id of a signed run entry; 0 (no curve) for the one value without a
-// positive counterpart.
-int UnsignedCurveId(int signedCurveId)
-{
-    return signedCurveId == INT_MIN ? 0 : std::abs(signedCurveId);
-}
-
 // Id of the point k steps after the start of a run along the curve (k = 0 is
 // where the run starts); 0 when the curve has no such point.
 int PointAfterRunStart(const T_SCURVE_D& curve, bool forward, size_t k)

@@ -42,10 +42,28 @@ public:
     virtual PolledMessage TakePendingMessage() = 0;
 };
 
-// The set of ports a model talks through; any of them may be absent.
+// A date and a time of day on the local clock; month 1 to 12.
+struct LocalDateTime {
+    int year = 1970;
+    int month = 1;
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+class IClockPort {
+public:
+    virtual ~IClockPort() = default;
+    virtual LocalDateTime Now() = 0;
+};
+
+// The set of ports a model talks through; any of them may be absent. Without
+// a clock the system's local time is read.
 struct UserPorts {
     IMessageBoxPort* boxes = nullptr;
     IOutputPort* output = nullptr;
     IProgressPort* progress = nullptr;
     ICancelPort* cancel = nullptr;
+    IClockPort* clock = nullptr;
 };

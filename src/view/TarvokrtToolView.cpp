@@ -66,3 +66,47 @@ void TarvokrtToolView::SelectKeyAsClick(int key)
 {
     view_.GetScene()->ToggleClickedKey(key);
 }
+
+ClickSnap TarvokrtToolView::SnapAtClick(int x, int y)
+{
+    return view_.SnapAtClick(x, y);
+}
+
+int TarvokrtToolView::NearestCurveAt(int x, int y)
+{
+    const int key = view_.PickNearestCurve(x, y, DEFAULT_PICK_HALF_SIZE, DEFAULT_PICK_HALF_SIZE);
+    return key > 0 ? key : 0;
+}
+
+void TarvokrtToolView::BlinkEntity(int key)
+{
+    view_.BlinkEntity(key);
+}
+
+int TarvokrtToolView::RubberBandKind() const { return view_.m_rubberBandKind; }
+void TarvokrtToolView::SetRubberBandKind(int kind) { view_.m_rubberBandKind = kind; }
+
+void TarvokrtToolView::RebuildScene()
+{
+    view_.RebuildScene();
+}
+
+bool TarvokrtToolView::DomainPickFilter() const
+{
+    return view_.GetScene()->m_pickFilter[KIND_DOMAIN];
+}
+
+void TarvokrtToolView::SetDomainPickFilter(bool pickable)
+{
+    view_.GetScene()->m_pickFilter[KIND_DOMAIN] = pickable;
+}
+
+bool TarvokrtToolView::IsModal() const
+{
+    return view_.IsModal();
+}
+
+void TarvokrtToolView::ChangeDomainState(int sectionId)
+{
+    view_.ChangeDomainState(sectionId);
+}

@@ -32,6 +32,17 @@ public:
     void ClearSelection() override;
     void SelectKeyAsClick(int key) override;
 
+    ClickSnap SnapAtClick(int x, int y) override;
+    int NearestCurveAt(int x, int y) override;
+    void BlinkEntity(int key) override;
+    int RubberBandKind() const override;
+    void SetRubberBandKind(int kind) override;
+    void RebuildScene() override;
+    bool DomainPickFilter() const override;
+    void SetDomainPickFilter(bool pickable) override;
+    bool IsModal() const override;
+    void ChangeDomainState(int sectionId) override;
+
 private:
     CTarvokrtView& view_;
 };

@@ -2,6 +2,7 @@
 
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
+#include "view/TarvokrtToolView.h"
 
 #include <wx/dcclient.h>
 #include <wx/filedlg.h>
@@ -38,6 +39,8 @@ CTarvokrtView::CTarvokrtView(wxWindow* parent, const ViewServices& services)
     Bind(wxEVT_LEFT_DCLICK, &CTarvokrtView::OnLButtonDblClk, this);
     Bind(wxEVT_RIGHT_DOWN, &CTarvokrtView::OnRButtonDown, this);
     Bind(wxEVT_MIDDLE_DOWN, &CTarvokrtView::OnMButtonDown, this);
+    Bind(wxEVT_RIGHT_UP, &CTarvokrtView::OnRButtonUp, this);
+    Bind(wxEVT_CONTEXT_MENU, &CTarvokrtView::OnContextMenu, this);
     Bind(wxEVT_MOUSEWHEEL, &CTarvokrtView::OnMouseWheel, this);
     Bind(wxEVT_KEY_DOWN, &CTarvokrtView::OnKeyDown, this);
     Bind(wxEVT_KEY_UP, &CTarvokrtView::OnKeyUp, this);
@@ -45,6 +48,7 @@ CTarvokrtView::CTarvokrtView(wxWindow* parent, const ViewServices& services)
     blinkTimer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { RedrawScene(); });
 
     scene_ = std::make_unique<CScene>(services_.document);
+    selfPort_ = std::make_unique<TarvokrtToolView>(*this);
     tglSetBKColor(m_background[0], m_background[1], m_background[2], 1.0f);
     tglSetLightPosition(-2000.0f, -2000.0f, 2000.0f);
     tglSetAmbient(0.5f, 0.5f, 0.5f);
@@ -59,6 +63,8 @@ CTarvokrtView::CTarvokrtView(wxWindow* parent, const ViewServices& services)
 
 CTarvokrtView::~CTarvokrtView()
 {
+    if (IsAskingDomainStates())
+        wxEvtHandler::RemoveFilter(domainAnswerFilter_.get());
     if (tglSetCurrent())
         executor_.DeleteLists();
     scene_.reset();

@@ -4,14 +4,17 @@
 // picture to the window, writes labels and reports cursor coordinates.
 
 #include "view/DibCapture.h"
+#include "view/DomainStateInteraction.h"
 #include "view/GLView.h"
 #include "view/GlPlanExecutor.h"
 #include "view/MouseModes.h"
 #include "view/Scene.h"
 #include "view/ViewLabels.h"
 #include "view/ViewPorts.h"
+#include "view/ToolViewPort.h"
 #include "view/ViewSettings.h"
 
+#include <wx/eventfilter.h>
 #include <wx/timer.h>
 
 #include <functional>
@@ -87,6 +90,10 @@ public:
 
     // Mouse, keys and snapping (TarvokrtViewMouse.cpp).
     bool SnapCursor(int x, int y, int snapped[2]);
+    // The snap at a click: nothing applies with snapping off or nothing in
+    // reach, and the point id is that of this click's point, never an
+    // earlier one.
+    ClickSnap SnapAtClick(int x, int y);
     void DrawSnapMarker(int x, int y);
     // Grid snap on with the grid shown, or point snap on.
     bool IsSnapping() const;
@@ -97,6 +104,7 @@ public:
     void OnLButtonDblClk(wxMouseEvent& event);
     void OnRButtonDown(wxMouseEvent& event);
     void OnMButtonDown(wxMouseEvent& event);
+    void OnRButtonUp(wxMouseEvent& event);
     void OnMouseWheel(wxMouseEvent& event);
     void OnKeyDown(wxKeyEvent& event);
     void OnKeyUp(wxKeyEvent& event);
@@ -134,6 +142,29 @@ public:
     // Activity commands (ViewActivity.cpp).
     // 32787: only the selected entities and what they carry stay shown.
     void OnActivate();
+    void OnInactivate();
+    void OnReverseActivity();
+    void OnActivateAll();
+    void OnInactivateAll();
+
+    // Tool commands, the UCS and GCS buttons and the context menu
+    // (ViewToolCommands.cpp).
+    // A command of the tool-command table opens its page on its tool id.
+    void OnToolCommand(int commandId);
+    void OnUcs();
+    void OnGcs();
+    void OnContextMenu(wxContextMenuEvent& event);
+
+    // The modal state (ViewDomainStates.cpp). The flag is set and cleared by
+    // 32907 and 32908; the view is also modal while the domain question runs.
+    void OnBeginModalInteraction();
+    void OnEndModalInteraction();
+    bool IsModal() const;
+    // Starts the domain question of the plane section; its answers are the
+    // view's button-ups and Enter or Escape anywhere in the main window.
+    void ChangeDomainState(int sectionId);
+    bool IsAskingDomainStates() const;
+    void AnswerDomainQuestion(DomainAnswer answer);
 
     CScene* GetScene() const { return scene_.get(); }
     GlPlanExecutor& Executor() { return executor_; }
@@ -197,6 +228,7 @@ private:
                       std::vector<unsigned>& buffer);
     void CompilePendingLists();
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void AfterActivityChange();
 
     ViewServices services_;
     std::unique_ptr<CScene> scene_;
@@ -212,5 +244,8 @@ private:
     std::optional<RubberBand> shownBand_;
     std::optional<std::pair<int, int>> shownMarker_;
     wxTimer blinkTimer_;
+    std::unique_ptr<IToolView> selfPort_;
+    std::unique_ptr<CDomainStateInteraction> domainStates_;
+    std::unique_ptr<wxEventFilter> domainAnswerFilter_;
     int renderCount_ = 0;
 };

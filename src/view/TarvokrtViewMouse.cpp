@@ -77,6 +77,21 @@ bool CTarvokrtView::SnapCursor(int x, int y, int snapped[2])
     return true;
 }
 
+ClickSnap CTarvokrtView::SnapAtClick(int x, int y)
+{
+    ClickSnap snap;
+    int screen[2];
+    if (!IsSnapping() || !SnapCursor(x, y, screen))
+        return snap;
+    snap.snapped = true;
+    snap.point[0] = m_snappedPoint[0];
+    snap.point[1] = m_snappedPoint[1];
+    // SnapCursor leaves the id of an earlier point snap when the grid won or
+    // point snap is off.
+    snap.pointId = m_pointSnap ? m_snappedPointId : -1;
+    return snap;
+}
+
 void CTarvokrtView::DrawSnapMarker(int x, int y)
 {
     const std::pair<int, int> at{x, y};
@@ -182,6 +197,13 @@ void CTarvokrtView::OnLButtonDown(wxMouseEvent& event)
 void CTarvokrtView::OnLButtonUp(wxMouseEvent& event)
 {
     m_leftButtonDown = 0;
+    // While the domain question is open a click is its answer, nothing else.
+    if (IsAskingDomainStates()) {
+        if (HasCapture())
+            ReleaseMouse();
+        AnswerDomainQuestion(DomainAnswer::Use);
+        return;
+    }
     // Ctrl is read from the event: a key release outside the view never
     // reaches it.
     m_ctrlHeld = event.ControlDown() ? 1 : 0;
@@ -243,6 +265,15 @@ void CTarvokrtView::OnRButtonDown(wxMouseEvent& event)
     m_leftButtonDown = 0;
     if (m_rubberBandKind == -1)
         m_rubberBandKind = m_savedRubberBandKind;
+    event.Skip();
+}
+
+void CTarvokrtView::OnRButtonUp(wxMouseEvent& event)
+{
+    if (IsAskingDomainStates()) {
+        AnswerDomainQuestion(DomainAnswer::NotUse);
+        return;
+    }
     event.Skip();
 }
 

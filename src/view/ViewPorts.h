@@ -9,6 +9,7 @@
 #include <string>
 
 class CSectModel;
+class wxWindow;
 
 class IViewDocument {
 public:
@@ -20,6 +21,10 @@ public:
     virtual bool IsDisplayOutOfDate() const = 0;
     virtual void SetDisplayOutOfDate(bool outOfDate) = 0;
     virtual std::string GetPathName() const = 0;
+    // The GCS becomes the work coordinate system (nothing when it is).
+    virtual void ChangeToGcs() = 0;
+    // The project has unsaved changes.
+    virtual void MarkProjectModified() = 0;
 };
 
 // Status-bar panes the view writes to.
@@ -89,4 +94,7 @@ struct ViewServices {
     IQueryHook* query = nullptr;
     IPickDispatch* picks = nullptr;
     IViewSettingsTarget* settings = nullptr;
+    // The project workspace's window, which takes no input while the view
+    // asks its modal question.
+    wxWindow* workspacePane = nullptr;
 };

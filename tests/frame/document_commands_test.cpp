@@ -148,6 +148,13 @@ void FillFirstGroup(CSectModel& model)
     ASSERT_TRUE(model.AddToGroup("G1", {}, {5}, {}, true));
 }
 
+// Section 1, a plane section of one domain over the rectangle's lines.
+void GenerateRectangleSection(CSectModel& model)
+{
+    const int colour[3] = {0, 0, 0};
+    ASSERT_EQ(model.GenerateSection("", SECTION_PLANE, {1, 2, 3, 4}, false, 0.0, colour, "", false, 0.0), 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Table, DocumentCommandSteps,
     testing::Values(
@@ -305,8 +312,46 @@ INSTANTIATE_TEST_SUITE_P(
                     [](IToolDocument& d) { return d.AddToGroup("", {}, {5}, {}); }},
         CommandCase{"ExpelFromGroup", Step::Modified,
                     [](IToolDocument& d) { return d.ExpelFromGroup("G1", {}, {5}, {}); },
-                    [](IToolDocument& d) { return d.ExpelFromGroup("none", {}, {5}, {}); }, FillFirstGroup}),
+                    [](IToolDocument& d) { return d.ExpelFromGroup("none", {}, {5}, {}); }, FillFirstGroup},
+        CommandCase{"TranslateSections", Step::Redraw,
+                    [](IToolDocument& d) { return d.TranslateSections({1}, 10.0, 10.0); },
+                    [](IToolDocument& d) { return d.TranslateSections({1}, 0.0, 0.0); }, GenerateRectangleSection},
+        CommandCase{"RotateSections", Step::Redraw,
+                    [](IToolDocument& d) { return d.RotateSections({1}, kOrigin, 30.0); },
+                    [](IToolDocument& d) { return d.RotateSections({1}, kOrigin, 0.0); }, GenerateRectangleSection},
+        CommandCase{"DeleteSections", Step::Redraw, [](IToolDocument& d) { return d.DeleteSections({1}, true); },
+                    [](IToolDocument& d) { return d.DeleteSections({99}, false); }, GenerateRectangleSection},
+        CommandCase{"AssignDomainMaterial", Step::Redraw,
+                    [](IToolDocument& d) { return d.AssignDomainMaterial({{1, 1}}, 1, true); },
+                    [](IToolDocument& d) { return d.AssignDomainMaterial({{1, 1}}, 7, false); },
+                    GenerateRectangleSection}),
     [](const testing::TestParamInfo<CommandCase>& info) { return info.param.name; });
+
+TEST_F(DocumentCommands, ArrangingFitsEveryViewInsteadOfRedrawing)
+{
+    GenerateRectangleSection(Model());
+    const int colour[3] = {0, 0, 0};
+    for (double y : {100.0, 200.0}) {
+        const double start[2] = {0.0, y};
+        const double end[2] = {40.0, y};
+        ASSERT_TRUE(Model().CreateLine(start, end, ALIGN_CENTER, 0.0));
+    }
+    for (int curve : {5, 6, 7})
+        ASSERT_NE(Model().GenerateSection("", SECTION_LINE, {curve}, false, 0.0, colour, "", false, 0.0), 0);
+    Settle();
+
+    EXPECT_FALSE(tools.ArrangeSections({2}, 0, 0, 0));
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_FALSE(document.IsDisplayOutOfDate());
+    EXPECT_TRUE(frame.calls.empty());
+
+    ASSERT_TRUE(tools.ArrangeSections({1, 2, 3, 4}, 0, 0, 0));
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_TRUE(document.IsDisplayOutOfDate());
+    EXPECT_EQ(frame.calls, (std::vector<std::string>{"ZoomFitViews"}));
+    EXPECT_EQ(user.LastLine(), "4 sections are arranged in 2 X 2 matrix.");
+    EXPECT_EQ(Model().GetCurrentUndoAction()->title, "Arrange all sections");
+}
 
 TEST_F(DocumentCommands, PicksQueriesAndGettersFillTheirResultsAndTouchNothing)
 {

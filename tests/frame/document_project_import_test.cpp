@@ -6,11 +6,14 @@
 #include "io/ProjectFileRead.h"
 #include "saved_project.h"
 #include "support/ScriptedUserPorts.h"
+#include "support/SectionCentre.h"
 #include "view/support/RecordingDocumentFrame.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <deque>
+#include <map>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -189,6 +192,89 @@ TEST_F(ProjectImportCommand, AFileThatWouldPassTheSectionLimitIsSkippedWithTheWa
     EXPECT_TRUE(Model().m_sections.empty());
     EXPECT_EQ(GroupNames(), (std::vector<std::string>{"KLX:POINTS"}));
     EXPECT_EQ(user.lines[1], "(1) Imported KLX project [POINTS]: Section [0], Curve [0], Point [1]");
+}
+
+// The open project's own 100 x 50 rectangle section at (1000, 1000), then
+// the two of the beam file: three active sections after the import.
+class ProjectImportArrangement : public ProjectImportCommand {
+protected:
+    void SetUp() override
+    {
+        ProjectImportCommand::SetUp();
+        const double corner1[2] = {1000.0, 1000.0};
+        const double corner2[2] = {1100.0, 1050.0};
+        ASSERT_TRUE(Model().CreateRectangle(corner1, corner2, ALIGN_CENTER, 0.0));
+        const int colour[3] = {0, 0, 0};
+        ASSERT_EQ(Model().GenerateSection("Own", SECTION_PLANE, {1, 2, 3, 4}, false, 0.0, colour, nullptr, false, 0.0),
+                  1);
+        ownPoints = PointPositions();
+        undoTop = Model().m_undoTopId;
+        frame.activeSectionIds = {1, 2, 3};
+        user.ClearRecords();
+    }
+
+    std::map<int, std::array<double, 2>> PointPositions()
+    {
+        std::map<int, std::array<double, 2>> positions;
+        for (const auto& [id, point] : Model().m_points)
+            positions[id] = {point->xy[0], point->xy[1]};
+        return positions;
+    }
+
+    std::array<double, 2> SectionCentre(int sectionId) { return SectionCurveCentre(Model(), sectionId); }
+
+    std::map<int, std::array<double, 2>> ownPoints;
+    int undoTop = 0;
+};
+
+TEST_F(ProjectImportArrangement, NoKeepsTheLayoutAsImported)
+{
+    user.QueueAnswers({false});
+    document.ImportProjects({beam});
+
+    ASSERT_EQ(user.questions.size(), 1u);
+    EXPECT_EQ(user.questions[0].text, "Arrange the 3 sections?");
+    EXPECT_TRUE(user.questions[0].yesIsDefault);
+    const T_ACTION_D& action = *Model().GetCurrentUndoAction();
+    EXPECT_TRUE(action.points.saved.empty());
+    EXPECT_TRUE(action.sections.saved.empty());
+    EXPECT_EQ(SectionCentre(1)[0], 1050.0);
+    EXPECT_EQ(SectionCentre(2)[0], 50.0);
+    EXPECT_EQ(user.LastLine(), "- Integrated KLX project: Section [3], Curve [12], Point [12]");
+}
+
+TEST_F(ProjectImportArrangement, YesArrangesInsideTheImportAndOneUndoTakesAllBack)
+{
+    user.QueueAnswers({true});
+    document.ImportProjects({beam});
+
+    // Cells of 105 by 55 in 2 rows of 2, in creation order.
+    const std::vector<std::array<double, 2>> centres = {{-52.5, 27.5}, {52.5, 27.5}, {-52.5, -27.5}};
+    for (int id = 1; id <= 3; ++id) {
+        SCOPED_TRACE(id);
+        EXPECT_NEAR(SectionCentre(id)[0], centres[id - 1][0], 1e-9);
+        EXPECT_NEAR(SectionCentre(id)[1], centres[id - 1][1], 1e-9);
+    }
+    EXPECT_EQ(Model().m_undoTopId, undoTop + 1);
+    EXPECT_EQ(Model().GetCurrentUndoAction()->title, "Import KLX project");
+    EXPECT_EQ(user.LastLine(), "- Integrated KLX project: Section [3], Curve [12], Point [12]");
+    ASSERT_GE(frame.calls.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(frame.calls.end() - 3, frame.calls.end()),
+              (std::vector<std::string>{"RedrawViews", "ZoomFitViews", "RepaintMainWindow"}));
+
+    document.OnEditUndo();
+    EXPECT_EQ(PointPositions(), ownPoints);
+    EXPECT_EQ(Model().m_sections.size(), 1u);
+    EXPECT_TRUE(Model().m_groups.empty());
+    EXPECT_EQ(Model().m_undoTopId, undoTop);
+}
+
+TEST_F(ProjectImportArrangement, FewerThanTwoActiveSectionsAreNotOffered)
+{
+    frame.activeSectionIds = {2};
+    document.ImportProjects({beam});
+    EXPECT_TRUE(user.questions.empty());
+    EXPECT_TRUE(Model().GetCurrentUndoAction()->points.saved.empty());
 }
 
 TEST_F(ProjectImportCommand, TheCommandAsksForExistingProjectFilesAndACancelDoesNothing)

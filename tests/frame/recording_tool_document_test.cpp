@@ -25,6 +25,9 @@ TEST(RecordingToolDocument, RecordsEachCallWithItsArgumentsAndAnswersWhatTheTest
     std::vector<int> loops{99};
     tools.GetNewcomerClosedLoops(loops);
     EXPECT_TRUE(loops.empty());
+    document.results["ArrangeSections"] = false;
+    EXPECT_FALSE(tools.ArrangeSections({2, 5}, 3, 0, 2));
+    EXPECT_TRUE(tools.AssignDomainMaterial({{1, 2}, {4, 1}}, 3, true));
 
     EXPECT_EQ(document.calls, (std::vector<std::string>{
                                   "CreateLine((0, 0.5), (100, -2.25), 2, 1.5)",
@@ -32,6 +35,8 @@ TEST(RecordingToolDocument, RecordsEachCallWithItsArgumentsAndAnswersWhatTheTest
                                   "GenerateSection(\"S\", 1, [1, 2], true, 2.5, (255, 128, 0), \"G\", false, true, 10)",
                                   "PickPointsOfCurve(5)",
                                   "GetNewcomerClosedLoops()",
+                                  "ArrangeSections([2, 5], 3, 0, 2)",
+                                  "AssignDomainMaterial([(1, 2), (4, 1)], 3, true)",
                               }));
 }
 

@@ -24,8 +24,9 @@ namespace {
 
 // A command id no tool uses; the tests register a handler for it.
 constexpr int TEST_COMMAND = 32990;
-// Opens the test page's first row from the menu.
-constexpr int TEST_PAGE_COMMAND = 32833;
+// Opens the test page's first row (tool id 1000, Point > Create > Coordinate)
+// from the menu.
+constexpr int TEST_PAGE_COMMAND = 32825;
 
 class ToolPagesOnScreen : public ProgramOnScreen {
 protected:
@@ -180,12 +181,12 @@ TEST_F(ToolPagesOnScreen, APageRowsCommandIsEnabledOnceTheRowHasADialog)
     ASSERT_TRUE(Start("KLX 1", [this](CToolRegistry& tools) {
         ToolPageTable table = page.StandardTable();
         table.rows[0].commandId = TEST_PAGE_COMMAND;
-        table.rows[1].commandId = 32834;
+        table.rows[1].commandId = 32829;
         table.rows[1].dialog = ToolRowDialog{};
         tools.RegisterPage(ToolPageKind::Point, table);
     }));
     EXPECT_EQ(ToolbarEnables(TEST_PAGE_COMMAND), std::optional<bool>(true));
-    EXPECT_EQ(ToolbarEnables(32834), std::optional<bool>(false));
+    EXPECT_EQ(ToolbarEnables(32829), std::optional<bool>(false));
     EXPECT_EQ(ToolbarEnables(32835), std::optional<bool>(false));
 }
 

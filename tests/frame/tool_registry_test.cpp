@@ -109,3 +109,66 @@ TEST(ToolRegistry, TheShellsCarryEachPagesTitleIdsAndCode)
         EXPECT_EQ(shell.closeId, page.close);
     }
 }
+
+TEST(ToolRegistry, APageRowWhoseCommandTheViewOpensElsewhereIsRefusedAndKeepsNoCommand)
+{
+    struct Case {
+        const char* name;
+        ToolPageKind page;
+        size_t row;
+        int commandId;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"Point row 0, Coordinate", ToolPageKind::Point, 0, 32825, true},
+        {"Section row 3, Translate", ToolPageKind::Section, 3, 32821, true},
+        {"UCS row 2, the view toolbar's Create UCS", ToolPageKind::Ucs, 2, 32783, true},
+        {"UCS row 4, Delete UCS", ToolPageKind::Ucs, 4, 32785, true},
+        {"Point row 0, Point Translate (1006)", ToolPageKind::Point, 0, 32833, false},
+        {"Curve row 3, Line (2000)", ToolPageKind::Curve, 3, 32839, false},
+        {"Group row 0, Section Generate (3000)", ToolPageKind::Group, 0, 32813, false},
+        {"Point row 1, a command no tool opens", ToolPageKind::Point, 1, 32990, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CToolRegistry registry;
+        ToolPageTable table;
+        table.rows.resize(c.row + 2);
+        for (ToolPageRow& row : table.rows)
+            row.text = "row";
+        table.rows[c.row].commandId = c.commandId;
+        table.rows[c.row].dialog = SomeDialog();
+        const int baseId = ShellOf(c.page).baseId;
+        EXPECT_EQ(registry.RegisterPage(c.page, table), c.accepted);
+        EXPECT_EQ(registry.IsBuilt(c.commandId), c.accepted);
+        const std::optional<ToolRowCommand> opens = registry.FindRowCommand(c.commandId);
+        EXPECT_EQ(opens.has_value(), c.accepted);
+        if (opens) {
+            EXPECT_EQ(opens->toolId, baseId + static_cast<int>(c.row));
+        }
+        // The table is registered either way; a refused row stays reachable
+        // from the page's own list only.
+        EXPECT_EQ(registry.Page(c.page).rows.size(), c.row + 2);
+        EXPECT_EQ(registry.Page(c.page).rows[c.row].commandId, c.accepted ? c.commandId : 0);
+    }
+}
+
+TEST(ToolRegistry, TheUcsButtonIsBuiltOnceSetWorkUcsAndCreateUcsHaveDialogs)
+{
+    const struct {
+        bool setWork;
+        bool create;
+    } cases[] = {{false, false}, {true, false}, {false, true}, {true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.setWork) + std::to_string(c.create));
+        CToolRegistry registry;
+        ToolPageTable table;
+        table.rows.resize(5);
+        if (c.setWork)
+            table.rows[0].dialog = SomeDialog();
+        if (c.create)
+            table.rows[2].dialog = SomeDialog();
+        registry.RegisterPage(ToolPageKind::Ucs, table);
+        EXPECT_EQ(registry.IsBuilt(CMD_CHANGE_TO_UCS), c.setWork && c.create);
+    }
+}

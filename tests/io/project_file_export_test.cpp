@@ -246,7 +246,10 @@ TEST_F(ProjectFileExportTest, RefusalsWriteNoFile)
               (std::vector<std::string>{"Group [Dead] has no model entity.", "Cannot find section [ID:77] object.",
                                         "Cannot find curve [ID:55] object."}));
     EXPECT_EQ(exporter.user.boxes[0].kind, BoxKind::Warning);
-    EXPECT_TRUE(exporter.model.FindGroup(2)->sectionIds.empty());
+    // The dead members are skipped, not dropped: an undo of their deletion
+    // must find them still in the group.
+    EXPECT_EQ(exporter.model.FindGroup(2)->sectionIds, std::vector<int>{99});
+    EXPECT_EQ(exporter.model.FindGroup(2)->curveIds, std::vector<int>{77});
 
     const std::string unreachable = folder.Path("missing/export.klx").string();
     exporter.model.m_sections[5]->curveIds.pop_back();

@@ -70,3 +70,30 @@ std::array<bool, KIND_COUNT> FakeToolView::PickFilter() const
         filter[kind] = scene.m_pickFilter[kind];
     return filter;
 }
+
+ClickSnap FakeToolView::SnapAtClick(int x, int y)
+{
+    calls.push_back("SnapAtClick " + std::to_string(x) + " " + std::to_string(y));
+    return clickSnap;
+}
+
+int FakeToolView::NearestCurveAt(int x, int y)
+{
+    calls.push_back("NearestCurveAt " + std::to_string(x) + " " + std::to_string(y));
+    return nearestCurve;
+}
+
+void FakeToolView::BlinkEntity(int key)
+{
+    calls.push_back("BlinkEntity " + std::to_string(key));
+}
+
+void FakeToolView::RebuildScene()
+{
+    calls.push_back(std::string("RebuildScene domains ") + (DomainPickFilter() ? "1" : "0"));
+}
+
+void FakeToolView::ChangeDomainState(int sectionId)
+{
+    calls.push_back("ChangeDomainState " + std::to_string(sectionId));
+}

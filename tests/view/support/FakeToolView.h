@@ -5,8 +5,11 @@
 // do in the program), and records each call that is not a plain word in
 // `calls`, in order:
 //   "SetPickFilter <code>", "ResetPickFilter", "RedrawScene",
-//   "InvalidateWithErase", "ClearSelection", "SelectKeyAsClick <key>".
-// Tests of later ports extend it with their own calls.
+//   "InvalidateWithErase", "ClearSelection", "SelectKeyAsClick <key>",
+//   "SnapAtClick <x> <y>", "NearestCurveAt <x> <y>", "BlinkEntity <key>",
+//   "RebuildScene domains <0|1>" (with the domain pick filter at the time),
+//   "ChangeDomainState <section id>".
+// A click snaps to `clickSnap` and finds the curve `nearestCurve`.
 
 #include "view/Scene.h"
 #include "view/ToolViewPort.h"
@@ -42,6 +45,17 @@ public:
     void ClearSelection() override;
     void SelectKeyAsClick(int key) override;
 
+    ClickSnap SnapAtClick(int x, int y) override;
+    int NearestCurveAt(int x, int y) override;
+    void BlinkEntity(int key) override;
+    int RubberBandKind() const override { return rubberBandKind; }
+    void SetRubberBandKind(int kind) override { rubberBandKind = kind; }
+    void RebuildScene() override;
+    bool DomainPickFilter() const override { return scene.m_pickFilter[KIND_DOMAIN]; }
+    void SetDomainPickFilter(bool pickable) override { scene.m_pickFilter[KIND_DOMAIN] = pickable; }
+    bool IsModal() const override { return modal; }
+    void ChangeDomainState(int sectionId) override;
+
     // The kinds the pick filter lets through, in SceneKind order (points,
     // curves, sections, closed loops, domains).
     std::array<bool, KIND_COUNT> PickFilter() const;
@@ -54,6 +68,10 @@ public:
     int mouseMode = 0;
     int savedMouseMode = 0;
     int reRender = 0;
+    int rubberBandKind = -1;
+    bool modal = false;
+    ClickSnap clickSnap;
+    int nearestCurve = 0;
     // The selection and the active sets live here; a test fills them as it likes.
     CScene scene{nullptr};
     std::vector<std::string> calls;

@@ -18,6 +18,8 @@ public:
     bool IsDisplayOutOfDate() const override { return outOfDate; }
     void SetDisplayOutOfDate(bool value) override { outOfDate = value; }
     std::string GetPathName() const override { return pathName; }
+    void ChangeToGcs() override { ++gcsChanges; }
+    void MarkProjectModified() override { modified = true; }
 
     T_POINT_D& AddPoint(int id, double x, double y);
     T_CURVE_D& AddCurve(int id, std::initializer_list<int> pointIds, double width = 0.0, int alignment = 1);
@@ -32,6 +34,8 @@ public:
     ScriptedUserPorts user;
     bool outOfDate = false;
     std::string pathName;
+    int gcsChanges = 0;
+    bool modified = false;
 };
 
 // The section's own geometry: points, one domain per call with its facets.

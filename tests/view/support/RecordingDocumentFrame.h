@@ -26,6 +26,7 @@ public:
     double ProcessorSeconds() override { return clockSeconds; }
     void HoldMilliseconds(int milliseconds) override { Record("HoldMilliseconds " + std::to_string(milliseconds)); }
     void UpdateMaterialList() override { Record("UpdateMaterialList"); }
+    std::vector<int> ActiveSectionIds() override { return activeSectionIds; }
 
     // How many recorded calls have this name.
     int Count(const std::string& call) const;
@@ -33,6 +34,8 @@ public:
     std::vector<std::string> calls;
     std::deque<CalcPauseChoice> pauseChoices;
     double clockSeconds = 0.0;
+    // What the view shows as active sections.
+    std::vector<int> activeSectionIds;
     // Runs inside every hook after it is recorded, with the call's name.
     std::function<void(const std::string&)> onCall;
 

@@ -32,6 +32,14 @@ std::string RecordedArgument(const std::vector<int>& ids)
     return text + "]";
 }
 
+std::string RecordedArgument(const std::vector<std::pair<int, int>>& pairs)
+{
+    std::string text = "[";
+    for (std::size_t i = 0; i < pairs.size(); ++i)
+        text += (i ? ", (" : "(") + std::to_string(pairs[i].first) + ", " + std::to_string(pairs[i].second) + ")";
+    return text + "]";
+}
+
 std::string RecordedArgument(RecordedPoint point)
 {
     return "(" + RecordedArgument(point.xy[0]) + ", " + RecordedArgument(point.xy[1]) + ")";

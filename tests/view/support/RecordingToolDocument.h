@@ -26,6 +26,8 @@ std::string RecordedArgument(double value);
 std::string RecordedArgument(bool value);
 std::string RecordedArgument(const std::string& value);
 std::string RecordedArgument(const std::vector<int>& ids);
+// (section, domain) pairs, shown as "[(1, 2), (1, 3)]".
+std::string RecordedArgument(const std::vector<std::pair<int, int>>& pairs);
 std::string RecordedArgument(RecordedPoint point);
 std::string RecordedArgument(RecordedColour colour);
 
@@ -104,6 +106,11 @@ public:
     void RedefineSection(int sectionId, const std::string& name, bool redefineLocation, double location, bool redefineColor, const int color[3]) override { Record("RedefineSection", sectionId, name, redefineLocation, location, redefineColor, C(color)); }
     void CalculateProperties(const std::vector<int>& sectionIds, int meshLevel, double meshSize, bool recalculate, bool pauseAfterEach) override { Record("CalculateProperties", sectionIds, meshLevel, meshSize, recalculate, pauseAfterEach); }
     void GetSectionLocations(std::vector<double>& locations) override { Record("GetSectionLocations"); locations = sectionLocations; }
+    bool TranslateSections(const std::vector<int>& sectionIds, double dx, double dy) override { return Answer("TranslateSections", sectionIds, dx, dy); }
+    bool RotateSections(std::vector<int> sectionIds, const double origin[2], double angle) override { return Answer("RotateSections", sectionIds, P(origin), angle); }
+    bool DeleteSections(const std::vector<int>& sectionIds, bool deleteCurves) override { return Answer("DeleteSections", sectionIds, deleteCurves); }
+    bool ArrangeSections(std::vector<int> sectionIds, int orderMode, int rows, int columns) override { return Answer("ArrangeSections", sectionIds, orderMode, rows, columns); }
+    bool AssignDomainMaterial(const std::vector<std::pair<int, int>>& pairs, int materialId, bool setAsBaseMaterial) override { return Answer("AssignDomainMaterial", pairs, materialId, setAsBaseMaterial); }
     void PickSectionsByName(std::string name, std::vector<int>* result) override { Fill(*result, "PickSectionsByName", name); }
     void PickSectionsByType(int type, std::vector<int>* result) override { Fill(*result, "PickSectionsByType", type); }
     void PickSectionsByLocation(double location, std::vector<int>* result) override { Fill(*result, "PickSectionsByLocation", location); }
@@ -138,6 +145,7 @@ public:
 
     bool ExportSections(const std::vector<int>& sectionIds, const std::string& path, int format, bool mergeStraightLines, double deviation) override { return Answer("ExportSections", sectionIds, path, format, mergeStraightLines, deviation); }
     bool ExportGroup(const std::string& groupName, const std::string& path, int format) override { return Answer("ExportGroup", groupName, path, format); }
+    bool ExportProperties(const std::string& path, int format) override { return Answer("ExportProperties", path, format); }
 
     void GetNewcomerSections(std::vector<int>& out) override { Fill(out, "GetNewcomerSections"); }
     void GetNewcomerClosedLoops(std::vector<int>& out) override { Fill(out, "GetNewcomerClosedLoops"); }

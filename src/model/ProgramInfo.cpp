@@ -1,0 +1,3 @@
+#include "model/ProgramInfo.h"
+
+const char* const KLX_HOMEPAGE = "https://tarvo.example/klx";

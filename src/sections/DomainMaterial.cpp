@@ -1,0 +1,96 @@
+// Section > Assign Domain Material: one material, or none, for chosen domains
+// of plane sections, optionally also as the sections' base material.
+
+#include "commands/TransformSupport.h"
+#include "model/InvalidationNotice.h"
+#include "model/SectModel.h"
+#include "model/TextFormat.h"
+
+#include <algorithm>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using DomainPair = std::pair<int, int>;  // (section id, domain id)
+
+// Whether a calculated section's results would no longer hold: its used
+// domains mix materials, or they share one and some domain of the section,
+// used or not, is left out of the pairs. Read before anything changes.
+bool AssignmentInvalidates(const T_SECTION_D& section, const std::vector<DomainPair>& pairs)
+{
+    if (!section.propertiesCalculated)
+        return false;
+    int usedCount = 0;
+    int reference = 0;
+    bool mixed = false;
+    for (const auto& [id, domain] : section.domains) {
+        if (!domain->used)
+            continue;
+        ++usedCount;
+        if (reference == 0)
+            reference = domain->materialId;
+        else if (domain->materialId != reference)
+            mixed = true;
+    }
+    if (usedCount <= 1)
+        return false;
+    if (mixed)
+        return true;
+    return std::any_of(section.domains.begin(), section.domains.end(), [&](const auto& entry) {
+        return std::find(pairs.begin(), pairs.end(), DomainPair{section.id, entry.first}) == pairs.end();
+    });
+}
+
+} // namespace
+
+bool CSectModel::AssignDomainMaterial(const std::vector<std::pair<int, int>>* pairs, int materialId,
+                                      bool setAsBaseMaterial)
+{
+    if (materialId < 0)
+        return m_reporter.ShowWarning("Material ID is invalid.");
+    const T_MATERIAL_D* material = FindMaterial(materialId);
+    if (materialId != 0 && !material)
+        return m_reporter.ReportMaterialNotFound(materialId);
+
+    // Every pair is checked, and the sections to invalidate chosen, before
+    // the undo action opens.
+    std::vector<int> toInvalidate;  // in the order first met
+    for (const auto& [sectionId, domainId] : *pairs) {
+        const T_SECTION_D* section = FindSection(sectionId);
+        if (!section)
+            return m_reporter.ReportSectionNotFound(sectionId);
+        if (std::find(toInvalidate.begin(), toInvalidate.end(), sectionId) == toInvalidate.end()
+            && AssignmentInvalidates(*section, *pairs))
+            toInvalidate.push_back(sectionId);
+        if (!section->FindDomain(domainId))
+            return m_reporter.ReportSectionCorrupted(sectionId, section->name);
+    }
+
+    const int count = static_cast<int>(pairs->size());
+    BeginUndoAction();
+    SetUndoActionTitle(CountedText("Assign material to 1 domain", "Assign material to %d domains", count));
+    for (const auto& [sectionId, domainId] : *pairs) {
+        T_SECTION_D* section = FindSection(sectionId);
+        SaveSectionForUndo(section, false);
+        section->FindDomain(domainId)->materialId = materialId;
+        if (setAsBaseMaterial)
+            section->assignedBaseMaterialId = materialId;
+    }
+    for (int sectionId : toInvalidate)
+        InvalidateSectionProperties(FindSection(sectionId));
+    ReportInvalidatedSections(m_reporter, static_cast<int>(toInvalidate.size()), "plane ");
+
+    if (materialId == 0) {
+        m_reporter.PrintOutput(CountedText("Material information is removed from 1 domain.",
+                                           "Material information is removed from %d domains.", count));
+    } else if (count == 1) {
+        m_reporter.PrintOutput(FormatText("Material [%d:%s] is assigned to 1 domain.", materialId,
+                                          material->name.c_str()));
+    } else {
+        m_reporter.PrintOutput(FormatText("Material [%d:%s] is assigned to %d domains.", materialId,
+                                          material->name.c_str(), count));
+    }
+    return true;
+}

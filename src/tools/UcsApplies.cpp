@@ -16,6 +16,7 @@ bool IsWorkUcs(IToolDocument& document, int ucsId)
 void RebuildView(ToolPageContext& context)
 {
     if (IToolView* view = context.view) {
+        view->RebuildScene();
         view->SetReRender(1);
         view->InvalidateWithErase();
     }

@@ -2,6 +2,7 @@
 // document call or box, the lists over the model, and the pick fields'
 // focus over the view.
 
+#include "frame/PickDispatch.h"
 #include "tools/UcsForms.h"
 #include "tools/UcsTool.h"
 #include "view/MouseModes.h"
@@ -166,6 +167,38 @@ TEST_F(UcsPage, RedefineHandsOverTheChosenWaysInputsWithTheStoredOnesForTheGreye
     EXPECT_EQ(Boxes(), Calls{"Please enter a number."});
 }
 
+TEST_F(UcsPage, RedefiningOrDeletingTheWorkUcsRebuildsTheViewAndAnotherOnlyReRendersIt)
+{
+    const Calls rebuilt{"RebuildScene domains 0", "InvalidateWithErase", "InvalidateWithErase"};
+    const Calls reRendered{"InvalidateWithErase"};
+    struct Case {
+        const char* title;
+        int row;
+        int comboId;
+        int chosenRow;  // U1 or U2
+        Calls viewCalls;
+    };
+    const Case cases[] = {
+        {"redefine the work UCS", UCS_ROW_REDEFINE, ID_UCS_REDEFINE_UCS, 1, rebuilt},
+        {"redefine another", UCS_ROW_REDEFINE, ID_UCS_REDEFINE_UCS, 0, reRendered},
+        {"delete another", UCS_ROW_DELETE, ID_UCS_DELETE_UCS, 0, reRendered},
+        {"delete the work UCS", UCS_ROW_DELETE, ID_UCS_DELETE_UCS, 0, rebuilt},
+    };
+    AddTwoUcs();
+    ASSERT_NE(document.model.SetCurrentUcs(2), nullptr);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        ShowAgain(c.row, SEPARATOR);
+        auto& form = static_cast<CChoiceToolForm&>(*tool.Table().rows[c.row].dialog.form);
+        form.SelectComboRow(c.comboId, c.chosenRow);
+        Apply();
+        EXPECT_EQ(view.calls, c.viewCalls);
+        EXPECT_EQ(view.reRender, 1);
+        view.reRender = 0;
+    }
+    EXPECT_EQ(document.model.m_currentUcsId, 0);
+}
+
 TEST_F(UcsPage, DeleteChoosesNothingAndDisablesItsListWhenOnlyTheGcsIsLeft)
 {
     AddTwoUcs();
@@ -183,16 +216,6 @@ TEST_F(UcsPage, DeleteChoosesNothingAndDisablesItsListWhenOnlyTheGcsIsLeft)
         EXPECT_EQ(form.Combo(ID_UCS_DELETE_UCS).texts.size(), static_cast<size_t>(remaining));
     }
     EXPECT_FALSE(form.IsEnabled(ID_UCS_DELETE_UCS));
-}
-
-TEST_F(UcsPage, DeletingTheWorkUcsMakesTheGcsCurrent)
-{
-    AddTwoUcs();
-    ASSERT_NE(document.model.SetCurrentUcs(1), nullptr);
-    Show(UCS_ROW_DELETE);
-    tool.Delete().SelectComboRow(ID_UCS_DELETE_UCS, 0);
-    Apply();
-    EXPECT_EQ(document.model.m_currentUcsId, 0);
 }
 
 TEST_F(UcsPage, SetWorkUcsChoosesTheFirstUcsAfterEveryFill)
@@ -252,6 +275,70 @@ TEST_F(UcsPage, PickFieldsSaveTheViewsMouseModeWhenTheyTakeTheFocus)
     EXPECT_EQ(view.savedMouseMode, MOUSE_DYNAMIC_ZOOM);
     EXPECT_EQ(view.mouseMode, MOUSE_NONE);
     EXPECT_EQ(view.pickFieldCode, 10053);
+}
+
+// The view's dispatch over the page's shown form.
+class UcsPicks : public UcsPage, public IPickTargetSource {
+protected:
+    IPickTarget* ShownPickTarget() override { return controller.ShownForm(); }
+    // A click that snaps (or not) at the point.
+    void Click(double x, double y, bool snapped = true)
+    {
+        view.clickSnap.snapped = snapped;
+        view.clickSnap.point[0] = x;
+        view.clickSnap.point[1] = y;
+        dispatch.DispatchPick(10, 10);
+    }
+
+    CPickDispatch dispatch{view, document, *this};
+    // The focus moves the form asks its window for.
+    struct FocusMoves : IToolFormObserver {
+        void OnFieldText(const ToolFormField&) override {}
+        void OnFieldState(const ToolFormField&) override {}
+        void OnFieldFocusMoved(const ToolFormField& field) override { moves.push_back(field.controlId); }
+        std::vector<int> moves;
+    } focusMoves;
+};
+
+TEST_F(UcsPicks, OriginMovesOnToAngleAndThePointsChainEndsAfterPoint2)
+{
+    struct Case {
+        int row;
+        UcsDefinitionControls controls;
+    };
+    const Case cases[] = {{UCS_ROW_CREATE, tool.Create().Controls()}, {UCS_ROW_REDEFINE, tool.Redefine().Controls()}};
+    AddTwoUcs();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        // Another page's field left select mode saved.
+        view.savedMouseMode = MOUSE_SELECT;
+        ShowAgain(c.row, SEPARATOR);
+        auto& form = static_cast<CUcsDefinitionForm&>(*tool.Table().rows[c.row].dialog.form);
+        form.ClickRadio(c.controls.byOrigin);
+        focusMoves.moves.clear();
+        form.SetObserver(&focusMoves);
+        ASSERT_EQ(view.pickFieldCode, c.controls.originCode);
+        Click(12.5, -3.0);
+        EXPECT_EQ(Text(form, c.controls.origin), "12.500, -3.000");
+        EXPECT_EQ(view.mouseMode, MOUSE_NONE);
+        EXPECT_EQ(focusMoves.moves, std::vector<int>{c.controls.angle});
+
+        form.ClickRadio(c.controls.byPoints);
+        ASSERT_EQ(view.pickFieldCode, c.controls.point1Code);
+        Click(1.0, 2.0);
+        EXPECT_EQ(Text(form, c.controls.point1), "1.000, 2.000");
+        EXPECT_EQ(view.pickFieldCode, c.controls.point2Code);
+        EXPECT_EQ(view.mouseMode, MOUSE_NONE);
+        // Without a snap the click changes nothing.
+        const std::string before = Text(form, c.controls.point2);
+        Click(7.0, 7.0, false);
+        EXPECT_EQ(Text(form, c.controls.point2), before);
+        EXPECT_EQ(view.pickFieldCode, c.controls.point2Code);
+        Click(3.0, 4.0);
+        EXPECT_EQ(Text(form, c.controls.point2), "3.000, 4.000");
+        EXPECT_EQ(view.pickFieldCode, 0);
+        EXPECT_EQ(view.mouseMode, MOUSE_NONE);
+    }
 }
 
 TEST(UcsPageRefresh, AnUndoWhileDeleteIsShownListsTheUcsAgain)

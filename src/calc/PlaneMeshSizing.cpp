@@ -5,6 +5,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "mesh/DomainBoundaryInput.h"
 #include "model/Geometry.h"
 
 namespace {
@@ -171,7 +172,9 @@ void AssignMeshDivisions(T_SECTION_D& section, int level, double meshSize)
         if (shape.segments < 1)
             continue;
         int count = sizeGiven ? DivisionsBySize(shape, size) : DivisionsByLevel(shape, size, level, meanStraight);
-        if (count % 2 != 0)
+        // A count past the most a curve may take stays as it is, and the
+        // mesher refuses it.
+        if (count % 2 != 0 && count < kMostCurveDivisions)
             ++count;
         curve->meshDivisions = count;
         if (T_SCURVE_D* twin = section.FindCurve(curve->twinCurveId))

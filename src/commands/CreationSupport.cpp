@@ -73,48 +73,17 @@ std::string CurveRefusal(const char* kind, const char* reason)
     return FormatText("Cannot create a new curve (%s).\n\n%s", kind, reason);
 }
 
-PlannedPoints::PlannedPoints(const CSectModel& model) : model_(model), firstNewId_(model.m_nextPointId) {}
-
-PlannedPoints::Cell PlannedPoints::CellOf(const double global[2]) const
+PlannedPoints::PlannedPoints(const CSectModel& model) : model_(model), firstNewId_(model.m_nextPointId)
 {
-    // Clamped so that a tiny tolerance cannot overflow the cell index.
-    const auto index = [this](double v) {
-        const double cell = std::floor(v / model_.m_tolerance);
-        return static_cast<long long>(std::clamp(cell, -1e18, 1e18));
-    };
-    return {index(global[0]), index(global[1])};
-}
-
-int PlannedPoints::FindPlannedAt(const double global[2]) const
-{
-    const double tolerance = model_.m_tolerance;
-    if (!(tolerance > 0.0))
-        return -1;
-    // A point within the tolerance on each axis lies in a neighbouring cell.
-    const Cell centre = CellOf(global);
-    int best = -1;
-    for (long long dx = -1; dx <= 1; ++dx) {
-        for (long long dy = -1; dy <= 1; ++dy) {
-            const auto found = cells_.find({centre.first + dx, centre.second + dy});
-            if (found == cells_.end())
-                continue;
-            for (int index : found->second) {
-                const double* p = positions_[static_cast<size_t>(index)].data();
-                // The test of FindPointAt.
-                if (std::fabs(p[0] - global[0]) <= tolerance && std::fabs(p[1] - global[1]) <= tolerance
-                    && Distance(p, global) < tolerance && (best < 0 || index < best))
-                    best = index;
-            }
-        }
-    }
-    return best;
+    plannedGrid_.Reset(model.m_tolerance);
 }
 
 int PlannedPoints::Resolve(const double global[2])
 {
     if (const int existing = model_.FindPointAt(global))
         return existing;
-    const int planned = FindPlannedAt(global);
+    // The planned points in the order of their ids, under the same test.
+    const int planned = plannedGrid_.FindLowest(global);
     return planned >= 0 ? firstNewId_ + planned : PlanNew(global);
 }
 
@@ -122,8 +91,7 @@ int PlannedPoints::PlanNew(const double global[2])
 {
     const int index = NewPointCount();
     positions_.push_back({global[0], global[1]});
-    if (model_.m_tolerance > 0.0)
-        cells_[CellOf(global)].push_back(index);
+    plannedGrid_.Insert(index, global);
     return firstNewId_ + index;
 }
 

@@ -4,10 +4,10 @@
 // command's curves, and planning which points a command would make before it
 // changes anything.
 
+#include "model/PointGrid.h"
 #include "model/SectModel.h"
 
 #include <array>
-#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -60,14 +60,10 @@ public:
     std::vector<int> Create(CSectModel& model) const;
 
 private:
-    using Cell = std::pair<long long, long long>;
-    Cell CellOf(const double global[2]) const;
-    int FindPlannedAt(const double global[2]) const;
-
     const CSectModel& model_;
     int firstNewId_;
     std::vector<XyPosition> positions_;
-    std::map<Cell, std::vector<int>> cells_;  // planned indices by tolerance-sized cell
+    PointGrid plannedGrid_;  // planned indices by position
 };
 
 // The ids of sampled positions: a repeat of the id just before is skipped,

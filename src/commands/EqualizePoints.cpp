@@ -4,9 +4,12 @@
 #include "commands/CreationSupport.h"
 #include "commands/IdLists.h"
 #include "model/Geometry.h"
+#include "model/PointGrid.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
 
+#include <algorithm>
+#include <numeric>
 #include <set>
 #include <unordered_set>
 
@@ -78,6 +81,7 @@ int TakeMergedPoint(CSectModel& model, std::vector<int>& pointIds, const double 
     T_POINT_D* kept = model.FindPoint(id);
     model.SavePointForUndo(kept, false);
     CopyPoint2(merged, kept->xy);
+    model.NotePointsMoved();
     pointIds.erase(pointIds.begin());
     return id;
 }
@@ -182,39 +186,72 @@ bool CSectModel::EqualizePointsInTolerance(std::vector<int> pointIds, double tol
     if (pointIds.size() < 2)
         return false;
 
-    const auto isClose = [this, tolerance](int id, const T_POINT_D& other) {
-        return Distance(FindPoint(id)->xy, other.xy) < tolerance;
+    // The points by their place in the list (their rank), filed by position so
+    // that only those near a point are compared with it. A point moved by a
+    // merge is filed again; entries left at old positions fail the distance
+    // test, which always reads the current position. Distances shorter than
+    // the tolerance lie within it on each axis, save where squares underflow,
+    // hence the grid's smallest reach.
+    const std::vector<int> ranked = pointIds;
+    PointGrid grid;
+    grid.Reset(std::max(tolerance, 1e-150));
+    for (size_t rank = 0; rank < ranked.size(); ++rank)
+        grid.Insert(static_cast<int>(rank), FindPoint(ranked[rank])->xy);
+    std::vector<char> dead(ranked.size(), 0);
+    std::vector<int> alive(ranked.size());  // ranks, ascending, as the list shrinks
+    std::iota(alive.begin(), alive.end(), 0);
+
+    // The live ranks close to the point that pass the filter, ascending.
+    const auto closeRanks = [&](const T_POINT_D& point, const auto& filter) {
+        std::vector<int> ranks;
+        if (!(tolerance > 0.0))
+            return ranks;
+        grid.VisitNear(point.xy, [&](int rank, const double*) {
+            if (!dead[static_cast<size_t>(rank)] && filter(rank)
+                && Distance(FindPoint(ranked[static_cast<size_t>(rank)])->xy, point.xy) < tolerance)
+                ranks.push_back(rank);
+        });
+        std::sort(ranks.begin(), ranks.end());
+        ranks.erase(std::unique(ranks.begin(), ranks.end()), ranks.end());
+        return ranks;
     };
+
     bool grouped = false;
-    for (size_t i = 0; i + 1 < pointIds.size(); ++i) {
-        const T_POINT_D& seed = *FindPoint(pointIds[i]);
-        std::vector<int> group{pointIds[i]};
-        for (size_t j = i + 1; j < pointIds.size(); ++j) {
-            if (isClose(pointIds[j], seed))
-                group.push_back(pointIds[j]);
-        }
-        if (group.size() < 2)
+    for (size_t i = 0; i + 1 < alive.size(); ++i) {
+        const int seedRank = alive[i];
+        const T_POINT_D& seed = *FindPoint(ranked[static_cast<size_t>(seedRank)]);
+        std::vector<int> groupRanks{seedRank};
+        for (int rank : closeRanks(seed, [seedRank](int rank) { return rank > seedRank; }))
+            groupRanks.push_back(rank);
+        if (groupRanks.size() < 2)
             continue;
         // The snowball: whatever lies close to a member joins, and is
         // itself walked in turn.
-        std::unordered_set<int> inGroup(group.begin(), group.end());
-        for (size_t g = 0; g < group.size(); ++g) {
-            const T_POINT_D& member = *FindPoint(group[g]);
-            for (int id : pointIds) {
-                if (!inGroup.contains(id) && isClose(id, member)) {
-                    group.push_back(id);
-                    inGroup.insert(id);
-                }
+        std::unordered_set<int> inGroup(groupRanks.begin(), groupRanks.end());
+        for (size_t g = 0; g < groupRanks.size(); ++g) {
+            const T_POINT_D& member = *FindPoint(ranked[static_cast<size_t>(groupRanks[g])]);
+            for (int rank : closeRanks(member, [&inGroup](int rank) { return !inGroup.contains(rank); })) {
+                groupRanks.push_back(rank);
+                inGroup.insert(rank);
             }
         }
         if (!grouped) {
             BeginUndoAction();
             SetUndoActionTitle(
-                FormatText("Equalize %d points in tolerance", static_cast<int>(pointIds.size())));
+                FormatText("Equalize %d points in tolerance", static_cast<int>(alive.size())));
             grouped = true;
         }
+        std::vector<int> group;
+        for (int rank : groupRanks)
+            group.push_back(ranked[static_cast<size_t>(rank)]);
         EqualizePoints(group, atCoordinate, xy, deleteRedundancies, false);
-        std::erase_if(pointIds, [this](int id) { return !FindPoint(id); });
+        for (int rank : groupRanks) {
+            if (const T_POINT_D* point = FindPoint(ranked[static_cast<size_t>(rank)]))
+                grid.Insert(rank, point->xy);
+            else
+                dead[static_cast<size_t>(rank)] = 1;
+        }
+        std::erase_if(alive, [&dead](int rank) { return dead[static_cast<size_t>(rank)] != 0; });
     }
     if (!grouped && verbose)
         m_reporter.PrintOutput("No point exists within the snowball tolerance with other points in the selected group.");

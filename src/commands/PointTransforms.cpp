@@ -44,6 +44,7 @@ bool MovePoints(CSectModel& model, std::vector<int> pointIds, const TransformTex
         model.SavePointForUndo(point, false);
         place(point->xy, 1);
     }
+    model.NotePointsMoved();
     model.m_reporter.PrintOutput(CountedText(texts.movedOne, texts.movedMany, count));
     return true;
 }

@@ -44,8 +44,8 @@ int CDlgChild::EnableControls(std::initializer_list<int> controlIds, bool enable
     return EnableControlsOf(*this, controlIds, enable);
 }
 
-CDlgMove::CDlgMove(wxWindow* parent, const wxString& title)
-    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE)
+CDlgMove::CDlgMove(wxWindow* parent, const wxString& title, long style)
+    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, style)
 {
     Bind(wxEVT_CHAR_HOOK, &CDlgMove::OnCharHook, this);
     Bind(wxEVT_LEFT_DOWN, &CDlgMove::OnLeftDown, this);

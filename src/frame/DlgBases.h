@@ -32,7 +32,7 @@ private:
 
 class CDlgMove : public wxDialog {
 public:
-    CDlgMove(wxWindow* parent, const wxString& title);
+    CDlgMove(wxWindow* parent, const wxString& title, long style = wxDEFAULT_DIALOG_STYLE);
 
 private:
     void OnCharHook(wxKeyEvent& event);

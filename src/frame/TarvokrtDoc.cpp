@@ -302,9 +302,9 @@ void CTarvokrtDoc::SetGrid(int countX, int countY, double size)
     OnModelChanged();
 }
 
-void CTarvokrtDoc::BeginDxfImport()
+bool CTarvokrtDoc::BeginDxfImport()
 {
-    model_->BeginDxfImport();
+    return model_->BeginDxfImport();
 }
 
 void CTarvokrtDoc::ImportDxf(const std::string& path, const double offset[2], double rotation)

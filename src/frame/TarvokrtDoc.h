@@ -133,8 +133,9 @@ public:
     void SetGrid(int countX, int countY, double size);
 
     // DXF import, in this order; between the read and the finish the model's
-    // newcomer lists hold what the read made.
-    void BeginDxfImport();
+    // newcomer lists hold what the read made. The begin step gives false
+    // (nothing begun) when the model refused the import.
+    bool BeginDxfImport();
     // Rebuilds and fits every view when the reader took the file; a refusal
     // the reader has reported changes nothing here.
     void ImportDxf(const std::string& path, const double offset[2], double rotation);

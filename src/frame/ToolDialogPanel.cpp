@@ -23,6 +23,11 @@ CToolDialogPanel::CToolDialogPanel(wxWindow* parent, CToolForm& form, ToolPageCo
 CToolDialogPanel::~CToolDialogPanel()
 {
     form_.SetObserver(nullptr);
+    // The toolkit need not report a focus lost with the window: the form
+    // forgets its focused field, so the next dialog's first focus on that
+    // field arms the view again.
+    for (const ToolFormField& field : form_.Fields())
+        form_.OnControlFocusLost(field.controlId);
 }
 
 void CToolDialogPanel::Start()

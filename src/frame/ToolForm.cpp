@@ -162,6 +162,14 @@ void CToolForm::WriteText(int controlId, const std::string& text)
         observer_->OnFieldText(*field);
 }
 
+void CToolForm::WriteReal(int controlId, double value)
+{
+    if (ToolFormField* field = MutableField(controlId); field && field->kind == FieldKind::Real) {
+        field->real = value;
+        WriteText(controlId, RealFieldText(value));
+    }
+}
+
 void CToolForm::SetEnabled(int controlId, bool enabled)
 {
     if (ToolFormField* field = MutableField(controlId); field && field->enabled != enabled) {

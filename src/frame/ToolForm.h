@@ -92,6 +92,8 @@ public:
     void SetText(int controlId, const std::string& text);
     // Written by the form itself; the window shows it.
     void WriteText(int controlId, const std::string& text);
+    // A real field reset by its dialog: text and held value.
+    void WriteReal(int controlId, double value);
     void SetEnabled(int controlId, bool enabled);
     void SetHighlighted(int controlId, bool highlighted);
 

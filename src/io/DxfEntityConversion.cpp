@@ -109,22 +109,7 @@ bool ImportDividedEllipse(CSectModel& model, const DividedEllipse& shape)
 // tolerance of one end to within it of the other, in either direction.
 bool RepeatsImportedSegment(const CSectModel& model, const double a[2], const double b[2])
 {
-    const double tolerance = model.m_tolerance;
-    for (int curveId : model.m_newcomerCurves) {
-        const T_CURVE_D* curve = model.FindCurve(curveId);
-        if (!curve)
-            continue;
-        for (size_t i = 1; i < curve->pointIds.size(); ++i) {
-            const T_POINT_D* p = model.FindPoint(curve->pointIds[i - 1]);
-            const T_POINT_D* q = model.FindPoint(curve->pointIds[i]);
-            if (!p || !q)
-                continue;
-            if ((Distance(p->xy, a) < tolerance && Distance(q->xy, b) < tolerance)
-                || (Distance(p->xy, b) < tolerance && Distance(q->xy, a) < tolerance))
-                return true;
-        }
-    }
-    return false;
+    return model.NewcomerSegments().HasSegmentNear(a, b);
 }
 
 bool IsSameEdge(const std::pair<int, int>& edge, int i, int j)
@@ -135,13 +120,7 @@ bool IsSameEdge(const std::pair<int, int>& edge, int i, int j)
 // A two-point curve imported before that joins the points, in either order.
 bool HasImportedEdge(const CSectModel& model, int i, int j)
 {
-    for (int curveId : model.m_newcomerCurves) {
-        const T_CURVE_D* curve = model.FindCurve(curveId);
-        if (curve && !curve->pointIds.empty() && curve->pointIds.size() < 3
-            && IsSameEdge({curve->pointIds.front(), curve->pointIds.back()}, i, j))
-            return true;
-    }
-    return false;
+    return model.NewcomerSegments().HasShortCurveJoining(i, j);
 }
 
 // The edge curves of a face through its corners in order, each made once:

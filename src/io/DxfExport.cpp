@@ -274,8 +274,8 @@ bool CSectModel::ExportGroupToDxf(std::string groupName, const char* path) const
     const T_GROUP_D* group = FindExportGroup(*this, groupName);
     if (!group)
         return false;
-    LiveGroupMembers members = ReadLiveGroupMembers(*this, *group);
-    if (members.Empty())
+    T_GROUP_D members = LiveGroupMembers(*group);
+    if (members.HasNoMembers())
         return m_reporter.ShowWarning(FormatText("Group [%s] has no model entity.", group->name.c_str()));
     if (!CollectDxfLists(*this, members.sectionIds, members.curveIds, members.pointIds)
         || !WriteDxfFile(members.sectionIds, members.curveIds, members.pointIds, path))

@@ -13,12 +13,16 @@ constexpr int kCheckedCurveLimit = 500;
 
 } // namespace
 
-void CSectModel::BeginDxfImport()
+bool CSectModel::BeginDxfImport()
 {
+    // The import ends in a new group: without an id for it nothing is read.
+    if (!CheckIdLimit(IdKind::Group, 1))
+        return false;
     BeginUndoAction();
     SetUndoActionTitle("Import DXF file");
     ClearNewcomerCurves();
     ClearNewcomerPoints();
+    return true;
 }
 
 void CSectModel::FinishDxfImport(const char* name)
@@ -42,6 +46,8 @@ void CSectModel::FinishDxfImport(const char* name)
     // The check empties the newcomer lists and fills them with what it made.
     AddNewcomerCurves(importedCurves, false);
     AddNewcomerPoints(importedPoints, false);
+    if (!CheckIdLimit(IdKind::Group, 1))
+        return;
     auto group = std::make_unique<T_GROUP_D>();
     group->id = m_nextGroupId++;
     group->name = UnusedName(m_groups, std::string("DXF:") + (name ? name : ""));

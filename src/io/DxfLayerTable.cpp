@@ -31,7 +31,12 @@ void StoreLayerGroup(int code, const std::string& value, T_DXFLAYER_D& layer)
 
 } // namespace
 
-bool ReadDxfTables(DxfLineReader& file, std::vector<T_DXFLAYER_D>& layers)
+void AddDxfLayer(DxfLayerList& layers, const T_DXFLAYER_D& entry)
+{
+    layers[entry.name] |= !entry.frozen && !entry.off;
+}
+
+bool ReadDxfTables(DxfLineReader& file, DxfLayerList& layers)
 {
     layers.clear();
     TablesState state = TablesState::InSection;
@@ -46,7 +51,7 @@ bool ReadDxfTables(DxfLineReader& file, std::vector<T_DXFLAYER_D>& layers)
             }
             // An entry ends at the next group 0 whatever groups it had, so
             // its name and flags never pass to the next one.
-            layers.push_back(pending);
+            AddDxfLayer(layers, pending);
             pending = T_DXFLAYER_D();
             state = TablesState::InTable;
         }
@@ -65,13 +70,10 @@ bool ReadDxfTables(DxfLineReader& file, std::vector<T_DXFLAYER_D>& layers)
     return false;
 }
 
-bool IsDxfLayerTaken(const std::vector<T_DXFLAYER_D>& layers, const std::string& name)
+bool IsDxfLayerTaken(const DxfLayerList& layers, const std::string& name)
 {
     if (layers.empty())
         return true;
-    for (const T_DXFLAYER_D& layer : layers) {
-        if (layer.name == name && !layer.frozen && !layer.off)
-            return true;
-    }
-    return false;
+    const auto found = layers.find(name);
+    return found != layers.end() && found->second;
 }

@@ -5,7 +5,7 @@
 #include "io/DxfLineReader.h"
 
 #include <string>
-#include <vector>
+#include <unordered_map>
 
 struct T_DXFLAYER_D {
     bool frozen = false;
@@ -13,11 +13,17 @@ struct T_DXFLAYER_D {
     std::string name;
 };
 
-// Reads from just after the group 2 "TABLES" up to and including the
-// section's ENDSEC, replacing layers with the LAYER entries in table order.
-// False when the stream ends first.
-bool ReadDxfTables(DxfLineReader& file, std::vector<T_DXFLAYER_D>& layers);
+// The layers a drawing lists, one per distinct name (a name may be listed more
+// than once): true when some entry of that name is neither frozen nor off.
+using DxfLayerList = std::unordered_map<std::string, bool>;
 
-// Whether an entity on the layer is imported: always with no layer table,
+void AddDxfLayer(DxfLayerList& layers, const T_DXFLAYER_D& entry);
+
+// Reads from just after the group 2 "TABLES" up to and including the
+// section's ENDSEC, replacing layers with the LAYER entries of the section.
+// False when the stream ends first.
+bool ReadDxfTables(DxfLineReader& file, DxfLayerList& layers);
+
+// Whether an entity on the layer is imported: always with no layer listed,
 // otherwise only when some entry of exactly that name is neither frozen nor off.
-bool IsDxfLayerTaken(const std::vector<T_DXFLAYER_D>& layers, const std::string& name);
+bool IsDxfLayerTaken(const DxfLayerList& layers, const std::string& name);

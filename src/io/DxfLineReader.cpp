@@ -92,6 +92,11 @@ void DxfLineReader::Rewind()
     in_.seekg(0);
 }
 
+std::streamoff DxfLineReader::Offset() const
+{
+    return in_.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
+}
+
 bool DxfLineReader::StartsAsBinaryDxf()
 {
     std::string start(kBinaryDxfSentinel.size(), '\0');

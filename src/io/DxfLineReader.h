@@ -24,6 +24,8 @@ public:
     bool ReadGroup(int& code, std::string& value);
     // Back to the first line, for the next pass.
     void Rewind();
+    // How many bytes have been read from the start.
+    std::streamoff Offset() const;
     // The sentinel that starts a binary DXF file, whose groups are not lines.
     bool StartsAsBinaryDxf();
 

@@ -4,16 +4,56 @@
 
 #include "io/DxfLayerTable.h"
 #include "io/DxfLineReader.h"
+#include "io/DxfReadRollback.h"
+#include "io/ProjectFileBytes.h"
 #include "model/Geometry.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <utility>
 
 namespace {
 
 constexpr const char* kCannotReadDxf = "Cannot read the DXF file.\n\nCheck the file format.";
+
+constexpr int kDxfCancelPollMode = 2;
+constexpr int kProgressRange = 100;
+// Entities read between two looks at the progress and at the user's input.
+constexpr int kEntitiesPerPoll = 1000;
+
+enum class DxfPassResult { Read, Refused, Canceled };
+
+// The second pass's progress through the file's bytes, and the user's Escape.
+class DxfReadProgress {
+public:
+    DxfReadProgress(CSectModel& model, const DxfLineReader& file, std::uintmax_t fileBytes)
+        : model_(model), file_(file), fileBytes_(fileBytes), scope_(model.m_reporter.StartProgress(kProgressRange))
+    {
+    }
+
+    // True when the user cancelled.
+    bool NoteEntity()
+    {
+        if (++entities_ % kEntitiesPerPoll != 0)
+            return false;
+        if (fileBytes_ > 0) {
+            const double done = static_cast<double>(file_.Offset()) / static_cast<double>(fileBytes_);
+            scope_.SetPosition(static_cast<int>(std::clamp(done, 0.0, 1.0) * kProgressRange));
+        }
+        return model_.PollUserCancel(kDxfCancelPollMode);
+    }
+
+private:
+    CSectModel& model_;
+    const DxfLineReader& file_;
+    std::uintmax_t fileBytes_;
+    ProgressScope scope_;
+    long long entities_ = 0;
+};
 
 enum class DxfEntityType { Point, Line, Arc, Circle, Ellipse, Face };
 
@@ -177,11 +217,12 @@ bool ReadEntityGroups(DxfLineReader& file, int& code, std::string& value, DxfEnt
     return false;
 }
 
-// The second pass, from the start of the file: true at the group 0 "EOF"
-// after printing what the import made. False after the warning when the file
-// ends first, and when a converter refused at the id limit.
-bool ReadDxfEntities(CSectModel& model, DxfLineReader& file, const std::vector<T_DXFLAYER_D>& layers,
-                     const DxfPlacement& placement)
+// The second pass, from the start of the file: read at the group 0 "EOF"
+// (inside a section too) after printing what the import made. Refused after
+// the warning when the file ends first, which only a file changed since the
+// first pass does, and when a converter refused at the id limit.
+DxfPassResult ReadDxfEntities(CSectModel& model, DxfLineReader& file, const DxfLayerList& layers,
+                              const DxfPlacement& placement, DxfReadProgress& progress)
 {
     bool inEntities = false;
     bool groupPending = false;  // the group 0 that ended an entity, not yet looked at
@@ -189,14 +230,16 @@ bool ReadDxfEntities(CSectModel& model, DxfLineReader& file, const std::vector<T
     std::string value;
     while (groupPending || file.ReadGroup(code, value)) {
         groupPending = false;
+        // The end of the drawing, inside a section as well: nothing after it
+        // is read.
+        if (code == 0 && value == "EOF") {
+            model.m_reporter.PrintOutput("Imported AutoCAD DXF model data");
+            model.m_reporter.PrintOutput(FormatText("- Model: Curve [%d], Point [%d]",
+                                                    static_cast<int>(model.m_newcomerCurves.size()),
+                                                    static_cast<int>(model.m_newcomerPoints.size())));
+            return DxfPassResult::Read;
+        }
         if (!inEntities) {
-            if (code == 0 && value == "EOF") {
-                model.m_reporter.PrintOutput("Imported AutoCAD DXF model data");
-                model.m_reporter.PrintOutput(FormatText("- Model: Curve [%d], Point [%d]",
-                                                        static_cast<int>(model.m_newcomerCurves.size()),
-                                                        static_cast<int>(model.m_newcomerPoints.size())));
-                return true;
-            }
             inEntities = code == 2 && value == "ENTITIES";
             continue;
         }
@@ -205,15 +248,18 @@ bool ReadDxfEntities(CSectModel& model, DxfLineReader& file, const std::vector<T
         DxfEntityType type;
         if (code != 0 || !FindEntityType(value, type))
             continue;
+        if (progress.NoteEntity())
+            return DxfPassResult::Canceled;
         DxfEntityValues values;
         if (!ReadEntityGroups(file, code, value, values))
             break;
         groupPending = true;
         if (IsDxfLayerTaken(layers, values.layer) && IsInPlane(type, values)
             && !ConvertEntity(model, type, values, placement))
-            return false;
+            return DxfPassResult::Refused;
     }
-    return model.m_reporter.ShowWarning(kCannotReadDxf);
+    model.m_reporter.ShowWarning(kCannotReadDxf);
+    return DxfPassResult::Refused;
 }
 
 } // namespace
@@ -221,7 +267,7 @@ bool ReadDxfEntities(CSectModel& model, DxfLineReader& file, const std::vector<T
 bool CSectModel::ReadDxfFile(const char* path, const double txy[2], double rz)
 {
     std::ifstream in;
-    if (path)
+    if (path && IsReadableRegularFile(path))
         in.open(path, std::ios::in | std::ios::binary);
     if (!in.is_open())
         return m_reporter.ReportFileOpenError(path ? path : "");
@@ -230,13 +276,21 @@ bool CSectModel::ReadDxfFile(const char* path, const double txy[2], double rz)
     if (file.StartsAsBinaryDxf())
         return m_reporter.ShowWarning(kCannotReadDxf);
 
-    std::vector<T_DXFLAYER_D> layers;
+    DxfLayerList layers;
     int code = 0;
     std::string value;
     while (file.ReadGroup(code, value)) {
         if (code == 0 && value == "EOF") {
             file.Rewind();
-            ReadDxfEntities(*this, file, layers, DxfPlacement{{txy[0], txy[1]}, rz});
+            std::error_code error;
+            const std::uintmax_t fileBytes = std::filesystem::file_size(path, error);
+            DxfReadRollback rollback(*this);
+            DxfReadProgress progress(*this, file, error ? 0 : fileBytes);
+            if (ReadDxfEntities(*this, file, layers, DxfPlacement{{txy[0], txy[1]}, rz}, progress)
+                == DxfPassResult::Canceled) {
+                rollback.TakeBack();
+                return false;
+            }
             return true;
         }
         if (code == 2 && value == "TABLES" && !ReadDxfTables(file, layers))

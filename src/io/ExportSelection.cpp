@@ -22,15 +22,6 @@ const T_GROUP_D* FindExportGroup(const CSectModel& model, const std::string& nam
     return name.empty() ? nullptr : FindRecordNamed(model.m_groups, name, kSkipNoRecord);
 }
 
-LiveGroupMembers ReadLiveGroupMembers(const CSectModel& model, const T_GROUP_D& group)
-{
-    LiveGroupMembers members;
-    members.sectionIds = LiveIds(group.sectionIds, [&model](int id) { return model.FindSection(id); });
-    members.curveIds = LiveIds(group.curveIds, [&model](int id) { return model.FindCurve(id); });
-    members.pointIds = LiveIds(group.pointIds, [&model](int id) { return model.FindPoint(id); });
-    return members;
-}
-
 std::vector<int> KeepCalculatedSections(const CSectModel& model, const std::vector<int>& sectionIds)
 {
     return LiveIds(sectionIds, [&model](int id) {

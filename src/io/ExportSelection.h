@@ -1,7 +1,7 @@
 #pragma once
 // How the exports choose what they write. They only read the model: a group's
-// dead member ids are skipped, never purged, so an export leaves the group
-// record exactly as the undo store knows it.
+// dead member ids are skipped (CSectModel::LiveGroupMembers), never purged, so
+// an export leaves the group record exactly as the undo store knows it.
 
 #include "model/SectModel.h"
 
@@ -11,16 +11,6 @@
 // The group named so, found without regard to case, the lowest id first; null
 // for an empty name or one that no group has.
 const T_GROUP_D* FindExportGroup(const CSectModel& model, const std::string& name);
-
-// A group's members whose objects exist, each list in its stored order.
-struct LiveGroupMembers {
-    std::vector<int> sectionIds;
-    std::vector<int> curveIds;
-    std::vector<int> pointIds;
-
-    bool Empty() const { return sectionIds.empty() && curveIds.empty() && pointIds.empty(); }
-};
-LiveGroupMembers ReadLiveGroupMembers(const CSectModel& model, const T_GROUP_D& group);
 
 // The listed sections that exist and have calculated properties, in list
 // order; a repeated id stays repeated.

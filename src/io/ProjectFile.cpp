@@ -113,6 +113,7 @@ void AdoptProject(CSectModel& model, CSectModel& read)
     model.m_closedLoops.swap(read.m_closedLoops);
     model.m_curves.swap(read.m_curves);
     model.m_points.swap(read.m_points);
+    model.NotePointsMoved();
     model.m_materials.swap(read.m_materials);
     model.m_ucs.swap(read.m_ucs);
     model.m_groups.swap(read.m_groups);
@@ -185,9 +186,10 @@ void CSectModel::WriteProjectContents(ProjectFileWriter& file)
     WriteCollection(file, m_materials, [this](auto& f, auto* r) { WriteMaterialRecord(f, r); });
     WriteCollection(file, m_ucs, [this](auto& f, auto* r) { WriteUcsRecord(f, r); });
     file.WriteCount(m_groups.size());
+    // Only live members are written; the open groups keep their dead ids for undo.
     for (const auto& [id, group] : m_groups) {
-        PurgeGroupMembers(group.get());
-        WriteGroupRecord(file, group.get());
+        const T_GROUP_D live = LiveGroupMembers(*group);
+        WriteGroupRecord(file, &live);
     }
 }
 
@@ -255,8 +257,9 @@ bool CSectModel::ReadProjectFile(ProjectFileReader& file, bool report)
         CheckProjectSettings(*read);
         ReadProjectRecords(file, *read);
         CheckProjectReferences(*read);
+        // A project just read has no undo to bring dead members back.
         for (auto& [id, group] : read->m_groups)
-            read->PurgeGroupMembers(group.get());
+            *group = read->LiveGroupMembers(*group);
         RaiseIdCountersPastIds(*read);
     } catch (const ProjectFileDamaged& damage) {
         return m_reporter.ShowError(

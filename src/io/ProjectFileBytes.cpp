@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <limits>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -43,6 +44,8 @@ public:
     FileDescriptor& operator=(const FileDescriptor&) = delete;
 
     int Get() const { return fd_; }
+    // Hands the descriptor over to the caller, who closes it.
+    int Release() { return std::exchange(fd_, -1); }
     bool Close()
     {
         const int fd = fd_;
@@ -233,14 +236,32 @@ FileStoreResult StoreFileReplacing(const std::string& path, const std::string& b
     return FileStoreResult::Stored;
 }
 
+namespace {
+
+// Opens path for reading; a descriptor below 0 unless it names a regular file.
+// Not blocking, so that opening a pipe cannot hang; a regular file reads the
+// same either way. A pipe or a device could block or never end.
+int OpenRegularFile(const std::string& path, struct stat& status)
+{
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (file.Get() < 0 || ::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return -1;
+    return file.Release();
+}
+
+} // namespace
+
+bool IsReadableRegularFile(const std::string& path)
+{
+    struct stat status {};
+    return FileDescriptor(OpenRegularFile(path, status)).Get() >= 0;
+}
+
 FileLoadResult LoadWholeFile(const std::string& path, std::string& bytes)
 {
-    // Not blocking, so that opening a pipe cannot hang; a regular file reads
-    // the same either way.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat status {};
-    // Only a regular file: a pipe or a device could block or never end.
-    if (file.Get() < 0 || ::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode))
+    FileDescriptor file(OpenRegularFile(path, status));
+    if (file.Get() < 0)
         return FileLoadResult::CannotOpen;
     if (static_cast<std::uint64_t>(status.st_size) > kLargestProjectFileBytes)
         return FileLoadResult::TooLarge;

@@ -79,4 +79,6 @@ FileStoreResult StoreFileReplacing(const std::string& path, const std::string& b
 constexpr std::size_t kLargestProjectFileBytes = std::size_t{1} << 30;
 
 enum class FileLoadResult { Loaded, CannotOpen, TooLarge, CannotRead };
+// Only regular files are read: a pipe or a device could block or never end.
+bool IsReadableRegularFile(const std::string& path);
 FileLoadResult LoadWholeFile(const std::string& path, std::string& bytes);

@@ -237,21 +237,21 @@ bool CSectModel::ExportSectionsToProjectFile(std::vector<int> sectionIds, const 
 
 bool CSectModel::ExportGroupToProjectFile(std::string groupName, const char* path)
 {
-    const T_GROUP_D* group = FindExportGroup(*this, groupName);
-    if (!group)
+    const T_GROUP_D* named = FindExportGroup(*this, groupName);
+    if (!named)
         return false;
-    const LiveGroupMembers members = ReadLiveGroupMembers(*this, *group);
-    if (members.Empty())
-        return m_reporter.ShowWarning(FormatText("Group [%s] has no model entity.", group->name.c_str()));
+    const T_GROUP_D group = LiveGroupMembers(*named);
+    if (group.HasNoMembers())
+        return m_reporter.ShowWarning(FormatText("Group [%s] has no model entity.", group.name.c_str()));
 
     SubsetGatherer subset(*this);
-    subset.sections.AddAll(members.sectionIds);
-    subset.curves.AddAll(members.curveIds);
-    subset.points.AddAll(members.pointIds);
+    subset.sections.AddAll(group.sectionIds);
+    subset.curves.AddAll(group.curveIds);
+    subset.points.AddAll(group.pointIds);
     if (!GatherAndWrite(*this, subset, path))
         return false;
     m_reporter.PrintOutput(
-        FormatText("Group [%s] is exported to the KLX project file [%s].", group->name.c_str(), path));
+        FormatText("Group [%s] is exported to the KLX project file [%s].", group.name.c_str(), path));
     return true;
 }
 

@@ -6,6 +6,10 @@
 #include <array>
 #include <vector>
 
+// No curve is divided more finely: a count beyond it (from a huge coordinate,
+// say) could not be meshed and is refused.
+constexpr int kMostCurveDivisions = 1'000'000;
+
 struct MeshCurveInput {
     int curveId = 0;
     int divisions = 0;  // in: the count stored in the curve; out: the count used

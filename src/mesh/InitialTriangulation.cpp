@@ -1,5 +1,6 @@
 #include "mesh/InitialTriangulation.h"
 
+#include "mesh/BoundaryCrossings.h"
 #include "mesh/DelaunayInsertion.h"
 #include "model/ModelRecords.h"
 
@@ -16,6 +17,8 @@ namespace {
 constexpr double kSuperHalfWidth = 2.0;
 constexpr double kSuperBelow = 1.4;
 constexpr double kSuperAbove = 2.8;
+// The node grid's cell numbers stay below this on either axis.
+constexpr double kMostGridCells = 1 << 30;
 // A closed curve of more point entries than this gets a free node at its centre.
 constexpr size_t kCentreNodePointCount = 20;
 // An interior node closer than this fraction of the spacing to the curve's last
@@ -24,6 +27,8 @@ constexpr double kEndStopFraction = 1e-3;
 // A closed curve needs three nodes to enclose anything.
 constexpr int kClosedCurveMinDivisions = 3;
 constexpr int kSuperTriangleLastNode = 3;
+
+constexpr const char* kUnkeptBoundary = "a boundary segment cannot be kept in the mesh";
 
 int PositionOf(const std::vector<int>& list, int value)
 {
@@ -245,7 +250,7 @@ MeshStageResult BoundaryPlacer::PlaceCurve(MeshCurveInput& curve, const std::vec
         if (m_poll())
             return MeshStageResult::Canceled();
         if (!RecoverBoundarySegment(m_store, curve.meshNodeIds[i], curve.meshNodeIds[i + 1]))
-            return MeshStageResult::Failed("a boundary segment cannot be kept in the mesh");
+            return MeshStageResult::Failed(kUnkeptBoundary);
     }
     return {};
 }
@@ -459,7 +464,24 @@ MeshStageResult TriangulateDomain(CMeshStore& store, MeshDomainInput& domain, in
                 finest = std::min(finest, length / std::max(curve.divisions, 1));
         }
     }
+    // Node grid cells are numbered by ints: every node lies inside the super
+    // triangle, so its far corner bounds the numbers.
+    if (!(kSuperAbove / finest < kMostGridCells))
+        return MeshStageResult::Failed("the domain's curves are too finely divided for its extent");
     store.SetNodeGridCell(finest);
+
+    // A boundary that crosses itself fails at the recovery of its crossing
+    // segments, after every node is placed: fail before placing any.
+    std::vector<std::vector<MeshPoint>> boundary;
+    std::set<int> listed;
+    for (size_t l = 0; l < domain.loops.size(); ++l) {
+        for (size_t c = 0; c < domain.loops[l].curves.size(); ++c) {
+            if (listed.insert(domain.loops[l].curves[c].curveId).second)
+                boundary.push_back(normalised[l][c]);
+        }
+    }
+    if (BoundaryCrossesItself(boundary))
+        return MeshStageResult::Failed(kUnkeptBoundary);
 
     MakeSuperTriangle(store);
     BoundaryPlacer placer(store, mode, poll);

@@ -124,9 +124,10 @@ void SmoothMesh(CMeshStore& store, int passes)
             if (count == 0)
                 continue;
             const MeshPoint to{sumX / count, sumY / count};
-            const bool sound = std::all_of(node->elements.begin(), node->elements.end(), [&](int elementId) {
-                return StaysProper(store, *store.FindMeshElement(elementId), nodeId, to);
-            });
+            const bool sound =
+                std::all_of(node->elements.begin(), node->elements.end(), [&, id = nodeId](int elementId) {
+                    return StaysProper(store, *store.FindMeshElement(elementId), id, to);
+                });
             if (sound) {
                 node->x = to.x;
                 node->y = to.y;

@@ -18,6 +18,11 @@ bool ReadDomainBoundary(const T_SECTION_D& section, const T_DOMAIN_D& domain, in
                 failure = "curve [" + std::to_string(curveId) + "] is missing";
                 return false;
             }
+            if (curve->meshDivisions > kMostCurveDivisions) {
+                failure = "curve [" + std::to_string(curveId) + "] would need more than " +
+                          std::to_string(kMostCurveDivisions) + " mesh divisions";
+                return false;
+            }
             MeshCurveInput& curveInput = loopInput.curves.emplace_back();
             curveInput.curveId = curve->id;
             curveInput.divisions = curve->meshDivisions;

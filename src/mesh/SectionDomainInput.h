@@ -11,7 +11,8 @@
 // Reads the domain's loops, their curves and the curves' points. In mode 1 a
 // curve's stored division count is halved unless an earlier domain of the
 // same section run already placed it (its work list of mesh nodes is not
-// empty). False, with the reason, when a loop, curve or point is missing.
+// empty). False, with the reason, when a loop, curve or point is missing, or
+// a curve has more divisions than a mesh may take.
 bool ReadDomainBoundary(const T_SECTION_D& section, const T_DOMAIN_D& domain, int mode, MeshDomainInput& out,
                         std::string& failure);
 

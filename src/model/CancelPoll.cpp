@@ -1,10 +1,11 @@
-// The look at pending user input between stages of plane faceting and meshing.
+// The look at pending user input between stages of plane faceting, meshing
+// and DXF import.
 
 #include "model/SectModel.h"
 
 namespace {
 
-enum CancelPollMode { POLL_PLANE_FACETING = 0, POLL_MESH_GENERATION = 1 };
+enum CancelPollMode { POLL_PLANE_FACETING = 0, POLL_MESH_GENERATION = 1, POLL_DXF_IMPORT = 2 };
 
 const char* const kFacetingCancelQuestion =
     "You've interrupted the plane faceting.\n\n"
@@ -28,6 +29,9 @@ bool CSectModel::PollUserCancel(int mode)
         return true;
     case POLL_MESH_GENERATION:
         m_reporter.PrintOutput("* Mesh generation is canceled.", 0);
+        return true;
+    case POLL_DXF_IMPORT:
+        m_reporter.PrintOutput("* DXF import is canceled.", 0);
         return true;
     default:
         return true;

@@ -33,19 +33,15 @@ void EraseFirst(std::vector<int>& ids, int id)
         ids.erase(found);
 }
 
-// Walks the list in order: dead ids leave it in place, live records are
-// handed to keep.
+// Hands the live records of the list to keep, in order. Dead ids stay in the
+// list: undo may bring their objects back, and ids are never issued twice.
 template <class Find, class Keep>
-void WalkLiveIds(std::vector<int>& ids, Find find, Keep keep)
+void WalkLiveIds(const std::vector<int>& ids, Find find, Keep keep)
 {
-    auto kept = ids.begin();
     for (const int id : ids) {
-        if (const auto* record = find(id)) {
+        if (const auto* record = find(id))
             keep(*record);
-            *kept++ = id;
-        }
     }
-    ids.erase(kept, ids.end());
 }
 
 // Every command looks groups up this way; an empty name finds none.
@@ -81,7 +77,7 @@ bool CSectModel::CreateGroup(const std::string& name)
 {
     if (name.empty())
         return false;
-    if (!IsGroupNameFree(*this, name, kSkipNoRecord))
+    if (!IsGroupNameFree(*this, name, kSkipNoRecord) || !CheckIdLimit(IdKind::Group, 1))
         return false;
     RecordCreatedGroup(InsertNewGroup(*this, name).id, true);
     SetUndoActionTitle(FormatText("Create new group [%s]", name.c_str()));
@@ -120,8 +116,7 @@ bool CSectModel::MergeGroups(const std::string& sourceName, const std::string& t
     if (!source || !target || source == target)
         return false;
 
-    PurgeGroupMembers(source);
-    PurgeGroupMembers(target);
+    // Dead ids come along and stay out of sight like the target's own.
     SaveGroupForUndo(target, true);
     SetUndoActionTitle(FormatText("Merge group [%s] into group [%s]", source->name.c_str(), target->name.c_str()));
     AppendAll(target->sectionIds, source->sectionIds);
@@ -142,11 +137,11 @@ bool CSectModel::QueryGroup(const std::string& name)
     T_GROUP_D* group = FindGroupNamed(m_groups, name);
     if (!group)
         return false;
-    PurgeGroupMembers(group);
-    m_reporter.PrintOutput(FormatText("Group [%s] - Section: %d, Curve: %d, Point: %d", group->name.c_str(),
-                                      static_cast<int>(group->sectionIds.size()),
-                                      static_cast<int>(group->curveIds.size()),
-                                      static_cast<int>(group->pointIds.size())));
+    const T_GROUP_D live = LiveGroupMembers(*group);
+    m_reporter.PrintOutput(FormatText("Group [%s] - Section: %d, Curve: %d, Point: %d", live.name.c_str(),
+                                      static_cast<int>(live.sectionIds.size()),
+                                      static_cast<int>(live.curveIds.size()),
+                                      static_cast<int>(live.pointIds.size())));
     return true;
 }
 
@@ -157,6 +152,8 @@ bool CSectModel::AddToGroup(const std::string& name, const std::vector<int>& sec
         return false;
     T_GROUP_D* group = FindRecordNamed(m_groups, name, kSkipNoRecord);
     const bool madeHere = !group;
+    if (madeHere && !CheckIdLimit(IdKind::Group, 1))
+        return false;
     if (madeHere)
         group = &InsertNewGroup(*this, name);
     // Without newAction the records join the caller's action and its title.
@@ -244,12 +241,16 @@ void CSectModel::AddNewSectionToGroup(const std::string& groupName, int sectionI
         AddToGroup(groupName, {sectionId}, {}, {}, false);
 }
 
-void CSectModel::PurgeGroupMembers(T_GROUP_D* group) const
+T_GROUP_D CSectModel::LiveGroupMembers(const T_GROUP_D& group) const
 {
-    if (!group)
-        return;
-    const auto keepNothing = [](const auto&) {};
-    WalkLiveIds(group->sectionIds, [this](int id) { return FindSection(id); }, keepNothing);
-    WalkLiveIds(group->curveIds, [this](int id) { return FindCurve(id); }, keepNothing);
-    WalkLiveIds(group->pointIds, [this](int id) { return FindPoint(id); }, keepNothing);
+    T_GROUP_D live;
+    live.id = group.id;
+    live.name = group.name;
+    WalkLiveIds(group.sectionIds, [this](int id) { return FindSection(id); },
+                [&live](const T_SECTION_D& section) { live.sectionIds.push_back(section.id); });
+    WalkLiveIds(group.curveIds, [this](int id) { return FindCurve(id); },
+                [&live](const T_CURVE_D& curve) { live.curveIds.push_back(curve.id); });
+    WalkLiveIds(group.pointIds, [this](int id) { return FindPoint(id); },
+                [&live](const T_POINT_D& point) { live.pointIds.push_back(point.id); });
+    return live;
 }

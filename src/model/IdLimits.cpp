@@ -2,6 +2,7 @@
 
 #include "model/TextFormat.h"
 
+#include <climits>
 #include <cstdint>
 
 namespace {
@@ -14,6 +15,8 @@ const char* KindName(IdKind kind)
     case IdKind::ClosedLoop: return "closed loop";
     case IdKind::Section: return "section";
     case IdKind::Domain: return "domain";
+    case IdKind::Ucs: return "UCS";
+    case IdKind::Group: return "group";
     }
     return "";
 }
@@ -28,7 +31,16 @@ const char* IdOwnerName(IdKind kind)
 
 int IdUpperBound(IdKind kind)
 {
-    return kind == IdKind::Section || kind == IdKind::Domain ? 1000 : 1000000;
+    switch (kind) {
+    case IdKind::Section:
+    case IdKind::Domain: return 1000;
+    case IdKind::Ucs:
+    case IdKind::Group: return INT_MAX;
+    case IdKind::Point:
+    case IdKind::Curve:
+    case IdKind::ClosedLoop: break;
+    }
+    return 1000000;
 }
 
 std::string IdLimitRefusal(IdKind kind, int nextId, int newIdCount)

@@ -107,6 +107,8 @@ struct T_GROUP_D {
     std::vector<int> sectionIds;
     std::vector<int> curveIds;
     std::vector<int> pointIds;
+
+    bool HasNoMembers() const { return sectionIds.empty() && curveIds.empty() && pointIds.empty(); }
 };
 
 // Finite-element node of the section being calculated; never saved.

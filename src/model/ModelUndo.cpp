@@ -190,6 +190,9 @@ bool CSectModel::StepAction(IdMap<T_ACTION_D>& from, int& fromTopId, IdMap<T_ACT
         apply(m_groups, &T_ACTION_D::groups);
         apply(m_materials, &T_ACTION_D::materials);
     };
+    // Saved points come back under their ids, perhaps elsewhere.
+    if (!step.points.saved.empty())
+        NotePointsMoved();
     forEachKind([&](auto& records, auto kind) { RemoveCreated(records, step.*kind, (*inverse).*kind); });
     forEachKind([&](auto& records, auto kind) { RestoreSaved(records, step.*kind, (*inverse).*kind); });
 

@@ -115,14 +115,39 @@ T_UCS_D* CSectModel::GetCurrentUcs()
     return FindUcs(0);
 }
 
+void CSectModel::SyncPointGrid() const
+{
+    // New points take ids above every earlier one: when the grid's points plus
+    // those past its highest id make up the whole map, nothing was deleted
+    // and the new points are simply added.
+    if (m_pointGridMoves == m_pointMoves && m_pointGrid.Tolerance() == m_tolerance) {
+        const auto firstNew = m_points.upper_bound(m_pointGridLastId);
+        const auto newCount = static_cast<std::size_t>(std::distance(firstNew, m_points.end()));
+        if (m_pointGrid.Size() + newCount == m_points.size()) {
+            for (auto it = firstNew; it != m_points.end(); ++it)
+                m_pointGrid.Insert(it->first, it->second->xy);
+            if (newCount > 0)
+                m_pointGridLastId = m_points.rbegin()->first;
+            return;
+        }
+    }
+    m_pointGrid.Reset(m_tolerance, m_points.size());
+    for (const auto& [id, point] : m_points)
+        m_pointGrid.Insert(id, point->xy);
+    m_pointGridMoves = m_pointMoves;
+    m_pointGridLastId = m_points.empty() ? 0 : m_points.rbegin()->first;
+}
+
+const NewcomerSegmentIndex& CSectModel::NewcomerSegments() const
+{
+    m_newcomerSegments.Sync(*this);
+    return m_newcomerSegments;
+}
+
 int CSectModel::FindPointAt(const double xy[2]) const
 {
-    for (const auto& [id, point] : m_points) {
-        if (std::fabs(point->xy[0] - xy[0]) <= m_tolerance && std::fabs(point->xy[1] - xy[1]) <= m_tolerance
-            && Distance(point->xy, xy) < m_tolerance)
-            return id;
-    }
-    return 0;
+    SyncPointGrid();
+    return std::max(m_pointGrid.FindLowest(xy), 0);
 }
 
 void CSectModel::ToLowerCase(const std::string& name, std::string& out)
@@ -188,6 +213,8 @@ bool CSectModel::CheckIdLimit(IdKind kind, int newIdCount, const T_SECTION_D* do
     case IdKind::ClosedLoop: nextId = m_nextClosedLoopId; break;
     case IdKind::Section: nextId = m_nextSectionId; break;
     case IdKind::Domain: nextId = domainOwner ? domainOwner->nextDomainId : 1; break;
+    case IdKind::Ucs: nextId = m_nextUcsId; break;
+    case IdKind::Group: nextId = m_nextGroupId; break;
     }
     const std::string refusal = IdLimitRefusal(kind, nextId, newIdCount);
     return refusal.empty() || m_reporter.ShowWarning(refusal);

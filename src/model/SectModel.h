@@ -7,9 +7,12 @@
 #include "model/IdLimits.h"
 #include "model/MessageReporter.h"
 #include "model/ModelRecords.h"
+#include "model/NewcomerSegmentIndex.h"
+#include "model/PointGrid.h"
 #include "model/SectionRecords.h"
 #include "model/UndoAction.h"
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -59,8 +62,16 @@ public:
     T_UCS_D* GetCurrentUcs();
 
     // First point, in ascending id order, strictly closer than the tolerance
-    // (and within it on each axis); 0 when none.
+    // (and within it on each axis); 0 when none. A grid of the points answers
+    // in about constant time: it takes new points and a changed tolerance in
+    // by itself, and is rebuilt after NotePointsMoved.
     int FindPointAt(const double xy[2]) const;
+    // Call after moving existing points in place, or after putting points back
+    // under ids they had before (undo, a read).
+    void NotePointsMoved() { ++m_pointMoves; }
+    std::uint64_t PointMoves() const { return m_pointMoves; }
+    // The segments of the newcomer curves, brought up to date.
+    const NewcomerSegmentIndex& NewcomerSegments() const;
 
     // Names are compared through this, so they match without regard to case.
     // Only ASCII letters change, whatever the process locale.
@@ -75,8 +86,8 @@ public:
     void ClearFeMesh();
 
     // Shows a warning and returns false when newIdCount new ids of the kind
-    // would pass the bound the view's entity keys allow. Domain ids come from
-    // domainOwner's counter (a fresh counter at 1 when null).
+    // would pass the kind's bound. Domain ids come from domainOwner's counter
+    // (a fresh counter at 1 when null).
     bool CheckIdLimit(IdKind kind, int newIdCount, const T_SECTION_D* domainOwner = nullptr) const;
 
     // Undo recording. A recording with newAction true opens a new action first;
@@ -129,7 +140,7 @@ public:
 
     // Looks at one pending user event between stages of long work; true when
     // the user pressed Escape and the work is to stop. Mode 0 (plane faceting)
-    // asks first, mode 1 (meshing) stops at once.
+    // asks first, mode 1 (meshing) and mode 2 (DXF import) stop at once.
     bool PollUserCancel(int mode);
 
     // ---- Point and curve creation, inserting points into and splitting curves (src/commands) ----
@@ -378,16 +389,16 @@ public:
                     const std::vector<int>& pointIds, bool newAction);
     bool ExpelFromGroup(const std::string& name, const std::vector<int>& sectionIds,
                         const std::vector<int>& curveIds, const std::vector<int>& pointIds);
-    // The getters append the live members to out and drop dead ids from the
-    // group (unrecorded).
+    // The getters append the live members to out; the group keeps its dead
+    // ids, whose objects undo may bring back.
     void GetGroupSections(const std::string& name, std::vector<int>& out);
     void GetGroupCurves(const std::string& name, std::vector<int>& out);
     void GetGroupPoints(const std::string& name, std::vector<int>& out);
     void GetGroupClosedLoops(const std::string& name, std::vector<int>& out);
     // Puts a new section into the caller's undo action; an empty name does nothing.
     void AddNewSectionToGroup(const std::string& groupName, int sectionId);
-    // Drops ids whose objects no longer exist; records nothing. Null is allowed.
-    void PurgeGroupMembers(T_GROUP_D* group) const;
+    // A copy of the group with only the ids of objects that exist, in order.
+    T_GROUP_D LiveGroupMembers(const T_GROUP_D& group) const;
 
     // Marks the section's results out of date inside the open undo action and
     // drops its centroid point unless something else still uses it. Prints
@@ -554,17 +565,19 @@ public:
 
     // ---- DXF import (io/Dxf*.cpp) and intersecting curves (commands/CurveIntersection.cpp) ----
     // The import command: the begin step opens the action "Import DXF file"
-    // and empties the newcomer lists; after the read, the finish step offers
-    // the check for crossings and duplicates (not past 499 curves) and groups
-    // what the import made as "DXF:" followed by name.
-    void BeginDxfImport();
+    // and empties the newcomer lists, or refuses (false, nothing changed) when
+    // no group id is left; after the read, the finish step offers the check
+    // for crossings and duplicates (not past 499 curves) and groups what the
+    // import made as "DXF:" followed by name.
+    bool BeginDxfImport();
     void FinishDxfImport(const char* name);
     // Reads the POINT, LINE, ARC, CIRCLE, ELLIPSE and 3DFACE entities of the
     // drawing that lie in the XY plane on layers neither frozen nor off, turned
     // by rz degrees about the origin and then shifted by txy, into points and
     // curves recorded in the open undo action and appended to the newcomer
     // lists. False (after a message) when the file cannot be opened or holds
-    // no "EOF" group in text form; true once the entities were read.
+    // no "EOF" group in text form, and when the user cancels the read (all it
+    // made taken back); true once the entities were read.
     bool ReadDxfFile(const char* path, const double txy[2], double rz);
     // Converters of one placed entity. They reuse points within the tolerance
     // and make no curve of fewer than two distinct points. Angles and ellipse
@@ -626,6 +639,15 @@ public:
     int m_versionWord = 20051227;  // of the project file last read
 
 private:
+    // Brings the look-up grid up to date with the points and the tolerance.
+    void SyncPointGrid() const;
+
+    mutable PointGrid m_pointGrid;
+    mutable std::uint64_t m_pointGridMoves = 0;  // m_pointMoves when the grid was built
+    mutable int m_pointGridLastId = 0;  // the highest id in the grid
+    mutable NewcomerSegmentIndex m_newcomerSegments;
+    std::uint64_t m_pointMoves = 1;  // the grid starts out of date
+
     // Empties the redo store and returns the action a recording goes into.
     T_ACTION_D& ActionForRecording(bool newAction);
     // Moves the top action of one store back into the model, filing its

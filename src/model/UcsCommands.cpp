@@ -104,6 +104,8 @@ bool CSectModel::CreateUcs(int definitionMode, const std::string& name, const do
         return false;
     if (AxisPointsCoincide(definitionMode, axisPoint1, axisPoint2))
         return m_reporter.ShowWarning(kIdenticalAxisPoints);
+    if (!CheckIdLimit(IdKind::Ucs, 1))
+        return false;
 
     if (!name.empty()) {
         if (const T_UCS_D* other = FindRecordNamed(m_ucs, name, kSkipNoRecord)) {

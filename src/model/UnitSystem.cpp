@@ -133,4 +133,5 @@ void CSectModel::ChangeUnitSystem(int lengthUnit, int forceUnit, bool quiet)
         curve->width *= lengthFactor;
     for (auto& [id, point] : m_points)
         ScalePoint(point->xy, lengthFactor);
+    NotePointsMoved();
 }

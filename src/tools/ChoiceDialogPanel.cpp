@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int EDIT_WIDTH = 120;
+constexpr int EDIT_WIDTH = 90;
 constexpr int GAP = 3;
 
 // The position of the button in its group; -1 for none.
@@ -190,4 +190,10 @@ void CChoiceDialogPanel::OnChoiceFocus(int controlId)
 {
     if (wxWindow* control = FindWindow(controlId))
         control->SetFocus();
+    // A page that has just been shown hands its focus on once the toolkit
+    // has settled; the rule's focus is given again after that.
+    CallAfter([this, controlId] {
+        if (wxWindow* control = FindWindow(controlId))
+            control->SetFocus();
+    });
 }

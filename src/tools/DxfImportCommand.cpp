@@ -32,9 +32,8 @@ void ActivateImportedOnly(CTarvokrtDoc& document, CTarvokrtView& view)
 
 void ImportDxfIntoProject(CTarvokrtDoc& document, CTarvokrtView& view, const DxfImportRequest& request)
 {
-    if (request.path.empty())
+    if (request.path.empty() || !document.BeginDxfImport())
         return;
-    document.BeginDxfImport();
     {
         wxBusyCursor wait;
         document.ImportDxf(request.path, request.offset, request.rotation);

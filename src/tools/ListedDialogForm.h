@@ -7,6 +7,7 @@
 
 #include "frame/ToolPageTable.h"
 #include "tools/ChoiceDialogPanel.h"
+#include "tools/ChoiceDialogRow.h"
 #include "tools/ChoiceToolForm.h"
 
 #include <functional>
@@ -45,10 +46,8 @@ template <class Form>
 ToolPageRow ListedDialogRow(std::string text, int commandId, int pickFilter, std::shared_ptr<Form> form,
                             ToolDialogFactory makeDialog, std::function<void(Form&, ToolPageContext&)> apply)
 {
-    ToolPageRow row;
-    row.text = std::move(text);
-    row.commandId = commandId;
-    row.pickFilter = pickFilter;
+    ToolPageRow row = ChoiceDialogRow<Form>(std::move(text), commandId, pickFilter, form, {}, std::move(apply));
+    row.dialog.makeDialog = std::move(makeDialog);
     row.extraShow = [](CToolForm& shown, ToolPageContext&) {
         auto& listed = static_cast<CListedDialogForm&>(shown);
         listed.SetWindowExists(true);
@@ -56,11 +55,6 @@ ToolPageRow ListedDialogRow(std::string text, int commandId, int pickFilter, std
     };
     row.extraHide = [](CToolForm& hidden, ToolPageContext&) {
         static_cast<CListedDialogForm&>(hidden).SetWindowExists(false);
-    };
-    row.dialog.form = form;
-    row.dialog.makeDialog = std::move(makeDialog);
-    row.dialog.apply = [apply = std::move(apply)](CToolForm& applied, ToolPageContext& context) {
-        apply(static_cast<Form&>(applied), context);
     };
     return row;
 }

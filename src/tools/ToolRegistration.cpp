@@ -2,9 +2,15 @@
 
 #include "frame/ToolRegistry.h"
 #include "frame/ToolbarTable.h"
+#include "tools/CalcPause.h"
+#include "tools/CalcTool.h"
 #include "tools/DxfImportCommand.h"
 #include "tools/GridSettingDlg.h"
 #include "tools/GroupTool.h"
+#include "tools/MaterialDlgs.h"
+#include "tools/PointTool.h"
+#include "tools/ResultListDlg.h"
+#include "tools/SectTool.h"
 #include "tools/UcsTool.h"
 
 namespace {
@@ -27,6 +33,18 @@ void RegisterTools(CToolRegistry& registry)
         if (HasFrame(context))
             RunGridSettingCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
     });
+    RegisterPointTool(registry);
+    RegisterSectTool(registry);
+    RegisterCalcTool(registry);
+    registry.hooks.askCalcPause = AskCalcPauseDialog;
+    registry.hooks.resultList = [](const ToolCommandContext& context) {
+        if (HasFrame(context))
+            RunResultListCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
+    };
+    registry.hooks.materialList = [](const ToolCommandContext& context) {
+        if (HasFrame(context))
+            RunMaterialListCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
+    };
     RegisterGroupTool(registry);
     RegisterUcsTool(registry);
 }

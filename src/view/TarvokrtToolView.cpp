@@ -26,6 +26,10 @@ int TarvokrtToolView::SavedMouseMode() const { return view_.m_previousMouseMode;
 void TarvokrtToolView::SetSavedMouseMode(int mode) { view_.m_previousMouseMode = mode; }
 int TarvokrtToolView::ReRender() const { return view_.m_reRender; }
 void TarvokrtToolView::SetReRender(int reRender) { view_.m_reRender = reRender; }
+bool TarvokrtToolView::PropertyLabelsOn() const { return view_.m_propertyLabelsOn; }
+void TarvokrtToolView::SetPropertyLabelsOn(bool on) { view_.m_propertyLabelsOn = on; }
+const PropertyLabelSwitches& TarvokrtToolView::PropertyLabels() const { return view_.m_propertyLabels; }
+void TarvokrtToolView::SetPropertyLabels(const PropertyLabelSwitches& switches) { view_.m_propertyLabels = switches; }
 
 void TarvokrtToolView::SetPickFilter(int code)
 {

@@ -21,6 +21,10 @@ public:
     void SetSavedMouseMode(int mode) override;
     int ReRender() const override;
     void SetReRender(int reRender) override;
+    bool PropertyLabelsOn() const override;
+    void SetPropertyLabelsOn(bool on) override;
+    const PropertyLabelSwitches& PropertyLabels() const override;
+    void SetPropertyLabels(const PropertyLabelSwitches& switches) override;
 
     void SetPickFilter(int code) override;
     void ResetPickFilter() override;

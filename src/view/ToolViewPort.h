@@ -1,12 +1,14 @@
 #pragma once
 // What the tool pages, their dialogs and their applies, the pick dispatch and
 // the tool commands may touch of the drawing view: the words the view keeps
-// for the shown tool, the pick filter, the redraws and rebuilds, the selected
-// and active keys of each kind, the snap and the curve under a click, the
-// modal state and the domain-state question. The program implements it over
-// CTarvokrtView (TarvokrtToolView); tests use a fake that records the calls.
+// for the shown tool, the property labels, the pick filter, the redraws and
+// rebuilds, the selected and active keys of each kind, the snap and the curve
+// under a click, the modal state and the domain-state question. The program
+// implements it over CTarvokrtView (TarvokrtToolView); tests use a fake that
+// records the calls.
 
 #include "view/EntityKeys.h"
+#include "view/ViewLabels.h"
 
 #include <set>
 
@@ -39,6 +41,13 @@ public:
     virtual void SetSavedMouseMode(int mode) = 0;
     virtual int ReRender() const = 0;
     virtual void SetReRender(int reRender) = 0;
+
+    // The labels of calculated properties beside the sections: the master
+    // switch, and which properties the label lines show.
+    virtual bool PropertyLabelsOn() const = 0;
+    virtual void SetPropertyLabelsOn(bool on) = 0;
+    virtual const PropertyLabelSwitches& PropertyLabels() const = 0;
+    virtual void SetPropertyLabels(const PropertyLabelSwitches& switches) = 0;
 
     // A filter code 30000-30005 lets only its kinds be picked and sets the
     // select mode; 0 switches picking off (mouse mode 0).

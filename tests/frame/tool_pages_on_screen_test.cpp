@@ -216,6 +216,7 @@ TEST_F(ToolPagesOnScreen, TheMaterialListRefreshesOnlyWhileTheSectionPageIsOpenA
     ASSERT_TRUE(Start("KLX 1", [this, &calls](CToolRegistry& tools) {
         tools.RegisterPage(ToolPageKind::Section, page.StandardTable());
         tools.hooks.updateMaterialList = [&calls] { calls.push_back("materials"); };
+        tools.hooks.askCalcPause = nullptr;
     }));
     // Without a pause dialog the calculation goes on.
     EXPECT_EQ(Frame().AskCalcPause("Section [A]", false), PAUSE_CONTINUE);

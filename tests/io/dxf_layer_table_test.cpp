@@ -16,7 +16,7 @@ std::string Groups(const std::vector<std::pair<int, std::string>>& groups)
     return text;
 }
 
-bool ReadTables(const std::string& text, std::vector<T_DXFLAYER_D>& layers)
+bool ReadTables(const std::string& text, DxfLayerList& layers)
 {
     std::istringstream in(text);
     DxfLineReader reader(in);
@@ -37,29 +37,44 @@ TEST(DxfLayerTable, EndsEveryEntryAtItsNextGroupZero)
         {0, "LAYER"}, {2, "E"},
         {0, "ENDTAB"}, {0, "ENDSEC"},
     });
-    std::vector<T_DXFLAYER_D> layers = {{true, true, "stale"}};
+    DxfLayerList layers = {{"stale", true}};
     ASSERT_TRUE(ReadTables(tables, layers));
 
-    struct Expected {
-        const char* name;
-        bool frozen;
-        bool off;
+    // 0 is off, A, B and C frozen.
+    const std::vector<std::pair<const char*, bool>> expected = {
+        {"0", false}, {"A", false}, {"B", false}, {"C", false}, {"D", true}, {"E", true}, {"stale", false},
     };
-    const std::vector<Expected> expected = {
-        {"0", false, true}, {"A", true, false}, {"B", true, false},
-        {"C", true, false}, {"D", false, false}, {"E", false, false},
-    };
-    ASSERT_EQ(layers.size(), expected.size());
-    for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(layers[i].name, expected[i].name);
-        EXPECT_EQ(layers[i].frozen, expected[i].frozen) << expected[i].name;
-        EXPECT_EQ(layers[i].off, expected[i].off) << expected[i].name;
-    }
+    EXPECT_EQ(layers.size(), 6u);
+    for (const auto& [name, taken] : expected)
+        EXPECT_EQ(IsDxfLayerTaken(layers, name), taken) << name;
+}
+
+TEST(DxfLayerTable, KeepsOneEntryPerNameTakenWhenAnyEntryIsVisible)
+{
+    // Repeated names in every order of frozen, off and visible entries.
+    const std::string tables = Groups({
+        {0, "TABLE"}, {2, "LAYER"},
+        {0, "LAYER"}, {2, "A"}, {70, "1"}, {0, "LAYER"}, {2, "A"}, {70, "0"},
+        {0, "LAYER"}, {2, "B"}, {70, "0"}, {0, "LAYER"}, {2, "B"}, {62, "-1"},
+        {0, "LAYER"}, {2, "C"}, {70, "2"}, {0, "LAYER"}, {2, "C"}, {62, "-3"}, {0, "LAYER"}, {2, "C"}, {70, "1"},
+        {0, "LAYER"}, {2, ""}, {0, "LAYER"}, {2, ""}, {0, "LAYER"},
+        {0, "ENDTAB"}, {0, "ENDSEC"},
+    });
+    DxfLayerList layers;
+    ASSERT_TRUE(ReadTables(tables, layers));
+    EXPECT_EQ(layers.size(), 4u);
+    EXPECT_TRUE(IsDxfLayerTaken(layers, "A"));
+    EXPECT_TRUE(IsDxfLayerTaken(layers, "B"));
+    EXPECT_FALSE(IsDxfLayerTaken(layers, "C"));
+    // Entries without a name list the empty name, which entities without a
+    // group 8 carry.
+    EXPECT_TRUE(IsDxfLayerTaken(layers, ""));
+    EXPECT_FALSE(IsDxfLayerTaken(layers, "a"));
 }
 
 TEST(DxfLayerTable, FailsWhenTheSectionHasNoEnd)
 {
-    std::vector<T_DXFLAYER_D> layers;
+    DxfLayerList layers;
     EXPECT_FALSE(ReadTables(Groups({{0, "TABLE"}, {0, "LAYER"}, {2, "A"}, {62, "1"}, {0, "ENDTAB"}}), layers));
     // ENDSEC inside a table that never ends does not end the section.
     EXPECT_FALSE(ReadTables(Groups({{0, "TABLE"}, {0, "ENDSEC"}, {0, "EOF"}}), layers));
@@ -69,9 +84,10 @@ TEST(DxfLayerTable, FailsWhenTheSectionHasNoEnd)
 
 TEST(DxfLayerTable, TakesEntitiesOnlyOnListedVisibleLayers)
 {
-    const std::vector<T_DXFLAYER_D> layers = {
-        {false, true, "0"}, {true, false, "A"}, {false, false, "B"}, {true, false, "C"}, {false, false, "C"},
-    };
+    DxfLayerList layers;
+    for (const T_DXFLAYER_D& entry : std::vector<T_DXFLAYER_D>{
+             {false, true, "0"}, {true, false, "A"}, {false, false, "B"}, {true, false, "C"}, {false, false, "C"}})
+        AddDxfLayer(layers, entry);
     EXPECT_FALSE(IsDxfLayerTaken(layers, "0"));
     EXPECT_FALSE(IsDxfLayerTaken(layers, "A"));
     EXPECT_TRUE(IsDxfLayerTaken(layers, "B"));

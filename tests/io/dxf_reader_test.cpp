@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include <sys/stat.h>
+
 namespace {
 
 using DxfReader = DxfImportTest;
@@ -241,15 +243,35 @@ TEST_F(DxfReader, ReadsOnlyTheEntitiesSections)
     EXPECT_NEAR(CurvePositions(3)[0][1], 200.0, 1e-12);
 }
 
-TEST_F(DxfReader, KeepsWhatWasReadBeforeAnUnendedEntitiesSection)
+TEST_F(DxfReader, EndsAnUnendedEntitiesSectionAtEof)
 {
     DxfBuilder dxf = EntitiesSection();
     dxf.Line(0, 0, 100, 0).Line(0, 100, 100, 100).Eof();
-    // The second pass meets "EOF" inside the section and runs to the end.
+    // Written after the end of the drawing, still inside the open section.
+    dxf.Line(0, 700, 100, 700).Point(900, 900).EndSection().Eof();
     EXPECT_TRUE(ImportText(dxf.text));
-    EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{kCannotRead});
-    EXPECT_TRUE(user.lines.empty());
-    EXPECT_EQ(CurveCount(), 2);
+    EXPECT_TRUE(user.boxes.empty());
+    EXPECT_EQ(user.lines, (std::vector<std::string>{"Imported AutoCAD DXF model data",
+                                                    "- Model: Curve [2], Point [4]"}));
+    ASSERT_EQ(CurveCount(), 2);
+    EXPECT_EQ(PointCount(), 4);
+    EXPECT_NEAR(CurvePositions(2)[0][1], 100.0, 1e-12);
+}
+
+TEST_F(DxfReader, RefusesPathsThatAreNoRegularFileAtOnce)
+{
+    const std::filesystem::path fifo = folder.Path("pipe.dxf");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::filesystem::path directory = folder.Path("folder.dxf");
+    std::filesystem::create_directory(directory);
+    for (const std::string& path : {std::string("/dev/zero"), fifo.string(), directory.string()}) {
+        user.ClearRecords();
+        // A blocking open of the pipe, or a read of the device, would never return.
+        EXPECT_FALSE(ImportFile(path)) << path;
+        EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{"Cannot open the file [" + path + "]."}) << path;
+        EXPECT_TRUE(user.lines.empty()) << path;
+    }
+    EXPECT_EQ(PointCount(), 0);
 }
 
 TEST_F(DxfReader, ReadsTextThatIsNoNumberAsZero)

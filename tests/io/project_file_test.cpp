@@ -95,14 +95,18 @@ TEST_F(ProjectFileTest, SaveAndOpenPrintTheirLinesWithTheFullPath)
     EXPECT_TRUE(quiet.user.lines.empty());
 }
 
-TEST_F(ProjectFileTest, GroupsLoseDeadMembersOnSaveAndOnOpen)
+TEST_F(ProjectFileTest, GroupsLoseDeadMembersInTheFileAndOnOpen)
 {
     BuildRichModel(saved.model);
     saved.model.m_groups[1]->curveIds = {6, 42, 5};
     saved.model.m_groups[1]->sectionIds = {2, 17, 1};
     const std::string path = Save();
-    EXPECT_EQ(saved.model.m_groups[1]->curveIds, (std::vector<int>{6, 5}));
-    EXPECT_EQ(saved.model.m_groups[1]->sectionIds, (std::vector<int>{2, 1}));
+    // The open model keeps them, for undo to bring their objects back.
+    EXPECT_EQ(saved.model.m_groups[1]->curveIds, (std::vector<int>{6, 42, 5}));
+    EXPECT_EQ(saved.model.m_groups[1]->sectionIds, (std::vector<int>{2, 17, 1}));
+    ASSERT_TRUE(opened.model.ReadProjectFile(path, false));
+    EXPECT_EQ(opened.model.m_groups[1]->curveIds, (std::vector<int>{6, 5}));
+    EXPECT_EQ(opened.model.m_groups[1]->sectionIds, (std::vector<int>{2, 1}));
 
     // A file whose groups name what it does not hold, as an older writer left it.
     LayoutBytes file = NewProjectHeader();

@@ -53,10 +53,18 @@ TEST_F(CancelPollTest, EscapeDuringMeshingCancelsAtOnce)
     EXPECT_EQ(user.lines, (std::vector<std::string>{"* Mesh generation is canceled."}));
 }
 
-TEST_F(CancelPollTest, EscapeInAnyOtherModeCancelsSilently)
+TEST_F(CancelPollTest, EscapeDuringDxfImportCancelsAtOnce)
 {
     user.QueuePendingMessages({PolledMessage::Escape});
     EXPECT_TRUE(model.PollUserCancel(2));
+    EXPECT_TRUE(user.questions.empty());
+    EXPECT_EQ(user.lines, (std::vector<std::string>{"* DXF import is canceled."}));
+}
+
+TEST_F(CancelPollTest, EscapeInAnyOtherModeCancelsSilently)
+{
+    user.QueuePendingMessages({PolledMessage::Escape});
+    EXPECT_TRUE(model.PollUserCancel(3));
     EXPECT_TRUE(user.questions.empty());
     EXPECT_TRUE(user.lines.empty());
 }

@@ -155,18 +155,21 @@ TEST_F(GroupCommandsTest, MergeWithDeleteSourceUndoesInOneStep)
     model.AddToGroup("From", {1, 3}, {}, {}, true);
     model.AddToGroup("To", {2, 3}, {}, {}, true);
     model.m_sections.erase(4);
-    model.m_groups.at(2)->sectionIds.push_back(4);  // dead: purged before merging
+    model.m_groups.at(2)->sectionIds.push_back(4);  // dead: carried along, out of sight
 
     ASSERT_TRUE(model.MergeGroups("from", "TO", true));
     EXPECT_EQ(UndoTitle(), "Merge group [From] into group [To]");
     EXPECT_EQ(model.FindGroup(1), nullptr);
-    EXPECT_EQ(Group(2).sectionIds, (Ids{1, 2, 3}));
+    EXPECT_EQ(Group(2).sectionIds, (Ids{1, 2, 3, 4}));
+    Ids live;
+    model.GetGroupSections("To", live);
+    EXPECT_EQ(live, (Ids{1, 2, 3}));
     EXPECT_EQ(Group(2).curveIds, (Ids{1, 2}));
     EXPECT_EQ(Group(2).pointIds, (Ids{1, 2, 3, 4, 5}));
 
     ASSERT_TRUE(model.Undo(false));
     EXPECT_EQ(Group(1).sectionIds, (Ids{1, 3}));
-    EXPECT_EQ(Group(2).sectionIds, (Ids{2, 3}));
+    EXPECT_EQ(Group(2).sectionIds, (Ids{2, 3, 4}));
     ASSERT_TRUE(model.Redo());
     EXPECT_EQ(model.FindGroup(1), nullptr);
 }
@@ -181,7 +184,7 @@ TEST_F(GroupCommandsTest, MergingAGroupIntoItselfIsRefused)
     EXPECT_TRUE(user.boxes.empty());
 }
 
-TEST_F(GroupCommandsTest, GettersAndQueryPurgeDeadIds)
+TEST_F(GroupCommandsTest, GettersAndQueryShowLiveIdsAndKeepDeadOnes)
 {
     BuildGeometry();
     ASSERT_TRUE(model.AddToGroup("All", {1, 3, 4}, {3}, {42}, true));
@@ -192,12 +195,12 @@ TEST_F(GroupCommandsTest, GettersAndQueryPurgeDeadIds)
     Ids sections{100};
     model.GetGroupSections("all", sections);
     EXPECT_EQ(sections, (Ids{100, 1, 4})) << "out is appended to";
-    EXPECT_EQ(Group(1).sectionIds, (Ids{1, 4}));
+    EXPECT_EQ(Group(1).sectionIds, (Ids{1, 3, 4}));
 
     Ids loops{9};
     model.GetGroupClosedLoops("All", loops);
     EXPECT_EQ(loops, (Ids{2, 5, 9}));
-    EXPECT_EQ(Group(1).curveIds, (Ids{2, 3}));
+    EXPECT_EQ(Group(1).curveIds, (Ids{1, 2, 3}));
 
     user.ClearRecords();
     const size_t actions = model.m_undoActions.size();

@@ -31,6 +31,11 @@ TEST(IdLimitsTest, RefusalsNameTheLimit)
         {IdKind::Point, 1, 1000000, "Cannot create 1000000 new points: the project has only 999999 of its 999999 point ids left."},
         {IdKind::Curve, 999999, INT_MAX, "Cannot create 2147483647 new curves: the project has only 1 of its 999999 curve ids left."},
         {IdKind::Section, 5000, 0, ""},
+        {IdKind::Group, INT_MAX - 1, 1, ""},
+        {IdKind::Group, INT_MAX, 1, "Cannot create a new group: the project has used all 2147483646 group ids."},
+        {IdKind::Ucs, INT_MAX - 1, 1, ""},
+        {IdKind::Ucs, INT_MAX, 1, "Cannot create a new UCS: the project has used all 2147483646 UCS ids."},
+        {IdKind::Ucs, 1, 1, ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(IdLimitRefusal(c.kind, c.nextId, c.newIds), c.refusal) << c.nextId << " + " << c.newIds;

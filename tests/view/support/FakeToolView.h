@@ -34,6 +34,10 @@ public:
     void SetSavedMouseMode(int mode) override { savedMouseMode = mode; }
     int ReRender() const override { return reRender; }
     void SetReRender(int value) override { reRender = value; }
+    bool PropertyLabelsOn() const override { return propertyLabelsOn; }
+    void SetPropertyLabelsOn(bool on) override { propertyLabelsOn = on; }
+    const PropertyLabelSwitches& PropertyLabels() const override { return propertyLabels; }
+    void SetPropertyLabels(const PropertyLabelSwitches& switches) override { propertyLabels = switches; }
 
     void SetPickFilter(int code) override;
     void ResetPickFilter() override;
@@ -68,6 +72,8 @@ public:
     int mouseMode = 0;
     int savedMouseMode = 0;
     int reRender = 0;
+    bool propertyLabelsOn = false;
+    PropertyLabelSwitches propertyLabels;
     int rubberBandKind = -1;
     bool modal = false;
     ClickSnap clickSnap;

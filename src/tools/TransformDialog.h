@@ -1,0 +1,12 @@
+#pragma once
+// The window of a transform dialog (TransformForm.h), laid out from its
+// controls: the mode, the method or axis with their inputs (or Rotate's
+// origin and angle), then the copy option.
+
+#include "tools/ChoiceDialogPanel.h"
+
+#include <vector>
+
+struct TransformControls;
+
+std::vector<DialogItem> TransformDialogItems(const TransformControls& controls);

@@ -1,0 +1,101 @@
+// Escape during a long DXF read: the read stops and takes back everything it
+// did, leaving the model, its counters and the redo history as they were.
+
+#include "dxf_test_support.h"
+
+namespace {
+
+// Lines far enough apart that every one makes two points and a curve.
+std::string ManyLines(int count)
+{
+    DxfBuilder dxf;
+    dxf.Section("ENTITIES");
+    for (int i = 0; i < count; ++i)
+        dxf.Line(0.0, 10.0 * i, 100.0, 10.0 * i);
+    return dxf.EndSection().Eof().text;
+}
+
+class DxfImportCancelTest : public ::testing::Test {
+protected:
+    DxfImportCancelTest()
+    {
+        model.m_reporter.SetPorts(user.Ports());
+        // Something to redo: a point created and undone.
+        const double xy[2] = {-500.0, -500.0};
+        EXPECT_TRUE(model.CreatePointByCoordinate(xy));
+        EXPECT_TRUE(model.Undo(false));
+        const double kept[2] = {-600.0, -600.0};
+        EXPECT_TRUE(model.CreatePointByCoordinate(kept));
+        EXPECT_TRUE(model.CreatePointByCoordinate(xy));
+        EXPECT_TRUE(model.Undo(false));
+        EXPECT_FALSE(model.IsRedoEmpty());
+    }
+
+    bool Read(const std::string& text)
+    {
+        const std::filesystem::path path = folder.Path("lines.dxf");
+        WriteWholeFile(path, text);
+        const double shift[2] = {0.0, 0.0};
+        return model.ReadDxfFile(path.string().c_str(), shift, 0.0);
+    }
+
+    ScriptedUserPorts user;
+    CSectModel model;
+    ScratchFolder folder;
+};
+
+TEST_F(DxfImportCancelTest, EscapeTakesBackEverythingTheReadMade)
+{
+    ASSERT_TRUE(model.BeginDxfImport());
+    const std::string before = ProjectBytes(model);
+    const int nextPoint = model.m_nextPointId;
+    const int nextCurve = model.m_nextCurveId;
+    const int redoTop = model.m_redoTopId;
+    const T_ACTION_D* open = model.GetCurrentUndoAction();
+    ASSERT_NE(open, nullptr);
+
+    // The first look at the user's input comes after some entities were made.
+    user.ClearRecords();
+    user.QueuePendingMessages({PolledMessage::OtherMessage, PolledMessage::Escape});
+    EXPECT_FALSE(Read(ManyLines(5000)));
+    EXPECT_EQ(user.lines, std::vector<std::string>{"* DXF import is canceled."});
+    EXPECT_TRUE(user.boxes.empty());
+
+    EXPECT_EQ(ProjectBytes(model), before);
+    EXPECT_EQ(model.m_nextPointId, nextPoint);
+    EXPECT_EQ(model.m_nextCurveId, nextCurve);
+    EXPECT_TRUE(model.m_newcomerPoints.empty());
+    EXPECT_TRUE(model.m_newcomerCurves.empty());
+    EXPECT_EQ(model.GetCurrentUndoAction(), open);
+    EXPECT_TRUE(open->points.created.empty());
+    EXPECT_TRUE(open->curves.created.empty());
+    EXPECT_EQ(model.m_redoTopId, redoTop);
+    // The point undone before the import can still be redone.
+    EXPECT_TRUE(model.Undo(false));
+    EXPECT_TRUE(model.Redo());
+    EXPECT_TRUE(model.Redo());
+    const double xy[2] = {-500.0, -500.0};
+    EXPECT_NE(model.FindPointAt(xy), 0);
+}
+
+TEST_F(DxfImportCancelTest, AReadNotCancelledShowsItsProgressAndKeepsWhatItMade)
+{
+    ASSERT_TRUE(model.BeginDxfImport());
+    user.ClearRecords();
+    user.QueuePendingMessages({PolledMessage::OtherMessage, PolledMessage::OtherMessage});
+    EXPECT_TRUE(Read(ManyLines(2500)));
+    EXPECT_EQ(model.m_newcomerCurves.size(), 2500u);
+    EXPECT_EQ(user.lines.back(), "- Model: Curve [2500], Point [5000]");
+    EXPECT_TRUE(model.IsRedoEmpty());
+    // Progress through the file's bytes, one step per thousand entities.
+    ASSERT_EQ(user.progressCalls.size(), 4u);
+    EXPECT_EQ(user.progressCalls.front(), "begin 100");
+    // After 1000 and 2000 of the 2500 lines: a little under 40 and 80 percent.
+    const int first = std::stoi(user.progressCalls[1].substr(4));
+    const int second = std::stoi(user.progressCalls[2].substr(4));
+    EXPECT_TRUE(first >= 35 && first <= 40) << first;
+    EXPECT_TRUE(second >= 75 && second <= 80) << second;
+    EXPECT_EQ(user.progressCalls.back(), "end");
+}
+
+} // namespace

@@ -24,11 +24,7 @@ enum Layout { kInMemory = 0, kOutOfCore = 1, kDefaultMemory = 2 };
 std::int64_t ProfileSizeOf(const solver_models::SolverModel& model) {
     SolverGraph graph;
     SkylineProfile profile;
-    std::vector<int> order;
-    if (!BuildSolverGraph(model.description, graph) || !OrderSolverNodes(graph, order) ||
-        !NumberSolverEquations(graph, order, profile) || !ComputeSkylineProfile(graph, profile)) {
-        return 0;
-    }
+    if (!BuildSolverGraph(model.description, graph) || !OrderSolverEquations(graph, profile)) return 0;
     return profile.profileSize;
 }
 
@@ -36,9 +32,9 @@ std::int64_t MemoryWordsFor(Layout layout, const solver_models::SolverModel& mod
     const std::int64_t reserve = kReservedWordsPerEquation * model.description.equationCount;
     const std::int64_t profile = ProfileSizeOf(model);
     switch (layout) {
-        case kInMemory: return std::max(kDefaultSolverMemoryWords, reserve + profile + 1);
+        case kInMemory: return std::max(kMinDefaultSolverMemoryWords, reserve + profile + 1);
         case kOutOfCore: return reserve + profile / 4;
-        default: return kDefaultSolverMemoryWords;
+        default: return DefaultSolverMemoryWords();
     }
 }
 

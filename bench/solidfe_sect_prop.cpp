@@ -12,6 +12,7 @@
 #include <cmath>
 #include <vector>
 
+#include "../tests/calc/SolidSectionModels.h"
 #include "../tests/calc/StructuredPlaneMeshes.h"
 #include "calc/SectPropFem.h"
 #include "calc/SolidFemSolver.h"
@@ -57,28 +58,9 @@ void BM_SectPropFemCalculate(benchmark::State& state) {
 
 // The one-pass solid model of the square, stage by stage.
 void BM_SectPropFemStages(benchmark::State& state) {
-    const int side = SideFor(state);
-    std::vector<T_NODE_D> nodes;
-    for (int j = 0; j <= side; ++j) {
-        for (int i = 0; i <= side; ++i) nodes.push_back({double(i) / side, double(j) / side, 0.0});
-    }
-    std::vector<T_ELEM_D> elements;
-    for (int j = 0; j < side; ++j) {
-        for (int i = 0; i < side; ++i) {
-            const int a = j * (side + 1) + i + 1;
-            elements.push_back({1, {a, a + 1, a + side + 2, a + side + 1}});
-        }
-    }
-    const int n = static_cast<int>(nodes.size());
-    const int nodeCount = 4 * n + 2;
-    std::vector<double> coordinates, materials, loads;
-    std::vector<int> rows, constraints, links, loadNodes;
-    CSectPropFem::ExtrudeMesh(nodes, elements, 2, 1, 0.5, 0.5, 1.0, 1.0, coordinates, rows);
-    CSectPropFem::BuildMaterialTable({{CSectPropFem::kReferenceModulus, 0.3}}, materials);
-    CSectPropFem::BuildConstraintTable(nodeCount, 2, n, 1, constraints);
-    CSectPropFem::BuildRigidLinkTable(nodeCount, 2, n, 1, links);
-    CSectPropFem::BuildNodalLoadTable(nodeCount, 3, 2, 1.0, loads);
-    const SolidModelTables model{coordinates, rows, materials, constraints, links, loads, 3};
+    const solid_sections::SolidModel solid =
+        solid_sections::Extrude(solid_sections::UnitSquareGrid(SideFor(state)), 0.5, 0.5, 0.3);
+    const SolidModelTables model = solid.Tables();
 
     double formation = 0.0, setUp = 0.0, solution = 0.0;
     ProfileSolver solver;

@@ -15,14 +15,70 @@ constexpr int kActive = 0;
 constexpr int kDistanceWeight = 1;
 constexpr int kDegreeWeight = 2;
 
+// The highest of the keys set at positions 1..capacity, ties to the lowest
+// position: a segment tree whose every inner entry holds the winning position
+// of its range (0 when the range is empty).
+class BestPositionTree {
+public:
+    explicit BestPositionTree(int capacity) {
+        while (leaves_ < capacity) leaves_ *= 2;
+        winner_.assign(2 * leaves_, 0);
+        key_.assign(capacity + 1, 0);
+    }
+
+    void Set(int position, int key) {
+        key_[position] = key;
+        Update(position, position);
+    }
+    void Clear(int position) { Update(position, 0); }
+    // 0 when no position is set.
+    int Best() const { return winner_[1]; }
+
+private:
+    void Update(int position, int leafValue) {
+        int entry = leaves_ + position - 1;
+        winner_[entry] = leafValue;
+        for (entry /= 2; entry >= 1; entry /= 2) {
+            const int left = winner_[2 * entry];
+            const int right = winner_[2 * entry + 1];
+            winner_[entry] = left == 0 || (right != 0 && key_[right] > key_[left]) ? right : left;
+        }
+    }
+
+    int leaves_ = 1;
+    std::vector<int> winner_;
+    std::vector<int> key_;
+};
+
 // Work lists of one labelling: the level list (later the numbering queue), the
-// level pointers (later the priorities, indexed by node) and the last level.
+// level pointers (later the priorities, indexed by node), the last level, the
+// queue's best-entry tree with each queued node's position, and the nodes by
+// ascending degree (ties in node order) with the first that may still be
+// unreached.
 struct LabelWork {
-    explicit LabelWork(int nodeCount)
-        : levelList(nodeCount + 1), levelStart(nodeCount + 2), lastLevel(nodeCount + 1) {}
+    LabelWork(int nodeCount, const NodeAdjacency& adjacency)
+        : levelList(nodeCount + 1),
+          levelStart(nodeCount + 2),
+          lastLevel(nodeCount + 1),
+          queueTree(nodeCount),
+          queuePosition(nodeCount + 1),
+          byDegree(NodesByDegree(nodeCount, adjacency)) {}
+
+    static std::vector<int> NodesByDegree(int nodeCount, const NodeAdjacency& adjacency) {
+        std::vector<int> nodes(nodeCount);
+        for (int i = 1; i <= nodeCount; ++i) nodes[i - 1] = i;
+        std::stable_sort(nodes.begin(), nodes.end(),
+                         [&](int a, int b) { return adjacency.Degree(a) < adjacency.Degree(b); });
+        return nodes;
+    }
+
     std::vector<int> levelList;
     std::vector<int> levelStart;
     std::vector<int> lastLevel;
+    BestPositionTree queueTree;
+    std::vector<int> queuePosition;
+    std::vector<int> byDegree;
+    std::size_t firstMaybeUnreached = 0;
 };
 
 struct LevelShape {
@@ -69,18 +125,9 @@ LevelShape BuildRootedLevels(int root, int maxWidth, const NodeAdjacency& adjace
     return shape;
 }
 
-// Stable insertion sort of list[1..count] by ascending key[node].
+// Stable sort of list[1..count] by ascending key[node].
 void SortByKey(int count, std::vector<int>& list, const std::vector<int>& key) {
-    for (int i = 2; i <= count; ++i) {
-        const int node = list[i];
-        const int value = key[node];
-        int j = i - 1;
-        while (j >= 1 && key[list[j]] > value) {
-            list[j + 1] = list[j];
-            --j;
-        }
-        list[j + 1] = node;
-    }
+    std::stable_sort(list.begin() + 1, list.begin() + count + 1, [&](int a, int b) { return key[a] < key[b]; });
 }
 
 struct ComponentStart {
@@ -93,14 +140,11 @@ struct ComponentStart {
 // the end node in status.
 ComponentStart FindPseudoPeripheralNodes(int nodeCount, const NodeAdjacency& adjacency, std::vector<int>& status,
                                          LabelWork& work) {
+    // The first unreached node of least degree; numbered nodes never return
+    // to 0, so the search goes on from where the last one stopped.
     ComponentStart found;
-    int leastDegree = nodeCount;
-    for (int i = 1; i <= nodeCount; ++i) {
-        if (status[i] == 0 && adjacency.Degree(i) < leastDegree) {
-            found.startNode = i;
-            leastDegree = adjacency.Degree(i);
-        }
-    }
+    while (status[work.byDegree[work.firstMaybeUnreached]] != 0) ++work.firstMaybeUnreached;
+    found.startNode = work.byDegree[work.firstMaybeUnreached];
     LevelShape startShape = BuildRootedLevels(found.startNode, nodeCount + 1, adjacency, status, work.levelList,
                                               work.levelStart);
     found.size = work.levelStart[startShape.depth + 1] - 1;
@@ -162,40 +206,49 @@ ComponentStart FindPseudoPeripheralNodes(int nodeCount, const NodeAdjacency& adj
     return found;
 }
 
-// Numbers the component listed in queue[1..componentSize] from lastNumber + 1 on.
+// Numbers the component listed in levelList[1..component.size] from
+// lastNumber + 1 on. The queue takes its entry of highest priority, ties to the
+// earliest position, and the last entry moves into the taken place; the tree
+// finds that entry without scanning the queue.
 void NumberComponent(const ComponentStart& component, int& lastNumber, const NodeAdjacency& adjacency,
-                     std::vector<int>& status, std::vector<int>& queue, std::vector<int>& priority) {
+                     std::vector<int>& status, LabelWork& work) {
+    std::vector<int>& queue = work.levelList;
+    std::vector<int>& priority = work.levelStart;
+    std::vector<int>& position = work.queuePosition;
+    BestPositionTree& tree = work.queueTree;
     for (int i = 1; i <= component.size; ++i) {
         const int node = queue[i];
         priority[node] = kDistanceWeight * status[node] - kDegreeWeight * (adjacency.Degree(node) + 1);
         status[node] = kInactive;
     }
-    int queued = 1;
-    queue[1] = component.startNode;
-    status[component.startNode] = kPreactive;
-
+    int queued = 0;
+    const auto enqueue = [&](int node) {
+        queue[++queued] = node;
+        position[node] = queued;
+        status[node] = kPreactive;
+        tree.Set(queued, priority[node]);
+    };
+    const auto raise = [&](int node) {
+        priority[node] += kDegreeWeight;
+        if (status[node] == kPreactive || status[node] == kActive) tree.Set(position[node], priority[node]);
+    };
     const auto raiseNeighbours = [&](int node) {
         for (int a = adjacency.rowStart[node]; a < adjacency.rowStart[node + 1]; ++a) {
             const int neighbour = adjacency.adjacent[a];
-            priority[neighbour] += kDegreeWeight;
-            if (status[neighbour] == kInactive) {
-                queue[++queued] = neighbour;
-                status[neighbour] = kPreactive;
-            }
+            raise(neighbour);
+            if (status[neighbour] == kInactive) enqueue(neighbour);
         }
     };
 
+    enqueue(component.startNode);
     while (queued > 0) {
-        int best = 1;
-        int bestPriority = priority[queue[1]];
-        for (int i = 2; i <= queued; ++i) {
-            if (priority[queue[i]] > bestPriority) {
-                best = i;
-                bestPriority = priority[queue[i]];
-            }
-        }
+        const int best = tree.Best();
         const int next = queue[best];
-        queue[best] = queue[queued];
+        const int last = queue[queued];
+        queue[best] = last;
+        position[last] = best;
+        tree.Set(best, priority[last]);
+        tree.Clear(queued);
         --queued;
 
         if (status[next] == kPreactive) raiseNeighbours(next);
@@ -203,7 +256,7 @@ void NumberComponent(const ComponentStart& component, int& lastNumber, const Nod
         for (int a = adjacency.rowStart[next]; a < adjacency.rowStart[next + 1]; ++a) {
             const int neighbour = adjacency.adjacent[a];
             if (status[neighbour] == kPreactive) {
-                priority[neighbour] += kDegreeWeight;
+                raise(neighbour);
                 status[neighbour] = kActive;
                 raiseNeighbours(neighbour);
             }
@@ -227,21 +280,6 @@ ProfileComparison ComputeProfiles(int nodeCount, const std::vector<int>& newNumb
     return profiles;
 }
 
-// Writes partner into the first empty slot of node's row unless it is there
-// already. Returns false when the row is full without it.
-enum class SlotResult { Present, Added, Full };
-
-SlotResult AddToRow(int node, int partner, const std::vector<int>& rowStart, std::vector<int>& slots) {
-    for (int a = rowStart[node]; a < rowStart[node + 1]; ++a) {
-        if (slots[a] == partner) return SlotResult::Present;
-        if (slots[a] == 0) {
-            slots[a] = partner;
-            return SlotResult::Added;
-        }
-    }
-    return SlotResult::Full;
-}
-
 }  // namespace
 
 void ElementNodeLists::AddElement(const std::vector<int>& elementNodes) {
@@ -260,55 +298,57 @@ bool ElementListsAreValid(int nodeCount, const ElementNodeLists& elements) {
 }
 
 bool BuildNodeAdjacency(int nodeCount, const ElementNodeLists& elements, NodeAdjacency& adjacency) {
-    // Each position of a node in an element reserves one slot per partner there.
-    std::vector<int> rowStart(nodeCount + 2, 0);
-    for (int e = 0; e < elements.ElementCount(); ++e) {
-        const int partners = elements.start[e + 1] - elements.start[e] - 1;
-        for (int p = elements.start[e]; p < elements.start[e + 1]; ++p) rowStart[elements.nodes[p]] += partners;
-    }
-    int position = 0;
-    for (int i = 1; i <= nodeCount; ++i) {
-        const int reserved = rowStart[i];
-        rowStart[i] = position;
-        position += reserved;
-    }
-    rowStart[nodeCount + 1] = position;
+    if (!ElementListsAreValid(nodeCount, elements)) return false;
 
-    // Node numbers are positive, so 0 marks an empty slot.
-    std::vector<int> slots(position, 0);
+    // The elements that hold each node, in element order, once each.
+    std::vector<int> holderStart(nodeCount + 2, 0);
+    for (int node : elements.nodes) ++holderStart[node + 1];
+    for (int i = 1; i <= nodeCount + 1; ++i) holderStart[i] += holderStart[i - 1];
+    std::vector<int> holders(elements.nodes.size());
+    std::vector<int> holderEnd(holderStart.begin(), holderStart.end() - 1);
     for (int e = 0; e < elements.ElementCount(); ++e) {
         for (int p = elements.start[e]; p < elements.start[e + 1]; ++p) {
-            for (int q = p + 1; q < elements.start[e + 1]; ++q) {
-                const int i = elements.nodes[p];
-                const int j = elements.nodes[q];
-                if (i == j) continue;  // a node is not its own neighbour
-                const SlotResult added = AddToRow(i, j, rowStart, slots);
-                if (added == SlotResult::Full) return false;
-                if (added == SlotResult::Added && AddToRow(j, i, rowStart, slots) == SlotResult::Full) return false;
-            }
+            const int node = elements.nodes[p];
+            if (holderEnd[node] > holderStart[node] && holders[holderEnd[node] - 1] == e) continue;
+            holders[holderEnd[node]++] = e;
         }
     }
 
-    // Compact the rows, keeping their order.
+    // Taking the pairs of positions element by element, a row meets its
+    // partners in this order: element after element, and in each the other
+    // nodes in list order. The row keeps each partner where it first met it.
+    std::vector<int> listedInRowOf(nodeCount + 1, 0);
     adjacency.rowStart.assign(nodeCount + 2, 0);
     adjacency.adjacent.clear();
-    adjacency.adjacent.reserve(slots.size());
     for (int i = 1; i <= nodeCount; ++i) {
         adjacency.rowStart[i] = static_cast<int>(adjacency.adjacent.size());
-        for (int a = rowStart[i]; a < rowStart[i + 1] && slots[a] != 0; ++a) adjacency.adjacent.push_back(slots[a]);
+        listedInRowOf[i] = i;  // a node is not its own neighbour
+        for (int h = holderStart[i]; h < holderEnd[i]; ++h) {
+            const int e = holders[h];
+            for (int p = elements.start[e]; p < elements.start[e + 1]; ++p) {
+                const int partner = elements.nodes[p];
+                if (listedInRowOf[partner] == i) continue;
+                listedInRowOf[partner] = i;
+                adjacency.adjacent.push_back(partner);
+            }
+        }
     }
     adjacency.rowStart[nodeCount + 1] = static_cast<int>(adjacency.adjacent.size());
     return true;
 }
 
-ProfileComparison LabelNodes(int nodeCount, const NodeAdjacency& adjacency, std::vector<int>& newNumber) {
+void LabelComponents(int nodeCount, const NodeAdjacency& adjacency, std::vector<int>& newNumber) {
     newNumber.assign(nodeCount + 1, 0);
-    LabelWork work(nodeCount);
+    LabelWork work(nodeCount, adjacency);
     int lastNumber = 0;
     while (lastNumber < nodeCount) {
         const ComponentStart component = FindPseudoPeripheralNodes(nodeCount, adjacency, newNumber, work);
-        NumberComponent(component, lastNumber, adjacency, newNumber, work.levelList, work.levelStart);
+        NumberComponent(component, lastNumber, adjacency, newNumber, work);
     }
+}
+
+ProfileComparison LabelNodes(int nodeCount, const NodeAdjacency& adjacency, std::vector<int>& newNumber) {
+    LabelComponents(nodeCount, adjacency, newNumber);
     ProfileComparison profiles = ComputeProfiles(nodeCount, newNumber, adjacency);
     if (profiles.newProfile > profiles.oldProfile) {
         for (int i = 1; i <= nodeCount; ++i) newNumber[i] = i;
@@ -326,7 +366,6 @@ bool RenumberMeshNodes(int N, int nElements, int nEntries, const int P[], const 
     for (int e = 0; e <= nElements; ++e) elements.start[e] = P[e] - 1;
     if (elements.start.back() != nEntries) return false;
     if (nEntries > 0) elements.nodes.assign(Q, Q + nEntries);
-    if (!ElementListsAreValid(N, elements)) return false;
 
     NodeAdjacency adjacency;
     if (!BuildNodeAdjacency(N, elements, adjacency)) return false;

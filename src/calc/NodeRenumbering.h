@@ -42,14 +42,18 @@ struct ProfileComparison {
 // True when every element list is well formed and names nodes in 1..nodeCount.
 bool ElementListsAreValid(int nodeCount, const ElementNodeLists& elements);
 
-// Builds the adjacency of nodeCount nodes from valid element lists: two nodes
-// are neighbours when some element holds both. Returns false when a row runs
-// out of its reserved room, which valid lists never reach.
-bool BuildNodeAdjacency(int nodeCount, const ElementNodeLists& elements, NodeAdjacency& adjacency);
+// Builds the adjacency of nodeCount nodes: two nodes are neighbours when some
+// element holds both. Each row lists its partners in the order in which the
+// pairs of positions, taken element by element, first meet them. Returns false
+// when the element lists are not valid for nodeCount nodes.
+[[nodiscard]] bool BuildNodeAdjacency(int nodeCount, const ElementNodeLists& elements, NodeAdjacency& adjacency);
 
 // Numbers every connected component and writes newNumber[i] (i = 1..N; the
-// vector is resized to N + 1 and entry 0 is unused). Keeps the identity when
-// the new profile would be strictly larger; an equal profile keeps the new one.
+// vector is resized to N + 1 and entry 0 is unused), whatever the profile.
+void LabelComponents(int nodeCount, const NodeAdjacency& adjacency, std::vector<int>& newNumber);
+
+// LabelComponents, but keeps the identity when the new profile would be
+// strictly larger; an equal profile keeps the new one.
 ProfileComparison LabelNodes(int nodeCount, const NodeAdjacency& adjacency, std::vector<int>& newNumber);
 
 // Entry from the mesh driver. N nodes, nElements elements; P holds

@@ -1,5 +1,7 @@
 #include "calc/ProfileBlocks.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 
 namespace {
@@ -48,6 +50,15 @@ void FindCoupledBlocks(const SkylineProfile& profile, ProfileBlocks& blocks) {
 }
 
 }  // namespace
+
+std::int64_t DefaultSolverMemoryWords() {
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long pageSize = sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || pageSize <= 0) return kMinDefaultSolverMemoryWords;
+    const std::int64_t quarterWords =
+        static_cast<std::int64_t>(pages) / 4 * static_cast<std::int64_t>(pageSize) / std::int64_t{8};
+    return std::max(quarterWords, kMinDefaultSolverMemoryWords);
+}
 
 bool PartitionProfileBlocks(std::int64_t memoryWords, const SkylineProfile& profile, ProfileBlocks& blocks) {
     blocks = ProfileBlocks{};

@@ -9,8 +9,9 @@
 
 #include "calc/SkylineProfile.h"
 
-// Words (8 bytes) the equation solver allows itself unless told otherwise.
-inline constexpr std::int64_t kDefaultSolverMemoryWords = 13'107'200;
+// The least memory size, in words (8 bytes), that the equation solver allows
+// itself unless told otherwise (100 MiB).
+inline constexpr std::int64_t kMinDefaultSolverMemoryWords = 13'107'200;
 // Words reserved per equation for the solver's vectors and tables.
 inline constexpr std::int64_t kReservedWordsPerEquation = 35;
 // Upper bound of the block budget, whatever the memory size.
@@ -32,6 +33,12 @@ struct ProfileBlocks {
     std::int64_t Length(int block) const { return blockStart[block + 1] - blockStart[block]; }
     std::int64_t LastEq(int block) const { return blockFirstEq[block + 1] - 1; }
 };
+
+// The memory size the equation solver allows itself unless told otherwise: a
+// quarter of the machine's physical memory, never less than
+// kMinDefaultSolverMemoryWords. A fixed size would refuse models that the
+// machine could solve in memory with room to spare.
+std::int64_t DefaultSolverMemoryWords();
 
 // Cuts the profile within memoryWords. Returns false, leaving blocks empty, when
 // the per-equation reserve leaves no room, a column is taller than half the

@@ -61,12 +61,7 @@ SolverStatus ProfileSolver::SetUp(const ConnectivityDescription& description, co
     Release();
     SolverGraph graph;
     if (!BuildSolverGraph(description, graph)) return SolverStatus::InvalidInput;
-    {
-        std::vector<int> newNumber;
-        if (!OrderSolverNodes(graph, newNumber)) return SolverStatus::InvalidInput;
-        if (!NumberSolverEquations(graph, newNumber, state_.profile)) return SolverStatus::InvalidInput;
-    }
-    if (!ComputeSkylineProfile(graph, state_.profile)) return SolverStatus::InvalidInput;
+    if (!OrderSolverEquations(graph, state_.profile)) return SolverStatus::InvalidInput;
     if (!PartitionProfileBlocks(options_.memoryWords, state_.profile, state_.blocks)) {
         return SolverStatus::PartitionFailed;
     }

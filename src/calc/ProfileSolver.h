@@ -27,7 +27,7 @@
 struct ProfileSolverOptions {
     // Words (8 bytes) for the coefficients and 35 per equation for the rest;
     // a profile below memoryWords - 35·N stays in memory.
-    std::int64_t memoryWords = kDefaultSolverMemoryWords;
+    std::int64_t memoryWords = DefaultSolverMemoryWords();
     // Where the private scratch folder is made; empty for the system's temporary directory.
     std::filesystem::path scratchParent;
 };

@@ -1,6 +1,8 @@
 #include "calc/SkylineProfile.h"
 
 #include <algorithm>
+#include <numeric>
+#include <utility>
 
 namespace {
 
@@ -50,7 +52,20 @@ bool BuildSolverGraph(const ConnectivityDescription& description, SolverGraph& g
 bool OrderSolverNodes(const SolverGraph& graph, std::vector<int>& newNumber) {
     NodeAdjacency adjacency;
     if (!BuildNodeAdjacency(graph.nodeCount, graph.records, adjacency)) return false;
-    LabelNodes(graph.nodeCount, adjacency, newNumber);
+    LabelComponents(graph.nodeCount, adjacency, newNumber);
+    return true;
+}
+
+bool OrderSolverEquations(const SolverGraph& graph, SkylineProfile& profile) {
+    std::vector<int> reduced;
+    if (!OrderSolverNodes(graph, reduced)) return false;
+    if (!NumberSolverEquations(graph, reduced, profile) || !ComputeSkylineProfile(graph, profile)) return false;
+
+    std::vector<int> given(graph.nodeCount + 1);
+    std::iota(given.begin(), given.end(), 0);
+    SkylineProfile underGiven;
+    if (!NumberSolverEquations(graph, given, underGiven) || !ComputeSkylineProfile(graph, underGiven)) return false;
+    if (underGiven.profileSize < profile.profileSize) profile = std::move(underGiven);
     return true;
 }
 

@@ -43,8 +43,16 @@ struct SkylineProfile {
 // equation number is out of range.
 [[nodiscard]] bool BuildSolverGraph(const ConnectivityDescription& description, SolverGraph& graph);
 
-// Profile-reducing order of the graph's nodes (newNumber[i] for i = 1..nodeCount).
+// The profile-reducing node order of the graph (newNumber[i] for
+// i = 1..nodeCount), whatever profile it gives.
 [[nodiscard]] bool OrderSolverNodes(const SolverGraph& graph, std::vector<int>& newNumber);
+
+// The solver's equation order: the equations numbered node by node under the
+// reducing node order and under the given one, keeping the smaller equation
+// profile; a tie keeps the reducing order. Judged by the equations, a layer of
+// fixed nodes counts for nothing, as it should. Fills the equation maps and the
+// profile; false when a step below is.
+[[nodiscard]] bool OrderSolverEquations(const SolverGraph& graph, SkylineProfile& profile);
 
 // Numbers the equations node by node in the new order. A slave's equations that
 // its master also carries are numbered once, when the master is reached. Fills

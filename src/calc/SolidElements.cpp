@@ -120,13 +120,19 @@ constexpr int kGradientComponent[3][3] = {{0, 1, 2}, {1, 0, 2}, {2, 1, 0}};
 // Nodes and incompatible modes of the larger element.
 constexpr int kMaxFunctions = 11;
 
+// Whether function f (nodes first, then modes) is a node the caller throws away.
+bool IsSkipped(unsigned skippedNodes, int function) {
+    return function < 32 && ((skippedNodes >> function) & 1u) != 0;
+}
+
 // Adds the stiffness of one integration point to the upper triangle of k
 // (row by row): for every pair of functions (nodes, then modes) the 3 x 3
-// block Bᵀ D B times the factor.
+// block Bᵀ D B times the factor. Blocks of skipped nodes stay untouched.
 void AddPointStiffness(const double (*gradients)[3], int functions, const Elasticity6& d, double factor, double* k,
-                       int order) {
+                       int order, unsigned skippedNodes) {
     double db[kMaxFunctions][6][3];  // D·B of each function
     for (int f = 0; f < functions; ++f) {
+        if (IsSkipped(skippedNodes, f)) continue;
         for (int r = 0; r < 6; ++r) {
             for (int c = 0; c < 3; ++c) {
                 double sum = 0.0;
@@ -136,6 +142,7 @@ void AddPointStiffness(const double (*gradients)[3], int functions, const Elasti
         }
     }
     for (int f1 = 0; f1 < functions; ++f1) {
+        if (IsSkipped(skippedNodes, f1)) continue;
         const double* g = gradients[f1];
         for (int i = 0; i < 3; ++i) {
             const int r0 = kStrainRow[i][0], r1 = kStrainRow[i][1], r2 = kStrainRow[i][2];
@@ -143,6 +150,7 @@ void AddPointStiffness(const double (*gradients)[3], int functions, const Elasti
                          g2 = g[kGradientComponent[i][2]];
             double* row = k + static_cast<std::size_t>(3 * f1 + i) * order;
             for (int f2 = f1; f2 < functions; ++f2) {
+                if (IsSkipped(skippedNodes, f2)) continue;
                 for (int j = 0; j < 3; ++j)
                     row[3 * f2 + j] += g0 * db[f2][r0][j] + g1 * db[f2][r1][j] + g2 * db[f2][r2][j];
             }
@@ -151,21 +159,25 @@ void AddPointStiffness(const double (*gradients)[3], int functions, const Elasti
 }
 
 // Static condensation of the freedoms kept .. order - 1, the last one first.
-void CondenseTrailingFreedoms(double* k, int order, int kept) {
+// Rows and columns of skipped nodes are left as they are.
+void CondenseTrailingFreedoms(double* k, int order, int kept, unsigned skippedNodes) {
     for (int p = order - 1; p >= kept; --p) {
         const double* pivotRow = k + static_cast<std::size_t>(p) * order;
         for (int i = 0; i < p; ++i) {
+            if (IsSkipped(skippedNodes, i / 3)) continue;
             double* row = k + static_cast<std::size_t>(i) * order;
             const double factor = row[p] / pivotRow[p];
             if (factor == 0.0) continue;
-            for (int j = 0; j < p; ++j) row[j] -= factor * pivotRow[j];
+            for (int j = 0; j < p; ++j) {
+                if (!IsSkipped(skippedNodes, j / 3)) row[j] -= factor * pivotRow[j];
+            }
         }
     }
 }
 
 bool IncompatibleElementStiffness(const ElementKind& kind, const double x[], const double y[], const double z[],
                                   const Rotation3& rotation, const Elasticity6& d, std::span<double> stiffness,
-                                  int leadingDimension) {
+                                  int leadingDimension, unsigned skippedNodes) {
     const int nodes = kind.nodeCount;
     const int modes = static_cast<int>(kind.modeAxis.size());
     const int nodalOrder = 3 * nodes;
@@ -207,15 +219,15 @@ bool IncompatibleElementStiffness(const ElementKind& kind, const double x[], con
             for (int j = 0; j < 3; ++j)
                 gradients[nodes + m][j] = centreInverse[j][axis] * (-2.0 * point.natural[axis]) * scale;
         }
-        AddPointStiffness(gradients, nodes + modes, d, determinant * point.weight, k.data(), order);
+        AddPointStiffness(gradients, nodes + modes, d, determinant * point.weight, k.data(), order, skippedNodes);
     }
     for (int r = 0; r < order; ++r) {
         for (int c = 0; c < r; ++c)
             k[static_cast<std::size_t>(r) * order + c] = k[static_cast<std::size_t>(c) * order + r];
     }
 
-    CondenseTrailingFreedoms(k.data(), order, nodalOrder);
-    TransformStiffnessToGlobal(k, order, rotation, nodalOrder);
+    CondenseTrailingFreedoms(k.data(), order, nodalOrder, skippedNodes);
+    TransformStiffnessToGlobal(k, order, rotation, nodalOrder, skippedNodes);
     for (int c = 0; c < nodalOrder; ++c) {
         for (int r = 0; r < nodalOrder; ++r) {
             stiffness[static_cast<std::size_t>(c) * leadingDimension + r] = k[static_cast<std::size_t>(c) * order + r];
@@ -231,7 +243,7 @@ Vector3 Normalised(const Vector3& v) {
 
 // The element of the model's table in global axes, leading dimension 3 x nodes.
 bool FormElementStiffness(const SolidModelTables& model, int element, const ElementKind& kind, LocalAxesKind axesKind,
-                          std::span<double> stiffness) {
+                          std::span<double> stiffness, unsigned skippedNodes) {
     const std::span<const int> row = model.ElementRow(element);
     const int material = row[0];
     if (material < 1 || material > model.MaterialCount()) return false;
@@ -247,7 +259,7 @@ bool FormElementStiffness(const SolidModelTables& model, int element, const Elem
     }
     Rotation3 rotation;
     ElementLocalAxes(x, y, z, rotation, axesKind);
-    return IncompatibleElementStiffness(kind, x, y, z, rotation, d, stiffness, 3 * kind.nodeCount);
+    return IncompatibleElementStiffness(kind, x, y, z, rotation, d, stiffness, 3 * kind.nodeCount, skippedNodes);
 }
 
 }  // namespace
@@ -292,18 +304,21 @@ bool IsotropicElasticity(double modulus, double poisson, Elasticity6& d) {
 
 bool WedgeElementStiffness(const double x[6], const double y[6], const double z[6], const Rotation3& rotation,
                            const Elasticity6& d, std::span<double> stiffness, int leadingDimension) {
-    return IncompatibleElementStiffness(WedgeKind(), x, y, z, rotation, d, stiffness, leadingDimension);
+    return IncompatibleElementStiffness(WedgeKind(), x, y, z, rotation, d, stiffness, leadingDimension, 0);
 }
 
 bool HexaElementStiffness(const double x[8], const double y[8], const double z[8], const Rotation3& rotation,
                           const Elasticity6& d, std::span<double> stiffness, int leadingDimension) {
-    return IncompatibleElementStiffness(HexaKind(), x, y, z, rotation, d, stiffness, leadingDimension);
+    return IncompatibleElementStiffness(HexaKind(), x, y, z, rotation, d, stiffness, leadingDimension, 0);
 }
 
-void TransformStiffnessToGlobal(std::span<double> matrix, int leadingDimension, const Rotation3& rotation, int order) {
+void TransformStiffnessToGlobal(std::span<double> matrix, int leadingDimension, const Rotation3& rotation, int order,
+                                unsigned skippedNodes) {
     const auto at = [&](int r, int c) -> double& { return matrix[static_cast<std::size_t>(c) * leadingDimension + r]; };
     for (int br = 0; br < order; br += 3) {
+        if (IsSkipped(skippedNodes, br / 3)) continue;
         for (int bc = 0; bc < order; bc += 3) {
+            if (IsSkipped(skippedNodes, bc / 3)) continue;
             double kr[3][3] = {};  // K·R of the block
             for (int i = 0; i < 3; ++i) {
                 for (int j = 0; j < 3; ++j) {
@@ -321,10 +336,12 @@ void TransformStiffnessToGlobal(std::span<double> matrix, int leadingDimension, 
     }
 }
 
-bool FormWedgeStiffness(const SolidModelTables& model, int element, std::span<double> stiffness) {
-    return FormElementStiffness(model, element, WedgeKind(), LocalAxesKind::Wedge, stiffness);
+bool FormWedgeStiffness(const SolidModelTables& model, int element, std::span<double> stiffness,
+                        unsigned skippedNodes) {
+    return FormElementStiffness(model, element, WedgeKind(), LocalAxesKind::Wedge, stiffness, skippedNodes);
 }
 
-bool FormHexaStiffness(const SolidModelTables& model, int element, std::span<double> stiffness) {
-    return FormElementStiffness(model, element, HexaKind(), LocalAxesKind::Hexa, stiffness);
+bool FormHexaStiffness(const SolidModelTables& model, int element, std::span<double> stiffness,
+                       unsigned skippedNodes) {
+    return FormElementStiffness(model, element, HexaKind(), LocalAxesKind::Hexa, stiffness, skippedNodes);
 }

@@ -39,12 +39,19 @@ void ElementLocalAxes(const double x[], const double y[], const double z[], Rota
                                         int leadingDimension);
 
 // Replaces a matrix in local axes by Rᵀ·K·R, applied to every 3 x 3 block of
-// the leading order x order part (order a multiple of 3).
-void TransformStiffnessToGlobal(std::span<double> matrix, int leadingDimension, const Rotation3& rotation, int order);
+// the leading order x order part (order a multiple of 3). Blocks in the row or
+// column of a skipped node (bit a of skippedNodes for the block of node a) are
+// left as they are.
+void TransformStiffnessToGlobal(std::span<double> matrix, int leadingDimension, const Rotation3& rotation, int order,
+                                unsigned skippedNodes = 0);
 
 // The element of the model's element table (1-based number) in global axes:
 // 18 x 18 for a wedge, 24 x 24 for a hexahedron, leading dimension 18 or 24.
 // False on a degenerate or inverted element, an unknown material or an
-// unusable Poisson's ratio.
-[[nodiscard]] bool FormWedgeStiffness(const SolidModelTables& model, int element, std::span<double> stiffness);
-[[nodiscard]] bool FormHexaStiffness(const SolidModelTables& model, int element, std::span<double> stiffness);
+// unusable Poisson's ratio. Rows and columns of the skipped nodes (bit a for
+// element node a), which the caller throws away, come out 0 and cost nothing;
+// every other entry is computed by the same operations as without skipping.
+[[nodiscard]] bool FormWedgeStiffness(const SolidModelTables& model, int element, std::span<double> stiffness,
+                                      unsigned skippedNodes = 0);
+[[nodiscard]] bool FormHexaStiffness(const SolidModelTables& model, int element, std::span<double> stiffness,
+                                     unsigned skippedNodes = 0);

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
+#include <exception>
+#include <system_error>
+#include <thread>
 #include <utility>
 
 #include "calc/SolidElements.h"
@@ -46,6 +50,74 @@ void WriteConnectivity(const SolidModelTables& model, const SolidEquationTables&
                 description.nodeEquations[node - 1].push_back(equations.Equation(node, k));
         }
     }
+}
+
+// One element's record for the stream, formed on a worker.
+struct FormedElement {
+    bool formed = false;
+    std::vector<int> equations;
+    std::vector<double> upperTriangle;
+};
+
+// Scratch space of one worker.
+struct FormationWork {
+    std::vector<double> translational = std::vector<double>(24 * 24);
+    std::vector<double> matrix;
+    std::vector<int> freedomEquations;
+};
+
+// Workers for the element formation: the machine's threads, but no more than
+// there are elements worth a thread.
+int FormationWorkerCount(int elementCount) {
+    constexpr int kElementsPerWorker = 256;
+    const int hardware = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    return std::clamp(elementCount / kElementsPerWorker, 1, hardware);
+}
+
+// Nodes of the element none of whose translations carries an equation: the
+// element routine need not compute their rows and columns, which the
+// condensation drops.
+unsigned NodesWithoutEquations(std::span<const int> elementNodes, const SolidEquationTables& equations) {
+    unsigned skipped = 0;
+    for (std::size_t a = 0; a < elementNodes.size(); ++a) {
+        const int node = elementNodes[a];
+        if (equations.Equation(node, kUX) == 0 && equations.Equation(node, kUY) == 0 &&
+            equations.Equation(node, kUZ) == 0) {
+            skipped |= 1u << a;
+        }
+    }
+    return skipped;
+}
+
+// The element's condensed stiffness on its equations; formed is false when
+// the element routine fails.
+void FormElement(const SolidModelTables& model, const SolidEquationTables& equations, int e, FormationWork& work,
+                 FormedElement& out) {
+    const int nodes = model.ElementNodeCount(e);
+    const std::span<const int> elementNodes = model.ElementRow(e).subspan(2, nodes);
+    const unsigned skipped = NodesWithoutEquations(elementNodes, equations);
+    out.formed = nodes == 8 ? FormHexaStiffness(model, e, work.translational, skipped)
+                            : FormWedgeStiffness(model, e, work.translational, skipped);
+    if (!out.formed) return;
+
+    // Translation i of node a (row 3a + i) goes to row 6a + i of the full matrix.
+    const int order = kNodeFreedoms * nodes;
+    const int translations = 3 * nodes;
+    const auto full = [](int t) { return static_cast<std::size_t>(kNodeFreedoms * (t / 3) + t % 3); };
+    std::vector<double>& matrix = work.matrix;
+    matrix.assign(static_cast<std::size_t>(order) * order, 0.0);
+    for (int c = 0; c < translations; ++c) {
+        for (int r = 0; r < translations; ++r) {
+            matrix[full(c) * order + full(r)] = work.translational[static_cast<std::size_t>(c) * translations + r];
+        }
+    }
+    ApplyRigidLinkTransform(elementNodes, matrix, model, equations);
+
+    work.freedomEquations.clear();
+    for (int node : elementNodes) {
+        for (int k = 0; k < kNodeFreedoms; ++k) work.freedomEquations.push_back(equations.Equation(node, k));
+    }
+    CondenseElementMatrix(work.freedomEquations, matrix, out.equations, out.upperTriangle);
 }
 
 }  // namespace
@@ -99,36 +171,40 @@ bool AssembleElementSystem(const SolidModelTables& model, const SolidEquationTab
                            ConnectivityDescription& description, ElementStream& stream) {
     WriteConnectivity(model, equations, description);
 
-    std::vector<double> translational(24 * 24);
-    std::vector<double> matrix;
-    std::vector<int> freedomEquations;
-    std::vector<int> elementEquations;
-    std::vector<double> upperTriangle;
-    for (int e = 1; e <= model.ElementCount(); ++e) {
-        const int nodes = model.ElementNodeCount(e);
-        const std::span<const int> elementNodes = model.ElementRow(e).subspan(2, nodes);
-        const bool formed =
-            nodes == 8 ? FormHexaStiffness(model, e, translational) : FormWedgeStiffness(model, e, translational);
-        if (!formed) return false;
-
-        // Translation i of node a (row 3a + i) goes to row 6a + i of the full matrix.
-        const int order = kNodeFreedoms * nodes;
-        const int translations = 3 * nodes;
-        const auto full = [](int t) { return static_cast<std::size_t>(kNodeFreedoms * (t / 3) + t % 3); };
-        matrix.assign(static_cast<std::size_t>(order) * order, 0.0);
-        for (int c = 0; c < translations; ++c) {
-            for (int r = 0; r < translations; ++r) {
-                matrix[full(c) * order + full(r)] = translational[static_cast<std::size_t>(c) * translations + r];
+    // Batches bound the memory held outside the stream; the workers take the
+    // elements of a batch one by one and the batch is appended in element
+    // order, so the stream does not depend on the workers.
+    constexpr int kBatch = 4096;
+    const int elementCount = model.ElementCount();
+    const int workers = FormationWorkerCount(elementCount);
+    std::vector<FormedElement> batch(std::min(kBatch, elementCount));
+    for (int first = 1; first <= elementCount; first += kBatch) {
+        const int size = std::min(kBatch, elementCount - first + 1);
+        std::atomic<int> next{0};
+        std::vector<std::exception_ptr> failures(workers);
+        const auto formShare = [&](int worker) {
+            try {
+                FormationWork work;
+                for (int i = next++; i < size; i = next++) FormElement(model, equations, first + i, work, batch[i]);
+            } catch (...) {
+                failures[worker] = std::current_exception();
             }
+        };
+        std::vector<std::thread> threads;
+        try {
+            for (int worker = 1; worker < workers; ++worker) threads.emplace_back(formShare, worker);
+        } catch (const std::system_error&) {
+            // Fewer threads than asked for: the started ones share the batch.
         }
-        ApplyRigidLinkTransform(elementNodes, matrix, model, equations);
-
-        freedomEquations.clear();
-        for (int node : elementNodes) {
-            for (int k = 0; k < kNodeFreedoms; ++k) freedomEquations.push_back(equations.Equation(node, k));
+        formShare(0);
+        for (std::thread& thread : threads) thread.join();
+        for (const std::exception_ptr& failure : failures) {
+            if (failure) std::rethrow_exception(failure);
         }
-        CondenseElementMatrix(freedomEquations, matrix, elementEquations, upperTriangle);
-        stream.AppendElement(elementEquations, upperTriangle);
+        for (int i = 0; i < size; ++i) {
+            if (!batch[i].formed) return false;
+            stream.AppendElement(batch[i].equations, batch[i].upperTriangle);
+        }
     }
     return true;
 }

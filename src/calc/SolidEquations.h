@@ -44,8 +44,10 @@ struct SolidEquationTables {
 void NumberEquations(const SolidModelTables& model, SolidEquationTables& equations);
 
 // Writes the connectivity description and appends one record per element to
-// the stream. False when an element routine fails (inverted or degenerate
-// element, unusable material); the elements after it are not formed.
+// the stream, in element order. The elements are formed on the machine's
+// threads; the stream is bit for bit the one a single thread would write.
+// False when an element routine fails (inverted or degenerate element,
+// unusable material); the stream then ends before that element.
 [[nodiscard]] bool AssembleElementSystem(const SolidModelTables& model, const SolidEquationTables& equations,
                                          ConnectivityDescription& description, ElementStream& stream);
 

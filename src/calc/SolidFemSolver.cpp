@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <vector>
 
 namespace {
@@ -68,12 +69,9 @@ bool SolveLoadCases(const ConnectivityDescription& description, const ElementStr
     return solver.SolveEquations(ProfileSolver::kJobRelease, description, stream, {}, {}) == SolverStatus::Ok;
 }
 
-}  // namespace
-
-int RunSolidFemSolver(const SolidModelTables& model, std::span<const int> loadNodeList, std::span<double> results,
-                      const ProfileSolverOptions& solverOptions) {
-    if (!TablesFitTogether(model, loadNodeList, results.size())) return kSolidFemFailed;
-
+// Everything after the table check; may throw std::bad_alloc.
+int SolveModel(const SolidModelTables& model, std::span<const int> loadNodeList, std::span<double> results,
+               const ProfileSolverOptions& solverOptions) {
     SolidEquationTables equations;
     NumberEquations(model, equations);
 
@@ -91,6 +89,20 @@ int RunSolidFemSolver(const SolidModelTables& model, std::span<const int> loadNo
     }
     RecoverNodeResults(solution, loadNodeList, results, model, equations);
     return kSolidFemSucceeded;
+}
+
+}  // namespace
+
+int RunSolidFemSolver(const SolidModelTables& model, std::span<const int> loadNodeList, std::span<double> results,
+                      const ProfileSolverOptions& solverOptions) {
+    if (!TablesFitTogether(model, loadNodeList, results.size())) return kSolidFemFailed;
+    // The element stream and the coefficient buffer grow with the model; one
+    // too large for the machine fails like any other instead of ending the program.
+    try {
+        return SolveModel(model, loadNodeList, results, solverOptions);
+    } catch (const std::bad_alloc&) {
+        return kSolidFemFailed;
+    }
 }
 
 void RecoverNodeResults(std::span<const double> solution, std::span<const int> requests, std::span<double> results,

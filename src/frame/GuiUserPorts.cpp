@@ -8,6 +8,7 @@
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/filedlg.h>
+#include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/gauge.h>
 #include <wx/msgdlg.h>
@@ -20,6 +21,7 @@ namespace {
 
 IMessageBoxPort* g_scriptedBoxes = nullptr;
 IDocumentPrompts* g_scriptedPrompts = nullptr;
+IFileLauncher* g_scriptedLauncher = nullptr;
 
 long IconStyle(BoxKind kind)
 {
@@ -46,6 +48,11 @@ void GuiUserPorts::UseScriptedUser(IMessageBoxPort* boxes, IDocumentPrompts* pro
 {
     g_scriptedBoxes = boxes;
     g_scriptedPrompts = prompts;
+}
+
+void GuiUserPorts::UseScriptedLauncher(IFileLauncher* launcher)
+{
+    g_scriptedLauncher = launcher;
 }
 
 void GuiUserPorts::ShowMessage(BoxKind kind, const std::string& text)
@@ -190,8 +197,36 @@ std::vector<std::string> GuiUserPorts::AskOpenFiles(const std::string& title, co
 
 void GuiUserPorts::OpenInDefaultProgram(const std::string& path)
 {
+    if (g_scriptedLauncher)
+        return g_scriptedLauncher->OpenInDefaultProgram(path);
     if (g_scriptedPrompts)
         return;
     // No shell: the desktop's opener gets the path as one argument.
     wxLaunchDefaultApplication(wxString::FromUTF8(path));
+}
+
+bool GuiUserPorts::OpenAddress(const std::string& address)
+{
+    if (g_scriptedLauncher)
+        return g_scriptedLauncher->OpenAddress(address);
+    if (g_scriptedPrompts)
+        return false;
+    return wxLaunchDefaultBrowser(wxString::FromUTF8(address));
+}
+
+bool GuiUserPorts::StartProgram(const std::string& program)
+{
+    if (g_scriptedLauncher)
+        return g_scriptedLauncher->StartProgram(program);
+    if (g_scriptedPrompts)
+        return false;
+    wxPathList path;
+    path.AddEnvList("PATH");
+    const wxString found = path.FindAbsoluteValidPath(wxString::FromUTF8(program));
+    if (found.empty() || !wxFileName::IsFileExecutable(found))
+        return false;
+    // The program alone as its argument list: no shell reads the name.
+    const wxScopedCharBuffer file = found.utf8_str();
+    const char* const arguments[] = {file.data(), nullptr};
+    return wxExecute(arguments, wxEXEC_ASYNC) > 0;
 }

@@ -26,6 +26,8 @@ public:
     // While set, boxes, questions and file prompts of every window go to
     // these instead: test runs have nobody to close a modal box.
     static void UseScriptedUser(IMessageBoxPort* boxes, IDocumentPrompts* prompts);
+    // While set, every program start goes to it instead.
+    static void UseScriptedLauncher(IFileLauncher* launcher);
 
     void ShowMessage(BoxKind kind, const std::string& text) override;
     bool AskYesNo(const std::string& text, bool yesIsDefault) override;
@@ -45,8 +47,10 @@ public:
                             const std::string& offeredName) override;
     std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) override;
 
-    // Starts no program while a scripted user stands in for the person.
+    // Start no program while a scripted user stands in for the person.
     void OpenInDefaultProgram(const std::string& path) override;
+    bool OpenAddress(const std::string& address) override;
+    bool StartProgram(const std::string& program) override;
 
 private:
     void PlaceGauge();

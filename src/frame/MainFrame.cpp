@@ -36,6 +36,7 @@ namespace {
 
 const char* const BAR_LAYOUT_GROUP = "/Toolbars";
 const char* const BAR_LAYOUT_KEY = "KRT_TBar";
+const char* const BAR_HIDDEN_BUTTONS_KEY = "KRT_TBar_HiddenButtons";
 const char* const WINDOWPOS_GROUP = "/WINDOWPOS";
 
 enum ShowCommand { SHOW_NORMAL = 1, SHOW_MINIMIZED = 2, SHOW_MAXIMIZED = 3 };
@@ -54,6 +55,13 @@ bool IsFrameCommand(int id)
     case CMD_FILE_OPEN:
     case CMD_FILE_SAVE:
     case CMD_FILE_SAVE_AS:
+    case CMD_FILE_PRINT_SETUP:
+    case CMD_FILE_PRINT:
+    case CMD_FILE_PRINT_PREVIEW:
+    case CMD_VISIT_HOMEPAGE:
+    case CMD_SEND_MAIL:
+    case CMD_CALCULATOR:
+    case CMD_CUSTOMIZE_TOOLBAR:
     case CMD_APP_ABOUT:
     case CMD_APP_EXIT:
     case CMD_EDIT_UNDO:
@@ -125,6 +133,7 @@ CMainFrame::CMainFrame(CTarvokrtApp& app)
     CreateDockingPanes();
     CreateToolbars();
     bars_.Update();
+    defaultBarLayout_ = bars_.SavePerspective();
     RestoreBarLayout();
     BindCommands();
     DragAcceptFiles(true);
@@ -158,18 +167,27 @@ void CMainFrame::CreateMenus()
     exportMenu->Append(WxCommandId(CMD_EXPORT_BITMAP), "Windows Bitmap");
     file->AppendSubMenu(exportMenu, "Export");
     file->AppendSeparator();
+    file->Append(WxCommandId(CMD_FILE_PRINT_SETUP), "Print Setup...");
+    file->Append(WxCommandId(CMD_FILE_PRINT_PREVIEW), "Print Preview");
+    file->Append(WxCommandId(CMD_FILE_PRINT), "&Print...\tCtrl+P");
+    file->AppendSeparator();
     app_.RecentFiles().UseMenu(file);
     app_.RecentFiles().AddFilesToMenu(file);
     file->AppendSeparator();
     file->Append(WxCommandId(CMD_APP_EXIT), "E&xit", "Quit the application; prompts to save the project");
     auto* menus = new wxMenuBar;
     menus->Append(file, "&File");
+    auto* help = new wxMenu;
+    help->Append(WxCommandId(CMD_VISIT_HOMEPAGE), "Tarvo Homepage", "Visit the Tarvo homepage");
+    help->Append(WxCommandId(CMD_SEND_MAIL), "E-mail to Tarvo", "E-mail to Tarvo");
+    help->Append(WxCommandId(CMD_CALCULATOR), "Windows Calculator", "Launch the Windows calculator");
+    menus->Append(help, "&Help");
     SetMenuBar(menus);
 
     wxAcceleratorEntry keys[] = {
         {wxACCEL_CTRL, 'N', WxCommandId(CMD_FILE_NEW)},          {wxACCEL_CTRL, 'O', WxCommandId(CMD_FILE_OPEN)},
-        {wxACCEL_CTRL, 'S', WxCommandId(CMD_FILE_SAVE)},         {wxACCEL_CTRL, 'Z', WxCommandId(CMD_EDIT_UNDO)},
-        {wxACCEL_ALT, WXK_BACK, WxCommandId(CMD_EDIT_UNDO)},
+        {wxACCEL_CTRL, 'S', WxCommandId(CMD_FILE_SAVE)},         {wxACCEL_CTRL, 'P', WxCommandId(CMD_FILE_PRINT)},
+        {wxACCEL_CTRL, 'Z', WxCommandId(CMD_EDIT_UNDO)},         {wxACCEL_ALT, WXK_BACK, WxCommandId(CMD_EDIT_UNDO)},
     };
     SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
 }
@@ -264,31 +282,46 @@ void CMainFrame::CreateToolbars()
         auto* toolbar = new wxAuiToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                          wxAUI_TB_DEFAULT_STYLE | (vertical ? wxAUI_TB_VERTICAL : wxAUI_TB_HORIZONTAL));
         toolbar->SetToolBitmapSize(wxSize(16, 16));
-        for (const ToolbarButton& button : bar.buttons) {
-            if (button.commandId == 0) {
-                toolbar->AddSeparator();
-            } else if (button.commandId == CMD_GROUP_COMBO) {
-                groupCombo_ = new CSelectTBarComboGroup(toolbar, GROUP_COMBO_CONTROL_ID, GROUP_COMBO_WIDTH, view_);
-                groupCombo_->Disable();
-                toolbar->AddControl(groupCombo_);
-            } else {
-                const wxBitmap image = ToolbarButtonImage(button.commandId, button.tooltip);
-                const ViewCommand* viewCommand = FindViewCommand(button.commandId);
-                const wxItemKind kind = viewCommand && viewCommand->pressed ? wxITEM_CHECK : wxITEM_NORMAL;
-                toolbar->AddTool(WxCommandId(button.commandId), button.tooltip, image, button.tooltip, kind);
-                toolbar->EnableTool(WxCommandId(button.commandId), IsBuiltCommand(button.commandId));
-            }
-        }
-        toolbar->Realize();
+        FillToolbar(*toolbar, bar);
+        // A right-click on a button or on the bar offers the customisation.
+        const auto offerCustomizing = [this, toolbar](wxEvent&) { toolbar->PopupMenu(MakeToolbarContextMenu().get()); };
+        toolbar->Bind(wxEVT_AUITOOLBAR_RIGHT_CLICK, offerCustomizing);
+        toolbar->Bind(wxEVT_CONTEXT_MENU, offerCustomizing);
         toolbars_[bar.barId] = toolbar;
         bars_.AddPane(toolbar, DockedPane(bar, nextPosition[bar.dockedIn]++));
     }
+}
+
+void CMainFrame::FillToolbar(wxAuiToolBar& toolbar, const ToolbarDefinition& bar)
+{
+    // Clearing keeps the group combo's window; it is added again below.
+    toolbar.Clear();
+    for (const ToolbarButton& button : bar.buttons) {
+        if (button.commandId == 0) {
+            toolbar.AddSeparator();
+        } else if (button.commandId == CMD_GROUP_COMBO) {
+            if (!groupCombo_) {
+                groupCombo_ = new CSelectTBarComboGroup(&toolbar, GROUP_COMBO_CONTROL_ID, GROUP_COMBO_WIDTH, view_);
+                groupCombo_->Disable();
+            }
+            toolbar.AddControl(groupCombo_);
+        } else if (!hiddenButtons_.count(button.commandId)) {
+            const wxBitmap image = ToolbarButtonImage(button.commandId, button.tooltip);
+            const ViewCommand* viewCommand = FindViewCommand(button.commandId);
+            const wxItemKind kind = viewCommand && viewCommand->pressed ? wxITEM_CHECK : wxITEM_NORMAL;
+            toolbar.AddTool(WxCommandId(button.commandId), button.tooltip, image, button.tooltip, kind);
+            toolbar.EnableTool(WxCommandId(button.commandId), IsBuiltCommand(button.commandId));
+        }
+    }
+    toolbar.Realize();
 }
 
 void CMainFrame::RestoreBarLayout()
 {
     wxConfigBase* config = wxConfigBase::Get();
     config->SetPath(BAR_LAYOUT_GROUP);
+    if (wxString hidden; config->Read(BAR_HIDDEN_BUTTONS_KEY, &hidden))
+        ApplyHiddenButtons(ParseHiddenButtons(hidden.utf8_string()));
     wxString layout;
     if (config->Read(BAR_LAYOUT_KEY, &layout) && !layout.empty())
         bars_.LoadPerspective(layout, true);
@@ -301,6 +334,7 @@ void CMainFrame::SaveBarLayout()
     wxConfigBase* config = wxConfigBase::Get();
     config->SetPath(BAR_LAYOUT_GROUP);
     config->Write(BAR_LAYOUT_KEY, bars_.SavePerspective());
+    config->Write(BAR_HIDDEN_BUTTONS_KEY, wxString(FormatHiddenButtons(hiddenButtons_)));
     config->SetPath("/");
     config->Flush();
 }
@@ -436,6 +470,13 @@ void CMainFrame::BindCommands()
     BindCommand(CMD_FILE_SAVE_AS, [this] { AfterSave(document_->OnFileSaveAs()); });
     BindCommand(CMD_APP_EXIT, [this] { Close(); });
     BindCommand(CMD_APP_ABOUT, [this] { app_.OnAppAbout(); });
+    BindCommand(CMD_VISIT_HOMEPAGE, [this] { app_.OnVisitHomepage(); });
+    BindCommand(CMD_SEND_MAIL, [this] { app_.OnSendMail(); });
+    BindCommand(CMD_CALCULATOR, [this] { app_.OnCalculator(); });
+    BindCommand(CMD_CUSTOMIZE_TOOLBAR, [this] { OnCustomizeToolbar(); });
+    BindCommand(CMD_FILE_PRINT_SETUP, [this] { view_->OnFilePrintSetup(); });
+    BindCommand(CMD_FILE_PRINT, [this] { view_->OnFilePrint(); });
+    BindCommand(CMD_FILE_PRINT_PREVIEW, [this] { view_->OnFilePrintPreview(); });
     BindCommand(CMD_EDIT_UNDO, [this] { document_->OnEditUndo(); });
     BindCommand(CMD_EDIT_REDO, [this] { document_->OnEditRedo(); });
     BindCommand(CMD_SETTING, [this] { OnSetting(); });

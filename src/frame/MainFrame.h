@@ -6,6 +6,7 @@
 
 #include "frame/GuiUserPorts.h"
 #include "frame/PickDispatch.h"
+#include "frame/ToolbarCustomizeDlg.h"
 #include "frame/TarvokrtDoc.h"
 #include "frame/ToolPageContext.h"
 #include "frame/ToolRegistry.h"
@@ -14,6 +15,7 @@
 
 #include <wx/aui/aui.h>
 #include <wx/frame.h>
+#include <wx/menu.h>
 
 #include <functional>
 #include <map>
@@ -21,6 +23,7 @@
 #include <memory>
 
 class CTarvokrtApp;
+struct ToolbarDefinition;
 class COutputControlWnd;
 class CProjectWorkspace;
 class CTarvokrtView;
@@ -54,6 +57,15 @@ public:
     void OnSetting();
 
     void SaveBarLayout();
+    // Runs the "Customize Toolbar" dialog and applies what was chosen.
+    void OnCustomizeToolbar();
+    // What a right-click on a toolbar offers: the customisation.
+    static std::unique_ptr<wxMenu> MakeToolbarContextMenu();
+    // The bars' and buttons' state as the dialog shows it.
+    ToolbarChoice CurrentToolbarChoice();
+    // Shows and hides the bars and buttons, after restoring the default
+    // layout when asked; lays the frame out again and saves the layout.
+    void ApplyToolbarChoice(const ToolbarChoice& choice);
     void SaveWindowPlacement();
     // The window's rectangle when neither maximised nor minimised.
     wxRect NormalRect() const { return normalRect_; }
@@ -98,6 +110,9 @@ private:
     ToolCommandContext CommandContext();
     void CreateMenus();
     void CreateToolbars();
+    // The bar's buttons less the hidden ones.
+    void FillToolbar(wxAuiToolBar& toolbar, const ToolbarDefinition& bar);
+    void ApplyHiddenButtons(const std::set<int>& hidden);
     void CreateStatusPanes();
     void CreateDockingPanes();
     void RestoreBarLayout();
@@ -128,6 +143,8 @@ private:
     std::unique_ptr<CPickDispatch> pickDispatch_;
     std::map<int, wxAuiToolBar*> toolbars_;  // by bar id
     std::set<int> shownCommands_;            // window ids
+    std::set<int> hiddenButtons_;            // command ids left off their bars
+    wxString defaultBarLayout_;
     ToolPageContext pageContext_;
     wxComboBox* groupCombo_ = nullptr;
     wxRect normalRect_;

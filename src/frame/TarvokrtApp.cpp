@@ -20,6 +20,9 @@ namespace {
 const char* const RECENT_FILES_GROUP = "/Recent File List";
 constexpr int DEFAULT_RECENT_COUNT = 4;
 
+// The desktop calculators tried, in this order.
+const char* const CALCULATOR_PROGRAMS[] = {"gnome-calculator", "kcalc", "galculator", "mate-calc", "xcalc"};
+
 }  // namespace
 
 bool IsNewProjectCommandLine(const std::string& commandLine)
@@ -116,6 +119,25 @@ void CTarvokrtApp::OnAppAbout()
 {
     CAboutDlg about(frame_);
     about.ShowModal();
+}
+
+void CTarvokrtApp::OnVisitHomepage()
+{
+    frame_->Ports().OpenAddress(KLX_HOMEPAGE);
+}
+
+void CTarvokrtApp::OnSendMail()
+{
+    frame_->Ports().OpenAddress(std::string("mailto:") + KLX_SUPPORT_MAIL);
+}
+
+void CTarvokrtApp::OnCalculator()
+{
+    for (const char* program : CALCULATOR_PROGRAMS) {
+        if (frame_->Ports().StartProgram(program))
+            return;
+    }
+    frame_->Ports().ShowMessage(BoxKind::Warning, "Cannot execute Windows Calculator.");
 }
 
 void CTarvokrtApp::FrameClosed()

@@ -2,7 +2,8 @@
 // The program's start-up and its application commands: the settings store,
 // recent files, the command line, one project at a time (New and Open close
 // the current one after the save question), the Setting dialog for every new
-// project, and the About box with its links to the web page and e-mail.
+// project, the About box with its links to the web page and e-mail, and the
+// commands that open those two and the desktop's calculator.
 
 #include "frame/ToolRegistry.h"
 #include "model/ProgramInfo.h"
@@ -32,6 +33,13 @@ public:
     void OnFileNew();
     void OnFileOpen();
     void OnAppAbout();
+    // The web page and a new mail to the support address in the desktop's
+    // programs; a refused start is not reported.
+    void OnVisitHomepage();
+    void OnSendMail();
+    // The first calculator of a short list that starts; a warning box when
+    // none does.
+    void OnCalculator();
 
     CMainFrame* Frame() const { return frame_; }
     // Filled by the program's start before InitInstance; read by the frame.

@@ -68,12 +68,19 @@ public:
     virtual std::vector<std::string> AskOpenFiles(const std::string& title, const std::string& filter) = 0;
 };
 
-// Opens a written file in the desktop's default program for it, without
-// waiting; a start that fails is not reported.
+// Starts the desktop's programs without waiting for them.
 class IFileLauncher {
 public:
     virtual ~IFileLauncher() = default;
+    // Opens a written file in the default program for it; a start that fails
+    // is not reported.
     virtual void OpenInDefaultProgram(const std::string& path) = 0;
+    // Opens a web or "mailto:" address in the desktop's program for it;
+    // false when none could be started.
+    virtual bool OpenAddress(const std::string& address) = 0;
+    // Starts the program of that name found on the path, on its own and
+    // without a shell; false when it could not be started.
+    virtual bool StartProgram(const std::string& program) = 0;
 };
 
 class CTarvokrtDoc : public IViewDocument, public IViewSettingsTarget, public IToolDocument, public IDocumentHost {

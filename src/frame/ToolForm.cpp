@@ -263,6 +263,11 @@ bool CToolForm::FocusNamedField(NamedField name)
     return MoveFocusTo(Named(name));
 }
 
+bool CToolForm::FocusControl(int controlId)
+{
+    return MoveFocusTo(Field(controlId));
+}
+
 IMessageBoxPort& CToolForm::Boxes() const
 {
     static NoBoxes nobody;
@@ -272,6 +277,12 @@ IMessageBoxPort& CToolForm::Boxes() const
 bool CToolForm::GetCoordinate(int code, PlanePoint& point)
 {
     const ToolFormField* field = PickField(code);
+    return field && ParsePoint(field->text, point, Boxes());
+}
+
+bool CToolForm::GetFieldCoordinate(int controlId, PlanePoint& point)
+{
+    const ToolFormField* field = Field(controlId);
     return field && ParsePoint(field->text, point, Boxes());
 }
 

@@ -106,9 +106,13 @@ public:
     bool SetPickFieldId(int code, int id) override;
     bool FocusPickField(int code) override;
     bool FocusNamedField(NamedField name) override;
+    // Moves the focus to any field of the form, as the dialog itself does.
+    bool FocusControl(int controlId);
 
     // The coordinate of a pick field (x and y); false after "Input error!".
     bool GetCoordinate(int code, PlanePoint& point);
+    // The coordinate typed into any field, by its control id; likewise.
+    bool GetFieldCoordinate(int controlId, PlanePoint& point);
     // The ids of a field's list; false after "Input error!".
     bool GetIdList(int controlId, std::vector<int>& ids);
     // Reads every enabled field; false after the first refusal's box, with

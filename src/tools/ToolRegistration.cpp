@@ -4,6 +4,7 @@
 #include "frame/ToolbarTable.h"
 #include "tools/CalcPause.h"
 #include "tools/CalcTool.h"
+#include "tools/CurveTool.h"
 #include "tools/DxfImportCommand.h"
 #include "tools/GridSettingDlg.h"
 #include "tools/GroupTool.h"
@@ -34,6 +35,7 @@ void RegisterTools(CToolRegistry& registry)
             RunGridSettingCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
     });
     RegisterPointTool(registry);
+    CCurveTool::Register(registry);
     RegisterSectTool(registry);
     RegisterCalcTool(registry);
     registry.hooks.askCalcPause = AskCalcPauseDialog;

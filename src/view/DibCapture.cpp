@@ -1,6 +1,13 @@
 #include "view/DibCapture.h"
 
+#include <wx/dc.h>
+#include <wx/dcmemory.h>
+#include <wx/graphics.h>
+#include <wx/image.h>
+
 #include <GL/gl.h>
+
+#include <algorithm>
 
 std::string BitmapDefaultName(const std::string& documentPath)
 {
@@ -44,4 +51,30 @@ bool CDibCapture::WriteBmp(const std::string& path) const
 void CDibCapture::Free()
 {
     image_ = RgbImage();
+}
+
+int CDibCapture::Draw(wxDC& dc, const wxRect& target, const wxRect& source) const
+{
+    const wxRect held = source.Intersect(wxRect(0, 0, image_.width, image_.height));
+    if (image_.height <= 0 || held.IsEmpty() || target.IsEmpty())
+        return 0;
+    // The held rows run bottom-up; the image wants them top-down.
+    wxImage picture(held.width, held.height, false);
+    unsigned char* out = picture.GetData();
+    for (int row = 0; row < held.height; ++row) {
+        const int heldRow = image_.height - 1 - (held.y + row);
+        const auto* in = &image_.rgb[(static_cast<size_t>(heldRow) * image_.width + held.x) * 3];
+        std::copy(in, in + static_cast<size_t>(held.width) * 3, out + static_cast<size_t>(row) * held.width * 3);
+    }
+    wxBitmap bitmap(picture);
+    wxMemoryDC sourceDc(bitmap);
+    if (target.GetSize() == held.GetSize()) {
+        dc.Blit(target.GetTopLeft(), held.GetSize(), &sourceDc, wxPoint(0, 0));
+    } else {
+        // Rows and columns are repeated or dropped, never blended.
+        if (wxGraphicsContext* context = dc.GetGraphicsContext())
+            context->SetInterpolationQuality(wxINTERPOLATION_NONE);
+        dc.StretchBlit(target.GetTopLeft(), target.GetSize(), &sourceDc, wxPoint(0, 0), held.GetSize());
+    }
+    return held.height;
 }

@@ -418,7 +418,7 @@ void CTarvokrtView::OnExportBitmap()
     ExportBitmap(path);
 }
 
-bool CTarvokrtView::ExportBitmap(const std::string& path)
+bool CTarvokrtView::TakePicture(CDibCapture& capture)
 {
     if (services_.document && services_.document->IsDisplayOutOfDate())
         RebuildScene();
@@ -427,10 +427,16 @@ bool CTarvokrtView::ExportBitmap(const std::string& path)
         m_reRender = 0;
     const int width = Camera().WindowWidth();
     const int height = Camera().WindowHeight();
-    const bool written = rendered && capture_.Capture(0, 0, width, height, height) && capture_.WriteBmp(path);
-    capture_.Free();
+    const bool captured = rendered && capture.Capture(0, 0, width, height, height);
     tglReleaseCurrent();
     Refresh(true);
+    return captured;
+}
+
+bool CTarvokrtView::ExportBitmap(const std::string& path)
+{
+    const bool written = TakePicture(capture_) && capture_.WriteBmp(path);
+    capture_.Free();
     if (written) {
         PrintMessage("Active window graphic is exported to Windows bitmap file [" + path + "]", 0);
     } else if (const CSectModel* model = scene_->Model()) {

@@ -14,6 +14,7 @@
 #include "view/ToolViewPort.h"
 #include "view/ViewSettings.h"
 
+#include <wx/cmndata.h>
 #include <wx/eventfilter.h>
 #include <wx/timer.h>
 
@@ -42,6 +43,8 @@ struct ViewDisplaySwitches {
     bool closedLoopLabels = false;
     bool materialLabels = false;
 };
+
+class CViewPrintout;
 
 class CTarvokrtView : public CTGLView {
 public:
@@ -87,6 +90,18 @@ public:
     void OnExportBitmap();
     // Renders the view, writes it as a bitmap file and reports the outcome.
     bool ExportBitmap(const std::string& path);
+    // Renders the view as it stands (rebuilt first when the model changed)
+    // and captures the whole window into the capture object.
+    bool TakePicture(CDibCapture& capture);
+
+    // Printing (ViewPrinting.cpp). The page settings chosen last carry over
+    // to the next setup, print and preview of the run.
+    // The page of the view's current picture, taken now.
+    std::unique_ptr<CViewPrintout> MakePrintout();
+    wxPrintData& PrintData() { return printData_; }
+    void OnFilePrintSetup();
+    void OnFilePrint();
+    void OnFilePrintPreview();
 
     // Mouse, keys and snapping (TarvokrtViewMouse.cpp).
     bool SnapCursor(int x, int y, int snapped[2]);
@@ -233,6 +248,7 @@ private:
     ViewServices services_;
     std::unique_ptr<CScene> scene_;
     CDibCapture capture_;
+    wxPrintData printData_;
     GlPlanExecutor executor_;
     DisplayListPlan pendingLists_;
     bool listsPending_ = false;

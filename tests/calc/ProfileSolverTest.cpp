@@ -215,3 +215,48 @@ TEST(SolverConditioning, ThinStripFactorises) {
 }
 
 }  // namespace
+
+namespace {
+
+// A chain of unit springs, fixed at its first node and pulled by a unit force
+// at its last: the displacement of equation k is k. Its profile is tiny next
+// to its equation count.
+SolverModel SpringChain(int equations) {
+    SolverModel model;
+    model.description.equationCount = equations;
+    model.description.nodeEquations.push_back({});  // the fixed node
+    for (int k = 1; k <= equations; ++k) {
+        model.description.nodeEquations.push_back({k});
+        model.description.elementNodes.push_back({k, k + 1});
+        if (k == 1) {
+            model.stream.AppendElement(std::vector<int>{1}, std::vector<double>{1.0});
+        } else {
+            model.stream.AppendElement(std::vector<int>{k - 1, k}, std::vector<double>{1.0, -1.0, 1.0});
+        }
+    }
+    return model;
+}
+
+TEST(SolverMemory, ModelPastTheFixedLimitSolvesInMemoryAndOutOfCoreAlike) {
+    // 35 words per equation alone pass 13,107,200 words from 374,492 equations on.
+    constexpr int kEquations = 380'000;
+    const SolverModel model = SpringChain(kEquations);
+    std::vector<double> rhs(kEquations, 0.0);
+    rhs.back() = 1.0;
+
+    ProfileSolver inMemory;
+    const std::vector<double> x = SolveOnce(inMemory, model, rhs);
+    ASSERT_EQ(x.size(), rhs.size());
+    EXPECT_EQ(inMemory.BlockCount(), 1);
+    EXPECT_TRUE(inMemory.ScratchFolder().empty());
+    // The chain's condition number grows with the square of its length (about 1e11 here).
+    for (int k = 1; k <= kEquations; k += 9'999) EXPECT_NEAR(x[k - 1], k, 1e-5 * k) << "equation " << k;
+
+    const std::int64_t small = kReservedWordsPerEquation * kEquations + 200'000;
+    ProfileSolver outOfCore({small, {}});
+    const std::vector<double> y = SolveOnce(outOfCore, model, rhs);
+    EXPECT_GT(outOfCore.BlockCount(), 1);
+    EXPECT_EQ(y, x) << "the blocking does not change the arithmetic";
+}
+
+}  // namespace

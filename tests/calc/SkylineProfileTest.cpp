@@ -77,8 +77,11 @@ TEST(SolverEquationOrder, KeepsTheInitialNodeOrderWhenTheReductionWouldBeLarger)
     description.equationCount = 6;
     description.elementNodes = {{4, 5}, {4, 3}, {5, 3, 2}, {2, 1}, {6, 5}};
     description.nodeEquations = {{1}, {2}, {3}, {4}, {5}, {6}};
-    const OrderedProfile ordered = Order(description);
-    EXPECT_EQ(ordered.profile.newEquation, (std::vector<std::int64_t>{0, 1, 2, 3, 4, 5, 6}));
+    SolverGraph graph;
+    SkylineProfile profile;
+    ASSERT_TRUE(BuildSolverGraph(description, graph));
+    ASSERT_TRUE(OrderSolverEquations(graph, profile));
+    EXPECT_EQ(profile.newEquation, (std::vector<std::int64_t>{0, 1, 2, 3, 4, 5, 6}));
 }
 
 TEST(SolverEquationOrder, InconsistentEquationsAreRefused) {

@@ -2,6 +2,7 @@
 // launcher that records what it was asked to open.
 
 #include "frame/TarvokrtDoc.h"
+#include "recording_launcher.h"
 #include "support/ScriptedUserPorts.h"
 #include "view/support/RecordingDocumentFrame.h"
 
@@ -19,12 +20,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-class RecordingLauncher : public IFileLauncher {
-public:
-    void OpenInDefaultProgram(const std::string& path) override { opened.push_back(path); }
-    std::vector<std::string> opened;
-};
 
 std::string FileStart(const std::string& path, std::size_t count)
 {

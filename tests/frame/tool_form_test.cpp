@@ -112,6 +112,26 @@ TEST_F(PickFields, TheCoordinateGetterKeepsXAndYOrRefusesWithInputError)
     EXPECT_EQ(point, (PlanePoint{12.5, -3.0}));
 }
 
+TEST_F(PickFields, AnyFieldIsParsedAndFocusedByItsControlId)
+{
+    TestDialogForm& target = FormWith(FocusMouseMode::SetNone);
+    PlanePoint point{};
+    target.SetText(TEST_SECOND_FIELD, "-1 2");
+    EXPECT_TRUE(target.GetFieldCoordinate(TEST_SECOND_FIELD, point));
+    EXPECT_EQ(point, (PlanePoint{-1.0, 2.0}));
+    EXPECT_FALSE(target.GetFieldCoordinate(9999, point));
+    target.SetText(TEST_FIRST_FIELD, "x");
+    EXPECT_FALSE(target.GetFieldCoordinate(TEST_FIRST_FIELD, point));
+    EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{"Input error!"});
+
+    view.mouseMode = MOUSE_SELECT;
+    EXPECT_TRUE(target.FocusControl(TEST_SECOND_FIELD));
+    EXPECT_EQ(view.pickFieldCode, 10050);
+    EXPECT_EQ(view.mouseMode, MOUSE_NONE);
+    EXPECT_TRUE(target.Field(TEST_SECOND_FIELD)->highlighted);
+    EXPECT_FALSE(target.FocusControl(9999));
+}
+
 // The reading of the form by an apply, on the test page's first command.
 class FormReading : public testing::Test {
 protected:

@@ -20,7 +20,7 @@ void ViewOnScreen::SetUp()
     services.query = &workspace;
     frame = new wxFrame(nullptr, wxID_ANY, "view test");
     view = new CTarvokrtView(frame, services);
-    frame->SetClientSize(CLIENT_WIDTH, CLIENT_HEIGHT);
+    frame->SetClientSize(ClientSize());
     frame->Show();
     // Mapping the window takes a few round trips to the X server.
     for (int round = 0; round < 500 && !(view->IsShownOnScreen() && view->tglSetCurrent()); ++round) {
@@ -29,7 +29,7 @@ void ViewOnScreen::SetUp()
     }
     view->tglReleaseCurrent();
     ASSERT_TRUE(view->IsShownOnScreen());
-    ASSERT_EQ(view->GetClientSize(), wxSize(CLIENT_WIDTH, CLIENT_HEIGHT));
+    ASSERT_EQ(view->GetClientSize(), ClientSize());
     view->ResetViewState();
     view->GetScene()->ResetDefaults();
     // The axis glyph sits on the origin; pixel tests look at the model alone.

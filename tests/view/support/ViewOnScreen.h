@@ -38,6 +38,8 @@ protected:
     static constexpr int CLIENT_WIDTH = 401;  // odd: bitmap rows need padding
     static constexpr int CLIENT_HEIGHT = 301;
 
+    // The view's size on screen; a fixture may ask for another before SetUp.
+    virtual wxSize ClientSize() const { return {CLIENT_WIDTH, CLIENT_HEIGHT}; }
     void SetUp() override;
     void TearDown() override;
 

@@ -1,0 +1,82 @@
+#pragma once
+// The curve creation dialogs of curved shapes: Circle and Arc (three input
+// methods each), Ellipse, and the quadratic, cubic and Bezier curves. Picks
+// only fill their fields; Apply reads the Width, the method's numbers and
+// then its points in field order, stopping at the first refusal, and makes
+// one document call.
+
+#include "tools/CurveCreationForm.h"
+
+#include <functional>
+#include <vector>
+
+class IToolDocument;
+
+using ShapeCreate = std::function<void(IToolDocument& document, const std::vector<PlanePoint>& points,
+                                       const std::vector<double>& numbers, int alignment, double width)>;
+
+struct ShapeMethod {
+    int radio = 0;            // its radio; 0 in a dialog of one method
+    std::vector<int> group;   // controls switched with it, its first field first
+    std::vector<int> points;  // coordinate fields, parsed in this order
+    std::vector<int> numbers; // number fields handed on after the points
+    ShapeCreate create;
+};
+
+class CCurveShapeForm : public CCurveCreationForm {
+public:
+    int Method() const;
+    // Enables the chosen method's controls, disables the others' and
+    // focuses the method's first field.
+    void OnInputMethod();
+
+    void OnOpen() override;
+    void Apply(ToolPageContext& context) override;
+
+protected:
+    CCurveShapeForm() : CCurveCreationForm(COMMON_ALIGNMENT_WIDTH) {}
+    void AddMethod(ShapeMethod method) { methods_.push_back(std::move(method)); }
+    // A dialog of control points only: the fields (control id, pick field
+    // code) labelled "Point 1", "Point 2", ... in the group " Control Point ",
+    // the alignment, the Width, and the one method over them.
+    void AddControlPoints(std::initializer_list<std::pair<int, int>> fields, ShapeCreate create);
+    // The Arc puts the focus back on the method's first field after Apply.
+    bool refocusAfterApply_ = false;
+
+private:
+    void OnChoice(int group) override;
+
+    std::vector<ShapeMethod> methods_;
+};
+
+class CCToolCreateCircle : public CCurveShapeForm {
+public:
+    CCToolCreateCircle();
+};
+
+class CCToolCreateArc : public CCurveShapeForm {
+public:
+    CCToolCreateArc();
+};
+
+class CCToolCreateEllipse : public CCurveShapeForm {
+public:
+    CCToolCreateEllipse();
+};
+
+class CCToolCreateQuard : public CCurveShapeForm {
+public:
+    CCToolCreateQuard();
+};
+
+class CCToolCreateCubic : public CCurveShapeForm {
+public:
+    CCToolCreateCubic();
+};
+
+class CCToolCreateBezier : public CCurveShapeForm {
+public:
+    CCToolCreateBezier();
+};
+
+enum CurveShapeControl { CIRCLE_METHOD = 1098, ARC_METHOD = 1071 };

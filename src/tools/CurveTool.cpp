@@ -1,0 +1,113 @@
+#include "tools/CurveTool.h"
+
+#include "frame/ToolRegistry.h"
+#include "tools/CurveLineDialogs.h"
+#include "tools/CurvePickDialogs.h"
+#include "tools/CurveShapeDialogs.h"
+#include "tools/DialogFormPanel.h"
+
+#include <memory>
+
+namespace {
+
+constexpr int FILTER_CURVES = 30001;
+
+struct CurveRow {
+    const char* text;  // null: a separator
+    int commandId;
+    int pickFilter;
+    ToolRowRole role = ToolRowRole::Command;
+};
+
+// In combo order; the combo index is the tool id less 2000.
+const CurveRow CURVE_ROWS[] = {
+    {"Line", 32839, 0},
+    {"Polyline", 32840, PICK_FILTER_UNCHANGED},
+    {"Shortest Path Line", 32856, FILTER_CURVES},
+    {"Rectangle", 32855, PICK_FILTER_UNCHANGED},
+    {"Circle", 32843, PICK_FILTER_UNCHANGED},
+    {"Arc", 32844, PICK_FILTER_UNCHANGED},
+    {"Ellipse", 32852, PICK_FILTER_UNCHANGED},
+    {"Quardatic Curve", 32849, PICK_FILTER_UNCHANGED},
+    {"Cubic Curve", 32850, PICK_FILTER_UNCHANGED},
+    {"Bezier Curve", 32841, PICK_FILTER_UNCHANGED},
+    {"Convert Curve-Width", 32884, FILTER_CURVES},
+    {nullptr, 0, 0},
+    {"Register Closed Loop", 32880, FILTER_CURVES},
+    {"Unregister Closed Loop", 32881, 30004},
+    {nullptr, 0, 0},
+    {"Translate Curve", 32853, FILTER_CURVES},
+    {"Rotate Curve", 32854, FILTER_CURVES},
+    {"Mirror Curve", 32859, FILTER_CURVES},
+    {nullptr, 0, 0},
+    {"Intersect Curve", 32846, FILTER_CURVES},
+    {"Fillet Curve", 32837, FILTER_CURVES},
+    {"Extend Curve", 32838, FILTER_CURVES},
+    {"Merge Curve", 32842, FILTER_CURVES},
+    {"Split Curve", 32848, 30000},
+    {"Reverse Curve", 32847, FILTER_CURVES},
+    {"Delete Curve", 32860, FILTER_CURVES},
+    {nullptr, 0, 0},
+    {"Scale Line", 32886, FILTER_CURVES},
+    {"Change Width", 32882, FILTER_CURVES},
+    {nullptr, 0, 0},
+    {"Pick Curve", 32857, FILTER_CURVES, ToolRowRole::Pick},
+    {"Query Curve", 32858, FILTER_CURVES, ToolRowRole::Query},
+};
+
+ToolRowDialog DialogOver(std::shared_ptr<CDialogForm> form)
+{
+    ToolRowDialog dialog;
+    dialog.form = std::move(form);
+    dialog.makeDialog = [](wxWindow* parent, CToolForm& shown, ToolPageContext& context) {
+        return new CDialogFormPanel(parent, static_cast<CDialogForm&>(shown), context);
+    };
+    dialog.apply = [](CToolForm& applied, ToolPageContext& context) {
+        static_cast<CDialogForm&>(applied).Apply(context);
+    };
+    return dialog;
+}
+
+void OpenDialogForm(CToolForm& form, ToolPageContext&)
+{
+    if (auto* dialog = dynamic_cast<CDialogForm*>(&form))
+        dialog->OnOpen();
+}
+
+}  // namespace
+
+ToolPageTable CCurveTool::MakeTable()
+{
+    ToolPageTable table;
+    for (const CurveRow& curveRow : CURVE_ROWS) {
+        if (!curveRow.text) {
+            table.rows.push_back(ToolSeparatorRow());
+            continue;
+        }
+        ToolPageRow row;
+        row.text = curveRow.text;
+        row.commandId = curveRow.commandId;
+        row.pickFilter = curveRow.pickFilter;
+        row.role = curveRow.role;
+        row.extraShow = OpenDialogForm;
+        table.rows.push_back(std::move(row));
+    }
+    const std::pair<int, std::shared_ptr<CDialogForm>> dialogs[] = {
+        {0, std::make_shared<CCToolCreateLine>()},      {1, std::make_shared<CCToolCreatePLine>()},
+        {2, std::make_shared<CCToolCreateShortPath>()}, {3, std::make_shared<CCToolCreateRectangle>()},
+        {4, std::make_shared<CCToolCreateCircle>()},    {5, std::make_shared<CCToolCreateArc>()},
+        {6, std::make_shared<CCToolCreateEllipse>()},   {7, std::make_shared<CCToolCreateQuard>()},
+        {8, std::make_shared<CCToolCreateCubic>()},     {9, std::make_shared<CCToolCreateBezier>()},
+        {10, std::make_shared<CCToolCreateConvertWidth>()},
+        {CURVE_TOOL_PICK - CURVE_TOOL_LINE, std::make_shared<CCToolPick>()},
+        {CURVE_TOOL_QUERY - CURVE_TOOL_LINE, std::make_shared<CCToolQuery>()},
+    };
+    for (const auto& [index, form] : dialogs)
+        table.rows[static_cast<size_t>(index)].dialog = DialogOver(form);
+    return table;
+}
+
+void CCurveTool::Register(CToolRegistry& registry)
+{
+    registry.RegisterPage(ToolPageKind::Curve, MakeTable());
+}

@@ -32,6 +32,8 @@ long IconStyle(BoxKind kind)
         return wxICON_WARNING;
     case BoxKind::Information:
         break;
+    case BoxKind::Plain:
+        return wxICON_NONE;
     }
     return wxICON_INFORMATION;
 }

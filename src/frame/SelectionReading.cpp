@@ -23,16 +23,22 @@ const char* NothingSelectedText(SceneKind kind)
 
 }  // namespace
 
-std::vector<int> ReadSelectedIds(const IToolView& view, SceneKind kind, IMessageBoxPort& boxes)
+std::vector<int> SelectedIds(const IToolView& view, SceneKind kind)
 {
-    const char* nothing = NothingSelectedText(kind);
-    if (!nothing)
-        return {};
     std::vector<int> ids;
     for (int key : view.SelectedKeys(kind)) {
         if (KindOfKey(key) == kind)
             ids.push_back(IdOfKey(key));
     }
+    return ids;
+}
+
+std::vector<int> ReadSelectedIds(const IToolView& view, SceneKind kind, IMessageBoxPort& boxes)
+{
+    const char* nothing = NothingSelectedText(kind);
+    if (!nothing)
+        return {};
+    std::vector<int> ids = SelectedIds(view, kind);
     if (ids.empty())
         boxes.ShowMessage(BoxKind::Information, nothing);
     return ids;

@@ -9,6 +9,9 @@
 class IToolView;
 class IMessageBoxPort;
 
+// The ids of the selected entities of the kind, ascending; no box.
+std::vector<int> SelectedIds(const IToolView& view, SceneKind kind);
+
 // The ids of the selected points, curves, sections or closed loops. With
 // none selected the kind's information box ("No point is selected.", ...) is
 // shown and the list is empty.

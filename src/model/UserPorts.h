@@ -5,7 +5,8 @@
 
 #include <string>
 
-enum class BoxKind { Error, Warning, Information };
+// Plain: a box with no icon.
+enum class BoxKind { Error, Warning, Information, Plain };
 
 class IMessageBoxPort {
 public:

@@ -7,10 +7,12 @@
 #include "tools/CurveTool.h"
 #include "tools/DxfImportCommand.h"
 #include "tools/GridSettingDlg.h"
+#include "tools/GroupTool.h"
 #include "tools/MaterialDlgs.h"
 #include "tools/PointTool.h"
 #include "tools/ResultListDlg.h"
 #include "tools/SectTool.h"
+#include "tools/UcsTool.h"
 
 namespace {
 
@@ -45,4 +47,6 @@ void RegisterTools(CToolRegistry& registry)
         if (HasFrame(context))
             RunMaterialListCommand(context.mainWindow, *context.document, *context.view, *context.boxes);
     };
+    RegisterGroupTool(registry);
+    RegisterUcsTool(registry);
 }

@@ -1,0 +1,127 @@
+#include "tools/GroupDialogs.h"
+
+#include "tools/ChoiceDialogPanel.h"
+#include "tools/GroupForms.h"
+#include "tools/ListedDialogForm.h"
+
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/sizer.h>
+#include <wx/textctrl.h>
+
+namespace {
+
+using K = DialogItemKind;
+
+// "Group" over the dialog's one list.
+std::vector<DialogItem> GroupListItems(int comboId)
+{
+    return {{K::Label, wxID_ANY, "Group"}, {K::Combo, comboId}};
+}
+
+class CGroupExportPanel : public CChoiceDialogPanel {
+public:
+    CGroupExportPanel(wxWindow* parent, CGToolExport& form, ToolPageContext& context, const std::vector<DialogItem>& items)
+        : CChoiceDialogPanel(parent, form, context, items)
+    {
+        auto* browse = new wxButton(this, ID_GROUP_EXPORT_BROWSE, "...", wxDefaultPosition, wxSize(30, -1));
+        if (wxSizer* row = FindWindow(ID_GROUP_EXPORT_FILE_NAME)->GetContainingSizer())
+            row->Add(browse, 0, wxLEFT, 3);
+        browse->Enable(form.IsEnabled(ID_GROUP_EXPORT_BROWSE));
+        browse->Bind(wxEVT_BUTTON, [&form](wxCommandEvent&) { form.OnBrowse(); });
+        GetSizer()->SetSizeHints(this);
+    }
+};
+
+// The editable combo: its text is the form's field, its rows the form's
+// combo rows (on this toolkit a combo box is a choice control, so the
+// choice panel mirrors its rows).
+class CGroupAddPanel : public CChoiceDialogPanel {
+public:
+    CGroupAddPanel(wxWindow* parent, CGToolAdd& form, ToolPageContext& context)
+        : CChoiceDialogPanel(parent, form, context, {{K::Label, wxID_ANY, "Group"}})
+    {
+        combo_ = new wxComboBox(this, ID_GROUP_ADD_GROUP, wxString::FromUTF8(form.GetGroupName()), wxDefaultPosition,
+                                wxSize(150, -1), 0, nullptr, wxCB_DROPDOWN);
+        GetSizer()->Add(combo_, 0, wxEXPAND | wxALL, 3);
+        combo_->Bind(wxEVT_COMBOBOX, [this, &form](wxCommandEvent&) {
+            form.SelectComboRow(ID_GROUP_ADD_GROUP, combo_->GetSelection());
+        });
+        combo_->Bind(wxEVT_TEXT, [this, &form](wxCommandEvent& event) {
+            form.SetText(ID_GROUP_ADD_GROUP, combo_->GetValue().utf8_string());
+            event.Skip();
+        });
+        GetSizer()->SetSizeHints(this);
+    }
+
+private:
+    void OnFieldText(const ToolFormField& field) override
+    {
+        if (field.controlId == ID_GROUP_ADD_GROUP)
+            combo_->ChangeValue(wxString::FromUTF8(field.text));
+    }
+
+    wxComboBox* combo_;
+};
+
+}  // namespace
+
+ToolDialogFactory GroupCreateDialog()
+{
+    return ItemsDialog({{K::BoxBegin}, {K::Edit, ID_GROUP_CREATE_NAME, "Name"}, {K::BoxEnd}});
+}
+
+ToolDialogFactory GroupRenameDialog()
+{
+    return ItemsDialog({{K::BoxBegin},
+                        {K::Label, wxID_ANY, "Group"},
+                        {K::Combo, ID_GROUP_RENAME_GROUP},
+                        {K::BoxEnd},
+                        {K::BoxBegin, wxID_ANY, " New Name "},
+                        {K::Edit, ID_GROUP_RENAME_NEW_NAME, "Name"},
+                        {K::BoxEnd}});
+}
+
+ToolDialogFactory GroupDeleteDialog()
+{
+    return ItemsDialog(GroupListItems(ID_GROUP_DELETE_GROUP));
+}
+
+ToolDialogFactory GroupMergeDialog()
+{
+    return ItemsDialog({{K::Label, wxID_ANY, "From"},
+                        {K::Combo, ID_GROUP_MERGE_FROM},
+                        {K::Label, wxID_ANY, "To"},
+                        {K::Combo, ID_GROUP_MERGE_TO},
+                        {K::Check, ID_GROUP_MERGE_DELETE_FROM, "Delete \"From\" Group"}});
+}
+
+ToolDialogFactory GroupExportDialog()
+{
+    std::vector<DialogItem> items = GroupListItems(ID_GROUP_EXPORT_GROUP);
+    items.push_back({K::BoxBegin, wxID_ANY, " Export "});
+    items.push_back({K::Edit, ID_GROUP_EXPORT_FILE_NAME, "File Name"});
+    for (const GroupExportFormat& format : GROUP_EXPORT_FORMATS)
+        items.push_back({K::Radio, format.radioId, format.label});
+    items.push_back({K::BoxEnd});
+    return [items](wxWindow* parent, CToolForm& form, ToolPageContext& context) -> CToolDialogPanel* {
+        return new CGroupExportPanel(parent, static_cast<CGToolExport&>(form), context, items);
+    };
+}
+
+ToolDialogFactory GroupQueryDialog()
+{
+    return ItemsDialog(GroupListItems(ID_GROUP_QUERY_GROUP));
+}
+
+ToolDialogFactory GroupAddDialog()
+{
+    return [](wxWindow* parent, CToolForm& form, ToolPageContext& context) -> CToolDialogPanel* {
+        return new CGroupAddPanel(parent, static_cast<CGToolAdd&>(form), context);
+    };
+}
+
+ToolDialogFactory GroupExpelDialog()
+{
+    return ItemsDialog(GroupListItems(ID_GROUP_EXPEL_GROUP));
+}

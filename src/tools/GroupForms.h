@@ -1,0 +1,132 @@
+#pragma once
+// The forms of the Group page's eight dialogs. Every dialog but Create lists
+// the model's groups by name in the order of the group map (ascending id),
+// with nothing chosen after a fill; its group controls are enabled while the
+// model holds a group and disabled without one. Add's list is an editable
+// combo that stays enabled, so a new group's name can be typed; a refill
+// empties its text.
+
+#include "tools/ListedDialogForm.h"
+
+#include <string>
+#include <vector>
+
+enum GroupDialogControl {
+    ID_GROUP_CREATE_NAME = 1326,
+    ID_GROUP_RENAME_GROUP = 1338,
+    ID_GROUP_RENAME_NEW_NAME = 1336,
+    ID_GROUP_DELETE_GROUP = 1328,
+    ID_GROUP_MERGE_FROM = 1330,
+    ID_GROUP_MERGE_TO = 1331,
+    ID_GROUP_MERGE_DELETE_FROM = 1121,
+    ID_GROUP_EXPORT_GROUP = 1339,
+    ID_GROUP_EXPORT_FILE_NAME = 1331,
+    ID_GROUP_EXPORT_BROWSE = 1332,
+    ID_GROUP_QUERY_GROUP = 1387,
+    ID_GROUP_ADD_GROUP = 1327,
+    ID_GROUP_EXPEL_GROUP = 1329,
+};
+
+// The export formats in radio order; the index is the format code.
+struct GroupExportFormat {
+    int radioId;
+    const char* label;
+    const char* offeredName;
+    const char* filter;  // the save-file chooser's "description|pattern|..."
+};
+extern const GroupExportFormat GROUP_EXPORT_FORMATS[6];
+
+// A dialog with group lists: the combos it fills and the controls switched
+// with the presence of groups.
+class CGroupListForm : public CListedDialogForm {
+public:
+    CGroupListForm(std::vector<int> combos, std::vector<int> switchedControls);
+
+    void OnShow() override { UpdateGroupList(); }
+    void UpdateList() override { UpdateGroupList(); }
+    virtual void UpdateGroupList();
+
+    // The chosen group of the dialog's first combo; empty when none.
+    std::string GetSelectedGroup() const { return ChosenText(combos_.front()); }
+
+private:
+    std::vector<int> combos_;
+    std::vector<int> switchedControls_;
+};
+
+class CGToolCreate : public CListedDialogForm {
+public:
+    CGToolCreate();
+    const std::string& Name() const { return Field(ID_GROUP_CREATE_NAME)->text; }
+};
+
+class CGToolRename : public CGroupListForm {
+public:
+    CGToolRename();
+    const std::string& NewName() const { return Field(ID_GROUP_RENAME_NEW_NAME)->text; }
+    // The chosen group's name goes into the new-name field.
+    void OnSelChangeGroup();
+
+protected:
+    void OnClick(int controlId) override;
+};
+
+class CGToolDelete : public CGroupListForm {
+public:
+    CGToolDelete();
+};
+
+class CGToolMerge : public CGroupListForm {
+public:
+    CGToolMerge();
+    std::string GetFromGroup() const { return ChosenText(ID_GROUP_MERGE_FROM); }
+    std::string GetToGroup() const { return ChosenText(ID_GROUP_MERGE_TO); }
+    bool DeleteFromGroup() const { return Checked(ID_GROUP_MERGE_DELETE_FROM); }
+};
+
+// The file is named only with "..."; the path it gives is forgotten, with
+// the shown file name, at every show and every change of the format, so a
+// file is only ever written in the format it was chosen for.
+class CGToolExport : public CGroupListForm {
+public:
+    CGToolExport();
+
+    void OnShow() override;
+    // "...": the save-file chooser for the format; a cancel changes nothing.
+    void OnBrowse();
+    void OnFormatChanged();
+
+    int Format() const { return RadioValue(GROUP_EXPORT_FORMATS[0].radioId); }
+    const std::string& ChosenPath() const { return chosenPath_; }
+
+protected:
+    void OnClick(int controlId) override;
+
+private:
+    void ForgetFile();
+
+    std::string chosenPath_;
+};
+
+class CGToolQuery : public CGroupListForm {
+public:
+    CGToolQuery();
+};
+
+// Add's combo: the typed text is the field, the group names its rows.
+class CGToolAdd : public CGroupListForm {
+public:
+    CGToolAdd();
+    void UpdateGroupList() override;
+    // Whatever was typed or chosen.
+    const std::string& GetGroupName() const { return Field(ID_GROUP_ADD_GROUP)->text; }
+
+protected:
+    void OnClick(int controlId) override;
+};
+
+class CGToolExpel : public CGroupListForm {
+public:
+    CGToolExpel();
+    std::string GetGroupName() const { return GetSelectedGroup(); }
+};

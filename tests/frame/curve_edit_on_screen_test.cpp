@@ -96,3 +96,26 @@ TEST_F(CurveEditOnScreen, TheOpenCurveIsSplitAtAClickedPointOfAPickedCurve)
     EXPECT_GT(DarkAround(ClientOf(450, 100)), 0);
     EXPECT_GT(DarkAround(ClientOf(550, 100)), 0);
 }
+
+TEST_F(CurveEditOnScreen, TheBaseCurveIdPickSeesOnlyActiveCurves)
+{
+    ASSERT_TRUE(Start("KLX 1"));
+    MakeProject();
+    Command(32838);
+    ASSERT_EQ(View().m_toolCommandId, 2021);
+    const auto pickAt = [this](double x, double y) -> wxString {
+        ShownForm().OnControlFocusLost(EXTEND_BASE_ID);
+        if (!ShownForm().FocusPickField(CODE_BASE_CURVE_ID))
+            return "no pick field";
+        Settle();
+        ClickNear(x, y);
+        return static_cast<wxTextCtrl*>(Control(EXTEND_BASE_ID))->GetValue();
+    };
+    EXPECT_EQ(pickAt(0, 300), "1");
+    EXPECT_EQ(pickAt(100, 300), "0");
+    View().GetScene()->m_active[KIND_CURVE].erase(CURVE_KEY_BASE + 1);
+    View().Refresh();
+    Settle();
+    EXPECT_EQ(pickAt(0, 300), "0");
+    EXPECT_EQ(View().m_pickFieldCode, 0);
+}

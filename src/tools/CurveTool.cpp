@@ -1,10 +1,14 @@
 #include "tools/CurveTool.h"
 
 #include "frame/ToolRegistry.h"
+#include "tools/ChoiceDialogRow.h"
+#include "tools/CurveEditDialogs.h"
 #include "tools/CurveLineDialogs.h"
 #include "tools/CurvePickDialogs.h"
 #include "tools/CurveShapeDialogs.h"
+#include "tools/CurveTransforms.h"
 #include "tools/DialogFormPanel.h"
+#include "tools/TransformDialog.h"
 
 #include <memory>
 
@@ -74,6 +78,16 @@ void OpenDialogForm(CToolForm& form, ToolPageContext&)
         dialog->OnOpen();
 }
 
+// The row of a transform dialog: the shared transform form and window.
+void SetTransformDialog(ToolPageRow& row, TransformControls controls,
+                        void (*apply)(CTransformForm&, ToolPageContext&))
+{
+    auto form = std::make_shared<CTransformForm>(std::move(controls));
+    std::vector<DialogItem> items = TransformDialogItems(form->Controls());
+    row = ChoiceDialogRow<CTransformForm>(row.text, row.commandId, row.pickFilter, std::move(form), std::move(items),
+                                          apply, row.role);
+}
+
 }  // namespace
 
 ToolPageTable CCurveTool::MakeTable()
@@ -99,11 +113,20 @@ ToolPageTable CCurveTool::MakeTable()
         {6, std::make_shared<CCToolCreateEllipse>()},   {7, std::make_shared<CCToolCreateQuard>()},
         {8, std::make_shared<CCToolCreateCubic>()},     {9, std::make_shared<CCToolCreateBezier>()},
         {10, std::make_shared<CCToolCreateConvertWidth>()},
+        {12, std::make_shared<CCToolCLoopRegister>()},  {13, std::make_shared<CCToolCLoopUnregister>()},
+        {19, std::make_shared<CCToolIntersect>()},      {20, std::make_shared<CCToolFillet>()},
+        {21, std::make_shared<CCToolExtend>()},         {22, std::make_shared<CCToolMerge>()},
+        {23, std::make_shared<CCToolSplit>()},          {24, std::make_shared<CCToolReverse>()},
+        {25, std::make_shared<CCToolDelete>()},         {27, std::make_shared<CCToolScale>()},
+        {28, std::make_shared<CCToolChgWidth>()},
         {CURVE_TOOL_PICK - CURVE_TOOL_LINE, std::make_shared<CCToolPick>()},
         {CURVE_TOOL_QUERY - CURVE_TOOL_LINE, std::make_shared<CCToolQuery>()},
     };
     for (const auto& [index, form] : dialogs)
         table.rows[static_cast<size_t>(index)].dialog = DialogOver(form);
+    SetTransformDialog(table.rows[15], CurveTranslateControls(), ApplyTranslateCurve);
+    SetTransformDialog(table.rows[16], CurveRotateControls(), ApplyRotateCurve);
+    SetTransformDialog(table.rows[17], CurveMirrorControls(), ApplyMirrorCurve);
     return table;
 }
 

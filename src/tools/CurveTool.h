@@ -1,7 +1,7 @@
 #pragma once
 // The Curve page: its 32 command rows in combo order (tool ids 2000-2031),
 // each with the command that opens it and the pick filter its show sets, and
-// the dialogs of the creation rows, Pick Curve and Query Curve. Every dialog
+// the dialogs of its rows. Every dialog
 // built on CDialogForm runs its opening resets as the row's extra show step,
 // also those added later to a row by command id.
 

@@ -203,8 +203,9 @@ TEST_F(DxfExportTest, WhichPointsAndCurvesAreWritten)
     EXPECT_EQ(LinesOn(drawing, "Curve"),
               (std::vector<Segment>{{{50, 100}, {300, 300}}, {{500, 0}, {510, 0}}}));
     for (const ReadDxfEntity& entity : drawing.entities) {
-        if (entity.type == "POINT" && entity.Layer() == "Point")
+        if (entity.type == "POINT" && entity.Layer() == "Point") {
             EXPECT_EQ(Xy({entity.Real(10), entity.Real(20)}), Xy({-5, -5}));
+        }
     }
     CSectModel imported;
     ExpectOurImportReads(path, imported);

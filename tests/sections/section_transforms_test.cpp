@@ -347,12 +347,15 @@ TEST_P(CentroidDetachTest, SectionTakesACopyThatMovesOnce)
     EXPECT_EQ(model.m_nextPointId, copy + 1);
     EXPECT_EQ(NewcomerPoints(), std::vector<int>{copy});
     EXPECT_TRUE(Section(id).propertiesCalculated);
-    if (freeCurve != 0)
+    if (freeCurve != 0) {
         EXPECT_EQ(CurvePoints(freeCurve)[0], centroid);
-    if (staying != 0)
+    }
+    if (staying != 0) {
         EXPECT_EQ(Section(staying).centroidPointId, centroid);
-    if (GetParam().holder == CentroidDetachCase::OwnAndFreeCurve)
+    }
+    if (GetParam().holder == CentroidDetachCase::OwnAndFreeCurve) {
         EXPECT_EQ(CurvePoints(line)[1], copy);
+    }
     ExpectUndoRedoRestoresSections(before);
 }
 

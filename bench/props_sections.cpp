@@ -14,8 +14,60 @@ namespace {
 
 using namespace props_shapes;
 
+using DrawShape = std::function<std::vector<int>(CSectModel&)>;
+
+// What one calculation of a drawn section gives.
+struct Calculated {
+    int elements = 0;
+    double torsion = 0.0;
+    double shearRatioX = 0.0;  // Asx / A
+    double shearRatioY = 0.0;  // Asy / A
+};
+
+// Generates the drawn section, then meshes and calculates it on every
+// iteration; false after skipping the benchmark with the reason.
+bool CalculateEachIteration(benchmark::State& state, const DrawShape& draw, int level, double meshSize,
+                            Calculated& calculated)
+{
+    CSectModel model;
+    const int id = GenerateSteelSection(model, draw(model));
+    T_SECTION_D* section = model.FindSection(id);
+    if (!section) {
+        state.SkipWithError("section not generated");
+        return false;
+    }
+    model.BeginUndoAction();
+    for (auto _ : state) {
+        if (!model.MeshPlaneSection(section, level, meshSize) || !model.CalcPlaneSectionProperties(section)) {
+            state.SkipWithError("not calculated");
+            return false;
+        }
+        calculated.elements = static_cast<int>(model.m_feElements.size());
+        model.ClearFeMesh();
+    }
+    const double* r = section->results;
+    calculated.torsion = r[RESULT_J];
+    calculated.shearRatioX = r[RESULT_ASX] / r[RESULT_A];
+    calculated.shearRatioY = r[RESULT_ASY] / r[RESULT_A];
+    return true;
+}
+
+// The counters every calculation shows, and the shear areas' errors against
+// shearRatio when it is known (non-zero).
+void CountCalculated(benchmark::State& state, const Calculated& calculated, double shearRatio)
+{
+    state.counters["elements"] = calculated.elements;
+    state.counters["J"] = calculated.torsion;
+    state.counters["Asx/A"] = calculated.shearRatioX;
+    state.counters["Asy/A"] = calculated.shearRatioY;
+    if (shearRatio > 0.0) {
+        state.counters["Asx_err%"] = 100.0 * (calculated.shearRatioX - shearRatio) / shearRatio;
+        state.counters["Asy_err%"] = 100.0 * (calculated.shearRatioY - shearRatio) / shearRatio;
+    }
+}
+
 struct Shape {
-    std::function<std::vector<int>(CSectModel&)> draw;
+    DrawShape draw;
     double torsion;     // closed form, 0 when none
     double shearRatio;  // As / A, 0 when none
 };
@@ -36,35 +88,12 @@ const Shape kShapes[] = {
 void CalculatePlaneSection(benchmark::State& state)
 {
     const Shape& shape = kShapes[state.range(0)];
-    const int level = static_cast<int>(state.range(1));
-    CSectModel model;
-    const int id = GenerateSteelSection(model, shape.draw(model));
-    T_SECTION_D* section = model.FindSection(id);
-    if (!section) {
-        state.SkipWithError("section not generated");
+    Calculated calculated;
+    if (!CalculateEachIteration(state, shape.draw, static_cast<int>(state.range(1)), 0.0, calculated))
         return;
-    }
-    model.BeginUndoAction();
-    int elements = 0;
-    for (auto _ : state) {
-        if (!model.MeshPlaneSection(section, level, 0.0) || !model.CalcPlaneSectionProperties(section)) {
-            state.SkipWithError("not calculated");
-            return;
-        }
-        elements = static_cast<int>(model.m_feElements.size());
-        model.ClearFeMesh();
-    }
-    const double* r = section->results;
-    state.counters["elements"] = elements;
-    state.counters["J"] = r[RESULT_J];
-    state.counters["Asx/A"] = r[RESULT_ASX] / r[RESULT_A];
-    state.counters["Asy/A"] = r[RESULT_ASY] / r[RESULT_A];
+    CountCalculated(state, calculated, shape.shearRatio);
     if (shape.torsion > 0.0)
-        state.counters["J_err%"] = 100.0 * (r[RESULT_J] - shape.torsion) / shape.torsion;
-    if (shape.shearRatio > 0.0) {
-        state.counters["Asx_err%"] = 100.0 * (r[RESULT_ASX] / r[RESULT_A] - shape.shearRatio) / shape.shearRatio;
-        state.counters["Asy_err%"] = 100.0 * (r[RESULT_ASY] / r[RESULT_A] - shape.shearRatio) / shape.shearRatio;
-    }
+        state.counters["J_err%"] = 100.0 * (calculated.torsion - shape.torsion) / shape.torsion;
 }
 
 BENCHMARK(CalculatePlaneSection)
@@ -80,7 +109,7 @@ namespace {
 // from those values: J from the warping function on a fine structured mesh
 // of the same polygon (extrapolated), As/A = 5/6 for the rectangle (ν → 0).
 struct ReferenceShape {
-    std::function<std::vector<int>(CSectModel&)> draw;
+    DrawShape draw;
     std::function<double()> torsion;
     double shearRatio;  // 0 when no closed form
 };
@@ -110,36 +139,13 @@ void CompareWithReferences(benchmark::State& state)
 {
     const ReferenceShape& shape = kReferenceShapes[state.range(0)];
     const int level = static_cast<int>(state.range(1));
-    CSectModel model;
-    const int id = GenerateSteelSection(model, shape.draw(model));
-    T_SECTION_D* section = model.FindSection(id);
-    if (!section) {
-        state.SkipWithError("section not generated");
+    Calculated calculated;
+    if (!CalculateEachIteration(state, shape.draw, level, level == 0 ? 1.0 : 0.0, calculated))
         return;
-    }
-    model.BeginUndoAction();
-    int elements = 0;
-    for (auto _ : state) {
-        if (!model.MeshPlaneSection(section, level, level == 0 ? 1.0 : 0.0) ||
-            !model.CalcPlaneSectionProperties(section)) {
-            state.SkipWithError("not calculated");
-            return;
-        }
-        elements = static_cast<int>(model.m_feElements.size());
-        model.ClearFeMesh();
-    }
-    const double* r = section->results;
     const double torsion = shape.torsion();
-    state.counters["elements"] = elements;
-    state.counters["J"] = r[RESULT_J];
+    CountCalculated(state, calculated, shape.shearRatio);
     state.counters["J_ref"] = torsion;
-    state.counters["J_err%"] = 100.0 * (r[RESULT_J] - torsion) / torsion;
-    state.counters["Asx/A"] = r[RESULT_ASX] / r[RESULT_A];
-    state.counters["Asy/A"] = r[RESULT_ASY] / r[RESULT_A];
-    if (shape.shearRatio > 0.0) {
-        state.counters["Asx_err%"] = 100.0 * (r[RESULT_ASX] / r[RESULT_A] - shape.shearRatio) / shape.shearRatio;
-        state.counters["Asy_err%"] = 100.0 * (r[RESULT_ASY] / r[RESULT_A] - shape.shearRatio) / shape.shearRatio;
-    }
+    state.counters["J_err%"] = 100.0 * (calculated.torsion - torsion) / torsion;
 }
 
 BENCHMARK(CompareWithReferences)

@@ -1,6 +1,7 @@
 // Ordering curves into connected chains, and the merge of collinear two-point
 // lines that runs along those chains before a plane section is built.
 
+#include "commands/CurveChainWalk.h"
 #include "commands/IdLists.h"
 #include "model/Geometry.h"
 #include "model/SectModel.h"
@@ -133,6 +134,21 @@ void CSectModel::ChainCurves(const std::vector<int>& curveIds, std::vector<int>&
     }
 }
 
+void ForEachCurveChain(const CSectModel& model, std::vector<int> curveIds,
+                       const std::function<void(const std::vector<int>& chain)>& visit)
+{
+    std::vector<int> chain;
+    std::vector<int> rest;
+    while (!curveIds.empty()) {
+        model.ChainCurves(curveIds, chain, rest);
+        if (chain.empty())
+            return;
+        curveIds = rest;
+        if (chain.size() >= 2)
+            visit(chain);
+    }
+}
+
 namespace {
 
 // The merge of one chain's straight joints.
@@ -242,23 +258,15 @@ void CSectModel::MergeStraightLines(std::vector<int>& curveIds, double angleTole
             remaining.push_back(id);
     }
     StraightLineMerge merge(*this, remaining, angleTolerance);
-    std::vector<int> chain;
-    std::vector<int> rest;
-    while (!remaining.empty()) {
-        ChainCurves(remaining, chain, rest);
-        if (chain.empty())
-            break;
-        remaining = rest;
-        if (chain.size() < 2)
-            continue;
+    ForEachCurveChain(*this, std::move(remaining), [&](const std::vector<int>& chain) {
         std::vector<int> absorbed;
         std::vector<int> joints;
         merge.MergeChain(chain, absorbed, joints);
         if (absorbed.empty())
-            continue;
+            return;
         for (int id : absorbed)
             std::erase(curveIds, id);
         DeleteCurves(absorbed, false, false);
         DeletePoints(joints, false);
-    }
+    });
 }

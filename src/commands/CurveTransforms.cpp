@@ -12,16 +12,9 @@
 
 namespace {
 
-constexpr TransformTexts kTranslation{"Translate 1 curve", "Translate %d curves",
-                                      "1 curve is moved by translation.", "%d curves are moved by translation.",
-                                      "1 curve is duplicated by translation.",
-                                      "%d curves are duplicated by translation."};
-constexpr TransformTexts kRotation{"Rotate 1 curve", "Rotate %d curves", "1 curve is moved by rotation.",
-                                   "%d curves are moved by rotation.", "1 curve is duplicated by rotation.",
-                                   "%d curves are duplicated by rotation."};
-constexpr TransformTexts kMirroring{"Mirror 1 curve", "Mirror %d curves", "1 curve is moved by mirroring.",
-                                    "%d curves are moved by mirroring.", "1 curve is duplicated by mirroring.",
-                                    "%d curves are duplicated by mirroring."};
+const TransformTexts kTranslation = TransformTextsFor("Translate", "translation", "curve");
+const TransformTexts kRotation = TransformTextsFor("Rotate", "rotation", "curve");
+const TransformTexts kMirroring = TransformTextsFor("Mirror", "mirroring", "curve");
 
 struct CurveTransform {
     const TransformTexts& texts;

@@ -2,6 +2,7 @@
 // curve, the chain's first, which takes the points of the others in running
 // order; the others are deleted.
 
+#include "commands/CurveChainWalk.h"
 #include "commands/IdLists.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
@@ -60,24 +61,14 @@ bool CSectModel::MergeCurves(std::vector<int> curveIds)
         return false;
 
     int groupCount = 0;
-    std::vector<int> remaining = curveIds;
-    std::vector<int> chain;
-    std::vector<int> rest;
-    while (!remaining.empty()) {
-        ChainCurves(remaining, chain, rest);
-        // An empty chain means a curve without points, which has no ends to join.
-        if (chain.empty())
-            break;
-        remaining = rest;
-        if (chain.size() < 2)
-            continue;
+    ForEachCurveChain(*this, curveIds, [&](const std::vector<int>& chain) {
         if (groupCount == 0) {
             BeginUndoAction();
             SetUndoActionTitle(FormatText("Merge %d curves", static_cast<int>(curveIds.size())));
         }
         MergeChain(*this, chain);
         ++groupCount;
-    }
+    });
     if (groupCount == 0)
         return false;
     m_reporter.PrintOutput(groupCount == 1 ? std::string("Total 1 curve group is merged.")

@@ -9,16 +9,9 @@
 
 namespace {
 
-constexpr TransformTexts kTranslation{"Translate 1 point", "Translate %d points",
-                                      "1 point is moved by translation.", "%d points are moved by translation.",
-                                      "1 point is duplicated by translation.",
-                                      "%d points are duplicated by translation."};
-constexpr TransformTexts kRotation{"Rotate 1 point", "Rotate %d points", "1 point is moved by rotation.",
-                                   "%d points are moved by rotation.", "1 point is duplicated by rotation.",
-                                   "%d points are duplicated by rotation."};
-constexpr TransformTexts kMirroring{"Mirror 1 point", "Mirror %d points", "1 point is moved by mirroring.",
-                                    "%d points are moved by mirroring.", "1 point is duplicated by mirroring.",
-                                    "%d points are duplicated by mirroring."};
+const TransformTexts kTranslation = TransformTextsFor("Translate", "translation", "point");
+const TransformTexts kRotation = TransformTextsFor("Rotate", "rotation", "point");
+const TransformTexts kMirroring = TransformTextsFor("Mirror", "mirroring", "point");
 
 // The Move mode: section points are skipped, closed loops move whole.
 bool MovePoints(CSectModel& model, std::vector<int> pointIds, const TransformTexts& texts,

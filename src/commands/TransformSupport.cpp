@@ -6,9 +6,19 @@
 #include <array>
 #include <climits>
 
-std::string CountedText(const char* one, const char* many, int count)
+TransformTexts TransformTextsFor(const char* verb, const char* way, const char* noun)
 {
-    return count == 1 ? std::string(one) : FormatText(many, count);
+    const std::string one = std::string("1 ") + noun;
+    const std::string many = std::string("%d ") + noun + "s";
+    const std::string by = std::string(" by ") + way + ".";
+    return {verb + (" " + one),     verb + (" " + many),
+            one + " is moved" + by, many + " are moved" + by,
+            one + " is duplicated" + by, many + " are duplicated" + by};
+}
+
+std::string CountedText(const std::string& one, const std::string& many, int count)
+{
+    return count == 1 ? one : FormatText(many.c_str(), count);
 }
 
 int SaturatingProduct(int a, int b)

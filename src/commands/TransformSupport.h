@@ -8,18 +8,25 @@
 #include <functional>
 #include <string>
 
-// The texts of one transformation of points or curves, singular and plural.
+// The texts of one transformation of points, curves or sections, singular
+// and plural; the plural ones take the count through %d.
 struct TransformTexts {
-    const char* titleOne;
-    const char* titleMany;
-    const char* movedOne;
-    const char* movedMany;
-    const char* copiedOne;
-    const char* copiedMany;
+    std::string titleOne;
+    std::string titleMany;
+    std::string movedOne;
+    std::string movedMany;
+    std::string copiedOne;
+    std::string copiedMany;
 };
 
+// The texts of every transformation follow one pattern: for verb "Rotate",
+// way "rotation" and noun "point", "Rotate 1 point", "Rotate %d points",
+// "1 point is moved by rotation.", "%d points are moved by rotation.", and
+// the same with "duplicated" for copies.
+TransformTexts TransformTextsFor(const char* verb, const char* way, const char* noun);
+
 // one, or many formatted with the count.
-std::string CountedText(const char* one, const char* many, int count);
+std::string CountedText(const std::string& one, const std::string& many, int count);
 
 // a × b, saturating at INT_MAX, for the id-limit check.
 int SaturatingProduct(int a, int b);

@@ -172,8 +172,8 @@ bool CSectModel::ArrangeSections(std::vector<int> sectionIds, int orderMode, int
     // Each section may need a copy of each point of its curves and of its centroid.
     int mostCopies = 0;
     for (int id : sectionIds) {
-        MovingSectionGeometry geometry;
-        if (!CollectMovingSectionGeometry(*this, {id}, geometry))
+        SectionGeometry geometry;
+        if (!CollectSectionGeometry(*this, {id}, geometry))
             return false;
         mostCopies = CountForIdCheck(double(mostCopies) + MostDetachedPoints(*this, geometry, true));
     }
@@ -195,8 +195,8 @@ bool CSectModel::ArrangeSections(std::vector<int> sectionIds, int orderMode, int
     for (int id : order) {
         // One section at a time: a point it shares with any other curve,
         // arranged or not, stays with that curve.
-        MovingSectionGeometry geometry;
-        if (!CollectMovingSectionGeometry(*this, {id}, geometry))
+        SectionGeometry geometry;
+        if (!CollectSectionGeometry(*this, {id}, geometry))
             return false;
         T_SECTION_D* section = FindSection(id);
         const double cellCentre[2] = {x0 + (column - 1) * cellWidth + cellWidth / 2.0,

@@ -6,50 +6,11 @@
 #include "commands/IdLists.h"
 #include "commands/TransformSupport.h"
 #include "model/SectModel.h"
+#include "sections/SectionMoves.h"
 
 #include <set>
 
 namespace {
-
-// Every listed section, each curve it was generated from and each point of
-// those curves exist; reports the first that does not. Fills the sorted
-// curve ids.
-bool CollectSectionCurves(const CSectModel& model, const std::vector<int>& sectionIds, std::vector<int>& curveIds)
-{
-    for (int sectionId : sectionIds) {
-        const T_SECTION_D* section = model.FindSection(sectionId);
-        if (!section)
-            return model.m_reporter.ReportSectionNotFound(sectionId);
-        for (int curveId : section->curveIds) {
-            const T_CURVE_D* curve = model.FindCurve(curveId);
-            if (!curve)
-                return model.m_reporter.ReportCurveNotFound(curveId);
-            if (!AllPointsExist(model, curve->pointIds))
-                return false;
-            curveIds.push_back(curveId);
-        }
-    }
-    SortUniqueIds(curveIds);
-    return true;
-}
-
-// The points that must outlive the deletion: those of the curves that stay
-// and the centroid points of the calculated sections that stay (a
-// calculation may have put its centroid on any curve's point).
-std::set<int> PointsKept(const CSectModel& model, const std::set<int>& deletedSections,
-                         const std::set<int>& deletedCurves)
-{
-    std::set<int> kept;
-    for (const auto& [id, curve] : model.m_curves) {
-        if (!deletedCurves.contains(id))
-            kept.insert(curve->pointIds.begin(), curve->pointIds.end());
-    }
-    for (const auto& [id, section] : model.m_sections) {
-        if (!deletedSections.contains(id) && section->propertiesCalculated && section->centroidPointId != 0)
-            kept.insert(section->centroidPointId);
-    }
-    return kept;
-}
 
 void DeletePoint(CSectModel& model, int pointId)
 {
@@ -62,11 +23,12 @@ void DeletePoint(CSectModel& model, int pointId)
 
 bool CSectModel::DeleteSections(const std::vector<int>* sectionIds, bool deleteCurves)
 {
-    std::vector<int> ids = *sectionIds;
-    DropRepeatedIds(ids);
-    std::vector<int> curveIds;
-    if (!CollectSectionCurves(*this, ids, curveIds))
+    SectionGeometry geometry;
+    if (!CollectSectionGeometry(*this, *sectionIds, geometry))
         return false;
+    const std::vector<int>& ids = geometry.sectionIds;
+    std::vector<int> curveIds = geometry.curveIds;
+    SortUniqueIds(curveIds);
 
     const int count = static_cast<int>(ids.size());
     BeginUndoAction();
@@ -74,7 +36,9 @@ bool CSectModel::DeleteSections(const std::vector<int>* sectionIds, bool deleteC
 
     const std::set<int> deletedSections(ids.begin(), ids.end());
     const std::set<int> deletedCurves = deleteCurves ? std::set<int>(curveIds.begin(), curveIds.end()) : std::set<int>();
-    const std::set<int> kept = PointsKept(*this, deletedSections, deletedCurves);
+    // The points that must outlive the deletion (a calculation may have put
+    // a staying section's centroid on any curve's point).
+    const std::set<int> kept = PointsHeldOutside(*this, deletedSections, deletedCurves);
     for (int sectionId : ids) {
         const auto found = m_sections.find(sectionId);
         const T_SECTION_D& section = *found->second;
@@ -94,12 +58,10 @@ bool CSectModel::DeleteSections(const std::vector<int>* sectionIds, bool deleteC
         }
     } else {
         std::vector<int> loopIds;
-        std::vector<int> pointIds;
         for (int curveId : curveIds) {
             const auto found = m_curves.find(curveId);
             const T_CURVE_D& curve = *found->second;
             SaveCurveForUndo(&curve, false);
-            pointIds.insert(pointIds.end(), curve.pointIds.begin(), curve.pointIds.end());
             for (int loopId : curve.closedLoopIds) {
                 if (!ContainsId(loopIds, loopId))
                     loopIds.push_back(loopId);
@@ -108,8 +70,7 @@ bool CSectModel::DeleteSections(const std::vector<int>* sectionIds, bool deleteC
         }
         for (int loopId : loopIds)
             DeleteClosedLoopRecord(*this, loopId);
-        SortUniqueIds(pointIds);
-        for (int pointId : pointIds) {
+        for (int pointId : geometry.pointIds) {
             // A deleted section's centroid point on a deleted curve is gone already.
             if (!kept.contains(pointId) && FindPoint(pointId))
                 DeletePoint(*this, pointId);

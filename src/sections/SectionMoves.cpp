@@ -5,28 +5,7 @@
 
 #include <map>
 
-namespace {
-
-// Whether the point stays where it is when the curves and sections move: a
-// curve that does not move, or a calculated section that does not, holds it.
-bool IsHeldBehind(const CSectModel& model, int pointId, const std::set<int>& movingCurves,
-                  const std::set<int>& movingSections)
-{
-    for (const auto& [id, curve] : model.m_curves) {
-        if (!movingCurves.contains(id) && ContainsId(curve->pointIds, pointId))
-            return true;
-    }
-    for (const auto& [id, section] : model.m_sections) {
-        if (!movingSections.contains(id) && section->propertiesCalculated && section->centroidPointId == pointId)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
-bool CollectMovingSectionGeometry(const CSectModel& model, const std::vector<int>& sectionIds,
-                                  MovingSectionGeometry& geometry)
+bool CollectSectionGeometry(const CSectModel& model, const std::vector<int>& sectionIds, SectionGeometry& geometry)
 {
     geometry.sectionIds = sectionIds;
     DropRepeatedIds(geometry.sectionIds);
@@ -50,7 +29,21 @@ bool CollectMovingSectionGeometry(const CSectModel& model, const std::vector<int
     return true;
 }
 
-int MostDetachedPoints(const CSectModel& model, const MovingSectionGeometry& geometry, bool withCentroids)
+std::set<int> PointsHeldOutside(const CSectModel& model, const std::set<int>& sections, const std::set<int>& curves)
+{
+    std::set<int> held;
+    for (const auto& [id, curve] : model.m_curves) {
+        if (!curves.contains(id))
+            held.insert(curve->pointIds.begin(), curve->pointIds.end());
+    }
+    for (const auto& [id, section] : model.m_sections) {
+        if (!sections.contains(id) && section->propertiesCalculated && section->centroidPointId != 0)
+            held.insert(section->centroidPointId);
+    }
+    return held;
+}
+
+int MostDetachedPoints(const CSectModel& model, const SectionGeometry& geometry, bool withCentroids)
 {
     double most = static_cast<double>(geometry.pointIds.size());
     for (int id : geometry.sectionIds) {
@@ -61,7 +54,7 @@ int MostDetachedPoints(const CSectModel& model, const MovingSectionGeometry& geo
     return CountForIdCheck(most);
 }
 
-std::vector<int> DetachMovingSections(CSectModel& model, MovingSectionGeometry& geometry, bool withCentroids)
+std::vector<int> DetachMovingSections(CSectModel& model, SectionGeometry& geometry, bool withCentroids)
 {
     const std::set<int> curvePoints(geometry.pointIds.begin(), geometry.pointIds.end());
     std::map<int, int> copyOf;
@@ -78,8 +71,11 @@ std::vector<int> DetachMovingSections(CSectModel& model, MovingSectionGeometry& 
     if (!withCentroids)
         return created;
 
-    const std::set<int> movingCurves(geometry.curveIds.begin(), geometry.curveIds.end());
-    const std::set<int> movingSections(geometry.sectionIds.begin(), geometry.sectionIds.end());
+    // Found once: the centroid copies made below belong to no curve and to
+    // moving sections only.
+    const std::set<int> heldBehind =
+        PointsHeldOutside(model, std::set<int>(geometry.sectionIds.begin(), geometry.sectionIds.end()),
+                          std::set<int>(geometry.curveIds.begin(), geometry.curveIds.end()));
     for (int sectionId : geometry.sectionIds) {
         T_SECTION_D* section = model.FindSection(sectionId);
         const T_POINT_D* centroid = model.FindPoint(section->centroidPointId);
@@ -88,7 +84,7 @@ std::vector<int> DetachMovingSections(CSectModel& model, MovingSectionGeometry& 
         auto copy = copyOf.find(centroid->id);
         if (copy == copyOf.end()) {
             // A centroid on the moving curves moves with them.
-            if (curvePoints.contains(centroid->id) || !IsHeldBehind(model, centroid->id, movingCurves, movingSections))
+            if (curvePoints.contains(centroid->id) || !heldBehind.contains(centroid->id))
                 continue;
             const int copyId = AddNewPoint(model, centroid->xy);
             model.RecordCreatedPoint(copyId, false);

@@ -1,8 +1,8 @@
 #pragma once
-// What the commands that move whole sections share: gathering the model
-// curves and points that move with the sections, and detaching whatever has
-// to stay behind, so that a move never drags a curve or a centroid that does
-// not move.
+// What the commands that move or delete whole sections share: gathering the
+// model curves and points of the sections, finding the points that something
+// else still holds, and detaching whatever has to stay behind, so that a move
+// never drags a curve or a centroid that does not move.
 
 #include "model/SectModel.h"
 
@@ -10,7 +10,7 @@
 #include <set>
 #include <vector>
 
-struct MovingSectionGeometry {
+struct SectionGeometry {
     std::vector<int> sectionIds;  // distinct
     std::vector<int> curveIds;  // the sections' model curves, each once
     std::vector<int> pointIds;  // the points of those curves, ascending, each once
@@ -18,11 +18,14 @@ struct MovingSectionGeometry {
 
 // Looks up the sections, their model curves and those curves' points,
 // reporting the first one missing; true when all exist.
-bool CollectMovingSectionGeometry(const CSectModel& model, const std::vector<int>& sectionIds,
-                                  MovingSectionGeometry& geometry);
+bool CollectSectionGeometry(const CSectModel& model, const std::vector<int>& sectionIds, SectionGeometry& geometry);
+
+// The points that any curve outside `curves` uses and the centroid points of
+// the calculated sections outside `sections`.
+std::set<int> PointsHeldOutside(const CSectModel& model, const std::set<int>& sections, const std::set<int>& curves);
 
 // The most point copies DetachMovingSections may make for the geometry.
-int MostDetachedPoints(const CSectModel& model, const MovingSectionGeometry& geometry, bool withCentroids);
+int MostDetachedPoints(const CSectModel& model, const SectionGeometry& geometry, bool withCentroids);
 
 // Inside the open undo action. The moving curves take a copy of each of
 // their points that a curve outside them uses or that is the centroid point
@@ -31,7 +34,7 @@ int MostDetachedPoints(const CSectModel& model, const MovingSectionGeometry& geo
 // whose centroid point stays behind in the same way gets a copy as its
 // centroid point, and one whose centroid was copied for its curves follows
 // that copy. Returns the ids of the copies in creation order.
-std::vector<int> DetachMovingSections(CSectModel& model, MovingSectionGeometry& geometry, bool withCentroids);
+std::vector<int> DetachMovingSections(CSectModel& model, SectionGeometry& geometry, bool withCentroids);
 
 // Moves the section's own points and, when it is calculated and its centroid
 // point exists and lies on none of the moving curves, that point too (once

@@ -8,27 +8,18 @@
 
 namespace {
 
-struct SectionMoveTexts {
-    const char* titleOne;
-    const char* titleMany;
-    const char* movedOne;
-    const char* movedMany;
-};
-
-constexpr SectionMoveTexts kTranslation{"Translate 1 section", "Translate %d sections",
-                                        "1 section is moved by translation.", "%d sections are moved by translation."};
-constexpr SectionMoveTexts kRotation{"Rotate 1 section", "Rotate %d sections", "1 section is moved by rotation.",
-                                     "%d sections are moved by rotation."};
+const TransformTexts kTranslation = TransformTextsFor("Translate", "translation", "section");
+const TransformTexts kRotation = TransformTextsFor("Rotate", "rotation", "section");
 
 using PointTransform = std::function<void(double xy[2])>;
 
 // The steps both commands share. A translation carries calculated sections'
 // centroid points along; a rotation invalidates calculated sections instead.
 bool MoveSections(CSectModel& model, const std::vector<int>& sectionIds, bool translation,
-                  const SectionMoveTexts& texts, const PointTransform& transform)
+                  const TransformTexts& texts, const PointTransform& transform)
 {
-    MovingSectionGeometry geometry;
-    if (!CollectMovingSectionGeometry(model, sectionIds, geometry))
+    SectionGeometry geometry;
+    if (!CollectSectionGeometry(model, sectionIds, geometry))
         return false;
     if (!model.CheckIdLimit(IdKind::Point, MostDetachedPoints(model, geometry, translation)))
         return false;

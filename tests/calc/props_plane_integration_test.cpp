@@ -8,6 +8,7 @@
 #include "calc/PropsTestSupport.h"
 #include "calc/SectionMoments.h"
 #include "calc/StructuredPlaneMeshes.h"
+#include "support/SectionOwnPoints.h"
 
 namespace {
 
@@ -280,14 +281,7 @@ protected:
 
     int AddSectionPoint(double x, double y)
     {
-        T_SECTION_D& section = TheSection();
-        auto point = std::make_unique<T_POINT_D>();
-        point->id = section.nextPointId++;
-        point->xy[0] = x;
-        point->xy[1] = y;
-        const int id = point->id;
-        section.points[id] = std::move(point);
-        return id;
+        return AddOwnPoint(TheSection(), x, y);
     }
 
     // The 10 × 10 square of domain d with its lower-left corner at (x0, 0):

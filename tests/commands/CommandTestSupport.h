@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -144,6 +145,24 @@ protected:
         EXPECT_TRUE(model.IsUndoEmpty());
         ASSERT_EQ(user.boxes.size(), 1u);
         EXPECT_EQ(user.boxes[0].text, warning);
+    }
+
+    // A command the model must refuse with the warning.
+    struct RefusedCommand {
+        const char* name;
+        std::function<bool()> command;
+        std::string warning;
+    };
+
+    // Runs the commands one after another, each refused as ExpectRefusedWith
+    // checks against the same `before`.
+    void ExpectEachRefused(const std::vector<RefusedCommand>& commands, const ModelState& before)
+    {
+        for (const RefusedCommand& c : commands) {
+            SCOPED_TRACE(c.name);
+            user.ClearRecords();
+            ExpectRefusedWith(c.command(), before, c.warning);
+        }
     }
 
     // Undo brings back exactly `before`, redo exactly the present state.

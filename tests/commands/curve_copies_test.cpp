@@ -164,12 +164,7 @@ TEST_F(TopologyTest, CopyRefusalsLeaveNoAction)
 {
     const int line = AddCurve({{0, 0}, {10, 0}});
     const ModelState before = CaptureState(model);
-    struct Case {
-        const char* name;
-        std::function<bool()> command;
-        std::string warning;
-    };
-    const Case cases[] = {
+    const std::vector<RefusedCommand> refusals = {
         {"no times", [&] { return model.CopyCurvesByTranslation({line}, 0, 5, 0, false, 1, 0); },
          "Times should be greater than 0."},
         {"no interval", [&] { return model.CopyCurvesByTranslation({line}, 0, 5e-7, 2, false, 1, 0); },
@@ -194,11 +189,7 @@ TEST_F(TopologyTest, CopyRefusalsLeaveNoAction)
         {"a million copies", [&] { return model.CopyCurvesByTranslation({line}, 0, 5, 1000000, true, 1, 0); },
          IdLimitRefusal(IdKind::Curve, 2, 3000000)},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        user.ClearRecords();
-        ExpectRefusedWith(c.command(), before, c.warning);
-    }
+    ExpectEachRefused(refusals, before);
 }
 
 TEST_F(TopologyTest, ConnectingLinesTakeThePassedAlignmentAndNoWidthBelowZero)

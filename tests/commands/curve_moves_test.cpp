@@ -116,12 +116,7 @@ TEST_F(TopologyTest, MoveRefusalsLeaveNoAction)
     const int broken = AddCurveThrough({1, 42});
     model.SetTolerance(0.5);
     const ModelState before = CaptureState(model);
-    struct Case {
-        const char* name;
-        std::function<bool()> command;
-        const char* warning;
-    };
-    const Case cases[] = {
+    const std::vector<RefusedCommand> refusals = {
         {"no interval", [&] { return model.TranslateCurves({line}, 0, 9e-7); }, "Interval should be greater than 0."},
         {"below the tolerance", [&] { return model.TranslateCurves({line}, 0, 0.4999999); },
          "Interval is too small. It is less than the tolerance."},
@@ -133,11 +128,7 @@ TEST_F(TopologyTest, MoveRefusalsLeaveNoAction)
         {"missing point", [&] { return model.RotateCurves({line, broken}, P(0, 0).data(), 30); },
          "Cannot find point [ID:42] object."},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        user.ClearRecords();
-        ExpectRefusedWith(c.command(), before, c.warning);
-    }
+    ExpectEachRefused(refusals, before);
 }
 
 TEST_F(TopologyTest, MoveEdgesThatAreAccepted)

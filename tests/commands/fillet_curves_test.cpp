@@ -158,12 +158,7 @@ TEST_F(FilletTest, RefusalsChangeAndRecordNothing)
     const int parallel = AddCurve({{-100, 10}, {-5, 10}});
     const int tenApart = AddCurve({{5, 0}, {5, -50}});
     const ModelState before = CaptureState(model);
-    struct Case {
-        const char* name;
-        std::function<bool()> command;
-        const char* message;
-    };
-    const Case cases[] = {
+    const std::vector<RefusedCommand> refusals = {
         {"negative radius", [&] { return model.FilletCurves(line1, line2, -1, 1, 0); },
          "Fillet radius should be greater than 0."},
         {"missing curve", [&] { return model.FilletCurves(line1, 77, 10, 1, 0); }, "Cannot find curve [ID:77] object."},
@@ -183,11 +178,7 @@ TEST_F(FilletTest, RefusalsChangeAndRecordNothing)
         {"tangent beyond the shorter line", [&] { return model.FilletCurves(line1, line2, 100.5, 1, 0); },
          "Radius seems too large.\n\nIt is greater than the length of curve."},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        user.ClearRecords();
-        ExpectRefusedWith(c.command(), before, c.message);
-    }
+    ExpectEachRefused(refusals, before);
 }
 
 TEST_F(FilletTest, ARadiusTooLargeKeepsBothStores)

@@ -94,12 +94,7 @@ TEST_F(TopologyTest, ScaleRefusals)
     const int loopLine = AddCurve({{0, 5}, {10, 5}});
     AddLoop({loopLine});
     const ModelState before = CaptureState(model);
-    struct Case {
-        const char* name;
-        std::function<bool()> command;
-        const char* message;
-    };
-    const Case cases[] = {
+    const std::vector<RefusedCommand> refusals = {
         {"ratio near 0", [&] { return model.ScaleLines({line}, -9e-7); }, "Ratio cannot be 0."},
         {"ratio near 1", [&] { return model.ScaleLines({line}, 1 + 9e-7); }, "Ratio cannot be 1."},
         {"missing curve", [&] { return model.ScaleLines({line, 12}, 2); }, "Cannot find curve [ID:12] object."},
@@ -107,11 +102,7 @@ TEST_F(TopologyTest, ScaleRefusals)
         {"loop line only", [&] { return model.ScaleLines({loopLine}, 2); },
          "Line belonging to the section or the closed loop will be skipped in this operation."},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        user.ClearRecords();
-        ExpectRefusedWith(c.command(), before, c.message);
-    }
+    ExpectEachRefused(refusals, before);
 }
 
 } // namespace

@@ -1,12 +1,14 @@
 #pragma once
 // Shared by the export tests: builders of sections whose calculated values the
-// test sets, a settable clock, a model reporting to a scripted user, a CR LF
-// joiner for golden files, and a snapshot of everything an export must leave
-// as it was.
+// test sets, a settable clock, a model reporting to a scripted user, a fixture
+// that exports into a scratch folder, a CR LF joiner for golden files, and a
+// snapshot of everything an export must leave as it was.
 
 #include "ProjectFileTestSupport.h"
 #include "model/SectModel.h"
 #include "support/ScriptedUserPorts.h"
+
+#include <gtest/gtest.h>
 
 #include <array>
 #include <string>
@@ -66,6 +68,22 @@ private:
     int AddSectionLoop(T_SECTION_D& section, const std::vector<Xy>& vertices, int kind);
 
     CSectModel& model_;
+};
+
+// A model that exports to `path`, a file of the given name in a scratch
+// folder, with a builder for the records to export.
+class ExportFileTest : public testing::Test {
+protected:
+    explicit ExportFileTest(const std::string& fileName) : path(folder.Path(fileName).string()) {}
+
+    std::string Written() const { return ReadWholeFile(path); }
+
+    ExportingModel exporting;
+    CSectModel& model = exporting.model;
+    ScriptedUserPorts& user = exporting.user;
+    ModelBuilder builder{model};
+    ScratchFolder folder;
+    std::string path;
 };
 
 // The rectangle from (0, 0) to (100, 200), centroid at its centre, with the

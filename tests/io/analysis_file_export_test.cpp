@@ -41,9 +41,9 @@ std::string TableFile(const std::vector<std::vector<std::string>>& entries, cons
     return CrLfLines(lines);
 }
 
-class AnalysisFileExportTest : public testing::Test {
+class AnalysisFileExportTest : public ExportFileTest {
 protected:
-    AnalysisFileExportTest()
+    AnalysisFileExportTest() : ExportFileTest("table.kwf")
     {
         rect = AddCalculatedRect(builder).id;
         const Xy centre = {5, 5};
@@ -53,12 +53,6 @@ protected:
         calculatedSecond = second.id;
     }
 
-    ExportingModel exporting;
-    CSectModel& model = exporting.model;
-    ScriptedUserPorts& user = exporting.user;
-    ModelBuilder builder{model};
-    ScratchFolder folder;
-    std::string path = folder.Path("table.kwf").string();
     int rect = 0;
     int uncalculated = 0;
     int calculatedSecond = 0;

@@ -58,9 +58,10 @@ void ExpectOurImportReads(const std::string& path, CSectModel& imported)
     EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{});
 }
 
-class DxfExportTest : public testing::Test {
+class DxfExportTest : public ExportFileTest {
 protected:
-    std::string Written() const { return ReadWholeFile(path); }
+    DxfExportTest() : ExportFileTest("drawing.dxf") {}
+
     // The written drawing, which our own import must read without a word.
     ReadDxfDrawing WrittenDrawing() const
     {
@@ -68,13 +69,6 @@ protected:
         ExpectOurImportReads(path, imported);
         return ReadFlatDxf(Written());
     }
-
-    ExportingModel exporting;
-    CSectModel& model = exporting.model;
-    ScriptedUserPorts& user = exporting.user;
-    ModelBuilder builder{model};
-    ScratchFolder folder;
-    std::string path = folder.Path("drawing.dxf").string();
 };
 
 TEST_F(DxfExportTest, AnEmptyProjectGivesTheBareFrame)
@@ -203,8 +197,9 @@ TEST_F(DxfExportTest, WhichPointsAndCurvesAreWritten)
     EXPECT_EQ(LinesOn(drawing, "Curve"),
               (std::vector<Segment>{{{50, 100}, {300, 300}}, {{500, 0}, {510, 0}}}));
     for (const ReadDxfEntity& entity : drawing.entities) {
-        if (entity.type == "POINT" && entity.Layer() == "Point")
+        if (entity.type == "POINT" && entity.Layer() == "Point") {
             EXPECT_EQ(Xy({entity.Real(10), entity.Real(20)}), Xy({-5, -5}));
+        }
     }
     CSectModel imported;
     ExpectOurImportReads(path, imported);

@@ -135,8 +135,9 @@ TEST(ExportSafety, AFailedStoreKeepsTheOldFileAndReportsIt)
             EXPECT_EQ(exported.user.BoxTexts(), std::vector<std::string>{"Cannot write the file [" + path + "]."});
             EXPECT_EQ(exported.user.lines, std::vector<std::string>{});
             EXPECT_EQ(folder.FileNames(), std::vector<std::string>{"out"}) << "nothing is left beside it";
-            if (!folderInTheWay)
+            if (!folderInTheWay) {
                 EXPECT_EQ(ReadWholeFile(path), "old bytes");
+            }
         }
     }
 }

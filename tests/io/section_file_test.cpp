@@ -39,8 +39,10 @@ std::vector<std::string> Concat(std::initializer_list<std::vector<std::string>> 
     return all;
 }
 
-class SectionFileTest : public testing::Test {
+class SectionFileTest : public ExportFileTest {
 protected:
+    SectionFileTest() : ExportFileTest("sections.sec") {}
+
     T_SECTION_D& LineSection(const std::string& name, const std::vector<int>& curveIds, const Xy& centroid)
     {
         T_SECTION_D& section = builder.LineSection(name, curveIds, centroid);
@@ -48,14 +50,7 @@ protected:
         return section;
     }
 
-    std::string Written() const { return ReadWholeFile(path); }
 
-    ExportingModel exporting;
-    CSectModel& model = exporting.model;
-    ScriptedUserPorts& user = exporting.user;
-    ModelBuilder builder{model};
-    ScratchFolder folder;
-    std::string path = folder.Path("sections.sec").string();
 };
 
 TEST_F(SectionFileTest, TheRectangleGivesTheGoldenRecordInBothLayouts)

@@ -62,9 +62,9 @@ std::vector<std::string> Block(const std::string& nameLine, const std::string& m
     return lines;
 }
 
-class TextReportTest : public testing::Test {
+class TextReportTest : public ExportFileTest {
 protected:
-    TextReportTest()
+    TextReportTest() : ExportFileTest("report.txt")
     {
         T_SECTION_D& rectSection = AddCalculatedRect(builder);
         rect = rectSection.id;
@@ -86,12 +86,6 @@ protected:
         uncalculated = builder.PlaneSection("Open", {{0, 0}, {1, 0}, {1, 1}}).id;
     }
 
-    ExportingModel exporting;
-    CSectModel& model = exporting.model;
-    ScriptedUserPorts& user = exporting.user;
-    ModelBuilder builder{model};
-    ScratchFolder folder;
-    std::string path = folder.Path("report.txt").string();
     int rect = 0;
     int bar = 0;
     int uncalculated = 0;

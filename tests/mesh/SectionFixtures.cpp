@@ -1,16 +1,12 @@
 #include "SectionFixtures.h"
 
+#include "support/SectionOwnPoints.h"
+
 #include <algorithm>
 
 int SectionBuilder::Point(double x, double y)
 {
-    auto point = std::make_unique<T_POINT_D>();
-    point->id = m_section->nextPointId++;
-    point->xy[0] = x * m_scale;
-    point->xy[1] = y * m_scale;
-    const int id = point->id;
-    m_section->points[id] = std::move(point);
-    return id;
+    return AddOwnPoint(*m_section, x * m_scale, y * m_scale);
 }
 
 int SectionBuilder::Curve(std::vector<int> pointIds, int divisions)

@@ -6,6 +6,7 @@
 
 #include "SectionTestSupport.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -117,6 +118,38 @@ protected:
         EXPECT_EQ(model.m_undoTopId, undoTop);
         EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{text});
         EXPECT_TRUE(user.lines.empty());
+    }
+
+    // A command given a section that does not exist, or a section one of
+    // whose curves or curve points does not.
+    struct MissingRecordCase {
+        const char* name;
+        std::vector<int> ids;  // the sections the command is given
+        int missingCurve;  // when not 0, added to the curves of the broken section
+        int missingPoint;  // when not 0, added to the points of the broken curve
+        std::string text;
+    };
+
+    // For each case: breaks the section and its curve as the case says, runs
+    // the command on the case's ids, expects it refused with the text and
+    // nothing changed, then mends the records.
+    void ExpectMissingRecordsRefused(int brokenSection, int brokenCurve, const std::vector<MissingRecordCase>& cases,
+                                     const std::function<bool(const std::vector<int>& ids)>& command)
+    {
+        const std::vector<int> curveIds = model.FindSection(brokenSection)->curveIds;
+        const std::vector<int> pointIds = model.FindCurve(brokenCurve)->pointIds;
+        for (const MissingRecordCase& c : cases) {
+            SCOPED_TRACE(c.name);
+            if (c.missingCurve != 0)
+                model.FindSection(brokenSection)->curveIds.push_back(c.missingCurve);
+            if (c.missingPoint != 0)
+                model.FindCurve(brokenCurve)->pointIds.push_back(c.missingPoint);
+            ClearRecordsAndUndo();
+            const SectionCommandState before = CaptureSections();
+            ExpectRefusedSectionCommand(command(c.ids), before, 0, c.text);
+            model.FindSection(brokenSection)->curveIds = curveIds;
+            model.FindCurve(brokenCurve)->pointIds = pointIds;
+        }
     }
 
     // Every own point of the section moved by (dx, dy) from `before`.

@@ -119,30 +119,12 @@ TEST_F(DeleteSectionsTest, RepeatedIdIsDeletedOnce)
 
 TEST_F(DeleteSectionsTest, MissingRecordsAreReportedBeforeAnythingChanges)
 {
-    struct Refusal {
-        const char* name;
-        std::vector<int> ids;
-        int missingCurve;
-        int missingPoint;
-        std::string text;
-    };
-    const std::vector<Refusal> refusals = {
+    const std::vector<MissingRecordCase> refusals = {
         {"section", {s2, 42}, 0, 0, "Cannot find section [ID:42] object."},
         {"curve", {s2, s1}, 77, 0, "Cannot find curve [ID:77] object."},
         {"point", {s1}, 0, 88, "Cannot find point [ID:88] object."},
     };
-    for (const Refusal& r : refusals) {
-        SCOPED_TRACE(r.name);
-        if (r.missingCurve != 0)
-            model.FindSection(s1)->curveIds.push_back(r.missingCurve);
-        if (r.missingPoint != 0)
-            model.FindCurve(c2)->pointIds.push_back(r.missingPoint);
-        user.ClearRecords();
-        const SectionCommandState before = CaptureSections();
-        ExpectRefusedSectionCommand(Delete(r.ids, true), before, 0, r.text);
-        model.FindSection(s1)->curveIds = {c1, c2};
-        model.FindCurve(c2)->pointIds = {p2, p3};
-    }
+    ExpectMissingRecordsRefused(s1, c2, refusals, [&](const std::vector<int>& ids) { return Delete(ids, true); });
 }
 
 // Where the deleted section 1's centroid point lies, and whether it survives.

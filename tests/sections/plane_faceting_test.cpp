@@ -1,6 +1,7 @@
 // Plane faceting on hand-made sections.
 
 #include "SectionTestSupport.h"
+#include "support/SectionOwnPoints.h"
 
 namespace {
 
@@ -14,13 +15,7 @@ protected:
 
     int AddSectionPoint(double x, double y)
     {
-        auto point = std::make_unique<T_POINT_D>();
-        point->id = section.nextPointId++;
-        point->xy[0] = x;
-        point->xy[1] = y;
-        const int id = point->id;
-        section.points[id] = std::move(point);
-        return id;
+        return AddOwnPoint(section, x, y);
     }
 
     // A loop of the kind over one new curve through the points.

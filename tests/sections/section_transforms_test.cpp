@@ -196,32 +196,16 @@ TEST_F(SectionTransformsTest, MissingRecordsAreReportedBeforeAnythingChanges)
 {
     const int line = Draw({{0, 0}, {100, 0}});
     const int id = GenerateLine({line});
-    struct Refusal {
-        const char* name;
-        std::vector<int> ids;
-        int missingCurve;
-        int missingPoint;
-        std::string text;
-    };
-    const std::vector<Refusal> refusals = {
+    const std::vector<MissingRecordCase> refusals = {
         {"section", {id, 42}, 0, 0, "Cannot find section [ID:42] object."},
         {"curve", {id}, 77, 0, "Cannot find curve [ID:77] object."},
         {"point", {id}, 0, 88, "Cannot find point [ID:88] object."},
     };
-    for (const Refusal& r : refusals) {
-        SCOPED_TRACE(r.name);
-        if (r.missingCurve != 0)
-            model.FindSection(id)->curveIds.push_back(r.missingCurve);
-        if (r.missingPoint != 0)
-            model.FindCurve(line)->pointIds.push_back(r.missingPoint);
-        for (bool rotation : {false, true}) {
-            ClearRecordsAndUndo();
-            const SectionCommandState before = CaptureSections();
-            const bool result = rotation ? Rotate(r.ids, 0, 0, 45) : Translate(r.ids, 10, 0);
-            ExpectRefusedSectionCommand(result, before, 0, r.text);
-        }
-        model.FindSection(id)->curveIds = {line};
-        model.FindCurve(line)->pointIds.resize(2);
+    for (bool rotation : {false, true}) {
+        SCOPED_TRACE(rotation ? "rotate" : "translate");
+        ExpectMissingRecordsRefused(id, line, refusals, [&](const std::vector<int>& ids) {
+            return rotation ? Rotate(ids, 0, 0, 45) : Translate(ids, 10, 0);
+        });
     }
 }
 
@@ -347,12 +331,15 @@ TEST_P(CentroidDetachTest, SectionTakesACopyThatMovesOnce)
     EXPECT_EQ(model.m_nextPointId, copy + 1);
     EXPECT_EQ(NewcomerPoints(), std::vector<int>{copy});
     EXPECT_TRUE(Section(id).propertiesCalculated);
-    if (freeCurve != 0)
+    if (freeCurve != 0) {
         EXPECT_EQ(CurvePoints(freeCurve)[0], centroid);
-    if (staying != 0)
+    }
+    if (staying != 0) {
         EXPECT_EQ(Section(staying).centroidPointId, centroid);
-    if (GetParam().holder == CentroidDetachCase::OwnAndFreeCurve)
+    }
+    if (GetParam().holder == CentroidDetachCase::OwnAndFreeCurve) {
         EXPECT_EQ(CurvePoints(line)[1], copy);
+    }
     ExpectUndoRedoRestoresSections(before);
 }
 

@@ -31,8 +31,9 @@ protected:
                 EXPECT_TRUE(form.IsEnabled(id)) << id;
             for (int id : c.disabled)
                 EXPECT_FALSE(form.IsEnabled(id)) << id;
-            if (c.focus)
+            if (c.focus) {
                 EXPECT_EQ(form.LastFocusMove(), c.focus);
+            }
         }
     }
     static Clicks Radios(std::initializer_list<int> ids, std::initializer_list<int> checks = {})

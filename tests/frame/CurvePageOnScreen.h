@@ -67,12 +67,6 @@ protected:
         View().m_pointSnap = 0;
         Settle();
     }
-    wxPoint ClientOf(double x, double y)
-    {
-        double window[2];
-        View().Camera().WorldToWindow(x, y, window);
-        return {static_cast<int>(window[0]), static_cast<int>(window[1])};
-    }
     // A click a pixel off the grid node at (x, y).
     void ClickNear(double x, double y)
     {

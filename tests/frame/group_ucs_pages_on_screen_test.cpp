@@ -121,15 +121,6 @@ protected:
         Settle();
     }
     // Where a global point shows in the view's client area.
-    wxPoint ClientOf(double x, double y)
-    {
-        const double global[2] = {x, y};
-        double local[2];
-        View().GetScene()->ToCurrentUcs(global, local);
-        double window[2];
-        View().Camera().WorldToWindow(local[0], local[1], window);
-        return {static_cast<int>(std::floor(window[0])), static_cast<int>(std::floor(window[1]))};
-    }
     // Whether the x-axis glyph (red) shows within two pixels of the client point.
     bool RedAround(wxPoint at)
     {

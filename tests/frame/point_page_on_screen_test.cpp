@@ -76,12 +76,6 @@ protected:
         Settle();
     }
     // Where a point of the current UCS shows in the view's client area.
-    wxPoint ClientOf(double x, double y)
-    {
-        double window[2];
-        View().Camera().WorldToWindow(x, y, window);
-        return {static_cast<int>(std::floor(window[0])), static_cast<int>(std::floor(window[1]))};
-    }
     // Whether a pixel within two of the client point has the colour.
     bool ColourAround(wxPoint at, const std::array<int, 3>& colour)
     {

@@ -6,6 +6,7 @@
 #include "frame/MainFrame.h"
 #include "frame/ToolbarTable.h"
 #include "tools/ToolRegistration.h"
+#include "view/TarvokrtView.h"
 
 #include <wx/app.h>
 #include <wx/config.h>
@@ -15,6 +16,8 @@
 #include <wx/modalhook.h>
 #include <wx/timer.h>
 #include <wx/utils.h>
+
+#include <cmath>
 
 #include <unistd.h>
 
@@ -161,6 +164,16 @@ std::string ProgramOnScreen::SavedProject(const std::string& name,
 CMainFrame& ProgramOnScreen::Frame()
 {
     return *app->Frame();
+}
+
+wxPoint ProgramOnScreen::ClientOf(double x, double y)
+{
+    const double global[2] = {x, y};
+    double local[2];
+    Frame().View().GetScene()->ToCurrentUcs(global, local);
+    double window[2];
+    Frame().View().Camera().WorldToWindow(local[0], local[1], window);
+    return {static_cast<int>(std::floor(window[0])), static_cast<int>(std::floor(window[1]))};
 }
 
 const std::vector<std::string>& ProgramOnScreen::ShownDialogs() const

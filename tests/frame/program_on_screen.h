@@ -9,6 +9,7 @@
 #include "view/support/GuiTestEnvironment.h"
 
 #include <gtest/gtest.h>
+#include <wx/gdicmn.h>
 
 #include <deque>
 #include <filesystem>
@@ -62,6 +63,8 @@ protected:
     std::string SavedProject(const std::string& name, std::initializer_list<std::pair<double, double>> points);
 
     CMainFrame& Frame();
+    // The view's client pixel of a global position, seen through the work UCS.
+    wxPoint ClientOf(double x, double y);
     // Titles of the modal dialogs shown so far.
     const std::vector<std::string>& ShownDialogs() const;
 

@@ -51,15 +51,6 @@ protected:
     CSectModel& Model() { return *Frame().Document().GetModel(); }
 
     // Where a global point shows in the view's client area.
-    wxPoint ClientOf(double x, double y)
-    {
-        const double global[2] = {x, y};
-        double local[2];
-        Scene().ToCurrentUcs(global, local);
-        double window[2];
-        View().Camera().WorldToWindow(local[0], local[1], window);
-        return {static_cast<int>(window[0]), static_cast<int>(window[1])};
-    }
 
     void Post(wxEventType type, wxPoint at, bool leftDown, bool ctrl = false)
     {

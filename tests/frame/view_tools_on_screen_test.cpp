@@ -103,12 +103,6 @@ protected:
         Model().m_sections[DOMAIN_SECTION_ID] = std::move(section);
     }
 
-    wxPoint ClientOf(double x, double y)
-    {
-        double window[2];
-        View().Camera().WorldToWindow(x, y, window);
-        return {static_cast<int>(window[0]), static_cast<int>(window[1])};
-    }
     void PostMouse(wxEventType type, wxPoint at)
     {
         wxMouseEvent event(type);

@@ -327,8 +327,9 @@ void CMainFrame::RestoreWindowPlacement()
         screen.iconWidth = icon;
     if (const int icon = wxSystemSettings::GetMetric(wxSYS_ICON_Y); icon > 0)
         screen.iconHeight = icon;
-    if (const std::optional<WindowRect> rect = RestoredWindowRect(saved, screen))
-        SetSize(rect->x, rect->y, rect->width, rect->height);
+    const WindowRect placed = RestoredWindowRect(saved, screen)
+                                  .value_or(FirstRunWindowRect({workArea.x, workArea.y, workArea.width, workArea.height}));
+    SetSize(placed.x, placed.y, placed.width, placed.height);
     normalRect_ = GetRect();
 }
 
@@ -518,6 +519,9 @@ void CMainFrame::OnDropFiles(wxDropFilesEvent& event)
 
 void CMainFrame::StartProjectWindow()
 {
+    // The cursor's coordinates belonged to the project that was shown.
+    for (int pane : {STATUS_PANE_GCS, STATUS_PANE_UCS})
+        SetPaneText(pane, std::string());
     view_->ResetViewState();
     view_->GetScene()->ResetDefaults();
     view_->GetScene()->ClearAllKeySets();

@@ -349,8 +349,20 @@ void CMainFrame::SaveWindowPlacement()
 
 void CMainFrame::OnSizeOrMove()
 {
-    if (!IsMaximized() && !IsIconized() && !IsFullScreen())
-        normalRect_ = GetRect();
+    const WindowStates states{wasMaximized_, IsMaximized(), IsIconized(), IsFullScreen(), restoringNormalRect_};
+    switch (NormalRectStepFor(states)) {
+    case NormalRectStep::Record: normalRect_ = GetRect(); break;
+    case NormalRectStep::Restore:
+        restoringNormalRect_ = true;
+        CallAfter([this] {
+            restoringNormalRect_ = false;
+            SetSize(normalRect_);
+        });
+        break;
+    case NormalRectStep::Keep: break;
+    }
+    if (!states.iconized)
+        wasMaximized_ = states.maximized;
 }
 
 bool CMainFrame::IsBuiltCommand(int commandId) const

@@ -131,4 +131,6 @@ private:
     ToolPageContext pageContext_;
     wxComboBox* groupCombo_ = nullptr;
     wxRect normalRect_;
+    bool wasMaximized_ = false;
+    bool restoringNormalRect_ = false;
 };

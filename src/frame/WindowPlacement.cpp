@@ -25,3 +25,14 @@ WindowRect FirstRunWindowRect(const WindowRect& workArea)
     rect.y = workArea.y + (workArea.height - rect.height) / 2;
     return rect;
 }
+
+NormalRectStep NormalRectStepFor(const WindowStates& states)
+{
+    if (states.iconized)
+        return NormalRectStep::Keep;
+    if (states.wasMaximized && !states.maximized)
+        return NormalRectStep::Restore;
+    if (states.maximized || states.fullScreen || states.restoring)
+        return NormalRectStep::Keep;
+    return NormalRectStep::Record;
+}

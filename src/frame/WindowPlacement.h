@@ -37,3 +37,19 @@ std::optional<WindowRect> RestoredWindowRect(const SavedWindowPos& saved, const 
 // area each way, centred in it, so that leaving the maximised state of a
 // first run gives a usable window.
 WindowRect FirstRunWindowRect(const WindowRect& workArea);
+
+// What a size or move event of the main window does with the normal (not
+// maximised) rectangle it keeps: record the window's rectangle, restore the
+// kept one, or neither. Leaving the maximised state restores, because a
+// window maximised before the toolkit mapped it has no restored size of its
+// own; while that restore is pending, the sizes passed on the way are not
+// recorded.
+enum class NormalRectStep { Keep, Record, Restore };
+struct WindowStates {
+    bool wasMaximized = false;
+    bool maximized = false;
+    bool iconized = false;
+    bool fullScreen = false;
+    bool restoring = false;
+};
+NormalRectStep NormalRectStepFor(const WindowStates& states);

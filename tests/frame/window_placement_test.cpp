@@ -57,4 +57,25 @@ TEST(WindowPlacement, AFirstRunTakesThreeQuartersOfTheWorkAreaCentred)
     }
 }
 
+TEST(WindowPlacement, LeavingTheMaximisedStateRestoresTheKeptRectangle)
+{
+    using Step = NormalRectStep;
+    const struct {
+        const char* name;
+        WindowStates states;
+        Step step;
+    } cases[] = {
+        {"a normal window moves", {false, false, false, false, false}, Step::Record},
+        {"maximised", {false, true, false, false, false}, Step::Keep},
+        {"still maximised", {true, true, false, false, false}, Step::Keep},
+        {"un-maximised", {true, false, false, false, false}, Step::Restore},
+        {"sizes on the way back", {false, false, false, false, true}, Step::Keep},
+        {"iconised while maximised", {true, true, true, false, false}, Step::Keep},
+        {"iconised after un-maximising", {true, false, true, false, false}, Step::Keep},
+        {"full screen", {false, false, false, true, false}, Step::Keep},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NormalRectStepFor(c.states), c.step) << c.name;
+}
+
 }  // namespace

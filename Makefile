@@ -6,7 +6,7 @@ TEST_DIR   ?= build/test
 BENCH_DIR  ?= build/bench
 APP_DIR    ?= build/app
 
-.PHONY: deps test-deps test bench run clean
+.PHONY: deps test-deps test bench run display-check clean
 
 deps:
 	@scripts/install-deps
@@ -29,16 +29,25 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	$(BENCH_DIR)/bench/klx_bench $(BENCH_ARGS)
 
-# `make run ARGS=path/to/project.klx` opens a project at start-up.
-run: deps
+# `make run ARGS=path/to/project.klx` opens a project at start-up. Without a
+# display it stops at once, before installing or building anything (the check
+# is run's only prerequisite, so even `make -j` starts nothing else first).
+run: display-check
+	@scripts/install-deps
 	cmake -S . -B $(APP_DIR) -DCMAKE_BUILD_TYPE=Release -DKLX_BUILD_TESTS=OFF
 	cmake --build $(APP_DIR) -j $(JOBS) --target klx
+	$(APP_DIR)/src/klx $(ARGS)
+
+display-check:
 	@if [ -z "$$DISPLAY" ]; then \
 	  echo "make run: no X display (DISPLAY is not set), so the KLX window cannot open."; \
-	  echo "Run it from a desktop session, or on a virtual display: xvfb-run -a $(APP_DIR)/src/klx"; \
+	  echo "Run it from a desktop session, or on a virtual display: xvfb-run -a make run"; \
 	  exit 1; \
 	fi
-	$(APP_DIR)/src/klx $(ARGS)
+	@if command -v xwininfo >/dev/null && ! xwininfo -root >/dev/null 2>&1; then \
+	  echo "make run: the X display $$DISPLAY cannot be opened, so the KLX window cannot open."; \
+	  exit 1; \
+	fi
 
 clean:
 	rm -rf build

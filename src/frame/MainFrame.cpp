@@ -361,8 +361,9 @@ void CMainFrame::RestoreWindowPlacement()
         screen.iconWidth = icon;
     if (const int icon = wxSystemSettings::GetMetric(wxSYS_ICON_Y); icon > 0)
         screen.iconHeight = icon;
-    if (const std::optional<WindowRect> rect = RestoredWindowRect(saved, screen))
-        SetSize(rect->x, rect->y, rect->width, rect->height);
+    const WindowRect placed = RestoredWindowRect(saved, screen)
+                                  .value_or(FirstRunWindowRect({workArea.x, workArea.y, workArea.width, workArea.height}));
+    SetSize(placed.x, placed.y, placed.width, placed.height);
     normalRect_ = GetRect();
 }
 
@@ -382,8 +383,20 @@ void CMainFrame::SaveWindowPlacement()
 
 void CMainFrame::OnSizeOrMove()
 {
-    if (!IsMaximized() && !IsIconized() && !IsFullScreen())
-        normalRect_ = GetRect();
+    const WindowStates states{wasMaximized_, IsMaximized(), IsIconized(), IsFullScreen(), restoringNormalRect_};
+    switch (NormalRectStepFor(states)) {
+    case NormalRectStep::Record: normalRect_ = GetRect(); break;
+    case NormalRectStep::Restore:
+        restoringNormalRect_ = true;
+        CallAfter([this] {
+            restoringNormalRect_ = false;
+            SetSize(normalRect_);
+        });
+        break;
+    case NormalRectStep::Keep: break;
+    }
+    if (!states.iconized)
+        wasMaximized_ = states.maximized;
 }
 
 bool CMainFrame::IsBuiltCommand(int commandId) const
@@ -559,6 +572,9 @@ void CMainFrame::OnDropFiles(wxDropFilesEvent& event)
 
 void CMainFrame::StartProjectWindow()
 {
+    // The cursor's coordinates belonged to the project that was shown.
+    for (int pane : {STATUS_PANE_GCS, STATUS_PANE_UCS})
+        SetPaneText(pane, std::string());
     view_->ResetViewState();
     view_->GetScene()->ResetDefaults();
     view_->GetScene()->ClearAllKeySets();

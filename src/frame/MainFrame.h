@@ -148,4 +148,6 @@ private:
     ToolPageContext pageContext_;
     wxComboBox* groupCombo_ = nullptr;
     wxRect normalRect_;
+    bool wasMaximized_ = false;
+    bool restoringNormalRect_ = false;
 };

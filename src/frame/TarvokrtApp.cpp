@@ -101,8 +101,10 @@ bool CTarvokrtApp::OpenDocumentFile(const std::optional<std::string>& path)
 
 void CTarvokrtApp::OnFileNew()
 {
-    OpenDocumentFile(std::nullopt);
-    if (!m_startupProject)
+    const bool made = OpenDocumentFile(std::nullopt);
+    // A cancelled save question ends File New: settings asked for now would
+    // change the project that stays.
+    if (made && !m_startupProject)
         frame_->OnSetting();
     m_startupProject = false;
 }

@@ -307,15 +307,16 @@ bool CTarvokrtDoc::BeginDxfImport()
     return model_->BeginDxfImport();
 }
 
-void CTarvokrtDoc::ImportDxf(const std::string& path, const double offset[2], double rotation)
+bool CTarvokrtDoc::ImportDxf(const std::string& path, const double offset[2], double rotation)
 {
     if (!model_->ReadDxfFile(path.c_str(), offset, rotation))
-        return;
+        return false;
     OnModelChanged();
     if (frame_) {
         frame_->RebuildViews();
         frame_->ZoomFitViews();
     }
+    return true;
 }
 
 void CTarvokrtDoc::FinishDxfImport(const std::string& name)

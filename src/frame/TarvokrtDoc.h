@@ -144,8 +144,8 @@ public:
     // (nothing begun) when the model refused the import.
     bool BeginDxfImport();
     // Rebuilds and fits every view when the reader took the file; a refusal
-    // the reader has reported changes nothing here.
-    void ImportDxf(const std::string& path, const double offset[2], double rotation);
+    // the reader has reported changes nothing here and returns false.
+    bool ImportDxf(const std::string& path, const double offset[2], double rotation);
     // Refreshes whatever the model reported.
     void FinishDxfImport(const std::string& name);
 

@@ -97,6 +97,9 @@ CViewSetDlg::CViewSetDlg(wxWindow* parent, CTarvokrtView& view, IMessageBoxPort&
     SetSizerAndFit(sizer);
     Bind(wxEVT_BUTTON, &CViewSetDlg::OnApply, this, ID_VIEWSET_APPLY);
     Bind(wxEVT_BUTTON, &CViewSetDlg::OnOk, this, wxID_OK);
+    // The dialog has no escape id (Escape must not close it), so the toolkit
+    // no longer closes it on Cancel by itself.
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndDialog(wxID_CANCEL); }, wxID_CANCEL);
     LoadPages();
     CentreOnParent();
 }
@@ -227,5 +230,5 @@ void CViewSetDlg::OnApply(wxCommandEvent&)
 void CViewSetDlg::OnOk(wxCommandEvent&)
 {
     if (ApplySettings())
-        EndModal(wxID_OK);
+        EndDialog(wxID_OK);
 }

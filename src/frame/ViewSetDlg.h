@@ -2,7 +2,7 @@
 // The "Setting" dialog: General (units, tolerance, angle step), Display (label
 // and display switches, coordinate axis) and Color (nine colours) pages over
 // one T_VIEWSET_D record. Apply and OK hand the record to the view; a refused
-// tolerance shows its old value again.
+// tolerance shows its old value again. Cancel closes without applying.
 
 #include "frame/DlgBases.h"
 #include "view/ViewSettings.h"

@@ -15,3 +15,24 @@ std::optional<WindowRect> RestoredWindowRect(const SavedWindowPos& saved, const 
     rect.y = std::min(saved.top + screen.workAreaY, screen.screenHeight - screen.iconHeight);
     return rect;
 }
+
+WindowRect FirstRunWindowRect(const WindowRect& workArea)
+{
+    WindowRect rect;
+    rect.width = workArea.width * 3 / 4;
+    rect.height = workArea.height * 3 / 4;
+    rect.x = workArea.x + (workArea.width - rect.width) / 2;
+    rect.y = workArea.y + (workArea.height - rect.height) / 2;
+    return rect;
+}
+
+NormalRectStep NormalRectStepFor(const WindowStates& states)
+{
+    if (states.iconized)
+        return NormalRectStep::Keep;
+    if (states.wasMaximized && !states.maximized)
+        return NormalRectStep::Restore;
+    if (states.maximized || states.fullScreen || states.restoring)
+        return NormalRectStep::Keep;
+    return NormalRectStep::Record;
+}

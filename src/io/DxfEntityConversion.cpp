@@ -47,13 +47,21 @@ void AddImportedCurve(CSectModel& model, std::vector<int> pointIds)
     model.AddNewcomerCurve(curveId, false);
 }
 
+bool HasFewerThanTwoDistinct(const std::vector<int>& pointIds)
+{
+    return std::set<int>(pointIds.begin(), pointIds.end()).size() < 2;
+}
+
 // Makes the planned points and one curve through pointIds, unless the curve
-// would have fewer than two distinct points. False when the ids would pass
-// the id limit; nothing is made then.
+// would have fewer than two distinct points: then the entity lies within the
+// tolerance of one point and is counted as too small. False when the ids
+// would pass the id limit; nothing is made then.
 bool MakePlannedCurve(CSectModel& model, const PlannedPoints& planned, std::vector<int> pointIds)
 {
-    if (std::set<int>(pointIds.begin(), pointIds.end()).size() < 2)
+    if (HasFewerThanTwoDistinct(pointIds)) {
+        ++model.m_dxfEntitiesBelowTolerance;
         return true;
+    }
     if (!model.CheckIdLimit(IdKind::Point, planned.NewPointCount()) || !model.CheckIdLimit(IdKind::Curve, 1))
         return false;
     const std::vector<int> newPointIds = planned.Create(model);
@@ -132,6 +140,14 @@ bool ImportDxfFaceEdges(CSectModel& model, const std::vector<const double*>& cor
     std::vector<int> cornerIds;
     for (const double* corner : corners)
         cornerIds.push_back(planned.Resolve(corner));
+    if (HasFewerThanTwoDistinct(cornerIds)) {
+        // A face of one point stays nothing at any tolerance.
+        const bool hasSize = std::any_of(corners.begin(), corners.end(), [&corners](const double* corner) {
+            return Distance(corners.front(), corner) > 0.0;
+        });
+        model.m_dxfEntitiesBelowTolerance += hasSize ? 1 : 0;
+        return true;
+    }
 
     std::vector<std::pair<int, int>> newEdges;
     for (size_t k = 0; k < cornerIds.size(); ++k) {
@@ -186,8 +202,14 @@ bool CSectModel::ImportDxfPoint(const double xy[2])
 
 bool CSectModel::ImportDxfLine(const double start[2], const double end[2])
 {
-    if (!IsFinitePosition(start) || !IsFinitePosition(end) || !(Distance(start, end) >= m_tolerance)
-        || RepeatsImportedSegment(*this, start, end))
+    if (!IsFinitePosition(start) || !IsFinitePosition(end))
+        return true;
+    if (const double length = Distance(start, end); length < m_tolerance) {
+        // A line of no length stays nothing at any tolerance.
+        m_dxfEntitiesBelowTolerance += length > 0.0 ? 1 : 0;
+        return true;
+    }
+    if (RepeatsImportedSegment(*this, start, end))
         return true;
     PlannedPoints planned(*this);
     const int startId = planned.Resolve(start);

@@ -205,6 +205,19 @@ bool ConvertEntity(CSectModel& model, DxfEntityType type, const DxfEntityValues&
     return true;
 }
 
+// Says how many entities made nothing for being smaller than the tolerance,
+// so that an import which lost them is not taken for a complete one.
+void ReportEntitiesBelowTolerance(const CSectModel& model)
+{
+    if (model.m_dxfEntitiesBelowTolerance == 0)
+        return;
+    const std::string text = FormatText("%d entities are smaller than the tolerance (%g) and were not imported. Set a "
+                                        "smaller tolerance in the Setting dialog to import them.",
+                                        model.m_dxfEntitiesBelowTolerance, model.m_tolerance);
+    model.m_reporter.PrintOutput(text);
+    model.m_reporter.ShowWarning(text);
+}
+
 // Reads one entity's groups up to the group 0 that ends it, which is left in
 // code and value. False when the file ends first.
 bool ReadEntityGroups(DxfLineReader& file, int& code, std::string& value, DxfEntityValues& values)
@@ -237,6 +250,7 @@ DxfPassResult ReadDxfEntities(CSectModel& model, DxfLineReader& file, const DxfL
             model.m_reporter.PrintOutput(FormatText("- Model: Curve [%d], Point [%d]",
                                                     static_cast<int>(model.m_newcomerCurves.size()),
                                                     static_cast<int>(model.m_newcomerPoints.size())));
+            ReportEntitiesBelowTolerance(model);
             return DxfPassResult::Read;
         }
         if (!inEntities) {
@@ -272,6 +286,7 @@ bool CSectModel::ReadDxfFile(const char* path, const double txy[2], double rz)
     if (!in.is_open())
         return m_reporter.ReportFileOpenError(path ? path : "");
 
+    m_dxfEntitiesBelowTolerance = 0;
     DxfLineReader file(in);
     if (file.StartsAsBinaryDxf())
         return m_reporter.ShowWarning(kCannotReadDxf);

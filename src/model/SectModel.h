@@ -591,6 +591,11 @@ public:
     bool ImportDxfEllipse(const double centre[2], const double majorAxis[2], double ratio, double startParam,
                           double endParam);
     bool ImportDxf3DFace(const double p1[2], const double p2[2], const double p3[2], const double p4[2]);
+    // The entities of the current read that made nothing because they are
+    // smaller than the tolerance, yet not of zero size, so that a smaller
+    // tolerance would import them (a repeated line or point is not counted).
+    // The read reports them after its summary.
+    int m_dxfEntitiesBelowTolerance = 0;
     // Puts a point wherever the listed curves cross or touch one another, into
     // each curve or cutting it there, then deletes the curves that became
     // duplicates. Curves of sections are skipped; with newUndoAction false it

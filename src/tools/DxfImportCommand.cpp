@@ -1,5 +1,6 @@
 #include "tools/DxfImportCommand.h"
 
+#include "commands/CommandRollback.h"
 #include "frame/TarvokrtDoc.h"
 #include "tools/DxfImportDlg.h"
 #include "view/TarvokrtView.h"
@@ -32,12 +33,21 @@ void ActivateImportedOnly(CTarvokrtDoc& document, CTarvokrtView& view)
 
 void ImportDxfIntoProject(CTarvokrtDoc& document, CTarvokrtView& view, const DxfImportRequest& request)
 {
-    if (request.path.empty() || !document.BeginDxfImport())
+    if (request.path.empty())
         return;
+    // A file the reader refused (after its own message) leaves no trace: no
+    // question, no empty group, no undo step, and the redo store as it was.
+    CommandRollback rollback(*document.GetModel());
+    if (!document.BeginDxfImport())
+        return;
+    bool read = false;
     {
         wxBusyCursor wait;
-        document.ImportDxf(request.path, request.offset, request.rotation);
+        read = document.ImportDxf(request.path, request.offset, request.rotation);
     }
+    if (!read)
+        return;
+    rollback.Commit();
     if (request.activateImportedOnly)
         ActivateImportedOnly(document, view);
     document.FinishDxfImport(request.name);

@@ -20,5 +20,6 @@ struct DxfImportRequest {
 
 void RunDxfImportCommand(wxWindow* parent, CTarvokrtDoc& document, CTarvokrtView& view, IMessageBoxPort& boxes);
 
-// The import once the dialog is confirmed.
+// The import once the dialog is confirmed. A read that fails is taken back
+// whole; the finish step runs only after a read that succeeded.
 void ImportDxfIntoProject(CTarvokrtDoc& document, CTarvokrtView& view, const DxfImportRequest& request);

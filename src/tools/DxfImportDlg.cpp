@@ -26,12 +26,26 @@ std::string TrimmedPath(const std::string& text)
 
 std::string ChooseDxfFile(wxWindow* parent)
 {
-    wxFileDialog dialog(parent, "Open", wxEmptyString, wxEmptyString, "AutoCAD DXF Files (*.dxf)|*.dxf",
+    wxFileDialog dialog(parent, "Open", wxEmptyString, wxEmptyString, wxString::FromUTF8(DxfFileWildcard()),
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     return dialog.ShowModal() == wxID_OK ? dialog.GetPath().utf8_string() : std::string();
 }
 
+// Shows the end of the path, where the file's name is.
+void ShowPath(wxTextCtrl& field, const std::string& path)
+{
+    field.ChangeValue(wxString::FromUTF8(path));
+    field.SetInsertionPointEnd();
+}
+
 }  // namespace
+
+std::string DxfFileWildcard()
+{
+    // The toolkit's file dialog matches patterns case by case, and drawings
+    // come as .dxf and .DXF alike.
+    return "AutoCAD DXF Files (*.dxf)|*.[dD][xX][fF]";
+}
 
 void DxfImportForm::Choose(const std::string& path)
 {
@@ -84,11 +98,13 @@ CImportDXFDlg::CImportDXFDlg(wxWindow* parent, IMessageBoxPort& boxes)
     const DxfImportFields initial = form_.InitialFields();
 
     auto* file = new wxStaticBoxSizer(wxHORIZONTAL, this, " DXF File Name ");
-    path_ = new wxTextCtrl(file->GetStaticBox(), ID_DXF_FILE_NAME, wxString::FromUTF8(initial.path),
-                           wxDefaultPosition, wxSize(260, -1), wxTE_RIGHT);
+    path_ = new wxTextCtrl(file->GetStaticBox(), ID_DXF_FILE_NAME, wxEmptyString, wxDefaultPosition,
+                           wxSize(260, -1), wxTE_RIGHT);
+    ShowPath(*path_, initial.path);
     file->Add(path_, 1, wxALIGN_CENTER_VERTICAL | wxALL, 4);
-    file->Add(new wxButton(file->GetStaticBox(), ID_DXF_BROWSE, "...", wxDefaultPosition, wxSize(32, -1)), 0,
-              wxALIGN_CENTER_VERTICAL | wxALL, 4);
+    file->Add(new wxButton(file->GetStaticBox(), ID_DXF_BROWSE, "...", wxDefaultPosition, wxDefaultSize,
+                           wxBU_EXACTFIT),
+              0, wxALIGN_CENTER_VERTICAL | wxALL, 4);
 
     auto* translation = new wxStaticBoxSizer(wxHORIZONTAL, this, " Translation ");
     tx_ = new wxTextCtrl(translation->GetStaticBox(), ID_DXF_TX, initial.tx, wxDefaultPosition, wxDefaultSize,
@@ -139,7 +155,7 @@ bool CImportDXFDlg::AcceptFields()
 void CImportDXFDlg::OnBrowse(wxCommandEvent&)
 {
     if (form_.Browse(chooseFile_(this)))
-        path_->ChangeValue(wxString::FromUTF8(form_.ChosenPath()));
+        ShowPath(*path_, form_.ChosenPath());
 }
 
 void CImportDXFDlg::OnOk(wxCommandEvent&)

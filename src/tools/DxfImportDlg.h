@@ -67,6 +67,9 @@ private:
     bool activateImportedOnly_ = false;
 };
 
+// The file dialog's wildcard: DXF files whatever the case of the extension.
+std::string DxfFileWildcard();
+
 class CImportDXFDlg : public CDlgMove {
 public:
     // Asks for a file to open; empty when the user cancels.

@@ -11,6 +11,9 @@ struct CHomoPoint {
     double w = 1.0;
 };
 
+// The zoom step that scales the picture by e (see GlCamera::ZoomInOut).
+constexpr double ZOOM_STEP_PER_E = 500.0;
+
 // A 4x4 matrix stored column by column, as OpenGL takes it.
 class CTGLMatrix {
 public:
@@ -54,8 +57,8 @@ public:
     // World units per window pixel.
     double UnitsPerPixel() const;
 
-    // A positive step zooms in, a negative one out; a step in and the same
-    // step out give the old zoom back.
+    // A positive step zooms in, a negative one out, by exp(|step| / ZOOM_STEP_PER_E);
+    // a step in and the same step out give the old zoom back.
     void ZoomInOut(double step);
     // Moves the picture with the mouse: dx right, dy down, in pixels.
     void Pan(double dxPixels, double dyPixels);

@@ -23,12 +23,12 @@ ModeSwitch ToggleGestureMode(int currentMode, int savedMode, int commandMode)
     return {commandMode, currentMode};
 }
 
-double DynamicZoomStep(int previousX, int previousY, int x, int y, double gridSize)
+double DynamicZoomStep(int previousX, int previousY, int x, int y)
 {
     int d = x - previousX;
     if (std::abs(d) < std::abs(previousY - y))
         d = previousY - y;
-    return d * gridSize * 0.1;
+    return d * DYNAMIC_ZOOM_STEP_PER_PIXEL;
 }
 
 PickBox PickBoxOf(int x1, int y1, int x2, int y2)

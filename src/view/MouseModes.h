@@ -31,10 +31,14 @@ struct ModeSwitch {
 };
 ModeSwitch ToggleGestureMode(int currentMode, int savedMode, int commandMode);
 
+// The zoom step of one dragged pixel: about x1.02 (see GlCamera::ZoomInOut),
+// whatever the grid, since the drag is in pixels and the grid in model units.
+constexpr double DYNAMIC_ZOOM_STEP_PER_PIXEL = 10.0;
+
 // The zoom step of a dynamic-zoom drag from the previous to the current
 // mouse position: the larger of the horizontal move and the upward move,
-// times a tenth of the grid size.
-double DynamicZoomStep(int previousX, int previousY, int x, int y, double gridSize);
+// in pixels, times DYNAMIC_ZOOM_STEP_PER_PIXEL.
+double DynamicZoomStep(int previousX, int previousY, int x, int y);
 
 // The box a select window or click picks in: centre and half sizes, each
 // truncated. A click within a pixel gives zero half sizes.

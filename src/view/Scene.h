@@ -7,6 +7,7 @@
 #include "view/DrawPlan.h"
 #include "view/EntityKeys.h"
 
+#include <limits>
 #include <set>
 #include <string>
 #include <vector>
@@ -131,7 +132,9 @@ public:
     void DrawHighlighted(int key, DrawPlan& plan);
     void DrawHighlightedDomain(DrawPlan& plan);
     void DrawGrid(DrawPlan& plan);
-    void DrawUcsAxes(DrawPlan& plan);
+    // The axis glyph at the origin, sized by the grid size but at most
+    // largestSize (model units) across.
+    void DrawUcsAxes(DrawPlan& plan, double largestSize = std::numeric_limits<double>::infinity());
     void RenderForSelection(DrawPlan& plan);
 
     // Extents (SceneExtents.cpp)

@@ -6,6 +6,7 @@
 #include "view/LookupTexts.h"
 #include "view/Scene.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <map>
@@ -301,10 +302,11 @@ void CScene::DrawGrid(DrawPlan& plan)
     }
 }
 
-void CScene::DrawUcsAxes(DrawPlan& plan)
+void CScene::DrawUcsAxes(DrawPlan& plan, double largestSize)
 {
     const CSectModel* model = Model();
-    const double s = model ? model->m_gridSize : m_gridSpacing;
+    // Sized by the grid, but never so large that it covers a small drawing.
+    const double s = std::min(model ? model->m_gridSize : m_gridSpacing, largestSize);
     const double shaftRadius = s / 20.0;
     const double shaftLength = 0.66 * s;
     const double coneRadius = s / 7.0;

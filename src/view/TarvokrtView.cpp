@@ -17,6 +17,8 @@
 namespace {
 
 constexpr double DEFAULT_FRAME_GRIDS = 10.0;  // the default frame reaches this many grid sizes from the origin
+// The axis glyph spans at most this share of the window's shorter side.
+constexpr double UCS_AXES_WINDOW_SHARE = 1.0 / 8.0;
 
 double Diagonal(const double extents[4])
 {
@@ -202,7 +204,9 @@ void CTarvokrtView::RenderScene()
         DrawPropertyLabels();
     if (m_ucsAxesDisplay) {
         DrawPlan axes;
-        scene_->DrawUcsAxes(axes);
+        const GlCamera& camera = Camera();
+        const int shorterSide = std::min(camera.WindowWidth(), camera.WindowHeight());
+        scene_->DrawUcsAxes(axes, shorterSide * camera.UnitsPerPixel() * UCS_AXES_WINDOW_SHARE);
         executor_.Run(axes);
     }
     glPopMatrix();

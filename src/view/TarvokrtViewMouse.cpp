@@ -152,7 +152,7 @@ void CTarvokrtView::OnMouseMove(wxMouseEvent& event)
     if (m_leftButtonDown && HasCapture()) {
         if (m_mouseMode == MOUSE_DYNAMIC_ZOOM) {
             SetCursor(wxCursor(wxCURSOR_MAGNIFIER));
-            tglZoomInOut(DynamicZoomStep(m_previousMouse[0], m_previousMouse[1], x, y, GridSize()));
+            tglZoomInOut(DynamicZoomStep(m_previousMouse[0], m_previousMouse[1], x, y));
             AfterViewChange();
         } else if (m_mouseMode == MOUSE_DYNAMIC_PAN) {
             SetCursor(wxCursor(wxCURSOR_HAND));

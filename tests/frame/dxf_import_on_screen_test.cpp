@@ -5,6 +5,7 @@
 #include "program_on_screen.h"
 
 #include "frame/MainFrame.h"
+#include "frame/OutputWindow.h"
 #include "frame/ToolbarTable.h"
 #include "tools/DxfImportDlg.h"
 #include "tools/GridSettingDlg.h"
@@ -18,6 +19,7 @@
 #include <wx/textctrl.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 namespace {
@@ -163,6 +165,105 @@ TEST_F(DxfImportOnScreen, TheImportedDrawingShowsItsCurvesAndIsOneUndoableAction
     EXPECT_EQ(DarkPixels(), emptyView);
 }
 
+TEST_F(DxfImportOnScreen, AReadThatFailsLeavesNoQuestionGroupOrUndoStep)
+{
+    const std::string missing = (folder / "missing.dxf").string();
+    const struct {
+        const char* name;
+        std::string path;
+        std::string box;
+    } cases[] = {
+        {"missing", missing, "Cannot open the file [" + missing + "]."},
+        {"binary", Drawing("bin_dxf_r12.dxf"), "Cannot read the DXF file.\n\nCheck the file format."},
+    };
+    ASSERT_TRUE(Start(SavedProject("earlier.klx", {{0, 0}, {100, 0}})));
+    // One step to undo and one to redo, both of which must survive.
+    const double first[2] = {50, 50};
+    const double second[2] = {60, 60};
+    ASSERT_TRUE(Frame().Document().CreatePointByCoordinate(first));
+    ASSERT_TRUE(Frame().Document().CreatePointByCoordinate(second));
+    Command(CMD_EDIT_UNDO);
+    ASSERT_TRUE(Frame().Document().CanUndo());
+    ASSERT_TRUE(Frame().Document().CanRedo());
+    const int undoTop = Model().m_undoTopId;
+    const int redoTop = Model().m_redoTopId;
+    const int nextGroup = Model().m_nextGroupId;
+    const size_t points = Model().m_points.size();
+    const std::string output = Frame().Output().ShownText();
+    for (const auto& c : cases) {
+        user.ClearRecords();
+        Import(c.path, false);
+        EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{c.box}) << c.name;
+        EXPECT_TRUE(user.questions.empty()) << c.name;
+        EXPECT_EQ(Model().m_undoTopId, undoTop) << c.name;
+        EXPECT_EQ(Model().m_redoTopId, redoTop) << c.name;
+        EXPECT_EQ(Model().m_nextGroupId, nextGroup) << c.name;
+        EXPECT_TRUE(Model().m_groups.empty()) << c.name;
+        EXPECT_EQ(Model().m_points.size(), points) << c.name;
+        EXPECT_TRUE(Model().m_curves.empty()) << c.name;
+        EXPECT_EQ(Frame().Output().ShownText(), output) << c.name;
+    }
+    Command(CMD_EDIT_REDO);
+    EXPECT_EQ(Model().m_points.size(), points + 1);
+}
+
+TEST_F(DxfImportOnScreen, EntitiesBelowTheToleranceAreReportedAndTheImportFinishes)
+{
+    const auto tooSmall = [](int count) {
+        return std::to_string(count)
+               + " entities are smaller than the tolerance (1) and were not imported. Set a smaller tolerance in the "
+                 "Setting dialog to import them.";
+    };
+    const struct {
+        const char* name;
+        std::string text;
+        int made;
+        int small;
+    } cases[] = {
+        {"all", "  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n  8\n0\n 10\n0\n 20\n0\n 11\n0.5\n 21\n0\n"
+                "  0\nLINE\n  8\n0\n 10\n5\n 20\n5\n 11\n5\n 21\n5.5\n  0\nENDSEC\n  0\nEOF\n",
+         0, 2},
+        {"half", "  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n  8\n0\n 10\n0\n 20\n0\n 11\n300\n 21\n0\n"
+                 "  0\nLINE\n  8\n0\n 10\n5\n 20\n5\n 11\n5\n 21\n5.5\n  0\nENDSEC\n  0\nEOF\n",
+         1, 1},
+    };
+    ASSERT_TRUE(Start("KLX 1"));
+    for (const auto& c : cases) {
+        const std::filesystem::path path = folder / (std::string(c.name) + ".dxf");
+        std::ofstream(path) << c.text;
+        user.ClearRecords();
+        user.QueueAnswers({false});
+        Import(path.string(), false);
+        EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{tooSmall(c.small)}) << c.name;
+        ASSERT_EQ(user.questions.size(), 1u) << c.name;
+        const std::string shown = Frame().Output().ShownText();
+        const std::string summary = "Imported AutoCAD DXF model data\n- Model: Curve [" + std::to_string(c.made)
+                                    + "], Point [" + std::to_string(2 * c.made) + "]\n" + tooSmall(c.small);
+        EXPECT_NE(shown.find(summary), std::string::npos) << c.name << ": " << shown;
+        const T_GROUP_D* group = GroupNamed(std::string("DXF:") + c.name);
+        ASSERT_NE(group, nullptr) << c.name;
+        EXPECT_EQ(group->curveIds.size(), static_cast<size_t>(c.made)) << c.name;
+        EXPECT_EQ(Model().GetCurrentUndoAction()->title, "Import DXF file") << c.name;
+    }
+}
+
+TEST_F(DxfImportOnScreen, ASmallDrawingShowsOverTheAxisGlyph)
+{
+    ASSERT_TRUE(Start("KLX 1"));
+    ASSERT_EQ(Model().m_gridSize, 100.0);
+    user.QueueAnswers({false});
+    Import(Drawing("AC1003_LINE_Example.dxf"), false);
+    ASSERT_EQ(user.boxes.size(), 1u);
+    EXPECT_NE(user.boxes[0].text.find("smaller than the tolerance (1)"), std::string::npos);
+    Frame().View().RedrawScene();
+    Settle();
+    const int dark = DarkPixels();
+    const wxSize size = Frame().View().GetClientSize();
+    ASSERT_GE(dark, 0);
+    EXPECT_LT(dark, size.x * size.y / 10);  // the glyph's sphere is black
+    EXPECT_GT(dark, 0);
+}
+
 TEST_F(DxfImportOnScreen, WithActivateTheImportedOnlyTheEarlierEntitiesAreHidden)
 {
     ASSERT_TRUE(Start(SavedProject("earlier.klx", {{-9000, -9000}, {-8000, -9000}})));
@@ -217,17 +318,14 @@ TEST_F(DxfImportOnScreen, AFileThatCannotBeReadIsReportedAndHidesNothing)
     Scene().SelectPoints({1, 2});
     const std::string missing = (folder / "missing.dxf").string();
     user.ClearRecords();
-    user.QueueAnswers({false});
     Import(missing, true);
     EXPECT_EQ(user.BoxTexts(), (std::vector<std::string>{"Cannot open the file [" + missing + "]."}));
     Frame().View().RebuildScene();
     EXPECT_EQ(Scene().m_active[KIND_POINT].size(), 2u);
     EXPECT_NE(Scene().m_activityMode, ACTIVITY_SELECTED_ONLY);
-    // The finish step runs all the same and groups what was made: nothing.
-    const T_GROUP_D* group = GroupNamed("DXF:missing");
-    ASSERT_NE(group, nullptr);
-    EXPECT_TRUE(group->curveIds.empty());
-    EXPECT_TRUE(group->pointIds.empty());
+    // A failed read ends the import: no question and no empty group.
+    EXPECT_TRUE(user.questions.empty());
+    EXPECT_EQ(GroupNamed("DXF:missing"), nullptr);
 }
 
 TEST_F(DxfImportOnScreen, WithoutAFileNameTheDialogSaysSoAndNothingIsImported)

@@ -8,6 +8,7 @@
 #include "view/TarvokrtView.h"
 
 #include <wx/config.h>
+#include <wx/display.h>
 #include <wx/image.h>
 
 #include <cstdlib>
@@ -152,6 +153,50 @@ TEST_F(ProgramOnScreen, ACancelledSaveQuestionKeepsTheModifiedProject)
     EXPECT_EQ(Frame().Document().GetModel()->m_points.size(), 2u);
     EXPECT_TRUE(Frame().Document().IsModified());
     EXPECT_FALSE(Frame().View().GetScene()->m_inactive[KIND_POINT].empty());
+}
+
+TEST_F(ProgramOnScreen, FileNewEndsWhenTheSaveQuestionIsCancelled)
+{
+    ASSERT_TRUE(Start(SavedProject("kept.klx", {{0, 0}})));
+    const double xy[2] = {10, 10};
+    ASSERT_TRUE(Frame().Document().GetModel()->CreatePointByCoordinate(xy));
+    Frame().Document().OnModelChanged();
+    const double tolerance = Frame().Document().GetModel()->m_tolerance;
+    const size_t dialogs = ShownDialogs().size();
+
+    prompts.answers = {SaveAnswer::Cancel};
+    app->OnFileNew();
+    Settle();
+    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"kept.klx"}));
+    EXPECT_EQ(ShownDialogs().size(), dialogs);  // no "Setting" over the old project
+    EXPECT_EQ(Frame().Document().GetModel()->m_points.size(), 2u);
+    EXPECT_EQ(Frame().Document().GetModel()->m_tolerance, tolerance);
+    EXPECT_TRUE(Frame().Document().IsModified());
+
+    // Answered, File New makes the project and asks for its settings.
+    prompts.answers = {SaveAnswer::No};
+    app->OnFileNew();
+    Settle();
+    EXPECT_TRUE(Frame().Document().GetModel()->m_points.empty());
+    ASSERT_EQ(ShownDialogs().size(), dialogs + 1);
+    EXPECT_EQ(ShownDialogs().back(), "Setting");
+}
+
+TEST_F(ProgramOnScreen, AFirstRunGetsAUsableRestoredRectangleAndStoresIt)
+{
+    ASSERT_TRUE(Start("KLX 1"));
+    const wxRect area = wxDisplay(0u).GetClientArea();
+    // Three quarters of the work area each way, centred.
+    const wxRect expected(area.x + (area.width - area.width * 3 / 4) / 2,
+                          area.y + (area.height - area.height * 3 / 4) / 2, area.width * 3 / 4, area.height * 3 / 4);
+    EXPECT_EQ(Frame().NormalRect(), expected);
+    Quit();
+
+    wxConfigBase* config = wxConfigBase::Get();
+    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Left", -1), expected.GetLeft());
+    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Top", -1), expected.GetTop());
+    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Right", -1), expected.GetRight() + 1);
+    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Bottom", -1), expected.GetBottom() + 1);
 }
 
 TEST_F(ProgramOnScreen, WindowPositionAndBarLayoutSurviveARestart)

@@ -142,6 +142,50 @@ TEST_F(SettingDialog, EnterAndEscapeDoNotCloseIt)
     }
 }
 
+TEST_F(SettingDialog, CancelClosesWithoutApplyingAndKeepsWhatAnEarlierApplyChanged)
+{
+    const auto press = [this](int buttonId) {
+        wxWindow* button = dialog->FindWindow(buttonId);
+        ASSERT_NE(button, nullptr) << buttonId;
+        wxCommandEvent click(wxEVT_BUTTON, buttonId);
+        click.SetEventObject(button);
+        button->GetEventHandler()->ProcessEvent(click);
+        Settle();
+    };
+    const struct {
+        const char* name;
+        bool applyFirst;  // Apply with angle step 5, then change the step to 7
+        int closeWith;
+        double angleStep;
+        bool pointLabels;
+    } cases[] = {
+        {"cancel", false, wxID_CANCEL, 10.0, false},
+        {"apply then cancel", true, wxID_CANCEL, 5.0, true},
+        {"ok", false, wxID_OK, 7.0, true},
+        {"apply then ok", true, wxID_OK, 7.0, true},
+    };
+    for (const auto& c : cases) {
+        Model().m_angleStep = 10.0;
+        Frame().View().m_display.pointLabels = false;
+        dialog->Destroy();
+        dialog = new CViewSetDlg(&Frame(), Frame().View(), Frame().Ports());
+        dialog->Show();
+        Settle();
+        Find<wxCheckBox>(1125).SetValue(true);
+        if (c.applyFirst) {
+            Find<wxTextCtrl>(ID_ANGLE_STEP_FIELD).ChangeValue("5");
+            press(ID_VIEWSET_APPLY);
+            ASSERT_TRUE(dialog->IsShown()) << c.name;
+        }
+        Find<wxTextCtrl>(ID_ANGLE_STEP_FIELD).ChangeValue("7");
+        press(c.closeWith);
+        EXPECT_FALSE(dialog->IsShown()) << c.name;
+        EXPECT_EQ(Model().m_angleStep, c.angleStep) << c.name;
+        EXPECT_EQ(Frame().View().m_display.pointLabels, c.pointLabels) << c.name;
+    }
+    EXPECT_TRUE(user.boxes.empty());
+}
+
 TEST(LongWorkInput, UserInputIsDroppedEscapeIsNotedWindowEventsPass)
 {
     LongWorkInputFilter filter;

@@ -12,6 +12,8 @@
 #include <wx/aui/auibar.h>
 #include <wx/statusbr.h>
 
+#include <cmath>
+#include <functional>
 #include <set>
 
 namespace {
@@ -253,6 +255,73 @@ TEST_F(ViewInteraction, DragsZoomAndPanDynamicallyAndTheMiddleButtonPans)
     move.m_middleDown = true;
     View().ProcessWindowEvent(move);
     EXPECT_EQ(ClientOf(0, 0) - before, wxPoint(-10, 15));
+}
+
+TEST_F(ViewInteraction, ZoomStepsAreModestAndADragPixelIsTheSameAtAnyGrid)
+{
+    // Units per pixel before over after: the factor by which the picture grew.
+    auto growth = [this](const std::function<void()>& act) {
+        const double before = View().Camera().UnitsPerPixel();
+        act();
+        return before / View().Camera().UnitsPerPixel();
+    };
+    const double click = growth([this] { Command(32798); });  // Zoom In
+    EXPECT_NEAR(click, std::exp(0.1), 1e-9);
+    EXPECT_NEAR(growth([this] { Command(32799); }), 1.0 / click, 1e-9);  // Zoom Out returns
+    const double notch = growth([this] {
+        wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+        wheel.SetEventObject(&View());
+        wheel.SetPosition(ClientOf(500, 250));
+        wheel.m_wheelRotation = 120;
+        wheel.m_wheelDelta = 120;
+        View().ProcessWindowEvent(wheel);
+    });
+    EXPECT_NEAR(notch, std::exp(0.24), 1e-9);
+
+    for (double grid : {1.0, 100.0, 1000.0}) {
+        Model().m_gridSize = grid;
+        Command(32794);  // Dynamic Zoom
+        ASSERT_EQ(View().m_mouseMode, MOUSE_DYNAMIC_ZOOM);
+        const double pixel = growth([this] { Drag({400, 300}, {401, 300}); });
+        EXPECT_NEAR(pixel, std::exp(0.02), 1e-9) << grid;  // about 2 %
+    }
+}
+
+TEST_F(ViewInteraction, NewAndOpenClearTheStatusPanesAndTheSnapMarker)
+{
+    const std::string project = SavedProject("snap.klx", {{0, 0}, {1000, 0}, {1000, 500}});
+    prompts.answers = {SaveAnswer::No};  // the fixture's lines are not saved
+    const struct {
+        const char* name;
+        std::function<void()> start;
+    } cases[] = {
+        {"new", [this] { app->OnFileNew(); }},
+        {"open", [this, &project] { app->OpenDocumentFile(project); }},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(app->OpenDocumentFile(project)) << c.name;
+        Settle();
+        View().m_pointSnap = 1;
+        const wxPoint point = ClientOf(1000, 500);
+        Post(wxEVT_MOTION, point + wxPoint(3, 2), false);
+        Settle();
+        ASSERT_EQ(StatusUcs(), " UCS: (1000.000,500.000)") << c.name;
+        ASSERT_FALSE(StatusGcs().empty()) << c.name;
+        const auto markerShows = [this, point] {
+            const RgbImage shown = View().ReadShownPicture();
+            const int x = point.x - 5;
+            const int y = point.y + 1;  // the marker's left side
+            const size_t at = (static_cast<size_t>(shown.height - 1 - y) * shown.width + x) * 3;
+            return shown.rgb[at] == 125 && shown.rgb[at + 1] == 125 && shown.rgb[at + 2] == 125;
+        };
+        ASSERT_TRUE(markerShows()) << c.name;
+
+        c.start();
+        Settle();
+        EXPECT_EQ(StatusUcs(), "") << c.name;
+        EXPECT_EQ(StatusGcs(), "") << c.name;
+        EXPECT_FALSE(markerShows()) << c.name;
+    }
 }
 
 TEST_F(ViewInteraction, TheNearestCurvePickFindsACurveAmongMoreThanItsBufferHolds)

@@ -38,4 +38,44 @@ TEST(WindowPlacement, OnlyTheUpperBoundsPullTheWindowBackAndTheSizeStays)
     EXPECT_EQ(negative->y, -176);
 }
 
+TEST(WindowPlacement, AFirstRunTakesThreeQuartersOfTheWorkAreaCentred)
+{
+    const struct {
+        WindowRect workArea;
+        WindowRect expected;
+    } cases[] = {
+        {{0, 0, 1280, 1024}, {160, 128, 960, 768}},
+        {{0, 24, 1920, 1056}, {240, 156, 1440, 792}},
+        {{100, 0, 800, 600}, {200, 75, 600, 450}},
+    };
+    for (const auto& c : cases) {
+        const WindowRect rect = FirstRunWindowRect(c.workArea);
+        EXPECT_EQ(rect.x, c.expected.x) << c.workArea.width;
+        EXPECT_EQ(rect.y, c.expected.y) << c.workArea.width;
+        EXPECT_EQ(rect.width, c.expected.width) << c.workArea.width;
+        EXPECT_EQ(rect.height, c.expected.height) << c.workArea.width;
+    }
+}
+
+TEST(WindowPlacement, LeavingTheMaximisedStateRestoresTheKeptRectangle)
+{
+    using Step = NormalRectStep;
+    const struct {
+        const char* name;
+        WindowStates states;
+        Step step;
+    } cases[] = {
+        {"a normal window moves", {false, false, false, false, false}, Step::Record},
+        {"maximised", {false, true, false, false, false}, Step::Keep},
+        {"still maximised", {true, true, false, false, false}, Step::Keep},
+        {"un-maximised", {true, false, false, false, false}, Step::Restore},
+        {"sizes on the way back", {false, false, false, false, true}, Step::Keep},
+        {"iconised while maximised", {true, true, true, false, false}, Step::Keep},
+        {"iconised after un-maximising", {true, false, true, false, false}, Step::Keep},
+        {"full screen", {false, false, false, true, false}, Step::Keep},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NormalRectStepFor(c.states), c.step) << c.name;
+}
+
 }  // namespace

@@ -11,6 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <string>
+#include <utility>
+
+#include <fnmatch.h>
 
 namespace {
 
@@ -83,6 +87,39 @@ TEST_F(ToolDialogs, ARefusedFieldKeepsTheDialogOpen)
     ProcessPendingEvents();
     EXPECT_TRUE(dialog.IsShown());
     EXPECT_EQ(Field(dialog, ID_DXF_TX).GetValue(), "1..2");
+}
+
+TEST_F(ToolDialogs, TheBrowseButtonFitsItsLabelAndALongPathShowsItsFileName)
+{
+    CImportDXFDlg dialog(nullptr, user);
+    dialog.Show();
+    ProcessPendingEvents();
+    wxWindow* browse = dialog.FindWindow(ID_DXF_BROWSE);
+    ASSERT_NE(browse, nullptr);
+    EXPECT_GE(browse->GetSize().x, browse->GetBestSize().x);
+
+    const std::string path = "/" + std::string(200, 'f') + "/drawing.dxf";
+    dialog.SetFileChooser([&path](wxWindow*) { return path; });
+    Press(dialog, ID_DXF_BROWSE);
+    wxTextCtrl& field = Field(dialog, ID_DXF_FILE_NAME);
+    EXPECT_EQ(field.GetValue(), path);
+    EXPECT_EQ(field.GetInsertionPoint(), field.GetLastPosition());
+}
+
+TEST(DxfFileWildcard, MatchesTheExtensionInAnyCase)
+{
+    const std::string wildcard = DxfFileWildcard();
+    const std::size_t bar = wildcard.find('|');
+    ASSERT_NE(bar, std::string::npos);
+    EXPECT_EQ(wildcard.substr(0, bar), "AutoCAD DXF Files (*.dxf)");
+    // The file dialog's patterns are shell globs, as fnmatch reads them.
+    const std::string pattern = wildcard.substr(bar + 1);
+    const std::pair<const char*, bool> names[] = {
+        {"x.dxf", true}, {"X.DXF", true}, {"POLI-ALL210_12.DXF", true}, {"a.Dxf", true},
+        {"x.dwg", false}, {"x.dxf.bak", false}, {"dxf", false},
+    };
+    for (const auto& [name, matches] : names)
+        EXPECT_EQ(fnmatch(pattern.c_str(), name, 0) == 0, matches) << name;
 }
 
 TEST_F(ToolDialogs, TheGridDialogShowsTheValuesItWasGivenAndReadsItsFields)

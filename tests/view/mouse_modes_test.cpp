@@ -35,12 +35,12 @@ TEST(MouseModes, AGestureCommandGivenTwiceEndsInNoneNotInTheModeBefore)
     EXPECT_EQ(state.mode, MOUSE_NONE);
 }
 
-TEST(MouseModes, DynamicZoomTakesTheLargerMoveTimesATenthOfTheGrid)
+TEST(MouseModes, DynamicZoomTakesTheLargerMoveInPixels)
 {
-    EXPECT_DOUBLE_EQ(DynamicZoomStep(100, 100, 110, 95, 100.0), 100.0);  // sideways wins
-    EXPECT_DOUBLE_EQ(DynamicZoomStep(100, 100, 102, 80, 100.0), 200.0);  // upwards wins
-    EXPECT_DOUBLE_EQ(DynamicZoomStep(100, 100, 99, 130, 50.0), -150.0);  // downwards zooms out
-    EXPECT_DOUBLE_EQ(DynamicZoomStep(100, 100, 90, 110, 10.0), -10.0);  // a tie keeps the sideways move
+    EXPECT_DOUBLE_EQ(DynamicZoomStep(100, 100, 110, 95), 100.0);  // sideways wins
+    EXPECT_DOUBLE_EQ(DynamicZoomStep(100, 100, 102, 80), 200.0);  // upwards wins
+    EXPECT_DOUBLE_EQ(DynamicZoomStep(100, 100, 99, 130), -300.0);  // downwards zooms out
+    EXPECT_DOUBLE_EQ(DynamicZoomStep(100, 100, 90, 110), -100.0);  // a tie keeps the sideways move
 }
 
 TEST(PickBoxes, AreCentreAndTruncatedHalfSizes)

@@ -224,4 +224,25 @@ TEST_F(SceneDraw, UcsAxesScaleWithTheGrid)
     EXPECT_EQ(CommandsOf(plan, DrawOp::PushMatrix).size(), CommandsOf(plan, DrawOp::PopMatrix).size());
 }
 
+TEST_F(SceneDraw, UcsAxesShrinkToTheLargestSizeKeepingTheirShape)
+{
+    const struct {
+        double largest;
+        double size;  // the glyph's s: the grid size (100) or the cap
+    } cases[] = {{1000.0, 100.0}, {100.0, 100.0}, {40.0, 40.0}, {0.5, 0.5}};
+    for (const auto& c : cases) {
+        DrawPlan plan;
+        scene.DrawUcsAxes(plan, c.largest);
+        const auto cylinders = CommandsOf(plan, DrawOp::Cylinder);
+        const auto spheres = CommandsOf(plan, DrawOp::Sphere);
+        ASSERT_EQ(cylinders.size(), 4u);
+        ASSERT_EQ(spheres.size(), 1u);
+        EXPECT_DOUBLE_EQ(cylinders[0]->values[0], c.size / 20.0) << c.largest;
+        EXPECT_DOUBLE_EQ(cylinders[0]->values[2], 0.66 * c.size) << c.largest;
+        EXPECT_DOUBLE_EQ(cylinders[1]->values[0], c.size / 7.0) << c.largest;
+        EXPECT_DOUBLE_EQ(cylinders[1]->values[2], 0.33 * c.size) << c.largest;
+        EXPECT_DOUBLE_EQ(spheres[0]->values[0], c.size / 8.0) << c.largest;
+    }
+}
+
 }  // namespace

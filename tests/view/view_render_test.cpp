@@ -1,3 +1,4 @@
+#include "model/SectModel.h"
 #include "view/support/DrawingModel.h"
 #include "view/support/ViewOnScreen.h"
 
@@ -89,6 +90,37 @@ TEST_F(ViewRender, ZoomFitFramesTheShownEntities)
     EXPECT_NEAR(high[0] - low[0], 200 * pixelsPerUnit, 1e-6);
     EXPECT_NEAR(low[1] - high[1], 100 * pixelsPerUnit, 1e-6);
     EXPECT_NEAR((low[0] + high[0]) / 2.0, CLIENT_WIDTH / 2.0, 1e-6);
+}
+
+TEST_F(ViewRender, TheAxisGlyphNeverHidesASmallDrawingAndKeepsItsSizeOverALargeOne)
+{
+    // Two lines of the given width about the origin, the grid at 100.
+    const struct {
+        double width;
+        bool glyphAtGridSize;  // the red shaft and cone reach 0.75 grid along x
+    } cases[] = {{3.6, false}, {2000.0, true}};
+    for (const auto& c : cases) {
+        document.model = std::make_unique<CSectModel>();
+        document.AddPoint(1, -c.width / 2, c.width / 4);
+        document.AddPoint(2, c.width / 2, c.width / 4);
+        document.AddPoint(3, -c.width / 2, -c.width / 4);
+        document.AddPoint(4, c.width / 2, -c.width / 4);
+        document.AddCurve(1, {1, 2});
+        document.AddCurve(2, {3, 4});
+        ASSERT_EQ(document.model->m_gridSize, 100.0);
+        view->m_ucsAxesDisplay = 1;
+        DrawModel();
+        const RgbImage frame = view->ReadShownPicture();
+        size_t black = 0;
+        for (size_t at = 0; at + 2 < frame.rgb.size(); at += 3)
+            black += frame.rgb[at] < 40 && frame.rgb[at + 1] < 40 && frame.rgb[at + 2] < 40;
+        EXPECT_LT(black, frame.rgb.size() / 3 / 20) << c.width;  // under 5 % of the window
+        EXPECT_TRUE(ColourNear(frame, 0.0, c.width / 4, ToBytes(view->GetScene()->m_colours[COLOUR_CURVE]), 1))
+            << c.width;
+        const std::array<int, 3> onShaft = PixelAt(frame, 75.0, 0.0);
+        const bool red = onShaft[0] > 128 && onShaft[1] < 64 && onShaft[2] < 64;
+        EXPECT_EQ(red, c.glyphAtGridSize) << c.width;
+    }
 }
 
 TEST_F(ViewRender, LabelsAreWrittenInTheLabelColour)

@@ -13,7 +13,6 @@
 namespace {
 
 bool g_started = false;
-bool g_failed = false;
 
 void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg)
 {
@@ -32,25 +31,47 @@ public:
     }
 };
 
+// Keeps what the toolkit logs while it starts, to tell why a start failed.
+class StartLog : public wxLog {
+public:
+    std::string text;
+
+protected:
+    void DoLogTextAtLevel(wxLogLevel, const wxString& message) override { text += " " + message.utf8_string(); }
+};
+
+std::string g_failure;
+
+std::string StartFailure(const std::string& reason)
+{
+    const char* display = std::getenv("DISPLAY");
+    return "the toolkit did not start on display \"" + std::string(display ? display : "(DISPLAY not set)")
+           + "\":" + (reason.empty() ? std::string(" no reason given") : reason)
+           + (display ? std::string() : std::string("; run the window's tests under xvfb-run"));
+}
+
 }  // namespace
 
 bool RequireDisplay()
 {
     if (g_started)
         return true;
-    if (g_failed) {
-        ADD_FAILURE() << "no X display: run the window's tests under xvfb-run";
+    if (!g_failure.empty()) {
+        ADD_FAILURE() << g_failure;
         return false;
     }
     setenv("GDK_BACKEND", "x11", 1);
     setenv("NO_AT_BRIDGE", "1", 1);
+    auto* startLog = new StartLog();
+    delete wxLog::SetActiveTarget(startLog);
     wxApp::SetInstance(new wxApp());
     int argc = 1;
     char name[] = "klx-gui-test";
     char* argv[] = {name, nullptr};
     if (!wxEntryStart(argc, argv) || !wxTheApp || !wxTheApp->CallOnInit()) {
-        g_failed = true;
-        ADD_FAILURE() << "no X display: run the window's tests under xvfb-run";
+        wxLog::FlushActive();
+        g_failure = StartFailure(startLog->text);
+        ADD_FAILURE() << g_failure;
         return false;
     }
     // GTK sets the locale at start-up; numbers are never formatted by it.

@@ -4,6 +4,8 @@
 #include "model/TextFormat.h"
 #include "view/EntityKeys.h"
 
+#include <initializer_list>
+
 namespace {
 
 using K = PickStepKind;
@@ -19,11 +21,6 @@ PickStep Disarm() { return {K::Disarm}; }
 PickRow Next(int toolId, int code, int nextCode)
 {
     return {toolId, code, C::Snapped, {Text(), Focus(nextCode)}};
-}
-
-PickRow NextNamed(int toolId, int code, NamedField next)
-{
-    return {toolId, code, C::Snapped, {Text(), FocusOn(next)}};
 }
 
 // A point picked in a mode that comes back afterwards, and its chain goes on.
@@ -44,6 +41,31 @@ PickRow WidthEnd(int toolId, int code)
     return {toolId, code, C::Snapped, {Text(), FocusOn(NamedField::Width), Restore(), Disarm()}};
 }
 
+// The points firstCode..lastCode typed in turn: each moves the focus on to
+// the next, the last to the plain field `end`.
+std::vector<PickRow> Chain(int toolId, int firstCode, int lastCode, NamedField end)
+{
+    std::vector<PickRow> rows;
+    for (int code = firstCode; code < lastCode; ++code)
+        rows.push_back(Next(toolId, code, code + 1));
+    rows.push_back({toolId, lastCode, C::Snapped, {Text(), FocusOn(end)}});
+    return rows;
+}
+
+// Two points in a row, each picked in a mode that comes back afterwards.
+std::vector<PickRow> RestorePair(int toolId, int firstCode)
+{
+    return {RestoreNext(toolId, firstCode, firstCode + 1), RestoreEnd(toolId, firstCode + 1)};
+}
+
+std::vector<PickRow> Joined(std::initializer_list<std::vector<PickRow>> parts)
+{
+    std::vector<PickRow> rows;
+    for (const std::vector<PickRow>& part : parts)
+        rows.insert(rows.end(), part.begin(), part.end());
+    return rows;
+}
+
 PickRow CurvePick(int toolId, int code)
 {
     return {toolId, code, C::None, {{K::CurveId}, Restore(), Disarm()}};
@@ -58,64 +80,38 @@ std::string CoordinateText(const ClickSnap& snap)
 
 const std::vector<PickRow>& PickRows()
 {
-    static const std::vector<PickRow> rows = {
-        {1000, 10048, C::Snapped, {Text(), Focus(10048), {K::CreatePoint}}},
-        {1003, 10002, C::Snapped, {{K::PointId}, Focus(10003)}},
-        {1003, 10003, C::Snapped, {{K::PointId}, FocusOn(NamedField::Ratio), Disarm()}},
-        RestoreNext(1006, 10037, 10038),
-        RestoreEnd(1006, 10038),
-        RestoreEnd(1007, 10042),
-        RestoreNext(1008, 10044, 10045),
-        RestoreEnd(1008, 10045),
-        RestoreEnd(1010, 10033),
-        Next(2000, 10000, 10001),
-        {2000, 10001, C::SnappedInXyMode, {Text(), {K::CreateLine}, Focus(10000), {K::EndRubberBand}}},
-        {2001, ANY_PICK_CODE, C::SnappedInXyMode, {{K::PolylineVertex}, {K::Text, 10006}, Focus(10006)}},
-        {2002, 10032, C::Snapped, {Text(), FocusOn(NamedField::Width), Restore(), Disarm()}},
-        Next(2003, 10049, 10050),
-        {2003, 10050, C::SnappedInXyMode, {Text(), {K::CreateRectangle}, Focus(10049), {K::EndRubberBand}}},
-        NextNamed(2004, 10007, NamedField::Radius),
-        Next(2004, 10008, 10009),
-        NextNamed(2004, 10009, NamedField::Width),
-        Next(2004, 10010, 10011),
-        Next(2004, 10011, 10012),
-        NextNamed(2004, 10012, NamedField::Width),
-        NextNamed(2005, 10013, NamedField::Radius),
-        Next(2005, 10014, 10015),
-        Next(2005, 10015, 10016),
-        NextNamed(2005, 10016, NamedField::Width),
-        Next(2005, 10017, 10018),
-        Next(2005, 10018, 10019),
-        NextNamed(2005, 10019, NamedField::Width),
-        NextNamed(2006, 10020, NamedField::XRadius),
-        Next(2007, 10021, 10022),
-        Next(2007, 10022, 10023),
-        NextNamed(2007, 10023, NamedField::Width),
-        Next(2008, 10024, 10025),
-        Next(2008, 10025, 10026),
-        Next(2008, 10026, 10027),
-        NextNamed(2008, 10027, NamedField::Width),
-        Next(2009, 10028, 10029),
-        Next(2009, 10029, 10030),
-        Next(2009, 10030, 10031),
-        NextNamed(2009, 10031, NamedField::Width),
-        RestoreNext(2015, 10035, 10036),
-        WidthEnd(2015, 10036),
-        RestoreEnd(2016, 10041),
-        RestoreNext(2017, 10046, 10047),
-        WidthEnd(2017, 10047),
-        CurvePick(2021, 10004),
-        CurvePick(2023, 10005),
-        RestoreNext(3003, 10039, 10040),
-        RestoreEnd(3003, 10040),
-        RestoreEnd(3004, 10043),
-        {6002, 10051, C::Snapped, {Text(), Restore(), FocusOn(NamedField::Angle)}},
-        RestoreNext(6002, 10052, 10053),
-        RestoreEnd(6002, 10053),
-        {6003, 10054, C::Snapped, {Text(), Restore(), FocusOn(NamedField::Angle)}},
-        RestoreNext(6003, 10055, 10056),
-        RestoreEnd(6003, 10056),
-    };
+    static const std::vector<PickRow> rows = Joined({
+        {{1000, 10048, C::Snapped, {Text(), Focus(10048), {K::CreatePoint}}},
+         {1003, 10002, C::Snapped, {{K::PointId}, Focus(10003)}},
+         {1003, 10003, C::Snapped, {{K::PointId}, FocusOn(NamedField::Ratio), Disarm()}}},
+        RestorePair(1006, 10037),
+        {RestoreEnd(1007, 10042)},
+        RestorePair(1008, 10044),
+        {RestoreEnd(1010, 10033),
+         Next(2000, 10000, 10001),
+         {2000, 10001, C::SnappedInXyMode, {Text(), {K::CreateLine}, Focus(10000), {K::EndRubberBand}}},
+         {2001, ANY_PICK_CODE, C::SnappedInXyMode, {{K::PolylineVertex}, {K::Text, 10006}, Focus(10006)}},
+         {2002, 10032, C::Snapped, {Text(), FocusOn(NamedField::Width), Restore(), Disarm()}},
+         Next(2003, 10049, 10050),
+         {2003, 10050, C::SnappedInXyMode, {Text(), {K::CreateRectangle}, Focus(10049), {K::EndRubberBand}}}},
+        Chain(2004, 10007, 10007, NamedField::Radius),
+        Chain(2004, 10008, 10009, NamedField::Width),
+        Chain(2004, 10010, 10012, NamedField::Width),
+        Chain(2005, 10013, 10013, NamedField::Radius),
+        Chain(2005, 10014, 10016, NamedField::Width),
+        Chain(2005, 10017, 10019, NamedField::Width),
+        Chain(2006, 10020, 10020, NamedField::XRadius),
+        Chain(2007, 10021, 10023, NamedField::Width),
+        Chain(2008, 10024, 10027, NamedField::Width),
+        Chain(2009, 10028, 10031, NamedField::Width),
+        {RestoreNext(2015, 10035, 10036), WidthEnd(2015, 10036), RestoreEnd(2016, 10041),
+         RestoreNext(2017, 10046, 10047), WidthEnd(2017, 10047), CurvePick(2021, 10004), CurvePick(2023, 10005)},
+        RestorePair(3003, 10039),
+        {RestoreEnd(3004, 10043), {6002, 10051, C::Snapped, {Text(), Restore(), FocusOn(NamedField::Angle)}}},
+        RestorePair(6002, 10052),
+        {{6003, 10054, C::Snapped, {Text(), Restore(), FocusOn(NamedField::Angle)}}},
+        RestorePair(6003, 10055),
+    });
     return rows;
 }
 

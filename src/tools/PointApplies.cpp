@@ -61,6 +61,29 @@ bool IsShown(const IToolView& view, int pointId)
     return key != 0 && view.ActiveKeys(KIND_POINT).count(key) > 0;
 }
 
+// The run the selection applies share: the selection is cleared however the
+// apply ends; readForm runs first (false ends the apply), then the selected
+// ids of the kind are read and act runs on them when there are any.
+template <class ReadForm, class Act>
+void ApplyToSelected(ToolPageContext& context, SceneKind kind, ReadForm readForm, Act act)
+{
+    const std::optional<ApplyPorts> ports = PortsOf(context);
+    if (!ports)
+        return;
+    const ClearSelectionAtEnd clear(ports->view);
+    if (!readForm())
+        return;
+    const std::vector<int> ids = ReadSelectedIds(ports->view, kind, ports->boxes);
+    if (!ids.empty())
+        act(*ports, ids);
+}
+
+template <class Form, class Act>
+void ApplyFormToSelected(Form& form, ToolPageContext& context, SceneKind kind, Act act)
+{
+    ApplyToSelected(context, kind, [&form] { return form.ReadFields(); }, act);
+}
+
 void SortUnique(std::vector<int>& ids)
 {
     std::sort(ids.begin(), ids.end());
@@ -80,29 +103,17 @@ void ApplyCoordinatePoint(CPToolCoordDlg& form, ToolPageContext& context)
 
 void ApplyRatioOnCurve(CPToolRatioCurve& form, ToolPageContext& context)
 {
-    const std::optional<ApplyPorts> ports = PortsOf(context);
-    if (!ports)
-        return;
-    const ClearSelectionAtEnd clear(ports->view);
-    if (!form.ReadFields())
-        return;
-    const std::vector<int> curves = ReadSelectedIds(ports->view, KIND_CURVE, ports->boxes);
-    if (!curves.empty())
-        ports->document.CreatePointsOnCurvesByRatio(curves, form.Ratio(), form.SplitCurve());
+    ApplyFormToSelected(form, context, KIND_CURVE, [&form](const ApplyPorts& ports, const std::vector<int>& curves) {
+        ports.document.CreatePointsOnCurvesByRatio(curves, form.Ratio(), form.SplitCurve());
+    });
 }
 
 void ApplyInterpOnCurve(CPToolInterpCurve& form, ToolPageContext& context)
 {
-    const std::optional<ApplyPorts> ports = PortsOf(context);
-    if (!ports)
-        return;
-    const ClearSelectionAtEnd clear(ports->view);
-    if (!form.ReadFields())
-        return;
-    const std::vector<int> curves = ReadSelectedIds(ports->view, KIND_CURVE, ports->boxes);
-    if (!curves.empty())
-        ports->document.CreatePointsOnCurvesByInterpolation(curves, form.NumberOfPoints(), form.Spacing(),
-                                                            form.SplitCurve());
+    ApplyFormToSelected(form, context, KIND_CURVE, [&form](const ApplyPorts& ports, const std::vector<int>& curves) {
+        ports.document.CreatePointsOnCurvesByInterpolation(curves, form.NumberOfPoints(), form.Spacing(),
+                                                           form.SplitCurve());
+    });
 }
 
 void ApplyRatioBetweenPoints(CPToolRatioPoint& form, ToolPageContext& context)
@@ -118,82 +129,59 @@ void ApplyRatioBetweenPoints(CPToolRatioPoint& form, ToolPageContext& context)
 
 void ApplyInterpBetweenPoints(CPToolInterpPoint& form, ToolPageContext& context)
 {
-    const std::optional<ApplyPorts> ports = PortsOf(context);
-    if (!ports)
-        return;
-    const ClearSelectionAtEnd clear(ports->view);
-    if (!form.ReadFields())
-        return;
-    const std::vector<int> points = ReadSelectedIds(ports->view, KIND_POINT, ports->boxes);
-    if (points.empty())
-        return;
-    if (points.size() != 2) {
-        Inform(ports->boxes, "Select just two target points.");
-        return;
-    }
-    ports->document.CreatePointsBetweenPointsByInterpolation(points[0], points[1], form.NumberOfPoints(),
-                                                             form.Spacing());
+    ApplyFormToSelected(form, context, KIND_POINT, [&form](const ApplyPorts& ports, const std::vector<int>& points) {
+        if (points.size() != 2)
+            Inform(ports.boxes, "Select just two target points.");
+        else
+            ports.document.CreatePointsBetweenPointsByInterpolation(points[0], points[1], form.NumberOfPoints(),
+                                                                    form.Spacing());
+    });
 }
 
 void ApplyTranslatePoint(CTransformForm& form, ToolPageContext& context)
 {
-    const std::optional<ApplyPorts> ports = PortsOf(context);
-    if (!ports)
-        return;
-    const ClearSelectionAtEnd clear(ports->view);
-    if (!form.ReadFields())
-        return;
-    const std::vector<int> points = ReadSelectedIds(ports->view, KIND_POINT, ports->boxes);
-    double dx = 0.0;
-    double dy = 0.0;
-    if (points.empty() || !form.GetDelta(dx, dy))
-        return;
-    if (!form.IsCopy()) {
-        ports->document.TranslatePoints(points, dx, dy);
-        return;
-    }
-    const bool connect = form.ConnectByLine();
-    ports->document.CopyPointsByTranslation(points, dx, dy, form.Times(), connect,
-                                            connect ? form.AlignmentCode() : 0, connect ? form.Width() : 0.0);
+    ApplyFormToSelected(form, context, KIND_POINT, [&form](const ApplyPorts& ports, const std::vector<int>& points) {
+        double dx = 0.0;
+        double dy = 0.0;
+        if (!form.GetDelta(dx, dy))
+            return;
+        if (!form.IsCopy()) {
+            ports.document.TranslatePoints(points, dx, dy);
+            return;
+        }
+        const bool connect = form.ConnectByLine();
+        ports.document.CopyPointsByTranslation(points, dx, dy, form.Times(), connect,
+                                               connect ? form.AlignmentCode() : 0, connect ? form.Width() : 0.0);
+    });
 }
 
 void ApplyRotatePoint(CTransformForm& form, ToolPageContext& context)
 {
-    const std::optional<ApplyPorts> ports = PortsOf(context);
-    if (!ports)
-        return;
-    const ClearSelectionAtEnd clear(ports->view);
-    if (!form.ReadFields())
-        return;
-    const std::vector<int> points = ReadSelectedIds(ports->view, KIND_POINT, ports->boxes);
-    PlanePoint origin{};
-    if (points.empty() || !form.GetOrigin(origin))
-        return;
-    if (form.IsCopy())
-        ports->document.CopyPointsByRotation(points, origin.data(), form.Angle(), form.Times(), form.ConnectByLine(),
-                                             form.AlignmentCode(), form.Width());
-    else
-        ports->document.RotatePoints(points, origin.data(), form.Angle());
+    ApplyFormToSelected(form, context, KIND_POINT, [&form](const ApplyPorts& ports, const std::vector<int>& points) {
+        PlanePoint origin{};
+        if (!form.GetOrigin(origin))
+            return;
+        if (form.IsCopy())
+            ports.document.CopyPointsByRotation(points, origin.data(), form.Angle(), form.Times(),
+                                                form.ConnectByLine(), form.AlignmentCode(), form.Width());
+        else
+            ports.document.RotatePoints(points, origin.data(), form.Angle());
+    });
 }
 
 void ApplyMirrorPoint(CTransformForm& form, ToolPageContext& context)
 {
-    const std::optional<ApplyPorts> ports = PortsOf(context);
-    if (!ports)
-        return;
-    const ClearSelectionAtEnd clear(ports->view);
-    if (!form.ReadFields())
-        return;
-    const std::vector<int> points = ReadSelectedIds(ports->view, KIND_POINT, ports->boxes);
-    PlanePoint point1{};
-    PlanePoint point2{};
-    if (points.empty() || !form.GetMirrorLine(point1, point2))
-        return;
-    if (form.IsCopy())
-        ports->document.CopyPointsByMirroring(points, point1.data(), point2.data(), form.ConnectByLine(),
-                                              form.AlignmentCode(), form.Width());
-    else
-        ports->document.MirrorPoints(points, point1.data(), point2.data());
+    ApplyFormToSelected(form, context, KIND_POINT, [&form](const ApplyPorts& ports, const std::vector<int>& points) {
+        PlanePoint point1{};
+        PlanePoint point2{};
+        if (!form.GetMirrorLine(point1, point2))
+            return;
+        if (form.IsCopy())
+            ports.document.CopyPointsByMirroring(points, point1.data(), point2.data(), form.ConnectByLine(),
+                                                 form.AlignmentCode(), form.Width());
+        else
+            ports.document.MirrorPoints(points, point1.data(), point2.data());
+    });
 }
 
 void ApplyEqualizePoint(CPToolEqualize& form, ToolPageContext& context)
@@ -228,13 +216,10 @@ void ApplyEqualizePoint(CPToolEqualize& form, ToolPageContext& context)
 
 void ApplyDeletePoint(ToolPageContext& context)
 {
-    const std::optional<ApplyPorts> ports = PortsOf(context);
-    if (!ports)
-        return;
-    const ClearSelectionAtEnd clear(ports->view);
-    const std::vector<int> points = ReadSelectedIds(ports->view, KIND_POINT, ports->boxes);
-    if (!points.empty())
-        ports->document.DeletePoints(points);
+    const auto noForm = [] { return true; };
+    ApplyToSelected(context, KIND_POINT, noForm, [](const ApplyPorts& ports, const std::vector<int>& points) {
+        ports.document.DeletePoints(points);
+    });
 }
 
 void ApplyPickPoint(CPToolPick& form, ToolPageContext& context)

@@ -1,9 +1,9 @@
 #include "tools/ResultPicture.h"
 
 #include "frame/TarvokrtApp.h"
-#include "model/Geometry.h"
 #include "model/SectModel.h"
 #include "view/Scene.h"
+#include "view/WidthBand.h"
 
 #include <wx/dc.h>
 #include <wx/dcclient.h>
@@ -147,7 +147,9 @@ bool DrawPlaneSection(wxDC& dc, const wxSize& size, const CSectModel& model, con
 bool DrawLineSection(wxDC& dc, const wxSize& size, const CSectModel& model, const T_SECTION_D& section,
                      const PictureColours& colours)
 {
-    using Band = std::array<std::array<double, 2>, 4>;
+    struct Band {
+        double corners[4][2];
+    };
     std::vector<Band> bands;
     std::vector<int> closedLoopIds;
     PictureBox box;
@@ -161,10 +163,9 @@ bool DrawLineSection(wxDC& dc, const wxSize& size, const CSectModel& model, cons
             const T_POINT_D* b = model.FindPoint(curve->pointIds[i + 1]);
             if (!a || !b)
                 continue;
-            Band band{{{a->xy[0], a->xy[1]}, {a->xy[0], a->xy[1]}, {b->xy[0], b->xy[1]}, {b->xy[0], b->xy[1]}}};
-            GetWidthOutline(a->xy, b->xy, curve->alignment, curve->width, band[0].data(), band[1].data(),
-                            band[2].data(), band[3].data());
-            for (const auto& corner : band)
+            Band band;
+            CurveBandCorners(a->xy, b->xy, *curve, band.corners);
+            for (const double* corner : band.corners)
                 box.Add(corner[0], corner[1]);
             bands.push_back(band);
         }
@@ -178,7 +179,7 @@ bool DrawLineSection(wxDC& dc, const wxSize& size, const CSectModel& model, cons
     const auto drawn = [&fit](const Band& band) {
         std::array<wxPoint, 5> corners;
         for (int i = 0; i < 4; ++i)
-            corners[i] = fit.Map(band[i][0], band[i][1]);
+            corners[i] = fit.Map(band.corners[i][0], band.corners[i][1]);
         corners[4] = corners[0];
         return corners;
     };

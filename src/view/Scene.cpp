@@ -19,6 +19,12 @@ const Colour DEFAULT_COLOURS[COLOUR_COUNT] = {
 
 }  // namespace
 
+const KeySet& KeysOfKind(const KeySet (&sets)[KIND_COUNT], SceneKind kind)
+{
+    static const KeySet noKeys;
+    return kind >= KIND_POINT && kind < KIND_COUNT ? sets[kind] : noKeys;
+}
+
 CScene::CScene(IViewDocument* document) : m_document(document)
 {
     for (int i = 0; i < COLOUR_COUNT; ++i)

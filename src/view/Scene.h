@@ -20,6 +20,10 @@ struct T_SECTION_D;
 
 using KeySet = std::set<int>;
 
+// One kind's set among per-kind sets such as the selection; a kind outside
+// the scene's bands gives an empty set.
+const KeySet& KeysOfKind(const KeySet (&sets)[KIND_COUNT], SceneKind kind);
+
 // The nine colours of the drawing, in the order the settings dialog knows them.
 enum SceneColour {
     COLOUR_POINT,

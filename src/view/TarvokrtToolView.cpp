@@ -2,18 +2,6 @@
 
 #include "view/TarvokrtView.h"
 
-namespace {
-
-// Asking for a kind outside the scene's bands gives no keys.
-const std::set<int> NO_KEYS;
-
-bool IsSceneKind(SceneKind kind)
-{
-    return kind >= KIND_POINT && kind < KIND_COUNT;
-}
-
-}  // namespace
-
 int TarvokrtToolView::ToolCommandId() const { return view_.m_toolCommandId; }
 void TarvokrtToolView::SetToolCommandId(int toolId) { view_.m_toolCommandId = toolId; }
 int TarvokrtToolView::PickFieldCode() const { return view_.m_pickFieldCode; }
@@ -53,12 +41,12 @@ void TarvokrtToolView::InvalidateWithErase()
 
 const std::set<int>& TarvokrtToolView::SelectedKeys(SceneKind kind) const
 {
-    return IsSceneKind(kind) ? view_.GetScene()->m_selection[kind] : NO_KEYS;
+    return KeysOfKind(view_.GetScene()->m_selection, kind);
 }
 
 const std::set<int>& TarvokrtToolView::ActiveKeys(SceneKind kind) const
 {
-    return IsSceneKind(kind) ? view_.GetScene()->m_active[kind] : NO_KEYS;
+    return KeysOfKind(view_.GetScene()->m_active, kind);
 }
 
 void TarvokrtToolView::ClearSelection()

@@ -2,17 +2,6 @@
 
 #include "view/MouseModes.h"
 
-namespace {
-
-const std::set<int> NO_KEYS;
-
-bool IsSceneKind(SceneKind kind)
-{
-    return kind >= KIND_POINT && kind < KIND_COUNT;
-}
-
-}  // namespace
-
 FakeToolView::FakeToolView()
 {
     scene.ResetDefaults();
@@ -43,12 +32,12 @@ void FakeToolView::InvalidateWithErase()
 
 const std::set<int>& FakeToolView::SelectedKeys(SceneKind kind) const
 {
-    return IsSceneKind(kind) ? scene.m_selection[kind] : NO_KEYS;
+    return KeysOfKind(scene.m_selection, kind);
 }
 
 const std::set<int>& FakeToolView::ActiveKeys(SceneKind kind) const
 {
-    return IsSceneKind(kind) ? scene.m_active[kind] : NO_KEYS;
+    return KeysOfKind(scene.m_active, kind);
 }
 
 void FakeToolView::ClearSelection()

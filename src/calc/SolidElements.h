@@ -7,6 +7,7 @@
 // three translations per node in node order (u, v, w of node 1, then node 2,
 // ...); matrices are stored column by column with a leading dimension.
 
+#include <limits>
 #include <span>
 
 #include "calc/SolidModelTables.h"
@@ -15,6 +16,8 @@ using Rotation3 = double[3][3];
 // The precision in which element matrices are formed and their rigid links
 // applied, before they are rounded into the global system.
 using StiffnessReal = long double;
+static_assert(std::numeric_limits<StiffnessReal>::digits > std::numeric_limits<double>::digits,
+              "element matrices need a wider type than double");
 using Elasticity6 = double[6][6];
 
 // Local axes of an element: rows e1, e2, e3 of the rotation.

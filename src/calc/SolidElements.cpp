@@ -1,5 +1,6 @@
 #include "calc/SolidElements.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -11,7 +12,13 @@ constexpr double kWedgeThicknessAbscissa = 0.5773502588272095;
 constexpr double kWedgeWeight = 0.166667;
 constexpr double kHexaAbscissa = 0.5773503184318542;
 
-using Vector3 = std::array<double, 3>;
+// Each element is formed in extended precision and rounded once, after the
+// rigid links have merged its end face: a cantilever element is thousands of
+// times longer than wide, so its in-plane terms are that many times larger
+// than the stiffness left after they cancel under a rigid end, and identical
+// elements of a regular grid would otherwise add up the same rounding.
+using Real = StiffnessReal;
+using Vector3 = std::array<Real, 3>;
 using Matrix3 = std::array<Vector3, 3>;
 
 struct IntegrationPoint {
@@ -40,13 +47,13 @@ struct ElementKind {
 
 // Wedge: L1 = 1 - r - s, L2 = r, L3 = s; nodes 1-3 at ζ = -1, nodes 4-6 at ζ = +1.
 void WedgeShapeDerivatives(const Vector3& natural, Vector3* derivatives) {
-    const double r = natural[0], s = natural[1], zeta = natural[2];
-    const double area[3] = {1.0 - r - s, r, s};
+    const Real r = natural[0], s = natural[1], zeta = natural[2];
+    const Real area[3] = {1.0 - r - s, r, s};
     const double dArea[3][2] = {{-1.0, -1.0}, {1.0, 0.0}, {0.0, 1.0}};
     for (int i = 0; i < 3; ++i) {
         for (int level = 0; level < 2; ++level) {
             const double side = level == 0 ? -1.0 : 1.0;
-            const double thickness = (1.0 + side * zeta) / 2.0;
+            const Real thickness = (1.0 + side * zeta) / 2.0;
             derivatives[i + 3 * level] = {dArea[i][0] * thickness, dArea[i][1] * thickness, area[i] * side / 2.0};
         }
     }
@@ -57,7 +64,7 @@ constexpr double kHexaCorner[8][3] = {{-1, -1, -1}, {1, -1, -1}, {1, 1, -1}, {-1
 
 void HexaShapeDerivatives(const Vector3& natural, Vector3* derivatives) {
     for (int i = 0; i < 8; ++i) {
-        double factor[3];
+        Real factor[3];
         for (int k = 0; k < 3; ++k) factor[k] = 1.0 + kHexaCorner[i][k] * natural[k];
         derivatives[i] = {kHexaCorner[i][0] * factor[1] * factor[2] / 8.0,
                           kHexaCorner[i][1] * factor[0] * factor[2] / 8.0,
@@ -92,19 +99,19 @@ const ElementKind& HexaKind() {
 
 // Jacobian J(i, j) = d x_j / d natural_i; false when its determinant is not positive.
 bool JacobianInverse(const Vector3* derivatives, const Vector3* local, int nodeCount, Matrix3& inverse,
-                     double& determinant) {
+                     Real& determinant) {
     Matrix3 j{};
     for (int a = 0; a < nodeCount; ++a) {
         for (int i = 0; i < 3; ++i) {
             for (int k = 0; k < 3; ++k) j[i][k] += derivatives[a][i] * local[a][k];
         }
     }
-    const double c00 = j[1][1] * j[2][2] - j[1][2] * j[2][1];
-    const double c01 = j[1][2] * j[2][0] - j[1][0] * j[2][2];
-    const double c02 = j[1][0] * j[2][1] - j[1][1] * j[2][0];
+    const Real c00 = j[1][1] * j[2][2] - j[1][2] * j[2][1];
+    const Real c01 = j[1][2] * j[2][0] - j[1][0] * j[2][2];
+    const Real c02 = j[1][0] * j[2][1] - j[1][1] * j[2][0];
     determinant = j[0][0] * c00 + j[0][1] * c01 + j[0][2] * c02;
     if (!(determinant > 0.0)) return false;
-    const double f = 1.0 / determinant;
+    const Real f = 1.0 / determinant;
     inverse[0] = {c00 * f, (j[0][2] * j[2][1] - j[0][1] * j[2][2]) * f, (j[0][1] * j[1][2] - j[0][2] * j[1][1]) * f};
     inverse[1] = {c01 * f, (j[0][0] * j[2][2] - j[0][2] * j[2][0]) * f, (j[0][2] * j[1][0] - j[0][0] * j[1][2]) * f};
     inverse[2] = {c02 * f, (j[0][1] * j[2][0] - j[0][0] * j[2][1]) * f, (j[0][0] * j[1][1] - j[0][1] * j[1][0]) * f};
@@ -128,14 +135,14 @@ bool IsSkipped(unsigned skippedNodes, int function) {
 // Adds the stiffness of one integration point to the upper triangle of k
 // (row by row): for every pair of functions (nodes, then modes) the 3 x 3
 // block Bᵀ D B times the factor. Blocks of skipped nodes stay untouched.
-void AddPointStiffness(const double (*gradients)[3], int functions, const Elasticity6& d, double factor, double* k,
+void AddPointStiffness(const Real (*gradients)[3], int functions, const Elasticity6& d, Real factor, Real* k,
                        int order, unsigned skippedNodes) {
-    double db[kMaxFunctions][6][3];  // D·B of each function
+    Real db[kMaxFunctions][6][3];  // D·B of each function
     for (int f = 0; f < functions; ++f) {
         if (IsSkipped(skippedNodes, f)) continue;
         for (int r = 0; r < 6; ++r) {
             for (int c = 0; c < 3; ++c) {
-                double sum = 0.0;
+                Real sum = 0.0;
                 for (int t = 0; t < 3; ++t) sum += d[r][kStrainRow[c][t]] * gradients[f][kGradientComponent[c][t]];
                 db[f][r][c] = sum * factor;
             }
@@ -143,12 +150,12 @@ void AddPointStiffness(const double (*gradients)[3], int functions, const Elasti
     }
     for (int f1 = 0; f1 < functions; ++f1) {
         if (IsSkipped(skippedNodes, f1)) continue;
-        const double* g = gradients[f1];
+        const Real* g = gradients[f1];
         for (int i = 0; i < 3; ++i) {
             const int r0 = kStrainRow[i][0], r1 = kStrainRow[i][1], r2 = kStrainRow[i][2];
-            const double g0 = g[kGradientComponent[i][0]], g1 = g[kGradientComponent[i][1]],
+            const Real g0 = g[kGradientComponent[i][0]], g1 = g[kGradientComponent[i][1]],
                          g2 = g[kGradientComponent[i][2]];
-            double* row = k + static_cast<std::size_t>(3 * f1 + i) * order;
+            Real* row = k + static_cast<std::size_t>(3 * f1 + i) * order;
             for (int f2 = f1; f2 < functions; ++f2) {
                 if (IsSkipped(skippedNodes, f2)) continue;
                 for (int j = 0; j < 3; ++j)
@@ -160,13 +167,13 @@ void AddPointStiffness(const double (*gradients)[3], int functions, const Elasti
 
 // Static condensation of the freedoms kept .. order - 1, the last one first.
 // Rows and columns of skipped nodes are left as they are.
-void CondenseTrailingFreedoms(double* k, int order, int kept, unsigned skippedNodes) {
+void CondenseTrailingFreedoms(Real* k, int order, int kept, unsigned skippedNodes) {
     for (int p = order - 1; p >= kept; --p) {
-        const double* pivotRow = k + static_cast<std::size_t>(p) * order;
+        const Real* pivotRow = k + static_cast<std::size_t>(p) * order;
         for (int i = 0; i < p; ++i) {
             if (IsSkipped(skippedNodes, i / 3)) continue;
-            double* row = k + static_cast<std::size_t>(i) * order;
-            const double factor = row[p] / pivotRow[p];
+            Real* row = k + static_cast<std::size_t>(i) * order;
+            const Real factor = row[p] / pivotRow[p];
             if (factor == 0.0) continue;
             for (int j = 0; j < p; ++j) {
                 if (!IsSkipped(skippedNodes, j / 3)) row[j] -= factor * pivotRow[j];
@@ -175,8 +182,33 @@ void CondenseTrailingFreedoms(double* k, int order, int kept, unsigned skippedNo
     }
 }
 
+template <typename Number>
+void TransformToGlobal(std::span<Number> matrix, int leadingDimension, const Rotation3& rotation, int order,
+                       unsigned skippedNodes) {
+    const auto at = [&](int r, int c) -> Number& { return matrix[static_cast<std::size_t>(c) * leadingDimension + r]; };
+    for (int br = 0; br < order; br += 3) {
+        if (IsSkipped(skippedNodes, br / 3)) continue;
+        for (int bc = 0; bc < order; bc += 3) {
+            if (IsSkipped(skippedNodes, bc / 3)) continue;
+            Number kr[3][3] = {};  // K·R of the block
+            for (int i = 0; i < 3; ++i) {
+                for (int j = 0; j < 3; ++j) {
+                    for (int t = 0; t < 3; ++t) kr[i][j] += at(br + i, bc + t) * rotation[t][j];
+                }
+            }
+            for (int i = 0; i < 3; ++i) {
+                for (int j = 0; j < 3; ++j) {
+                    Number sum = 0.0;
+                    for (int t = 0; t < 3; ++t) sum += rotation[t][i] * kr[t][j];
+                    at(br + i, bc + j) = sum;
+                }
+            }
+        }
+    }
+}
+
 bool IncompatibleElementStiffness(const ElementKind& kind, const double x[], const double y[], const double z[],
-                                  const Rotation3& rotation, const Elasticity6& d, std::span<double> stiffness,
+                                  const Rotation3& rotation, const Elasticity6& d, std::span<Real> stiffness,
                                   int leadingDimension, unsigned skippedNodes) {
     const int nodes = kind.nodeCount;
     const int modes = static_cast<int>(kind.modeAxis.size());
@@ -186,7 +218,7 @@ bool IncompatibleElementStiffness(const ElementKind& kind, const double x[], con
     // Local coordinates, the first node at the origin.
     std::vector<Vector3> local(nodes);
     for (int a = 0; a < nodes; ++a) {
-        const double delta[3] = {x[a] - x[0], y[a] - y[0], z[a] - z[0]};
+        const Real delta[3] = {Real{x[a]} - x[0], Real{y[a]} - y[0], Real{z[a]} - z[0]};
         for (int k = 0; k < 3; ++k) {
             local[a][k] = rotation[k][0] * delta[0] + rotation[k][1] * delta[1] + rotation[k][2] * delta[2];
         }
@@ -194,16 +226,16 @@ bool IncompatibleElementStiffness(const ElementKind& kind, const double x[], con
 
     std::vector<Vector3> naturalDerivatives(nodes);
     Matrix3 centreInverse{};
-    double centreDeterminant = 0.0;
+    Real centreDeterminant = 0.0;
     kind.shapeDerivatives(kind.centre, naturalDerivatives.data());
     if (!JacobianInverse(naturalDerivatives.data(), local.data(), nodes, centreInverse, centreDeterminant))
         return false;
 
-    std::vector<double> k(static_cast<std::size_t>(order) * order, 0.0);
-    double gradients[kMaxFunctions][3];
+    std::vector<Real> k(static_cast<std::size_t>(order) * order, 0.0);
+    Real gradients[kMaxFunctions][3];
     for (const IntegrationPoint& point : kind.points) {
         Matrix3 inverse{};
-        double determinant = 0.0;
+        Real determinant = 0.0;
         kind.shapeDerivatives(point.natural, naturalDerivatives.data());
         if (!JacobianInverse(naturalDerivatives.data(), local.data(), nodes, inverse, determinant)) return false;
         for (int a = 0; a < nodes; ++a) {
@@ -215,7 +247,7 @@ bool IncompatibleElementStiffness(const ElementKind& kind, const double x[], con
         // The modes' gradients through the centre Jacobian.
         for (int m = 0; m < modes; ++m) {
             const int axis = kind.modeAxis[m];
-            const double scale = kind.modeAlongExtrusion[m] ? 1.0 : centreDeterminant / determinant;
+            const Real scale = kind.modeAlongExtrusion[m] ? 1.0 : centreDeterminant / determinant;
             for (int j = 0; j < 3; ++j)
                 gradients[nodes + m][j] = centreInverse[j][axis] * (-2.0 * point.natural[axis]) * scale;
         }
@@ -227,7 +259,7 @@ bool IncompatibleElementStiffness(const ElementKind& kind, const double x[], con
     }
 
     CondenseTrailingFreedoms(k.data(), order, nodalOrder, skippedNodes);
-    TransformStiffnessToGlobal(k, order, rotation, nodalOrder, skippedNodes);
+    TransformToGlobal<Real>(k, order, rotation, nodalOrder, skippedNodes);
     for (int c = 0; c < nodalOrder; ++c) {
         for (int r = 0; r < nodalOrder; ++r) {
             stiffness[static_cast<std::size_t>(c) * leadingDimension + r] = k[static_cast<std::size_t>(c) * order + r];
@@ -236,14 +268,14 @@ bool IncompatibleElementStiffness(const ElementKind& kind, const double x[], con
     return true;
 }
 
-Vector3 Normalised(const Vector3& v) {
+std::array<double, 3> Normalised(const std::array<double, 3>& v) {
     const double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
     return {v[0] / length, v[1] / length, v[2] / length};
 }
 
 // The element of the model's table in global axes, leading dimension 3 x nodes.
 bool FormElementStiffness(const SolidModelTables& model, int element, const ElementKind& kind, LocalAxesKind axesKind,
-                          std::span<double> stiffness, unsigned skippedNodes) {
+                          std::span<Real> stiffness, unsigned skippedNodes) {
     const std::span<const int> row = model.ElementRow(element);
     const int material = row[0];
     if (material < 1 || material > model.MaterialCount()) return false;
@@ -262,11 +294,30 @@ bool FormElementStiffness(const SolidModelTables& model, int element, const Elem
     return IncompatibleElementStiffness(kind, x, y, z, rotation, d, stiffness, 3 * kind.nodeCount, skippedNodes);
 }
 
+// An element formed in extended precision, rounded into `stiffness`; entries
+// the element does not write keep their values.
+template <typename Form>
+bool RoundedFormed(std::span<double> stiffness, Form form) {
+    std::vector<Real> k(stiffness.begin(), stiffness.end());
+    if (!form(std::span<Real>(k))) return false;
+    std::copy(k.begin(), k.end(), stiffness.begin());
+    return true;
+}
+
+bool RoundedElementStiffness(const ElementKind& kind, const double x[], const double y[], const double z[],
+                             const Rotation3& rotation, const Elasticity6& d, std::span<double> stiffness,
+                             int leadingDimension) {
+    return RoundedFormed(stiffness, [&](std::span<Real> k) {
+        return IncompatibleElementStiffness(kind, x, y, z, rotation, d, k, leadingDimension, 0);
+    });
+}
+
 }  // namespace
 
 void ElementLocalAxes(const double x[], const double y[], const double z[], Rotation3& rotation, LocalAxesKind kind) {
-    const auto point = [&](int i) { return Vector3{x[i], y[i], z[i]}; };
-    Vector3 a{}, b{};
+    using Point = std::array<double, 3>;
+    const auto point = [&](int i) { return Point{x[i], y[i], z[i]}; };
+    Point a{}, b{};
     if (kind == LocalAxesKind::Wedge) {
         for (int k = 0; k < 3; ++k) {
             a[k] = point(1)[k] - point(0)[k];
@@ -279,9 +330,9 @@ void ElementLocalAxes(const double x[], const double y[], const double z[], Rota
         }
     }
     const double ratio = (a[0] * b[0] + a[1] * b[1] + a[2] * b[2]) / (a[0] * a[0] + a[1] * a[1] + a[2] * a[2]);
-    const Vector3 e1 = Normalised(a);
-    const Vector3 e2 = Normalised({b[0] - ratio * a[0], b[1] - ratio * a[1], b[2] - ratio * a[2]});
-    const Vector3 e3 = {e1[1] * e2[2] - e1[2] * e2[1], e1[2] * e2[0] - e1[0] * e2[2], e1[0] * e2[1] - e1[1] * e2[0]};
+    const Point e1 = Normalised(a);
+    const Point e2 = Normalised({b[0] - ratio * a[0], b[1] - ratio * a[1], b[2] - ratio * a[2]});
+    const Point e3 = {e1[1] * e2[2] - e1[2] * e2[1], e1[2] * e2[0] - e1[0] * e2[2], e1[0] * e2[1] - e1[1] * e2[0]};
     for (int k = 0; k < 3; ++k) {
         rotation[0][k] = e1[k];
         rotation[1][k] = e2[k];
@@ -304,44 +355,34 @@ bool IsotropicElasticity(double modulus, double poisson, Elasticity6& d) {
 
 bool WedgeElementStiffness(const double x[6], const double y[6], const double z[6], const Rotation3& rotation,
                            const Elasticity6& d, std::span<double> stiffness, int leadingDimension) {
-    return IncompatibleElementStiffness(WedgeKind(), x, y, z, rotation, d, stiffness, leadingDimension, 0);
+    return RoundedElementStiffness(WedgeKind(), x, y, z, rotation, d, stiffness, leadingDimension);
 }
 
 bool HexaElementStiffness(const double x[8], const double y[8], const double z[8], const Rotation3& rotation,
                           const Elasticity6& d, std::span<double> stiffness, int leadingDimension) {
-    return IncompatibleElementStiffness(HexaKind(), x, y, z, rotation, d, stiffness, leadingDimension, 0);
+    return RoundedElementStiffness(HexaKind(), x, y, z, rotation, d, stiffness, leadingDimension);
 }
+
 
 void TransformStiffnessToGlobal(std::span<double> matrix, int leadingDimension, const Rotation3& rotation, int order,
                                 unsigned skippedNodes) {
-    const auto at = [&](int r, int c) -> double& { return matrix[static_cast<std::size_t>(c) * leadingDimension + r]; };
-    for (int br = 0; br < order; br += 3) {
-        if (IsSkipped(skippedNodes, br / 3)) continue;
-        for (int bc = 0; bc < order; bc += 3) {
-            if (IsSkipped(skippedNodes, bc / 3)) continue;
-            double kr[3][3] = {};  // K·R of the block
-            for (int i = 0; i < 3; ++i) {
-                for (int j = 0; j < 3; ++j) {
-                    for (int t = 0; t < 3; ++t) kr[i][j] += at(br + i, bc + t) * rotation[t][j];
-                }
-            }
-            for (int i = 0; i < 3; ++i) {
-                for (int j = 0; j < 3; ++j) {
-                    double sum = 0.0;
-                    for (int t = 0; t < 3; ++t) sum += rotation[t][i] * kr[t][j];
-                    at(br + i, bc + j) = sum;
-                }
-            }
-        }
-    }
+    TransformToGlobal(matrix, leadingDimension, rotation, order, skippedNodes);
 }
 
-bool FormWedgeStiffness(const SolidModelTables& model, int element, std::span<double> stiffness,
+bool FormWedgeStiffness(const SolidModelTables& model, int element, std::span<StiffnessReal> stiffness,
                         unsigned skippedNodes) {
     return FormElementStiffness(model, element, WedgeKind(), LocalAxesKind::Wedge, stiffness, skippedNodes);
 }
 
-bool FormHexaStiffness(const SolidModelTables& model, int element, std::span<double> stiffness,
+bool FormHexaStiffness(const SolidModelTables& model, int element, std::span<StiffnessReal> stiffness,
                        unsigned skippedNodes) {
     return FormElementStiffness(model, element, HexaKind(), LocalAxesKind::Hexa, stiffness, skippedNodes);
+}
+
+bool FormWedgeStiffness(const SolidModelTables& model, int element, std::span<double> stiffness) {
+    return RoundedFormed(stiffness, [&](std::span<StiffnessReal> k) { return FormWedgeStiffness(model, element, k); });
+}
+
+bool FormHexaStiffness(const SolidModelTables& model, int element, std::span<double> stiffness) {
+    return RoundedFormed(stiffness, [&](std::span<StiffnessReal> k) { return FormHexaStiffness(model, element, k); });
 }

@@ -7,11 +7,17 @@
 // three translations per node in node order (u, v, w of node 1, then node 2,
 // ...); matrices are stored column by column with a leading dimension.
 
+#include <limits>
 #include <span>
 
 #include "calc/SolidModelTables.h"
 
 using Rotation3 = double[3][3];
+// The precision in which element matrices are formed and their rigid links
+// applied, before they are rounded into the global system.
+using StiffnessReal = long double;
+static_assert(std::numeric_limits<StiffnessReal>::digits > std::numeric_limits<double>::digits,
+              "element matrices need a wider type than double");
 using Elasticity6 = double[6][6];
 
 // Local axes of an element: rows e1, e2, e3 of the rotation.
@@ -51,7 +57,10 @@ void TransformStiffnessToGlobal(std::span<double> matrix, int leadingDimension, 
 // unusable Poisson's ratio. Rows and columns of the skipped nodes (bit a for
 // element node a), which the caller throws away, come out 0 and cost nothing;
 // every other entry is computed by the same operations as without skipping.
-[[nodiscard]] bool FormWedgeStiffness(const SolidModelTables& model, int element, std::span<double> stiffness,
+[[nodiscard]] bool FormWedgeStiffness(const SolidModelTables& model, int element, std::span<StiffnessReal> stiffness,
                                       unsigned skippedNodes = 0);
-[[nodiscard]] bool FormHexaStiffness(const SolidModelTables& model, int element, std::span<double> stiffness,
+[[nodiscard]] bool FormHexaStiffness(const SolidModelTables& model, int element, std::span<StiffnessReal> stiffness,
                                      unsigned skippedNodes = 0);
+// The same, rounded to double.
+[[nodiscard]] bool FormWedgeStiffness(const SolidModelTables& model, int element, std::span<double> stiffness);
+[[nodiscard]] bool FormHexaStiffness(const SolidModelTables& model, int element, std::span<double> stiffness);

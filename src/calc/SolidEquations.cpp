@@ -61,8 +61,8 @@ struct FormedElement {
 
 // Scratch space of one worker.
 struct FormationWork {
-    std::vector<double> translational = std::vector<double>(24 * 24);
-    std::vector<double> matrix;
+    std::vector<StiffnessReal> translational = std::vector<StiffnessReal>(24 * 24);
+    std::vector<StiffnessReal> matrix;
     std::vector<int> freedomEquations;
 };
 
@@ -104,7 +104,7 @@ void FormElement(const SolidModelTables& model, const SolidEquationTables& equat
     const int order = kNodeFreedoms * nodes;
     const int translations = 3 * nodes;
     const auto full = [](int t) { return static_cast<std::size_t>(kNodeFreedoms * (t / 3) + t % 3); };
-    std::vector<double>& matrix = work.matrix;
+    std::vector<StiffnessReal>& matrix = work.matrix;
     matrix.assign(static_cast<std::size_t>(order) * order, 0.0);
     for (int c = 0; c < translations; ++c) {
         for (int r = 0; r < translations; ++r) {
@@ -209,8 +209,8 @@ bool AssembleElementSystem(const SolidModelTables& model, const SolidEquationTab
     return true;
 }
 
-void ApplyRigidLinkTransform(std::span<const int> elementNodes, std::span<double> matrix, const SolidModelTables& model,
-                             const SolidEquationTables& equations) {
+void ApplyRigidLinkTransform(std::span<const int> elementNodes, std::span<StiffnessReal> matrix,
+                             const SolidModelTables& model, const SolidEquationTables& equations) {
     const int nodes = static_cast<int>(elementNodes.size());
     const int order = kNodeFreedoms * nodes;
     // T is the identity but for a 6 x 6 diagonal block per slave node.
@@ -236,9 +236,9 @@ void ApplyRigidLinkTransform(std::span<const int> elementNodes, std::span<double
     }
     if (!anySlave) return;
 
-    double* k = matrix.data();
+    StiffnessReal* k = matrix.data();
     const std::size_t n = static_cast<std::size_t>(order);
-    std::vector<double> columns(6 * n);
+    std::vector<StiffnessReal> columns(6 * n);
     // K·T: only the column blocks of slaves change.
     for (int b = 0; b < nodes; ++b) {
         if (!isSlave[b]) continue;
@@ -248,8 +248,8 @@ void ApplyRigidLinkTransform(std::span<const int> elementNodes, std::span<double
             for (int q = 0; q < 6; ++q) {
                 const double factor = t[j * 6 + q];
                 if (factor == 0.0) continue;
-                const double* source = k + (6 * b + q) * n;
-                double* target = columns.data() + j * n;
+                const StiffnessReal* source = k + (6 * b + q) * n;
+                StiffnessReal* target = columns.data() + j * n;
                 for (std::size_t r = 0; r < n; ++r) target[r] += factor * source[r];
             }
         }
@@ -260,10 +260,10 @@ void ApplyRigidLinkTransform(std::span<const int> elementNodes, std::span<double
         if (!isSlave[a]) continue;
         const auto& t = blocks[a];
         for (std::size_t c = 0; c < n; ++c) {
-            double* column = k + c * n + 6 * a;
-            double turned[6];
+            StiffnessReal* column = k + c * n + 6 * a;
+            StiffnessReal turned[6];
             for (int i = 0; i < 6; ++i) {
-                double sum = 0.0;
+                StiffnessReal sum = 0.0;
                 for (int q = 0; q < 6; ++q) sum += t[i * 6 + q] * column[q];
                 turned[i] = sum;
             }
@@ -272,10 +272,10 @@ void ApplyRigidLinkTransform(std::span<const int> elementNodes, std::span<double
     }
 }
 
-void CondenseElementMatrix(std::span<int> freedomEquations, std::span<double> matrix, std::vector<int>& equations,
-                           std::vector<double>& upperTriangle) {
+void CondenseElementMatrix(std::span<int> freedomEquations, std::span<StiffnessReal> matrix,
+                           std::vector<int>& equations, std::vector<double>& upperTriangle) {
     const int order = static_cast<int>(freedomEquations.size());
-    const auto at = [&](int r, int c) -> double& { return matrix[static_cast<std::size_t>(c) * order + r]; };
+    const auto at = [&](int r, int c) -> StiffnessReal& { return matrix[static_cast<std::size_t>(c) * order + r]; };
     equations.clear();
     upperTriangle.clear();
 
@@ -305,7 +305,8 @@ void CondenseElementMatrix(std::span<int> freedomEquations, std::span<double> ma
     std::sort(kept.begin(), kept.end());
     for (const auto& [equation, position] : kept) equations.push_back(equation);
     for (std::size_t a = 0; a < kept.size(); ++a) {
-        for (std::size_t b = a; b < kept.size(); ++b) upperTriangle.push_back(at(kept[a].second, kept[b].second));
+        for (std::size_t b = a; b < kept.size(); ++b)
+            upperTriangle.push_back(static_cast<double>(at(kept[a].second, kept[b].second)));
     }
 }
 

@@ -13,6 +13,7 @@
 #include <span>
 #include <vector>
 
+#include "calc/SolidElements.h"
 #include "calc/SolidModelTables.h"
 #include "calc/SolverInput.h"
 
@@ -54,15 +55,16 @@ void NumberEquations(const SolidModelTables& model, SolidEquationTables& equatio
 // Replaces the element matrix K (order 6 x node count, full, column by column)
 // by Tᵀ·K·T, where T expresses each slave node's freedoms through its master's
 // motion and its own UZ. Unchanged when no node of the element is a slave.
-void ApplyRigidLinkTransform(std::span<const int> elementNodes, std::span<double> matrix, const SolidModelTables& model,
-                             const SolidEquationTables& equations);
+void ApplyRigidLinkTransform(std::span<const int> elementNodes, std::span<StiffnessReal> matrix,
+                             const SolidModelTables& model, const SolidEquationTables& equations);
 
 // Reduces an element matrix (full, order = equation list size, column by
 // column) to its distinct non-zero equations: rows and columns of freedoms
 // that share an equation are summed. Writes the ascending equation numbers
 // and the upper triangle row by row. The matrix and list are overwritten.
-void CondenseElementMatrix(std::span<int> freedomEquations, std::span<double> matrix, std::vector<int>& equations,
-                           std::vector<double>& upperTriangle);
+// The sums are taken in extended precision and rounded once.
+void CondenseElementMatrix(std::span<int> freedomEquations, std::span<StiffnessReal> matrix,
+                           std::vector<int>& equations, std::vector<double>& upperTriangle);
 
 // Right-hand sides of every load case, column by column (equation count rows).
 // A load on a slave acts on its master with the moment d × F added, and on its

@@ -20,7 +20,7 @@ namespace {
 // before the first element that cannot be formed.
 ElementStream WholeMatrixStream(const SolidModelTables& model, const SolidEquationTables& equations) {
     ElementStream stream;
-    std::vector<double> translational(24 * 24), matrix;
+    std::vector<StiffnessReal> translational(24 * 24), matrix;
     std::vector<int> freedomEquations, elementEquations;
     std::vector<double> upperTriangle;
     for (int e = 1; e <= model.ElementCount(); ++e) {

@@ -195,7 +195,7 @@ TEST(AssembleElementSystem, LinkedElementRecordMatchesTheRigidMotionEnergy) {
 TEST(CondenseElementMatrix, MergesSharedEquationsAndSortsThem) {
     // Freedoms with equations 7, 0, 3, 7: the two 7s merge into one row.
     std::vector<int> freedoms = {7, 0, 3, 7};
-    std::vector<double> matrix = {1, 2, 3, 4, 2, 5, 6, 7, 3, 6, 8, 9, 4, 7, 9, 10};  // symmetric
+    std::vector<StiffnessReal> matrix = {1, 2, 3, 4, 2, 5, 6, 7, 3, 6, 8, 9, 4, 7, 9, 10};  // symmetric
     std::vector<int> equations;
     std::vector<double> triangle;
     CondenseElementMatrix(freedoms, matrix, equations, triangle);
@@ -204,7 +204,7 @@ TEST(CondenseElementMatrix, MergesSharedEquationsAndSortsThem) {
     EXPECT_EQ(triangle, (std::vector<double>{8, 12, 19}));
 
     std::vector<int> fixed = {0, 0};
-    std::vector<double> small = {1, 2, 2, 3};
+    std::vector<StiffnessReal> small = {1, 2, 2, 3};
     CondenseElementMatrix(fixed, small, equations, triangle);
     EXPECT_TRUE(equations.empty());
     EXPECT_TRUE(triangle.empty());

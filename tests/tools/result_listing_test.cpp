@@ -17,8 +17,8 @@
 
 namespace {
 
-struct SectionSpec {
-    SectionSpec(int id_, std::string name_ = "S", bool calculated_ = true, int result_ = RESULT_A,
+struct SectionGiven {
+    SectionGiven(int id_, std::string name_ = "S", bool calculated_ = true, int result_ = RESULT_A,
                 double value_ = 0.0, std::optional<double> location_ = std::nullopt)
         : id(id_), name(std::move(name_)), calculated(calculated_), result(result_), value(value_),
           location(location_)
@@ -32,17 +32,17 @@ struct SectionSpec {
     std::optional<double> location;
 };
 
-T_SECTION_D& AddSection(CSectModel& model, const SectionSpec& spec)
+T_SECTION_D& AddSection(CSectModel& model, const SectionGiven& given)
 {
     auto section = std::make_unique<T_SECTION_D>();
-    section->id = spec.id;
-    section->name = spec.name;
-    section->propertiesCalculated = spec.calculated;
-    section->results[spec.result] = spec.value;
-    section->hasLocation = spec.location.has_value();
-    section->location = spec.location.value_or(0.0);
+    section->id = given.id;
+    section->name = given.name;
+    section->propertiesCalculated = given.calculated;
+    section->results[given.result] = given.value;
+    section->hasLocation = given.location.has_value();
+    section->location = given.location.value_or(0.0);
     T_SECTION_D& added = *section;
-    model.m_sections[spec.id] = std::move(section);
+    model.m_sections[given.id] = std::move(section);
     return added;
 }
 
@@ -57,7 +57,7 @@ std::vector<std::string> Listing(const std::vector<ListedSection>& listed)
 
 struct OrderCase {
     const char* what;
-    std::vector<SectionSpec> sections;
+    std::vector<SectionGiven> sections;
     int order;
     std::vector<std::string> listed;
 };
@@ -102,8 +102,8 @@ TEST(ResultListOrder, ListsEachCalculatedSectionOnceInTheChosenOrder)
     };
     for (const OrderCase& c : cases) {
         CSectModel model;
-        for (const SectionSpec& spec : c.sections)
-            AddSection(model, spec);
+        for (const SectionGiven& given : c.sections)
+            AddSection(model, given);
         EXPECT_EQ(Listing(FillSectionList(model, c.order)), c.listed) << c.what;
     }
 }

@@ -217,10 +217,14 @@ TEST_F(GroupUcsPagesOnScreen, AWorkUcsMovesTheAxesAndItsDeletionAndUndoFollow)
     // U1's x-axis points along the global y-axis from (100, 0).
     EXPECT_TRUE(RedAround(ClientOf(100.0, alongX)));
     EXPECT_FALSE(RedAround(ClientOf(alongX, 0.0)));
+    // With a snap on, the cursor's place shows in both panes, each in its own system.
+    Command(32777);
     PostMouse(wxEVT_MOTION, ClientOf(200.0, 100.0), false);
     Settle();
     const wxStatusBar& status = *Frame().GetStatusBar();
-    EXPECT_NE(status.GetStatusText(1), status.GetStatusText(2));
+    EXPECT_EQ(status.GetStatusText(1).rfind(" UCS: (", 0), 0u) << status.GetStatusText(1);
+    EXPECT_EQ(status.GetStatusText(2).rfind(" GCS: (", 0), 0u) << status.GetStatusText(2);
+    EXPECT_NE(status.GetStatusText(1).Mid(6), status.GetStatusText(2).Mid(6));
 
     Command(32785);
     ASSERT_EQ(ShownCommand(), "Delete UCS");

@@ -102,24 +102,6 @@ protected:
         Settle();
     }
     void ClickApply(int applyId) { Press(*Page().FindWindow(applyId)); }
-    void PostMouse(wxEventType type, wxPoint at, bool leftDown)
-    {
-        wxMouseEvent event(type);
-        event.SetEventObject(&View());
-        event.SetId(View().GetId());
-        event.SetPosition(at);
-        event.m_leftDown = leftDown;
-        View().ProcessWindowEvent(event);
-    }
-    void Drag(wxPoint from, wxPoint to)
-    {
-        PostMouse(wxEVT_MOTION, from, false);
-        PostMouse(wxEVT_LEFT_DOWN, from, true);
-        PostMouse(wxEVT_MOTION, (from + to) / 2, true);
-        PostMouse(wxEVT_MOTION, to, true);
-        PostMouse(wxEVT_LEFT_UP, to, false);
-        Settle();
-    }
     // Where a global point shows in the view's client area.
     // Whether the x-axis glyph (red) shows within two pixels of the client point.
     bool RedAround(wxPoint at)
@@ -219,7 +201,7 @@ TEST_F(GroupUcsPagesOnScreen, AWorkUcsMovesTheAxesAndItsDeletionAndUndoFollow)
     EXPECT_FALSE(RedAround(ClientOf(alongX, 0.0)));
     // With a snap on, the cursor's place shows in both panes, each in its own system.
     Command(32777);
-    PostMouse(wxEVT_MOTION, ClientOf(200.0, 100.0), false);
+    Post(wxEVT_MOTION, ClientOf(200.0, 100.0), false);
     Settle();
     const wxStatusBar& status = *Frame().GetStatusBar();
     EXPECT_EQ(status.GetStatusText(1).rfind(" UCS: (", 0), 0u) << status.GetStatusText(1);

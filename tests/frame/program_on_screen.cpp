@@ -176,6 +176,28 @@ wxPoint ProgramOnScreen::ClientOf(double x, double y)
     return {static_cast<int>(std::floor(window[0])), static_cast<int>(std::floor(window[1]))};
 }
 
+void ProgramOnScreen::Post(wxEventType type, wxPoint at, bool leftDown, bool ctrl)
+{
+    CTarvokrtView& view = Frame().View();
+    wxMouseEvent event(type);
+    event.SetEventObject(&view);
+    event.SetId(view.GetId());
+    event.SetPosition(at);
+    event.m_leftDown = leftDown;
+    event.SetControlDown(ctrl);
+    view.ProcessWindowEvent(event);
+}
+
+void ProgramOnScreen::Drag(wxPoint from, wxPoint to, bool ctrl)
+{
+    Post(wxEVT_MOTION, from, false, ctrl);
+    Post(wxEVT_LEFT_DOWN, from, true, ctrl);
+    Post(wxEVT_MOTION, (from + to) / 2, true, ctrl);
+    Post(wxEVT_MOTION, to, true, ctrl);
+    Post(wxEVT_LEFT_UP, to, false, ctrl);
+    Settle();
+}
+
 const std::vector<std::string>& ProgramOnScreen::ShownDialogs() const
 {
     return hook_->titles;

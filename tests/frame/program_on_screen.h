@@ -9,6 +9,7 @@
 #include "view/support/GuiTestEnvironment.h"
 
 #include <gtest/gtest.h>
+#include <wx/event.h>
 #include <wx/gdicmn.h>
 
 #include <deque>
@@ -65,6 +66,11 @@ protected:
     CMainFrame& Frame();
     // The view's client pixel of a global position, seen through the work UCS.
     wxPoint ClientOf(double x, double y);
+    // A mouse event handed to the view as the toolkit hands it over.
+    void Post(wxEventType type, wxPoint at, bool leftDown, bool ctrl = false);
+    // The left button pressed at one place, moved through the middle to the
+    // other and released there; then the program settles.
+    void Drag(wxPoint from, wxPoint to, bool ctrl = false);
     // Titles of the modal dialogs shown so far.
     const std::vector<std::string>& ShownDialogs() const;
 

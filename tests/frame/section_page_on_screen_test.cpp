@@ -102,26 +102,6 @@ protected:
         combo.GetEventHandler()->ProcessEvent(event);
     }
 
-    // Where a global point shows in the view's client area.
-    void Post(wxEventType type, wxPoint at, bool leftDown)
-    {
-        wxMouseEvent event(type);
-        event.SetEventObject(&View());
-        event.SetId(View().GetId());
-        event.SetPosition(at);
-        event.m_leftDown = leftDown;
-        View().ProcessWindowEvent(event);
-    }
-    void Drag(wxPoint from, wxPoint to)
-    {
-        Post(wxEVT_MOTION, from, false);
-        Post(wxEVT_LEFT_DOWN, from, true);
-        Post(wxEVT_MOTION, (from + to) / 2, true);
-        Post(wxEVT_MOTION, to, true);
-        Post(wxEVT_LEFT_UP, to, false);
-        Settle();
-    }
-
     std::optional<bool> ToolbarEnables(int commandId)
     {
         wxTheApp->ProcessIdle();

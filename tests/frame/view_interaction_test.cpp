@@ -52,30 +52,7 @@ protected:
     CScene& Scene() { return *View().GetScene(); }
     CSectModel& Model() { return *Frame().Document().GetModel(); }
 
-    // Where a global point shows in the view's client area.
-
-    void Post(wxEventType type, wxPoint at, bool leftDown, bool ctrl = false)
-    {
-        wxMouseEvent event(type);
-        event.SetEventObject(&View());
-        event.SetId(View().GetId());
-        event.SetPosition(at);
-        event.m_leftDown = leftDown;
-        event.SetControlDown(ctrl);
-        View().ProcessWindowEvent(event);
-    }
-
     void Click(wxPoint at, bool ctrl = false) { Drag(at, at, ctrl); }
-
-    void Drag(wxPoint from, wxPoint to, bool ctrl = false)
-    {
-        Post(wxEVT_MOTION, from, false, ctrl);
-        Post(wxEVT_LEFT_DOWN, from, true, ctrl);
-        Post(wxEVT_MOTION, (from + to) / 2, true, ctrl);
-        Post(wxEVT_MOTION, to, true, ctrl);
-        Post(wxEVT_LEFT_UP, to, false, ctrl);
-        Settle();
-    }
 
     void Key(int keyCode)
     {

@@ -100,23 +100,6 @@ protected:
         return nullptr;
     }
 
-    // Dark pixels of the view's picture as the view renders it: the curves.
-    int DarkPixels()
-    {
-        const std::string path = (folder / "view.bmp").string();
-        if (!Frame().View().ExportBitmap(path))
-            return -1;
-        wxImage shot;
-        if (!shot.LoadFile(path, wxBITMAP_TYPE_BMP))
-            return -1;
-        int dark = 0;
-        for (int y = 0; y < shot.GetHeight(); ++y) {
-            for (int x = 0; x < shot.GetWidth(); ++x)
-                dark += shot.GetRed(x, y) < 80 && shot.GetGreen(x, y) < 80 && shot.GetBlue(x, y) < 80;
-        }
-        return dark;
-    }
-
     AnsweringHook hook;
     bool registered = false;
 };

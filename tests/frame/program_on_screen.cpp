@@ -13,6 +13,7 @@
 #include <wx/dialog.h>
 #include <wx/evtloop.h>
 #include <wx/fileconf.h>
+#include <wx/image.h>
 #include <wx/modalhook.h>
 #include <wx/timer.h>
 #include <wx/utils.h>
@@ -186,6 +187,22 @@ void ProgramOnScreen::Post(wxEventType type, wxPoint at, bool leftDown, bool ctr
     event.m_leftDown = leftDown;
     event.SetControlDown(ctrl);
     view.ProcessWindowEvent(event);
+}
+
+int ProgramOnScreen::DarkPixels()
+{
+    const std::string path = (folder / "view.bmp").string();
+    if (!Frame().View().ExportBitmap(path))
+        return -1;
+    wxImage shot;
+    if (!shot.LoadFile(path, wxBITMAP_TYPE_BMP))
+        return -1;
+    int dark = 0;
+    for (int y = 0; y < shot.GetHeight(); ++y) {
+        for (int x = 0; x < shot.GetWidth(); ++x)
+            dark += shot.GetRed(x, y) < 80 && shot.GetGreen(x, y) < 80 && shot.GetBlue(x, y) < 80;
+    }
+    return dark;
 }
 
 void ProgramOnScreen::Drag(wxPoint from, wxPoint to, bool ctrl)

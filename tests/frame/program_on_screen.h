@@ -71,6 +71,9 @@ protected:
     // The left button pressed at one place, moved through the middle to the
     // other and released there; then the program settles.
     void Drag(wxPoint from, wxPoint to, bool ctrl = false);
+    // Dark pixels of the view's picture as the view renders it (the curves);
+    // -1 when the picture cannot be taken.
+    int DarkPixels();
     // Titles of the modal dialogs shown so far.
     const std::vector<std::string>& ShownDialogs() const;
 

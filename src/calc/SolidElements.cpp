@@ -12,13 +12,7 @@ constexpr double kWedgeThicknessAbscissa = 0.5773502588272095;
 constexpr double kWedgeWeight = 0.166667;
 constexpr double kHexaAbscissa = 0.5773503184318542;
 
-// Each element is formed in extended precision and rounded once, after the
-// rigid links have merged its end face: a cantilever element is thousands of
-// times longer than wide, so its in-plane terms are that many times larger
-// than the stiffness left after they cancel under a rigid end, and identical
-// elements of a regular grid would otherwise add up the same rounding.
-using Real = StiffnessReal;
-using Vector3 = std::array<Real, 3>;
+using Vector3 = std::array<double, 3>;
 using Matrix3 = std::array<Vector3, 3>;
 
 struct IntegrationPoint {
@@ -47,13 +41,13 @@ struct ElementKind {
 
 // Wedge: L1 = 1 - r - s, L2 = r, L3 = s; nodes 1-3 at ζ = -1, nodes 4-6 at ζ = +1.
 void WedgeShapeDerivatives(const Vector3& natural, Vector3* derivatives) {
-    const Real r = natural[0], s = natural[1], zeta = natural[2];
-    const Real area[3] = {1.0 - r - s, r, s};
+    const double r = natural[0], s = natural[1], zeta = natural[2];
+    const double area[3] = {1.0 - r - s, r, s};
     const double dArea[3][2] = {{-1.0, -1.0}, {1.0, 0.0}, {0.0, 1.0}};
     for (int i = 0; i < 3; ++i) {
         for (int level = 0; level < 2; ++level) {
             const double side = level == 0 ? -1.0 : 1.0;
-            const Real thickness = (1.0 + side * zeta) / 2.0;
+            const double thickness = (1.0 + side * zeta) / 2.0;
             derivatives[i + 3 * level] = {dArea[i][0] * thickness, dArea[i][1] * thickness, area[i] * side / 2.0};
         }
     }
@@ -64,7 +58,7 @@ constexpr double kHexaCorner[8][3] = {{-1, -1, -1}, {1, -1, -1}, {1, 1, -1}, {-1
 
 void HexaShapeDerivatives(const Vector3& natural, Vector3* derivatives) {
     for (int i = 0; i < 8; ++i) {
-        Real factor[3];
+        double factor[3];
         for (int k = 0; k < 3; ++k) factor[k] = 1.0 + kHexaCorner[i][k] * natural[k];
         derivatives[i] = {kHexaCorner[i][0] * factor[1] * factor[2] / 8.0,
                           kHexaCorner[i][1] * factor[0] * factor[2] / 8.0,
@@ -99,173 +93,196 @@ const ElementKind& HexaKind() {
 
 // Jacobian J(i, j) = d x_j / d natural_i; false when its determinant is not positive.
 bool JacobianInverse(const Vector3* derivatives, const Vector3* local, int nodeCount, Matrix3& inverse,
-                     Real& determinant) {
+                     double& determinant) {
     Matrix3 j{};
     for (int a = 0; a < nodeCount; ++a) {
         for (int i = 0; i < 3; ++i) {
             for (int k = 0; k < 3; ++k) j[i][k] += derivatives[a][i] * local[a][k];
         }
     }
-    const Real c00 = j[1][1] * j[2][2] - j[1][2] * j[2][1];
-    const Real c01 = j[1][2] * j[2][0] - j[1][0] * j[2][2];
-    const Real c02 = j[1][0] * j[2][1] - j[1][1] * j[2][0];
+    const double c00 = j[1][1] * j[2][2] - j[1][2] * j[2][1];
+    const double c01 = j[1][2] * j[2][0] - j[1][0] * j[2][2];
+    const double c02 = j[1][0] * j[2][1] - j[1][1] * j[2][0];
     determinant = j[0][0] * c00 + j[0][1] * c01 + j[0][2] * c02;
     if (!(determinant > 0.0)) return false;
-    const Real f = 1.0 / determinant;
+    const double f = 1.0 / determinant;
     inverse[0] = {c00 * f, (j[0][2] * j[2][1] - j[0][1] * j[2][2]) * f, (j[0][1] * j[1][2] - j[0][2] * j[1][1]) * f};
     inverse[1] = {c01 * f, (j[0][0] * j[2][2] - j[0][2] * j[2][0]) * f, (j[0][2] * j[1][0] - j[0][0] * j[1][2]) * f};
     inverse[2] = {c02 * f, (j[0][1] * j[2][0] - j[0][0] * j[2][1]) * f, (j[0][0] * j[1][1] - j[0][1] * j[1][0]) * f};
     return true;
 }
 
-// Strain rows and gradient components of the nonzero entries of the
-// strain-displacement columns (u, v, w) of one function; strains are
-// εx, εy, εz, γxy, γyz, γzx.
-constexpr int kStrainRow[3][3] = {{0, 3, 5}, {1, 3, 4}, {2, 4, 5}};
-constexpr int kGradientComponent[3][3] = {{0, 1, 2}, {1, 0, 2}, {2, 1, 0}};
-
-// Nodes and incompatible modes of the larger element.
-constexpr int kMaxFunctions = 11;
-
-// Whether function f (nodes first, then modes) is a node the caller throws away.
-bool IsSkipped(unsigned skippedNodes, int function) {
-    return function < 32 && ((skippedNodes >> function) & 1u) != 0;
+// The strain εx, εy, εz, γxy, γyz, γzx of a displacement gradient
+// g(i, j) = d u_i / d x_j.
+void StrainOf(const Matrix3& g, double strain[6]) {
+    strain[0] = g[0][0];
+    strain[1] = g[1][1];
+    strain[2] = g[2][2];
+    strain[3] = g[0][1] + g[1][0];
+    strain[4] = g[1][2] + g[2][1];
+    strain[5] = g[2][0] + g[0][2];
 }
 
-// Adds the stiffness of one integration point to the upper triangle of k
-// (row by row): for every pair of functions (nodes, then modes) the 3 x 3
-// block Bᵀ D B times the factor. Blocks of skipped nodes stay untouched.
-void AddPointStiffness(const Real (*gradients)[3], int functions, const Elasticity6& d, Real factor, Real* k,
-                       int order, unsigned skippedNodes) {
-    Real db[kMaxFunctions][6][3];  // D·B of each function
-    for (int f = 0; f < functions; ++f) {
-        if (IsSkipped(skippedNodes, f)) continue;
-        for (int r = 0; r < 6; ++r) {
-            for (int c = 0; c < 3; ++c) {
-                Real sum = 0.0;
-                for (int t = 0; t < 3; ++t) sum += d[r][kStrainRow[c][t]] * gradients[f][kGradientComponent[c][t]];
-                db[f][r][c] = sum * factor;
-            }
-        }
-    }
-    for (int f1 = 0; f1 < functions; ++f1) {
-        if (IsSkipped(skippedNodes, f1)) continue;
-        const Real* g = gradients[f1];
-        for (int i = 0; i < 3; ++i) {
-            const int r0 = kStrainRow[i][0], r1 = kStrainRow[i][1], r2 = kStrainRow[i][2];
-            const Real g0 = g[kGradientComponent[i][0]], g1 = g[kGradientComponent[i][1]],
-                         g2 = g[kGradientComponent[i][2]];
-            Real* row = k + static_cast<std::size_t>(3 * f1 + i) * order;
-            for (int f2 = f1; f2 < functions; ++f2) {
-                if (IsSkipped(skippedNodes, f2)) continue;
-                for (int j = 0; j < 3; ++j)
-                    row[3 * f2 + j] += g0 * db[f2][r0][j] + g1 * db[f2][r1][j] + g2 * db[f2][r2][j];
-            }
-        }
-    }
-}
+// Columns of the strain-displacement matrix: the unknowns, then three per
+// incompatible mode (the larger element has three modes).
+constexpr int kMaxColumns = kMaxElementUnknowns + 9;
 
-// Static condensation of the freedoms kept .. order - 1, the last one first.
-// Rows and columns of skipped nodes are left as they are.
-void CondenseTrailingFreedoms(Real* k, int order, int kept, unsigned skippedNodes) {
+// The displacement of one node, in the element's local axes, under a unit
+// value of one unknown.
+struct NodalTerm {
+    int node;
+    Vector3 local;
+};
+
+// Static condensation of the columns kept .. order - 1 of a full symmetric
+// matrix (row by row), the last one first.
+void CondenseTrailingColumns(double* k, int order, int kept) {
     for (int p = order - 1; p >= kept; --p) {
-        const Real* pivotRow = k + static_cast<std::size_t>(p) * order;
+        const double* pivotRow = k + static_cast<std::size_t>(p) * order;
         for (int i = 0; i < p; ++i) {
-            if (IsSkipped(skippedNodes, i / 3)) continue;
-            Real* row = k + static_cast<std::size_t>(i) * order;
-            const Real factor = row[p] / pivotRow[p];
+            double* row = k + static_cast<std::size_t>(i) * order;
+            const double factor = row[p] / pivotRow[p];
             if (factor == 0.0) continue;
-            for (int j = 0; j < p; ++j) {
-                if (!IsSkipped(skippedNodes, j / 3)) row[j] -= factor * pivotRow[j];
-            }
+            for (int j = 0; j < p; ++j) row[j] -= factor * pivotRow[j];
         }
     }
 }
 
-template <typename Number>
-void TransformToGlobal(std::span<Number> matrix, int leadingDimension, const Rotation3& rotation, int order,
-                       unsigned skippedNodes) {
-    const auto at = [&](int r, int c) -> Number& { return matrix[static_cast<std::size_t>(c) * leadingDimension + r]; };
-    for (int br = 0; br < order; br += 3) {
-        if (IsSkipped(skippedNodes, br / 3)) continue;
-        for (int bc = 0; bc < order; bc += 3) {
-            if (IsSkipped(skippedNodes, bc / 3)) continue;
-            Number kr[3][3] = {};  // K·R of the block
-            for (int i = 0; i < 3; ++i) {
-                for (int j = 0; j < 3; ++j) {
-                    for (int t = 0; t < 3; ++t) kr[i][j] += at(br + i, bc + t) * rotation[t][j];
-                }
-            }
-            for (int i = 0; i < 3; ++i) {
-                for (int j = 0; j < 3; ++j) {
-                    Number sum = 0.0;
-                    for (int t = 0; t < 3; ++t) sum += rotation[t][i] * kr[t][j];
-                    at(br + i, bc + j) = sum;
-                }
-            }
-        }
-    }
-}
-
+// The element formed in the unknowns whose node displacements `patterns`
+// gives (global axes, 3 x nodes values per unknown), integrated in the
+// element's local axes.
+//
+// Each unknown is turned into its displacement gradient at every integration
+// point before anything is integrated. The solid model's elements span the
+// whole cantilever, thousands of times longer than wide, and a rigidly linked
+// end face moves all its nodes alike: the large in-plane gradients of those
+// nodes then cancel in the gradient of the unknown, exactly up to one
+// rounding. Integrating node by node first and summing the nodes' rows of the
+// matrix afterwards would cancel terms (L/h)² times larger than what is left,
+// more than double precision holds.
 bool IncompatibleElementStiffness(const ElementKind& kind, const double x[], const double y[], const double z[],
-                                  const Rotation3& rotation, const Elasticity6& d, std::span<Real> stiffness,
-                                  int leadingDimension, unsigned skippedNodes) {
+                                  const Rotation3& rotation, const Elasticity6& d, std::span<const double> patterns,
+                                  std::span<double> stiffness, int leadingDimension) {
     const int nodes = kind.nodeCount;
     const int modes = static_cast<int>(kind.modeAxis.size());
-    const int nodalOrder = 3 * nodes;
-    const int order = 3 * (nodes + modes);
+    const int unknowns = static_cast<int>(patterns.size()) / (3 * nodes);
+    const int order = unknowns + 3 * modes;
 
     // Local coordinates, the first node at the origin.
-    std::vector<Vector3> local(nodes);
+    Vector3 local[8];
     for (int a = 0; a < nodes; ++a) {
-        const Real delta[3] = {Real{x[a]} - x[0], Real{y[a]} - y[0], Real{z[a]} - z[0]};
+        const double delta[3] = {x[a] - x[0], y[a] - y[0], z[a] - z[0]};
         for (int k = 0; k < 3; ++k) {
             local[a][k] = rotation[k][0] * delta[0] + rotation[k][1] * delta[1] + rotation[k][2] * delta[2];
         }
     }
 
-    std::vector<Vector3> naturalDerivatives(nodes);
+    Vector3 naturalDerivatives[8];
     Matrix3 centreInverse{};
-    Real centreDeterminant = 0.0;
-    kind.shapeDerivatives(kind.centre, naturalDerivatives.data());
-    if (!JacobianInverse(naturalDerivatives.data(), local.data(), nodes, centreInverse, centreDeterminant))
-        return false;
+    double centreDeterminant = 0.0;
+    kind.shapeDerivatives(kind.centre, naturalDerivatives);
+    if (!JacobianInverse(naturalDerivatives, local, nodes, centreInverse, centreDeterminant)) return false;
 
-    std::vector<Real> k(static_cast<std::size_t>(order) * order, 0.0);
-    Real gradients[kMaxFunctions][3];
+    // The nodes each unknown moves, their displacements turned into local axes.
+    NodalTerm terms[kMaxElementUnknowns * 8];
+    int firstTerm[kMaxElementUnknowns + 1];
+    int termCount = 0;
+    for (int c = 0; c < unknowns; ++c) {
+        firstTerm[c] = termCount;
+        for (int a = 0; a < nodes; ++a) {
+            const double* u = &patterns[(static_cast<std::size_t>(c) * nodes + a) * 3];
+            if (u[0] == 0.0 && u[1] == 0.0 && u[2] == 0.0) continue;
+            NodalTerm& term = terms[termCount++];
+            term.node = a;
+            for (int k = 0; k < 3; ++k)
+                term.local[k] = rotation[k][0] * u[0] + rotation[k][1] * u[1] + rotation[k][2] * u[2];
+        }
+    }
+    firstTerm[unknowns] = termCount;
+
+    std::array<double, kMaxColumns * kMaxColumns> kBuffer;
+    double* k = kBuffer.data();
+    std::fill_n(k, static_cast<std::size_t>(order) * order, 0.0);
     for (const IntegrationPoint& point : kind.points) {
         Matrix3 inverse{};
-        Real determinant = 0.0;
-        kind.shapeDerivatives(point.natural, naturalDerivatives.data());
-        if (!JacobianInverse(naturalDerivatives.data(), local.data(), nodes, inverse, determinant)) return false;
+        double determinant = 0.0;
+        kind.shapeDerivatives(point.natural, naturalDerivatives);
+        if (!JacobianInverse(naturalDerivatives, local, nodes, inverse, determinant)) return false;
+        Vector3 gradients[8];
         for (int a = 0; a < nodes; ++a) {
             for (int j = 0; j < 3; ++j) {
                 gradients[a][j] = inverse[j][0] * naturalDerivatives[a][0] + inverse[j][1] * naturalDerivatives[a][1] +
                                   inverse[j][2] * naturalDerivatives[a][2];
             }
         }
-        // The modes' gradients through the centre Jacobian.
+
+        double strain[kMaxColumns][6];
+        for (int c = 0; c < unknowns; ++c) {
+            Matrix3 g{};
+            for (int t = firstTerm[c]; t < firstTerm[c + 1]; ++t) {
+                for (int i = 0; i < 3; ++i) {
+                    for (int j = 0; j < 3; ++j) g[i][j] += terms[t].local[i] * gradients[terms[t].node][j];
+                }
+            }
+            StrainOf(g, strain[c]);
+        }
+        // The modes' gradients through the centre Jacobian, one column per
+        // local displacement component.
         for (int m = 0; m < modes; ++m) {
             const int axis = kind.modeAxis[m];
-            const Real scale = kind.modeAlongExtrusion[m] ? 1.0 : centreDeterminant / determinant;
-            for (int j = 0; j < 3; ++j)
-                gradients[nodes + m][j] = centreInverse[j][axis] * (-2.0 * point.natural[axis]) * scale;
+            const double scale = kind.modeAlongExtrusion[m] ? 1.0 : centreDeterminant / determinant;
+            Vector3 modeGradient;
+            for (int j = 0; j < 3; ++j) modeGradient[j] = centreInverse[j][axis] * (-2.0 * point.natural[axis]) * scale;
+            for (int i = 0; i < 3; ++i) {
+                Matrix3 g{};
+                g[i] = modeGradient;
+                StrainOf(g, strain[unknowns + 3 * m + i]);
+            }
         }
-        AddPointStiffness(gradients, nodes + modes, d, determinant * point.weight, k.data(), order, skippedNodes);
+
+        const double factor = determinant * point.weight;
+        // D·ε of each column, times the point's factor, component by
+        // component. The elasticity is isotropic: normal strains couple among
+        // themselves, each shear only with itself.
+        double stress[6][kMaxColumns];
+        for (int c = 0; c < order; ++c) {
+            for (int r = 0; r < 3; ++r)
+                stress[r][c] = (d[r][0] * strain[c][0] + d[r][1] * strain[c][1] + d[r][2] * strain[c][2]) * factor;
+            for (int r = 3; r < 6; ++r) stress[r][c] = d[r][r] * strain[c][r] * factor;
+        }
+        for (int c1 = 0; c1 < order; ++c1) {
+            double* row = k + static_cast<std::size_t>(c1) * order;
+            const double* e = strain[c1];
+            for (int c2 = c1; c2 < order; ++c2) {
+                row[c2] += e[0] * stress[0][c2] + e[1] * stress[1][c2] + e[2] * stress[2][c2] + e[3] * stress[3][c2] +
+                           e[4] * stress[4][c2] + e[5] * stress[5][c2];
+            }
+        }
     }
     for (int r = 0; r < order; ++r) {
         for (int c = 0; c < r; ++c)
             k[static_cast<std::size_t>(r) * order + c] = k[static_cast<std::size_t>(c) * order + r];
     }
 
-    CondenseTrailingFreedoms(k.data(), order, nodalOrder, skippedNodes);
-    TransformToGlobal<Real>(k, order, rotation, nodalOrder, skippedNodes);
-    for (int c = 0; c < nodalOrder; ++c) {
-        for (int r = 0; r < nodalOrder; ++r) {
-            stiffness[static_cast<std::size_t>(c) * leadingDimension + r] = k[static_cast<std::size_t>(c) * order + r];
+    CondenseTrailingColumns(k, order, unknowns);
+    for (int c = 0; c < unknowns; ++c) {
+        for (int r = 0; r < unknowns; ++r) {
+            stiffness[static_cast<std::size_t>(c) * leadingDimension + r] = k[static_cast<std::size_t>(r) * order + c];
         }
     }
     return true;
+}
+
+// The unknowns of the plain element: each translation of each node in turn.
+std::span<const double> NodeTranslationPatterns(int nodes) {
+    const auto identity = [](int count) {
+        const int order = 3 * count;
+        std::vector<double> patterns(static_cast<std::size_t>(order) * order, 0.0);
+        for (int c = 0; c < order; ++c) patterns[static_cast<std::size_t>(c) * order + c] = 1.0;
+        return patterns;
+    };
+    static const std::vector<double> wedge = identity(6), hexa = identity(8);
+    return nodes == 8 ? hexa : wedge;
 }
 
 std::array<double, 3> Normalised(const std::array<double, 3>& v) {
@@ -273,9 +290,9 @@ std::array<double, 3> Normalised(const std::array<double, 3>& v) {
     return {v[0] / length, v[1] / length, v[2] / length};
 }
 
-// The element of the model's table in global axes, leading dimension 3 x nodes.
-bool FormElementStiffness(const SolidModelTables& model, int element, const ElementKind& kind, LocalAxesKind axesKind,
-                          std::span<Real> stiffness, unsigned skippedNodes) {
+// The element of the model's table formed in the given unknowns.
+bool FormElement(const SolidModelTables& model, int element, const ElementKind& kind, LocalAxesKind axesKind,
+                 std::span<const double> patterns, std::span<double> stiffness, int leadingDimension) {
     const std::span<const int> row = model.ElementRow(element);
     const int material = row[0];
     if (material < 1 || material > model.MaterialCount()) return false;
@@ -291,25 +308,7 @@ bool FormElementStiffness(const SolidModelTables& model, int element, const Elem
     }
     Rotation3 rotation;
     ElementLocalAxes(x, y, z, rotation, axesKind);
-    return IncompatibleElementStiffness(kind, x, y, z, rotation, d, stiffness, 3 * kind.nodeCount, skippedNodes);
-}
-
-// An element formed in extended precision, rounded into `stiffness`; entries
-// the element does not write keep their values.
-template <typename Form>
-bool RoundedFormed(std::span<double> stiffness, Form form) {
-    std::vector<Real> k(stiffness.begin(), stiffness.end());
-    if (!form(std::span<Real>(k))) return false;
-    std::copy(k.begin(), k.end(), stiffness.begin());
-    return true;
-}
-
-bool RoundedElementStiffness(const ElementKind& kind, const double x[], const double y[], const double z[],
-                             const Rotation3& rotation, const Elasticity6& d, std::span<double> stiffness,
-                             int leadingDimension) {
-    return RoundedFormed(stiffness, [&](std::span<Real> k) {
-        return IncompatibleElementStiffness(kind, x, y, z, rotation, d, k, leadingDimension, 0);
-    });
+    return IncompatibleElementStiffness(kind, x, y, z, rotation, d, patterns, stiffness, leadingDimension);
 }
 
 }  // namespace
@@ -355,34 +354,29 @@ bool IsotropicElasticity(double modulus, double poisson, Elasticity6& d) {
 
 bool WedgeElementStiffness(const double x[6], const double y[6], const double z[6], const Rotation3& rotation,
                            const Elasticity6& d, std::span<double> stiffness, int leadingDimension) {
-    return RoundedElementStiffness(WedgeKind(), x, y, z, rotation, d, stiffness, leadingDimension);
+    return IncompatibleElementStiffness(WedgeKind(), x, y, z, rotation, d, NodeTranslationPatterns(6), stiffness,
+                                        leadingDimension);
 }
 
 bool HexaElementStiffness(const double x[8], const double y[8], const double z[8], const Rotation3& rotation,
                           const Elasticity6& d, std::span<double> stiffness, int leadingDimension) {
-    return RoundedElementStiffness(HexaKind(), x, y, z, rotation, d, stiffness, leadingDimension);
-}
-
-
-void TransformStiffnessToGlobal(std::span<double> matrix, int leadingDimension, const Rotation3& rotation, int order,
-                                unsigned skippedNodes) {
-    TransformToGlobal(matrix, leadingDimension, rotation, order, skippedNodes);
-}
-
-bool FormWedgeStiffness(const SolidModelTables& model, int element, std::span<StiffnessReal> stiffness,
-                        unsigned skippedNodes) {
-    return FormElementStiffness(model, element, WedgeKind(), LocalAxesKind::Wedge, stiffness, skippedNodes);
-}
-
-bool FormHexaStiffness(const SolidModelTables& model, int element, std::span<StiffnessReal> stiffness,
-                       unsigned skippedNodes) {
-    return FormElementStiffness(model, element, HexaKind(), LocalAxesKind::Hexa, stiffness, skippedNodes);
+    return IncompatibleElementStiffness(HexaKind(), x, y, z, rotation, d, NodeTranslationPatterns(8), stiffness,
+                                        leadingDimension);
 }
 
 bool FormWedgeStiffness(const SolidModelTables& model, int element, std::span<double> stiffness) {
-    return RoundedFormed(stiffness, [&](std::span<StiffnessReal> k) { return FormWedgeStiffness(model, element, k); });
+    return FormElement(model, element, WedgeKind(), LocalAxesKind::Wedge, NodeTranslationPatterns(6), stiffness, 18);
 }
 
 bool FormHexaStiffness(const SolidModelTables& model, int element, std::span<double> stiffness) {
-    return RoundedFormed(stiffness, [&](std::span<StiffnessReal> k) { return FormHexaStiffness(model, element, k); });
+    return FormElement(model, element, HexaKind(), LocalAxesKind::Hexa, NodeTranslationPatterns(8), stiffness, 24);
+}
+
+bool FormElementInUnknowns(const SolidModelTables& model, int element, std::span<const double> patterns,
+                           std::span<double> stiffness, int leadingDimension) {
+    const std::size_t perUnknown = 3 * static_cast<std::size_t>(model.ElementNodeCount(element));
+    if (patterns.size() % perUnknown != 0 || patterns.size() / perUnknown > kMaxElementUnknowns) return false;
+    return model.ElementNodeCount(element) == 8
+               ? FormElement(model, element, HexaKind(), LocalAxesKind::Hexa, patterns, stiffness, leadingDimension)
+               : FormElement(model, element, WedgeKind(), LocalAxesKind::Wedge, patterns, stiffness, leadingDimension);
 }

@@ -6,18 +6,17 @@
 // condensed out before assembly. They return the stiffness in global axes with
 // three translations per node in node order (u, v, w of node 1, then node 2,
 // ...); matrices are stored column by column with a leading dimension.
+//
+// Underneath, an element is formed in any set of unknowns whose unit values
+// give known node displacements: node translations for the plain element, or
+// the equations of the solver with rigid links folded in (see
+// FormElementInUnknowns).
 
-#include <limits>
 #include <span>
 
 #include "calc/SolidModelTables.h"
 
 using Rotation3 = double[3][3];
-// The precision in which element matrices are formed and their rigid links
-// applied, before they are rounded into the global system.
-using StiffnessReal = long double;
-static_assert(std::numeric_limits<StiffnessReal>::digits > std::numeric_limits<double>::digits,
-              "element matrices need a wider type than double");
 using Elasticity6 = double[6][6];
 
 // Local axes of an element: rows e1, e2, e3 of the rotation.
@@ -35,8 +34,10 @@ void ElementLocalAxes(const double x[], const double y[], const double z[], Rota
 
 // Condensed stiffness (18 x 18, 24 x 24) in global axes of the element with the
 // given node coordinates, integrated in the element's local axes (the rows of
-// the rotation). False, leaving the output unwritten, when the Jacobian
-// determinant is zero, negative or not a number at an integration point.
+// the rotation), with an elasticity laid out as IsotropicElasticity gives it
+// (no normal-shear or shear-shear coupling is read). False, leaving the output
+// unwritten, when the Jacobian determinant is zero, negative or not a number at
+// an integration point.
 [[nodiscard]] bool WedgeElementStiffness(const double x[6], const double y[6], const double z[6],
                                          const Rotation3& rotation, const Elasticity6& d, std::span<double> stiffness,
                                          int leadingDimension);
@@ -44,23 +45,23 @@ void ElementLocalAxes(const double x[], const double y[], const double z[], Rota
                                         const Rotation3& rotation, const Elasticity6& d, std::span<double> stiffness,
                                         int leadingDimension);
 
-// Replaces a matrix in local axes by Rᵀ·K·R, applied to every 3 x 3 block of
-// the leading order x order part (order a multiple of 3). Blocks in the row or
-// column of a skipped node (bit a of skippedNodes for the block of node a) are
-// left as they are.
-void TransformStiffnessToGlobal(std::span<double> matrix, int leadingDimension, const Rotation3& rotation, int order,
-                                unsigned skippedNodes = 0);
-
 // The element of the model's element table (1-based number) in global axes:
 // 18 x 18 for a wedge, 24 x 24 for a hexahedron, leading dimension 18 or 24.
-// False on a degenerate or inverted element, an unknown material or an
-// unusable Poisson's ratio. Rows and columns of the skipped nodes (bit a for
-// element node a), which the caller throws away, come out 0 and cost nothing;
-// every other entry is computed by the same operations as without skipping.
-[[nodiscard]] bool FormWedgeStiffness(const SolidModelTables& model, int element, std::span<StiffnessReal> stiffness,
-                                      unsigned skippedNodes = 0);
-[[nodiscard]] bool FormHexaStiffness(const SolidModelTables& model, int element, std::span<StiffnessReal> stiffness,
-                                     unsigned skippedNodes = 0);
-// The same, rounded to double.
+// False, leaving the output unwritten, on a degenerate or inverted element, an
+// unknown material or an unusable Poisson's ratio.
 [[nodiscard]] bool FormWedgeStiffness(const SolidModelTables& model, int element, std::span<double> stiffness);
 [[nodiscard]] bool FormHexaStiffness(const SolidModelTables& model, int element, std::span<double> stiffness);
+
+// The most unknowns an element can be formed in: six per node of a hexahedron.
+inline constexpr int kMaxElementUnknowns = 48;
+
+// The element of the model's element table formed directly in a set of
+// unknowns. `patterns` holds, for each unknown in turn, the displacement
+// (x, y, z in global axes) of every element node, node by node, under a unit
+// value of that unknown alone: 3 x nodes values per unknown, at most
+// kMaxElementUnknowns unknowns. Writes the condensed stiffness on the
+// unknowns, column by column with the leading dimension; fails as the
+// elements above do, and on patterns of a size that does not fit. Nodes that
+// no unknown moves cost nothing.
+[[nodiscard]] bool FormElementInUnknowns(const SolidModelTables& model, int element, std::span<const double> patterns,
+                                         std::span<double> stiffness, int leadingDimension);

@@ -7,7 +7,6 @@
 #include <exception>
 #include <system_error>
 #include <thread>
-#include <utility>
 
 #include "calc/SolidElements.h"
 
@@ -59,65 +58,12 @@ struct FormedElement {
     std::vector<double> upperTriangle;
 };
 
-// Scratch space of one worker.
-struct FormationWork {
-    std::vector<StiffnessReal> translational = std::vector<StiffnessReal>(24 * 24);
-    std::vector<StiffnessReal> matrix;
-    std::vector<int> freedomEquations;
-};
-
 // Workers for the element formation: the machine's threads, but no more than
 // there are elements worth a thread.
 int FormationWorkerCount(int elementCount) {
     constexpr int kElementsPerWorker = 256;
     const int hardware = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
     return std::clamp(elementCount / kElementsPerWorker, 1, hardware);
-}
-
-// Nodes of the element none of whose translations carries an equation: the
-// element routine need not compute their rows and columns, which the
-// condensation drops.
-unsigned NodesWithoutEquations(std::span<const int> elementNodes, const SolidEquationTables& equations) {
-    unsigned skipped = 0;
-    for (std::size_t a = 0; a < elementNodes.size(); ++a) {
-        const int node = elementNodes[a];
-        if (equations.Equation(node, kUX) == 0 && equations.Equation(node, kUY) == 0 &&
-            equations.Equation(node, kUZ) == 0) {
-            skipped |= 1u << a;
-        }
-    }
-    return skipped;
-}
-
-// The element's condensed stiffness on its equations; formed is false when
-// the element routine fails.
-void FormElement(const SolidModelTables& model, const SolidEquationTables& equations, int e, FormationWork& work,
-                 FormedElement& out) {
-    const int nodes = model.ElementNodeCount(e);
-    const std::span<const int> elementNodes = model.ElementRow(e).subspan(2, nodes);
-    const unsigned skipped = NodesWithoutEquations(elementNodes, equations);
-    out.formed = nodes == 8 ? FormHexaStiffness(model, e, work.translational, skipped)
-                            : FormWedgeStiffness(model, e, work.translational, skipped);
-    if (!out.formed) return;
-
-    // Translation i of node a (row 3a + i) goes to row 6a + i of the full matrix.
-    const int order = kNodeFreedoms * nodes;
-    const int translations = 3 * nodes;
-    const auto full = [](int t) { return static_cast<std::size_t>(kNodeFreedoms * (t / 3) + t % 3); };
-    std::vector<StiffnessReal>& matrix = work.matrix;
-    matrix.assign(static_cast<std::size_t>(order) * order, 0.0);
-    for (int c = 0; c < translations; ++c) {
-        for (int r = 0; r < translations; ++r) {
-            matrix[full(c) * order + full(r)] = work.translational[static_cast<std::size_t>(c) * translations + r];
-        }
-    }
-    ApplyRigidLinkTransform(elementNodes, matrix, model, equations);
-
-    work.freedomEquations.clear();
-    for (int node : elementNodes) {
-        for (int k = 0; k < kNodeFreedoms; ++k) work.freedomEquations.push_back(equations.Equation(node, k));
-    }
-    CondenseElementMatrix(work.freedomEquations, matrix, out.equations, out.upperTriangle);
 }
 
 }  // namespace
@@ -184,8 +130,11 @@ bool AssembleElementSystem(const SolidModelTables& model, const SolidEquationTab
         std::vector<std::exception_ptr> failures(workers);
         const auto formShare = [&](int worker) {
             try {
-                FormationWork work;
-                for (int i = next++; i < size; i = next++) FormElement(model, equations, first + i, work, batch[i]);
+                for (int i = next++; i < size; i = next++) {
+                    FormedElement& element = batch[i];
+                    element.formed =
+                        FormElementRecord(model, equations, first + i, element.equations, element.upperTriangle);
+                }
             } catch (...) {
                 failures[worker] = std::current_exception();
             }
@@ -209,105 +158,60 @@ bool AssembleElementSystem(const SolidModelTables& model, const SolidEquationTab
     return true;
 }
 
-void ApplyRigidLinkTransform(std::span<const int> elementNodes, std::span<StiffnessReal> matrix,
-                             const SolidModelTables& model, const SolidEquationTables& equations) {
-    const int nodes = static_cast<int>(elementNodes.size());
-    const int order = kNodeFreedoms * nodes;
-    // T is the identity but for a 6 x 6 diagonal block per slave node.
-    std::vector<std::array<double, 36>> blocks(nodes);
-    std::vector<bool> isSlave(nodes, false);
-    bool anySlave = false;
-    for (int a = 0; a < nodes; ++a) {
-        const int link = equations.SlaveLink(elementNodes[a]);
-        if (link == 0) continue;
-        const auto [dx, dy, dz] = LinkLever(model, link);
-        auto& t = blocks[a];
-        t.fill(0.0);
-        for (int i = 0; i < kNodeFreedoms; ++i) t[i * 6 + i] = 1.0;
-        const auto set = [&t](int row, int column, double value) { t[column * 6 + row] = value; };
-        set(kUX, kRY, dz);
-        set(kUX, kRZ, -dy);
-        set(kUY, kRX, -dz);
-        set(kUY, kRZ, dx);
-        set(kUZ, kRX, dy);
-        set(kUZ, kRY, -dx);
-        isSlave[a] = true;
-        anySlave = true;
-    }
-    if (!anySlave) return;
-
-    StiffnessReal* k = matrix.data();
-    const std::size_t n = static_cast<std::size_t>(order);
-    std::vector<StiffnessReal> columns(6 * n);
-    // K·T: only the column blocks of slaves change.
-    for (int b = 0; b < nodes; ++b) {
-        if (!isSlave[b]) continue;
-        const auto& t = blocks[b];
-        std::fill(columns.begin(), columns.end(), 0.0);
-        for (int j = 0; j < 6; ++j) {
-            for (int q = 0; q < 6; ++q) {
-                const double factor = t[j * 6 + q];
-                if (factor == 0.0) continue;
-                const StiffnessReal* source = k + (6 * b + q) * n;
-                StiffnessReal* target = columns.data() + j * n;
-                for (std::size_t r = 0; r < n; ++r) target[r] += factor * source[r];
-            }
-        }
-        std::copy(columns.begin(), columns.end(), k + 6 * b * n);
-    }
-    // Tᵀ·(K·T): only the row blocks of slaves change.
-    for (int a = 0; a < nodes; ++a) {
-        if (!isSlave[a]) continue;
-        const auto& t = blocks[a];
-        for (std::size_t c = 0; c < n; ++c) {
-            StiffnessReal* column = k + c * n + 6 * a;
-            StiffnessReal turned[6];
-            for (int i = 0; i < 6; ++i) {
-                StiffnessReal sum = 0.0;
-                for (int q = 0; q < 6; ++q) sum += t[i * 6 + q] * column[q];
-                turned[i] = sum;
-            }
-            std::copy(turned, turned + 6, column);
-        }
-    }
-}
-
-void CondenseElementMatrix(std::span<int> freedomEquations, std::span<StiffnessReal> matrix,
-                           std::vector<int>& equations, std::vector<double>& upperTriangle) {
-    const int order = static_cast<int>(freedomEquations.size());
-    const auto at = [&](int r, int c) -> StiffnessReal& { return matrix[static_cast<std::size_t>(c) * order + r]; };
-    equations.clear();
+bool FormElementRecord(const SolidModelTables& model, const SolidEquationTables& equations, int element,
+                       std::vector<int>& recordEquations, std::vector<double>& upperTriangle) {
+    const int nodes = model.ElementNodeCount(element);
+    const std::span<const int> elementNodes = model.ElementRow(element).subspan(2, nodes);
+    recordEquations.clear();
     upperTriangle.clear();
+    for (int node : elementNodes) {
+        for (int k = 0; k < kNodeFreedoms; ++k) {
+            if (const int equation = equations.Equation(node, k); equation != 0) recordEquations.push_back(equation);
+        }
+    }
+    std::sort(recordEquations.begin(), recordEquations.end());
+    recordEquations.erase(std::unique(recordEquations.begin(), recordEquations.end()), recordEquations.end());
+    const int unknowns = static_cast<int>(recordEquations.size());
 
-    // Freedoms that share an equation (a slave and its master, or two slaves
-    // of one master) become one row and column, kept at the first of them.
-    for (int i = order - 1; i >= 0; --i) {
-        if (freedomEquations[i] == 0) continue;
-        for (int j = 0; j < i; ++j) {
-            if (freedomEquations[j] != freedomEquations[i]) continue;
-            for (int c = 0; c < order; ++c) {
-                at(j, c) += at(i, c);
-                at(i, c) = 0.0;
-            }
-            for (int r = 0; r < order; ++r) {
-                at(r, j) += at(r, i);
-                at(r, i) = 0.0;
-            }
-            freedomEquations[i] = 0;
-            break;
+    // The element is formed directly in its equations: each equation's unit
+    // value moves the element's nodes by the rigid-link rule, and the element
+    // integrates the strain of that motion (see FormElementInUnknowns for why
+    // the link goes in before the integration).
+    const std::size_t perUnknown = 3 * static_cast<std::size_t>(nodes);
+    std::array<double, kMaxElementUnknowns * 3 * 8> patterns;
+    std::fill_n(patterns.begin(), unknowns * perUnknown, 0.0);
+    const auto move = [&](int equation, int a, int direction, double coefficient) {
+        if (equation == 0) return;
+        const auto column = std::lower_bound(recordEquations.begin(), recordEquations.end(), equation);
+        patterns[static_cast<std::size_t>(column - recordEquations.begin()) * perUnknown + 3 * a + direction] +=
+            coefficient;
+    };
+    for (int a = 0; a < nodes; ++a) {
+        const int node = elementNodes[a];
+        for (int k : {kUX, kUY, kUZ}) move(equations.Equation(node, k), a, k, 1.0);
+        if (const int link = equations.SlaveLink(node); link != 0) {
+            const auto [dx, dy, dz] = LinkLever(model, link);
+            const int rx = equations.Equation(node, kRX), ry = equations.Equation(node, kRY),
+                      rz = equations.Equation(node, kRZ);
+            move(ry, a, kUX, dz);
+            move(rz, a, kUX, -dy);
+            move(rx, a, kUY, -dz);
+            move(rz, a, kUY, dx);
+            move(rx, a, kUZ, dy);
+            move(ry, a, kUZ, -dx);
         }
     }
 
-    std::vector<std::pair<int, int>> kept;  // (equation, freedom position)
-    for (int i = 0; i < order; ++i) {
-        if (freedomEquations[i] != 0) kept.emplace_back(freedomEquations[i], i);
+    std::array<double, kMaxElementUnknowns * kMaxElementUnknowns> stiffness;
+    if (!FormElementInUnknowns(model, element, std::span<const double>(patterns.data(), unknowns * perUnknown),
+                               stiffness, unknowns)) {
+        recordEquations.clear();
+        return false;
     }
-    std::sort(kept.begin(), kept.end());
-    for (const auto& [equation, position] : kept) equations.push_back(equation);
-    for (std::size_t a = 0; a < kept.size(); ++a) {
-        for (std::size_t b = a; b < kept.size(); ++b)
-            upperTriangle.push_back(static_cast<double>(at(kept[a].second, kept[b].second)));
+    for (int r = 0; r < unknowns; ++r) {
+        for (int c = r; c < unknowns; ++c) upperTriangle.push_back(stiffness[static_cast<std::size_t>(c) * unknowns + r]);
     }
+    return true;
 }
 
 void AssembleLoadVectors(const SolidModelTables& model, const SolidEquationTables& equations,

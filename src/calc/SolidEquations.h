@@ -13,7 +13,6 @@
 #include <span>
 #include <vector>
 
-#include "calc/SolidElements.h"
 #include "calc/SolidModelTables.h"
 #include "calc/SolverInput.h"
 
@@ -52,19 +51,15 @@ void NumberEquations(const SolidModelTables& model, SolidEquationTables& equatio
 [[nodiscard]] bool AssembleElementSystem(const SolidModelTables& model, const SolidEquationTables& equations,
                                          ConnectivityDescription& description, ElementStream& stream);
 
-// Replaces the element matrix K (order 6 x node count, full, column by column)
-// by Tᵀ·K·T, where T expresses each slave node's freedoms through its master's
-// motion and its own UZ. Unchanged when no node of the element is a slave.
-void ApplyRigidLinkTransform(std::span<const int> elementNodes, std::span<StiffnessReal> matrix,
-                             const SolidModelTables& model, const SolidEquationTables& equations);
-
-// Reduces an element matrix (full, order = equation list size, column by
-// column) to its distinct non-zero equations: rows and columns of freedoms
-// that share an equation are summed. Writes the ascending equation numbers
-// and the upper triangle row by row. The matrix and list are overwritten.
-// The sums are taken in extended precision and rounded once.
-void CondenseElementMatrix(std::span<int> freedomEquations, std::span<StiffnessReal> matrix,
-                           std::vector<int>& equations, std::vector<double>& upperTriangle);
+// The record of element e (1-based) on its equations: the distinct non-zero
+// equations of its nodes' freedoms in ascending order, and the stiffness on
+// them, upper triangle row by row. A slave's translations follow its master,
+// u(slave) = u(master) + θ(master) × (x(slave) - x(master)), plus its own
+// equations; freedoms that share an equation are one unknown. An equation
+// that moves no node (a rotation of a node that is no slave) keeps a row of
+// zeros. False when the element routine fails.
+[[nodiscard]] bool FormElementRecord(const SolidModelTables& model, const SolidEquationTables& equations, int element,
+                                     std::vector<int>& recordEquations, std::vector<double>& upperTriangle);
 
 // Right-hand sides of every load case, column by column (equation count rows).
 // A load on a slave acts on its master with the moment d × F added, and on its

@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 #include <random>
 #include <vector>
 
+#include "LinkedElementReference.h"
 #include "calc/SolidElements.h"
 #include "calc/SolidEquations.h"
 #include "calc/SolidFemSolver.h"
@@ -192,22 +194,119 @@ TEST(AssembleElementSystem, LinkedElementRecordMatchesTheRigidMotionEnergy) {
     }
 }
 
-TEST(CondenseElementMatrix, MergesSharedEquationsAndSortsThem) {
-    // Freedoms with equations 7, 0, 3, 7: the two 7s merge into one row.
-    std::vector<int> freedoms = {7, 0, 3, 7};
-    std::vector<StiffnessReal> matrix = {1, 2, 3, 4, 2, 5, 6, 7, 3, 6, 8, 9, 4, 7, 9, 10};  // symmetric
-    std::vector<int> equations;
-    std::vector<double> triangle;
-    CondenseElementMatrix(freedoms, matrix, equations, triangle);
-    EXPECT_EQ(equations, (std::vector<int>{3, 7}));
-    // K(3,3) = 8; K(3,7) = 3 + 9; K(7,7) = 1 + 4 + 4 + 10.
-    EXPECT_EQ(triangle, (std::vector<double>{8, 12, 19}));
+struct RecordCase {
+    const char* name;
+    std::vector<double> coordinates;
+    std::vector<int> elements;
+    std::vector<int> constraints;
+    std::vector<int> links;
+};
 
-    std::vector<int> fixed = {0, 0};
-    std::vector<StiffnessReal> small = {1, 2, 2, 3};
-    CondenseElementMatrix(fixed, small, equations, triangle);
-    EXPECT_TRUE(equations.empty());
-    EXPECT_TRUE(triangle.empty());
+void PrintTo(const RecordCase& c, std::ostream* os) { *os << c.name; }
+
+// A distorted hexahedron and a slanted wedge whose end faces are slaves of a
+// master off their centre and above them (all lever arms non-zero), with a
+// fixed, a partly fixed and free base nodes; and a box whose node numbers run
+// against its element order, so that its equations come unsorted, with free
+// nodes, a slave of another node of the box and a master whose only slave is
+// outside the box (its RZ moves no node of the box: a row of zeros).
+const RecordCase kRecordCases[] = {
+    {"HexaWithSlaveEndFace",
+     {0, 0, 0, 2.2, 0.1, 0.2, 2.5, 1.7, -0.1, -0.3, 1.2, 0.1, 0.2, -0.1, 2.6, 2.0, 0.3, 3.1, 2.4, 1.5, 2.9, 0.1, 1.4,
+      3.3, 0.7, 0.4, 3.6},
+     {1, 1, 1, 2, 3, 4, 5, 6, 7, 8},
+     {1, 1, 1, 1, 1, 1, 1, 2, 0, 0, 1, 0, 0, 0},
+     {5, 9, 6, 9, 7, 9, 8, 9}},
+    {"WedgeWithSlaveEndFace",
+     {0.1, 0, 0, 3, 0.4, 0.3, 1.2, 2, -0.2, 0.5, 0.3, 2.5, 3.2, 0.9, 2.2, 1.4, 2.6, 2.8, 1.5, 1.0, 3.0},
+     {1, 1, 1, 2, 3, 4, 5, 6, 0, 0},
+     {1, 1, 1, 1, 1, 1, 1, 2, 1, 1, 1, 1, 1, 1, 3, 1, 1, 1, 1, 1, 1},
+     {4, 7, 5, 7, 6, 7}},
+    {"BoxNumberedAgainstItsOrder",
+     {2, 0, 0, 0, 1, 0, 0, 0, 0, 2, 1, 0, 2, 0, 3, 0, 1, 3, 0, 0, 3, 2, 1, 3, 5, 5, 5},
+     {1, 1, 3, 1, 4, 2, 7, 5, 8, 6},
+     {},
+     {8, 6, 9, 5}},
+};
+
+class ElementRecord : public ::testing::TestWithParam<RecordCase> {};
+
+INSTANTIATE_TEST_SUITE_P(Elements, ElementRecord, ::testing::ValuesIn(kRecordCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(ElementRecord, IsThePlainElementWithItsLinksAppliedAndItsEquationsMerged) {
+    const RecordCase& c = GetParam();
+    const std::vector<double> materials = {1000.0, 0.3, 0.0, 0.0};
+    const SolidModelTables model{c.coordinates, c.elements, materials, c.constraints, c.links, {}, 0};
+    SolidEquationTables equations;
+    NumberEquations(model, equations);
+    std::vector<int> recordEquations;
+    std::vector<double> triangle;
+    ASSERT_TRUE(FormElementRecord(model, equations, 1, recordEquations, triangle));
+
+    linked_element::Record reference;
+    ASSERT_TRUE(linked_element::Reference(model, equations, 1, reference));
+    EXPECT_EQ(recordEquations, reference.equations);
+    const std::size_t n = reference.equations.size();
+    ASSERT_EQ(triangle.size(), n * (n + 1) / 2);
+    const double tolerance = 1e-12 * static_cast<double>(reference.LargestEntry());
+    std::size_t next = 0;
+    for (std::size_t r = 0; r < n; ++r) {
+        for (std::size_t col = r; col < n; ++col, ++next)
+            EXPECT_NEAR(triangle[next], static_cast<double>(reference.At(r, col)), tolerance) << r << ", " << col;
+    }
+}
+
+// The base of the cube free, its top face linked to the master above it: the
+// six rigid motions, written in the element's equations, load none of them.
+TEST(ElementRecord, RigidMotionInItsEquationsCarriesNoForce) {
+    LinkedCube cube;
+    cube.constraints.clear();
+    const SolidModelTables model = cube.Tables();
+    SolidEquationTables equations;
+    NumberEquations(model, equations);
+    std::vector<int> recordEquations;
+    std::vector<double> triangle;
+    ASSERT_TRUE(FormElementRecord(model, equations, 1, recordEquations, triangle));
+    const std::size_t n = recordEquations.size();
+    std::vector<double> k(n * n);
+    double largest = 0.0;
+    std::size_t next = 0;
+    for (std::size_t r = 0; r < n; ++r) {
+        for (std::size_t c = r; c < n; ++c, ++next) {
+            k[r * n + c] = k[c * n + r] = triangle[next];
+            largest = std::max(largest, std::abs(triangle[next]));
+        }
+    }
+    const auto column = [&](int equation) {
+        return static_cast<std::size_t>(std::find(recordEquations.begin(), recordEquations.end(), equation) -
+                                        recordEquations.begin());
+    };
+    for (int mode = 0; mode < 6; ++mode) {
+        // u(p) = t + ω × p with a unit t or ω.
+        const std::array<double, 3> t = {mode == 0 ? 1.0 : 0.0, mode == 1 ? 1.0 : 0.0, mode == 2 ? 1.0 : 0.0};
+        const std::array<double, 3> w = {mode == 3 ? 1.0 : 0.0, mode == 4 ? 1.0 : 0.0, mode == 5 ? 1.0 : 0.0};
+        const auto motion = [&](double x, double y, double z) {
+            return std::array<double, 3>{t[0] + w[1] * z - w[2] * y, t[1] + w[2] * x - w[0] * z,
+                                         t[2] + w[0] * y - w[1] * x};
+        };
+        std::vector<double> q(n, 0.0);
+        for (int node = 1; node <= 10; ++node) {
+            // The link has no RX or RY to reach the master's height: its UX
+            // and UY are those of the point below it in the slaves' plane z = 1.
+            const double z = node == 10 ? 1.0 : model.Coordinate(node, 2);
+            const auto u = motion(model.Coordinate(node, 0), model.Coordinate(node, 1), z);
+            for (int f = 0; f < 3; ++f) {
+                if (const int equation = equations.Equation(node, f); equation != 0) q[column(equation)] = u[f];
+            }
+            if (const int equation = equations.Equation(node, 5); equation != 0) q[column(equation)] = w[2];
+        }
+        for (std::size_t r = 0; r < n; ++r) {
+            double force = 0.0;
+            for (std::size_t c = 0; c < n; ++c) force += k[r * n + c] * q[c];
+            EXPECT_NEAR(force, 0.0, 1e-12 * largest * 4.0) << "mode " << mode << ", equation " << recordEquations[r];
+        }
+    }
 }
 
 TEST(AssembleElementSystem, FullyFixedElementGivesAnEmptyRecord) {

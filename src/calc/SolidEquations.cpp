@@ -173,10 +173,12 @@ bool FormElementRecord(const SolidModelTables& model, const SolidEquationTables&
     recordEquations.erase(std::unique(recordEquations.begin(), recordEquations.end()), recordEquations.end());
     const int unknowns = static_cast<int>(recordEquations.size());
 
-    // The element is formed directly in its equations: each equation's unit
-    // value moves the element's nodes by the rigid-link rule, and the element
-    // integrates the strain of that motion (see FormElementInUnknowns for why
-    // the link goes in before the integration).
+    // The element is formed directly in its equations: a unit value of each
+    // equation moves the element's nodes by the rigid-link rule, and the
+    // element integrates the strain of that motion. Linked before the
+    // integration, the end face's large in-plane gradients cancel within each
+    // strain, in double; linked after it, they would cancel in matrix entries
+    // (L/h)² times larger than what is left.
     const std::size_t perUnknown = 3 * static_cast<std::size_t>(nodes);
     std::array<double, kMaxElementUnknowns * 3 * 8> patterns;
     std::fill_n(patterns.begin(), unknowns * perUnknown, 0.0);
@@ -209,7 +211,8 @@ bool FormElementRecord(const SolidModelTables& model, const SolidEquationTables&
         return false;
     }
     for (int r = 0; r < unknowns; ++r) {
-        for (int c = r; c < unknowns; ++c) upperTriangle.push_back(stiffness[static_cast<std::size_t>(c) * unknowns + r]);
+        for (int c = r; c < unknowns; ++c)
+            upperTriangle.push_back(stiffness[static_cast<std::size_t>(c) * unknowns + r]);
     }
     return true;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/ProfileBlocks.h"
+#include "calc/ProfileSegments.h"
 #include "calc/SkylineProfile.h"
 #include "calc/SolverBlockStore.h"
 
@@ -35,6 +36,10 @@ struct ProfileSolverState {
     // The whole factored profile with one block; room for two blocks otherwise.
     std::vector<double> coefficients;
     SolverBlockStore store;
+    // Independent parts of an in-memory factor, found when it is factored.
+    ProfileSegments segments;
+    // Threads for the in-memory factor and solves; 0 for the machine's.
+    int maxThreads = 0;
 
     bool IsOutOfCore() const { return blocks.blockCount > 1; }
 
@@ -43,6 +48,7 @@ struct ProfileSolverState {
         profile = SkylineProfile{};
         blocks = ProfileBlocks{};
         std::vector<double>().swap(coefficients);
+        segments = ProfileSegments{};
         store.Remove();
     }
 };

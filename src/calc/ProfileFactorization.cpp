@@ -59,6 +59,21 @@ bool ElementStreamFits(const ElementStream& stream, int equationCount) {
     return true;
 }
 
+int WorkerThreads(const ProfileSolverState& state) {
+    return state.maxThreads > 0 ? state.maxThreads : MachineThreads();
+}
+
+// Zeroes `count` words of a fresh buffer. Most of the cost is the first touch
+// of its pages, which several threads share out.
+void ZeroCoefficients(double* data, std::int64_t count, int threads) {
+    constexpr std::int64_t kChunkWords = std::int64_t{1} << 22;
+    const int chunks = static_cast<int>((count + kChunkWords - 1) / kChunkWords);
+    RunTasks(chunks, threads, [&](int chunk) {
+        const std::int64_t first = chunk * kChunkWords;
+        std::fill(data + first, data + std::min(count, first + kChunkWords), 0.0);
+    });
+}
+
 bool ReadBlock(const ProfileSolverState& state, int block, double* into) {
     return state.store.ReadScratchBlock(block + 1, std::span<double>(into, state.blocks.Length(block)));
 }
@@ -131,10 +146,6 @@ SolverStatus ReduceColumn(std::int64_t j, const PlacedBlock& own, const PlacedBl
     ReduceRows(j, column, reached, std::max(reached.FirstEq(), profile.Top(j) + 1), std::min(reached.LastEq(), j - 1),
                profile);
     return finishColumn ? FinishColumn(j, column, profile, pivots) : SolverStatus::Ok;
-}
-
-int WorkerThreads(const ProfileSolverState& state) {
-    return state.maxThreads > 0 ? state.maxThreads : MachineThreads();
 }
 
 // The whole profile in the buffer: the shares are factored side by side, each
@@ -228,15 +239,15 @@ void SubstituteInMemory(ProfileSolverState& state, std::vector<double>& y) {
 SolverStatus AssembleProfileBlocks(const ElementStream& stream, ProfileSolverState& state) {
     const ProfileBlocks& blocks = state.blocks;
     if (!ElementStreamFits(stream, state.profile.EquationCount())) return SolverStatus::InvalidInput;
-    state.coefficients.assign(blocks.coefficientBufferSize, 0.0);
+    state.coefficients.clear();
+    state.coefficients.resize(blocks.coefficientBufferSize);
     double* buffer = state.coefficients.data();
 
     for (int b = 0; b < blocks.blockCount; b += 2) {
         const int endBlock = std::min(b + 2, blocks.blockCount);
         const std::int64_t first = blocks.blockStart[b];
         const std::int64_t end = blocks.blockStart[endBlock];
-        // The buffer starts zeroed; later passes reuse it.
-        if (b > 0) std::fill(buffer, buffer + (end - first), 0.0);
+        ZeroCoefficients(buffer, end - first, WorkerThreads(state));
         const SolverStatus added = AddElementsInRange(stream, state.profile, first, end, buffer);
         if (added != SolverStatus::Ok) return added;
         if (!state.IsOutOfCore()) continue;

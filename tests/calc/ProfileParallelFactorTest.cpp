@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <span>
 #include <vector>
 
 #include "SolidSectionModels.h"
@@ -84,7 +85,7 @@ void AssembleState(const ProfileShape& shape, const std::vector<int>& failingCol
     for (int j : failingColumns) state.coefficients[profile.columnTop[j] - 1] = -1.0;
 }
 
-void ExpectSameBits(const std::vector<double>& a, const std::vector<double>& b) {
+void ExpectSameBits(std::span<const double> a, std::span<const double> b) {
     ASSERT_EQ(a.size(), b.size());
     std::size_t differing = 0;
     for (std::size_t i = 0; i < a.size(); ++i) {

@@ -1,6 +1,7 @@
 #include "calc/ProfileSegments.h"
 
 #include <algorithm>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -119,10 +120,10 @@ ProfileSegments FindProfileSegments(const SkylineProfile& profile, int maxThread
     std::sort(tailStarts.begin(), tailStarts.end(), std::greater<>());
     tailStarts.erase(std::unique(tailStarts.begin(), tailStarts.end()), tailStarts.end());
 
-    // The shortest tail wins a tie.
-    Layout best = LayoutWithTail(profile, work, crossing, n + 1);
-    for (std::int64_t tailStart : tailStarts) {
-        Layout layout = LayoutWithTail(profile, work, crossing, tailStart);
+    // From no tail to the longest; the shortest tail wins a tie.
+    Layout best = LayoutWithTail(profile, work, crossing, tailStarts.front());
+    for (std::size_t t = 1; t < tailStarts.size(); ++t) {
+        Layout layout = LayoutWithTail(profile, work, crossing, tailStarts[t]);
         if (layout.Cost(threads) < best.Cost(threads)) best = std::move(layout);
     }
     ProfileSegments segments{GroupIntoShares(best, work, threads), best.tailStart};

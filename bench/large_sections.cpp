@@ -4,9 +4,10 @@
 // formation, node ordering with the equation profile, assembly,
 // factorisation, the three load cases' solution), in processor seconds of the
 // whole process; the calculation and the stages that run on several threads
-// (formation, assembly, factorisation, solution) in wall seconds too. Each peak is the
-// resident high-water mark of its stage alone: the mark is reset before the
-// stage. shares counts the parts of the factor that run side by side.
+// (formation, assembly, factorisation, solution) in wall seconds too. Each
+// peak is the resident high-water mark of its stage alone: the mark is reset
+// before the stage. shares counts the parts of the factor that run side by
+// side.
 //
 // Arguments: shape (0 square 100 × 100, 1 tube 100 × 5, 2 I 200 × 100 × 10 × 6),
 // size (0 about 10k, 1 about 50k, 2 about 100k plane elements).

@@ -3,9 +3,11 @@
 // areas, and that calculation's one-pass solid model stage by stage (element
 // formation, node ordering with the equation profile, assembly,
 // factorisation, the three load cases' solution), in processor seconds of the
-// whole process; the calculation and the formation, which runs on several
-// threads, in wall seconds too. Each peak is the resident high-water mark of
-// its stage alone: the mark is reset before the stage.
+// whole process; the calculation and the stages that run on several threads
+// (formation, assembly, factorisation, solution) in wall seconds too. Each
+// peak is the resident high-water mark of its stage alone: the mark is reset
+// before the stage. shares counts the parts of the factor that run side by
+// side.
 //
 // Arguments: shape (0 square 100 × 100, 1 tube 100 × 5, 2 I 200 × 100 × 10 × 6),
 // size (0 about 10k, 1 about 50k, 2 about 100k plane elements).
@@ -76,9 +78,10 @@ const Shape kShapes[] = {
 // Times of the stages, in seconds, and the peak of the largest.
 struct StageFigures {
     double formation = 0.0, formationWall = 0.0, ordering = 0.0, assembly = 0.0, factorisation = 0.0, solution = 0.0;
+    double assemblyWall = 0.0, factorisationWall = 0.0, solutionWall = 0.0;
     double peakRssMiB = 0.0;
     std::int64_t equations = 0, profile = 0;
-    int blocks = 0;
+    int blocks = 0, shares = 0;
 };
 
 bool RunStages(const solid_sections::SolidModel& solid, StageFigures& figures) {
@@ -104,10 +107,12 @@ bool RunStages(const solid_sections::SolidModel& solid, StageFigures& figures) {
     if (state.IsOutOfCore() && !state.store.Create()) return false;
     if (AssembleProfileBlocks(stream, state) != SolverStatus::Ok) return false;
     figures.assembly = watch.ProcessorSeconds();
+    figures.assemblyWall = watch.WallSeconds();
 
     watch = Stopwatch();
     if (FactorProfileBlocks(state) != SolverStatus::Ok) return false;
     figures.factorisation = watch.ProcessorSeconds();
+    figures.factorisationWall = watch.WallSeconds();
 
     watch = Stopwatch();
     const std::size_t count = static_cast<std::size_t>(equations.equationCount);
@@ -119,10 +124,12 @@ bool RunStages(const solid_sections::SolidModel& solid, StageFigures& figures) {
         }
     }
     figures.solution = watch.ProcessorSeconds();
+    figures.solutionWall = watch.WallSeconds();
     figures.peakRssMiB = PeakRssMiB();
     figures.equations = static_cast<std::int64_t>(count);
     figures.profile = state.profile.profileSize;
     figures.blocks = state.blocks.blockCount;
+    figures.shares = state.segments.ShareCount();
     return true;
 }
 
@@ -188,10 +195,14 @@ void BM_LargeSection(benchmark::State& state) {
         state.counters["assembly_s"] = figures.assembly;
         state.counters["factor_s"] = figures.factorisation;
         state.counters["solution_s"] = figures.solution;
+        state.counters["assemblyWall_s"] = figures.assemblyWall;
+        state.counters["factorWall_s"] = figures.factorisationWall;
+        state.counters["solutionWall_s"] = figures.solutionWall;
         state.counters["stagesPeakMiB"] = figures.peakRssMiB;
         state.counters["equations"] = static_cast<double>(figures.equations);
         state.counters["profile"] = static_cast<double>(figures.profile);
         state.counters["blocks"] = figures.blocks;
+        state.counters["shares"] = figures.shares;
         state.counters["elements"] = static_cast<double>(model.m_feElements.size());
         model.ClearFeMesh();
     }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "calc/WorkerThreads.h"
+
 // Column j of the profile holds rows Top(j)..j, the diagonal last; entry
 // K(i, j) sits (j - i) places before the diagonal. Equations are 1-based.
 
@@ -57,6 +59,21 @@ bool ElementStreamFits(const ElementStream& stream, int equationCount) {
     return true;
 }
 
+int WorkerThreads(const ProfileSolverState& state) {
+    return state.maxThreads > 0 ? state.maxThreads : MachineThreads();
+}
+
+// Zeroes `count` words of a fresh buffer. Most of the cost is the first touch
+// of its pages, which several threads share out.
+void ZeroCoefficients(double* data, std::int64_t count, int threads) {
+    constexpr std::int64_t kChunkWords = std::int64_t{1} << 22;
+    const int chunks = static_cast<int>((count + kChunkWords - 1) / kChunkWords);
+    RunTasks(chunks, threads, [&](int chunk) {
+        const std::int64_t first = chunk * kChunkWords;
+        std::fill(data + first, data + std::min(count, first + kChunkWords), 0.0);
+    });
+}
+
 bool ReadBlock(const ProfileSolverState& state, int block, double* into) {
     return state.store.ReadScratchBlock(block + 1, std::span<double>(into, state.blocks.Length(block)));
 }
@@ -90,23 +107,23 @@ SolverStatus AddElementsInRange(const ElementStream& stream, const SkylineProfil
     return SolverStatus::Ok;
 }
 
-// Reduces the rows of column j that lie in block `reached` (rows above the top
-// entry only); on the column's own block it then divides by the pivots and
-// forms the column's pivot.
-SolverStatus ReduceColumn(std::int64_t j, const PlacedBlock& own, const PlacedBlock& reached, bool finishColumn,
-                          const SkylineProfile& profile, std::vector<double>& pivots) {
+// Reduces rows firstRow..lastRow of column j, reading those rows' columns from
+// block `reached`.
+void ReduceRows(std::int64_t j, double* column, const PlacedBlock& reached, std::int64_t firstRow,
+                std::int64_t lastRow, const SkylineProfile& profile) {
     const std::int64_t topJ = profile.Top(j);
-    double* column = own.Diagonal(j);
-    const std::int64_t lastRow = std::min(reached.LastEq(), j - 1);
-    for (std::int64_t i = std::max(reached.FirstEq(), topJ + 1); i <= lastRow; ++i) {
+    for (std::int64_t i = firstRow; i <= lastRow; ++i) {
         const std::int64_t from = std::max(profile.Top(i), topJ);
         const double* columnI = reached.Diagonal(i);
         column[i - j] -= DotProduct(columnI + (from - i), column + (from - j), i - from);
     }
-    if (!finishColumn) return SolverStatus::Ok;
+}
 
+// Divides the reduced column j by the pivots above it and forms its own pivot.
+SolverStatus FinishColumn(std::int64_t j, double* column, const SkylineProfile& profile,
+                          std::vector<double>& pivots) {
     double sum = 0.0;
-    for (std::int64_t k = topJ; k < j; ++k) {
+    for (std::int64_t k = profile.Top(j); k < j; ++k) {
         const double reduced = column[k - j];
         const double multiplier = reduced / pivots[k];
         sum += multiplier * reduced;
@@ -121,19 +138,116 @@ SolverStatus ReduceColumn(std::int64_t j, const PlacedBlock& own, const PlacedBl
     return SolverStatus::Ok;
 }
 
+// Reduces the rows of column j that lie in block `reached` (rows above the top
+// entry only); on the column's own block it then finishes the column.
+SolverStatus ReduceColumn(std::int64_t j, const PlacedBlock& own, const PlacedBlock& reached, bool finishColumn,
+                          const SkylineProfile& profile, std::vector<double>& pivots) {
+    double* column = own.Diagonal(j);
+    ReduceRows(j, column, reached, std::max(reached.FirstEq(), profile.Top(j) + 1), std::min(reached.LastEq(), j - 1),
+               profile);
+    return finishColumn ? FinishColumn(j, column, profile, pivots) : SolverStatus::Ok;
+}
+
+// The whole profile in the buffer: the shares are factored side by side, each
+// with its rows of the tail's columns; the tail follows. Every entry is formed
+// by the same operations, in the same order, as a column-by-column pass.
+SolverStatus FactorInMemory(ProfileSolverState& state) {
+    const SkylineProfile& profile = state.profile;
+    const std::int64_t n = profile.EquationCount();
+    const PlacedBlock whole(state.coefficients.data(), state, 0);
+    std::vector<double> pivots(n + 1, 0.0);
+    for (std::int64_t j = 1; j <= n; ++j) pivots[j] = *whole.Diagonal(j);
+
+    state.segments = FindProfileSegments(profile, state.maxThreads);
+    const ProfileSegments& segments = state.segments;
+    // A share stops at its first failing column, as the single pass would.
+    std::vector<SolverStatus> shareStatus(segments.ShareCount(), SolverStatus::Ok);
+    RunTasks(segments.ShareCount(), WorkerThreads(state), [&](int share) {
+        const std::int64_t first = segments.ShareFirst(share), last = segments.ShareLast(share);
+        for (std::int64_t j = first; j <= last; ++j) {
+            shareStatus[share] = ReduceColumn(j, whole, whole, true, profile, pivots);
+            if (shareStatus[share] != SolverStatus::Ok) return;
+        }
+        for (std::int64_t j = segments.tailStart; j <= n; ++j) {
+            ReduceRows(j, whole.Diagonal(j), whole, std::max(first, profile.Top(j) + 1), std::min(last, j - 1),
+                       profile);
+        }
+    });
+    // The shares lie in equation order: the first failure is the one a single pass meets.
+    for (SolverStatus status : shareStatus) {
+        if (status != SolverStatus::Ok) return status;
+    }
+    for (std::int64_t j = segments.tailStart; j <= n; ++j) {
+        double* column = whole.Diagonal(j);
+        ReduceRows(j, column, whole, std::max(segments.tailStart, profile.Top(j) + 1), j - 1, profile);
+        const SolverStatus status = FinishColumn(j, column, profile, pivots);
+        if (status != SolverStatus::Ok) return status;
+    }
+    return SolverStatus::Ok;
+}
+
+// Forward reduction of columns first..last of the block, keeping their pivots.
+void ForwardReduce(const PlacedBlock& block, std::int64_t first, std::int64_t last, const SkylineProfile& profile,
+                   std::vector<double>& y, std::vector<double>& pivots) {
+    for (std::int64_t j = first; j <= last; ++j) {
+        const double* column = block.Diagonal(j);
+        pivots[j] = column[0];
+        double sum = 0.0;
+        for (std::int64_t k = profile.Top(j); k < j; ++k) {
+            if (column[k - j] != 0.0) sum += column[k - j] * y[k];
+        }
+        y[j] -= sum;
+    }
+}
+
+// Back substitution of columns last..first of the block.
+void BackSubstitute(const PlacedBlock& block, std::int64_t first, std::int64_t last, const SkylineProfile& profile,
+                    std::vector<double>& y) {
+    for (std::int64_t j = last; j >= first; --j) {
+        const double* column = block.Diagonal(j);
+        const double yj = y[j];
+        for (std::int64_t k = profile.Top(j); k < j; ++k) {
+            if (column[k - j] != 0.0) y[k] -= column[k - j] * yj;
+        }
+    }
+}
+
+// With the whole factor in the buffer the shares run side by side: forward
+// on each, then the tail forward, the division, the tail backward (which
+// reaches into the shares), and backward on each share.
+void SubstituteInMemory(ProfileSolverState& state, std::vector<double>& y) {
+    const SkylineProfile& profile = state.profile;
+    const std::int64_t n = profile.EquationCount();
+    const ProfileSegments& segments = state.segments;
+    const PlacedBlock whole(state.coefficients.data(), state, 0);
+    std::vector<double> pivots(n + 1, 0.0);
+    const int threads = WorkerThreads(state);
+
+    RunTasks(segments.ShareCount(), threads, [&](int share) {
+        ForwardReduce(whole, segments.ShareFirst(share), segments.ShareLast(share), profile, y, pivots);
+    });
+    ForwardReduce(whole, segments.tailStart, n, profile, y, pivots);
+    for (std::int64_t j = 1; j <= n; ++j) y[j] /= pivots[j];
+    BackSubstitute(whole, segments.tailStart, n, profile, y);
+    RunTasks(segments.ShareCount(), threads, [&](int share) {
+        BackSubstitute(whole, segments.ShareFirst(share), segments.ShareLast(share), profile, y);
+    });
+}
+
 }  // namespace
 
 SolverStatus AssembleProfileBlocks(const ElementStream& stream, ProfileSolverState& state) {
     const ProfileBlocks& blocks = state.blocks;
     if (!ElementStreamFits(stream, state.profile.EquationCount())) return SolverStatus::InvalidInput;
-    state.coefficients.assign(blocks.coefficientBufferSize, 0.0);
+    state.coefficients.clear();
+    state.coefficients.resize(blocks.coefficientBufferSize);
     double* buffer = state.coefficients.data();
 
     for (int b = 0; b < blocks.blockCount; b += 2) {
         const int endBlock = std::min(b + 2, blocks.blockCount);
         const std::int64_t first = blocks.blockStart[b];
         const std::int64_t end = blocks.blockStart[endBlock];
-        std::fill(buffer, buffer + (end - first), 0.0);
+        ZeroCoefficients(buffer, end - first, WorkerThreads(state));
         const SolverStatus added = AddElementsInRange(stream, state.profile, first, end, buffer);
         if (added != SolverStatus::Ok) return added;
         if (!state.IsOutOfCore()) continue;
@@ -146,6 +260,7 @@ SolverStatus AssembleProfileBlocks(const ElementStream& stream, ProfileSolverSta
 }
 
 SolverStatus FactorProfileBlocks(ProfileSolverState& state) {
+    if (!state.IsOutOfCore()) return FactorInMemory(state);
     const ProfileBlocks& blocks = state.blocks;
     const SkylineProfile& profile = state.profile;
     double* buffer = state.coefficients.data();
@@ -153,7 +268,7 @@ SolverStatus FactorProfileBlocks(ProfileSolverState& state) {
     std::vector<double> pivots(profile.EquationCount() + 1, 0.0);
 
     for (int c = 0; c < blocks.blockCount; ++c) {
-        if (state.IsOutOfCore() && !ReadBlock(state, c, buffer)) return SolverStatus::ScratchFileFailed;
+        if (!ReadBlock(state, c, buffer)) return SolverStatus::ScratchFileFailed;
         const PlacedBlock own(buffer, state, c);
         for (std::int64_t j = own.FirstEq(); j <= own.LastEq(); ++j) pivots[j] = *own.Diagonal(j);
 
@@ -166,7 +281,7 @@ SolverStatus FactorProfileBlocks(ProfileSolverState& state) {
                 if (status != SolverStatus::Ok) return status;
             }
         }
-        if (state.IsOutOfCore() && !WriteBlock(state, c, buffer)) return SolverStatus::ScratchFileFailed;
+        if (!WriteBlock(state, c, buffer)) return SolverStatus::ScratchFileFailed;
     }
     return SolverStatus::Ok;
 }
@@ -180,34 +295,22 @@ SolverStatus SubstituteProfileBlocks(ProfileSolverState& state, std::span<const 
     std::vector<double> y(n + 1, 0.0);
     for (int q = 1; q <= n; ++q) y[profile.newEquation[q]] = rhs[q - 1];
 
-    std::vector<double> pivots(n + 1, 0.0);
-    for (int c = 0; c < blocks.blockCount; ++c) {
-        if (state.IsOutOfCore() && !ReadBlock(state, c, buffer)) return SolverStatus::ScratchFileFailed;
-        const PlacedBlock block(buffer, state, c);
-        for (std::int64_t j = block.FirstEq(); j <= block.LastEq(); ++j) {
-            const double* column = block.Diagonal(j);
-            pivots[j] = column[0];
-            double sum = 0.0;
-            for (std::int64_t k = profile.Top(j); k < j; ++k) {
-                if (column[k - j] != 0.0) sum += column[k - j] * y[k];
-            }
-            y[j] -= sum;
+    if (!state.IsOutOfCore()) {
+        SubstituteInMemory(state, y);
+    } else {
+        std::vector<double> pivots(n + 1, 0.0);
+        for (int c = 0; c < blocks.blockCount; ++c) {
+            if (!ReadBlock(state, c, buffer)) return SolverStatus::ScratchFileFailed;
+            const PlacedBlock block(buffer, state, c);
+            ForwardReduce(block, block.FirstEq(), block.LastEq(), profile, y, pivots);
         }
-    }
-    for (int j = 1; j <= n; ++j) y[j] /= pivots[j];
+        for (int j = 1; j <= n; ++j) y[j] /= pivots[j];
 
-    // The last block is still in the buffer from the forward pass.
-    for (int c = blocks.blockCount - 1; c >= 0; --c) {
-        if (state.IsOutOfCore() && c + 1 < blocks.blockCount && !ReadBlock(state, c, buffer)) {
-            return SolverStatus::ScratchFileFailed;
-        }
-        const PlacedBlock block(buffer, state, c);
-        for (std::int64_t j = block.LastEq(); j >= block.FirstEq(); --j) {
-            const double* column = block.Diagonal(j);
-            const double yj = y[j];
-            for (std::int64_t k = profile.Top(j); k < j; ++k) {
-                if (column[k - j] != 0.0) y[k] -= column[k - j] * yj;
-            }
+        // The last block is still in the buffer from the forward pass.
+        for (int c = blocks.blockCount - 1; c >= 0; --c) {
+            if (c + 1 < blocks.blockCount && !ReadBlock(state, c, buffer)) return SolverStatus::ScratchFileFailed;
+            const PlacedBlock block(buffer, state, c);
+            BackSubstitute(block, block.FirstEq(), block.LastEq(), profile, y);
         }
     }
     for (int q = 1; q <= n; ++q) x[q - 1] = y[profile.newEquation[q]];

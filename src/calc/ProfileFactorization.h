@@ -3,6 +3,9 @@
 // Assembly, L·D·Lᵀ factorisation and substitution on the skyline profile, in
 // memory or block by block through the scratch store. The arithmetic does not
 // depend on the blocking, so every partition gives bitwise the same factor.
+// In memory, the profile's independent diagonal blocks are factored and solved
+// on up to state.maxThreads threads, each entry still by the same operations
+// in the same order, so the thread count does not change a bit either.
 
 #include <span>
 
@@ -17,7 +20,8 @@ inline constexpr double kMinPivotRatio = 1e-13;
 // and block tables of the state; allocates its coefficient buffer.
 [[nodiscard]] SolverStatus AssembleProfileBlocks(const ElementStream& stream, ProfileSolverState& state);
 
-// Factors the assembled profile in place (multipliers above the diagonal, D on it).
+// Factors the assembled profile in place (multipliers above the diagonal, D on
+// it). In memory it also finds the independent blocks that the solves use.
 [[nodiscard]] SolverStatus FactorProfileBlocks(ProfileSolverState& state);
 
 // Solves for one right-hand side with the kept factor; rhs and x are in the

@@ -7,7 +7,9 @@
 #include "calc/ProfileFactorization.h"
 
 ProfileSolver::ProfileSolver(ProfileSolverOptions options)
-    : options_(std::move(options)), state_(options_.scratchParent) {}
+    : options_(std::move(options)), state_(options_.scratchParent) {
+    state_.maxThreads = options_.threads;
+}
 
 SolverStatus ProfileSolver::SolveEquations(int job, const ConnectivityDescription& description,
                                            const ElementStream& stream, std::span<const double> rhs,

@@ -30,6 +30,9 @@ struct ProfileSolverOptions {
     std::int64_t memoryWords = DefaultSolverMemoryWords();
     // Where the private scratch folder is made; empty for the system's temporary directory.
     std::filesystem::path scratchParent;
+    // Threads for an in-memory factor and its solves; 0 for the machine's.
+    // The result does not depend on it.
+    int threads = 0;
 };
 
 class ProfileSolver {

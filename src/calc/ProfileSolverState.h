@@ -5,10 +5,12 @@
 // blocks. One object per solver, owned by it, so runs never share tables.
 
 #include <filesystem>
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "calc/ProfileBlocks.h"
+#include "calc/ProfileSegments.h"
 #include "calc/SkylineProfile.h"
 #include "calc/SolverBlockStore.h"
 
@@ -27,14 +29,38 @@ enum class SolverStatus {
     ScratchFileFailed,
 };
 
+// Leaves new elements uninitialised: the coefficient buffer is zeroed by the
+// assembly, on several threads when it is large.
+template <class T>
+struct UninitialisedAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = UninitialisedAllocator<U>;
+    };
+    template <class U>
+    void construct(U* place) noexcept {
+        ::new (static_cast<void*>(place)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* place, Args&&... args) {
+        std::construct_at(place, std::forward<Args>(args)...);
+    }
+};
+
+using CoefficientBuffer = std::vector<double, UninitialisedAllocator<double>>;
+
 struct ProfileSolverState {
     explicit ProfileSolverState(std::filesystem::path scratchParent) : store(std::move(scratchParent)) {}
 
     SkylineProfile profile;
     ProfileBlocks blocks;
     // The whole factored profile with one block; room for two blocks otherwise.
-    std::vector<double> coefficients;
+    CoefficientBuffer coefficients;
     SolverBlockStore store;
+    // Independent parts of an in-memory factor, found when it is factored.
+    ProfileSegments segments;
+    // Threads for the in-memory factor and solves; 0 for the machine's.
+    int maxThreads = 0;
 
     bool IsOutOfCore() const { return blocks.blockCount > 1; }
 
@@ -42,7 +68,8 @@ struct ProfileSolverState {
     void Release() {
         profile = SkylineProfile{};
         blocks = ProfileBlocks{};
-        std::vector<double>().swap(coefficients);
+        CoefficientBuffer().swap(coefficients);
+        segments = ProfileSegments{};
         store.Remove();
     }
 };

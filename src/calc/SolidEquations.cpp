@@ -2,13 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cmath>
-#include <exception>
-#include <system_error>
-#include <thread>
 
 #include "calc/SolidElements.h"
+#include "calc/TaskThreads.h"
 
 namespace {
 
@@ -62,8 +59,7 @@ struct FormedElement {
 // there are elements worth a thread.
 int FormationWorkerCount(int elementCount) {
     constexpr int kElementsPerWorker = 256;
-    const int hardware = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-    return std::clamp(elementCount / kElementsPerWorker, 1, hardware);
+    return std::clamp(elementCount / kElementsPerWorker, 1, MachineThreads());
 }
 
 }  // namespace
@@ -126,30 +122,10 @@ bool AssembleElementSystem(const SolidModelTables& model, const SolidEquationTab
     std::vector<FormedElement> batch(std::min(kBatch, elementCount));
     for (int first = 1; first <= elementCount; first += kBatch) {
         const int size = std::min(kBatch, elementCount - first + 1);
-        std::atomic<int> next{0};
-        std::vector<std::exception_ptr> failures(workers);
-        const auto formShare = [&](int worker) {
-            try {
-                for (int i = next++; i < size; i = next++) {
-                    FormedElement& element = batch[i];
-                    element.formed =
-                        FormElementRecord(model, equations, first + i, element.equations, element.upperTriangle);
-                }
-            } catch (...) {
-                failures[worker] = std::current_exception();
-            }
-        };
-        std::vector<std::thread> threads;
-        try {
-            for (int worker = 1; worker < workers; ++worker) threads.emplace_back(formShare, worker);
-        } catch (const std::system_error&) {
-            // Fewer threads than asked for: the started ones share the batch.
-        }
-        formShare(0);
-        for (std::thread& thread : threads) thread.join();
-        for (const std::exception_ptr& failure : failures) {
-            if (failure) std::rethrow_exception(failure);
-        }
+        RunTasks(size, workers, [&](int i) {
+            FormedElement& element = batch[i];
+            element.formed = FormElementRecord(model, equations, first + i, element.equations, element.upperTriangle);
+        });
         for (int i = 0; i < size; ++i) {
             if (!batch[i].formed) return false;
             stream.AppendElement(batch[i].equations, batch[i].upperTriangle);

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "calc/WorkerThreads.h"
+#include "calc/TaskThreads.h"
 
 // Column j of the profile holds rows Top(j)..j, the diagonal last; entry
 // K(i, j) sits (j - i) places before the diagonal. Equations are 1-based.

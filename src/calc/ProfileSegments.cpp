@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <functional>
-#include <thread>
+
+#include "calc/TaskThreads.h"
 
 namespace {
 
@@ -100,8 +101,6 @@ std::vector<std::int64_t> GroupIntoShares(const Layout& layout, const std::vecto
 }
 
 }  // namespace
-
-int MachineThreads() { return std::max(1, static_cast<int>(std::thread::hardware_concurrency())); }
 
 ProfileSegments FindProfileSegments(const SkylineProfile& profile, int maxThreads) {
     const int n = profile.EquationCount();

@@ -33,9 +33,6 @@ struct ProfileSegments {
 // The most columns set apart as a tail.
 inline constexpr int kMaxTailColumns = 64;
 
-// The number of threads the machine offers, at least 1.
-int MachineThreads();
-
 // The segments and tail that promise the shortest factorisation on up to
 // maxThreads threads (0: the machine's threads), grouped into shares; one share
 // and no tail when the profile does not split or is too small to be worth it.

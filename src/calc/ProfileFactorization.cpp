@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "calc/ProfileDotProducts.h"
 #include "calc/TaskThreads.h"
 
 // Column j of the profile holds rows Top(j)..j, the diagonal last; entry
@@ -33,20 +34,6 @@ private:
     std::int64_t firstEq_;
     std::int64_t lastEq_;
 };
-
-// Four running sums for speed; the order is fixed, whatever the blocking.
-double DotProduct(const double* a, const double* b, std::int64_t count) {
-    double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
-    std::int64_t k = 0;
-    for (; k + 4 <= count; k += 4) {
-        s0 += a[k] * b[k];
-        s1 += a[k + 1] * b[k + 1];
-        s2 += a[k + 2] * b[k + 2];
-        s3 += a[k + 3] * b[k + 3];
-    }
-    for (; k < count; ++k) s0 += a[k] * b[k];
-    return (s0 + s1) + (s2 + s3);
-}
 
 bool ElementStreamFits(const ElementStream& stream, int equationCount) {
     for (int e = 0; e < stream.ElementCount(); ++e) {
@@ -148,6 +135,36 @@ SolverStatus ReduceColumn(std::int64_t j, const PlacedBlock& own, const PlacedBl
     return finishColumn ? FinishColumn(j, column, profile, pivots) : SolverStatus::Ok;
 }
 
+// Columns j and j + 1 of the in-memory factor, as two ReduceColumn calls
+// would leave them: the rows above j are reduced side by side, so each
+// column i that both reach is read once, then column j is finished, then
+// row j of column j + 1 and column j + 1.
+SolverStatus ReduceColumnPair(std::int64_t j, const PlacedBlock& whole, const SkylineProfile& profile,
+                              std::vector<double>& pivots) {
+    const std::int64_t top1 = profile.Top(j), top2 = profile.Top(j + 1);
+    double* column1 = whole.Diagonal(j);
+    double* column2 = whole.Diagonal(j + 1);
+    for (std::int64_t i = std::min(top1, top2) + 1; i < j; ++i) {
+        const double* columnI = whole.Diagonal(i);
+        const std::int64_t from1 = std::max(profile.Top(i), top1), from2 = std::max(profile.Top(i), top2);
+        if (i <= top2) {
+            column1[i - j] -= DotProduct(columnI + (from1 - i), column1 + (from1 - j), i - from1);
+        } else if (i <= top1) {
+            column2[i - j - 1] -= DotProduct(columnI + (from2 - i), column2 + (from2 - j - 1), i - from2);
+        } else {
+            double dot1 = 0.0, dot2 = 0.0;
+            PairedDotProducts(columnI + (from1 - i), column1 + (from1 - j), i - from1, column2 + (from2 - j - 1),
+                              i - from2, dot1, dot2);
+            column1[i - j] -= dot1;
+            column2[i - j - 1] -= dot2;
+        }
+    }
+    const SolverStatus status = FinishColumn(j, column1, profile, pivots);
+    if (status != SolverStatus::Ok) return status;
+    ReduceRows(j + 1, column2, whole, std::max(j, top2 + 1), j, profile);
+    return FinishColumn(j + 1, column2, profile, pivots);
+}
+
 // The whole profile in the buffer: the shares are factored side by side, each
 // with its rows of the tail's columns; the tail follows. Every entry is formed
 // by the same operations, in the same order, as a column-by-column pass.
@@ -164,8 +181,9 @@ SolverStatus FactorInMemory(ProfileSolverState& state) {
     std::vector<SolverStatus> shareStatus(segments.ShareCount(), SolverStatus::Ok);
     RunTasks(segments.ShareCount(), WorkerThreads(state), [&](int share) {
         const std::int64_t first = segments.ShareFirst(share), last = segments.ShareLast(share);
-        for (std::int64_t j = first; j <= last; ++j) {
-            shareStatus[share] = ReduceColumn(j, whole, whole, true, profile, pivots);
+        for (std::int64_t j = first; j <= last; j += 2) {
+            shareStatus[share] = j < last ? ReduceColumnPair(j, whole, profile, pivots)
+                                          : ReduceColumn(j, whole, whole, true, profile, pivots);
             if (shareStatus[share] != SolverStatus::Ok) return;
         }
         for (std::int64_t j = segments.tailStart; j <= n; ++j) {

@@ -51,7 +51,7 @@ CCheckedOptionEdit::CCheckedOptionEdit(int checkId, const char* text) : checkId_
     CheckBox(checkId, text, true);
 }
 
-void CCheckedOptionEdit::OnOpen()
+void CCheckedOptionEdit::OnShow()
 {
     SetChecked(checkId_, true);
 }
@@ -74,7 +74,7 @@ CCToolFillet::CCToolFillet()
     Edit(FILLET_WIDTH, "Width");
 }
 
-void CCToolFillet::OnOpen()
+void CCToolFillet::OnShow()
 {
     SetChoice(FILLET_ALIGNMENT, 0);
 }
@@ -111,7 +111,7 @@ CCToolSplit::CCToolSplit() : CCurveSelectionEdit(KIND_POINT)
     Edit(SPLIT_CURVE_ID, "Curve ID");
 }
 
-void CCToolSplit::OnOpen()
+void CCToolSplit::OnShow()
 {
     WriteText(SPLIT_CURVE_ID, "");
 }
@@ -141,7 +141,7 @@ CCToolScale::CCToolScale()
     Edit(SCALE_RATIO, "Ratio");
 }
 
-void CCToolScale::OnOpen()
+void CCToolScale::OnShow()
 {
     WriteText(SCALE_RATIO, "");
 }
@@ -160,7 +160,7 @@ CCToolChgWidth::CCToolChgWidth()
     Edit(CHGWIDTH_WIDTH);
 }
 
-void CCToolChgWidth::OnOpen()
+void CCToolChgWidth::OnShow()
 {
     SetChoice(CHGWIDTH_ALIGNMENT, 0);
     SetChecked(CHGWIDTH_BY_ALIGNMENT, false);
@@ -169,12 +169,12 @@ void CCToolChgWidth::OnOpen()
     EnableControls({CHGWIDTH_WIDTH}, false);
 }
 
-void CCToolChgWidth::OnCheck(int checkId)
+void CCToolChgWidth::OnClick(int controlId)
 {
-    if (checkId == CHGWIDTH_BY_ALIGNMENT)
-        EnableControls({std::begin(CHGWIDTH_RADIOS), std::end(CHGWIDTH_RADIOS)}, Checked(checkId));
-    else if (checkId == CHGWIDTH_BY_WIDTH)
-        EnableControls({CHGWIDTH_WIDTH}, Checked(checkId));
+    if (controlId == CHGWIDTH_BY_ALIGNMENT)
+        EnableControls({std::begin(CHGWIDTH_RADIOS), std::end(CHGWIDTH_RADIOS)}, Checked(controlId));
+    else if (controlId == CHGWIDTH_BY_WIDTH)
+        EnableControls({CHGWIDTH_WIDTH}, Checked(controlId));
 }
 
 void CCToolChgWidth::Forward(const std::vector<int>& ids, IToolDocument& document, ToolPageContext&)

@@ -45,15 +45,15 @@ CCToolPick::CCToolPick()
     CheckBox(PICK_BY_WIDTH, "Width");
     Edit(PICK_WIDTH);
     CheckBox(PICK_BY_ALIGNMENT, "Alignment");
-    Combo(PICK_ALIGNMENT);
+    ListCombo(PICK_ALIGNMENT);
     CheckBox(PICK_BY_CLOSED_LOOP, "Closed Loop");
-    Combo(PICK_CLOSED_LOOP);
+    ListCombo(PICK_CLOSED_LOOP);
     CheckBox(PICK_BY_SECTION, "Section");
-    Combo(PICK_SECTION);
+    ListCombo(PICK_SECTION);
     BeginGroup("");
     Radios({{PICK_UNION, "Union"}, {1308, "Intersection"}});
     EndGroup();
-    SetRows(PICK_ALIGNMENT, {"Center", "Left", "Right"}, -1);
+    SetComboRows(PICK_ALIGNMENT, {"Center", "Left", "Right"});
 }
 
 const CSectModel* CCToolPick::OpenModel() const
@@ -81,7 +81,7 @@ void CCToolPick::FillClosedLoopCombo()
             loopIds_.push_back(id);
         }
     }
-    SetRows(PICK_CLOSED_LOOP, std::move(rows), -1);
+    SetComboRows(PICK_CLOSED_LOOP, std::move(rows));
     EnableControls({PICK_BY_CLOSED_LOOP}, !loopIds_.empty());
 }
 
@@ -95,11 +95,11 @@ void CCToolPick::FillSectionCombo()
             sectionIds_.push_back(id);
         }
     }
-    SetRows(PICK_SECTION, std::move(rows), -1);
+    SetComboRows(PICK_SECTION, std::move(rows));
     EnableControls({PICK_BY_SECTION}, !sectionIds_.empty());
 }
 
-void CCToolPick::OnOpen()
+void CCToolPick::OnShow()
 {
     SetChoice(PICK_UNION, PICK_COMBINE_UNION);
     const CSectModel* model = OpenModel();
@@ -108,14 +108,14 @@ void CCToolPick::OnOpen()
     FillSectionCombo();
     for (const auto& [check, input] : CRITERIA) {
         SetChecked(check, false);
-        OnCheck(check);
+        OnClick(check);
     }
 }
 
-void CCToolPick::OnCheck(int checkId)
+void CCToolPick::OnClick(int controlId)
 {
     for (const auto& [check, input] : CRITERIA) {
-        if (check == checkId)
+        if (check == controlId)
             EnableControls({input}, Checked(check));
     }
 }

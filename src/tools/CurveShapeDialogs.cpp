@@ -30,15 +30,15 @@ void CCurveShapeForm::OnInputMethod()
     FocusControl(methods_[static_cast<size_t>(chosen)].group.front());
 }
 
-void CCurveShapeForm::OnChoice(int group)
+void CCurveShapeForm::OnClick(int controlId)
 {
-    if (methods_.size() > 1 && group == methods_.front().radio)
+    if (methods_.size() > 1 && GroupOf(controlId) == methods_.front().radio)
         OnInputMethod();
 }
 
-void CCurveShapeForm::OnOpen()
+void CCurveShapeForm::OnShow()
 {
-    CCurveCreationForm::OnOpen();
+    CCurveCreationForm::OnShow();
     if (methods_.size() > 1) {
         SetChoice(methods_.front().radio, 0);
         OnInputMethod();

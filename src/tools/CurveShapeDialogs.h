@@ -30,7 +30,7 @@ public:
     // focuses the method's first field.
     void OnInputMethod();
 
-    void OnOpen() override;
+    void OnShow() override;
     void Apply(ToolPageContext& context) override;
 
 protected:
@@ -44,7 +44,7 @@ protected:
     bool refocusAfterApply_ = false;
 
 private:
-    void OnChoice(int group) override;
+    void OnClick(int controlId) override;
 
     std::vector<ShapeMethod> methods_;
 };

@@ -1,6 +1,6 @@
 #include "tools/GroupDialogs.h"
 
-#include "tools/ChoiceDialogPanel.h"
+#include "tools/DialogFormPanel.h"
 #include "tools/GroupForms.h"
 #include "tools/ListedDialogForm.h"
 
@@ -16,13 +16,13 @@ using K = DialogItemKind;
 // "Group" over the dialog's one list.
 std::vector<DialogItem> GroupListItems(int comboId)
 {
-    return {{K::Label, wxID_ANY, "Group"}, {K::Combo, comboId}};
+    return {{K::Label, 0, "Group"}, {K::Combo, comboId}};
 }
 
-class CGroupExportPanel : public CChoiceDialogPanel {
+class CGroupExportPanel : public CDialogFormPanel {
 public:
     CGroupExportPanel(wxWindow* parent, CGToolExport& form, ToolPageContext& context, const std::vector<DialogItem>& items)
-        : CChoiceDialogPanel(parent, form, context, items)
+        : CDialogFormPanel(parent, form, context, items)
     {
         auto* browse = new wxButton(this, ID_GROUP_EXPORT_BROWSE, "...", wxDefaultPosition, wxSize(30, -1));
         if (wxSizer* row = FindWindow(ID_GROUP_EXPORT_FILE_NAME)->GetContainingSizer())
@@ -34,18 +34,17 @@ public:
 };
 
 // The editable combo: its text is the form's field, its rows the form's
-// combo rows (on this toolkit a combo box is a choice control, so the
-// choice panel mirrors its rows).
-class CGroupAddPanel : public CChoiceDialogPanel {
+// combo rows.
+class CGroupAddPanel : public CDialogFormPanel {
 public:
     CGroupAddPanel(wxWindow* parent, CGToolAdd& form, ToolPageContext& context)
-        : CChoiceDialogPanel(parent, form, context, {{K::Label, wxID_ANY, "Group"}})
+        : CDialogFormPanel(parent, form, context, {{K::Label, 0, "Group"}}), form_(form)
     {
         combo_ = new wxComboBox(this, ID_GROUP_ADD_GROUP, wxString::FromUTF8(form.GetGroupName()), wxDefaultPosition,
                                 wxSize(150, -1), 0, nullptr, wxCB_DROPDOWN);
         GetSizer()->Add(combo_, 0, wxEXPAND | wxALL, 3);
         combo_->Bind(wxEVT_COMBOBOX, [this, &form](wxCommandEvent&) {
-            form.SelectComboRow(ID_GROUP_ADD_GROUP, combo_->GetSelection());
+            form.SelectRow(ID_GROUP_ADD_GROUP, combo_->GetSelection());
         });
         combo_->Bind(wxEVT_TEXT, [this, &form](wxCommandEvent& event) {
             form.SetText(ID_GROUP_ADD_GROUP, combo_->GetValue().utf8_string());
@@ -55,12 +54,23 @@ public:
     }
 
 private:
+    void OnControlsChanged() override
+    {
+        CDialogFormPanel::OnControlsChanged();
+        const ComboRows& rows = form_.Combo(ID_GROUP_ADD_GROUP);
+        ShowRows(*combo_, rows.texts);
+        const int selection = rows.selection >= 0 ? rows.selection : wxNOT_FOUND;
+        if (combo_->GetSelection() != selection)
+            combo_->SetSelection(selection);
+    }
+
     void OnFieldText(const ToolFormField& field) override
     {
         if (field.controlId == ID_GROUP_ADD_GROUP)
             combo_->ChangeValue(wxString::FromUTF8(field.text));
     }
 
+    CGToolAdd& form_;
     wxComboBox* combo_;
 };
 
@@ -74,10 +84,10 @@ ToolDialogFactory GroupCreateDialog()
 ToolDialogFactory GroupRenameDialog()
 {
     return ItemsDialog({{K::BoxBegin},
-                        {K::Label, wxID_ANY, "Group"},
+                        {K::Label, 0, "Group"},
                         {K::Combo, ID_GROUP_RENAME_GROUP},
                         {K::BoxEnd},
-                        {K::BoxBegin, wxID_ANY, " New Name "},
+                        {K::BoxBegin, 0, " New Name "},
                         {K::Edit, ID_GROUP_RENAME_NEW_NAME, "Name"},
                         {K::BoxEnd}});
 }
@@ -89,9 +99,9 @@ ToolDialogFactory GroupDeleteDialog()
 
 ToolDialogFactory GroupMergeDialog()
 {
-    return ItemsDialog({{K::Label, wxID_ANY, "From"},
+    return ItemsDialog({{K::Label, 0, "From"},
                         {K::Combo, ID_GROUP_MERGE_FROM},
-                        {K::Label, wxID_ANY, "To"},
+                        {K::Label, 0, "To"},
                         {K::Combo, ID_GROUP_MERGE_TO},
                         {K::Check, ID_GROUP_MERGE_DELETE_FROM, "Delete \"From\" Group"}});
 }
@@ -99,7 +109,7 @@ ToolDialogFactory GroupMergeDialog()
 ToolDialogFactory GroupExportDialog()
 {
     std::vector<DialogItem> items = GroupListItems(ID_GROUP_EXPORT_GROUP);
-    items.push_back({K::BoxBegin, wxID_ANY, " Export "});
+    items.push_back({K::BoxBegin, 0, " Export "});
     items.push_back({K::Edit, ID_GROUP_EXPORT_FILE_NAME, "File Name"});
     for (const GroupExportFormat& format : GROUP_EXPORT_FORMATS)
         items.push_back({K::Radio, format.radioId, format.label});

@@ -56,7 +56,7 @@ CInterpolationForm::CInterpolationForm(const InterpolationControls& controls) : 
 
 void CInterpolationForm::OnShow()
 {
-    SetRadioValue(controls_.spacingRadio, 0);
+    SetChoice(controls_.spacingRadio, 0);
     if (controls_.splitCheck)
         SetChecked(controls_.splitCheck, true);
     ApplyMethodRule();
@@ -123,9 +123,9 @@ CPToolEqualize::CPToolEqualize()
 void CPToolEqualize::OnShow()
 {
     ClearHighlights();
-    SetRadioValue(ID_EQUALIZE_GROUP_RADIO, 0);
-    SetRadioValue(ID_EQUALIZE_TOGETHER_RADIO, 0);
-    SetRadioValue(ID_EQUALIZE_AVERAGE_RADIO, 0);
+    SetChoice(ID_EQUALIZE_GROUP_RADIO, 0);
+    SetChoice(ID_EQUALIZE_TOGETHER_RADIO, 0);
+    SetChoice(ID_EQUALIZE_AVERAGE_RADIO, 0);
     if (const CSectModel* model = ModelOf(*this)) {
         const std::string tolerance = RealFieldText(model->m_tolerance);
         WriteText(ID_EQUALIZE_GROUP_TOLERANCE, tolerance);
@@ -196,7 +196,7 @@ CPToolPick::CPToolPick()
 
 void CPToolPick::OnShow()
 {
-    SetRadioValue(ID_PICK_UNION, 0);
+    SetChoice(ID_PICK_UNION, 0);
     for (const PickCriterion& criterion : PickCriteria())
         SetChecked(criterion.checkId, false);
     if (const CSectModel* model = ModelOf(*this))

@@ -53,7 +53,7 @@ void CSToolGenerate::OnShow()
     SetChecked(ID_GEN_MERGE, true);
     SetChecked(ID_GEN_HAS_LOCATION, false);
     SetChecked(ID_GEN_HAS_GROUP, false);
-    SetRows(ID_GEN_GROUP, GroupNames(Context()));
+    SetComboRows(ID_GEN_GROUP, GroupNames(Context()));
     ShowType();
     EnableControls({ID_GEN_LOCATION}, false);
     EnableControls({ID_GEN_GROUP}, false);
@@ -67,20 +67,18 @@ void CSToolGenerate::ShowType()
     EnableControls({ID_GEN_ANGLE}, plane && Checked(ID_GEN_MERGE));
 }
 
-void CSToolGenerate::OnChoice(int group)
+void CSToolGenerate::OnClick(int controlId)
 {
-    if (group == ID_GEN_PLANE)
+    if (GroupOf(controlId) == ID_GEN_PLANE) {
         ShowType();
-}
-
-void CSToolGenerate::OnCheck(int checkId)
-{
-    const int input = checkId == ID_GEN_MERGE ? ID_GEN_ANGLE
-                      : checkId == ID_GEN_HAS_LOCATION ? ID_GEN_LOCATION
-                      : checkId == ID_GEN_HAS_GROUP ? ID_GEN_GROUP
-                                                    : 0;
+        return;
+    }
+    const int input = controlId == ID_GEN_MERGE          ? ID_GEN_ANGLE
+                      : controlId == ID_GEN_HAS_LOCATION ? ID_GEN_LOCATION
+                      : controlId == ID_GEN_HAS_GROUP    ? ID_GEN_GROUP
+                                                         : 0;
     if (input != 0)
-        EnableControls({input}, Checked(checkId));
+        EnableControls({input}, Checked(controlId));
 }
 
 CSToolRedefine::CSToolRedefine()
@@ -101,16 +99,18 @@ void CSToolRedefine::OnShow()
 {
     for (int check : {ID_REDEF_HAS_NAME, ID_REDEF_HAS_LOCATION, ID_REDEF_HAS_COLOUR}) {
         SetChecked(check, false);
-        OnCheck(check);
+        OnClick(check);
     }
 }
 
-void CSToolRedefine::OnCheck(int checkId)
+void CSToolRedefine::OnClick(int controlId)
 {
-    const int input = checkId == ID_REDEF_HAS_NAME       ? ID_REDEF_NAME
-                      : checkId == ID_REDEF_HAS_LOCATION ? ID_REDEF_LOCATION
-                                                         : ID_REDEF_COLOUR;
-    EnableControls({input}, Checked(checkId));
+    const int input = controlId == ID_REDEF_HAS_NAME       ? ID_REDEF_NAME
+                      : controlId == ID_REDEF_HAS_LOCATION ? ID_REDEF_LOCATION
+                      : controlId == ID_REDEF_HAS_COLOUR   ? ID_REDEF_COLOUR
+                                                           : 0;
+    if (input != 0)
+        EnableControls({input}, Checked(controlId));
 }
 
 std::string CSToolRedefine::GetName() const
@@ -143,9 +143,9 @@ void CSToolTranslate::OnShow()
     ShowMethod();
 }
 
-void CSToolTranslate::OnChoice(int group)
+void CSToolTranslate::OnClick(int controlId)
 {
-    if (group == ID_MOVE_DELTA)
+    if (GroupOf(controlId) == ID_MOVE_DELTA)
         ShowMethod();
 }
 

@@ -51,10 +51,10 @@ CTransformForm::CTransformForm(TransformControls controls) : controls_(std::move
 void CTransformForm::OnShow()
 {
     ClearHighlights();
-    SetRadioValue(controls_.moveRadio, controls_.openingMode);
+    SetChoice(controls_.moveRadio, controls_.openingMode);
     if (!controls_.methods.empty())
-        SetRadioValue(controls_.methods.front().radioId, controls_.openingMethod);
-    SetRadioValue(controls_.alignmentRadios[0], 0);
+        SetChoice(controls_.methods.front().radioId, controls_.openingMethod);
+    SetChoice(controls_.alignmentRadios[0], 0);
     SetChecked(controls_.connectCheck, false);
     ApplyModeRule();
     ApplyMethodRule();
@@ -103,12 +103,12 @@ void CTransformForm::ApplyMethodRule()
 
 bool CTransformForm::IsCopy() const
 {
-    return RadioValue(controls_.moveRadio) == 1;
+    return Choice(controls_.moveRadio) == 1;
 }
 
 int CTransformForm::Method() const
 {
-    return controls_.methods.empty() ? -1 : RadioValue(controls_.methods.front().radioId);
+    return controls_.methods.empty() ? -1 : Choice(controls_.methods.front().radioId);
 }
 
 bool CTransformForm::ConnectByLine() const
@@ -118,7 +118,7 @@ bool CTransformForm::ConnectByLine() const
 
 int CTransformForm::AlignmentCode() const
 {
-    return RadioValue(controls_.alignmentRadios[0]) + 1;
+    return Choice(controls_.alignmentRadios[0]) + 1;
 }
 
 int CTransformForm::Times() const

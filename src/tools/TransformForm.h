@@ -34,7 +34,7 @@
 // getters, so an apply checks its selection before it parses them, and a
 // disabled method's texts are never read.
 
-#include "tools/ChoiceToolForm.h"
+#include "tools/DialogForm.h"
 
 #include <array>
 #include <map>
@@ -86,7 +86,7 @@ struct TransformControls {
     std::string connectText = "Connect by Line";
 };
 
-class CTransformForm : public CChoiceToolForm {
+class CTransformForm : public CDialogForm {
 public:
     explicit CTransformForm(TransformControls controls);
 

@@ -74,7 +74,7 @@ void CDialogForm::Edit(int fieldId, const std::string& label, int labelId)
     layout_.push_back({DialogItemKind::Edit, fieldId});
 }
 
-void CDialogForm::Radios(std::initializer_list<std::pair<int, const char*>> radios, bool across)
+void CDialogForm::Radios(const std::vector<std::pair<int, std::string>>& radios, bool across)
 {
     std::vector<int> buttons;
     for (const auto& [id, text] : radios) {

@@ -153,7 +153,7 @@ protected:
     // The field's edit, under a label when the text is not empty.
     void Edit(int fieldId, const std::string& label = {}, int labelId = 0);
     // A radio group, its values the positions of the texts, the first chosen.
-    void Radios(std::initializer_list<std::pair<int, const char*>> radios, bool across = false);
+    void Radios(const std::vector<std::pair<int, std::string>>& radios, bool across = false);
     void CheckBox(int id, const std::string& text, bool checked = false);
     void ListCombo(int id);
     void EditCombo(int id);

@@ -96,11 +96,7 @@ ToolPageTable CCurveTool::MakeTable()
             table.rows.push_back(ToolSeparatorRow());
             continue;
         }
-        ToolPageRow row;
-        row.text = curveRow.text;
-        row.commandId = curveRow.commandId;
-        row.pickFilter = curveRow.pickFilter;
-        row.role = curveRow.role;
+        ToolPageRow row = CommandRow(curveRow.text, curveRow.commandId, curveRow.pickFilter, curveRow.role);
         row.extraShow = ShowDialogForm;
         table.rows.push_back(std::move(row));
     }

@@ -12,16 +12,23 @@
 #include <string>
 #include <utility>
 
-template <class Form>
-ToolPageRow DialogRow(std::string text, int commandId, int pickFilter, std::shared_ptr<Form> form,
-                      ToolDialogFactory makeDialog, std::function<void(Form&, ToolPageContext&)> apply,
-                      ToolRowRole role = ToolRowRole::Command)
+// A row of the page's combo with the command that opens it; no dialog yet.
+inline ToolPageRow CommandRow(std::string text, int commandId, int pickFilter, ToolRowRole role = ToolRowRole::Command)
 {
     ToolPageRow row;
     row.text = std::move(text);
     row.commandId = commandId;
     row.pickFilter = pickFilter;
     row.role = role;
+    return row;
+}
+
+template <class Form>
+ToolPageRow DialogRow(std::string text, int commandId, int pickFilter, std::shared_ptr<Form> form,
+                      ToolDialogFactory makeDialog, std::function<void(Form&, ToolPageContext&)> apply,
+                      ToolRowRole role = ToolRowRole::Command)
+{
+    ToolPageRow row = CommandRow(std::move(text), commandId, pickFilter, role);
     row.extraShow = [](CToolForm& shown, ToolPageContext&) { static_cast<CDialogForm&>(shown).Show(); };
     row.dialog.form = form;
     row.dialog.makeDialog = std::move(makeDialog);

@@ -2,7 +2,7 @@
 
 #include "frame/ToolPageContext.h"
 #include "frame/ToolRegistry.h"
-#include "tools/DialogFormPanel.h"
+#include "tools/DialogRow.h"
 #include "view/ToolViewPort.h"
 
 namespace {
@@ -54,19 +54,12 @@ ToolPageTable CSectTool::Table(const std::shared_ptr<CSectTool>& self)
             table.rows.push_back(ToolSeparatorRow());
             continue;
         }
-        ToolPageRow pageRow;
-        pageRow.text = row.text;
-        pageRow.commandId = row.commandId;
-        pageRow.pickFilter = row.pickFilter;
-        pageRow.role = row.role;
-        pageRow.dialog.form = row.form;
-        pageRow.dialog.makeDialog = FormLayoutDialog(SECTION_DIALOG_STYLE);
-        pageRow.dialog.apply = [self, apply = row.apply](CToolForm&, ToolPageContext& context) {
+        const auto apply = [self, apply = row.apply](CDialogForm&, ToolPageContext& context) {
             if (context.view && context.document && context.boxes)
                 ((*self).*apply)(context);
         };
-        pageRow.extraShow = [](CToolForm& form, ToolPageContext&) { static_cast<CDialogForm&>(form).Show(); };
-        table.rows.push_back(std::move(pageRow));
+        table.rows.push_back(DialogRow<CDialogForm>(row.text, row.commandId, row.pickFilter, row.form,
+                                                    FormLayoutDialog(SECTION_DIALOG_STYLE), apply, row.role));
     }
     // The material combo is refilled from outside only while it is shown.
     // However the row is reached, the scene is rebuilt with domains pickable,

@@ -40,28 +40,15 @@ constexpr double GRID_SIZE = 20.0;
 // The origin lies between them, so the axes show.
 class GroupUcsPagesOnScreen : public ProgramOnScreen {
 protected:
-    void SetUp() override
+    void SetUpOnScreen() override
     {
-        ProgramOnScreen::SetUp();
-        if (IsSkipped())
-            return;
         ASSERT_TRUE(Start(""));
         Frame().SetSize(1100, 800);
-        for (const double y : {-100.0, 100.0}) {
-            const double a[2] = {0.0, y};
-            const double b[2] = {400.0, y};
-            ASSERT_TRUE(Model().CreateLine(a, b, 1, 0.0));
-        }
+        AddLines({{0.0, -100.0, 400.0, -100.0}, {0.0, 100.0, 400.0, 100.0}});
         Model().m_gridSize = GRID_SIZE;
-        Frame().Document().OnModelChanged();
-        Settle();
-        View().ZoomFit();
-        RunMainLoop(100);
-        Settle();
+        ShowModelFitted();
     }
 
-    CTarvokrtView& View() { return Frame().View(); }
-    CSectModel& Model() { return *Frame().Document().GetModel(); }
     CToolPage& Page()
     {
         CToolPage* page = Frame().Workspace().OpenPageWindow();

@@ -35,26 +35,14 @@ const int SECTION_COMMANDS[] = {32813, 32814, 32821, 32822, 32816, 32824, 32815,
 class SectionPageOnScreen : public ProgramOnScreen {
 protected:
     // Four lines around (0, 0) - (100, 50).
-    void SetUp() override
+    void SetUpOnScreen() override
     {
-        ProgramOnScreen::SetUp();
-        if (IsSkipped())
-            return;
         ASSERT_TRUE(Start(""));
         Frame().SetSize(1000, 760);
-        const double corners[5][2] = {{0, 0}, {100, 0}, {100, 50}, {0, 50}, {0, 0}};
-        for (int i = 0; i < 4; ++i)
-            ASSERT_TRUE(Model().CreateLine(corners[i], corners[i + 1], 1, 0.0));
-        Frame().Document().OnModelChanged();
-        Settle();
-        View().ZoomFit();
-        RunMainLoop(100);
-        Settle();
+        AddLines({{0, 0, 100, 0}, {100, 0, 100, 50}, {100, 50, 0, 50}, {0, 50, 0, 0}});
+        ShowModelFitted();
     }
 
-    CTarvokrtView& View() { return Frame().View(); }
-    CScene& Scene() { return *View().GetScene(); }
-    CSectModel& Model() { return *Frame().Document().GetModel(); }
     std::string Output() { return Frame().Output().ShownText(); }
     CToolPage& Page()
     {

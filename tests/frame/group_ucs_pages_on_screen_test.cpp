@@ -49,12 +49,6 @@ protected:
         ShowModelFitted();
     }
 
-    CToolPage& Page()
-    {
-        CToolPage* page = Frame().Workspace().OpenPageWindow();
-        EXPECT_NE(page, nullptr);
-        return *page;
-    }
     std::string ShownCommand() { return Page().Combo()->GetStringSelection().utf8_string(); }
     template <class Control>
     Control& DialogControl(int id)
@@ -79,13 +73,6 @@ protected:
         chosen.SetEventObject(&choice);
         chosen.SetInt(row);
         choice.GetEventHandler()->ProcessEvent(chosen);
-        Settle();
-    }
-    void Press(wxWindow& button)
-    {
-        wxCommandEvent click(wxEVT_BUTTON, button.GetId());
-        click.SetEventObject(&button);
-        button.GetEventHandler()->ProcessEvent(click);
         Settle();
     }
     void ClickApply(int applyId) { Press(*Page().FindWindow(applyId)); }

@@ -43,12 +43,6 @@ protected:
         Settle();
     }
 
-    CToolPage& Page()
-    {
-        CToolPage* page = Frame().Workspace().OpenPageWindow();
-        EXPECT_NE(page, nullptr);
-        return *page;
-    }
     wxTextCtrl& Field(int id)
     {
         auto* field = dynamic_cast<wxTextCtrl*>(Page().ShownDialog()->FindWindow(id));

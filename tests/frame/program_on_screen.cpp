@@ -4,6 +4,8 @@
 
 #include "frame/GuiUserPorts.h"
 #include "frame/MainFrame.h"
+#include "frame/ProjectWorkspace.h"
+#include "frame/ToolPage.h"
 #include "frame/ToolbarTable.h"
 #include "model/SectModel.h"
 #include "tools/ToolRegistration.h"
@@ -189,6 +191,21 @@ CSectModel& ProgramOnScreen::Model()
     return *Frame().Document().GetModel();
 }
 
+CToolPage& ProgramOnScreen::Page()
+{
+    CToolPage* page = Frame().Workspace().OpenPageWindow();
+    EXPECT_NE(page, nullptr);
+    return *page;
+}
+
+void ProgramOnScreen::Press(wxWindow& button)
+{
+    wxCommandEvent click(wxEVT_BUTTON, button.GetId());
+    click.SetEventObject(&button);
+    button.GetEventHandler()->ProcessEvent(click);
+    Settle();
+}
+
 void ProgramOnScreen::AnswerDialogsWith(wxModalDialogHook& hook)
 {
     hook.Register();
@@ -212,6 +229,7 @@ void ProgramOnScreen::ShowModelFitted()
 
 std::optional<bool> ProgramOnScreen::ToolbarEnables(int commandId)
 {
+    wxTheApp->ProcessIdle();
     const wxAuiPaneInfoArray& panes = Frame().Bars().GetAllPanes();
     for (size_t i = 0; i < panes.GetCount(); ++i) {
         auto* bar = dynamic_cast<wxAuiToolBar*>(panes.Item(i).window);

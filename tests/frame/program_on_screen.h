@@ -23,6 +23,7 @@
 
 class ClosingDialogHook;
 class CScene;
+class CToolPage;
 class CSectModel;
 class CTarvokrtView;
 class wxModalDialogHook;
@@ -77,13 +78,18 @@ protected:
     CTarvokrtView& View();
     CScene& Scene();
     CSectModel& Model();
+    // The workspace's open page (a failure when none is open).
+    CToolPage& Page();
+    // A click of the button, handled at once; then the program settles.
+    void Press(wxWindow& button);
     // The test's own answers to modal dialogs, from now to the tear-down.
     void AnswerDialogsWith(wxModalDialogHook& hook);
     // Lines (x1, y1, x2, y2) of centre alignment and no width in the open project.
     void AddLines(std::initializer_list<std::array<double, 4>> lines);
     // The model changed from outside: the views rebuild, fit the model and paint.
     void ShowModelFitted();
-    // Whether the toolbars carry the command enabled; nothing when none carries it.
+    // Whether the toolbars carry the command enabled once the idle-time
+    // updates have run; nothing when none carries it.
     std::optional<bool> ToolbarEnables(int commandId);
     // The view's client pixel of a global position, seen through the work UCS.
     wxPoint ClientOf(double x, double y);

@@ -123,12 +123,6 @@ protected:
         ASSERT_NE(right, 0);
     }
 
-    CToolPage& Page()
-    {
-        CToolPage* page = Frame().Workspace().OpenPageWindow();
-        EXPECT_NE(page, nullptr);
-        return *page;
-    }
     wxWindow& ShownDialog()
     {
         wxWindow* dialog = Page().ShownDialog();

@@ -44,12 +44,6 @@ protected:
     }
 
     std::string Output() { return Frame().Output().ShownText(); }
-    CToolPage& Page()
-    {
-        CToolPage* page = Frame().Workspace().OpenPageWindow();
-        EXPECT_NE(page, nullptr);
-        return *page;
-    }
     wxWindow& DialogControl(int id)
     {
         wxWindow* control = Page().ShownDialog() ? Page().ShownDialog()->FindWindow(id) : nullptr;
@@ -61,13 +55,6 @@ protected:
     {
         wxCommandEvent command(wxEVT_MENU, WxCommandId(commandId));
         wxPostEvent(&Frame(), command);
-        Settle();
-    }
-    void Press(wxWindow& button)
-    {
-        wxCommandEvent click(wxEVT_BUTTON, button.GetId());
-        click.SetEventObject(&button);
-        button.GetEventHandler()->ProcessEvent(click);
         Settle();
     }
     void Apply() { Press(*Page().FindWindow(ShellOf(ToolPageKind::Section).applyId)); }
@@ -90,17 +77,6 @@ protected:
         combo.GetEventHandler()->ProcessEvent(event);
     }
 
-    std::optional<bool> ToolbarEnables(int commandId)
-    {
-        wxTheApp->ProcessIdle();
-        const wxAuiPaneInfoArray& panes = Frame().Bars().GetAllPanes();
-        for (size_t i = 0; i < panes.GetCount(); ++i) {
-            auto* bar = dynamic_cast<wxAuiToolBar*>(panes.Item(i).window);
-            if (bar && bar->FindTool(WxCommandId(commandId)))
-                return bar->GetToolEnabled(WxCommandId(commandId));
-        }
-        return std::nullopt;
-    }
 
     // Pixels of the colour inside the view's picture of the rectangle.
     int PixelsInside(const wxColour& colour)

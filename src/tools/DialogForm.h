@@ -51,7 +51,9 @@ struct DialogItem {
     std::string text;
     int labelId;
     int group = 0;  // a Picture's radio group
-    bool across = false;  // a Radio laid out in one row with the rest of its group
+    // A Radio laid out in one row with the rest of its group; a Button beside
+    // the edit laid out before it.
+    bool across = false;
     int width = 0;  // an Edit's, Combo's or Button's width; 0 for the layout's own
 };
 

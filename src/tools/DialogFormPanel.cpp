@@ -182,7 +182,10 @@ void CDialogFormPanel::BuildControls()
             control = new wxStaticBitmap(this, WindowId(item.id), SectionPicture(false));
             break;
         }
-        into->Add(control, 0, wxALL, GAP);
+        if (item.kind == DialogItemKind::Button && item.across && lastEditRow)
+            lastEditRow->Add(control, 0, wxLEFT | wxALIGN_CENTER_VERTICAL, GAP);
+        else
+            into->Add(control, 0, wxALL, GAP);
         BindControl(*control, item);
     }
     SetSizerAndFit(top);

@@ -4,7 +4,6 @@
 #include "tools/GroupForms.h"
 #include "tools/ListedDialogForm.h"
 
-#include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
@@ -13,25 +12,13 @@ namespace {
 
 using K = DialogItemKind;
 
+constexpr int BROWSE_BUTTON_WIDTH = 30;
+
 // "Group" over the dialog's one list.
 std::vector<DialogItem> GroupListItems(int comboId)
 {
     return {{K::Label, 0, "Group"}, {K::Combo, comboId}};
 }
-
-class CGroupExportPanel : public CDialogFormPanel {
-public:
-    CGroupExportPanel(wxWindow* parent, CGToolExport& form, ToolPageContext& context, const std::vector<DialogItem>& items)
-        : CDialogFormPanel(parent, form, context, items)
-    {
-        auto* browse = new wxButton(this, ID_GROUP_EXPORT_BROWSE, "...", wxDefaultPosition, wxSize(30, -1));
-        if (wxSizer* row = FindWindow(ID_GROUP_EXPORT_FILE_NAME)->GetContainingSizer())
-            row->Add(browse, 0, wxLEFT, 3);
-        browse->Enable(form.IsEnabled(ID_GROUP_EXPORT_BROWSE));
-        browse->Bind(wxEVT_BUTTON, [&form](wxCommandEvent&) { form.OnBrowse(); });
-        GetSizer()->SetSizeHints(this);
-    }
-};
 
 // The editable combo: its text is the form's field, its rows the form's
 // combo rows.
@@ -111,12 +98,14 @@ ToolDialogFactory GroupExportDialog()
     std::vector<DialogItem> items = GroupListItems(ID_GROUP_EXPORT_GROUP);
     items.push_back({K::BoxBegin, 0, " Export "});
     items.push_back({K::Edit, ID_GROUP_EXPORT_FILE_NAME, "File Name"});
+    DialogItem browse{K::Button, ID_GROUP_EXPORT_BROWSE, "..."};
+    browse.across = true;
+    browse.width = BROWSE_BUTTON_WIDTH;
+    items.push_back(std::move(browse));
     for (const GroupExportFormat& format : GROUP_EXPORT_FORMATS)
         items.push_back({K::Radio, format.radioId, format.label});
     items.push_back({K::BoxEnd});
-    return [items](wxWindow* parent, CToolForm& form, ToolPageContext& context) -> CToolDialogPanel* {
-        return new CGroupExportPanel(parent, static_cast<CGToolExport&>(form), context, items);
-    };
+    return ItemsDialog(std::move(items));
 }
 
 ToolDialogFactory GroupQueryDialog()

@@ -125,7 +125,9 @@ void CGToolExport::OnFormatChanged()
 
 void CGToolExport::OnClick(int controlId)
 {
-    if (Choice(controlId) >= 0)
+    if (controlId == ID_GROUP_EXPORT_BROWSE)
+        OnBrowse();
+    else if (Choice(controlId) >= 0)
         OnFormatChanged();
 }
 

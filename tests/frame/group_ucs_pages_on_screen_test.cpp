@@ -111,6 +111,11 @@ TEST_F(GroupUcsPagesOnScreen, AGroupIsCreatedFilledByASelectionWindowQueriedAndE
     }
     EXPECT_EQ(groupEntries, 8);
 
+    // Without a group the export's controls, "..." included, are greyed.
+    Command(32865);
+    EXPECT_FALSE(DialogControl<wxChoice>(ID_GROUP_EXPORT_GROUP).IsEnabled());
+    EXPECT_FALSE(DialogControl<wxButton>(ID_GROUP_EXPORT_BROWSE).IsEnabled());
+
     Command(32861);
     ASSERT_EQ(ShownCommand(), "Create Group");
     TypeInto(ID_GROUP_CREATE_NAME, "G1");
@@ -138,6 +143,7 @@ TEST_F(GroupUcsPagesOnScreen, AGroupIsCreatedFilledByASelectionWindowQueriedAndE
     EXPECT_NE(Output().find("Group [G1] - Section: 0, Curve: 2, Point: 4"), std::string::npos) << Output();
 
     Command(32865);
+    EXPECT_TRUE(DialogControl<wxButton>(ID_GROUP_EXPORT_BROWSE).IsEnabled());
     Choose(ID_GROUP_EXPORT_GROUP, "G1");
     const std::string path = (folder / "g1.klx").string();
     prompts.savedFiles = {path};

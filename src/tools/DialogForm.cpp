@@ -130,11 +130,6 @@ void CDialogForm::Spin(int id, int buddyField, int high)
     AddSpin(id, buddyField, 0, high);
 }
 
-void CDialogForm::AddLayout(std::vector<DialogItem> items)
-{
-    layout_.insert(layout_.end(), std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
-}
-
 // ---- the user's clicks
 
 void CDialogForm::ClickRadio(int buttonId)

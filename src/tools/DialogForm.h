@@ -141,8 +141,8 @@ public:
     int LastFocusMove() const { return lastFocusMove_; }
 
 protected:
-    // Controls without a place in the layout (a window laid out elsewhere).
-    // A radio group's value is -1 until set.
+    // Controls whose place the page's own items give (ItemsDialog) rather
+    // than the form's layout. A radio group's value is -1 until set.
     void AddRadioGroup(std::vector<int> buttonIds, int value = -1);
     void AddCheck(int checkId, bool checked = false);
     void AddCombo(int comboId);
@@ -164,7 +164,6 @@ protected:
     void Picture(int id, int radioGroup);
     // A spin beside the edit laid out last, from 0 to `high`.
     void Spin(int id, int buddyField, int high);
-    void AddLayout(std::vector<DialogItem> items);
 
     // Set by the dialog itself: no rule runs.
     void SetChoice(int buttonId, int value);

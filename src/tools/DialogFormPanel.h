@@ -1,8 +1,9 @@
 #pragma once
 // The window of a dialog form (DialogForm.h), built from a layout (the
-// form's own, or one the page describes beside the form) top to bottom: group boxes around their items, an edit with its label beside it
-// and its spin after it, radio buttons (in a row when laid out across),
-// check boxes, lists, buttons, colour choosers and pictures. It mirrors the
+// form's own, or one the page describes beside the form) top to bottom:
+// group boxes around their items, an edit with its label beside it and its
+// spin after it, radio buttons (in a row when laid out across), check boxes,
+// lists, buttons, colour choosers and pictures. It mirrors the
 // form both ways: the form's values, rows and enabled states show in the
 // controls after every change the form reports, and clicks, choices, typing
 // and spin steps go to the form, whose rules then run.

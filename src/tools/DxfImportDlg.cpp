@@ -72,8 +72,8 @@ std::optional<int> DxfImportForm::Accept(const DxfImportFields& fields, IMessage
     double rz = 0.0;
     double tx = 0.0;
     double ty = 0.0;
-    const std::optional<int> refused =
-        ReadNumberFields({{fields.rz, &rz, ID_DXF_RZ}, {fields.tx, &tx, ID_DXF_TX}, {fields.ty, &ty, ID_DXF_TY}}, boxes);
+    const std::optional<int> refused = ReadNumberFields(
+        {{fields.rz, &rz, ID_DXF_RZ}, {fields.tx, &tx, ID_DXF_TX}, {fields.ty, &ty, ID_DXF_TY}}, boxes);
     if (refused)
         return refused;
     // What the field shows is what is imported, whether typed or browsed.

@@ -38,27 +38,32 @@ CPointTool::CPointTool()
     rows.push_back(DialogRow<CPToolInterpCurve>("Interpolating on Curve", 32820, PICK_CURVES, interpCurve_,
                                                 ItemsDialog(InterpOnCurveDialogItems()), ApplyInterpOnCurve));
     rows.push_back(DialogRow<CPToolRatioPoint>("Ratio btwn 2 Pts", 32831, PICK_FILTER_UNCHANGED, ratioPoint_,
-                                               ItemsDialog(RatioBetweenPointsDialogItems()), ApplyRatioBetweenPoints));
+                                               ItemsDialog(RatioBetweenPointsDialogItems()),
+                                               ApplyRatioBetweenPoints));
     rows.push_back(DialogRow<CPToolInterpPoint>("Interpolating btwn 2 Pts", 32832, PICK_POINTS, interpPoint_,
-                                                ItemsDialog(InterpBetweenPointsDialogItems()), ApplyInterpBetweenPoints));
+                                                ItemsDialog(InterpBetweenPointsDialogItems()),
+                                                ApplyInterpBetweenPoints));
     rows.push_back(ToolSeparatorRow());
     rows.push_back(DialogRow<CTransformForm>("Translate Point", 32833, PICK_POINTS, translate_,
-                                             ItemsDialog(TransformDialogItems(translate_->Controls())), ApplyTranslatePoint));
+                                             ItemsDialog(TransformDialogItems(translate_->Controls())),
+                                             ApplyTranslatePoint));
     rows.push_back(DialogRow<CTransformForm>("Rotate Point", 32834, PICK_POINTS, rotate_,
-                                             ItemsDialog(TransformDialogItems(rotate_->Controls())), ApplyRotatePoint));
+                                             ItemsDialog(TransformDialogItems(rotate_->Controls())),
+                                             ApplyRotatePoint));
     rows.push_back(DialogRow<CTransformForm>("Mirror Point", 32835, PICK_POINTS, mirror_,
-                                             ItemsDialog(TransformDialogItems(mirror_->Controls())), ApplyMirrorPoint));
+                                             ItemsDialog(TransformDialogItems(mirror_->Controls())),
+                                             ApplyMirrorPoint));
     rows.push_back(ToolSeparatorRow());
-    rows.push_back(DialogRow<CPToolEqualize>("Equalize Point", 32828, PICK_POINTS, equalize_, ItemsDialog(EqualizeDialogItems()),
-                                             ApplyEqualizePoint));
+    rows.push_back(DialogRow<CPToolEqualize>("Equalize Point", 32828, PICK_POINTS, equalize_,
+                                             ItemsDialog(EqualizeDialogItems()), ApplyEqualizePoint));
     rows.push_back(DialogRow<CDialogForm>("Delete Point", 32836, PICK_POINTS, std::make_shared<CPToolDelete>(),
-                                              ItemsDialog(EmptyDialogItems()), selectionOnly(ApplyDeletePoint)));
+                                          ItemsDialog(EmptyDialogItems()), selectionOnly(ApplyDeletePoint)));
     rows.push_back(ToolSeparatorRow());
-    rows.push_back(DialogRow<CPToolPick>("Pick Point", 32826, PICK_FILTER_UNCHANGED, pick_, ItemsDialog(PickDialogItems()),
-                                         ApplyPickPoint, ToolRowRole::Pick));
+    rows.push_back(DialogRow<CPToolPick>("Pick Point", 32826, PICK_FILTER_UNCHANGED, pick_,
+                                         ItemsDialog(PickDialogItems()), ApplyPickPoint, ToolRowRole::Pick));
     rows.push_back(DialogRow<CDialogForm>("Query Point", 32827, PICK_POINTS, std::make_shared<CPToolQuery>(),
-                                              ItemsDialog(EmptyDialogItems()), selectionOnly(ApplyQueryPoint),
-                                              ToolRowRole::Query));
+                                          ItemsDialog(EmptyDialogItems()), selectionOnly(ApplyQueryPoint),
+                                          ToolRowRole::Query));
 }
 
 void RegisterPointTool(CToolRegistry& registry)

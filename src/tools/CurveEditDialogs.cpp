@@ -158,6 +158,8 @@ CCToolChgWidth::CCToolChgWidth()
     Radios({{CHGWIDTH_ALIGNMENT, "Center"}, {1170, "Left"}, {1171, "Right"}, {1172, "Left <-> Right"}});
     CheckBox(CHGWIDTH_BY_WIDTH, "Width");
     Edit(CHGWIDTH_WIDTH);
+    SwitchWithCheck(CHGWIDTH_BY_ALIGNMENT, {std::begin(CHGWIDTH_RADIOS), std::end(CHGWIDTH_RADIOS)});
+    SwitchWithCheck(CHGWIDTH_BY_WIDTH, {CHGWIDTH_WIDTH});
 }
 
 void CCToolChgWidth::OnShow()
@@ -165,16 +167,6 @@ void CCToolChgWidth::OnShow()
     SetChoice(CHGWIDTH_ALIGNMENT, 0);
     SetChecked(CHGWIDTH_BY_ALIGNMENT, false);
     SetChecked(CHGWIDTH_BY_WIDTH, false);
-    EnableControls({std::begin(CHGWIDTH_RADIOS), std::end(CHGWIDTH_RADIOS)}, false);
-    EnableControls({CHGWIDTH_WIDTH}, false);
-}
-
-void CCToolChgWidth::OnClick(int controlId)
-{
-    if (controlId == CHGWIDTH_BY_ALIGNMENT)
-        EnableControls({std::begin(CHGWIDTH_RADIOS), std::end(CHGWIDTH_RADIOS)}, Checked(controlId));
-    else if (controlId == CHGWIDTH_BY_WIDTH)
-        EnableControls({CHGWIDTH_WIDTH}, Checked(controlId));
 }
 
 void CCToolChgWidth::Forward(const std::vector<int>& ids, IToolDocument& document, ToolPageContext&)

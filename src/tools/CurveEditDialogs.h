@@ -131,7 +131,6 @@ public:
     void OnShow() override;
 
 private:
-    void OnClick(int controlId) override;
     void Forward(const std::vector<int>& ids, IToolDocument& document, ToolPageContext& context) override;
 };
 

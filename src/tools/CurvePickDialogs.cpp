@@ -54,6 +54,8 @@ CCToolPick::CCToolPick()
     Radios({{PICK_UNION, "Union"}, {1308, "Intersection"}});
     EndGroup();
     SetComboRows(PICK_ALIGNMENT, {"Center", "Left", "Right"});
+    for (const auto& [check, input] : CRITERIA)
+        SwitchWithCheck(check, {input});
 }
 
 const CSectModel* CCToolPick::OpenModel() const
@@ -106,18 +108,8 @@ void CCToolPick::OnShow()
     EnableControls({PICK_BY_ID, PICK_BY_WIDTH, PICK_BY_ALIGNMENT}, model && !model->m_curves.empty());
     FillClosedLoopCombo();
     FillSectionCombo();
-    for (const auto& [check, input] : CRITERIA) {
+    for (const auto& [check, input] : CRITERIA)
         SetChecked(check, false);
-        OnClick(check);
-    }
-}
-
-void CCToolPick::OnClick(int controlId)
-{
-    for (const auto& [check, input] : CRITERIA) {
-        if (check == controlId)
-            EnableControls({input}, Checked(check));
-    }
 }
 
 std::vector<int> CCToolPick::Candidates(int checkId, ToolPageContext& context)

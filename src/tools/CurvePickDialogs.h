@@ -27,7 +27,6 @@ public:
     void Apply(ToolPageContext& context) override;
 
 private:
-    void OnClick(int controlId) override;
     // The model of the page's document; null without one.
     const CSectModel* OpenModel() const;
     // The curve ids of one checked criterion.

@@ -62,6 +62,11 @@ void CDialogForm::AddSpin(int spinId, int buddyId, int low, int high)
     spins_.push_back(SpinButton{spinId, buddyId, low, high});
 }
 
+void CDialogForm::SwitchWithCheck(int checkId, std::vector<int> controlIds)
+{
+    checkSwitches_[checkId] = std::move(controlIds);
+}
+
 void CDialogForm::BeginGroup(const std::string& title, int boxId)
 {
     layout_.push_back({DialogItemKind::BoxBegin, boxId, title});
@@ -289,6 +294,8 @@ void CDialogForm::SetChecked(int checkId, bool checked)
 {
     controls_[checkId].checked = checked;
     NotifyControls();
+    if (const auto switched = checkSwitches_.find(checkId); switched != checkSwitches_.end())
+        EnableControls(switched->second, checked);
 }
 
 void CDialogForm::SetComboRows(int comboId, std::vector<std::string> texts, std::vector<int> ids)

@@ -147,6 +147,9 @@ protected:
     void AddCheck(int checkId, bool checked = false);
     void AddCombo(int comboId);
     void AddSpin(int spinId, int buddyId, int low, int high);
+    // The check box enables the controls exactly while it is checked, by the
+    // user's click or by the dialog's own SetChecked.
+    void SwitchWithCheck(int checkId, std::vector<int> controlIds);
 
     // Layout builders, in the order the window shows them; each adds its control.
     void BeginGroup(const std::string& title, int boxId = 0);
@@ -165,7 +168,7 @@ protected:
     // A spin beside the edit laid out last, from 0 to `high`.
     void Spin(int id, int buddyField, int high);
 
-    // Set by the dialog itself: no rule runs.
+    // Set by the dialog itself: no OnClick rule runs (a check's switch does).
     void SetChoice(int buttonId, int value);
     void SetChecked(int checkId, bool checked);
     // Replaces the rows; none is chosen.
@@ -205,6 +208,7 @@ private:
     std::vector<int> radioValues_;
     std::map<int, ControlState> controls_;
     std::vector<int> comboIds_;
+    std::map<int, std::vector<int>> checkSwitches_;
     std::vector<SpinButton> spins_;
     std::set<int> disabled_;  // controls that are no field
     IDialogFormObserver* dialogObserver_ = nullptr;

@@ -190,6 +190,7 @@ CPToolPick::CPToolPick()
         AddCheck(criterion.checkId);
         if (criterion.inputId != ID_PICK_ID_LIST)
             AddCombo(criterion.inputId);
+        SwitchWithCheck(criterion.checkId, {criterion.inputId});
     }
     AddRadioGroup({ID_PICK_UNION, ID_PICK_INTERSECTION});
 }
@@ -201,7 +202,6 @@ void CPToolPick::OnShow()
         SetChecked(criterion.checkId, false);
     if (const CSectModel* model = ModelOf(*this))
         FillCombos(*model);
-    ApplyCheckRules();
 }
 
 void CPToolPick::FillCombos(const CSectModel& model)
@@ -243,16 +243,3 @@ void CPToolPick::FillCombos(const CSectModel& model)
     EnableControls({ID_PICK_BY_SECTION}, !model.m_sections.empty());
 }
 
-void CPToolPick::OnClick(int controlId)
-{
-    for (const PickCriterion& criterion : PickCriteria()) {
-        if (criterion.checkId == controlId)
-            ApplyCheckRules();
-    }
-}
-
-void CPToolPick::ApplyCheckRules()
-{
-    for (const PickCriterion& criterion : PickCriteria())
-        EnableControls({criterion.inputId}, Checked(criterion.checkId));
-}

@@ -181,12 +181,8 @@ public:
     int GetClosedLoopId() const { return ComboId(ID_PICK_LOOP_LIST); }
     int GetSectionId() const { return ComboId(ID_PICK_SECTION_LIST); }
 
-protected:
-    void OnClick(int controlId) override;
-
 private:
     void FillCombos(const CSectModel& model);
-    void ApplyCheckRules();
 };
 
 // The Pick dialog's criteria: each check box with what it enables.

@@ -166,7 +166,11 @@ CSToolPick::CSToolPick()
         Radios({{criterion.greater, ">"}, {criterion.greater + 1, "<"}}, true);
         AddReal(criterion.value, 0.0);
         Edit(criterion.value);
+        SwitchWithCheck(criterion.check, {criterion.greater, criterion.greater + 1, criterion.value});
     }
+    SwitchWithCheck(ID_PICK_NAME, {ID_PICK_NAME_COMBO});
+    SwitchWithCheck(ID_PICK_TYPE, {ID_PICK_TYPE_COMBO});
+    SwitchWithCheck(ID_PICK_LOCATION, {ID_PICK_LOCATION_COMBO});
     Radios({{ID_PICK_UNION, "Union"}, {ID_PICK_UNION + 1, "Intersection"}}, true);
 }
 
@@ -195,25 +199,8 @@ void CSToolPick::OnShow()
     for (const PickComparison& criterion : PICK_COMPARISONS)
         EnableControls({criterion.check}, anySection);
     for (const DialogItem& item : Layout()) {
-        if (item.kind == DialogItemKind::Check) {
+        if (item.kind == DialogItemKind::Check)
             SetChecked(item.id, false);
-            OnClick(item.id);
-        }
-    }
-}
-
-void CSToolPick::OnClick(int controlId)
-{
-    const bool on = Checked(controlId);
-    if (controlId == ID_PICK_NAME)
-        EnableControls({ID_PICK_NAME_COMBO}, on);
-    else if (controlId == ID_PICK_TYPE)
-        EnableControls({ID_PICK_TYPE_COMBO}, on);
-    else if (controlId == ID_PICK_LOCATION)
-        EnableControls({ID_PICK_LOCATION_COMBO}, on);
-    for (const PickComparison& criterion : PICK_COMPARISONS) {
-        if (criterion.check == controlId)
-            EnableControls({criterion.greater, criterion.greater + 1, criterion.value}, on);
     }
 }
 

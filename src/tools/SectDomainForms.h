@@ -116,7 +116,6 @@ public:
 
 protected:
     void OnShow() override;
-    void OnClick(int controlId) override;
 
 private:
     std::vector<double> locations_;  // of rows 1...

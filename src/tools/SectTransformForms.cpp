@@ -44,6 +44,8 @@ CSToolGenerate::CSToolGenerate()
     EditCombo(ID_GEN_GROUP);
     ColourChooser(ID_GEN_COLOUR, "Section Color", PLANE_SECTION_COLOUR);
     CheckBox(ID_GEN_CALCULATE, "Calculate Properties Now");
+    SwitchWithCheck(ID_GEN_HAS_LOCATION, {ID_GEN_LOCATION});
+    SwitchWithCheck(ID_GEN_HAS_GROUP, {ID_GEN_GROUP});
 }
 
 void CSToolGenerate::OnShow()
@@ -55,8 +57,6 @@ void CSToolGenerate::OnShow()
     SetChecked(ID_GEN_HAS_GROUP, false);
     SetComboRows(ID_GEN_GROUP, GroupNames(Context()));
     ShowType();
-    EnableControls({ID_GEN_LOCATION}, false);
-    EnableControls({ID_GEN_GROUP}, false);
 }
 
 void CSToolGenerate::ShowType()
@@ -69,16 +69,10 @@ void CSToolGenerate::ShowType()
 
 void CSToolGenerate::OnClick(int controlId)
 {
-    if (GroupOf(controlId) == ID_GEN_PLANE) {
+    if (GroupOf(controlId) == ID_GEN_PLANE)
         ShowType();
-        return;
-    }
-    const int input = controlId == ID_GEN_MERGE          ? ID_GEN_ANGLE
-                      : controlId == ID_GEN_HAS_LOCATION ? ID_GEN_LOCATION
-                      : controlId == ID_GEN_HAS_GROUP    ? ID_GEN_GROUP
-                                                         : 0;
-    if (input != 0)
-        EnableControls({input}, Checked(controlId));
+    else if (controlId == ID_GEN_MERGE)
+        EnableControls({ID_GEN_ANGLE}, Checked(ID_GEN_MERGE));
 }
 
 CSToolRedefine::CSToolRedefine()
@@ -93,24 +87,15 @@ CSToolRedefine::CSToolRedefine()
     CheckBox(ID_REDEF_HAS_COLOUR, "Color");
     ColourChooser(ID_REDEF_COLOUR, "", PLANE_SECTION_COLOUR);
     EndGroup();
+    SwitchWithCheck(ID_REDEF_HAS_NAME, {ID_REDEF_NAME});
+    SwitchWithCheck(ID_REDEF_HAS_LOCATION, {ID_REDEF_LOCATION});
+    SwitchWithCheck(ID_REDEF_HAS_COLOUR, {ID_REDEF_COLOUR});
 }
 
 void CSToolRedefine::OnShow()
 {
-    for (int check : {ID_REDEF_HAS_NAME, ID_REDEF_HAS_LOCATION, ID_REDEF_HAS_COLOUR}) {
+    for (int check : {ID_REDEF_HAS_NAME, ID_REDEF_HAS_LOCATION, ID_REDEF_HAS_COLOUR})
         SetChecked(check, false);
-        OnClick(check);
-    }
-}
-
-void CSToolRedefine::OnClick(int controlId)
-{
-    const int input = controlId == ID_REDEF_HAS_NAME       ? ID_REDEF_NAME
-                      : controlId == ID_REDEF_HAS_LOCATION ? ID_REDEF_LOCATION
-                      : controlId == ID_REDEF_HAS_COLOUR   ? ID_REDEF_COLOUR
-                                                           : 0;
-    if (input != 0)
-        EnableControls({input}, Checked(controlId));
 }
 
 std::string CSToolRedefine::GetName() const

@@ -82,7 +82,6 @@ public:
 
 protected:
     void OnShow() override;
-    void OnClick(int controlId) override;
 };
 
 // "Translate Section": by Dx, Dy or by two picked points.

@@ -1,6 +1,6 @@
 #include "tools/CurveCreationForm.h"
 
-void CCurveCreationForm::OnOpen()
+void CCurveCreationForm::OnShow()
 {
     SetChoice(ids_.center, 0);
 }

@@ -4,7 +4,7 @@
 // document's alignment and width; the alignment goes back to "Center" at
 // every opening.
 
-#include "tools/DialogForm.h"
+#include "tools/CurveDialogForm.h"
 
 #include <optional>
 
@@ -18,14 +18,14 @@ struct AlignmentWidthIds {
 // The ids of most of the dialogs.
 constexpr AlignmentWidthIds COMMON_ALIGNMENT_WIDTH{1261, 1262, 1263, 1264};
 
-class CCurveCreationForm : public CDialogForm {
+class CCurveCreationForm : public CCurveDialogForm {
 public:
     // CurveAlignment of the chosen radio.
     int Alignment() const { return Choice(ids_.center) + 1; }
     // Empty after the number reader's prompt.
     std::optional<double> Width() { return ReadReal(ids_.width); }
 
-    void OnOpen() override;
+    void OnShow() override;
 
 protected:
     explicit CCurveCreationForm(const AlignmentWidthIds& ids) : ids_(ids) {}

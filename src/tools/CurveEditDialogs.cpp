@@ -51,7 +51,7 @@ CCheckedOptionEdit::CCheckedOptionEdit(int checkId, const char* text) : checkId_
     CheckBox(checkId, text, true);
 }
 
-void CCheckedOptionEdit::OnOpen()
+void CCheckedOptionEdit::OnShow()
 {
     SetChecked(checkId_, true);
 }
@@ -74,7 +74,7 @@ CCToolFillet::CCToolFillet()
     Edit(FILLET_WIDTH, "Width");
 }
 
-void CCToolFillet::OnOpen()
+void CCToolFillet::OnShow()
 {
     SetChoice(FILLET_ALIGNMENT, 0);
 }
@@ -111,7 +111,7 @@ CCToolSplit::CCToolSplit() : CCurveSelectionEdit(KIND_POINT)
     Edit(SPLIT_CURVE_ID, "Curve ID");
 }
 
-void CCToolSplit::OnOpen()
+void CCToolSplit::OnShow()
 {
     WriteText(SPLIT_CURVE_ID, "");
 }
@@ -141,7 +141,7 @@ CCToolScale::CCToolScale()
     Edit(SCALE_RATIO, "Ratio");
 }
 
-void CCToolScale::OnOpen()
+void CCToolScale::OnShow()
 {
     WriteText(SCALE_RATIO, "");
 }
@@ -158,23 +158,15 @@ CCToolChgWidth::CCToolChgWidth()
     Radios({{CHGWIDTH_ALIGNMENT, "Center"}, {1170, "Left"}, {1171, "Right"}, {1172, "Left <-> Right"}});
     CheckBox(CHGWIDTH_BY_WIDTH, "Width");
     Edit(CHGWIDTH_WIDTH);
+    SwitchWithCheck(CHGWIDTH_BY_ALIGNMENT, {std::begin(CHGWIDTH_RADIOS), std::end(CHGWIDTH_RADIOS)});
+    SwitchWithCheck(CHGWIDTH_BY_WIDTH, {CHGWIDTH_WIDTH});
 }
 
-void CCToolChgWidth::OnOpen()
+void CCToolChgWidth::OnShow()
 {
     SetChoice(CHGWIDTH_ALIGNMENT, 0);
     SetChecked(CHGWIDTH_BY_ALIGNMENT, false);
     SetChecked(CHGWIDTH_BY_WIDTH, false);
-    EnableControls({std::begin(CHGWIDTH_RADIOS), std::end(CHGWIDTH_RADIOS)}, false);
-    EnableControls({CHGWIDTH_WIDTH}, false);
-}
-
-void CCToolChgWidth::OnCheck(int checkId)
-{
-    if (checkId == CHGWIDTH_BY_ALIGNMENT)
-        EnableControls({std::begin(CHGWIDTH_RADIOS), std::end(CHGWIDTH_RADIOS)}, Checked(checkId));
-    else if (checkId == CHGWIDTH_BY_WIDTH)
-        EnableControls({CHGWIDTH_WIDTH}, Checked(checkId));
 }
 
 void CCToolChgWidth::Forward(const std::vector<int>& ids, IToolDocument& document, ToolPageContext&)

@@ -7,14 +7,14 @@
 // (none: the kind's box), then calls one document member; the selection is
 // cleared however it ends.
 
-#include "tools/DialogForm.h"
+#include "tools/CurveDialogForm.h"
 #include "view/EntityKeys.h"
 
 #include <vector>
 
 class IToolDocument;
 
-class CCurveSelectionEdit : public CDialogForm {
+class CCurveSelectionEdit : public CCurveDialogForm {
 public:
     void Apply(ToolPageContext& context) final;
 
@@ -44,7 +44,7 @@ private:
 // A dialog of one check box that every opening checks again.
 class CCheckedOptionEdit : public CCurveSelectionEdit {
 public:
-    void OnOpen() override;
+    void OnShow() override;
 
 protected:
     CCheckedOptionEdit(int checkId, const char* text);
@@ -66,7 +66,7 @@ private:
 class CCToolFillet : public CCurveSelectionEdit {
 public:
     CCToolFillet();
-    void OnOpen() override;
+    void OnShow() override;
 
 private:
     void Forward(const std::vector<int>& ids, IToolDocument& document, ToolPageContext& context) override;
@@ -91,7 +91,7 @@ class CCToolMerge : public CCurveSelectionEdit {
 class CCToolSplit : public CCurveSelectionEdit {
 public:
     CCToolSplit();
-    void OnOpen() override;
+    void OnShow() override;
 
 private:
     void Forward(const std::vector<int>& ids, IToolDocument& document, ToolPageContext& context) override;
@@ -117,7 +117,7 @@ private:
 class CCToolScale : public CCurveSelectionEdit {
 public:
     CCToolScale();
-    void OnOpen() override;
+    void OnShow() override;
 
 private:
     void Forward(const std::vector<int>& ids, IToolDocument& document, ToolPageContext& context) override;
@@ -128,10 +128,9 @@ private:
 class CCToolChgWidth : public CCurveSelectionEdit {
 public:
     CCToolChgWidth();
-    void OnOpen() override;
+    void OnShow() override;
 
 private:
-    void OnCheck(int checkId) override;
     void Forward(const std::vector<int>& ids, IToolDocument& document, ToolPageContext& context) override;
 };
 

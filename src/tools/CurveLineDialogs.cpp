@@ -73,17 +73,17 @@ void CTwoPointForm::EnableMethodGroup()
         EnableControls(MethodGroup(method), method == chosen);
 }
 
-void CTwoPointForm::OnChoice(int group)
+void CTwoPointForm::OnClick(int controlId)
 {
-    if (group != ids_.methodRadios.front())
+    if (GroupOf(controlId) != ids_.methodRadios.front())
         return;
     EnableMethodGroup();
     FocusControl(MethodGroup(CoordinateMode()).front());
 }
 
-void CTwoPointForm::OnOpen()
+void CTwoPointForm::OnShow()
 {
-    CCurveCreationForm::OnOpen();
+    CCurveCreationForm::OnShow();
     SetChoice(ids_.methodRadios.front(), COORDINATES_XY);
     EnableMethodGroup();
 }
@@ -143,9 +143,9 @@ CCToolCreateLine::CCToolCreateLine()
     LayOutAlignmentAndWidth();
 }
 
-void CCToolCreateLine::OnOpen()
+void CCToolCreateLine::OnShow()
 {
-    CTwoPointForm::OnOpen();
+    CTwoPointForm::OnShow();
     if (Context() && Context()->view)
         Context()->view->SetRubberBandKind(1);
 }
@@ -218,9 +218,11 @@ void CCToolCreatePLine::OnNewPolyline()
     previous_ = NO_VERTEX;
 }
 
-void CCToolCreatePLine::OnChoice(int group)
+void CCToolCreatePLine::OnClick(int controlId)
 {
-    if (group != PLINE_METHOD)
+    if (controlId == PLINE_NEW)
+        OnNewPolyline();
+    if (GroupOf(controlId) != PLINE_METHOD)
         return;
     const bool delta = CoordinateMode() == COORDINATES_DX_DY;
     SetEnabled(PLINE_POINT, !delta);
@@ -231,15 +233,9 @@ void CCToolCreatePLine::OnChoice(int group)
         Context()->view->SetPickFieldCode(0);
 }
 
-void CCToolCreatePLine::OnButton(int buttonId)
+void CCToolCreatePLine::OnShow()
 {
-    if (buttonId == PLINE_NEW)
-        OnNewPolyline();
-}
-
-void CCToolCreatePLine::OnOpen()
-{
-    CCurveCreationForm::OnOpen();
+    CCurveCreationForm::OnShow();
     SetChoice(PLINE_METHOD, COORDINATES_XY);
     SetEnabled(PLINE_POINT, true);
     SetEnabled(PLINE_DELTA, false);
@@ -280,9 +276,9 @@ CCToolCreateShortPath::CCToolCreateShortPath() : CCurveCreationForm(COMMON_ALIGN
     LayOutAlignmentAndWidth();
 }
 
-void CCToolCreateShortPath::OnOpen()
+void CCToolCreateShortPath::OnShow()
 {
-    CCurveCreationForm::OnOpen();
+    CCurveCreationForm::OnShow();
     SetChecked(SHORT_PATH_SPLIT, true);
 }
 
@@ -310,7 +306,7 @@ CCToolCreateConvertWidth::CCToolCreateConvertWidth()
     CheckBox(CONVERT_DELETE_SOURCE, "Delete Source Curve", true);
 }
 
-void CCToolCreateConvertWidth::OnOpen()
+void CCToolCreateConvertWidth::OnShow()
 {
     SetChecked(CONVERT_START_END, false);
     SetChecked(CONVERT_LEFT_RIGHT, true);

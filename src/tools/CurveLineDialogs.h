@@ -42,7 +42,7 @@ public:
     // Both points of the chosen method; false after any "Input error!".
     bool GetPoints(PlanePoint& point1, PlanePoint& point2);
 
-    void OnOpen() override;
+    void OnShow() override;
     void Apply(ToolPageContext& context) override;
 
 protected:
@@ -54,7 +54,7 @@ protected:
     const TwoPointIds& Ids() const { return ids_; }
 
 private:
-    void OnChoice(int group) override;
+    void OnClick(int controlId) override;
     // Enables the chosen method's controls and disables the others'.
     void EnableMethodGroup();
     std::vector<int> MethodGroup(int method) const;
@@ -66,7 +66,7 @@ class CCToolCreateLine : public CTwoPointForm {
 public:
     CCToolCreateLine();
     // Also has the view draw its rubber band from the last point to the cursor.
-    void OnOpen() override;
+    void OnShow() override;
 
 private:
     void Create(IToolDocument& document, const PlanePoint& point1, const PlanePoint& point2, int alignment,
@@ -100,12 +100,11 @@ public:
     // and the previous vertex is forgotten; in "Dx, Dy" nothing changes.
     void OnNewPolyline();
 
-    void OnOpen() override;
+    void OnShow() override;
     void Apply(ToolPageContext& context) override;
 
 private:
-    void OnChoice(int group) override;
-    void OnButton(int buttonId) override;
+    void OnClick(int controlId) override;
 
     // No vertex yet: both coordinates DBL_MAX.
     PlanePoint previous_;
@@ -114,14 +113,14 @@ private:
 class CCToolCreateShortPath : public CCurveCreationForm {
 public:
     CCToolCreateShortPath();
-    void OnOpen() override;
+    void OnShow() override;
     void Apply(ToolPageContext& context) override;
 };
 
-class CCToolCreateConvertWidth : public CDialogForm {
+class CCToolCreateConvertWidth : public CCurveDialogForm {
 public:
     CCToolCreateConvertWidth();
-    void OnOpen() override;
+    void OnShow() override;
     void Apply(ToolPageContext& context) override;
 };
 

@@ -45,15 +45,17 @@ CCToolPick::CCToolPick()
     CheckBox(PICK_BY_WIDTH, "Width");
     Edit(PICK_WIDTH);
     CheckBox(PICK_BY_ALIGNMENT, "Alignment");
-    Combo(PICK_ALIGNMENT);
+    ListCombo(PICK_ALIGNMENT);
     CheckBox(PICK_BY_CLOSED_LOOP, "Closed Loop");
-    Combo(PICK_CLOSED_LOOP);
+    ListCombo(PICK_CLOSED_LOOP);
     CheckBox(PICK_BY_SECTION, "Section");
-    Combo(PICK_SECTION);
+    ListCombo(PICK_SECTION);
     BeginGroup("");
     Radios({{PICK_UNION, "Union"}, {1308, "Intersection"}});
     EndGroup();
-    SetRows(PICK_ALIGNMENT, {"Center", "Left", "Right"}, -1);
+    SetComboRows(PICK_ALIGNMENT, {"Center", "Left", "Right"});
+    for (const auto& [check, input] : CRITERIA)
+        SwitchWithCheck(check, {input});
 }
 
 const CSectModel* CCToolPick::OpenModel() const
@@ -81,7 +83,7 @@ void CCToolPick::FillClosedLoopCombo()
             loopIds_.push_back(id);
         }
     }
-    SetRows(PICK_CLOSED_LOOP, std::move(rows), -1);
+    SetComboRows(PICK_CLOSED_LOOP, std::move(rows));
     EnableControls({PICK_BY_CLOSED_LOOP}, !loopIds_.empty());
 }
 
@@ -95,29 +97,19 @@ void CCToolPick::FillSectionCombo()
             sectionIds_.push_back(id);
         }
     }
-    SetRows(PICK_SECTION, std::move(rows), -1);
+    SetComboRows(PICK_SECTION, std::move(rows));
     EnableControls({PICK_BY_SECTION}, !sectionIds_.empty());
 }
 
-void CCToolPick::OnOpen()
+void CCToolPick::OnShow()
 {
     SetChoice(PICK_UNION, PICK_COMBINE_UNION);
     const CSectModel* model = OpenModel();
     EnableControls({PICK_BY_ID, PICK_BY_WIDTH, PICK_BY_ALIGNMENT}, model && !model->m_curves.empty());
     FillClosedLoopCombo();
     FillSectionCombo();
-    for (const auto& [check, input] : CRITERIA) {
+    for (const auto& [check, input] : CRITERIA)
         SetChecked(check, false);
-        OnCheck(check);
-    }
-}
-
-void CCToolPick::OnCheck(int checkId)
-{
-    for (const auto& [check, input] : CRITERIA) {
-        if (check == checkId)
-            EnableControls({input}, Checked(check));
-    }
 }
 
 std::vector<int> CCToolPick::Candidates(int checkId, ToolPageContext& context)

@@ -3,13 +3,13 @@
 // (ID list, width, alignment, closed loop, section) as their union or their
 // intersection, and Query Curve, which reports the one selected curve.
 
-#include "tools/DialogForm.h"
+#include "tools/CurveDialogForm.h"
 
 #include <vector>
 
 class CSectModel;
 
-class CCToolPick : public CDialogForm {
+class CCToolPick : public CCurveDialogForm {
 public:
     CCToolPick();
 
@@ -22,12 +22,11 @@ public:
 
     // Inputs disabled, check boxes cleared, Union chosen, lists filled;
     // the check boxes of criteria the model cannot meet disabled.
-    void OnOpen() override;
+    void OnShow() override;
     // No box of its own: nothing checked, or nothing matching, selects nothing.
     void Apply(ToolPageContext& context) override;
 
 private:
-    void OnCheck(int checkId) override;
     // The model of the page's document; null without one.
     const CSectModel* OpenModel() const;
     // The curve ids of one checked criterion.
@@ -37,7 +36,7 @@ private:
     std::vector<int> sectionIds_;
 };
 
-class CCToolQuery : public CDialogForm {
+class CCToolQuery : public CCurveDialogForm {
 public:
     void Apply(ToolPageContext& context) override;
 };

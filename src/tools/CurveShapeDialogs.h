@@ -8,18 +8,46 @@
 #include "tools/CurveCreationForm.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class IToolDocument;
 
-using ShapeCreate = std::function<void(IToolDocument& document, const std::vector<PlanePoint>& points,
-                                       const std::vector<double>& numbers, int alignment, double width)>;
+// What Apply read for the chosen method, in the order the document call takes it.
+struct ShapeInput {
+    std::vector<PlanePoint> points;
+    std::vector<double> numbers;
+    int alignment;
+    double width;
+
+    const double* Point(size_t index) const { return points[index].data(); }
+};
+
+using ShapeCreate = std::function<void(IToolDocument& document, const ShapeInput& input)>;
 
 struct ShapeMethod {
     int radio = 0;            // its radio; 0 in a dialog of one method
     std::vector<int> group;   // controls switched with it, its first field first
     std::vector<int> points;  // coordinate fields, parsed in this order
     std::vector<int> numbers; // number fields handed on after the points
+    ShapeCreate create;
+};
+
+// One input of a method: a point field with its pick field code, or a
+// number field (pick code 0), and the label above its edit.
+struct ShapeField {
+    int id;
+    const char* label;
+    int labelId;
+    int pickCode = 0;
+    std::optional<NamedField> name = std::nullopt;
+};
+
+// An input method of a dialog of several: its radio and the fields it reads.
+struct ShapeMethodFields {
+    int radio;
+    const char* text;
+    std::vector<ShapeField> fields;
     ShapeCreate create;
 };
 
@@ -30,7 +58,7 @@ public:
     // focuses the method's first field.
     void OnInputMethod();
 
-    void OnOpen() override;
+    void OnShow() override;
     void Apply(ToolPageContext& context) override;
 
 protected:
@@ -40,11 +68,15 @@ protected:
     // code) labelled "Point 1", "Point 2", ... in the group " Control Point ",
     // the alignment, the Width, and the one method over them.
     void AddControlPoints(std::initializer_list<std::pair<int, int>> fields, ShapeCreate create);
+    // A dialog of several methods: every method's fields in reading order,
+    // then the Width; the method radios, each field's edit under its label,
+    // the alignment and the Width. A method switches its fields and labels.
+    void AddMethods(const std::vector<ShapeMethodFields>& methods);
     // The Arc puts the focus back on the method's first field after Apply.
     bool refocusAfterApply_ = false;
 
 private:
-    void OnChoice(int group) override;
+    void OnClick(int controlId) override;
 
     std::vector<ShapeMethod> methods_;
 };

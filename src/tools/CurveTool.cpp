@@ -1,13 +1,12 @@
 #include "tools/CurveTool.h"
 
 #include "frame/ToolRegistry.h"
-#include "tools/ChoiceDialogRow.h"
+#include "tools/DialogRow.h"
 #include "tools/CurveEditDialogs.h"
 #include "tools/CurveLineDialogs.h"
 #include "tools/CurvePickDialogs.h"
 #include "tools/CurveShapeDialogs.h"
 #include "tools/CurveTransforms.h"
-#include "tools/DialogFormPanel.h"
 #include "tools/TransformDialog.h"
 
 #include <memory>
@@ -15,6 +14,7 @@
 namespace {
 
 constexpr int FILTER_CURVES = 30001;
+constexpr DialogStyle CURVE_DIALOG_STYLE{180, 0};
 
 struct CurveRow {
     const char* text;  // null: a separator
@@ -59,23 +59,21 @@ const CurveRow CURVE_ROWS[] = {
     {"Query Curve", 32858, FILTER_CURVES, ToolRowRole::Query},
 };
 
-ToolRowDialog DialogOver(std::shared_ptr<CDialogForm> form)
+ToolRowDialog DialogOver(std::shared_ptr<CCurveDialogForm> form)
 {
     ToolRowDialog dialog;
     dialog.form = std::move(form);
-    dialog.makeDialog = [](wxWindow* parent, CToolForm& shown, ToolPageContext& context) {
-        return new CDialogFormPanel(parent, static_cast<CDialogForm&>(shown), context);
-    };
+    dialog.makeDialog = FormLayoutDialog(CURVE_DIALOG_STYLE);
     dialog.apply = [](CToolForm& applied, ToolPageContext& context) {
-        static_cast<CDialogForm&>(applied).Apply(context);
+        static_cast<CCurveDialogForm&>(applied).Apply(context);
     };
     return dialog;
 }
 
-void OpenDialogForm(CToolForm& form, ToolPageContext&)
+void ShowDialogForm(CToolForm& form, ToolPageContext&)
 {
     if (auto* dialog = dynamic_cast<CDialogForm*>(&form))
-        dialog->OnOpen();
+        dialog->Show();
 }
 
 // The row of a transform dialog: the shared transform form and window.
@@ -83,9 +81,9 @@ void SetTransformDialog(ToolPageRow& row, TransformControls controls,
                         void (*apply)(CTransformForm&, ToolPageContext&))
 {
     auto form = std::make_shared<CTransformForm>(std::move(controls));
-    std::vector<DialogItem> items = TransformDialogItems(form->Controls());
-    row = ChoiceDialogRow<CTransformForm>(row.text, row.commandId, row.pickFilter, std::move(form), std::move(items),
-                                          apply, row.role);
+    ToolDialogFactory window = ItemsDialog(TransformDialogItems(form->Controls()));
+    row = DialogRow<CTransformForm>(row.text, row.commandId, row.pickFilter, std::move(form), std::move(window), apply,
+                                    row.role);
 }
 
 }  // namespace
@@ -98,15 +96,11 @@ ToolPageTable CCurveTool::MakeTable()
             table.rows.push_back(ToolSeparatorRow());
             continue;
         }
-        ToolPageRow row;
-        row.text = curveRow.text;
-        row.commandId = curveRow.commandId;
-        row.pickFilter = curveRow.pickFilter;
-        row.role = curveRow.role;
-        row.extraShow = OpenDialogForm;
+        ToolPageRow row = CommandRow(curveRow.text, curveRow.commandId, curveRow.pickFilter, curveRow.role);
+        row.extraShow = ShowDialogForm;
         table.rows.push_back(std::move(row));
     }
-    const std::pair<int, std::shared_ptr<CDialogForm>> dialogs[] = {
+    const std::pair<int, std::shared_ptr<CCurveDialogForm>> dialogs[] = {
         {0, std::make_shared<CCToolCreateLine>()},      {1, std::make_shared<CCToolCreatePLine>()},
         {2, std::make_shared<CCToolCreateShortPath>()}, {3, std::make_shared<CCToolCreateRectangle>()},
         {4, std::make_shared<CCToolCreateCircle>()},    {5, std::make_shared<CCToolCreateArc>()},

@@ -2,7 +2,7 @@
 // The Curve page: its 32 command rows in combo order (tool ids 2000-2031),
 // each with the command that opens it and the pick filter its show sets, and
 // the dialogs of its rows. Every dialog
-// built on CDialogForm runs its opening resets as the row's extra show step,
+// built on CDialogForm runs its resets as the row's extra show step,
 // also those added later to a row by command id.
 
 #include "frame/ToolPageTable.h"

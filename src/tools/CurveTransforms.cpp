@@ -28,80 +28,31 @@ void ApplyOnSelectedCurves(CTransformForm& form, ToolPageContext& context, Trans
 
 TransformControls CurveTranslateControls()
 {
-    TransformControls c;
-    c.kind = TransformKind::Translate;
-    c.moveRadio = 1051;
-    c.copyRadio = 1052;
-    c.openingMode = 0;
-    c.methods = {{1056, "Delta X, Y", {1058, 1059, 1113, 1114}, 1058},
-                 {1057, "Defined by 2 Points", {1060, 1061, 1115, 1117}, 1060}};
-    c.timesEdit = 1054;
-    c.timesSpin = 1055;
-    c.dxEdit = 1058;
-    c.dyEdit = 1059;
-    c.point1Edit = 1060;
-    c.point1Code = 10035;
-    c.point2Edit = 1061;
-    c.point2Code = 10036;
-    c.connectCheck = 1215;
-    c.alignmentRadios = {1216, 1217, 1218};
-    c.widthEdit = 1219;
-    c.copyGroup = {1054, 1055, 1112, 1215, 1216, 1217, 1218, 1116, 1219};
-    c.connectGroup = {1216, 1217, 1218, 1116, 1219};
-    c.labelIds = {{1058, 1113}, {1059, 1114}, {1060, 1115}, {1061, 1117}, {1054, 1112}};
-    c.alignmentBoxId = 1116;
+    TransformControls c = TranslateControls({.moveRadio = 1051, .copyRadio = 1052, .deltaRadio = 1056,
+                                             .pointsRadio = 1057, .dxEdit = 1058, .dxLabel = 1113, .dyEdit = 1059,
+                                             .dyLabel = 1114, .points = {1060, 1115, 10035, 1061, 1117, 10036},
+                                             .timesEdit = 1054, .timesSpin = 1055, .timesLabel = 1112,
+                                             .copy = {1215, {1216, 1217, 1218}, 1116, 1219}});
     c.connectText = CONNECT_ENDS;
     return c;
 }
 
 TransformControls CurveRotateControls()
 {
-    TransformControls c;
-    c.kind = TransformKind::Rotate;
-    c.moveRadio = 1220;
-    c.copyRadio = 1221;
-    c.openingMode = 0;
-    c.originEdit = 1222;
-    c.originCode = 10041;
-    c.timesEdit = 1223;
-    c.timesSpin = 1224;
-    c.angleEdit = 1225;
-    c.angleSpin = 1226;
-    c.connectCheck = 1215;
-    c.alignmentRadios = {1216, 1217, 1218};
-    c.widthEdit = 1219;
-    c.copyGroup = {1223, 1224, 1215, 1112};
-    c.connectGroup = {1216, 1217, 1218, 1113, 1219};
-    c.labelIds = {{1223, 1112}};
-    c.alignmentBoxId = 1113;
+    TransformControls c = RotateControls({.moveRadio = 1220, .copyRadio = 1221, .originEdit = 1222,
+                                          .originCode = 10041, .timesEdit = 1223, .timesSpin = 1224,
+                                          .timesLabel = 1112, .angleEdit = 1225, .angleSpin = 1226,
+                                          .copy = {1215, {1216, 1217, 1218}, 1113, 1219}});
     c.connectText = CONNECT_ENDS;
     return c;
 }
 
 TransformControls CurveMirrorControls()
 {
-    TransformControls c;
-    c.kind = TransformKind::Mirror;
-    c.moveRadio = 1061;
-    c.copyRadio = 1062;
-    c.openingMode = 1;
-    c.methods = {{1064, "About X-axis", {1067}, 1067},
-                 {1065, "About Y-axis", {1068}, 1068},
-                 {1066, "Defined by 2 Points", {1069, 1070, 1112, 1113}, 1069}};
-    c.openingMethod = 1;
-    c.xAxisEdit = 1067;
-    c.yAxisEdit = 1068;
-    c.point1Edit = 1069;
-    c.point1Code = 10046;
-    c.point2Edit = 1070;
-    c.point2Code = 10047;
-    c.connectCheck = 1228;
-    c.alignmentRadios = {1229, 1230, 1231};
-    c.widthEdit = 1232;
-    c.copyGroup = {1228};
-    c.connectGroup = {1229, 1230, 1231, 1114, 1232};
-    c.labelIds = {{1069, 1112}, {1070, 1113}};
-    c.alignmentBoxId = 1114;
+    TransformControls c = MirrorControls({.moveRadio = 1061, .copyRadio = 1062, .xAxisRadio = 1064,
+                                          .yAxisRadio = 1065, .pointsRadio = 1066, .xAxisEdit = 1067,
+                                          .yAxisEdit = 1068, .points = {1069, 1112, 10046, 1070, 1113, 10047},
+                                          .copy = {1228, {1229, 1230, 1231}, 1114, 1232}});
     c.connectText = CONNECT_ENDS;
     return c;
 }

@@ -1,108 +1,321 @@
 #include "tools/DialogFormPanel.h"
 
+#include <wx/bitmap.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/clrpicker.h>
+#include <wx/combobox.h>
+#include <wx/dcmemory.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
+#include <wx/spinbutt.h>
+#include <wx/statbmp.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
 namespace {
 
-constexpr int EDIT_WIDTH = 180;
+constexpr int GAP = 3;
+constexpr int PICTURE_SIZE = 64;
 
 int WindowId(int id)
 {
-    return id == 0 ? wxID_ANY : id;
+    return id > 0 ? id : wxID_ANY;
+}
+
+// Our own pictures of the two section types: a filled plate and a bent line.
+wxBitmap SectionPicture(bool line)
+{
+    wxBitmap bitmap(PICTURE_SIZE, PICTURE_SIZE);
+    wxMemoryDC dc(bitmap);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    if (line) {
+        dc.SetPen(wxPen(wxColour(0, 0, 255), 3));
+        const wxPoint path[] = {{10, 54}, {10, 10}, {54, 10}, {54, 40}};
+        dc.DrawLines(4, path);
+    } else {
+        dc.SetPen(*wxBLACK_PEN);
+        dc.SetBrush(wxBrush(wxColour(255, 255, 128)));
+        dc.DrawRectangle(8, 8, PICTURE_SIZE - 16, PICTURE_SIZE - 16);
+        dc.SetBrush(*wxWHITE_BRUSH);
+        dc.DrawRectangle(22, 22, PICTURE_SIZE - 44, PICTURE_SIZE - 44);
+    }
+    dc.SelectObject(wxNullBitmap);
+    return bitmap;
+}
+
+wxColour ColourOf(const Rgb& rgb)
+{
+    return wxColour(static_cast<unsigned char>(rgb[0]), static_cast<unsigned char>(rgb[1]),
+                    static_cast<unsigned char>(rgb[2]));
 }
 
 }  // namespace
 
-CDialogFormPanel::CDialogFormPanel(wxWindow* parent, CDialogForm& form, ToolPageContext& context)
-    : CToolDialogPanel(parent, form, context), form_(form)
+CDialogFormPanel::CDialogFormPanel(wxWindow* parent, CDialogForm& form, ToolPageContext& context,
+                                   std::vector<DialogItem> layout, DialogStyle style)
+    : CToolDialogPanel(parent, form, context), form_(form), layout_(std::move(layout)), style_(style)
 {
-    auto* top = new wxBoxSizer(wxVERTICAL);
-    wxSizer* sizer = top;
-    wxWindow* host = this;
-    for (const LayoutItem& item : form.Layout()) {
-        const wxString text = wxString::FromUTF8(item.text);
-        switch (item.kind) {
-        case LayoutKind::GroupBegin: {
-            auto* box = new wxStaticBoxSizer(wxVERTICAL, this, text);
-            top->Add(box, 0, wxEXPAND | wxALL, 4);
-            sizer = box;
-            host = box->GetStaticBox();
-            break;
-        }
-        case LayoutKind::GroupEnd:
-            sizer = top;
-            host = this;
-            break;
-        case LayoutKind::Label:
-            sizer->Add(new wxStaticText(host, WindowId(item.id), text), 0, wxLEFT | wxRIGHT | wxTOP, 4);
-            break;
-        case LayoutKind::Edit:
-            sizer->Add(new wxTextCtrl(host, item.id, wxEmptyString, wxDefaultPosition, wxSize(EDIT_WIDTH, -1)), 0,
-                       wxLEFT | wxRIGHT | wxBOTTOM, 4);
-            break;
-        case LayoutKind::Radio: {
-            auto* radio = new wxRadioButton(host, item.id, text, wxDefaultPosition, wxDefaultSize,
-                                            item.id == item.group ? wxRB_GROUP : 0);
-            radio->Bind(wxEVT_RADIOBUTTON, [this, item](wxCommandEvent&) { form_.Choose(item.group, item.value); });
-            sizer->Add(radio, 0, wxALL, 3);
-            break;
-        }
-        case LayoutKind::Check: {
-            auto* check = new wxCheckBox(host, item.id, text);
-            check->Bind(wxEVT_CHECKBOX,
-                        [this, id = item.id](wxCommandEvent& event) { form_.Check(id, event.IsChecked()); });
-            sizer->Add(check, 0, wxALL, 3);
-            break;
-        }
-        case LayoutKind::Combo: {
-            auto* combo = new wxChoice(host, item.id, wxDefaultPosition, wxSize(EDIT_WIDTH, -1));
-            combo->Bind(wxEVT_CHOICE,
-                        [this, id = item.id](wxCommandEvent& event) { form_.SelectRow(id, event.GetSelection()); });
-            sizer->Add(combo, 0, wxLEFT | wxRIGHT | wxBOTTOM, 4);
-            break;
-        }
-        case LayoutKind::Button: {
-            auto* button = new wxButton(host, item.id, text);
-            button->Bind(wxEVT_BUTTON, [this, id = item.id](wxCommandEvent&) { form_.Press(id); });
-            sizer->Add(button, 0, wxALL, 4);
-            break;
-        }
-        }
-    }
-    SetSizerAndFit(top);
-    form_.SetControlsObserver(this);
+    BuildControls();
+    form_.SetDialogObserver(this);
 }
 
 CDialogFormPanel::~CDialogFormPanel()
 {
-    form_.SetControlsObserver(nullptr);
+    form_.SetDialogObserver(nullptr);
+}
+
+void CDialogFormPanel::ShowRows(wxItemContainer& control, const std::vector<std::string>& rows)
+{
+    bool same = control.GetCount() == rows.size();
+    for (size_t i = 0; same && i < rows.size(); ++i)
+        same = control.GetString(static_cast<unsigned>(i)).utf8_string() == rows[i];
+    if (same)
+        return;
+    wxArrayString strings;
+    for (const std::string& row : rows)
+        strings.Add(wxString::FromUTF8(row));
+    control.Set(strings);
+}
+
+void CDialogFormPanel::BuildControls()
+{
+    const std::vector<DialogItem>& layout = layout_;
+    // The toolkit groups radio buttons by the order they are made in, so
+    // each group's buttons are made one after the other before the rest.
+    std::map<int, wxRadioButton*> radios;
+    for (const std::vector<int>& group : form_.RadioGroups()) {
+        for (int id : group) {
+            const auto item = std::find_if(layout.begin(), layout.end(), [id](const DialogItem& candidate) {
+                return candidate.kind == DialogItemKind::Radio && candidate.id == id;
+            });
+            if (item != layout.end())
+                radios[id] = new wxRadioButton(this, id, wxString::FromUTF8(item->text), wxDefaultPosition,
+                                               wxDefaultSize, id == group.front() ? wxRB_GROUP : 0);
+        }
+    }
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    if (style_.topSpace > 0)
+        top->AddSpacer(style_.topSpace);
+    std::vector<wxSizer*> open{top};
+    wxSizer* lastEditRow = nullptr;
+    wxSizer* radioRow = nullptr;  // the row of a radio group laid out across
+    for (const DialogItem& item : layout) {
+        wxSizer* into = open.back();
+        const wxString text = wxString::FromUTF8(item.text);
+        const wxSize width(item.width > 0 ? item.width : style_.editWidth, -1);
+        wxWindow* control = nullptr;
+        switch (item.kind) {
+        case DialogItemKind::BoxBegin: {
+            auto* box = new wxStaticBoxSizer(new wxStaticBox(this, WindowId(item.id), text), wxVERTICAL);
+            into->Add(box, 0, wxEXPAND | wxALL, GAP);
+            open.push_back(box);
+            continue;
+        }
+        case DialogItemKind::BoxEnd:
+            if (open.size() > 1)
+                open.pop_back();
+            continue;
+        case DialogItemKind::Edit: {
+            auto* row = new wxBoxSizer(wxHORIZONTAL);
+            if (!item.text.empty())
+                row->Add(new wxStaticText(this, WindowId(item.labelId), text), 0,
+                         wxALIGN_CENTER_VERTICAL | wxRIGHT, 2 * GAP);
+            row->Add(new wxTextCtrl(this, WindowId(item.id), wxEmptyString, wxDefaultPosition, width), 1);
+            into->Add(row, 0, wxEXPAND | wxALL, GAP);
+            lastEditRow = row;
+            continue;
+        }
+        case DialogItemKind::Spin:
+            control = new wxSpinButton(this, WindowId(item.id), wxDefaultPosition, wxDefaultSize, wxSP_VERTICAL);
+            (lastEditRow ? lastEditRow : into)->Add(control, 0, wxALIGN_CENTER_VERTICAL);
+            BindControl(*control, item);
+            continue;
+        case DialogItemKind::Radio: {
+            const auto made = radios.find(item.id);
+            if (made == radios.end())
+                continue;
+            control = made->second;
+            if (item.across) {
+                if (form_.GroupOf(item.id) == item.id || !radioRow) {
+                    radioRow = new wxBoxSizer(wxHORIZONTAL);
+                    into->Add(radioRow, 0);
+                }
+                radioRow->Add(control, 0, wxALL, GAP);
+                BindControl(*control, item);
+                continue;
+            }
+            break;
+        }
+        case DialogItemKind::Label:
+            control = new wxStaticText(this, WindowId(item.id), text);
+            break;
+        case DialogItemKind::Check:
+            control = new wxCheckBox(this, WindowId(item.id), text);
+            break;
+        case DialogItemKind::Combo:
+            control = new wxChoice(this, WindowId(item.id), wxDefaultPosition, width);
+            break;
+        case DialogItemKind::EditCombo:
+            control = new wxComboBox(this, WindowId(item.id), wxEmptyString, wxDefaultPosition, width, 0, nullptr,
+                                     wxCB_DROPDOWN | wxCB_SORT);
+            break;
+        case DialogItemKind::Button:
+            control = new wxButton(this, WindowId(item.id), text, wxDefaultPosition,
+                                   item.width > 0 ? wxSize(item.width, -1) : wxDefaultSize);
+            break;
+        case DialogItemKind::Colour:
+            if (!item.text.empty())
+                into->Add(new wxStaticText(this, wxID_ANY, text), 0, wxALL, GAP);
+            control = new wxColourPickerCtrl(this, WindowId(item.id), ColourOf(form_.Colour(item.id)));
+            break;
+        case DialogItemKind::Picture:
+            control = new wxStaticBitmap(this, WindowId(item.id), SectionPicture(false));
+            break;
+        }
+        if (item.kind == DialogItemKind::Button && item.across && lastEditRow)
+            lastEditRow->Add(control, 0, wxLEFT | wxALIGN_CENTER_VERTICAL, GAP);
+        else
+            into->Add(control, 0, wxALL, GAP);
+        BindControl(*control, item);
+    }
+    SetSizerAndFit(top);
+}
+
+void CDialogFormPanel::BindControl(wxWindow& control, const DialogItem& item)
+{
+    const int id = item.id;
+    switch (item.kind) {
+    case DialogItemKind::Radio:
+        control.Bind(wxEVT_RADIOBUTTON, [this, id](wxCommandEvent&) { form_.ClickRadio(id); });
+        break;
+    case DialogItemKind::Check:
+        control.Bind(wxEVT_CHECKBOX, [this, id](wxCommandEvent& event) { form_.Check(id, event.IsChecked()); });
+        break;
+    case DialogItemKind::Combo:
+        control.Bind(wxEVT_CHOICE, [this, id](wxCommandEvent& event) { form_.SelectRow(id, event.GetSelection()); });
+        break;
+    case DialogItemKind::EditCombo: {
+        auto* combo = static_cast<wxComboBox*>(&control);
+        const auto typed = [this, id, combo](wxCommandEvent& event) {
+            form_.SetComboText(id, combo->GetValue().utf8_string());
+            event.Skip();
+        };
+        control.Bind(wxEVT_TEXT, typed);
+        control.Bind(wxEVT_COMBOBOX, typed);
+        break;
+    }
+    case DialogItemKind::Button:
+        control.Bind(wxEVT_BUTTON, [this, id](wxCommandEvent&) { form_.Press(id); });
+        break;
+    case DialogItemKind::Colour:
+        control.Bind(wxEVT_COLOURPICKER_CHANGED, [this, id](wxColourPickerEvent& event) {
+            const wxColour colour = event.GetColour();
+            form_.PickColour(id, {colour.Red(), colour.Green(), colour.Blue()});
+        });
+        break;
+    case DialogItemKind::Spin:
+        for (const auto& [type, direction] : {std::pair{wxEVT_SPIN_UP, 1}, std::pair{wxEVT_SPIN_DOWN, -1}}) {
+            control.Bind(type, [this, id, direction = direction](wxSpinEvent&) {
+                form_.StepSpin(id, direction);
+                for (const SpinButton& spin : form_.Spins()) {
+                    if (spin.spinId == id)
+                        ShowSpinValue(spin);
+                }
+            });
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void CDialogFormPanel::ShowSpinValue(const SpinButton& spin)
+{
+    auto* button = dynamic_cast<wxSpinButton*>(FindWindow(spin.spinId));
+    const ToolFormField* buddy = form_.Field(spin.buddyId);
+    if (!button || !buddy)
+        return;
+    button->SetRange(spin.low, spin.high);
+    const long shown = std::strtol(buddy->text.c_str(), nullptr, 10);
+    button->SetValue(static_cast<int>(std::clamp<long>(shown, spin.low, spin.high)));
 }
 
 void CDialogFormPanel::OnControlsChanged()
 {
-    for (const LayoutItem& item : form_.Layout()) {
-        wxWindow* control = item.id != 0 ? FindWindow(item.id) : nullptr;
-        if (!control || item.kind == LayoutKind::Edit)
+    for (const DialogItem& item : layout_) {
+        const int id = item.kind == DialogItemKind::Edit ? item.labelId : item.id;
+        wxWindow* control = id > 0 ? FindWindow(id) : nullptr;
+        if (!control || form_.Field(id))
             continue;
-        control->Enable(form_.IsEnabled(item.id));
-        if (auto* radio = dynamic_cast<wxRadioButton*>(control)) {
-            radio->SetValue(form_.Choice(item.group) == item.value);
-        } else if (auto* check = dynamic_cast<wxCheckBox*>(control)) {
-            check->SetValue(form_.Checked(item.id));
-        } else if (auto* combo = dynamic_cast<wxChoice*>(control)) {
-            wxArrayString rows;
-            for (const std::string& row : form_.Rows(item.id))
-                rows.Add(wxString::FromUTF8(row));
-            if (combo->GetStrings() != rows)
-                combo->Set(rows);
-            combo->SetSelection(form_.SelectedRow(item.id));
+        control->Enable(form_.IsEnabled(id));
+        switch (item.kind) {
+        case DialogItemKind::Radio:
+            // Choosing a button unchecks the others of its group.
+            if (form_.Choice(id) >= 0 && form_.Choice(id) == form_.RadioPosition(id))
+                static_cast<wxRadioButton*>(control)->SetValue(true);
+            break;
+        case DialogItemKind::Check:
+            static_cast<wxCheckBox*>(control)->SetValue(form_.Checked(id));
+            break;
+        case DialogItemKind::Combo: {
+            auto* choice = static_cast<wxChoice*>(control);
+            ShowRows(*choice, form_.Rows(id));
+            choice->SetSelection(form_.SelectedRow(id));
+            break;
+        }
+        case DialogItemKind::EditCombo: {
+            auto* combo = static_cast<wxComboBox*>(control);
+            ShowRows(*combo, form_.Rows(id));
+            combo->ChangeValue(wxString::FromUTF8(form_.ComboText(id)));
+            break;
+        }
+        case DialogItemKind::Colour:
+            static_cast<wxColourPickerCtrl*>(control)->SetColour(ColourOf(form_.Colour(id)));
+            break;
+        case DialogItemKind::Picture:
+            static_cast<wxStaticBitmap*>(control)->SetBitmap(SectionPicture(form_.Choice(item.group) == 1));
+            break;
+        default:
+            break;
         }
     }
+    for (const SpinButton& spin : form_.Spins())
+        ShowSpinValue(spin);
+}
+
+void CDialogFormPanel::OnControlFocusRequest(int controlId)
+{
+    if (wxWindow* control = FindWindow(controlId))
+        control->SetFocus();
+    // A page that has just been shown hands its focus on once the toolkit
+    // has settled; the rule's focus is given again after that.
+    CallAfter([this, controlId] {
+        if (wxWindow* control = FindWindow(controlId))
+            control->SetFocus();
+    });
+}
+
+ToolDialogFactory ItemsDialog(std::vector<DialogItem> items)
+{
+    return [items = std::move(items)](wxWindow* parent, CToolForm& form, ToolPageContext& context) {
+        return new CDialogFormPanel(parent, static_cast<CDialogForm&>(form), context, items);
+    };
+}
+
+ToolDialogFactory FormLayoutDialog(DialogStyle style)
+{
+    return [style](wxWindow* parent, CToolForm& form, ToolPageContext& context) {
+        auto& dialog = static_cast<CDialogForm&>(form);
+        return new CDialogFormPanel(parent, dialog, context, dialog.Layout(), style);
+    };
 }

@@ -72,12 +72,10 @@ std::optional<int> DxfImportForm::Accept(const DxfImportFields& fields, IMessage
     double rz = 0.0;
     double tx = 0.0;
     double ty = 0.0;
-    if (!ReadRealField(fields.rz, rz, boxes))
-        return ID_DXF_RZ;
-    if (!ReadRealField(fields.tx, tx, boxes))
-        return ID_DXF_TX;
-    if (!ReadRealField(fields.ty, ty, boxes))
-        return ID_DXF_TY;
+    const std::optional<int> refused = ReadNumberFields(
+        {{fields.rz, &rz, ID_DXF_RZ}, {fields.tx, &tx, ID_DXF_TX}, {fields.ty, &ty, ID_DXF_TY}}, boxes);
+    if (refused)
+        return refused;
     // What the field shows is what is imported, whether typed or browsed.
     const std::string path = TrimmedPath(fields.path);
     if (path.empty()) {

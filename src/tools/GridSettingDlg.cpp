@@ -21,12 +21,12 @@ std::optional<int> GridSettingForm::Accept(const GridSettingFields& fields, IMes
     int horizontal = 0;
     double size = 0.0;
     int vertical = 0;
-    if (!ReadIntegerField(fields.horizontal, horizontal, boxes))
-        return ID_GRID_HORIZONTAL;
-    if (!ReadRealField(fields.size, size, boxes))
-        return ID_GRID_SIZE;
-    if (!ReadIntegerField(fields.vertical, vertical, boxes))
-        return ID_GRID_VERTICAL;
+    const std::optional<int> refused = ReadNumberFields({{fields.horizontal, &horizontal, ID_GRID_HORIZONTAL},
+                                                         {fields.size, &size, ID_GRID_SIZE},
+                                                         {fields.vertical, &vertical, ID_GRID_VERTICAL}},
+                                                        boxes);
+    if (refused)
+        return refused;
     m_horizontalCount = horizontal;
     m_gridSize = size;
     m_verticalCount = vertical;

@@ -1,10 +1,9 @@
 #include "tools/GroupDialogs.h"
 
-#include "tools/ChoiceDialogPanel.h"
+#include "tools/DialogFormPanel.h"
 #include "tools/GroupForms.h"
 #include "tools/ListedDialogForm.h"
 
-#include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
@@ -13,39 +12,26 @@ namespace {
 
 using K = DialogItemKind;
 
+constexpr int BROWSE_BUTTON_WIDTH = 30;
+
 // "Group" over the dialog's one list.
 std::vector<DialogItem> GroupListItems(int comboId)
 {
-    return {{K::Label, wxID_ANY, "Group"}, {K::Combo, comboId}};
+    return {{K::Label, 0, "Group"}, {K::Combo, comboId}};
 }
 
-class CGroupExportPanel : public CChoiceDialogPanel {
-public:
-    CGroupExportPanel(wxWindow* parent, CGToolExport& form, ToolPageContext& context, const std::vector<DialogItem>& items)
-        : CChoiceDialogPanel(parent, form, context, items)
-    {
-        auto* browse = new wxButton(this, ID_GROUP_EXPORT_BROWSE, "...", wxDefaultPosition, wxSize(30, -1));
-        if (wxSizer* row = FindWindow(ID_GROUP_EXPORT_FILE_NAME)->GetContainingSizer())
-            row->Add(browse, 0, wxLEFT, 3);
-        browse->Enable(form.IsEnabled(ID_GROUP_EXPORT_BROWSE));
-        browse->Bind(wxEVT_BUTTON, [&form](wxCommandEvent&) { form.OnBrowse(); });
-        GetSizer()->SetSizeHints(this);
-    }
-};
-
 // The editable combo: its text is the form's field, its rows the form's
-// combo rows (on this toolkit a combo box is a choice control, so the
-// choice panel mirrors its rows).
-class CGroupAddPanel : public CChoiceDialogPanel {
+// combo rows.
+class CGroupAddPanel : public CDialogFormPanel {
 public:
     CGroupAddPanel(wxWindow* parent, CGToolAdd& form, ToolPageContext& context)
-        : CChoiceDialogPanel(parent, form, context, {{K::Label, wxID_ANY, "Group"}})
+        : CDialogFormPanel(parent, form, context, {{K::Label, 0, "Group"}}), form_(form)
     {
         combo_ = new wxComboBox(this, ID_GROUP_ADD_GROUP, wxString::FromUTF8(form.GetGroupName()), wxDefaultPosition,
                                 wxSize(150, -1), 0, nullptr, wxCB_DROPDOWN);
         GetSizer()->Add(combo_, 0, wxEXPAND | wxALL, 3);
         combo_->Bind(wxEVT_COMBOBOX, [this, &form](wxCommandEvent&) {
-            form.SelectComboRow(ID_GROUP_ADD_GROUP, combo_->GetSelection());
+            form.SelectRow(ID_GROUP_ADD_GROUP, combo_->GetSelection());
         });
         combo_->Bind(wxEVT_TEXT, [this, &form](wxCommandEvent& event) {
             form.SetText(ID_GROUP_ADD_GROUP, combo_->GetValue().utf8_string());
@@ -55,12 +41,23 @@ public:
     }
 
 private:
+    void OnControlsChanged() override
+    {
+        CDialogFormPanel::OnControlsChanged();
+        const ComboRows& rows = form_.Combo(ID_GROUP_ADD_GROUP);
+        ShowRows(*combo_, rows.texts);
+        const int selection = rows.selection >= 0 ? rows.selection : wxNOT_FOUND;
+        if (combo_->GetSelection() != selection)
+            combo_->SetSelection(selection);
+    }
+
     void OnFieldText(const ToolFormField& field) override
     {
         if (field.controlId == ID_GROUP_ADD_GROUP)
             combo_->ChangeValue(wxString::FromUTF8(field.text));
     }
 
+    CGToolAdd& form_;
     wxComboBox* combo_;
 };
 
@@ -74,10 +71,10 @@ ToolDialogFactory GroupCreateDialog()
 ToolDialogFactory GroupRenameDialog()
 {
     return ItemsDialog({{K::BoxBegin},
-                        {K::Label, wxID_ANY, "Group"},
+                        {K::Label, 0, "Group"},
                         {K::Combo, ID_GROUP_RENAME_GROUP},
                         {K::BoxEnd},
-                        {K::BoxBegin, wxID_ANY, " New Name "},
+                        {K::BoxBegin, 0, " New Name "},
                         {K::Edit, ID_GROUP_RENAME_NEW_NAME, "Name"},
                         {K::BoxEnd}});
 }
@@ -89,9 +86,9 @@ ToolDialogFactory GroupDeleteDialog()
 
 ToolDialogFactory GroupMergeDialog()
 {
-    return ItemsDialog({{K::Label, wxID_ANY, "From"},
+    return ItemsDialog({{K::Label, 0, "From"},
                         {K::Combo, ID_GROUP_MERGE_FROM},
-                        {K::Label, wxID_ANY, "To"},
+                        {K::Label, 0, "To"},
                         {K::Combo, ID_GROUP_MERGE_TO},
                         {K::Check, ID_GROUP_MERGE_DELETE_FROM, "Delete \"From\" Group"}});
 }
@@ -99,14 +96,16 @@ ToolDialogFactory GroupMergeDialog()
 ToolDialogFactory GroupExportDialog()
 {
     std::vector<DialogItem> items = GroupListItems(ID_GROUP_EXPORT_GROUP);
-    items.push_back({K::BoxBegin, wxID_ANY, " Export "});
+    items.push_back({K::BoxBegin, 0, " Export "});
     items.push_back({K::Edit, ID_GROUP_EXPORT_FILE_NAME, "File Name"});
+    DialogItem browse{K::Button, ID_GROUP_EXPORT_BROWSE, "..."};
+    browse.across = true;
+    browse.width = BROWSE_BUTTON_WIDTH;
+    items.push_back(std::move(browse));
     for (const GroupExportFormat& format : GROUP_EXPORT_FORMATS)
         items.push_back({K::Radio, format.radioId, format.label});
     items.push_back({K::BoxEnd});
-    return [items](wxWindow* parent, CToolForm& form, ToolPageContext& context) -> CToolDialogPanel* {
-        return new CGroupExportPanel(parent, static_cast<CGToolExport&>(form), context, items);
-    };
+    return ItemsDialog(std::move(items));
 }
 
 ToolDialogFactory GroupQueryDialog()

@@ -98,7 +98,7 @@ void CGToolExport::ForgetFile()
 
 void CGToolExport::OnShow()
 {
-    SetRadioValue(GROUP_EXPORT_FORMATS[0].radioId, 0);
+    SetChoice(GROUP_EXPORT_FORMATS[0].radioId, 0);
     ForgetFile();
     UpdateGroupList();
 }
@@ -125,7 +125,9 @@ void CGToolExport::OnFormatChanged()
 
 void CGToolExport::OnClick(int controlId)
 {
-    if (RadioValue(controlId) >= 0)
+    if (controlId == ID_GROUP_EXPORT_BROWSE)
+        OnBrowse();
+    else if (Choice(controlId) >= 0)
         OnFormatChanged();
 }
 

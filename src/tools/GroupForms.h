@@ -96,7 +96,7 @@ public:
     void OnBrowse();
     void OnFormatChanged();
 
-    int Format() const { return RadioValue(GROUP_EXPORT_FORMATS[0].radioId); }
+    int Format() const { return Choice(GROUP_EXPORT_FORMATS[0].radioId); }
     const std::string& ChosenPath() const { return chosenPath_; }
 
 protected:

@@ -26,13 +26,6 @@ std::string CListedDialogForm::ChosenText(int comboId) const
     return rows.texts[static_cast<size_t>(rows.selection)];
 }
 
-ToolDialogFactory ItemsDialog(std::vector<DialogItem> items)
-{
-    return [items = std::move(items)](wxWindow* parent, CToolForm& form, ToolPageContext& context) {
-        return new CChoiceDialogPanel(parent, static_cast<CChoiceToolForm&>(form), context, items);
-    };
-}
-
 void RefreshShownLists(const std::vector<std::shared_ptr<CListedDialogForm>>& forms)
 {
     for (const std::shared_ptr<CListedDialogForm>& form : forms) {

@@ -6,9 +6,7 @@
 // page row over such a form and keeps its window-exists flag.
 
 #include "frame/ToolPageTable.h"
-#include "tools/ChoiceDialogPanel.h"
-#include "tools/ChoiceDialogRow.h"
-#include "tools/ChoiceToolForm.h"
+#include "tools/DialogRow.h"
 
 #include <functional>
 #include <memory>
@@ -17,7 +15,7 @@
 
 class CSectModel;
 
-class CListedDialogForm : public CChoiceToolForm {
+class CListedDialogForm : public CDialogForm {
 public:
     // Refills the dialog's lists from the model; nothing for a dialog without.
     virtual void UpdateList() {}
@@ -37,21 +35,18 @@ private:
     bool windowExists_ = false;
 };
 
-// A window laid out from the items over the form.
-ToolDialogFactory ItemsDialog(std::vector<DialogItem> items);
-
 // A command row over the form: each show marks its window as existing and
-// runs the form's resets (OnShow), each hide clears the mark.
+// runs the form's resets (Show), each hide clears the mark.
 template <class Form>
 ToolPageRow ListedDialogRow(std::string text, int commandId, int pickFilter, std::shared_ptr<Form> form,
                             ToolDialogFactory makeDialog, std::function<void(Form&, ToolPageContext&)> apply)
 {
-    ToolPageRow row = ChoiceDialogRow<Form>(std::move(text), commandId, pickFilter, form, {}, std::move(apply));
-    row.dialog.makeDialog = std::move(makeDialog);
+    ToolPageRow row =
+        DialogRow<Form>(std::move(text), commandId, pickFilter, form, std::move(makeDialog), std::move(apply));
     row.extraShow = [](CToolForm& shown, ToolPageContext&) {
         auto& listed = static_cast<CListedDialogForm&>(shown);
         listed.SetWindowExists(true);
-        listed.OnShow();
+        listed.Show();
     };
     row.extraHide = [](CToolForm& hidden, ToolPageContext&) {
         static_cast<CListedDialogForm&>(hidden).SetWindowExists(false);

@@ -1,5 +1,7 @@
 #include "tools/ModalDialogParts.h"
 
+#include "frame/DialogNumbers.h"
+
 #include <wx/button.h>
 #include <wx/sizer.h>
 
@@ -12,6 +14,18 @@ wxSizer* OkCancelButtons(wxWindow* dialog)
     buttons->Add(ok, 0, wxALL, 4);
     buttons->Add(new wxButton(dialog, wxID_CANCEL, "Cancel"), 0, wxALL, 4);
     return buttons;
+}
+
+std::optional<int> ReadNumberFields(std::initializer_list<NumberField> fields, IMessageBoxPort& boxes)
+{
+    for (const NumberField& field : fields) {
+        const bool read = std::holds_alternative<double*>(field.value)
+                              ? ReadRealField(field.text, *std::get<double*>(field.value), boxes)
+                              : ReadIntegerField(field.text, *std::get<int*>(field.value), boxes);
+        if (!read)
+            return field.controlId;
+    }
+    return std::nullopt;
 }
 
 bool TakenOrFocused(wxWindow& dialog, const std::optional<int>& refusedControl)

@@ -27,7 +27,7 @@ std::vector<DialogItem> InterpOnCurveDialogItems()
 
 std::vector<DialogItem> RatioBetweenPointsDialogItems()
 {
-    return {{K::BoxBegin, wxID_ANY, " Base Points "}, {K::Edit, ID_START_POINT, "Start Point"},
+    return {{K::BoxBegin, 0, " Base Points "}, {K::Edit, ID_START_POINT, "Start Point"},
             {K::Edit, ID_END_POINT, "End Point"}, {K::BoxEnd}, {K::Edit, ID_POINTS_RATIO, "Ratio"}};
 }
 
@@ -39,13 +39,13 @@ std::vector<DialogItem> InterpBetweenPointsDialogItems()
 
 std::vector<DialogItem> EqualizeDialogItems()
 {
-    return {{K::BoxBegin, wxID_ANY, " Object "},
+    return {{K::BoxBegin, 0, " Object "},
             {K::Radio, ID_EQUALIZE_GROUP_RADIO, "Selected Group"},
-            {K::BoxBegin, wxID_ANY, ""},
+            {K::BoxBegin, 0, ""},
             {K::Radio, ID_EQUALIZE_TOGETHER_RADIO, "All"},
             {K::Radio, ID_EQUALIZE_SNOWBALL_RADIO, "Snowball Tolerance"},
             {K::Edit, ID_EQUALIZE_GROUP_TOLERANCE, ""},
-            {K::BoxBegin, wxID_ANY, "Convergence"},
+            {K::BoxBegin, 0, "Convergence"},
             {K::Radio, ID_EQUALIZE_AVERAGE_RADIO, "Average"},
             {K::Radio, ID_EQUALIZE_AT_COORDINATE_RADIO, "Coordinate"},
             {K::Edit, ID_EQUALIZE_COORDINATE, ""},

@@ -1,9 +1,9 @@
 #pragma once
 // The windows of the Point page's dialogs: what each shows, top to bottom,
-// laid out by CChoiceDialogPanel over the dialog's form. The transform
+// laid out by CDialogFormPanel over the dialog's form. The transform
 // dialogs' windows are TransformDialog.h's.
 
-#include "tools/ChoiceDialogPanel.h"
+#include "tools/DialogForm.h"
 
 #include <vector>
 

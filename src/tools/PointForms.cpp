@@ -56,7 +56,7 @@ CInterpolationForm::CInterpolationForm(const InterpolationControls& controls) : 
 
 void CInterpolationForm::OnShow()
 {
-    SetRadioValue(controls_.spacingRadio, 0);
+    SetChoice(controls_.spacingRadio, 0);
     if (controls_.splitCheck)
         SetChecked(controls_.splitCheck, true);
     ApplyMethodRule();
@@ -123,9 +123,9 @@ CPToolEqualize::CPToolEqualize()
 void CPToolEqualize::OnShow()
 {
     ClearHighlights();
-    SetRadioValue(ID_EQUALIZE_GROUP_RADIO, 0);
-    SetRadioValue(ID_EQUALIZE_TOGETHER_RADIO, 0);
-    SetRadioValue(ID_EQUALIZE_AVERAGE_RADIO, 0);
+    SetChoice(ID_EQUALIZE_GROUP_RADIO, 0);
+    SetChoice(ID_EQUALIZE_TOGETHER_RADIO, 0);
+    SetChoice(ID_EQUALIZE_AVERAGE_RADIO, 0);
     if (const CSectModel* model = ModelOf(*this)) {
         const std::string tolerance = RealFieldText(model->m_tolerance);
         WriteText(ID_EQUALIZE_GROUP_TOLERANCE, tolerance);
@@ -190,18 +190,18 @@ CPToolPick::CPToolPick()
         AddCheck(criterion.checkId);
         if (criterion.inputId != ID_PICK_ID_LIST)
             AddCombo(criterion.inputId);
+        SwitchWithCheck(criterion.checkId, {criterion.inputId});
     }
     AddRadioGroup({ID_PICK_UNION, ID_PICK_INTERSECTION});
 }
 
 void CPToolPick::OnShow()
 {
-    SetRadioValue(ID_PICK_UNION, 0);
+    SetChoice(ID_PICK_UNION, 0);
     for (const PickCriterion& criterion : PickCriteria())
         SetChecked(criterion.checkId, false);
     if (const CSectModel* model = ModelOf(*this))
         FillCombos(*model);
-    ApplyCheckRules();
 }
 
 void CPToolPick::FillCombos(const CSectModel& model)
@@ -243,16 +243,3 @@ void CPToolPick::FillCombos(const CSectModel& model)
     EnableControls({ID_PICK_BY_SECTION}, !model.m_sections.empty());
 }
 
-void CPToolPick::OnClick(int controlId)
-{
-    for (const PickCriterion& criterion : PickCriteria()) {
-        if (criterion.checkId == controlId)
-            ApplyCheckRules();
-    }
-}
-
-void CPToolPick::ApplyCheckRules()
-{
-    for (const PickCriterion& criterion : PickCriteria())
-        EnableControls({criterion.inputId}, Checked(criterion.checkId));
-}

@@ -4,7 +4,7 @@
 // on curves and between two points; Equalize; Pick; and the empty Delete and
 // Query dialogs. Each names its controls by the ids of its window.
 
-#include "tools/ChoiceToolForm.h"
+#include "tools/DialogForm.h"
 
 #include <vector>
 
@@ -62,7 +62,7 @@ enum PointDialogControl {
 enum PointPickCode { CODE_POINT_COORDINATE = 10048, CODE_START_POINT = 10002, CODE_END_POINT = 10003 };
 
 // "Coordinate": one coordinate pick field, highlighted at every show.
-class CPToolCoordDlg : public CChoiceToolForm {
+class CPToolCoordDlg : public CDialogForm {
 public:
     CPToolCoordDlg();
     void OnShow() override;
@@ -72,7 +72,7 @@ public:
 };
 
 // "Ratio on Curve": the ratio and "Split Curve", checked at every show.
-class CPToolRatioCurve : public CChoiceToolForm {
+class CPToolRatioCurve : public CDialogForm {
 public:
     CPToolRatioCurve();
     void OnShow() override;
@@ -93,7 +93,7 @@ struct InterpolationControls {
 // (0) or "Nomber of Points" (1), each enabling its own field and focusing
 // it; "Point Spacing" and, where there is one, "Split Curve" checked at
 // every show.
-class CInterpolationForm : public CChoiceToolForm {
+class CInterpolationForm : public CDialogForm {
 public:
     explicit CInterpolationForm(const InterpolationControls& controls);
     void OnShow() override;
@@ -107,7 +107,7 @@ protected:
     void OnClick(int controlId) override;
 
 private:
-    bool ByCount() const { return RadioValue(controls_.spacingRadio) == 1; }
+    bool ByCount() const { return Choice(controls_.spacingRadio) == 1; }
     void ApplyMethodRule();
 
     InterpolationControls controls_;
@@ -125,7 +125,7 @@ public:
 
 // "Ratio btwn 2 Pts": the start and end point ids, picked one after the
 // other, and the ratio, where the dispatch leaves the focus.
-class CPToolRatioPoint : public CChoiceToolForm {
+class CPToolRatioPoint : public CDialogForm {
 public:
     CPToolRatioPoint();
     void OnShow() override;
@@ -138,15 +138,15 @@ public:
 // how the group is gathered (all together or by snowball tolerance), where
 // the points meet (their average or a coordinate), and whether redundant
 // points go. Both tolerances take the project's at every show.
-class CPToolEqualize : public CChoiceToolForm {
+class CPToolEqualize : public CDialogForm {
 public:
     CPToolEqualize();
     // Takes the project tolerance from the page's document.
     void OnShow() override;
 
-    bool AllShownPoints() const { return RadioValue(ID_EQUALIZE_GROUP_RADIO) == 1; }
-    bool BySnowball() const { return RadioValue(ID_EQUALIZE_TOGETHER_RADIO) == 1; }
-    bool AtCoordinate() const { return RadioValue(ID_EQUALIZE_AVERAGE_RADIO) == 1; }
+    bool AllShownPoints() const { return Choice(ID_EQUALIZE_GROUP_RADIO) == 1; }
+    bool BySnowball() const { return Choice(ID_EQUALIZE_TOGETHER_RADIO) == 1; }
+    bool AtCoordinate() const { return Choice(ID_EQUALIZE_AVERAGE_RADIO) == 1; }
     bool DeleteRedundancies() const { return Checked(ID_EQUALIZE_DELETE_REDUNDANT); }
     double GroupTolerance() const { return Field(ID_EQUALIZE_GROUP_TOLERANCE)->real; }
     double AllTolerance() const { return Field(ID_EQUALIZE_ALL_TOLERANCE)->real; }
@@ -167,13 +167,13 @@ private:
 // combine. The check boxes start unchecked at every show; the combos are
 // refilled from the model, and a criterion with nothing to choose from is
 // disabled.
-class CPToolPick : public CChoiceToolForm {
+class CPToolPick : public CDialogForm {
 public:
     CPToolPick();
     // Fills the combos from the page's document.
     void OnShow() override;
 
-    bool Intersection() const { return RadioValue(ID_PICK_UNION) == 1; }
+    bool Intersection() const { return Choice(ID_PICK_UNION) == 1; }
     // The typed ids; false after "Input error!".
     bool GetIdList(std::vector<int>& ids) { return CToolForm::GetIdList(ID_PICK_ID_LIST, ids); }
     int GetCentroidSectionId() const { return ComboId(ID_PICK_CENTROID_LIST); }
@@ -181,12 +181,8 @@ public:
     int GetClosedLoopId() const { return ComboId(ID_PICK_LOOP_LIST); }
     int GetSectionId() const { return ComboId(ID_PICK_SECTION_LIST); }
 
-protected:
-    void OnClick(int controlId) override;
-
 private:
     void FillCombos(const CSectModel& model);
-    void ApplyCheckRules();
 };
 
 // The Pick dialog's criteria: each check box with what it enables.
@@ -197,8 +193,8 @@ struct PickCriterion {
 const std::vector<PickCriterion>& PickCriteria();
 
 // "Delete Point" and "Query Point" have no controls.
-class CPToolDelete : public CChoiceToolForm {};
-class CPToolQuery : public CChoiceToolForm {};
+class CPToolDelete : public CDialogForm {};
+class CPToolQuery : public CDialogForm {};
 
 // The model of the page's document; null without one.
 const CSectModel* ModelOf(const CToolForm& form);

@@ -1,7 +1,7 @@
 #include "tools/PointTool.h"
 
 #include "frame/ToolRegistry.h"
-#include "tools/ChoiceDialogRow.h"
+#include "tools/DialogRow.h"
 #include "tools/PointApplies.h"
 #include "tools/PointDialogs.h"
 #include "tools/PointForms.h"
@@ -28,37 +28,42 @@ CPointTool::CPointTool()
       pick_(std::make_shared<CPToolPick>())
 {
     const auto selectionOnly = [](auto apply) {
-        return [apply](CChoiceToolForm&, ToolPageContext& context) { apply(context); };
+        return [apply](CDialogForm&, ToolPageContext& context) { apply(context); };
     };
     std::vector<ToolPageRow>& rows = table_.rows;
-    rows.push_back(ChoiceDialogRow<CPToolCoordDlg>("Coordinate", 32825, PICK_FILTER_UNCHANGED, coordinate_,
-                                             CoordinateDialogItems(), ApplyCoordinatePoint));
-    rows.push_back(ChoiceDialogRow<CPToolRatioCurve>("Ratio on Curve", 32829, PICK_CURVES, ratioCurve_,
-                                               RatioOnCurveDialogItems(), ApplyRatioOnCurve));
-    rows.push_back(ChoiceDialogRow<CPToolInterpCurve>("Interpolating on Curve", 32820, PICK_CURVES, interpCurve_,
-                                                InterpOnCurveDialogItems(), ApplyInterpOnCurve));
-    rows.push_back(ChoiceDialogRow<CPToolRatioPoint>("Ratio btwn 2 Pts", 32831, PICK_FILTER_UNCHANGED, ratioPoint_,
-                                               RatioBetweenPointsDialogItems(), ApplyRatioBetweenPoints));
-    rows.push_back(ChoiceDialogRow<CPToolInterpPoint>("Interpolating btwn 2 Pts", 32832, PICK_POINTS, interpPoint_,
-                                                InterpBetweenPointsDialogItems(), ApplyInterpBetweenPoints));
+    rows.push_back(DialogRow<CPToolCoordDlg>("Coordinate", 32825, PICK_FILTER_UNCHANGED, coordinate_,
+                                             ItemsDialog(CoordinateDialogItems()), ApplyCoordinatePoint));
+    rows.push_back(DialogRow<CPToolRatioCurve>("Ratio on Curve", 32829, PICK_CURVES, ratioCurve_,
+                                               ItemsDialog(RatioOnCurveDialogItems()), ApplyRatioOnCurve));
+    rows.push_back(DialogRow<CPToolInterpCurve>("Interpolating on Curve", 32820, PICK_CURVES, interpCurve_,
+                                                ItemsDialog(InterpOnCurveDialogItems()), ApplyInterpOnCurve));
+    rows.push_back(DialogRow<CPToolRatioPoint>("Ratio btwn 2 Pts", 32831, PICK_FILTER_UNCHANGED, ratioPoint_,
+                                               ItemsDialog(RatioBetweenPointsDialogItems()),
+                                               ApplyRatioBetweenPoints));
+    rows.push_back(DialogRow<CPToolInterpPoint>("Interpolating btwn 2 Pts", 32832, PICK_POINTS, interpPoint_,
+                                                ItemsDialog(InterpBetweenPointsDialogItems()),
+                                                ApplyInterpBetweenPoints));
     rows.push_back(ToolSeparatorRow());
-    rows.push_back(ChoiceDialogRow<CTransformForm>("Translate Point", 32833, PICK_POINTS, translate_,
-                                             TransformDialogItems(translate_->Controls()), ApplyTranslatePoint));
-    rows.push_back(ChoiceDialogRow<CTransformForm>("Rotate Point", 32834, PICK_POINTS, rotate_,
-                                             TransformDialogItems(rotate_->Controls()), ApplyRotatePoint));
-    rows.push_back(ChoiceDialogRow<CTransformForm>("Mirror Point", 32835, PICK_POINTS, mirror_,
-                                             TransformDialogItems(mirror_->Controls()), ApplyMirrorPoint));
+    rows.push_back(DialogRow<CTransformForm>("Translate Point", 32833, PICK_POINTS, translate_,
+                                             ItemsDialog(TransformDialogItems(translate_->Controls())),
+                                             ApplyTranslatePoint));
+    rows.push_back(DialogRow<CTransformForm>("Rotate Point", 32834, PICK_POINTS, rotate_,
+                                             ItemsDialog(TransformDialogItems(rotate_->Controls())),
+                                             ApplyRotatePoint));
+    rows.push_back(DialogRow<CTransformForm>("Mirror Point", 32835, PICK_POINTS, mirror_,
+                                             ItemsDialog(TransformDialogItems(mirror_->Controls())),
+                                             ApplyMirrorPoint));
     rows.push_back(ToolSeparatorRow());
-    rows.push_back(ChoiceDialogRow<CPToolEqualize>("Equalize Point", 32828, PICK_POINTS, equalize_, EqualizeDialogItems(),
-                                             ApplyEqualizePoint));
-    rows.push_back(ChoiceDialogRow<CChoiceToolForm>("Delete Point", 32836, PICK_POINTS, std::make_shared<CPToolDelete>(),
-                                              EmptyDialogItems(), selectionOnly(ApplyDeletePoint)));
+    rows.push_back(DialogRow<CPToolEqualize>("Equalize Point", 32828, PICK_POINTS, equalize_,
+                                             ItemsDialog(EqualizeDialogItems()), ApplyEqualizePoint));
+    rows.push_back(DialogRow<CDialogForm>("Delete Point", 32836, PICK_POINTS, std::make_shared<CPToolDelete>(),
+                                          ItemsDialog(EmptyDialogItems()), selectionOnly(ApplyDeletePoint)));
     rows.push_back(ToolSeparatorRow());
-    rows.push_back(ChoiceDialogRow<CPToolPick>("Pick Point", 32826, PICK_FILTER_UNCHANGED, pick_, PickDialogItems(),
-                                         ApplyPickPoint, ToolRowRole::Pick));
-    rows.push_back(ChoiceDialogRow<CChoiceToolForm>("Query Point", 32827, PICK_POINTS, std::make_shared<CPToolQuery>(),
-                                              EmptyDialogItems(), selectionOnly(ApplyQueryPoint),
-                                              ToolRowRole::Query));
+    rows.push_back(DialogRow<CPToolPick>("Pick Point", 32826, PICK_FILTER_UNCHANGED, pick_,
+                                         ItemsDialog(PickDialogItems()), ApplyPickPoint, ToolRowRole::Pick));
+    rows.push_back(DialogRow<CDialogForm>("Query Point", 32827, PICK_POINTS, std::make_shared<CPToolQuery>(),
+                                          ItemsDialog(EmptyDialogItems()), selectionOnly(ApplyQueryPoint),
+                                          ToolRowRole::Query));
 }
 
 void RegisterPointTool(CToolRegistry& registry)

@@ -24,6 +24,7 @@ namespace {
 
 constexpr const char* NOT_ASSIGNED = "Not Assigned";
 constexpr const char* SAVE_TITLE = "Save As";
+constexpr int ELLIPSIS_BUTTON_WIDTH = 40;
 
 CSectModel* ModelOf(const ToolPageContext* context)
 {
@@ -43,7 +44,7 @@ CSToolChgDMaterial::CSToolChgDMaterial()
 {
     BeginGroup(" Material ");
     ListCombo(ID_MATERIAL_COMBO);
-    Button(ID_MATERIAL_LIST_BUTTON, "...");
+    Button(ID_MATERIAL_LIST_BUTTON, "...", ELLIPSIS_BUTTON_WIDTH);
     CheckBox(ID_MATERIAL_AS_BASE, "Set as Base Material");
     EndGroup();
 }
@@ -60,9 +61,8 @@ void CSToolChgDMaterial::UpdateMaterialList()
             rows.push_back(std::to_string(id) + ":" + material->name);
             materialIds_.push_back(id);
         }
-        SetRows(ID_MATERIAL_COMBO, std::move(rows));
+        SetComboRows(ID_MATERIAL_COMBO, std::move(rows));
     }
-    NotifyControls();
 }
 
 int CSToolChgDMaterial::GetSelectedMaterialId() const
@@ -71,9 +71,9 @@ int CSToolChgDMaterial::GetSelectedMaterialId() const
     return row >= 0 && static_cast<size_t>(row) < materialIds_.size() ? materialIds_[static_cast<size_t>(row)] : -1;
 }
 
-void CSToolChgDMaterial::OnButton(int buttonId)
+void CSToolChgDMaterial::OnClick(int controlId)
 {
-    if (buttonId == ID_MATERIAL_LIST_BUTTON && Context() && Context()->sendCommand)
+    if (controlId == ID_MATERIAL_LIST_BUTTON && Context() && Context()->sendCommand)
         Context()->sendCommand(CMD_SHOW_MATERIAL_LIST);
 }
 
@@ -83,7 +83,7 @@ CSToolExport::CSToolExport()
     AddText(ID_EXPORT_FILE, "");
     Edit(ID_EXPORT_FILE, "File Name");
     SetEnabled(ID_EXPORT_FILE, false);
-    Button(ID_EXPORT_BROWSE, "...");
+    Button(ID_EXPORT_BROWSE, "...", ELLIPSIS_BUTTON_WIDTH);
     Radios({{ID_EXPORT_KLX, EXPORT_FORMATS[0].label},
             {1355, EXPORT_FORMATS[1].label},
             {1352, EXPORT_FORMATS[2].label},
@@ -106,7 +106,7 @@ void CSToolExport::OnShow()
     SetChecked(ID_EXPORT_MERGE, false);
     WriteReal(ID_EXPORT_DEVIATION, 1.0);
     ForgetFile();
-    OnChoice(ID_EXPORT_KLX);
+    OnFormatChanged();
 }
 
 void CSToolExport::ForgetFile()
@@ -115,19 +115,25 @@ void CSToolExport::ForgetFile()
     WriteText(ID_EXPORT_FILE, "");
 }
 
-void CSToolExport::OnChoice(int group)
+void CSToolExport::OnClick(int controlId)
 {
-    if (group != ID_EXPORT_KLX)
-        return;
+    if (GroupOf(controlId) == ID_EXPORT_KLX)
+        OnFormatChanged();
+    else if (controlId == ID_EXPORT_BROWSE)
+        OnBrowse();
+}
+
+void CSToolExport::OnFormatChanged()
+{
     ForgetFile();
     EnableControls({ID_EXPORT_MERGE, ID_EXPORT_DEVIATION, ID_EXPORT_DEVIATION_LABEL, ID_EXPORT_UNIT_LABEL},
                    Format() == EXPORT_SECTION_FILE);
 }
 
-void CSToolExport::OnButton(int buttonId)
+void CSToolExport::OnBrowse()
 {
     const int format = Format();
-    if (buttonId != ID_EXPORT_BROWSE || format < 0 || format >= EXPORT_FORMAT_COUNT || !Context()
+    if (format < 0 || format >= EXPORT_FORMAT_COUNT || !Context()
         || !Context()->prompts)
         return;
     const ExportFormat& chosen = EXPORT_FORMATS[format];
@@ -150,7 +156,7 @@ CSToolPick::CSToolPick()
     ListCombo(ID_PICK_NAME_COMBO);
     CheckBox(ID_PICK_TYPE, "Type");
     ListCombo(ID_PICK_TYPE_COMBO);
-    SetRows(ID_PICK_TYPE_COMBO, {"Plane", "Line"});
+    SetComboRows(ID_PICK_TYPE_COMBO, {"Plane", "Line"});
     CheckBox(ID_PICK_LOCATION, "Location");
     ListCombo(ID_PICK_LOCATION_COMBO);
     static const char* const NAMES[PICK_COMPARISON_COUNT] = {"Area", "Ixx", "Iyy", "Ixy", "J"};
@@ -160,7 +166,11 @@ CSToolPick::CSToolPick()
         Radios({{criterion.greater, ">"}, {criterion.greater + 1, "<"}}, true);
         AddReal(criterion.value, 0.0);
         Edit(criterion.value);
+        SwitchWithCheck(criterion.check, {criterion.greater, criterion.greater + 1, criterion.value});
     }
+    SwitchWithCheck(ID_PICK_NAME, {ID_PICK_NAME_COMBO});
+    SwitchWithCheck(ID_PICK_TYPE, {ID_PICK_TYPE_COMBO});
+    SwitchWithCheck(ID_PICK_LOCATION, {ID_PICK_LOCATION_COMBO});
     Radios({{ID_PICK_UNION, "Union"}, {ID_PICK_UNION + 1, "Intersection"}}, true);
 }
 
@@ -176,38 +186,21 @@ void CSToolPick::OnShow()
             names.push_back(section->name);
     }
     const bool anySection = model && !model->m_sections.empty();
-    SetRows(ID_PICK_NAME_COMBO, names);
+    SetComboRows(ID_PICK_NAME_COMBO, names);
     locations_.clear();
     if (Context() && Context()->document)
         Context()->document->GetSectionLocations(locations_);
     std::vector<std::string> locationRows{NOT_ASSIGNED};
     for (double location : locations_)
         locationRows.push_back(FormatText("%.3lf", location));
-    SetRows(ID_PICK_LOCATION_COMBO, std::move(locationRows));
+    SetComboRows(ID_PICK_LOCATION_COMBO, std::move(locationRows));
     EnableControls({ID_PICK_NAME}, !names.empty());
     EnableControls({ID_PICK_TYPE, ID_PICK_LOCATION}, anySection);
     for (const PickComparison& criterion : PICK_COMPARISONS)
         EnableControls({criterion.check}, anySection);
-    for (const SectLayoutItem& item : Layout()) {
-        if (item.kind == SectLayoutKind::Check) {
+    for (const DialogItem& item : Layout()) {
+        if (item.kind == DialogItemKind::Check)
             SetChecked(item.id, false);
-            OnCheck(item.id);
-        }
-    }
-}
-
-void CSToolPick::OnCheck(int checkId)
-{
-    const bool on = Checked(checkId);
-    if (checkId == ID_PICK_NAME)
-        EnableControls({ID_PICK_NAME_COMBO}, on);
-    else if (checkId == ID_PICK_TYPE)
-        EnableControls({ID_PICK_TYPE_COMBO}, on);
-    else if (checkId == ID_PICK_LOCATION)
-        EnableControls({ID_PICK_LOCATION_COMBO}, on);
-    for (const PickComparison& criterion : PICK_COMPARISONS) {
-        if (criterion.check == checkId)
-            EnableControls({criterion.greater, criterion.greater + 1, criterion.value}, on);
     }
 }
 

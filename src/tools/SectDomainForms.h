@@ -2,7 +2,7 @@
 // The forms of the Section page's last five dialogs: Change Domain State and
 // Query (no controls), Assign Domain Material, Export and Pick.
 
-#include "tools/SectDialogForm.h"
+#include "tools/DialogForm.h"
 
 #include <vector>
 
@@ -32,12 +32,12 @@ enum SectDomainControl {
 // The command the "..." button sends: the material list.
 constexpr int CMD_SHOW_MATERIAL_LIST = 32812;
 
-class CSToolChgDState : public CSectDialogForm {};
-class CSToolQuery : public CSectDialogForm {};
+class CSToolChgDState : public CDialogForm {};
+class CSToolQuery : public CDialogForm {};
 
 // "Assign Domain Material": the model's materials ("None" first) and "Set as
 // Base Material".
-class CSToolChgDMaterial : public CSectDialogForm {
+class CSToolChgDMaterial : public CDialogForm {
 public:
     CSToolChgDMaterial();
     // Refills the combo from the model; no row is chosen afterwards. Without
@@ -51,7 +51,7 @@ public:
 
 protected:
     void OnShow() override { UpdateMaterialList(); }
-    void OnButton(int buttonId) override;
+    void OnClick(int controlId) override;
 
 private:
     std::vector<int> materialIds_;
@@ -74,7 +74,7 @@ constexpr int EXPORT_SECTION_FILE = 3;
 
 // "Export Section": the file, the format, and for the section file the merge
 // flag and the deviation. A show or a format change forgets the chosen file.
-class CSToolExport : public CSectDialogForm {
+class CSToolExport : public CDialogForm {
 public:
     CSToolExport();
     int Format() const { return Choice(ID_EXPORT_KLX); }
@@ -83,10 +83,11 @@ public:
 
 protected:
     void OnShow() override;
-    void OnChoice(int group) override;
-    void OnButton(int buttonId) override;
+    void OnClick(int controlId) override;
 
 private:
+    void OnFormatChanged();
+    void OnBrowse();
     void ForgetFile();
     std::string path_;
 };
@@ -103,7 +104,7 @@ extern const PickComparison PICK_COMPARISONS[PICK_COMPARISON_COUNT];
 
 // "Pick Section": eight criteria and their combination. The five values
 // are kept across shows; the location rows stand for exact locations.
-class CSToolPick : public CSectDialogForm {
+class CSToolPick : public CDialogForm {
 public:
     CSToolPick();
     bool Intersection() const { return Choice(ID_PICK_UNION) == 1; }
@@ -115,7 +116,6 @@ public:
 
 protected:
     void OnShow() override;
-    void OnCheck(int checkId) override;
 
 private:
     std::vector<double> locations_;  // of rows 1...

@@ -2,7 +2,7 @@
 
 #include "frame/ToolPageContext.h"
 #include "frame/ToolRegistry.h"
-#include "tools/SectDialogPanel.h"
+#include "tools/DialogRow.h"
 #include "view/ToolViewPort.h"
 
 namespace {
@@ -12,6 +12,9 @@ constexpr int FILTER_SECTIONS = 30002;
 constexpr int FILTER_DOMAINS = 30003;
 constexpr int FILTER_OFF = 0;
 constexpr int CMD_ASSIGN_DOMAIN_MATERIAL = 32819;
+
+// Clear of the page's command combo above.
+constexpr DialogStyle SECTION_DIALOG_STYLE{150, 8};
 
 using SectApply = void (CSectTool::*)(ToolPageContext& context);
 
@@ -23,7 +26,7 @@ ToolPageTable CSectTool::Table(const std::shared_ptr<CSectTool>& self)
         const char* text;  // null for a separator
         int commandId;
         int pickFilter;
-        std::shared_ptr<CSectDialogForm> form;
+        std::shared_ptr<CDialogForm> form;
         SectApply apply;
         ToolRowRole role = ToolRowRole::Command;
     };
@@ -51,22 +54,12 @@ ToolPageTable CSectTool::Table(const std::shared_ptr<CSectTool>& self)
             table.rows.push_back(ToolSeparatorRow());
             continue;
         }
-        ToolPageRow pageRow;
-        pageRow.text = row.text;
-        pageRow.commandId = row.commandId;
-        pageRow.pickFilter = row.pickFilter;
-        pageRow.role = row.role;
-        pageRow.dialog.form = row.form;
-        pageRow.dialog.makeDialog = [](wxWindow* parent, CToolForm& form,
-                                       ToolPageContext& context) -> CToolDialogPanel* {
-            return new CSectDialogPanel(parent, static_cast<CSectDialogForm&>(form), context);
-        };
-        pageRow.dialog.apply = [self, apply = row.apply](CToolForm&, ToolPageContext& context) {
+        const auto apply = [self, apply = row.apply](CDialogForm&, ToolPageContext& context) {
             if (context.view && context.document && context.boxes)
                 ((*self).*apply)(context);
         };
-        pageRow.extraShow = [](CToolForm& form, ToolPageContext&) { static_cast<CSectDialogForm&>(form).Show(); };
-        table.rows.push_back(std::move(pageRow));
+        table.rows.push_back(DialogRow<CDialogForm>(row.text, row.commandId, row.pickFilter, row.form,
+                                                    FormLayoutDialog(SECTION_DIALOG_STYLE), apply, row.role));
     }
     // The material combo is refilled from outside only while it is shown.
     // However the row is reached, the scene is rebuilt with domains pickable,

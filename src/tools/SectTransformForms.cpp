@@ -44,6 +44,8 @@ CSToolGenerate::CSToolGenerate()
     EditCombo(ID_GEN_GROUP);
     ColourChooser(ID_GEN_COLOUR, "Section Color", PLANE_SECTION_COLOUR);
     CheckBox(ID_GEN_CALCULATE, "Calculate Properties Now");
+    SwitchWithCheck(ID_GEN_HAS_LOCATION, {ID_GEN_LOCATION});
+    SwitchWithCheck(ID_GEN_HAS_GROUP, {ID_GEN_GROUP});
 }
 
 void CSToolGenerate::OnShow()
@@ -53,10 +55,8 @@ void CSToolGenerate::OnShow()
     SetChecked(ID_GEN_MERGE, true);
     SetChecked(ID_GEN_HAS_LOCATION, false);
     SetChecked(ID_GEN_HAS_GROUP, false);
-    SetRows(ID_GEN_GROUP, GroupNames(Context()));
+    SetComboRows(ID_GEN_GROUP, GroupNames(Context()));
     ShowType();
-    EnableControls({ID_GEN_LOCATION}, false);
-    EnableControls({ID_GEN_GROUP}, false);
 }
 
 void CSToolGenerate::ShowType()
@@ -67,20 +67,12 @@ void CSToolGenerate::ShowType()
     EnableControls({ID_GEN_ANGLE}, plane && Checked(ID_GEN_MERGE));
 }
 
-void CSToolGenerate::OnChoice(int group)
+void CSToolGenerate::OnClick(int controlId)
 {
-    if (group == ID_GEN_PLANE)
+    if (GroupOf(controlId) == ID_GEN_PLANE)
         ShowType();
-}
-
-void CSToolGenerate::OnCheck(int checkId)
-{
-    const int input = checkId == ID_GEN_MERGE ? ID_GEN_ANGLE
-                      : checkId == ID_GEN_HAS_LOCATION ? ID_GEN_LOCATION
-                      : checkId == ID_GEN_HAS_GROUP ? ID_GEN_GROUP
-                                                    : 0;
-    if (input != 0)
-        EnableControls({input}, Checked(checkId));
+    else if (controlId == ID_GEN_MERGE)
+        EnableControls({ID_GEN_ANGLE}, Checked(ID_GEN_MERGE));
 }
 
 CSToolRedefine::CSToolRedefine()
@@ -95,22 +87,15 @@ CSToolRedefine::CSToolRedefine()
     CheckBox(ID_REDEF_HAS_COLOUR, "Color");
     ColourChooser(ID_REDEF_COLOUR, "", PLANE_SECTION_COLOUR);
     EndGroup();
+    SwitchWithCheck(ID_REDEF_HAS_NAME, {ID_REDEF_NAME});
+    SwitchWithCheck(ID_REDEF_HAS_LOCATION, {ID_REDEF_LOCATION});
+    SwitchWithCheck(ID_REDEF_HAS_COLOUR, {ID_REDEF_COLOUR});
 }
 
 void CSToolRedefine::OnShow()
 {
-    for (int check : {ID_REDEF_HAS_NAME, ID_REDEF_HAS_LOCATION, ID_REDEF_HAS_COLOUR}) {
+    for (int check : {ID_REDEF_HAS_NAME, ID_REDEF_HAS_LOCATION, ID_REDEF_HAS_COLOUR})
         SetChecked(check, false);
-        OnCheck(check);
-    }
-}
-
-void CSToolRedefine::OnCheck(int checkId)
-{
-    const int input = checkId == ID_REDEF_HAS_NAME       ? ID_REDEF_NAME
-                      : checkId == ID_REDEF_HAS_LOCATION ? ID_REDEF_LOCATION
-                                                         : ID_REDEF_COLOUR;
-    EnableControls({input}, Checked(checkId));
 }
 
 std::string CSToolRedefine::GetName() const
@@ -143,9 +128,9 @@ void CSToolTranslate::OnShow()
     ShowMethod();
 }
 
-void CSToolTranslate::OnChoice(int group)
+void CSToolTranslate::OnClick(int controlId)
 {
-    if (group == ID_MOVE_DELTA)
+    if (GroupOf(controlId) == ID_MOVE_DELTA)
         ShowMethod();
 }
 

@@ -3,7 +3,7 @@
 // Translate, Rotate, Delete and Arrange. Each names its controls by the ids
 // of its window and resets at every show what the dialog resets.
 
-#include "tools/SectDialogForm.h"
+#include "tools/DialogForm.h"
 
 enum SectTransformControl {
     // Generate
@@ -59,15 +59,14 @@ constexpr Rgb LINE_SECTION_COLOUR{0, 0, 255};
 // "Generate Section": type, merge angle, name, location, group, colour and
 // "Calculate Properties Now". The colour follows the type at every show
 // and type change; a colour the user picks lasts until then.
-class CSToolGenerate : public CSectDialogForm {
+class CSToolGenerate : public CDialogForm {
 public:
     CSToolGenerate();
     bool IsLine() const { return Choice(ID_GEN_PLANE) == 1; }
 
 protected:
     void OnShow() override;
-    void OnCheck(int checkId) override;
-    void OnChoice(int group) override;
+    void OnClick(int controlId) override;
 
 private:
     void ShowType();
@@ -75,7 +74,7 @@ private:
 
 // "Redefine Section": name, location and colour, each only when checked.
 // The colour is kept from show to show.
-class CSToolRedefine : public CSectDialogForm {
+class CSToolRedefine : public CDialogForm {
 public:
     CSToolRedefine();
     // The name when "Name" is checked, else empty.
@@ -83,25 +82,24 @@ public:
 
 protected:
     void OnShow() override;
-    void OnCheck(int checkId) override;
 };
 
 // "Translate Section": by Dx, Dy or by two picked points.
-class CSToolTranslate : public CSectDialogForm {
+class CSToolTranslate : public CDialogForm {
 public:
     CSToolTranslate();
     bool ByPoints() const { return Choice(ID_MOVE_DELTA) == 1; }
 
 protected:
     void OnShow() override;
-    void OnChoice(int group) override;
+    void OnClick(int controlId) override;
 
 private:
     void ShowMethod();
 };
 
 // "Rotate Section": a picked origin and the angle, 0 at every show.
-class CSToolRotate : public CSectDialogForm {
+class CSToolRotate : public CDialogForm {
 public:
     CSToolRotate();
 
@@ -110,7 +108,7 @@ protected:
 };
 
 // "Delete Section": "Delete Curve", checked at every show.
-class CSToolDelete : public CSectDialogForm {
+class CSToolDelete : public CDialogForm {
 public:
     CSToolDelete();
 
@@ -119,7 +117,7 @@ protected:
 };
 
 // "Arrange Section": the order and the grid (0 lets the model choose).
-class CSToolArrange : public CSectDialogForm {
+class CSToolArrange : public CDialogForm {
 public:
     CSToolArrange();
     // The model's order code of the chosen radio.

@@ -10,7 +10,7 @@ using K = DialogItemKind;
 int LabelOf(const TransformControls& controls, int editId)
 {
     const auto found = controls.labelIds.find(editId);
-    return found == controls.labelIds.end() ? wxID_ANY : found->second;
+    return found == controls.labelIds.end() ? 0 : found->second;
 }
 
 // The label of an edit a method switches; null for its labels.
@@ -31,7 +31,7 @@ const char* MethodEditName(const TransformControls& c, int id)
 
 std::vector<DialogItem> TransformDialogItems(const TransformControls& c)
 {
-    std::vector<DialogItem> items = {{K::BoxBegin, wxID_ANY, " Mode "},
+    std::vector<DialogItem> items = {{K::BoxBegin, 0, " Mode "},
                                      {K::Radio, c.moveRadio, "Move"},
                                      {K::Radio, c.copyRadio, "Copy"},
                                      {K::BoxEnd}};
@@ -41,7 +41,7 @@ std::vector<DialogItem> TransformDialogItems(const TransformControls& c)
         items.push_back({K::Spin, c.angleSpin});
     }
     if (!c.methods.empty()) {
-        items.push_back({K::BoxBegin, wxID_ANY, c.kind == TransformKind::Mirror ? " Axis of Mirror " : " Translation "});
+        items.push_back({K::BoxBegin, 0, c.kind == TransformKind::Mirror ? " Axis of Mirror " : " Translation "});
         for (const TransformMethod& method : c.methods) {
             items.push_back({K::Radio, method.radioId, method.text});
             for (int id : method.controls) {
@@ -51,13 +51,13 @@ std::vector<DialogItem> TransformDialogItems(const TransformControls& c)
         }
         items.push_back({K::BoxEnd});
     }
-    items.push_back({K::BoxBegin, wxID_ANY, " Copy Option "});
+    items.push_back({K::BoxBegin, 0, " Copy Option "});
     if (c.timesEdit) {
         items.push_back({K::Edit, c.timesEdit, "Number of Times", LabelOf(c, c.timesEdit)});
         items.push_back({K::Spin, c.timesSpin});
     }
     items.push_back({K::Check, c.connectCheck, c.connectText});
-    items.push_back({K::BoxBegin, c.alignmentBoxId ? c.alignmentBoxId : wxID_ANY, " Alignment "});
+    items.push_back({K::BoxBegin, c.alignmentBoxId ? c.alignmentBoxId : 0, " Alignment "});
     items.push_back({K::Radio, c.alignmentRadios[0], "Center"});
     items.push_back({K::Radio, c.alignmentRadios[1], "Left"});
     items.push_back({K::Radio, c.alignmentRadios[2], "Right"});

@@ -3,7 +3,7 @@
 // controls: the mode, the method or axis with their inputs (or Rotate's
 // origin and angle), then the copy option.
 
-#include "tools/ChoiceDialogPanel.h"
+#include "tools/DialogForm.h"
 
 #include <vector>
 

@@ -51,10 +51,10 @@ CTransformForm::CTransformForm(TransformControls controls) : controls_(std::move
 void CTransformForm::OnShow()
 {
     ClearHighlights();
-    SetRadioValue(controls_.moveRadio, controls_.openingMode);
+    SetChoice(controls_.moveRadio, controls_.openingMode);
     if (!controls_.methods.empty())
-        SetRadioValue(controls_.methods.front().radioId, controls_.openingMethod);
-    SetRadioValue(controls_.alignmentRadios[0], 0);
+        SetChoice(controls_.methods.front().radioId, controls_.openingMethod);
+    SetChoice(controls_.alignmentRadios[0], 0);
     SetChecked(controls_.connectCheck, false);
     ApplyModeRule();
     ApplyMethodRule();
@@ -103,12 +103,12 @@ void CTransformForm::ApplyMethodRule()
 
 bool CTransformForm::IsCopy() const
 {
-    return RadioValue(controls_.moveRadio) == 1;
+    return Choice(controls_.moveRadio) == 1;
 }
 
 int CTransformForm::Method() const
 {
-    return controls_.methods.empty() ? -1 : RadioValue(controls_.methods.front().radioId);
+    return controls_.methods.empty() ? -1 : Choice(controls_.methods.front().radioId);
 }
 
 bool CTransformForm::ConnectByLine() const
@@ -118,7 +118,7 @@ bool CTransformForm::ConnectByLine() const
 
 int CTransformForm::AlignmentCode() const
 {
-    return RadioValue(controls_.alignmentRadios[0]) + 1;
+    return Choice(controls_.alignmentRadios[0]) + 1;
 }
 
 int CTransformForm::Times() const
@@ -188,76 +188,112 @@ bool CTransformForm::GetMirrorLine(PlanePoint& point1, PlanePoint& point2)
     }
 }
 
-TransformControls PointTranslateControls()
+namespace {
+
+void SetCopyOption(TransformControls& c, const CopyOptionIds& ids)
+{
+    c.connectCheck = ids.connectCheck;
+    c.alignmentRadios = ids.alignmentRadios;
+    c.widthEdit = ids.widthEdit;
+    c.alignmentBoxId = ids.alignmentBox;
+    const auto [center, left, right] = ids.alignmentRadios;
+    c.connectGroup = {center, left, right, ids.alignmentBox, ids.widthEdit};
+}
+
+void SetPointPair(TransformControls& c, const PointPairIds& ids)
+{
+    c.point1Edit = ids.point1Edit;
+    c.point1Code = ids.point1Code;
+    c.point2Edit = ids.point2Edit;
+    c.point2Code = ids.point2Code;
+    c.labelIds[ids.point1Edit] = ids.point1Label;
+    c.labelIds[ids.point2Edit] = ids.point2Label;
+}
+
+std::vector<int> PointPairControls(const PointPairIds& ids)
+{
+    return {ids.point1Edit, ids.point2Edit, ids.point1Label, ids.point2Label};
+}
+
+}  // namespace
+
+TransformControls TranslateControls(const TranslateIds& ids)
 {
     TransformControls c;
     c.kind = TransformKind::Translate;
-    c.moveRadio = 1043;
-    c.copyRadio = 1044;
-    c.openingMode = 0;
-    c.methods = {{1008, "Delta X, Y", {1019, 1014, 1113, 1114}, 1019}, {1009, "Defined by 2 Points", {1018, 1020, 1115, 1117}, 1018}};
-    c.timesEdit = 1046;
-    c.timesSpin = 1047;
-    c.dxEdit = 1019;
-    c.dyEdit = 1014;
-    c.point1Edit = 1018;
-    c.point1Code = 10037;
-    c.point2Edit = 1020;
-    c.point2Code = 10038;
-    c.connectCheck = 1045;
-    c.alignmentRadios = {1129, 1130, 1131};
-    c.widthEdit = 1132;
-    c.copyGroup = {1046, 1047, 1112, 1045, 1129, 1130, 1131, 1116, 1132};
-    c.connectGroup = {1129, 1130, 1131, 1116, 1132};
-    c.labelIds = {{1019, 1113}, {1014, 1114}, {1018, 1115}, {1020, 1117}, {1046, 1112}};
-    c.alignmentBoxId = 1116;
+    c.moveRadio = ids.moveRadio;
+    c.copyRadio = ids.copyRadio;
+    c.methods = {{ids.deltaRadio, "Delta X, Y", {ids.dxEdit, ids.dyEdit, ids.dxLabel, ids.dyLabel}, ids.dxEdit},
+                 {ids.pointsRadio, "Defined by 2 Points", PointPairControls(ids.points), ids.points.point1Edit}};
+    c.dxEdit = ids.dxEdit;
+    c.dyEdit = ids.dyEdit;
+    c.labelIds = {{ids.dxEdit, ids.dxLabel}, {ids.dyEdit, ids.dyLabel}, {ids.timesEdit, ids.timesLabel}};
+    SetPointPair(c, ids.points);
+    c.timesEdit = ids.timesEdit;
+    c.timesSpin = ids.timesSpin;
+    SetCopyOption(c, ids.copy);
+    c.copyGroup = {ids.timesEdit, ids.timesSpin, ids.timesLabel, ids.copy.connectCheck};
+    c.copyGroup.insert(c.copyGroup.end(), c.connectGroup.begin(), c.connectGroup.end());
     return c;
+}
+
+TransformControls RotateControls(const RotateIds& ids)
+{
+    TransformControls c;
+    c.kind = TransformKind::Rotate;
+    c.moveRadio = ids.moveRadio;
+    c.copyRadio = ids.copyRadio;
+    c.originEdit = ids.originEdit;
+    c.originCode = ids.originCode;
+    c.timesEdit = ids.timesEdit;
+    c.timesSpin = ids.timesSpin;
+    c.angleEdit = ids.angleEdit;
+    c.angleSpin = ids.angleSpin;
+    c.labelIds = {{ids.timesEdit, ids.timesLabel}};
+    SetCopyOption(c, ids.copy);
+    c.copyGroup = {ids.timesEdit, ids.timesSpin, ids.copy.connectCheck, ids.timesLabel};
+    return c;
+}
+
+TransformControls MirrorControls(const MirrorIds& ids)
+{
+    TransformControls c;
+    c.kind = TransformKind::Mirror;
+    c.moveRadio = ids.moveRadio;
+    c.copyRadio = ids.copyRadio;
+    c.openingMode = 1;
+    c.methods = {{ids.xAxisRadio, "About X-axis", {ids.xAxisEdit}, ids.xAxisEdit},
+                 {ids.yAxisRadio, "About Y-axis", {ids.yAxisEdit}, ids.yAxisEdit},
+                 {ids.pointsRadio, "Defined by 2 Points", PointPairControls(ids.points), ids.points.point1Edit}};
+    c.openingMethod = 1;
+    c.xAxisEdit = ids.xAxisEdit;
+    c.yAxisEdit = ids.yAxisEdit;
+    SetPointPair(c, ids.points);
+    SetCopyOption(c, ids.copy);
+    c.copyGroup = {ids.copy.connectCheck};
+    return c;
+}
+
+TransformControls PointTranslateControls()
+{
+    return TranslateControls({.moveRadio = 1043, .copyRadio = 1044, .deltaRadio = 1008, .pointsRadio = 1009,
+                              .dxEdit = 1019, .dxLabel = 1113, .dyEdit = 1014, .dyLabel = 1114,
+                              .points = {1018, 1115, 10037, 1020, 1117, 10038},
+                              .timesEdit = 1046, .timesSpin = 1047, .timesLabel = 1112,
+                              .copy = {1045, {1129, 1130, 1131}, 1116, 1132}});
 }
 
 TransformControls PointRotateControls()
 {
-    TransformControls c;
-    c.kind = TransformKind::Rotate;
-    c.moveRadio = 1006;
-    c.copyRadio = 1007;
-    c.openingMode = 0;
-    c.originEdit = 1141;
-    c.originCode = 10042;
-    c.timesEdit = 1009;
-    c.timesSpin = 1017;
-    c.angleEdit = 1011;
-    c.angleSpin = 1018;
-    c.connectCheck = 1045;
-    c.alignmentRadios = {1129, 1130, 1131};
-    c.widthEdit = 1132;
-    c.copyGroup = {1009, 1017, 1045, 1112};
-    c.connectGroup = {1129, 1130, 1131, 1113, 1132};
-    c.labelIds = {{1009, 1112}};
-    c.alignmentBoxId = 1113;
-    return c;
+    return RotateControls({.moveRadio = 1006, .copyRadio = 1007, .originEdit = 1141, .originCode = 10042,
+                           .timesEdit = 1009, .timesSpin = 1017, .timesLabel = 1112, .angleEdit = 1011,
+                           .angleSpin = 1018, .copy = {1045, {1129, 1130, 1131}, 1113, 1132}});
 }
 
 TransformControls PointMirrorControls()
 {
-    TransformControls c;
-    c.kind = TransformKind::Mirror;
-    c.moveRadio = 1037;
-    c.copyRadio = 1038;
-    c.openingMode = 1;
-    c.methods = {{1040, "About X-axis", {1042}, 1042}, {1041, "About Y-axis", {1015}, 1015}, {1011, "Defined by 2 Points", {1016, 1017, 1112, 1113}, 1016}};
-    c.openingMethod = 1;
-    c.xAxisEdit = 1042;
-    c.yAxisEdit = 1015;
-    c.point1Edit = 1016;
-    c.point1Code = 10044;
-    c.point2Edit = 1017;
-    c.point2Code = 10045;
-    c.connectCheck = 1210;
-    c.alignmentRadios = {1211, 1212, 1213};
-    c.widthEdit = 1214;
-    c.copyGroup = {1210};
-    c.connectGroup = {1211, 1212, 1213, 1114, 1214};
-    c.labelIds = {{1016, 1112}, {1017, 1113}};
-    c.alignmentBoxId = 1114;
-    return c;
+    return MirrorControls({.moveRadio = 1037, .copyRadio = 1038, .xAxisRadio = 1040, .yAxisRadio = 1041,
+                           .pointsRadio = 1011, .xAxisEdit = 1042, .yAxisEdit = 1015,
+                           .points = {1016, 1112, 10044, 1017, 1113, 10045},
+                           .copy = {1210, {1211, 1212, 1213}, 1114, 1214}});
 }

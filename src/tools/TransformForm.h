@@ -34,7 +34,7 @@
 // getters, so an apply checks its selection before it parses them, and a
 // disabled method's texts are never read.
 
-#include "tools/ChoiceToolForm.h"
+#include "tools/DialogForm.h"
 
 #include <array>
 #include <map>
@@ -86,7 +86,7 @@ struct TransformControls {
     std::string connectText = "Connect by Line";
 };
 
-class CTransformForm : public CChoiceToolForm {
+class CTransformForm : public CDialogForm {
 public:
     explicit CTransformForm(TransformControls controls);
 
@@ -126,6 +126,72 @@ private:
 
     TransformControls controls_;
 };
+
+// The ids of the copy option every transform dialog ends with.
+struct CopyOptionIds {
+    int connectCheck;
+    std::array<int, 3> alignmentRadios;
+    int alignmentBox;
+    int widthEdit;
+};
+
+// The two coordinate pick fields of Translate and Mirror, with their labels.
+struct PointPairIds {
+    int point1Edit;
+    int point1Label;
+    int point1Code;
+    int point2Edit;
+    int point2Label;
+    int point2Code;
+};
+
+struct TranslateIds {
+    int moveRadio;
+    int copyRadio;
+    int deltaRadio;
+    int pointsRadio;
+    int dxEdit;
+    int dxLabel;
+    int dyEdit;
+    int dyLabel;
+    PointPairIds points;
+    int timesEdit;
+    int timesSpin;
+    int timesLabel;
+    CopyOptionIds copy;
+};
+
+struct RotateIds {
+    int moveRadio;
+    int copyRadio;
+    int originEdit;
+    int originCode;
+    int timesEdit;
+    int timesSpin;
+    int timesLabel;
+    int angleEdit;
+    int angleSpin;
+    CopyOptionIds copy;
+};
+
+struct MirrorIds {
+    int moveRadio;
+    int copyRadio;
+    int xAxisRadio;
+    int yAxisRadio;
+    int pointsRadio;
+    int xAxisEdit;
+    int yAxisEdit;
+    PointPairIds points;
+    CopyOptionIds copy;
+};
+
+// A dialog's controls from its ids: the groups its rules switch and the
+// labels the window shows are the same on every page. Translate and Rotate
+// open in Move, Mirror in Copy about the Y-axis.
+TransformControls TranslateControls(const TranslateIds& ids);
+TransformControls RotateControls(const RotateIds& ids);
+TransformControls MirrorControls(const MirrorIds& ids);
 
 // The Point page's three transform dialogs.
 TransformControls PointTranslateControls();

@@ -88,7 +88,7 @@ bool CUcsDefinitionForm::ReadDefinition(UcsDefinition& definition)
 void CUcsDefinitionForm::ShowDefinition(const UcsDefinition& definition)
 {
     const UcsDefinitionControls& c = controls_;
-    SetRadioValue(c.byOrigin, definition.way);
+    SetChoice(c.byOrigin, definition.way);
     heldOrigin_ = definition.origin;
     heldAngle_ = definition.angle;
     heldPoint1_ = definition.point1;
@@ -109,7 +109,7 @@ CUToolCreate::CUToolCreate()
 
 void CUToolCreate::OnShow()
 {
-    SetRadioValue(ID_UCS_CREATE_BY_ORIGIN, UCS_BY_ORIGIN_AND_ANGLE);
+    SetChoice(ID_UCS_CREATE_BY_ORIGIN, UCS_BY_ORIGIN_AND_ANGLE);
     OnDefinitionChanged();
 }
 
@@ -124,7 +124,7 @@ CUToolRedefine::CUToolRedefine()
 
 void CUToolRedefine::OnShow()
 {
-    SetRadioValue(ID_UCS_REDEFINE_BY_ORIGIN, UCS_BY_ORIGIN_AND_ANGLE);
+    SetChoice(ID_UCS_REDEFINE_BY_ORIGIN, UCS_BY_ORIGIN_AND_ANGLE);
     UpdateUcsList();
 }
 
@@ -151,7 +151,7 @@ void CUToolRedefine::UpdateUcsList()
         if (ids[row] == model->m_currentUcsId)
             chosen = static_cast<int>(row);
     }
-    SelectComboRow(ID_UCS_REDEFINE_UCS, chosen);
+    SelectRow(ID_UCS_REDEFINE_UCS, chosen);
 }
 
 void CUToolRedefine::ShowUcsDefinition(int ucsId)
@@ -208,5 +208,5 @@ void CUToolDelete::UpdateUcsList()
 void CUToolChange::UpdateUcsList()
 {
     if (FillUcsRows())
-        SelectComboRow(ID_UCS_CHANGE_UCS, 0);
+        SelectRow(ID_UCS_CHANGE_UCS, 0);
 }

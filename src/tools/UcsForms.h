@@ -76,7 +76,7 @@ public:
     explicit CUcsDefinitionForm(const UcsDefinitionControls& controls);
 
     const UcsDefinitionControls& Controls() const { return controls_; }
-    int Way() const { return RadioValue(controls_.byOrigin); }
+    int Way() const { return Choice(controls_.byOrigin); }
 
     // The way's group enabled, the other greyed, and the focus on Origin
     // (way 0) or Point 1 (way 1).

@@ -11,7 +11,7 @@ using K = DialogItemKind;
 // The way of definition and its two groups of inputs.
 void AddDefinitionItems(std::vector<DialogItem>& items, const UcsDefinitionControls& c)
 {
-    items.insert(items.end(), {{K::BoxBegin, wxID_ANY, " UCS Definition "},
+    items.insert(items.end(), {{K::BoxBegin, 0, " UCS Definition "},
                                {K::Radio, c.byOrigin, "Origin / Rotation"},
                                {K::Radio, c.byPoints, "Two Points (X-axis)"},
                                {K::Edit, c.origin, "Origin", ID_UCS_ORIGIN_LABEL},
@@ -54,7 +54,7 @@ CUcsTool::CUcsTool()
     // Set Work UCS is opened by the view's UCS button, through no command of its own.
     rows.push_back(ListedDialogRow<CUToolChange>(
         "Set Work UCS", 0, unchanged, change_,
-        ItemsDialog({{K::BoxBegin, wxID_ANY, " Work UCS "}, {K::Combo, ID_UCS_CHANGE_UCS}, {K::BoxEnd}}),
+        ItemsDialog({{K::BoxBegin, 0, " Work UCS "}, {K::Combo, ID_UCS_CHANGE_UCS}, {K::BoxEnd}}),
         ApplySetWorkUcs));
     rows.push_back(ToolSeparatorRow());
     rows.push_back(ListedDialogRow<CUToolCreate>("Create UCS", 32783, unchanged, create_,

@@ -40,18 +40,6 @@ protected:
         apply->GetEventHandler()->AddPendingEvent(click);
         Settle();
     }
-    std::optional<bool> ToolbarEnables(int commandId)
-    {
-        const wxAuiPaneInfoArray& panes = Frame().Bars().GetAllPanes();
-        for (size_t i = 0; i < panes.GetCount(); ++i) {
-            auto* bar = dynamic_cast<wxAuiToolBar*>(panes.Item(i).window);
-            if (bar && bar->FindTool(WxCommandId(commandId)))
-                return bar->GetToolEnabled(WxCommandId(commandId));
-        }
-        return std::nullopt;
-    }
-    CSectModel& Model() { return *Frame().Document().GetModel(); }
-    CTarvokrtView& View() { return Frame().View(); }
     CDialogForm& ShownForm() { return static_cast<CDialogForm&>(Page()->ShownDialog()->Form()); }
 
     // A 10 x 10 grid of 100 shown and snapped to, the view fitted to it.

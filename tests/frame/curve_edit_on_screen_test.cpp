@@ -20,10 +20,7 @@ protected:
     // (400, 0), (500, 200), (600, 0); the view fitted to them, no snap on.
     void MakeProject()
     {
-        const std::array<double, 4> lines[] = {
-            {0, 0, 0, 400}, {200, 0, 200, 400}, {400, 0, 500, 200}, {500, 200, 600, 0}};
-        for (const auto& line : lines)
-            ASSERT_TRUE(Model().CreateLine(line.data(), line.data() + 2, 1, 0.0));
+        AddLines({{0, 0, 0, 400}, {200, 0, 200, 400}, {400, 0, 500, 200}, {500, 200, 600, 0}});
         ASSERT_TRUE(Model().MergeCurves({3, 4}));
         Frame().Document().OnModelChanged();
         View().m_gridSnap = 0;

@@ -62,19 +62,9 @@ public:
 
 class DxfImportOnScreen : public ProgramOnScreen {
 protected:
-    void SetUp() override
+    void SetUpOnScreen() override
     {
-        ProgramOnScreen::SetUp();
-        if (IsSkipped())
-            return;
-        hook.Register();
-        registered = true;
-    }
-    void TearDown() override
-    {
-        if (registered)
-            hook.Unregister();
-        ProgramOnScreen::TearDown();
+        AnswerDialogsWith(hook);
     }
 
     // Imports the drawing through the menu command with the dialog filled.
@@ -88,8 +78,6 @@ protected:
         Command(CMD_IMPORT_DXF);
     }
 
-    CSectModel& Model() { return *Frame().Document().GetModel(); }
-    CScene& Scene() { return *Frame().View().GetScene(); }
 
     const T_GROUP_D* GroupNamed(const std::string& name)
     {
@@ -101,7 +89,6 @@ protected:
     }
 
     AnsweringHook hook;
-    bool registered = false;
 };
 
 TEST_F(DxfImportOnScreen, TheImportAndGridCommandsAreOffered)

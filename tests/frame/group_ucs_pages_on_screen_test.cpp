@@ -40,34 +40,15 @@ constexpr double GRID_SIZE = 20.0;
 // The origin lies between them, so the axes show.
 class GroupUcsPagesOnScreen : public ProgramOnScreen {
 protected:
-    void SetUp() override
+    void SetUpOnScreen() override
     {
-        ProgramOnScreen::SetUp();
-        if (IsSkipped())
-            return;
         ASSERT_TRUE(Start(""));
         Frame().SetSize(1100, 800);
-        for (const double y : {-100.0, 100.0}) {
-            const double a[2] = {0.0, y};
-            const double b[2] = {400.0, y};
-            ASSERT_TRUE(Model().CreateLine(a, b, 1, 0.0));
-        }
+        AddLines({{0.0, -100.0, 400.0, -100.0}, {0.0, 100.0, 400.0, 100.0}});
         Model().m_gridSize = GRID_SIZE;
-        Frame().Document().OnModelChanged();
-        Settle();
-        View().ZoomFit();
-        RunMainLoop(100);
-        Settle();
+        ShowModelFitted();
     }
 
-    CTarvokrtView& View() { return Frame().View(); }
-    CSectModel& Model() { return *Frame().Document().GetModel(); }
-    CToolPage& Page()
-    {
-        CToolPage* page = Frame().Workspace().OpenPageWindow();
-        EXPECT_NE(page, nullptr);
-        return *page;
-    }
     std::string ShownCommand() { return Page().Combo()->GetStringSelection().utf8_string(); }
     template <class Control>
     Control& DialogControl(int id)
@@ -92,13 +73,6 @@ protected:
         chosen.SetEventObject(&choice);
         chosen.SetInt(row);
         choice.GetEventHandler()->ProcessEvent(chosen);
-        Settle();
-    }
-    void Press(wxWindow& button)
-    {
-        wxCommandEvent click(wxEVT_BUTTON, button.GetId());
-        click.SetEventObject(&button);
-        button.GetEventHandler()->ProcessEvent(click);
         Settle();
     }
     void ClickApply(int applyId) { Press(*Page().FindWindow(applyId)); }
@@ -137,6 +111,11 @@ TEST_F(GroupUcsPagesOnScreen, AGroupIsCreatedFilledByASelectionWindowQueriedAndE
     }
     EXPECT_EQ(groupEntries, 8);
 
+    // Without a group the export's controls, "..." included, are greyed.
+    Command(32865);
+    EXPECT_FALSE(DialogControl<wxChoice>(ID_GROUP_EXPORT_GROUP).IsEnabled());
+    EXPECT_FALSE(DialogControl<wxButton>(ID_GROUP_EXPORT_BROWSE).IsEnabled());
+
     Command(32861);
     ASSERT_EQ(ShownCommand(), "Create Group");
     TypeInto(ID_GROUP_CREATE_NAME, "G1");
@@ -164,6 +143,7 @@ TEST_F(GroupUcsPagesOnScreen, AGroupIsCreatedFilledByASelectionWindowQueriedAndE
     EXPECT_NE(Output().find("Group [G1] - Section: 0, Curve: 2, Point: 4"), std::string::npos) << Output();
 
     Command(32865);
+    EXPECT_TRUE(DialogControl<wxButton>(ID_GROUP_EXPORT_BROWSE).IsEnabled());
     Choose(ID_GROUP_EXPORT_GROUP, "G1");
     const std::string path = (folder / "g1.klx").string();
     prompts.savedFiles = {path};

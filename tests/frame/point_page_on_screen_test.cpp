@@ -36,24 +36,13 @@ constexpr int APPLY_BUTTON = 1003;
 
 class PointPageOnScreen : public ProgramOnScreen {
 protected:
-    void SetUp() override
+    void SetUpOnScreen() override
     {
-        ProgramOnScreen::SetUp();
-        if (IsSkipped())
-            return;
         ASSERT_TRUE(Start(""));
         Frame().SetSize(1100, 800);
         Settle();
     }
 
-    CTarvokrtView& View() { return Frame().View(); }
-    CSectModel& Model() { return *Frame().Document().GetModel(); }
-    CToolPage& Page()
-    {
-        CToolPage* page = Frame().Workspace().OpenPageWindow();
-        EXPECT_NE(page, nullptr);
-        return *page;
-    }
     wxTextCtrl& Field(int id)
     {
         auto* field = dynamic_cast<wxTextCtrl*>(Page().ShownDialog()->FindWindow(id));

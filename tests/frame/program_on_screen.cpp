@@ -4,11 +4,16 @@
 
 #include "frame/GuiUserPorts.h"
 #include "frame/MainFrame.h"
+#include "frame/ProjectWorkspace.h"
+#include "frame/ToolPage.h"
 #include "frame/ToolbarTable.h"
+#include "model/SectModel.h"
 #include "tools/ToolRegistration.h"
+#include "view/Scene.h"
 #include "view/TarvokrtView.h"
 
 #include <wx/app.h>
+#include <wx/aui/auibar.h>
 #include <wx/config.h>
 #include <wx/dialog.h>
 #include <wx/evtloop.h>
@@ -95,10 +100,14 @@ void ProgramOnScreen::SetUp()
     GuiUserPorts::UseScriptedUser(&user, &prompts);
     hook_ = std::make_unique<ClosingDialogHook>();
     hook_->Register();
+    SetUpOnScreen();
 }
 
 void ProgramOnScreen::TearDown()
 {
+    for (wxModalDialogHook* testHook : testHooks_)
+        testHook->Unregister();
+    testHooks_.clear();
     if (!hook_)
         return;
     Quit();
@@ -165,6 +174,69 @@ std::string ProgramOnScreen::SavedProject(const std::string& name,
 CMainFrame& ProgramOnScreen::Frame()
 {
     return *app->Frame();
+}
+
+CTarvokrtView& ProgramOnScreen::View()
+{
+    return Frame().View();
+}
+
+CScene& ProgramOnScreen::Scene()
+{
+    return *View().GetScene();
+}
+
+CSectModel& ProgramOnScreen::Model()
+{
+    return *Frame().Document().GetModel();
+}
+
+CToolPage& ProgramOnScreen::Page()
+{
+    CToolPage* page = Frame().Workspace().OpenPageWindow();
+    EXPECT_NE(page, nullptr);
+    return *page;
+}
+
+void ProgramOnScreen::Press(wxWindow& button)
+{
+    wxCommandEvent click(wxEVT_BUTTON, button.GetId());
+    click.SetEventObject(&button);
+    button.GetEventHandler()->ProcessEvent(click);
+    Settle();
+}
+
+void ProgramOnScreen::AnswerDialogsWith(wxModalDialogHook& hook)
+{
+    hook.Register();
+    testHooks_.push_back(&hook);
+}
+
+void ProgramOnScreen::AddLines(std::initializer_list<std::array<double, 4>> lines)
+{
+    for (const std::array<double, 4>& line : lines)
+        ASSERT_TRUE(Model().CreateLine(line.data(), line.data() + 2, 1, 0.0));
+}
+
+void ProgramOnScreen::ShowModelFitted()
+{
+    Frame().Document().OnModelChanged();
+    Settle();
+    View().ZoomFit();
+    RunMainLoop(100);
+    Settle();
+}
+
+std::optional<bool> ProgramOnScreen::ToolbarEnables(int commandId)
+{
+    wxTheApp->ProcessIdle();
+    const wxAuiPaneInfoArray& panes = Frame().Bars().GetAllPanes();
+    for (size_t i = 0; i < panes.GetCount(); ++i) {
+        auto* bar = dynamic_cast<wxAuiToolBar*>(panes.Item(i).window);
+        if (bar && bar->FindTool(WxCommandId(commandId)))
+            return bar->GetToolEnabled(WxCommandId(commandId));
+    }
+    return std::nullopt;
 }
 
 wxPoint ProgramOnScreen::ClientOf(double x, double y)

@@ -12,7 +12,9 @@
 #include <wx/event.h>
 #include <wx/gdicmn.h>
 
+#include <array>
 #include <deque>
+#include <optional>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -20,6 +22,11 @@
 #include <vector>
 
 class ClosingDialogHook;
+class CScene;
+class CToolPage;
+class CSectModel;
+class CTarvokrtView;
+class wxModalDialogHook;
 
 struct ScriptedSavePrompts : IDocumentPrompts {
     SaveAnswer AskSaveChanges(const std::string& title) override;
@@ -42,8 +49,12 @@ class ProgramOnScreen : public testing::Test {
 protected:
     ProgramOnScreen();
     ~ProgramOnScreen() override;
+    // Skips the test without a display; else the fixture's SetUpOnScreen runs.
     void SetUp() override;
     void TearDown() override;
+    // A fixture's own set-up, run once the test's folder, settings and
+    // scripted user are in place.
+    virtual void SetUpOnScreen() {}
 
     // Starts the program with this command line, its tools registered as the
     // program registers them; then the test's own registrations (a test
@@ -64,6 +75,22 @@ protected:
     std::string SavedProject(const std::string& name, std::initializer_list<std::pair<double, double>> points);
 
     CMainFrame& Frame();
+    CTarvokrtView& View();
+    CScene& Scene();
+    CSectModel& Model();
+    // The workspace's open page (a failure when none is open).
+    CToolPage& Page();
+    // A click of the button, handled at once; then the program settles.
+    void Press(wxWindow& button);
+    // The test's own answers to modal dialogs, from now to the tear-down.
+    void AnswerDialogsWith(wxModalDialogHook& hook);
+    // Lines (x1, y1, x2, y2) of centre alignment and no width in the open project.
+    void AddLines(std::initializer_list<std::array<double, 4>> lines);
+    // The model changed from outside: the views rebuild, fit the model and paint.
+    void ShowModelFitted();
+    // Whether the toolbars carry the command enabled once the idle-time
+    // updates have run; nothing when none carries it.
+    std::optional<bool> ToolbarEnables(int commandId);
     // The view's client pixel of a global position, seen through the work UCS.
     wxPoint ClientOf(double x, double y);
     // A mouse event handed to the view as the toolkit hands it over.
@@ -84,4 +111,5 @@ protected:
 
 private:
     std::unique_ptr<ClosingDialogHook> hook_;
+    std::vector<wxModalDialogHook*> testHooks_;
 };

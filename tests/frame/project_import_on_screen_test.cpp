@@ -19,8 +19,6 @@ namespace {
 
 class ProjectImportOnScreen : public ProgramOnScreen {
 protected:
-    CSectModel& Model() { return *Frame().Document().GetModel(); }
-    CScene& Scene() { return *Frame().View().GetScene(); }
 };
 
 TEST_F(ProjectImportOnScreen, TwoImportedProjectsAreShownArrangedAndOneUndoTakesThemAway)

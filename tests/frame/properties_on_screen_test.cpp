@@ -107,19 +107,9 @@ void Choose(wxWindow& parent, int id, wxEventType type)
 
 class PropertiesOnScreen : public ProgramOnScreen {
 protected:
-    void SetUp() override
+    void SetUpOnScreen() override
     {
-        ProgramOnScreen::SetUp();
-        if (IsSkipped())
-            return;
-        hook.Register();
-        registered = true;
-    }
-    void TearDown() override
-    {
-        if (registered)
-            hook.Unregister();
-        ProgramOnScreen::TearDown();
+        AnswerDialogsWith(hook);
     }
 
     void StartWithTwoSections()
@@ -133,14 +123,6 @@ protected:
         ASSERT_NE(right, 0);
     }
 
-    CTarvokrtView& View() { return Frame().View(); }
-    CSectModel& Model() { return *Frame().Document().GetModel(); }
-    CToolPage& Page()
-    {
-        CToolPage* page = Frame().Workspace().OpenPageWindow();
-        EXPECT_NE(page, nullptr);
-        return *page;
-    }
     wxWindow& ShownDialog()
     {
         wxWindow* dialog = Page().ShownDialog();
@@ -153,16 +135,6 @@ protected:
         Settle();
     }
 
-    std::optional<bool> ButtonEnabled(int commandId)
-    {
-        const wxAuiPaneInfoArray& panes = Frame().Bars().GetAllPanes();
-        for (size_t i = 0; i < panes.GetCount(); ++i) {
-            auto* bar = dynamic_cast<wxAuiToolBar*>(panes.Item(i).window);
-            if (bar && bar->FindTool(WxCommandId(commandId)))
-                return bar->GetToolEnabled(WxCommandId(commandId));
-        }
-        return std::nullopt;
-    }
     // A click of the left button at a drawing position; with Ctrl it adds
     // to the selection.
     void ClickAt(double x, double y, bool ctrl = false)
@@ -184,7 +156,6 @@ protected:
     bool Shows(const std::string& line) { return Frame().Output().ShownText().find(line) != std::string::npos; }
 
     AnsweringHook hook;
-    bool registered = false;
     int left = 0;
     int right = 0;
 };
@@ -193,7 +164,7 @@ TEST_F(PropertiesOnScreen, CalculateDisplayAndExportOneSection)
 {
     StartWithTwoSections();
     for (int command : {CALCULATE, DISPLAY, EXPORT})
-        EXPECT_EQ(ButtonEnabled(command), std::optional<bool>(true)) << command;
+        EXPECT_EQ(ToolbarEnables(command), std::optional<bool>(true)) << command;
 
     Command(CALCULATE);
     EXPECT_EQ(View().m_toolCommandId, 4000);

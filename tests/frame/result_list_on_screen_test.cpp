@@ -68,34 +68,12 @@ public:
 
 class ResultListOnScreen : public ProgramOnScreen {
 protected:
-    void SetUp() override
+    void SetUpOnScreen() override
     {
-        ProgramOnScreen::SetUp();
-        if (IsSkipped())
-            return;
-        hook.Register();
-        registered = true;
-    }
-    void TearDown() override
-    {
-        if (registered)
-            hook.Unregister();
-        ProgramOnScreen::TearDown();
+        AnswerDialogsWith(hook);
     }
 
-    CSectModel& Model() { return *Frame().Document().GetModel(); }
     double StoredJ() { return Model().m_sections.begin()->second->results[RESULT_J]; }
-
-    bool PropertyListButtonEnabled()
-    {
-        const wxAuiPaneInfoArray& panes = Frame().Bars().GetAllPanes();
-        for (size_t i = 0; i < panes.GetCount(); ++i) {
-            auto* bar = dynamic_cast<wxAuiToolBar*>(panes.Item(i).window);
-            if (bar && bar->FindTool(WxCommandId(CMD_RESULT_LIST)))
-                return bar->GetToolEnabled(WxCommandId(CMD_RESULT_LIST));
-        }
-        return false;
-    }
 
     std::vector<std::string> ShownPropertyLabels()
     {
@@ -113,7 +91,6 @@ protected:
     }
 
     ResultListHook hook;
-    bool registered = false;
 };
 
 TEST_F(ResultListOnScreen, AHandCorrectedJIsOneUndoActionAndTheViewShowsItAtOnce)
@@ -124,7 +101,7 @@ TEST_F(ResultListOnScreen, AHandCorrectedJIsOneUndoActionAndTheViewShowsItAtOnce
     view.m_propertyLabels.show[6] = true;  // J
     view.m_reRender = 1;
     Settle();
-    EXPECT_TRUE(PropertyListButtonEnabled());
+    EXPECT_EQ(ToolbarEnables(CMD_RESULT_LIST), std::optional<bool>(true));
     ASSERT_FALSE(Model().m_sections.empty());
     const int sectionId = Model().m_sections.begin()->first;
 

@@ -35,33 +35,15 @@ const int SECTION_COMMANDS[] = {32813, 32814, 32821, 32822, 32816, 32824, 32815,
 class SectionPageOnScreen : public ProgramOnScreen {
 protected:
     // Four lines around (0, 0) - (100, 50).
-    void SetUp() override
+    void SetUpOnScreen() override
     {
-        ProgramOnScreen::SetUp();
-        if (IsSkipped())
-            return;
         ASSERT_TRUE(Start(""));
         Frame().SetSize(1000, 760);
-        const double corners[5][2] = {{0, 0}, {100, 0}, {100, 50}, {0, 50}, {0, 0}};
-        for (int i = 0; i < 4; ++i)
-            ASSERT_TRUE(Model().CreateLine(corners[i], corners[i + 1], 1, 0.0));
-        Frame().Document().OnModelChanged();
-        Settle();
-        View().ZoomFit();
-        RunMainLoop(100);
-        Settle();
+        AddLines({{0, 0, 100, 0}, {100, 0, 100, 50}, {100, 50, 0, 50}, {0, 50, 0, 0}});
+        ShowModelFitted();
     }
 
-    CTarvokrtView& View() { return Frame().View(); }
-    CScene& Scene() { return *View().GetScene(); }
-    CSectModel& Model() { return *Frame().Document().GetModel(); }
     std::string Output() { return Frame().Output().ShownText(); }
-    CToolPage& Page()
-    {
-        CToolPage* page = Frame().Workspace().OpenPageWindow();
-        EXPECT_NE(page, nullptr);
-        return *page;
-    }
     wxWindow& DialogControl(int id)
     {
         wxWindow* control = Page().ShownDialog() ? Page().ShownDialog()->FindWindow(id) : nullptr;
@@ -73,13 +55,6 @@ protected:
     {
         wxCommandEvent command(wxEVT_MENU, WxCommandId(commandId));
         wxPostEvent(&Frame(), command);
-        Settle();
-    }
-    void Press(wxWindow& button)
-    {
-        wxCommandEvent click(wxEVT_BUTTON, button.GetId());
-        click.SetEventObject(&button);
-        button.GetEventHandler()->ProcessEvent(click);
         Settle();
     }
     void Apply() { Press(*Page().FindWindow(ShellOf(ToolPageKind::Section).applyId)); }
@@ -102,17 +77,6 @@ protected:
         combo.GetEventHandler()->ProcessEvent(event);
     }
 
-    std::optional<bool> ToolbarEnables(int commandId)
-    {
-        wxTheApp->ProcessIdle();
-        const wxAuiPaneInfoArray& panes = Frame().Bars().GetAllPanes();
-        for (size_t i = 0; i < panes.GetCount(); ++i) {
-            auto* bar = dynamic_cast<wxAuiToolBar*>(panes.Item(i).window);
-            if (bar && bar->FindTool(WxCommandId(commandId)))
-                return bar->GetToolEnabled(WxCommandId(commandId));
-        }
-        return std::nullopt;
-    }
 
     // Pixels of the colour inside the view's picture of the rectangle.
     int PixelsInside(const wxColour& colour)

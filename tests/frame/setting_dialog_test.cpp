@@ -24,11 +24,8 @@ namespace {
 
 class SettingDialog : public ProgramOnScreen {
 protected:
-    void SetUp() override
+    void SetUpOnScreen() override
     {
-        ProgramOnScreen::SetUp();
-        if (IsSkipped())
-            return;
         ASSERT_TRUE(Start("KLX 1"));
         dialog = new CViewSetDlg(&Frame(), Frame().View(), Frame().Ports());
     }
@@ -51,7 +48,6 @@ protected:
         EXPECT_NE(control, nullptr) << id;
         return *control;
     }
-    CSectModel& Model() { return *Frame().Document().GetModel(); }
 
     CViewSetDlg* dialog = nullptr;
 };

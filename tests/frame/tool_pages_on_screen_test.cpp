@@ -75,17 +75,6 @@ protected:
         wxPostEvent(&Frame(), command);
         Settle();
     }
-    // Whether the toolbars carry the command enabled; nothing when none carries it.
-    std::optional<bool> ToolbarEnables(int commandId)
-    {
-        const wxAuiPaneInfoArray& panes = Frame().Bars().GetAllPanes();
-        for (size_t i = 0; i < panes.GetCount(); ++i) {
-            auto* bar = dynamic_cast<wxAuiToolBar*>(panes.Item(i).window);
-            if (bar && bar->FindTool(WxCommandId(commandId)))
-                return bar->GetToolEnabled(WxCommandId(commandId));
-        }
-        return std::nullopt;
-    }
     std::vector<std::string> TabTitles()
     {
         std::vector<std::string> titles;

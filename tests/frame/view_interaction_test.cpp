@@ -26,31 +26,14 @@ using Keys = std::set<int>;
 //   curve 3 (points 5, 6): (1500, 0) - (1500, 500)
 class ViewInteraction : public ProgramOnScreen {
 protected:
-    void SetUp() override
+    void SetUpOnScreen() override
     {
-        ProgramOnScreen::SetUp();
-        if (IsSkipped())
-            return;
         ASSERT_TRUE(Start(""));
         Frame().SetSize(1100, 800);
-        CSectModel& model = Model();
-        const double lines[3][4] = {{0, 0, 1000, 0}, {0, 500, 1000, 500}, {1500, 0, 1500, 500}};
-        for (const auto& line : lines) {
-            const double a[2] = {line[0], line[1]};
-            const double b[2] = {line[2], line[3]};
-            ASSERT_TRUE(model.CreateLine(a, b, 1, 0.0));
-        }
-        ASSERT_EQ(model.m_curves.size(), 3u);
-        Frame().Document().OnModelChanged();
-        Settle();
-        View().ZoomFit();
-        RunMainLoop(100);
-        Settle();
+        AddLines({{0, 0, 1000, 0}, {0, 500, 1000, 500}, {1500, 0, 1500, 500}});
+        ASSERT_EQ(Model().m_curves.size(), 3u);
+        ShowModelFitted();
     }
-
-    CTarvokrtView& View() { return Frame().View(); }
-    CScene& Scene() { return *View().GetScene(); }
-    CSectModel& Model() { return *Frame().Document().GetModel(); }
 
     void Click(wxPoint at, bool ctrl = false) { Drag(at, at, ctrl); }
 

@@ -50,9 +50,7 @@ protected:
         }));
     }
 
-    CTarvokrtView& View() { return Frame().View(); }
     CProjectWorkspace& Workspace() { return Frame().Workspace(); }
-    CSectModel& Model() { return *Frame().Document().GetModel(); }
 
     wxTextCtrl& DialogField(int id)
     {

@@ -40,12 +40,12 @@ protected:
         return true;
     }
     // Chooses the row whose text is the name, as the user does.
-    static void Choose(CChoiceToolForm& form, int comboId, const std::string& name)
+    static void Choose(CDialogForm& form, int comboId, const std::string& name)
     {
         const std::vector<std::string>& texts = form.Combo(comboId).texts;
         for (size_t row = 0; row < texts.size(); ++row) {
             if (texts[row] == name) {
-                form.SelectComboRow(comboId, static_cast<int>(row));
+                form.SelectRow(comboId, static_cast<int>(row));
                 return;
             }
         }
@@ -86,8 +86,9 @@ TEST_F(GroupPage, ListsHoldTheGroupsInMapOrderWithNothingChosen)
     for (int row : {GROUP_ROW_RENAME, GROUP_ROW_DELETE, GROUP_ROW_MERGE, GROUP_ROW_EXPORT, GROUP_ROW_QUERY,
                     GROUP_ROW_ADD, GROUP_ROW_EXPEL}) {
         Show(row);
-        const auto& form = static_cast<const CChoiceToolForm&>(*tool.Table().rows[row].dialog.form);
-        for (const auto& [comboId, rows] : form.Combos()) {
+        const auto& form = static_cast<const CDialogForm&>(*tool.Table().rows[row].dialog.form);
+        for (int comboId : form.ComboIds()) {
+            const ComboRows& rows = form.Combo(comboId);
             SCOPED_TRACE(testing::Message() << "row " << row << ", combo " << comboId);
             EXPECT_EQ(rows.texts, (std::vector<std::string>{"b", "A", "c"}));
             EXPECT_EQ(rows.selection, -1);
@@ -114,7 +115,7 @@ TEST_F(GroupPage, WithoutGroupsEveryGroupControlButAddsComboIsDisabled)
             AddGroups({"G1"});
         for (const Case& c : cases) {
             ShowAgain(c.row, SEPARATOR);
-            const auto& form = static_cast<const CChoiceToolForm&>(*tool.Table().rows[c.row].dialog.form);
+            const auto& form = static_cast<const CDialogForm&>(*tool.Table().rows[c.row].dialog.form);
             for (int control : c.switched) {
                 SCOPED_TRACE(testing::Message() << "row " << c.row << ", control " << control);
                 EXPECT_EQ(form.IsEnabled(control), withGroups);
@@ -360,7 +361,7 @@ TEST(GroupPageRefresh, UndoRefillsOnlyTheListsOfDialogsWhoseWindowsExist)
     ASSERT_TRUE(refresh);
     ModelRecordingDocument& document = page.document;
     CToolPageController& controller = *page.controller;
-    const auto rowsOf = [&page](int row, int combo) { return page.FormOf<CChoiceToolForm>(row).Combo(combo).texts; };
+    const auto rowsOf = [&page](int row, int combo) { return page.FormOf<CDialogForm>(row).Combo(combo).texts; };
     controller.OnSelChangeCommand(GROUP_ROW_DELETE);
     controller.OnSelChangeCommand(GROUP_ROW_RENAME);
     ASSERT_TRUE(document.model.CreateGroup("G1"));

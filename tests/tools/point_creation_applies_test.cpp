@@ -109,7 +109,7 @@ TEST_F(PointCreation, SplitCurveIsCheckedAndPointSpacingChosenAtEveryShow)
     Type(tool.InterpOnCurve(), {{ID_CURVE_COUNT, "6"}});
     ShowAgain(POINT_ROW_INTERP_ON_CURVE);
     EXPECT_TRUE(tool.InterpOnCurve().SplitCurve());
-    EXPECT_EQ(tool.InterpOnCurve().RadioValue(ID_CURVE_SPACING_RADIO), 0);
+    EXPECT_EQ(tool.InterpOnCurve().Choice(ID_CURVE_SPACING_RADIO), 0);
     // The typed count survives the show.
     EXPECT_EQ(tool.InterpOnCurve().Field(ID_CURVE_COUNT)->text, "6");
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-using Clicks = std::function<void(CChoiceToolForm&)>;
+using Clicks = std::function<void(CDialogForm&)>;
 
 struct RuleCase {
     const char* name;
@@ -21,7 +21,7 @@ struct RuleCase {
 
 class PointDialogRules : public PointPage {
 protected:
-    void Run(int row, CChoiceToolForm& form, const std::vector<RuleCase>& cases)
+    void Run(int row, CDialogForm& form, const std::vector<RuleCase>& cases)
     {
         for (const RuleCase& c : cases) {
             SCOPED_TRACE(c.name);
@@ -40,7 +40,7 @@ protected:
     {
         std::vector<int> radios(ids);
         std::vector<int> boxes(checks);
-        return [radios, boxes](CChoiceToolForm& form) {
+        return [radios, boxes](CDialogForm& form) {
             for (int id : radios)
                 form.ClickRadio(id);
             for (int id : boxes)
@@ -106,11 +106,11 @@ TEST_F(PointDialogRules, MirrorModeAndAxisWithTheFocusOnTheAxisInput)
             {"connected", Radios({}, {1210}), alignment, {}, 0},
             {"Move", Radios({1037}), {1015}, {1210, 1211, 1212, 1213, 1114, 1214}, 0},
         });
-    EXPECT_EQ(tool.Mirror().RadioValue(1037), 0);
+    EXPECT_EQ(tool.Mirror().Choice(1037), 0);
     ShowAgain(POINT_ROW_MIRROR);
     EXPECT_TRUE(tool.Mirror().IsCopy());
     EXPECT_EQ(tool.Mirror().Method(), 1);
-    EXPECT_EQ(tool.Translate().RadioValue(1043), -1);  // never shown yet
+    EXPECT_EQ(tool.Translate().Choice(1043), -1);  // never shown yet
     Show(POINT_ROW_TRANSLATE);
     EXPECT_FALSE(tool.Translate().IsCopy());
 }
@@ -172,7 +172,7 @@ TEST_F(PointDialogRules, EachPickCheckBoxEnablesItsInput)
         form.ClickCheck(criterion.checkId);
         ShowAgain(POINT_ROW_PICK);
         EXPECT_FALSE(form.Checked(criterion.checkId));
-        EXPECT_EQ(form.RadioValue(ID_PICK_UNION), 0);
+        EXPECT_EQ(form.Choice(ID_PICK_UNION), 0);
     }
 }
 

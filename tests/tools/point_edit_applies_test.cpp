@@ -168,7 +168,7 @@ public:
         const ComboRows& rows = Form().Combo(comboId);
         const auto row = std::find(rows.texts.begin(), rows.texts.end(), rowText);
         ASSERT_NE(row, rows.texts.end()) << rowText;
-        Form().SelectComboRow(comboId, static_cast<int>(row - rows.texts.begin()));
+        Form().SelectRow(comboId, static_cast<int>(row - rows.texts.begin()));
     }
 };
 

@@ -103,7 +103,7 @@ TEST_F(PointPickChains, TheOtherPickFieldsEndInSelectModeWithoutACode)
 {
     const struct {
         int row;
-        CChoiceToolForm& form;
+        CDialogForm& form;
         int control;
         int code;
     } cases[] = {

@@ -31,8 +31,8 @@ TEST_F(SectExport, EachFormatOffersItsFilterExtensionAndName)
         {"Text File", "txt", "*.txt", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"},
     };
     std::vector<std::string> labels;
-    for (const SectLayoutItem& item : form.Layout()) {
-        if (item.kind == SectLayoutKind::Radio)
+    for (const DialogItem& item : form.Layout()) {
+        if (item.kind == DialogItemKind::Radio)
             labels.push_back(item.text);
     }
     ASSERT_EQ(labels.size(), 6u);

@@ -10,7 +10,7 @@ TEST_F(SectPage, TranslateMovesTheSelectedSectionsByDeltaOrByTwoPoints)
 {
     Show(TRANSLATE);
     CSToolTranslate& form = *tool->translate;
-    EXPECT_EQ(form.FocusRequest(), ID_MOVE_DX);
+    EXPECT_EQ(form.LastFocusMove(), ID_MOVE_DX);
     EXPECT_FALSE(form.IsEnabled(ID_MOVE_POINT1));
     form.SetText(ID_MOVE_DX, "3");
     form.SetText(ID_MOVE_DY, "-4.5");
@@ -21,7 +21,7 @@ TEST_F(SectPage, TranslateMovesTheSelectedSectionsByDeltaOrByTwoPoints)
 
     form.Choose(ID_MOVE_DELTA, 1);
     EXPECT_FALSE(form.IsEnabled(ID_MOVE_DX));
-    EXPECT_EQ(form.FocusRequest(), ID_MOVE_POINT1);
+    EXPECT_EQ(form.LastFocusMove(), ID_MOVE_POINT1);
     form.SetText(ID_MOVE_DX, "abc");  // greyed: neither read nor checked
     form.SetText(ID_MOVE_POINT1, "0, 0");
     form.SetText(ID_MOVE_POINT2, "10, 5");
@@ -80,6 +80,26 @@ TEST_F(SectPage, RotateStartsAtAngleZeroAndRefusesAnOriginThatDoesNotParse)
     EXPECT_EQ(Boxes(), std::vector<std::string>{"Input error!"});
     EXPECT_TRUE(document.calls.empty());
     EXPECT_TRUE(Selected(KIND_SECTION).empty());
+}
+
+// The angle's spin is its buddy: each arrow steps the shown angle by a whole
+// degree, kept in 0 to 360; a text without a number starts from 0.
+TEST_F(SectPage, RotateAngleSpinStepsFromTheShownAngleWithinItsRange)
+{
+    struct Case {
+        const char* typed;
+        int direction;
+        const char* after;
+    };
+    Show(ROTATE);
+    CSToolRotate& form = *tool->rotate;
+    for (const Case& c : {Case{"30", 1, "31"}, Case{"30", -1, "29"}, Case{"360", 1, "360"},
+                          Case{"0", -1, "0"}, Case{"abc", 1, "0"}}) {
+        SCOPED_TRACE(c.typed);
+        form.SetText(ID_ROTATE_ANGLE, c.typed);
+        form.StepSpin(ID_ROTATE_SPIN, c.direction);
+        EXPECT_EQ(form.Field(ID_ROTATE_ANGLE)->text, c.after);
+    }
 }
 
 // The view's pick dispatch over the page's shown dialog.

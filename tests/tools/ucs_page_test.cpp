@@ -130,13 +130,13 @@ TEST_F(UcsPage, RedefineOpensOnTheWorkUcsOrTheFirstWithItsStoredDefinition)
     EXPECT_TRUE(form.IsEnabled(ID_UCS_REDEFINE_POINT1));
 
     // Choosing another shows its definition and name; no choice changes nothing.
-    form.SelectComboRow(ID_UCS_REDEFINE_UCS, 0);
+    form.SelectRow(ID_UCS_REDEFINE_UCS, 0);
     EXPECT_EQ(Text(form, ID_UCS_REDEFINE_NAME), "U1");
     EXPECT_EQ(form.Way(), UCS_BY_ORIGIN_AND_ANGLE);
     EXPECT_EQ(Text(form, ID_UCS_REDEFINE_ORIGIN), "100.000, 0.000");
     EXPECT_EQ(Text(form, ID_UCS_REDEFINE_ANGLE), "90");
     EXPECT_TRUE(form.IsEnabled(ID_UCS_REDEFINE_ANGLE));
-    form.SelectComboRow(ID_UCS_REDEFINE_UCS, -1);
+    form.SelectRow(ID_UCS_REDEFINE_UCS, -1);
     EXPECT_EQ(Text(form, ID_UCS_REDEFINE_NAME), "U1");
     EXPECT_EQ(Text(form, ID_UCS_REDEFINE_ORIGIN), "100.000, 0.000");
 
@@ -151,7 +151,7 @@ TEST_F(UcsPage, RedefineHandsOverTheChosenWaysInputsWithTheStoredOnesForTheGreye
     AddTwoUcs();
     Show(UCS_ROW_REDEFINE);
     CUToolRedefine& form = tool.Redefine();
-    form.SelectComboRow(ID_UCS_REDEFINE_UCS, 1);
+    form.SelectRow(ID_UCS_REDEFINE_UCS, 1);
     form.SetText(ID_UCS_REDEFINE_NAME, "Up");
     form.SetText(ID_UCS_REDEFINE_POINT2, "0, 80");
     form.SetText(ID_UCS_REDEFINE_ORIGIN, "garbage");
@@ -160,7 +160,7 @@ TEST_F(UcsPage, RedefineHandsOverTheChosenWaysInputsWithTheStoredOnesForTheGreye
     EXPECT_EQ(Boxes(), Calls{});
     // The list is not refilled.
     EXPECT_EQ(form.Combo(ID_UCS_REDEFINE_UCS).texts, (std::vector<std::string>{"U1", "U2"}));
-    form.SelectComboRow(ID_UCS_REDEFINE_UCS, 0);
+    form.SelectRow(ID_UCS_REDEFINE_UCS, 0);
     form.SetText(ID_UCS_REDEFINE_ANGLE, "abc");
     Apply();
     EXPECT_EQ(document.calls, Calls{});
@@ -189,8 +189,8 @@ TEST_F(UcsPage, RedefiningOrDeletingTheWorkUcsRebuildsTheViewAndAnotherOnlyReRen
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
         ShowAgain(c.row, SEPARATOR);
-        auto& form = static_cast<CChoiceToolForm&>(*tool.Table().rows[c.row].dialog.form);
-        form.SelectComboRow(c.comboId, c.chosenRow);
+        auto& form = static_cast<CDialogForm&>(*tool.Table().rows[c.row].dialog.form);
+        form.SelectRow(c.comboId, c.chosenRow);
         Apply();
         EXPECT_EQ(view.calls, c.viewCalls);
         EXPECT_EQ(view.reRender, 1);
@@ -209,7 +209,7 @@ TEST_F(UcsPage, DeleteChoosesNothingAndDisablesItsListWhenOnlyTheGcsIsLeft)
     Apply();
     EXPECT_EQ(document.calls, Calls{});
     for (int remaining : {1, 0}) {
-        form.SelectComboRow(ID_UCS_DELETE_UCS, remaining);
+        form.SelectRow(ID_UCS_DELETE_UCS, remaining);
         Apply();
         EXPECT_EQ(document.calls, Calls{"DeleteUcs(" + std::to_string(remaining + 1) + ")"});
         EXPECT_EQ(form.GetSelectedUcsId(), -1);
@@ -224,7 +224,7 @@ TEST_F(UcsPage, SetWorkUcsChoosesTheFirstUcsAfterEveryFill)
     Show(UCS_ROW_SET_WORK);
     CUToolChange& form = tool.Change();
     EXPECT_EQ(form.GetSelectedUcsId(), 1);
-    form.SelectComboRow(ID_UCS_CHANGE_UCS, 1);
+    form.SelectRow(ID_UCS_CHANGE_UCS, 1);
     Apply();
     EXPECT_EQ(document.calls, Calls{"SetCurrentUcs(2)"});
     EXPECT_EQ(document.model.m_currentUcsId, 2);
@@ -354,7 +354,7 @@ TEST(UcsPageRefresh, AnUndoWhileDeleteIsShownListsTheUcsAgain)
     controller.OnSelChangeCommand(UCS_ROW_DELETE);
     auto& shown = page.FormOf<CUToolDelete>(UCS_ROW_DELETE);
     auto& hidden = page.FormOf<CUToolChange>(UCS_ROW_SET_WORK);
-    shown.SelectComboRow(ID_UCS_DELETE_UCS, 0);
+    shown.SelectRow(ID_UCS_DELETE_UCS, 0);
     controller.OnApply();
     EXPECT_FALSE(shown.IsEnabled(ID_UCS_DELETE_UCS));
     ASSERT_TRUE(document.model.Undo(false));

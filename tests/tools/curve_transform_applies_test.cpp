@@ -180,8 +180,9 @@ TEST_F(CurveTransformApply, EveryOpeningResetsModeMethodAndConnectButKeepsTexts)
         Open<CTransformForm>(o.toolId);
         EXPECT_EQ(form.IsCopy(), o.opensInCopy);
         EXPECT_FALSE(form.Checked(o.connectCheck));
-        if (o.methodRadio != 0)
+        if (o.methodRadio != 0) {
             EXPECT_EQ(form.Method(), o.toolId == MIRROR ? 1 : 0);
+        }
         EXPECT_EQ(form.LastFocusMove(), o.focus);
         EXPECT_EQ(form.Field(form.Controls().widthEdit)->text, "7");
     }

@@ -2,6 +2,7 @@
 // the triangulation cannot recover: the mesher gives up on it at once.
 
 #include "support/ScriptedUserPorts.h"
+#include "support/TestDataFolders.h"
 #include "model/SectModel.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ namespace {
 
 std::string FixturePath(const char* name)
 {
-    return (std::filesystem::path(__FILE__).parent_path() / "data" / name).string();
+    return (TestsFolder() / "calc" / "data" / name).string();
 }
 
 TEST(SlowMesherFailureTest, AnUnrecoverableBoundarySegmentFailsTheDomain)

@@ -2,6 +2,7 @@
 
 #include "frame/TarvokrtDoc.h"
 #include "support/ScriptedUserPorts.h"
+#include "support/TestDataFolders.h"
 #include "view/support/RecordingDocumentFrame.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ namespace {
 
 std::string Drawing(const char* name)
 {
-    return (std::filesystem::path(__FILE__).parent_path().parent_path() / "io" / "data" / "dxf" / name).string();
+    return (PinnedDxfFolder() / name).string();
 }
 
 class DxfImportDocument : public testing::Test {

@@ -3,6 +3,7 @@
 // of their own OK button.
 
 #include "program_on_screen.h"
+#include "support/TestDataFolders.h"
 
 #include "frame/MainFrame.h"
 #include "frame/OutputWindow.h"
@@ -26,7 +27,7 @@ namespace {
 
 std::string Drawing(const char* name)
 {
-    return (std::filesystem::path(__FILE__).parent_path().parent_path() / "io" / "data" / "dxf" / name).string();
+    return (PinnedDxfFolder() / name).string();
 }
 
 void SetField(wxDialog& dialog, int id, const std::string& text)

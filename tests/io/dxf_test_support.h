@@ -8,6 +8,7 @@
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
 #include "support/ScriptedUserPorts.h"
+#include "support/TestDataFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +17,10 @@
 #include <string>
 #include <vector>
 
-// The drawings the tests pin, copied beside the tests with their licence.
-inline std::filesystem::path PinnedDxfFolder()
-{
-    return std::filesystem::path(__FILE__).parent_path() / "data" / "dxf";
-}
-
 // The shared corpus, which sits beside the repository in a full checkout.
 inline std::filesystem::path SharedDxfFolder()
 {
-    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path().parent_path() / "shared"
-        / "data" / "dxf";
+    return TestsFolder().parent_path().parent_path() / "shared" / "data" / "dxf";
 }
 
 // A DXF drawing in text form, one group at a time.

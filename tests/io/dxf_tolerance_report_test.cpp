@@ -79,8 +79,9 @@ TEST_F(DxfToleranceReport, CountsWhatIsTooSmallAndNotWhatRepeats)
         const int curves = static_cast<int>(fresh.m_curves.size());
         const int points = static_cast<int>(fresh.m_points.size());
         EXPECT_EQ(curves, c.curves) << c.name;
-        if (c.points >= 0)
+        if (c.points >= 0) {
             EXPECT_EQ(points, c.points) << c.name;
+        }
         std::vector<std::string> lines = {"Imported AutoCAD DXF model data",
                                           FormatText("- Model: Curve [%d], Point [%d]", curves, points)};
         std::vector<std::string> boxes;
@@ -90,8 +91,9 @@ TEST_F(DxfToleranceReport, CountsWhatIsTooSmallAndNotWhatRepeats)
         }
         EXPECT_EQ(user.lines, lines) << c.name;
         EXPECT_EQ(user.BoxTexts(), boxes) << c.name;
-        if (!user.boxes.empty())
+        if (!user.boxes.empty()) {
             EXPECT_EQ(user.boxes[0].kind, BoxKind::Warning) << c.name;
+        }
     }
 }
 

@@ -151,10 +151,8 @@ bool FormElementRecord(const SolidModelTables& model, const SolidEquationTables&
 
     // The element is formed directly in its equations: a unit value of each
     // equation moves the element's nodes by the rigid-link rule, and the
-    // element integrates the strain of that motion. Linked before the
-    // integration, the end face's large in-plane gradients cancel within each
-    // strain, in double; linked after it, they would cancel in matrix entries
-    // (L/h)² times larger than what is left.
+    // element integrates the strain of that motion, so that a rigid end face
+    // cancels within each strain (see the element routine).
     const std::size_t perUnknown = 3 * static_cast<std::size_t>(nodes);
     std::array<double, kMaxElementUnknowns * 3 * 8> patterns;
     std::fill_n(patterns.begin(), unknowns * perUnknown, 0.0);

@@ -1,26 +1,16 @@
 #include "view/Scene.h"
+#include "view/support/DrawingModel.h"
 #include "view/support/FakeViewDocument.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Two curves joined at point 2 and a closed loop over both; a calculated line
-// section of curve 3 with its centroid point 6; point 7 on no curve.
 class SceneActivity : public testing::Test {
 protected:
     SceneActivity()
     {
-        const double xy[][2] = {{0, 0}, {10, 0}, {20, 0}, {0, 50}, {10, 50}, {5, 60}, {100, 100}};
-        for (int id = 1; id <= 7; ++id)
-            document.AddPoint(id, xy[id - 1][0], xy[id - 1][1]);
-        document.AddCurve(1, {1, 2});
-        document.AddCurve(2, {2, 3});
-        document.AddCurve(3, {4, 5});
-        document.AddClosedLoop(1, {1, -2});
-        T_SECTION_D& section = document.AddSection(1, SECTION_LINE, {3});
-        section.propertiesCalculated = true;
-        section.centroidPointId = 6;
+        BuildJoinedCurvesModel(document, 1.0);
         scene.ResetDefaults();
         RebuildAndDraw();
     }

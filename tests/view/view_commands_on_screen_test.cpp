@@ -1,6 +1,7 @@
 // The view's activity, GCS and snapping-at-a-click behaviour on screen with
 // fakes around it.
 
+#include "view/support/DrawingModel.h"
 #include "view/support/ViewOnScreen.h"
 
 #include <gtest/gtest.h>
@@ -19,21 +20,9 @@ KeySet Keys(int (*keyOf)(int), std::initializer_list<int> ids)
 
 class ViewCommandsOnScreen : public ViewOnScreen {
 protected:
-    // Curves 1 and 2 joined at point 2 with a closed loop over both; a
-    // calculated line section of curve 3 with its centroid point 6; point 7
-    // on no curve.
     void SmallModel()
     {
-        const double xy[][2] = {{0, 0}, {100, 0}, {200, 0}, {0, 500}, {100, 500}, {50, 600}, {1000, 1000}};
-        for (int id = 1; id <= 7; ++id)
-            document.AddPoint(id, xy[id - 1][0], xy[id - 1][1]);
-        document.AddCurve(1, {1, 2});
-        document.AddCurve(2, {2, 3});
-        document.AddCurve(3, {4, 5});
-        document.AddClosedLoop(1, {1, -2});
-        T_SECTION_D& section = document.AddSection(1, SECTION_LINE, {3});
-        section.propertiesCalculated = true;
-        section.centroidPointId = 6;
+        BuildJoinedCurvesModel(document, 10.0);
         DrawModel();
     }
 

@@ -38,3 +38,17 @@ void BuildDrawingModel(FakeViewDocument& document)
     document.AddCurve(5, {9, 11});
     document.AddCurve(6, {9, 12});
 }
+
+void BuildJoinedCurvesModel(FakeViewDocument& document, double scale)
+{
+    const double xy[][2] = {{0, 0}, {10, 0}, {20, 0}, {0, 50}, {10, 50}, {5, 60}, {100, 100}};
+    for (int id = 1; id <= 7; ++id)
+        document.AddPoint(id, scale * xy[id - 1][0], scale * xy[id - 1][1]);
+    document.AddCurve(1, {1, 2});
+    document.AddCurve(2, {2, 3});
+    document.AddCurve(3, {4, 5});
+    document.AddClosedLoop(1, {1, -2});
+    T_SECTION_D& section = document.AddSection(1, SECTION_LINE, {3});
+    section.propertiesCalculated = true;
+    section.centroidPointId = 6;
+}

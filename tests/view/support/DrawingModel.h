@@ -16,3 +16,9 @@ constexpr int PLANE_SECTION_COLOUR[3] = {0, 128, 255};
 constexpr int LINE_SECTION_COLOUR[3] = {255, 0, 255};
 
 void BuildDrawingModel(FakeViewDocument& document);
+
+// A smaller model for the activity and selection tests, its coordinates
+// times `scale`: curves 1 and 2 joined at point 2 with a closed loop over
+// both; a calculated line section of curve 3 with its centroid point 6;
+// point 7 on no curve.
+void BuildJoinedCurvesModel(FakeViewDocument& document, double scale);

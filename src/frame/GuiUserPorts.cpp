@@ -1,9 +1,11 @@
 #include "frame/GuiUserPorts.h"
 
+#include "frame/DesktopAddressOpener.h"
 #include "frame/LongWorkInputFilter.h"
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
@@ -22,6 +24,7 @@ namespace {
 IMessageBoxPort* g_scriptedBoxes = nullptr;
 IDocumentPrompts* g_scriptedPrompts = nullptr;
 IFileLauncher* g_scriptedLauncher = nullptr;
+IBellPort* g_scriptedBell = nullptr;
 
 long IconStyle(BoxKind kind)
 {
@@ -53,6 +56,11 @@ void GuiUserPorts::UseScriptedUser(IMessageBoxPort* boxes, IDocumentPrompts* pro
 void GuiUserPorts::UseScriptedLauncher(IFileLauncher* launcher)
 {
     g_scriptedLauncher = launcher;
+}
+
+void GuiUserPorts::UseScriptedBell(IBellPort* bell)
+{
+    g_scriptedBell = bell;
 }
 
 void GuiUserPorts::ShowMessage(BoxKind kind, const std::string& text)
@@ -205,13 +213,17 @@ void GuiUserPorts::OpenInDefaultProgram(const std::string& path)
     wxLaunchDefaultApplication(wxString::FromUTF8(path));
 }
 
-bool GuiUserPorts::OpenAddress(const std::string& address)
+void GuiUserPorts::OpenAddress(const std::string& address, std::function<void(const std::string& reason)> failed)
 {
     if (g_scriptedLauncher)
-        return g_scriptedLauncher->OpenAddress(address);
+        return g_scriptedLauncher->OpenAddress(address, std::move(failed));
     if (g_scriptedPrompts)
-        return false;
-    return wxLaunchDefaultBrowser(wxString::FromUTF8(address));
+        return;
+    OpenAddressOnDesktop(address, [alive = std::weak_ptr<int>(alive_), failed = std::move(failed)](
+                                      const std::string& reason) {
+        if (!alive.expired())
+            failed(reason);
+    });
 }
 
 bool GuiUserPorts::StartProgram(const std::string& program)
@@ -229,4 +241,11 @@ bool GuiUserPorts::StartProgram(const std::string& program)
     const wxScopedCharBuffer file = found.utf8_str();
     const char* const arguments[] = {file.data(), nullptr};
     return wxExecute(arguments, wxEXEC_ASYNC) > 0;
+}
+
+void GuiUserPorts::Bell()
+{
+    if (g_scriptedBell)
+        return g_scriptedBell->Bell();
+    wxBell();
 }

@@ -2,9 +2,11 @@
 // The user ports of the program: message boxes and questions as wx dialogs,
 // progress as a gauge in the status bar's first pane, and the look at pending
 // input that long work makes between its stages, and the start of the
-// desktop's program for a written report. Tests put a scripted user in
-// place of the boxes and the questions, so no modal box waits for a person.
+// desktop's programs for a written report and for web and mail addresses, and
+// the warning bell. Tests put a scripted user in place of the boxes and the
+// questions, so no modal box waits for a person.
 
+#include "frame/AddressLaunch.h"
 #include "frame/TarvokrtDoc.h"
 #include "model/UserPorts.h"
 
@@ -18,7 +20,8 @@ class GuiUserPorts : public IMessageBoxPort,
                      public IProgressPort,
                      public ICancelPort,
                      public IDocumentPrompts,
-                     public IFileLauncher {
+                     public IFileLauncher,
+                     public IBellPort {
 public:
     GuiUserPorts(wxWindow* owner, wxStatusBar* statusBar);
     ~GuiUserPorts() override;
@@ -28,6 +31,11 @@ public:
     static void UseScriptedUser(IMessageBoxPort* boxes, IDocumentPrompts* prompts);
     // While set, every program start goes to it instead.
     static void UseScriptedLauncher(IFileLauncher* launcher);
+    // While set, the bell rings there instead.
+    static void UseScriptedBell(IBellPort* bell);
+
+    // These ports as the address launches use them.
+    AddressLaunchPorts AddressPorts() { return AddressLaunchPorts{*this, *this, *this}; }
 
     void ShowMessage(BoxKind kind, const std::string& text) override;
     bool AskYesNo(const std::string& text, bool yesIsDefault) override;
@@ -49,8 +57,11 @@ public:
 
     // Start no program while a scripted user stands in for the person.
     void OpenInDefaultProgram(const std::string& path) override;
-    bool OpenAddress(const std::string& address) override;
+    // A failure heard of after these ports are gone is dropped.
+    void OpenAddress(const std::string& address, std::function<void(const std::string& reason)> failed) override;
     bool StartProgram(const std::string& program) override;
+
+    void Bell() override;
 
 private:
     void PlaceGauge();
@@ -58,6 +69,8 @@ private:
     wxWindow* owner_;
     wxStatusBar* statusBar_;
     wxGauge* gauge_ = nullptr;
+    // Held by the launches still under way; gone with these ports.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
 // The path with ".extension" added when it has no extension of its own; an

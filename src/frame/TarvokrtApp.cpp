@@ -1,6 +1,7 @@
 #include "frame/TarvokrtApp.h"
 
 #include "frame/AboutDlg.h"
+#include "frame/AddressLaunch.h"
 #include "frame/MainFrame.h"
 #include "model/TextFormat.h"
 #include "frame/ToolbarTable.h"
@@ -24,6 +25,11 @@ constexpr int DEFAULT_RECENT_COUNT = 4;
 const char* const CALCULATOR_PROGRAMS[] = {"gnome-calculator", "kcalc", "galculator", "mate-calc", "xcalc"};
 
 }  // namespace
+
+std::string SupportMailTarget()
+{
+    return std::string("mailto:") + KLX_SUPPORT_MAIL;
+}
 
 bool IsNewProjectCommandLine(const std::string& commandLine)
 {
@@ -119,18 +125,18 @@ void CTarvokrtApp::OnFileOpen()
 
 void CTarvokrtApp::OnAppAbout()
 {
-    CAboutDlg about(frame_);
+    CAboutDlg about(frame_, frame_->Ports().AddressPorts());
     about.ShowModal();
 }
 
 void CTarvokrtApp::OnVisitHomepage()
 {
-    frame_->Ports().OpenAddress(KLX_HOMEPAGE);
+    OpenAddressForUser(frame_->Ports().AddressPorts(), KLX_HOMEPAGE);
 }
 
 void CTarvokrtApp::OnSendMail()
 {
-    frame_->Ports().OpenAddress(std::string("mailto:") + KLX_SUPPORT_MAIL);
+    OpenAddressForUser(frame_->Ports().AddressPorts(), SupportMailTarget());
 }
 
 void CTarvokrtApp::OnCalculator()

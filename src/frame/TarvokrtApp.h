@@ -16,6 +16,9 @@ class CMainFrame;
 class wxFileHistory;
 
 extern const char* const KLX_SUPPORT_MAIL;
+// "mailto:" and the support address, as the e-mail command and the About box
+// hand it to the desktop.
+std::string SupportMailTarget();
 
 class CTarvokrtApp {
 public:
@@ -34,7 +37,7 @@ public:
     void OnFileOpen();
     void OnAppAbout();
     // The web page and a new mail to the support address in the desktop's
-    // programs; a refused start is not reported.
+    // programs; a launch that fails is told as a failed link is.
     void OnVisitHomepage();
     void OnSendMail();
     // The first calculator of a short list that starts; a warning box when

@@ -12,6 +12,7 @@
 #include "model/SectModel.h"
 #include "view/ViewPorts.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -75,9 +76,12 @@ public:
     // Opens a written file in the default program for it; a start that fails
     // is not reported.
     virtual void OpenInDefaultProgram(const std::string& path) = 0;
-    // Opens a web or "mailto:" address in the desktop's program for it;
-    // false when none could be started.
-    virtual bool OpenAddress(const std::string& address) = 0;
+    // Opens a web or "mailto:" address in the desktop's program for it,
+    // without waiting for that program. When the address cannot be opened,
+    // at once or once the desktop's opener has ended, failed gets the reason
+    // on the window's thread.
+    virtual void OpenAddress(const std::string& address,
+                             std::function<void(const std::string& reason)> failed) = 0;
     // Starts the program of that name found on the path, on its own and
     // without a shell; false when it could not be started.
     virtual bool StartProgram(const std::string& program) = 0;

@@ -24,11 +24,13 @@ protected:
     {
         ProgramOnScreen::SetUp();
         GuiUserPorts::UseScriptedLauncher(&launcher);
+        GuiUserPorts::UseScriptedBell(&bell);
     }
     void TearDown() override
     {
         ProgramOnScreen::TearDown();
         GuiUserPorts::UseScriptedLauncher(nullptr);
+        GuiUserPorts::UseScriptedBell(nullptr);
     }
 
     // The labels of a menu's items in order, "-" for a separator.
@@ -51,6 +53,7 @@ protected:
     }
 
     RecordingLauncher launcher;
+    RecordingBell bell;
 };
 
 TEST_F(PrintHelpOnScreen, TheMenusOfferThePrintAndHelpItemsEnabled)
@@ -135,6 +138,7 @@ TEST_F(PrintHelpOnScreen, HelpCommandsAskTheLauncherForTheAddressOrACalculator)
 {
     const std::string homepage = KLX_HOMEPAGE;
     const std::string mail = std::string("mailto:") + KLX_SUPPORT_MAIL;
+    const std::string refused = "Unable to open hyperlink:\n\nNo program to open the address was found.";
     const std::vector<std::string> calculators{"gnome-calculator", "kcalc", "galculator", "mate-calc", "xcalc"};
     struct HelpCase {
         const char* name;
@@ -144,15 +148,18 @@ TEST_F(PrintHelpOnScreen, HelpCommandsAskTheLauncherForTheAddressOrACalculator)
         std::vector<std::string> addresses;
         std::vector<std::string> programs;
         std::vector<std::string> boxes;
+        int rings;
     };
+    // A homepage or a mail that cannot be opened is told the same way: a
+    // beep and the warning with the launcher's reason.
     const HelpCase cases[] = {
-        {"homepage", CMD_VISIT_HOMEPAGE, true, "", {homepage}, {}, {}},
-        {"homepage refused: no box", CMD_VISIT_HOMEPAGE, false, "", {homepage}, {}, {}},
-        {"mail", CMD_SEND_MAIL, true, "", {mail}, {}, {}},
-        {"mail refused: no box", CMD_SEND_MAIL, false, "", {mail}, {}, {}},
-        {"the first calculator starts", CMD_CALCULATOR, true, "gnome-calculator", {}, {"gnome-calculator"}, {}},
-        {"a later calculator starts", CMD_CALCULATOR, true, "kcalc", {}, {"gnome-calculator", "kcalc"}, {}},
-        {"none starts", CMD_CALCULATOR, true, "", {}, calculators, {"Cannot execute Windows Calculator."}},
+        {"homepage", CMD_VISIT_HOMEPAGE, true, "", {homepage}, {}, {}, 0},
+        {"homepage refused", CMD_VISIT_HOMEPAGE, false, "", {homepage}, {}, {refused}, 1},
+        {"mail", CMD_SEND_MAIL, true, "", {mail}, {}, {}, 0},
+        {"mail refused", CMD_SEND_MAIL, false, "", {mail}, {}, {refused}, 1},
+        {"the first calculator starts", CMD_CALCULATOR, true, "gnome-calculator", {}, {"gnome-calculator"}, {}, 0},
+        {"a later calculator starts", CMD_CALCULATOR, true, "kcalc", {}, {"gnome-calculator", "kcalc"}, {}, 0},
+        {"none starts", CMD_CALCULATOR, true, "", {}, calculators, {"Cannot execute Windows Calculator."}, 0},
     };
     ASSERT_TRUE(Start(""));
     for (const HelpCase& c : cases) {
@@ -160,11 +167,13 @@ TEST_F(PrintHelpOnScreen, HelpCommandsAskTheLauncherForTheAddressOrACalculator)
         launcher = RecordingLauncher();
         launcher.opensAddresses = c.opensAddresses;
         launcher.startableProgram = c.startableProgram;
+        bell = RecordingBell();
         user.ClearRecords();
         Command(c.command);
         EXPECT_EQ(launcher.addresses, c.addresses);
         EXPECT_EQ(launcher.programs, c.programs);
         EXPECT_EQ(user.BoxTexts(), c.boxes);
+        EXPECT_EQ(bell.rings, c.rings);
         for (const RecordedBox& box : user.boxes)
             EXPECT_EQ(box.kind, BoxKind::Warning);
     }

@@ -1,6 +1,8 @@
 #pragma once
-// A launcher that records what it is asked to start and starts nothing.
+// A launcher that records what it is asked to start and starts nothing, and
+// a bell that counts its rings.
 
+#include "frame/AddressLaunch.h"
 #include "frame/TarvokrtDoc.h"
 
 #include <string>
@@ -9,10 +11,11 @@
 class RecordingLauncher : public IFileLauncher {
 public:
     void OpenInDefaultProgram(const std::string& path) override { opened.push_back(path); }
-    bool OpenAddress(const std::string& address) override
+    void OpenAddress(const std::string& address, std::function<void(const std::string&)> failed) override
     {
         addresses.push_back(address);
-        return opensAddresses;
+        if (!opensAddresses)
+            failed(failureReason);
     }
     bool StartProgram(const std::string& program) override
     {
@@ -24,5 +27,12 @@ public:
     std::vector<std::string> addresses;
     std::vector<std::string> programs;
     bool opensAddresses = true;
+    std::string failureReason = "No program to open the address was found.";
     std::string startableProgram;  // the one program that starts; none when empty
+};
+
+class RecordingBell : public IBellPort {
+public:
+    void Bell() override { ++rings; }
+    int rings = 0;
 };

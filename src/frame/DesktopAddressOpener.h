@@ -1,0 +1,15 @@
+#pragma once
+// Hands a web or "mailto:" address to the desktop's opener (xdg-open, else
+// gio) without waiting for it, and hears back when the opener ends: an opener
+// that ends with a failure status, or none on the path, gives the reason.
+
+#include <functional>
+#include <string>
+
+// failed runs at most once, on the window's thread, from the event loop when
+// the opener ends, or at once when no opener could be started.
+void OpenAddressOnDesktop(const std::string& address, std::function<void(const std::string& reason)> failed);
+
+// Why the opener's exit status means the address was not opened; empty for
+// success (status 0).
+std::string OpenerFailureReason(const std::string& opener, int status);

@@ -1,0 +1,242 @@
+// The About box's links: a click opens the target through the launcher; a
+// failure beeps, says why and leaves the link unvisited. The About box from
+// its command, and the desktop's opener heard back from when it fails.
+
+#include "program_on_screen.h"
+#include "recording_launcher.h"
+
+#include "frame/AboutDlg.h"
+#include "frame/DesktopAddressOpener.h"
+#include "frame/HyperLink.h"
+#include "frame/ToolbarTable.h"
+#include "model/ProgramInfo.h"
+#include "support/ScriptedUserPorts.h"
+#include "view/support/GuiTestEnvironment.h"
+
+#include <wx/evtloop.h>
+#include <wx/frame.h>
+#include <wx/modalhook.h>
+#include <wx/timer.h>
+#include <wx/tooltip.h>
+#include <wx/utils.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+namespace {
+
+class HyperLinkOnScreen : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!RequireDisplay())
+            GTEST_SKIP();
+        frame = new wxFrame(nullptr, wxID_ANY, "links");
+        link = new CHyperLink(frame, wxID_ANY, "", "https://tarvo.example/klx", ports);
+        frame->SetClientSize(300, 60);
+        link->SetSize(frame->GetClientSize());
+    }
+    void TearDown() override
+    {
+        if (frame)
+            frame->Destroy();
+        ProcessPendingEvents();
+    }
+
+    // A press and a release of the left button on the link's text.
+    void Click()
+    {
+        const wxPoint middle(link->GetClientSize().x / 2, link->GetClientSize().y / 2);
+        for (wxEventType type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP}) {
+            wxMouseEvent button(type);
+            button.SetPosition(middle);
+            button.SetEventObject(link);
+            link->GetEventHandler()->ProcessEvent(button);
+        }
+    }
+
+    RecordingLauncher launcher;
+    ScriptedUserPorts user;
+    RecordingBell bell;
+    AddressLaunchPorts ports{launcher, user, bell};
+    wxFrame* frame = nullptr;
+    CHyperLink* link = nullptr;
+};
+
+TEST_F(HyperLinkOnScreen, AClickOpensTheTargetAndAFailureBeepsSaysWhyAndLeavesItUnvisited)
+{
+    struct ClickCase {
+        const char* name;
+        std::vector<bool> opens;  // what the launcher answers to each click
+        bool visited;
+        int rings;
+        std::vector<std::string> boxes;
+    };
+    const std::string refused = "Unable to open hyperlink:\n\nNo program to open the address was found.";
+    const ClickCase cases[] = {
+        {"opened", {true}, true, 0, {}},
+        {"refused", {false}, false, 1, {refused}},
+        {"refused after an earlier success", {true, false}, false, 1, {refused}},
+        {"opened after an earlier failure", {false, true}, true, 1, {refused}},
+    };
+    for (const ClickCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        link->MarkVisited(false);
+        launcher = RecordingLauncher();
+        bell = RecordingBell();
+        user.ClearRecords();
+        for (bool opens : c.opens) {
+            launcher.opensAddresses = opens;
+            Click();
+        }
+        EXPECT_EQ(launcher.addresses, std::vector<std::string>(c.opens.size(), "https://tarvo.example/klx"));
+        EXPECT_EQ(link->IsVisited(), c.visited);
+        EXPECT_EQ(link->GetForegroundColour(), c.visited ? wxColour(85, 26, 139) : wxColour(0, 0, 238));
+        EXPECT_EQ(bell.rings, c.rings);
+        EXPECT_EQ(user.BoxTexts(), c.boxes);
+        for (const RecordedBox& box : user.boxes)
+            EXPECT_EQ(box.kind, BoxKind::Warning);
+    }
+}
+
+TEST_F(HyperLinkOnScreen, TheTargetIsTheTooltipAndTheTextWhenNoneIsGiven)
+{
+    EXPECT_EQ(link->GetLabel(), "https://tarvo.example/klx");
+    ASSERT_NE(link->GetToolTip(), nullptr);
+    EXPECT_EQ(link->GetToolTip()->GetTip(), "https://tarvo.example/klx");
+
+    link->SetLink("mailto:someone@tarvo.example");
+    EXPECT_EQ(link->GetToolTip()->GetTip(), "mailto:someone@tarvo.example");
+    Click();
+    EXPECT_EQ(launcher.addresses, std::vector<std::string>{"mailto:someone@tarvo.example"});
+
+    auto* named = new CHyperLink(frame, wxID_ANY, "Write to us", "mailto:someone@tarvo.example", ports);
+    EXPECT_EQ(named->GetLabel(), "Write to us");
+    EXPECT_EQ(named->GetToolTip()->GetTip(), "mailto:someone@tarvo.example");
+}
+
+TEST_F(HyperLinkOnScreen, TheUnderlineSwitches)
+{
+    link->SetUnderlined(false);
+    EXPECT_FALSE(link->IsUnderlined());
+    link->SetUnderlined(true);
+    EXPECT_TRUE(link->IsUnderlined());
+}
+
+class AboutBoxOnScreen : public ProgramOnScreen {
+protected:
+    // Reads the About box's links as it shows, then closes it.
+    class ReadingHook : public wxModalDialogHook {
+    public:
+        int Enter(wxDialog* dialog) override
+        {
+            if (!dynamic_cast<CAboutDlg*>(dialog))
+                return wxID_NONE;
+            for (int id : {ID_ABOUT_HOMEPAGE_LINK, ID_ABOUT_MAIL_LINK}) {
+                auto* link = dynamic_cast<CHyperLink*>(dialog->FindWindow(id));
+                links.push_back(link ? link->GetLabel().utf8_string() + " -> " + link->Link() +
+                                           (link->IsUnderlined() ? " underlined" : "")
+                                     : "missing");
+            }
+            return wxID_OK;
+        }
+        void Exit(wxDialog*) override {}
+        std::vector<std::string> links;
+    };
+    void SetUpOnScreen() override { AnswerDialogsWith(hook); }
+
+    ReadingHook hook;
+};
+
+TEST_F(AboutBoxOnScreen, TheAboutCommandShowsBothLinks)
+{
+    ASSERT_TRUE(Start(""));
+    Command(CMD_APP_ABOUT);
+    EXPECT_EQ(hook.links, (std::vector<std::string>{
+                              std::string(KLX_HOMEPAGE) + " -> " + KLX_HOMEPAGE + " underlined",
+                              std::string(KLX_SUPPORT_MAIL) + " -> mailto:" + KLX_SUPPORT_MAIL + " underlined"}));
+}
+
+// The desktop's opener stood in for by a script on an otherwise empty path.
+class DesktopOpener : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!RequireDisplay())
+            GTEST_SKIP();
+        folder = std::filesystem::temp_directory_path() /
+                 ("klx_opener_" + std::to_string(wxGetProcessId()) + "_" +
+                  testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder);
+        wxGetEnv("PATH", &savedPath);
+        wxSetEnv("PATH", folder.string());
+    }
+    void TearDown() override
+    {
+        wxSetEnv("PATH", savedPath);
+        std::filesystem::remove_all(folder);
+    }
+
+    void WriteOpener(const std::string& name, int status)
+    {
+        const std::filesystem::path script = folder / name;
+        std::ofstream(script) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" << (folder / "arguments").string()
+                              << "'\nexit " << status << "\n";
+        std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    }
+
+    // Opens the address and runs the program's events until the opener's
+    // failure is heard of; nothing when a minute passes without it.
+    std::optional<std::string> FailureOfOpening(const std::string& address)
+    {
+        std::optional<std::string> reason;
+        wxGUIEventLoop loop;
+        OpenAddressOnDesktop(address, [&](const std::string& heard) {
+            reason = heard;
+            if (loop.IsRunning())
+                loop.Exit();
+        });
+        if (!reason) {
+            wxTimer giveUp;
+            giveUp.Bind(wxEVT_TIMER, [&loop](wxTimerEvent&) { loop.Exit(); });
+            giveUp.StartOnce(60000);
+            loop.Run();
+        }
+        return reason;
+    }
+
+    std::vector<std::string> Arguments() const
+    {
+        std::vector<std::string> lines;
+        std::ifstream file(folder / "arguments");
+        for (std::string line; std::getline(file, line);)
+            lines.push_back(line);
+        return lines;
+    }
+
+    std::filesystem::path folder;
+    wxString savedPath;
+};
+
+TEST_F(DesktopOpener, AnOpenerThatEndsInFailureIsHeardOfWithItsReason)
+{
+    WriteOpener("xdg-open", 3);
+    const std::string address = "https://tarvo.example/klx?a=1&b=2 c";
+    EXPECT_EQ(FailureOfOpening(address), "No program to open the address was found.");
+    EXPECT_EQ(Arguments(), std::vector<std::string>{address});
+}
+
+TEST_F(DesktopOpener, GioIsTheSecondChoiceAndNoOpenerAtAllIsAFailureAtOnce)
+{
+    WriteOpener("gio", 2);
+    EXPECT_EQ(FailureOfOpening("mailto:support@tarvo.example"), "gio could not open the address (status 2).");
+    EXPECT_EQ(Arguments(), (std::vector<std::string>{"open", "mailto:support@tarvo.example"}));
+
+    std::filesystem::remove(folder / "gio");
+    std::optional<std::string> reason;
+    OpenAddressOnDesktop("https://tarvo.example/klx", [&reason](const std::string& heard) { reason = heard; });
+    EXPECT_EQ(reason, "No program to open addresses (xdg-open or gio) was found.");
+}
+
+}  // namespace

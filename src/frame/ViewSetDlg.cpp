@@ -1,13 +1,13 @@
 #include "frame/ViewSetDlg.h"
 
 #include "frame/DialogNumbers.h"
+#include "frame/TabCtrlBase.h"
 #include "view/TarvokrtView.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/clrpicker.h>
-#include <wx/notebook.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
@@ -81,10 +81,12 @@ CViewSetDlg::CViewSetDlg(wxWindow* parent, CTarvokrtView& view, IMessageBoxPort&
     : CDlgChild(parent, "Setting"), view_(view), boxes_(boxes)
 {
     view_.GetViewSettings(record_);
-    tabs_ = new wxNotebook(this, ID_VIEWSET_TABS);
-    tabs_->AddPage(MakeGeneralPage(), "General");
-    tabs_->AddPage(MakeDisplayPage(), "Display");
-    tabs_->AddPage(MakeColourPage(), "Color");
+    tabs_ = new CTabCtrlBase(this, ID_VIEWSET_TABS);
+    tabs_->AddTab(MakeGeneralPage(), "General");
+    tabs_->AddTab(MakeDisplayPage(), "Display");
+    tabs_->AddTab(MakeColourPage(), "Color");
+    tabs_->SetSelectedTextColor(wxColour(0, 0, 255));
+    tabs_->SetHotTextColor(*wxWHITE);
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     buttons->AddStretchSpacer();

@@ -9,12 +9,12 @@
 
 #include <array>
 
+class CTabCtrlBase;
 class CTarvokrtView;
 class IMessageBoxPort;
 class wxCheckBox;
 class wxChoice;
 class wxColourPickerCtrl;
-class wxNotebook;
 class wxTextCtrl;
 
 enum ViewSetControl {
@@ -36,7 +36,7 @@ public:
     // false (nothing applied) when a number field does not hold a number.
     bool ApplySettings();
 
-    wxNotebook* Tabs() { return tabs_; }
+    CTabCtrlBase* Tabs() { return tabs_; }
     // Loads the pages from the record.
     void LoadPages();
 
@@ -51,7 +51,7 @@ private:
     CTarvokrtView& view_;
     IMessageBoxPort& boxes_;
     T_VIEWSET_D record_;
-    wxNotebook* tabs_ = nullptr;
+    CTabCtrlBase* tabs_ = nullptr;
     wxChoice* length_ = nullptr;
     wxChoice* force_ = nullptr;
     wxTextCtrl* tolerance_ = nullptr;

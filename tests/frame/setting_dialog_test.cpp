@@ -5,6 +5,7 @@
 
 #include "frame/LongWorkInputFilter.h"
 #include "frame/MainFrame.h"
+#include "frame/TabCtrlBase.h"
 #include "frame/ToolbarTable.h"
 #include "frame/ViewSetDlg.h"
 #include "view/TarvokrtView.h"
@@ -12,7 +13,6 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/clrpicker.h>
-#include <wx/notebook.h>
 #include <wx/gauge.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
@@ -63,6 +63,18 @@ TEST_F(SettingDialog, OpensWithTheCurrentSettings)
     EXPECT_EQ(Find<wxCheckBox>(1128).GetLabel(), "Diaplay");
     EXPECT_EQ(Find<wxColourPickerCtrl>(1173).GetColour(), wxColour(0, 0, 255));
     EXPECT_EQ(Find<wxColourPickerCtrl>(1175).GetColour(), wxColour(255, 255, 255));
+}
+
+TEST_F(SettingDialog, ItsTabsShowGeneralFirstWithTheSelectedTabInBlue)
+{
+    CTabCtrlBase& tabs = *dialog->Tabs();
+    ASSERT_EQ(tabs.GetPageCount(), 3u);
+    EXPECT_EQ(tabs.GetPageText(0), "General");
+    EXPECT_EQ(tabs.GetPageText(1), "Display");
+    EXPECT_EQ(tabs.GetPageText(2), "Color");
+    EXPECT_EQ(tabs.GetSelection(), 0);
+    EXPECT_EQ(tabs.TabTextColour(0), wxColour(0, 0, 255));
+    EXPECT_NE(tabs.TabTextColour(1), wxColour(0, 0, 255));
 }
 
 TEST_F(SettingDialog, ARefusedToleranceShowsItsOldValueAndTheRestIsApplied)

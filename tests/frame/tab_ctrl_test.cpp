@@ -1,0 +1,95 @@
+// The tab strip of the Setting dialog: pages shown by the selected tab,
+// disabled tabs that cannot be chosen, and the text colours set for tabs.
+
+#include "frame/TabCtrlBase.h"
+#include "view/support/GuiTestEnvironment.h"
+
+#include <wx/frame.h>
+#include <wx/panel.h>
+#include <wx/settings.h>
+
+namespace {
+
+class TabCtrlOnScreen : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!RequireDisplay())
+            GTEST_SKIP();
+        frame = new wxFrame(nullptr, wxID_ANY, "tabs");
+        tabs = new CTabCtrlBase(frame, wxID_ANY);
+        for (const char* title : {"General", "Display", "Color"}) {
+            pages.push_back(new wxPanel(tabs));
+            tabs->AddTab(pages.back(), title);
+        }
+        frame->Show();
+        ProcessPendingEvents();
+    }
+    void TearDown() override
+    {
+        if (frame)
+            frame->Destroy();
+        ProcessPendingEvents();
+    }
+
+    void ExpectShown(int tab)
+    {
+        EXPECT_EQ(tabs->GetSelection(), tab);
+        EXPECT_EQ(tabs->GetCurrentPage(), pages[static_cast<size_t>(tab)]);
+    }
+
+    wxFrame* frame = nullptr;
+    CTabCtrlBase* tabs = nullptr;
+    std::vector<wxWindow*> pages;
+};
+
+TEST_F(TabCtrlOnScreen, ThreeTabsShowTheFirstPageAndAreEnabled)
+{
+    ASSERT_EQ(tabs->GetPageCount(), 3u);
+    ExpectShown(0);
+    for (int tab = 0; tab < 3; ++tab)
+        EXPECT_TRUE(tabs->IsTabEnabled(tab)) << tab;
+    EXPECT_FALSE(tabs->IsTabEnabled(3));
+}
+
+TEST_F(TabCtrlOnScreen, ChoosingADisabledTabKeepsTheTabThatWasSelectedAndItsPage)
+{
+    tabs->EnableTab(1, false);
+    EXPECT_FALSE(tabs->IsTabEnabled(1));
+    tabs->SetSelection(1);
+    ExpectShown(0);
+
+    tabs->SetSelection(2);
+    ExpectShown(2);
+    tabs->SetSelection(1);
+    ExpectShown(2);
+
+    tabs->EnableTab(1, true);
+    tabs->SetSelection(1);
+    ExpectShown(1);
+}
+
+TEST_F(TabCtrlOnScreen, TheSelectedTabTakesItsColourAndADisabledTabIsGreyed)
+{
+    const wxColour themeText = tabs->TabTextColour(1);
+    const wxColour blue(0, 0, 255);
+    ASSERT_NE(themeText, blue);
+
+    tabs->SetSelectedTextColor(blue);
+    tabs->SetHotTextColor(*wxWHITE);
+    EXPECT_EQ(tabs->TabTextColour(0), blue);
+    // Not under the mouse, not selected: the theme's colour.
+    EXPECT_EQ(tabs->TabTextColour(1), themeText);
+    EXPECT_EQ(tabs->TabTextColour(2), themeText);
+
+    tabs->SetSelection(2);
+    EXPECT_EQ(tabs->TabTextColour(2), blue);
+    EXPECT_EQ(tabs->TabTextColour(0), themeText);
+
+    tabs->EnableTab(1, false);
+    EXPECT_EQ(tabs->TabTextColour(1), wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT));
+    tabs->EnableTab(1, true);
+    EXPECT_EQ(tabs->TabTextColour(1), themeText);
+}
+
+}  // namespace

@@ -5,6 +5,7 @@
 #include "frame/ProjectWorkspace.h"
 #include "frame/ResultCommands.h"
 #include "frame/TarvokrtApp.h"
+#include "frame/ToolbarDropDowns.h"
 #include "frame/ToolbarImages.h"
 #include "frame/ToolbarTable.h"
 #include "frame/ViewCommandBindings.h"
@@ -66,6 +67,8 @@ bool IsFrameCommand(int id)
     case CMD_APP_EXIT:
     case CMD_EDIT_UNDO:
     case CMD_EDIT_REDO:
+    case CMD_CLEAR_UNDO_STORAGE:
+    case CMD_CLEAR_REDO_STORAGE:
     case CMD_SETTING:
     case CMD_IMPORT_PROJECT:
     case CMD_EXPORT_BITMAP:
@@ -287,6 +290,16 @@ void CMainFrame::CreateToolbars()
         const auto offerCustomizing = [this, toolbar](wxEvent&) { toolbar->PopupMenu(MakeToolbarContextMenu().get()); };
         toolbar->Bind(wxEVT_AUITOOLBAR_RIGHT_CLICK, offerCustomizing);
         toolbar->Bind(wxEVT_CONTEXT_MENU, offerCustomizing);
+        toolbar->Bind(wxEVT_AUITOOLBAR_TOOL_DROPDOWN, [toolbar](wxAuiToolBarEvent& event) {
+            const std::unique_ptr<wxMenu> menu = MakeDropDownMenu(CommandIdOfWxId(event.GetId()));
+            if (!menu || !event.IsDropDownClicked()) {
+                event.Skip();
+                return;
+            }
+            toolbar->SetToolSticky(event.GetId(), true);
+            toolbar->PopupMenu(menu.get(), event.GetItemRect().GetBottomLeft());
+            toolbar->SetToolSticky(event.GetId(), false);
+        });
         toolbars_[bar.barId] = toolbar;
         bars_.AddPane(toolbar, DockedPane(bar, nextPosition[bar.dockedIn]++));
     }
@@ -310,6 +323,7 @@ void CMainFrame::FillToolbar(wxAuiToolBar& toolbar, const ToolbarDefinition& bar
             const ViewCommand* viewCommand = FindViewCommand(button.commandId);
             const wxItemKind kind = viewCommand && viewCommand->pressed ? wxITEM_CHECK : wxITEM_NORMAL;
             toolbar.AddTool(WxCommandId(button.commandId), button.tooltip, image, button.tooltip, kind);
+            toolbar.SetToolDropDown(WxCommandId(button.commandId), !DropDownCommands(button.commandId).empty());
             toolbar.EnableTool(WxCommandId(button.commandId), IsBuiltCommand(button.commandId));
         }
     }
@@ -413,9 +427,9 @@ bool CMainFrame::IsCommandEnabled(int commandId) const
         return false;
     if (view_->IsModal() && !RunsWhileModal(commandId))
         return false;
-    if (commandId == CMD_EDIT_UNDO)
+    if (commandId == CMD_EDIT_UNDO || commandId == CMD_CLEAR_UNDO_STORAGE)
         return document_->CanUndo();
-    if (commandId == CMD_EDIT_REDO)
+    if (commandId == CMD_EDIT_REDO || commandId == CMD_CLEAR_REDO_STORAGE)
         return document_->CanRedo();
     return true;
 }
@@ -432,6 +446,8 @@ void CMainFrame::CollectShownCommands()
         for (const ToolbarButton& button : bar.buttons) {
             if (button.commandId != 0 && button.commandId != CMD_GROUP_COMBO)
                 shownCommands_.insert(WxCommandId(button.commandId));
+            for (int commandId : DropDownCommands(button.commandId))
+                shownCommands_.insert(WxCommandId(commandId));
         }
     }
 }
@@ -492,6 +508,8 @@ void CMainFrame::BindCommands()
     BindCommand(CMD_FILE_PRINT_PREVIEW, [this] { view_->OnFilePrintPreview(); });
     BindCommand(CMD_EDIT_UNDO, [this] { document_->OnEditUndo(); });
     BindCommand(CMD_EDIT_REDO, [this] { document_->OnEditRedo(); });
+    BindCommand(CMD_CLEAR_UNDO_STORAGE, [this] { document_->OnClearUndoStorage(); });
+    BindCommand(CMD_CLEAR_REDO_STORAGE, [this] { document_->OnClearRedoStorage(); });
     BindCommand(CMD_SETTING, [this] { OnSetting(); });
     BindCommand(CMD_EXPORT_BITMAP, [this] { view_->OnExportBitmap(); });
     BindCommand(CMD_IMPORT_PROJECT, [this] { document_->OnFileImportProject(); });

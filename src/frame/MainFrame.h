@@ -103,7 +103,7 @@ public:
     // The frame's own commands, the view's and the registered tools'.
     bool IsBuiltCommand(int commandId) const;
     // Built and, while the view is modal, one of the few that run then; Undo
-    // and Redo also need a step to take.
+    // and Redo, and clearing their stores, also need a step in the store.
     bool IsCommandEnabled(int commandId) const;
 
 private:

@@ -69,11 +69,13 @@ struct CantileverModel {
     }
 
     // Result row r: master of copy r / 3 under load case r % 3 + 1.
-    bool Solve(const std::vector<double>& materialRows, std::vector<double>& rows) const {
+    bool Solve(const std::vector<double>& materialRows, std::vector<double>& rows, int threads) const {
         const SolidModelTables model{
             coordinates, elementRows, materialRows, constraints, links, loads, CSectPropFem::kLoadCases};
         rows.assign(loadNodes.size() / kLoadNodeColumns * kResultColumns, 0.0);
-        return RunSolidFemSolver(model, loadNodes, rows) == kSolidFemSucceeded;
+        ProfileSolverOptions options;
+        options.threads = threads;
+        return RunSolidFemSolver(model, loadNodes, rows, options) == kSolidFemSucceeded;
     }
     // z of copy c's master, the length of that cantilever.
     double TipZ(int copy) const {
@@ -96,15 +98,18 @@ bool RunPass(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& el
     const CantileverModel model(nodes, elements, cx, cy, length, size, lengthFactor);
     std::vector<double> rows, torsionRows;
     const std::vector<double> torsionMaterials = TorsionMaterialRows(materialRows);
+    const int threads = MachineThreads();
     if (torsionMaterials == materialRows) {
-        if (!model.Solve(materialRows, rows)) return false;
+        if (!model.Solve(materialRows, rows, threads)) return false;
         torsionRows = rows;  // every ν is 0 already
     } else {
         // The two solves share nothing but the read-only model: they run at
-        // the same time, which roughly halves the wait on a large mesh.
+        // the same time, which roughly halves the wait on a large mesh, and
+        // share the threads rather than taking them each.
         bool solved[2] = {false, false};
-        RunTasks(2, 2, [&](int task) {
-            solved[task] = task == 0 ? model.Solve(materialRows, rows) : model.Solve(torsionMaterials, torsionRows);
+        RunTasks(2, threads, [&](int task, int taskThreads) {
+            solved[task] = task == 0 ? model.Solve(materialRows, rows, taskThreads)
+                                     : model.Solve(torsionMaterials, torsionRows, taskThreads);
         });
         if (!solved[0] || !solved[1]) return false;
     }

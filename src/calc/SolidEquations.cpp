@@ -55,11 +55,11 @@ struct FormedElement {
     std::vector<double> upperTriangle;
 };
 
-// Workers for the element formation: the machine's threads, but no more than
-// there are elements worth a thread.
-int FormationWorkerCount(int elementCount) {
+// Workers for the element formation: the threads given (0: the machine's),
+// but no more than there are elements worth a thread.
+int FormationWorkerCount(int elementCount, int maxThreads) {
     constexpr int kElementsPerWorker = 256;
-    return std::clamp(elementCount / kElementsPerWorker, 1, MachineThreads());
+    return std::clamp(elementCount / kElementsPerWorker, 1, maxThreads > 0 ? maxThreads : MachineThreads());
 }
 
 }  // namespace
@@ -110,7 +110,7 @@ void NumberEquations(const SolidModelTables& model, SolidEquationTables& equatio
 }
 
 bool AssembleElementSystem(const SolidModelTables& model, const SolidEquationTables& equations,
-                           ConnectivityDescription& description, ElementStream& stream) {
+                           ConnectivityDescription& description, ElementStream& stream, int maxThreads) {
     WriteConnectivity(model, equations, description);
 
     // Batches bound the memory held outside the stream; the workers take the
@@ -118,7 +118,7 @@ bool AssembleElementSystem(const SolidModelTables& model, const SolidEquationTab
     // order, so the stream does not depend on the workers.
     constexpr int kBatch = 4096;
     const int elementCount = model.ElementCount();
-    const int workers = FormationWorkerCount(elementCount);
+    const int workers = FormationWorkerCount(elementCount, maxThreads);
     std::vector<FormedElement> batch(std::min(kBatch, elementCount));
     for (int first = 1; first <= elementCount; first += kBatch) {
         const int size = std::min(kBatch, elementCount - first + 1);

@@ -44,12 +44,14 @@ struct SolidEquationTables {
 void NumberEquations(const SolidModelTables& model, SolidEquationTables& equations);
 
 // Writes the connectivity description and appends one record per element to
-// the stream, in element order. The elements are formed on the machine's
-// threads; the stream is bit for bit the one a single thread would write.
-// False when an element routine fails (inverted or degenerate element,
-// unusable material); the stream then ends before that element.
+// the stream, in element order. The elements are formed on up to maxThreads
+// threads (0: the machine's); the stream is bit for bit the one a single
+// thread would write. False when an element routine fails (inverted or
+// degenerate element, unusable material); the stream then ends before that
+// element.
 [[nodiscard]] bool AssembleElementSystem(const SolidModelTables& model, const SolidEquationTables& equations,
-                                         ConnectivityDescription& description, ElementStream& stream);
+                                         ConnectivityDescription& description, ElementStream& stream,
+                                         int maxThreads = 0);
 
 // The record of element e (1-based) on its equations: the distinct non-zero
 // equations of its nodes' freedoms in ascending order, and the stiffness on

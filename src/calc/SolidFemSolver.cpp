@@ -77,7 +77,7 @@ int SolveModel(const SolidModelTables& model, std::span<const int> loadNodeList,
 
     ConnectivityDescription description;
     ElementStream stream;
-    if (!AssembleElementSystem(model, equations, description, stream)) return kSolidFemFailed;
+    if (!AssembleElementSystem(model, equations, description, stream, solverOptions.threads)) return kSolidFemFailed;
 
     std::vector<double> loads;
     AssembleLoadVectors(model, equations, loads);

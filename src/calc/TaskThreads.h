@@ -1,10 +1,12 @@
 #pragma once
 
-// Running independent pieces of a calculation on the machine's threads.
+// Running independent pieces of a calculation on the threads the process may use.
 
 #include <functional>
 
-// The threads the machine offers, at least 1.
+// The CPUs the process may run on (its affinity mask, which taskset,
+// containers and CI runners narrow), never more than the machine has and at
+// least 1.
 int MachineThreads();
 
 // Runs task(i) for every i in [0, count) on up to `threads` threads, the
@@ -13,3 +15,9 @@ int MachineThreads();
 // others. Once every thread has stopped, the first exception a task threw is
 // rethrown.
 void RunTasks(int count, int threads, const std::function<void(int task)>& task);
+
+// The same for tasks that run threads of their own: `threads` is shared out
+// among the threads that run tasks side by side, and each task learns the
+// share of the thread that runs it, so that all of them together never use
+// more than `threads`.
+void RunTasks(int count, int threads, const std::function<void(int task, int taskThreads)>& task);

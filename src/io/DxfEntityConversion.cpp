@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <set>
 #include <utility>
 
@@ -16,18 +17,32 @@ namespace {
 
 constexpr double kFullTurn = 360.0;
 
-bool IsFinitePosition(const double xy[2])
+// Whether the import can put a point there: its coordinates are numbers, and
+// not so large that the doubles next to them lie further apart than the
+// tolerance, where points could no longer be told apart by it.
+bool IsPlaceable(const CSectModel& model, const double xy[2])
 {
-    return std::isfinite(xy[0]) && std::isfinite(xy[1]);
+    const auto resolved = [&model](double value) {
+        return std::isfinite(value) && std::abs(value) * std::numeric_limits<double>::epsilon() <= model.m_tolerance;
+    };
+    return resolved(xy[0]) && resolved(xy[1]);
+}
+
+// Counts an entity that made nothing under one of the reasons of the read's
+// report; the converter then goes on with the next entity.
+bool SkipEntity(int& reasonCount)
+{
+    ++reasonCount;
+    return true;
 }
 
 // The counter-clockwise sweep from start to end in degrees, in (0, 360]:
 // a difference that is a non-zero whole number of turns is a full turn, equal
-// angles (or angles that are no numbers) sweep nothing.
+// angles sweep nothing. The difference must be a number.
 double CounterClockwiseSweep(double start, double end)
 {
     const double difference = end - start;
-    if (!std::isfinite(difference) || IsZero(difference))
+    if (IsZero(difference))
         return 0.0;
     double sweep = std::fmod(difference, kFullTurn);
     if (sweep < 0.0)
@@ -58,10 +73,8 @@ bool HasFewerThanTwoDistinct(const std::vector<int>& pointIds)
 // would pass the id limit; nothing is made then.
 bool MakePlannedCurve(CSectModel& model, const PlannedPoints& planned, std::vector<int> pointIds)
 {
-    if (HasFewerThanTwoDistinct(pointIds)) {
-        ++model.m_dxfEntitiesBelowTolerance;
-        return true;
-    }
+    if (HasFewerThanTwoDistinct(pointIds))
+        return SkipEntity(model.m_dxfSkipped.belowTolerance);
     if (!model.CheckIdLimit(IdKind::Point, planned.NewPointCount()) || !model.CheckIdLimit(IdKind::Curve, 1))
         return false;
     const std::vector<int> newPointIds = planned.Create(model);
@@ -85,7 +98,7 @@ struct DividedEllipse {
 bool ImportDividedEllipse(CSectModel& model, const DividedEllipse& shape)
 {
     if (shape.sweep == 0.0)
-        return true;
+        return SkipEntity(model.m_dxfSkipped.ofNoSize);
     const bool closed = shape.sweep == kFullTurn;
     const double segments = DivisionCount(shape.sweep, model.m_angleStep, closed);
     const double sampleCount = closed ? segments : segments + 1.0;
@@ -105,8 +118,8 @@ bool ImportDividedEllipse(CSectModel& model, const DividedEllipse& shape)
         const double across = shape.b * std::sin(t);
         const XyPosition sample = {shape.centre[0] + along * shape.u[0] - across * shape.u[1],
                                    shape.centre[1] + along * shape.u[1] + across * shape.u[0]};
-        if (!IsFinitePosition(sample.data()))
-            return true;
+        if (!IsPlaceable(model, sample.data()))
+            return SkipEntity(model.m_dxfSkipped.unplaceable);
         samples.push_back(sample);
     }
     PlannedPoints planned(model);
@@ -145,8 +158,7 @@ bool ImportDxfFaceEdges(CSectModel& model, const std::vector<const double*>& cor
         const bool hasSize = std::any_of(corners.begin(), corners.end(), [&corners](const double* corner) {
             return Distance(corners.front(), corner) > 0.0;
         });
-        model.m_dxfEntitiesBelowTolerance += hasSize ? 1 : 0;
-        return true;
+        return SkipEntity(hasSize ? model.m_dxfSkipped.belowTolerance : model.m_dxfSkipped.ofNoSize);
     }
 
     std::vector<std::pair<int, int>> newEdges;
@@ -190,7 +202,9 @@ bool Coincide(const double a[2], const double b[2])
 
 bool CSectModel::ImportDxfPoint(const double xy[2])
 {
-    if (!IsFinitePosition(xy) || FindPointAt(xy) != 0)
+    if (!IsPlaceable(*this, xy))
+        return SkipEntity(m_dxfSkipped.unplaceable);
+    if (FindPointAt(xy) != 0)
         return true;
     if (!CheckIdLimit(IdKind::Point, 1))
         return false;
@@ -202,13 +216,11 @@ bool CSectModel::ImportDxfPoint(const double xy[2])
 
 bool CSectModel::ImportDxfLine(const double start[2], const double end[2])
 {
-    if (!IsFinitePosition(start) || !IsFinitePosition(end))
-        return true;
-    if (const double length = Distance(start, end); length < m_tolerance) {
-        // A line of no length stays nothing at any tolerance.
-        m_dxfEntitiesBelowTolerance += length > 0.0 ? 1 : 0;
-        return true;
-    }
+    if (!IsPlaceable(*this, start) || !IsPlaceable(*this, end))
+        return SkipEntity(m_dxfSkipped.unplaceable);
+    // A line of no length stays nothing at any tolerance.
+    if (const double length = Distance(start, end); length < m_tolerance)
+        return SkipEntity(length > 0.0 ? m_dxfSkipped.belowTolerance : m_dxfSkipped.ofNoSize);
     if (RepeatsImportedSegment(*this, start, end))
         return true;
     PlannedPoints planned(*this);
@@ -220,8 +232,10 @@ bool CSectModel::ImportDxfLine(const double start[2], const double end[2])
 bool CSectModel::ImportDxfArc(const double centre[2], double radius, double startAngle, double endAngle)
 {
     // A negative radius is no valid arc.
-    if (!(radius > 0.0) || IsZero(radius) || !IsFinitePosition(centre))
-        return true;
+    if (!(radius > 0.0) || IsZero(radius))
+        return SkipEntity(m_dxfSkipped.ofNoSize);
+    if (!IsPlaceable(*this, centre) || !std::isfinite(endAngle - startAngle))
+        return SkipEntity(m_dxfSkipped.unplaceable);
     const DividedEllipse arc = {{centre[0], centre[1]}, radius, radius, {1.0, 0.0},
                                 startAngle, CounterClockwiseSweep(startAngle, endAngle)};
     return ImportDividedEllipse(*this, arc);
@@ -229,8 +243,10 @@ bool CSectModel::ImportDxfArc(const double centre[2], double radius, double star
 
 bool CSectModel::ImportDxfCircle(const double centre[2], double radius)
 {
-    if (!(radius > 0.0) || IsZero(radius) || !IsFinitePosition(centre))
-        return true;
+    if (!(radius > 0.0) || IsZero(radius))
+        return SkipEntity(m_dxfSkipped.ofNoSize);
+    if (!IsPlaceable(*this, centre))
+        return SkipEntity(m_dxfSkipped.unplaceable);
     const DividedEllipse circle = {{centre[0], centre[1]}, radius, radius, {1.0, 0.0}, 0.0, kFullTurn};
     return ImportDividedEllipse(*this, circle);
 }
@@ -240,9 +256,11 @@ bool CSectModel::ImportDxfEllipse(const double centre[2], const double majorAxis
 {
     const double a = VectorLength(majorAxis);
     const double b = ratio * a;
+    if (!std::isfinite(a) || !std::isfinite(b) || !IsPlaceable(*this, centre) || !std::isfinite(endParam - startParam))
+        return SkipEntity(m_dxfSkipped.unplaceable);
     // A negative ratio is no valid ellipse.
-    if (!std::isfinite(a) || IsZero(a) || !(b > 0.0) || IsZero(b) || !std::isfinite(b) || !IsFinitePosition(centre))
-        return true;
+    if (IsZero(a) || !(b > 0.0) || IsZero(b))
+        return SkipEntity(m_dxfSkipped.ofNoSize);
     const DividedEllipse ellipse = {{centre[0], centre[1]}, a, b, {majorAxis[0] / a, majorAxis[1] / a},
                                     startParam, CounterClockwiseSweep(startParam, endParam)};
     return ImportDividedEllipse(*this, ellipse);
@@ -251,8 +269,8 @@ bool CSectModel::ImportDxfEllipse(const double centre[2], const double majorAxis
 bool CSectModel::ImportDxf3DFace(const double p1[2], const double p2[2], const double p3[2], const double p4[2])
 {
     for (const double* corner : {p1, p2, p3, p4}) {
-        if (!IsFinitePosition(corner))
-            return true;
+        if (!IsPlaceable(*this, corner))
+            return SkipEntity(m_dxfSkipped.unplaceable);
     }
     // The first pair of coincident corners found decides which three remain.
     if (Coincide(p1, p2))

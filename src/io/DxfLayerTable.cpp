@@ -1,5 +1,7 @@
 #include "io/DxfLayerTable.h"
 
+#include "model/SectModel.h"
+
 namespace {
 
 constexpr int kFrozenBit = 0;
@@ -29,11 +31,19 @@ void StoreLayerGroup(int code, const std::string& value, T_DXFLAYER_D& layer)
     }
 }
 
+// Layer names do not tell case apart: "walls" is the layer "WALLS".
+std::string LayerKey(const std::string& name)
+{
+    std::string key;
+    CSectModel::ToLowerCase(name, key);
+    return key;
+}
+
 } // namespace
 
 void AddDxfLayer(DxfLayerList& layers, const T_DXFLAYER_D& entry)
 {
-    layers[entry.name] |= !entry.frozen && !entry.off;
+    layers[LayerKey(entry.name)] |= !entry.frozen && !entry.off;
 }
 
 bool ReadDxfTables(DxfLineReader& file, DxfLayerList& layers)
@@ -72,8 +82,6 @@ bool ReadDxfTables(DxfLineReader& file, DxfLayerList& layers)
 
 bool IsDxfLayerTaken(const DxfLayerList& layers, const std::string& name)
 {
-    if (layers.empty())
-        return true;
-    const auto found = layers.find(name);
-    return found != layers.end() && found->second;
+    const auto found = layers.find(LayerKey(name));
+    return found == layers.end() || found->second;
 }

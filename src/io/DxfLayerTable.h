@@ -13,8 +13,9 @@ struct T_DXFLAYER_D {
     std::string name;
 };
 
-// The layers a drawing lists, one per distinct name (a name may be listed more
-// than once): true when some entry of that name is neither frozen nor off.
+// The layers a drawing lists, one per distinct name without regard to case (a
+// name may be listed more than once): true when some entry of that name is
+// neither frozen nor off.
 using DxfLayerList = std::unordered_map<std::string, bool>;
 
 void AddDxfLayer(DxfLayerList& layers, const T_DXFLAYER_D& entry);
@@ -24,6 +25,8 @@ void AddDxfLayer(DxfLayerList& layers, const T_DXFLAYER_D& entry);
 // False when the stream ends first.
 bool ReadDxfTables(DxfLineReader& file, DxfLayerList& layers);
 
-// Whether an entity on the layer is imported: always with no layer listed,
-// otherwise only when some entry of exactly that name is neither frozen nor off.
+// Whether an entity on the layer is imported: yes, unless the table lists the
+// layer (in any case) and every entry of that name is frozen or off. A layer
+// the table does not list is taken as visible and thawed, as CAD programs
+// draw it.
 bool IsDxfLayerTaken(const DxfLayerList& layers, const std::string& name);

@@ -4,11 +4,11 @@
 
 #include "io/DxfLayerTable.h"
 #include "io/DxfLineReader.h"
+#include "io/DxfReadReport.h"
 #include "io/DxfReadRollback.h"
 #include "io/ProjectFileBytes.h"
 #include "model/Geometry.h"
 #include "model/SectModel.h"
-#include "model/TextFormat.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -71,6 +71,29 @@ bool FindEntityType(const std::string& name, DxfEntityType& type)
     }
     return false;
 }
+
+// The entities that belong to the one before them (a POLYLINE's vertices, an
+// INSERT's attributes, the end of either): not counted as kinds of their own.
+bool IsPartOfEntity(const std::string& name)
+{
+    return name == "VERTEX" || name == "ATTRIB" || name == "SEQEND";
+}
+
+// Follows the groups outside any section for the start of the named one: a
+// group 0 "SECTION" and then a group 2 with its name. A block, table entry or
+// anything else of that name starts nothing.
+class DxfSectionStart {
+public:
+    bool Starts(int code, const std::string& value, const char* section)
+    {
+        const bool starts = afterSection_ && code == 2 && value == section;
+        afterSection_ = code == 0 && value == "SECTION";
+        return starts;
+    }
+
+private:
+    bool afterSection_ = false;
+};
 
 // The values the groups of one entity give. A fresh set starts every entity,
 // so a group the entity lacks never takes another entity's value.
@@ -205,19 +228,6 @@ bool ConvertEntity(CSectModel& model, DxfEntityType type, const DxfEntityValues&
     return true;
 }
 
-// Says how many entities made nothing for being smaller than the tolerance,
-// so that an import which lost them is not taken for a complete one.
-void ReportEntitiesBelowTolerance(const CSectModel& model)
-{
-    if (model.m_dxfEntitiesBelowTolerance == 0)
-        return;
-    const std::string text = FormatText("%d entities are smaller than the tolerance (%g) and were not imported. Set a "
-                                        "smaller tolerance in the Setting dialog to import them.",
-                                        model.m_dxfEntitiesBelowTolerance, model.m_tolerance);
-    model.m_reporter.PrintOutput(text);
-    model.m_reporter.ShowWarning(text);
-}
-
 // Reads one entity's groups up to the group 0 that ends it, which is left in
 // code and value. False when the file ends first.
 bool ReadEntityGroups(DxfLineReader& file, int& code, std::string& value, DxfEntityValues& values)
@@ -237,6 +247,8 @@ bool ReadEntityGroups(DxfLineReader& file, int& code, std::string& value, DxfEnt
 DxfPassResult ReadDxfEntities(CSectModel& model, DxfLineReader& file, const DxfLayerList& layers,
                               const DxfPlacement& placement, DxfReadProgress& progress)
 {
+    DxfSkippedEntities& skipped = model.m_dxfSkipped;
+    DxfSectionStart sectionStart;
     bool inEntities = false;
     bool groupPending = false;  // the group 0 that ended an entity, not yet looked at
     int code = 0;
@@ -246,30 +258,36 @@ DxfPassResult ReadDxfEntities(CSectModel& model, DxfLineReader& file, const DxfL
         // The end of the drawing, inside a section as well: nothing after it
         // is read.
         if (code == 0 && value == "EOF") {
-            model.m_reporter.PrintOutput("Imported AutoCAD DXF model data");
-            model.m_reporter.PrintOutput(FormatText("- Model: Curve [%d], Point [%d]",
-                                                    static_cast<int>(model.m_newcomerCurves.size()),
-                                                    static_cast<int>(model.m_newcomerPoints.size())));
-            ReportEntitiesBelowTolerance(model);
+            ReportDxfRead(model);
             return DxfPassResult::Read;
         }
         if (!inEntities) {
-            inEntities = code == 2 && value == "ENTITIES";
+            inEntities = sectionStart.Starts(code, value, "ENTITIES");
             continue;
         }
-        if (code == 0 && value == "ENDSEC")
-            inEntities = false;
-        DxfEntityType type;
-        if (code != 0 || !FindEntityType(value, type))
+        if (code != 0)
             continue;
+        if (value == "ENDSEC") {
+            inEntities = false;
+            continue;
+        }
+        DxfEntityType type;
+        if (!FindEntityType(value, type)) {
+            if (!IsPartOfEntity(value))
+                ++skipped.unreadKinds[value];
+            continue;
+        }
         if (progress.NoteEntity())
             return DxfPassResult::Canceled;
         DxfEntityValues values;
         if (!ReadEntityGroups(file, code, value, values))
             break;
         groupPending = true;
-        if (IsDxfLayerTaken(layers, values.layer) && IsInPlane(type, values)
-            && !ConvertEntity(model, type, values, placement))
+        if (!IsDxfLayerTaken(layers, values.layer))
+            ++skipped.onHiddenLayers;
+        else if (!IsInPlane(type, values))
+            ++skipped.offPlane;
+        else if (!ConvertEntity(model, type, values, placement))
             return DxfPassResult::Refused;
     }
     model.m_reporter.ShowWarning(kCannotReadDxf);
@@ -286,12 +304,13 @@ bool CSectModel::ReadDxfFile(const char* path, const double txy[2], double rz)
     if (!in.is_open())
         return m_reporter.ReportFileOpenError(path ? path : "");
 
-    m_dxfEntitiesBelowTolerance = 0;
+    m_dxfSkipped = DxfSkippedEntities();
     DxfLineReader file(in);
     if (file.StartsAsBinaryDxf())
         return m_reporter.ShowWarning(kCannotReadDxf);
 
     DxfLayerList layers;
+    DxfSectionStart sectionStart;
     int code = 0;
     std::string value;
     while (file.ReadGroup(code, value)) {
@@ -308,7 +327,7 @@ bool CSectModel::ReadDxfFile(const char* path, const double txy[2], double rz)
             }
             return true;
         }
-        if (code == 2 && value == "TABLES" && !ReadDxfTables(file, layers))
+        if (sectionStart.Starts(code, value, "TABLES") && !ReadDxfTables(file, layers))
             break;
     }
     return m_reporter.ShowWarning(kCannotReadDxf);

@@ -4,6 +4,7 @@
 // and the reporter through which its commands speak to the user. The commands
 // themselves are members too, each defined in the file of its own subject.
 
+#include "model/DxfSkippedEntities.h"
 #include "model/IdLimits.h"
 #include "model/MessageReporter.h"
 #include "model/ModelRecords.h"
@@ -576,14 +577,17 @@ public:
     // drawing that lie in the XY plane on layers neither frozen nor off, turned
     // by rz degrees about the origin and then shifted by txy, into points and
     // curves recorded in the open undo action and appended to the newcomer
-    // lists. False (after a message) when the file cannot be opened or holds
+    // lists, then reports what it made and what it passed over, and why.
+    // False (after a message) when the file cannot be opened or holds
     // no "EOF" group in text form, and when the user cancels the read (all it
     // made taken back); true once the entities were read.
     bool ReadDxfFile(const char* path, const double txy[2], double rz);
     // Converters of one placed entity. They reuse points within the tolerance
-    // and make no curve of fewer than two distinct points. Angles and ellipse
-    // parameters are in degrees, counter-clockwise. False only when the new
-    // ids would pass the id limit (after its warning); nothing is made then.
+    // and make no curve of fewer than two distinct points; an entity that
+    // makes nothing, other than a repeat, is counted in m_dxfSkipped by why.
+    // Angles and ellipse parameters are in degrees, counter-clockwise. False
+    // only when the new ids would pass the id limit (after its warning);
+    // nothing is made then.
     bool ImportDxfPoint(const double xy[2]);
     bool ImportDxfLine(const double start[2], const double end[2]);
     bool ImportDxfArc(const double centre[2], double radius, double startAngle, double endAngle);
@@ -591,11 +595,9 @@ public:
     bool ImportDxfEllipse(const double centre[2], const double majorAxis[2], double ratio, double startParam,
                           double endParam);
     bool ImportDxf3DFace(const double p1[2], const double p2[2], const double p3[2], const double p4[2]);
-    // The entities of the current read that made nothing because they are
-    // smaller than the tolerance, yet not of zero size, so that a smaller
-    // tolerance would import them (a repeated line or point is not counted).
-    // The read reports them after its summary.
-    int m_dxfEntitiesBelowTolerance = 0;
+    // The entities of the current read that made nothing, counted by why;
+    // the read reports them after its summary.
+    DxfSkippedEntities m_dxfSkipped;
     // Puts a point wherever the listed curves cross or touch one another, into
     // each curve or cutting it there, then deletes the curves that became
     // duplicates. Curves of sections are skipped; with newUndoAction false it

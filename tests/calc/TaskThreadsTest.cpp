@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sched.h>
 
+#include <algorithm>
 #include <atomic>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "calc/TaskThreads.h"
@@ -28,6 +31,83 @@ TEST(TaskThreadsTest, AnExceptionOfAnyTaskReachesTheCaller) {
                               }),
                      std::runtime_error)
             << "task " << thrower;
+    }
+}
+
+// Narrows the calling thread's CPUs to the first `count` of those it may use
+// now, and gives the old set back at the end of the scope.
+class NarrowedAffinity {
+public:
+    explicit NarrowedAffinity(int count) {
+        CPU_ZERO(&original_);
+        ok_ = sched_getaffinity(0, sizeof(original_), &original_) == 0;
+        cpu_set_t narrowed;
+        CPU_ZERO(&narrowed);
+        for (int cpu = 0, taken = 0; ok_ && cpu < CPU_SETSIZE && taken < count; ++cpu) {
+            if (CPU_ISSET(cpu, &original_)) {
+                CPU_SET(cpu, &narrowed);
+                ++taken;
+            }
+        }
+        ok_ = ok_ && sched_setaffinity(0, sizeof(narrowed), &narrowed) == 0;
+    }
+    ~NarrowedAffinity() { sched_setaffinity(0, sizeof(original_), &original_); }
+    NarrowedAffinity(const NarrowedAffinity&) = delete;
+    NarrowedAffinity& operator=(const NarrowedAffinity&) = delete;
+
+    bool Ok() const { return ok_; }
+
+private:
+    cpu_set_t original_;
+    bool ok_ = false;
+};
+
+TEST(TaskThreadsTest, MachineThreadsAreTheCpusOfTheAffinityMask) {
+    cpu_set_t allowedSet;
+    ASSERT_EQ(sched_getaffinity(0, sizeof(allowedSet), &allowedSet), 0);
+    const int allowed = std::min<int>(CPU_COUNT(&allowedSet), std::thread::hardware_concurrency());
+    EXPECT_EQ(MachineThreads(), allowed);
+    for (int count : {1, 2, 3}) {
+        NarrowedAffinity narrowed(count);
+        ASSERT_TRUE(narrowed.Ok());
+        EXPECT_EQ(MachineThreads(), std::min(count, allowed)) << count << " CPUs asked for";
+    }
+    EXPECT_EQ(MachineThreads(), allowed);
+}
+
+// Tasks that run threads of their own, as the two solves of a pass do, run on
+// the shares of one budget: never more inner tasks at once than the budget,
+// whatever the budget and however many outer tasks there are.
+TEST(TaskThreadsTest, TasksSharingTheThreadsNeverRunMoreThanTheBudget) {
+    struct Case {
+        int outerTasks, threads;
+    };
+    std::vector<Case> cases = {{2, 1}, {2, 2}, {2, 3}, {2, 8}, {3, 2}, {5, 7}, {1, 4}};
+    NarrowedAffinity narrowed(2);
+    ASSERT_TRUE(narrowed.Ok());
+    cases.push_back({2, MachineThreads()});
+    for (const Case c : cases) {
+        std::atomic<int> running{0}, peak{0}, innerRuns{0};
+        std::vector<int> shares(c.outerTasks, 0);
+        RunTasks(c.outerTasks, c.threads, [&](int task, int taskThreads) {
+            shares[task] = taskThreads;
+            RunTasks(64, taskThreads, [&](int) {
+                const int now = ++running;
+                int seen = peak.load();
+                while (now > seen && !peak.compare_exchange_weak(seen, now)) {
+                }
+                std::this_thread::yield();
+                --running;
+                ++innerRuns;
+            });
+        });
+        const std::string name = std::to_string(c.outerTasks) + " tasks on " + std::to_string(c.threads) + " threads";
+        EXPECT_LE(peak.load(), c.threads) << name;
+        EXPECT_EQ(innerRuns.load(), 64 * c.outerTasks) << name;
+        for (int share : shares) {
+            EXPECT_GE(share, 1) << name;
+            EXPECT_LE(share, c.threads) << name;
+        }
     }
 }
 

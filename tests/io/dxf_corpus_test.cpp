@@ -15,6 +15,7 @@ struct PinnedDrawing {
     double tolerance;
     int curves;
     int points;
+    std::string notImported;  // the line that counts what was not imported, empty when there is none
     int tooSmall = 0;  // entities reported as smaller than the tolerance
 };
 
@@ -24,24 +25,35 @@ TEST_F(DxfCorpus, ImportsWhatThePinnedDrawingsHold)
         // 13 LINE and 9 ARC, drawn in inches: with a fine tolerance every one
         // is a curve; the arcs' 108 points, less the 3 ends arcs share, and 6
         // line ends that touch no arc.
-        {"AC1003_LINE_Example.dxf", 0.001, 22, 111},
+        {"AC1003_LINE_Example.dxf", 0.001, 22, 111, ""},
         // With the default tolerance of 1 most of them are shorter than it:
         // 22 entities of which 3 make curves, so 19 are reported.
-        {"AC1003_LINE_Example.dxf", 1.0, 3, 4, 19},
+        {"AC1003_LINE_Example.dxf", 1.0, 3, 4, "Smaller than the tolerance [19]", 19},
         // 5 LINE, 3 CIRCLE and 2 quarter ARC: 3 x 36 circle points, 2 x 10
         // arc points less the shared end, 8 line ends; the first arc starts on
         // the top of the second circle.
-        {"issue1106.dxf", 1.0, 10, 134},
-        // 44 3DFACE quadrilaterals of a grid: shared edges are made once.
-        {"3dface.dxf", 1.0, 122, 138},
+        {"issue1106.dxf", 1.0, 10, 134, ""},
+        // 44 3DFACE quadrilaterals of a grid: shared edges are made once. The
+        // texts and the polylines of the frame are not read.
+        {"3dface.dxf", 1.0, 122, 138, "Kinds not read [MTEXT 16, TEXT 6, LWPOLYLINE 5]"},
         // 111 LINE, of which 4 have zero length, and 8 quarter ELLIPSE.
-        {"duplicate_handles.dxf", 1.0, 115, 245},
-        // Every entity lies off the plane.
-        {"Leica_Disto_S910.dxf", 1.0, 0, 0},
+        {"duplicate_handles.dxf", 1.0, 115, 245, "Kinds not read [TEXT 19, DIMENSION 7], Of no size [4]"},
+        // Every point and line lies off the plane.
+        {"Leica_Disto_S910.dxf", 1.0, 0, 0, "Kinds not read [TEXT 11], Off the XY plane [21]"},
         // Two circles of radius 0 and -1.
-        {"circle_radius_le_0.dxf", 1.0, 0, 0},
+        {"circle_radius_le_0.dxf", 1.0, 0, 0, "Of no size [2]"},
         // One circle of radius 1.5, then lines after "EOF" that are not read.
-        {"R12_with_trash_beyond_EOF.dxf", 0.01, 1, 36},
+        {"R12_with_trash_beyond_EOF.dxf", 0.01, 1, 36, ""},
+        // 10 LINE with 15 distinct ends, and 32 CIRCLE of radius 0.1 or 0.075
+        // on the layer INSERT_POINTS, which the table does not list: they
+        // are drawn all the same. 31 distinct circles of 36 points; the last
+        // repeats one and makes a curve on its points.
+        {"text_alignments.dxf", 0.001, 10 + 32, 15 + 31 * 36, "Kinds not read [TEXT 16]"},
+        // With the tolerance 1 most circles fall on one point. The six about
+        // (0, -1), (5, -1) and (10, -1) reach the line end 1 above their
+        // centre as well: each makes a curve there and back, and the one
+        // about (5, -1), where no line ends, a new point.
+        {"text_alignments.dxf", 1.0, 10 + 6, 15 + 1, "Kinds not read [TEXT 16], Smaller than the tolerance [26]", 26},
     };
     for (const PinnedDrawing& drawing : drawings) {
         SCOPED_TRACE(std::string(drawing.file) + " with tolerance " + std::to_string(drawing.tolerance));
@@ -55,12 +67,19 @@ TEST_F(DxfCorpus, ImportsWhatThePinnedDrawingsHold)
         EXPECT_EQ(static_cast<int>(fresh.m_curves.size()), drawing.curves);
         EXPECT_EQ(static_cast<int>(fresh.m_points.size()), drawing.points);
         std::vector<std::string> report = {FormatText("- Model: Curve [%d], Point [%d]", drawing.curves, drawing.points)};
+        if (!drawing.notImported.empty())
+            report.push_back("- Not imported: " + drawing.notImported);
         std::vector<std::string> boxes;
         if (drawing.tooSmall > 0) {
             report.push_back(FormatText("%d entities are smaller than the tolerance (1) and were not imported. Set a "
                                         "smaller tolerance in the Setting dialog to import them.",
                                         drawing.tooSmall));
             boxes.push_back(report.back());
+        }
+        if (drawing.curves == 0 && drawing.points == 0) {
+            boxes.push_back("Nothing was imported from the DXF file.\n\nNot imported: " + drawing.notImported);
+            if (drawing.notImported.starts_with("Kinds not read"))
+                boxes.back() += "\n\nThe import reads the entities POINT, LINE, ARC, CIRCLE, ELLIPSE and 3DFACE.";
         }
         EXPECT_EQ(user.BoxTexts(), boxes);
         ASSERT_GE(user.lines.size(), report.size());

@@ -45,17 +45,20 @@ std::vector<Segment> LinesOn(const ReadDxfDrawing& drawing, const std::string& l
     return segments;
 }
 
-// Reads the drawing with our own DXF import into a fresh model.
-void ExpectOurImportReads(const std::string& path, CSectModel& imported)
+// Reads the drawing with our own DXF import into a fresh model, which says
+// no more than the boxes. The tolerance is fine enough that no two written
+// points merge, and coarse enough for the doubles about 2.5e12 to lie closer
+// than it.
+void ExpectOurImportReads(const std::string& path, CSectModel& imported, const std::vector<std::string>& boxes = {})
 {
     ScriptedUserPorts user;
     imported.m_reporter.SetPorts(user.Ports());
-    imported.SetTolerance(1e-9);
+    imported.SetTolerance(1e-3);
     imported.BeginUndoAction();
     imported.SetUndoActionTitle("Import DXF file");
     const double shift[2] = {0.0, 0.0};
     EXPECT_TRUE(imported.ReadDxfFile(path.c_str(), shift, 0.0));
-    EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{});
+    EXPECT_EQ(user.BoxTexts(), boxes);
 }
 
 class DxfExportTest : public ExportFileTest {
@@ -77,7 +80,7 @@ TEST_F(DxfExportTest, AnEmptyProjectGivesTheBareFrame)
     EXPECT_EQ(Written(), CrLfLines({"0", "SECTION", "2", "ENTITIES", "0", "ENDSEC", "0", "EOF"}));
     EXPECT_EQ(user.lines, std::vector<std::string>{"Project is exported to the AutoCAD DXF file [" + path + "]."});
     CSectModel imported;
-    ExpectOurImportReads(path, imported);
+    ExpectOurImportReads(path, imported, {"Nothing was imported from the DXF file."});
 }
 
 TEST_F(DxfExportTest, ACalculatedSectionGivesOutlineLabelAndCentroid)

@@ -40,11 +40,12 @@ TEST(DxfLayerTable, EndsEveryEntryAtItsNextGroupZero)
     DxfLayerList layers = {{"stale", true}};
     ASSERT_TRUE(ReadTables(tables, layers));
 
-    // 0 is off, A, B and C frozen.
+    // 0 is off, A, B and C frozen; the layers of before are gone.
     const std::vector<std::pair<const char*, bool>> expected = {
-        {"0", false}, {"A", false}, {"B", false}, {"C", false}, {"D", true}, {"E", true}, {"stale", false},
+        {"0", false}, {"A", false}, {"B", false}, {"C", false}, {"D", true}, {"E", true},
     };
     EXPECT_EQ(layers.size(), 6u);
+    EXPECT_EQ(layers.count("stale"), 0u);
     for (const auto& [name, taken] : expected)
         EXPECT_EQ(IsDxfLayerTaken(layers, name), taken) << name;
 }
@@ -69,7 +70,7 @@ TEST(DxfLayerTable, KeepsOneEntryPerNameTakenWhenAnyEntryIsVisible)
     // Entries without a name list the empty name, which entities without a
     // group 8 carry.
     EXPECT_TRUE(IsDxfLayerTaken(layers, ""));
-    EXPECT_FALSE(IsDxfLayerTaken(layers, "a"));
+    EXPECT_FALSE(IsDxfLayerTaken(layers, "c"));
 }
 
 TEST(DxfLayerTable, FailsWhenTheSectionHasNoEnd)
@@ -82,19 +83,25 @@ TEST(DxfLayerTable, FailsWhenTheSectionHasNoEnd)
     EXPECT_TRUE(layers.empty());
 }
 
-TEST(DxfLayerTable, TakesEntitiesOnlyOnListedVisibleLayers)
+TEST(DxfLayerTable, PassesOverOnlyEntitiesOnLayersFrozenOrOffWhateverTheCase)
 {
     DxfLayerList layers;
-    for (const T_DXFLAYER_D& entry : std::vector<T_DXFLAYER_D>{
-             {false, true, "0"}, {true, false, "A"}, {false, false, "B"}, {true, false, "C"}, {false, false, "C"}})
+    for (const T_DXFLAYER_D& entry : std::vector<T_DXFLAYER_D>{{false, true, "0"},
+                                                               {true, false, "A"},
+                                                               {false, false, "B"},
+                                                               {true, false, "Walls"},
+                                                               {false, false, "WALLS"},
+                                                               {false, true, "Doors"},
+                                                               {true, false, "doors"}})
         AddDxfLayer(layers, entry);
-    EXPECT_FALSE(IsDxfLayerTaken(layers, "0"));
-    EXPECT_FALSE(IsDxfLayerTaken(layers, "A"));
-    EXPECT_TRUE(IsDxfLayerTaken(layers, "B"));
-    EXPECT_FALSE(IsDxfLayerTaken(layers, "b"));
-    EXPECT_TRUE(IsDxfLayerTaken(layers, "C"));
-    EXPECT_FALSE(IsDxfLayerTaken(layers, "unlisted"));
-    EXPECT_FALSE(IsDxfLayerTaken(layers, ""));
+    const std::vector<std::pair<const char*, bool>> expected = {
+        {"0", false},    {"A", false},     {"a", false},     {"B", true},  {"b", true},
+        {"walls", true}, {"wALLs", true},  {"DOORS", false}, {"doors", false},
+        // Layers the table does not list are visible and thawed.
+        {"unlisted", true}, {"", true},
+    };
+    for (const auto& [name, taken] : expected)
+        EXPECT_EQ(IsDxfLayerTaken(layers, name), taken) << name;
     EXPECT_TRUE(IsDxfLayerTaken({}, ""));
     EXPECT_TRUE(IsDxfLayerTaken({}, "anything"));
 }

@@ -79,22 +79,31 @@ TEST_F(DxfReader, ReadsEveryLineEndStyle)
     }
 }
 
-TEST_F(DxfReader, SkipsEntitiesOnFrozenOffAndUnlistedLayers)
+TEST_F(DxfReader, SkipsAndCountsEntitiesOnlyOnFrozenAndOffLayers)
 {
     DxfBuilder dxf;
     dxf.Section("TABLES").Group(0, "TABLE").Group(2, "LAYER")
-        .Layer("0", 0, -7).Layer("A", 1, 7).Layer("F", 2, 7).Layer("C", 0, 0).Layer("D", 0, 3)
+        .Layer("0", 0, -7).Layer("A", 1, 7).Layer("F", 2, 7).Layer("C", 0, 0).Layer("WALLS", 0, 3)
         .Group(0, "ENDTAB").EndSection();
+    // Names do not tell case apart: "a" is the frozen A, "walls" the visible
+    // WALLS. B is not listed and the last line names no layer: both are
+    // drawn, as by CAD programs.
     dxf.Section("ENTITIES")
-        .Line(0, 0, 100, 0, "0").Line(0, 100, 100, 100, "A").Line(0, 200, 100, 200, "F")
-        .Line(0, 300, 100, 300, "B").Line(0, 400, 100, 400, "C").Line(0, 500, 100, 500, "D")
+        .Line(0, 0, 100, 0, "0").Line(0, 100, 100, 100, "a").Line(0, 200, 100, 200, "F")
+        .Line(0, 300, 100, 300, "B").Line(0, 400, 100, 400, "C").Line(0, 500, 100, 500, "walls")
+        .Line(0, 550, 100, 550, "Walls")
         .Group(0, "LINE").Group(10, 0.0).Group(20, 600.0).Group(11, 100.0).Group(21, 600.0)
         .EndSection().Eof();
     ASSERT_TRUE(ImportText(dxf.text));
     // C has no colour group: it is listed all the same, visible.
-    ASSERT_EQ(CurveCount(), 2);
-    EXPECT_NEAR(CurvePositions(1)[0][1], 400.0, 1e-12);
-    EXPECT_NEAR(CurvePositions(2)[0][1], 500.0, 1e-12);
+    std::vector<double> heights;
+    for (const auto& [id, curve] : model.m_curves)
+        heights.push_back(CurvePositions(id)[0][1]);
+    EXPECT_EQ(heights, (std::vector<double>{300.0, 400.0, 500.0, 550.0, 600.0}));
+    EXPECT_EQ(user.lines, (std::vector<std::string>{"Imported AutoCAD DXF model data",
+                                                    "- Model: Curve [5], Point [10]",
+                                                    "- Not imported: On layers off or frozen [3]"}));
+    EXPECT_TRUE(user.boxes.empty());
 }
 
 TEST_F(DxfReader, TakesEveryLayerWithoutALayerTable)
@@ -127,6 +136,7 @@ TEST_F(DxfReader, SetsAsideEntitiesOffThePlane)
     ASSERT_EQ(CurveCount(), 2);
     EXPECT_NEAR(CurvePositions(2)[0][1], 100.0, 1e-12);
     EXPECT_EQ(PointCount(), 4);
+    EXPECT_EQ(user.LastLine(), "- Not imported: Off the XY plane [6]");
 }
 
 TEST_F(DxfReader, PlacesEntitiesByTheRotationThenTheShift)
@@ -227,20 +237,32 @@ TEST_F(DxfReader, ReadsOnlyTheEntitiesSections)
 {
     DxfBuilder dxf;
     dxf.Section("HEADER").Group(9, "$EXTMIN").Group(10, 5.0).Group(20, 5.0).EndSection();
+    dxf.Section("TABLES").Group(0, "TABLE").Group(2, "LAYER").Layer("0", 0, 7).Layer("HIDDEN", 0, -7)
+        .Group(0, "ENDTAB").EndSection();
+    // Blocks named like sections start none: the one named TABLES leaves the
+    // layer table as it is, the one named ENTITIES is no model geometry.
     dxf.Section("BLOCKS").Group(0, "BLOCK").Group(2, "B").Line(0, 900, 100, 900).Group(0, "ENDBLK")
+        .Group(0, "BLOCK").Group(2, "ENTITIES").Group(8, "0").Line(0, 950, 100, 950).Group(0, "ENDBLK")
+        .Group(0, "BLOCK").Group(2, "TABLES").Group(0, "TABLE").Group(2, "LAYER").Layer("0", 1, 7)
+        .Group(0, "ENDTAB").Group(0, "ENDBLK")
         .EndSection();
     dxf.Section("ENTITIES").Line(0, 0, 100, 0)
         // Entities of other types are passed over, groups and all.
         .Group(0, "TEXT").Group(10, 0.0).Group(20, 50.0).Group(1, "LINE")
         .Group(0, "INSERT").Group(2, "B").Group(10, 0.0).Group(20, 0.0)
         .Group(0, "POLYLINE").Group(0, "VERTEX").Group(10, 0.0).Group(20, 0.0).Group(0, "SEQEND")
-        .Line(0, 100, 100, 100).EndSection();
+        .Line(0, 100, 100, 100).Line(0, 150, 100, 150, "HIDDEN").EndSection();
     dxf.Section("OBJECTS").Line(0, 800, 100, 800).EndSection();
-    dxf.Section("ENTITIES").Line(0, 200, 100, 200).EndSection().Eof();
+    dxf.Section("ENTITIES").Group(0, "INSERT").Group(2, "ENTITIES").Line(0, 200, 100, 200).EndSection().Eof();
     dxf.text += "0\nLINE\n10\n0\n20\n700\n11\n100\n21\n700\n";  // after the end of the drawing
     ASSERT_TRUE(ImportText(dxf.text));
     ASSERT_EQ(CurveCount(), 3);
+    EXPECT_NEAR(CurvePositions(1)[0][1], 0.0, 1e-12);
+    EXPECT_NEAR(CurvePositions(2)[0][1], 100.0, 1e-12);
     EXPECT_NEAR(CurvePositions(3)[0][1], 200.0, 1e-12);
+    // A polyline's vertices and its end belong to it.
+    EXPECT_EQ(user.lines.back(),
+              "- Not imported: Kinds not read [INSERT 2, POLYLINE 1, TEXT 1], On layers off or frozen [1]");
 }
 
 TEST_F(DxfReader, EndsAnUnendedEntitiesSectionAtEof)

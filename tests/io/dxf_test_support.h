@@ -82,6 +82,17 @@ protected:
         return model.ReadDxfFile(path.string().c_str(), shift, rz);
     }
 
+    // Reads the drawing into another model, prepared as this one is.
+    bool ImportTextInto(CSectModel& fresh, const std::string& text, double tx = 0.0, double rz = 0.0)
+    {
+        fresh.m_reporter.SetPorts(user.Ports());
+        fresh.BeginUndoAction();
+        const std::filesystem::path path = folder.Path("drawing.dxf");
+        WriteWholeFile(path, text);
+        const double shift[2] = {tx, 0.0};
+        return fresh.ReadDxfFile(path.string().c_str(), shift, rz);
+    }
+
     std::vector<std::array<double, 2>> CurvePositions(int curveId) const
     {
         std::vector<std::array<double, 2>> positions;

@@ -36,7 +36,8 @@ TEST_F(DxfToleranceReport, CountsWhatIsTooSmallAndNotWhatRepeats)
         std::string text;
         int curves;
         int points;
-        int tooSmall;  // 0: no line and no box
+        int tooSmall;  // 0: no warning
+        std::string notImported;  // empty: no such line
     };
     DxfBuilder allSmall;
     allSmall.Section("ENTITIES").Line(0, 0, 0.5, 0).Line(10, 10, 10, 10.9).Arc(50, 50, 0.2, 0, 90);
@@ -59,12 +60,12 @@ TEST_F(DxfToleranceReport, CountsWhatIsTooSmallAndNotWhatRepeats)
     repeats.EndSection().Eof();
 
     const Case cases[] = {
-        {"all too small", 1.0, allSmall.text, 0, 0, 5},
-        {"all made at a finer tolerance", 0.001, allSmall.text, 2 + 1 + 1 + 4, -1, 0},
-        {"half too small", 1.0, half.text, 2, 2 + 10, 2},
-        {"half at a quarter", 0.25, half.text, 3, -1, 1},
-        {"repeats and no size", 1.0, repeats.text, 1, 2, 0},
-        {"no size at a fine tolerance", 1e-9, repeats.text, 1, 2, 0},
+        {"all too small", 1.0, allSmall.text, 0, 0, 5, "Smaller than the tolerance [5]"},
+        {"all made at a finer tolerance", 0.001, allSmall.text, 2 + 1 + 1 + 4, -1, 0, ""},
+        {"half too small", 1.0, half.text, 2, 2 + 10, 2, "Smaller than the tolerance [2]"},
+        {"half at a quarter", 0.25, half.text, 3, -1, 1, "Smaller than the tolerance [1]"},
+        {"repeats and no size", 1.0, repeats.text, 1, 2, 0, "Of no size [2]"},
+        {"no size at a fine tolerance", 1e-9, repeats.text, 1, 2, 0, "Of no size [2]"},
     };
     const std::filesystem::path path = folder.Path("drawing.dxf");
     const double shift[2] = {0.0, 0.0};
@@ -84,23 +85,27 @@ TEST_F(DxfToleranceReport, CountsWhatIsTooSmallAndNotWhatRepeats)
         }
         std::vector<std::string> lines = {"Imported AutoCAD DXF model data",
                                           FormatText("- Model: Curve [%d], Point [%d]", curves, points)};
+        if (!c.notImported.empty())
+            lines.push_back("- Not imported: " + c.notImported);
         std::vector<std::string> boxes;
         if (c.tooSmall > 0) {
             lines.push_back(TooSmallText(c.tooSmall, c.tolerance));
             boxes.push_back(TooSmallText(c.tooSmall, c.tolerance));
         }
+        // A read that made nothing says so after the reasons.
+        if (curves == 0 && points == 0)
+            boxes.push_back("Nothing was imported from the DXF file.\n\nNot imported: " + c.notImported);
         EXPECT_EQ(user.lines, lines) << c.name;
         EXPECT_EQ(user.BoxTexts(), boxes) << c.name;
-        if (!user.boxes.empty()) {
-            EXPECT_EQ(user.boxes[0].kind, BoxKind::Warning) << c.name;
-        }
+        for (const RecordedBox& box : user.boxes)
+            EXPECT_EQ(box.kind, BoxKind::Warning) << c.name;
     }
 }
 
 TEST_F(DxfToleranceReport, TheCountStartsAfreshWithEveryRead)
 {
     DxfBuilder dxf;
-    dxf.Section("ENTITIES").Line(0, 0, 0.5, 0).EndSection().Eof();
+    dxf.Section("ENTITIES").Line(0, 0, 0.5, 0).Line(0, 10, 50, 10).EndSection().Eof();
     ASSERT_TRUE(ImportText(dxf.text));
     ASSERT_EQ(user.BoxTexts(), std::vector<std::string>{TooSmallText(1, 1.0)});
     user.ClearRecords();

@@ -1,0 +1,94 @@
+#include "io/DxfReadReport.h"
+
+#include "model/SectModel.h"
+#include "model/TextFormat.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// A hostile drawing can invent any number of kinds; the line names this many.
+constexpr size_t kNamedKindLimit = 10;
+
+std::string Joined(const std::vector<std::string>& parts)
+{
+    std::string text;
+    for (const std::string& part : parts)
+        text += (text.empty() ? "" : ", ") + part;
+    return text;
+}
+
+// "LWPOLYLINE 5, INSERT 2": the most frequent kinds first, equal counts by name.
+std::string UnreadKindsText(const std::map<std::string, int>& kinds)
+{
+    std::vector<std::pair<std::string, int>> byCount(kinds.begin(), kinds.end());
+    std::stable_sort(byCount.begin(), byCount.end(),
+                     [](const auto& left, const auto& right) { return left.second > right.second; });
+    std::vector<std::string> named;
+    for (size_t i = 0; i < std::min(byCount.size(), kNamedKindLimit); ++i)
+        named.push_back(byCount[i].first + " " + std::to_string(byCount[i].second));
+    std::string text = Joined(named);
+    if (byCount.size() > kNamedKindLimit)
+        text += FormatText(" and %d more kinds", static_cast<int>(byCount.size() - kNamedKindLimit));
+    return text;
+}
+
+std::string NotImportedText(const DxfSkippedEntities& skipped)
+{
+    std::vector<std::string> reasons;
+    if (!skipped.unreadKinds.empty())
+        reasons.push_back("Kinds not read [" + UnreadKindsText(skipped.unreadKinds) + "]");
+    const std::pair<const char*, int> counted[] = {
+        {"On layers off or frozen", skipped.onHiddenLayers}, {"Off the XY plane", skipped.offPlane},
+        {"Of no size", skipped.ofNoSize},                    {"Smaller than the tolerance", skipped.belowTolerance},
+        {"Cannot be placed", skipped.unplaceable},
+    };
+    for (const auto& [reason, count] : counted) {
+        if (count > 0)
+            reasons.push_back(FormatText("%s [%d]", reason, count));
+    }
+    return "Not imported: " + Joined(reasons);
+}
+
+void Warn(const CSectModel& model, const std::string& text)
+{
+    model.m_reporter.PrintOutput(text);
+    model.m_reporter.ShowWarning(text);
+}
+
+} // namespace
+
+void ReportDxfRead(const CSectModel& model)
+{
+    const DxfSkippedEntities& skipped = model.m_dxfSkipped;
+    const int curves = static_cast<int>(model.m_newcomerCurves.size());
+    const int points = static_cast<int>(model.m_newcomerPoints.size());
+    model.m_reporter.PrintOutput("Imported AutoCAD DXF model data");
+    model.m_reporter.PrintOutput(FormatText("- Model: Curve [%d], Point [%d]", curves, points));
+    if (!skipped.IsEmpty())
+        model.m_reporter.PrintOutput("- " + NotImportedText(skipped));
+
+    // An import that lost these is not to be taken for a complete one.
+    if (skipped.belowTolerance > 0) {
+        Warn(model, FormatText("%d entities are smaller than the tolerance (%g) and were not imported. Set a smaller "
+                               "tolerance in the Setting dialog to import them.",
+                               skipped.belowTolerance, model.m_tolerance));
+    }
+    if (skipped.unplaceable > 0) {
+        Warn(model, FormatText("%d entities cannot be placed: once turned and shifted, their numbers overflow or "
+                               "their coordinates are too large to be told apart at the tolerance (%g). They were "
+                               "not imported.",
+                               skipped.unplaceable, model.m_tolerance));
+    }
+    if (curves == 0 && points == 0) {
+        std::string text = "Nothing was imported from the DXF file.";
+        if (!skipped.IsEmpty())
+            text += "\n\n" + NotImportedText(skipped);
+        if (!skipped.unreadKinds.empty())
+            text += "\n\nThe import reads the entities POINT, LINE, ARC, CIRCLE, ELLIPSE and 3DFACE.";
+        model.m_reporter.ShowWarning(text);
+    }
+}

@@ -319,7 +319,7 @@ void CMainFrame::FillToolbar(wxAuiToolBar& toolbar, const ToolbarDefinition& bar
             }
             toolbar.AddControl(groupCombo_);
         } else if (!hiddenButtons_.count(button.commandId)) {
-            const wxBitmap image = ToolbarButtonImage(button.commandId, button.tooltip);
+            const wxBitmapBundle image = ToolbarButtonImage(button.commandId, button.tooltip);
             const ViewCommand* viewCommand = FindViewCommand(button.commandId);
             const wxItemKind kind = viewCommand && viewCommand->pressed ? wxITEM_CHECK : wxITEM_NORMAL;
             toolbar.AddTool(WxCommandId(button.commandId), button.tooltip, image, button.tooltip, kind);

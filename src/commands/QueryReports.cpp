@@ -189,7 +189,7 @@ bool CSectModel::QuerySection(int sectionId)
 
     const double* r = section->results;
     m_reporter.PrintOutput(FormatText("> A: %g, Asx: %g, Asy: %g, Ixx: %g, Iyy: %g, Ixy: %g, J: %g", r[RESULT_A],
-                                      r[RESULT_ASX], r[RESULT_ASY], r[RESULT_IXX], r[RESULT_IYY], r[RESULT_IXY],
+                                      r[RESULT_ASX], r[RESULT_ASY], r[RESULT_IXX], r[RESULT_IYY], ShownResult(*section, RESULT_IXY),
                                       r[RESULT_J]));
     if (const T_POINT_D* centroid = FindPoint(section->centroidPointId)) {
         m_reporter.PrintOutput(FormatText("> Centroid point [%d] - ", centroid->id)

@@ -599,6 +599,8 @@ void CMainFrame::StartProjectWindow()
     view_->RebuildScene();
     view_->ZoomFit();
     view_->RedrawScene();
+    // The combos still list the groups of the project that was shown.
+    RefreshGroupCombos();
     UpdateTitle();
 }
 

@@ -49,8 +49,11 @@ std::vector<ToolbarButton> ImageButtons(const ToolbarDefinition& bar)
 std::string FormatHiddenButtons(const std::set<int>& hidden)
 {
     std::string stored;
-    for (int commandId : hidden)
-        stored += (stored.empty() ? "" : ",") + std::to_string(commandId);
+    for (int commandId : hidden) {
+        if (!stored.empty())
+            stored += ',';
+        stored += std::to_string(commandId);
+    }
     return stored;
 }
 

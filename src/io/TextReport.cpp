@@ -70,8 +70,9 @@ std::size_t WidestStoredValue(const CSectModel& model, const std::vector<int>& s
 {
     std::size_t widest = 0;
     for (int id : sectionIds) {
-        for (double value : model.FindSection(id)->results)
-            widest = std::max(widest, FixedValue(value).size());
+        const T_SECTION_D& section = *model.FindSection(id);
+        for (int result = 0; result < RESULT_COUNT; ++result)
+            widest = std::max(widest, FixedValue(ShownResult(section, static_cast<SectionResult>(result))).size());
     }
     return widest;
 }
@@ -119,7 +120,7 @@ void WriteSectionBlock(const CSectModel& model, const T_SECTION_D& section, cons
     valueLine("*    Asy  :  ", FixedValue(r[RESULT_ASY]));
     valueLine("*    Ixx  :  ", FixedValue(r[RESULT_IXX]));
     valueLine("*    Iyy  :  ", FixedValue(r[RESULT_IYY]));
-    valueLine("*    Ixy  :  ", FixedValue(r[RESULT_IXY]));
+    valueLine("*    Ixy  :  ", FixedValue(ShownResult(section, RESULT_IXY)));
     valueLine("*     J   :  ", FixedValue(r[RESULT_J]));
     text.Line(kRuleLine);
     valueLine("*   (+)Cx :  ", FixedValue(r[RESULT_CX_PLUS]));
@@ -127,10 +128,12 @@ void WriteSectionBlock(const CSectModel& model, const T_SECTION_D& section, cons
     valueLine("*   (+)Cy :  ", FixedValue(r[RESULT_CY_PLUS]));
     valueLine("*   (-)Cy :  ", FixedValue(r[RESULT_CY_MINUS]));
     text.Line(kRuleLine);
-    valueLine("* (+)1/Sx :  ", ModulusText(r[RESULT_CX_PLUS], r[RESULT_IXX]));
-    valueLine("* (-)1/Sx :  ", ModulusText(r[RESULT_CX_MINUS], r[RESULT_IXX]));
-    valueLine("* (+)1/Sy :  ", ModulusText(r[RESULT_CY_PLUS], r[RESULT_IYY]));
-    valueLine("* (-)1/Sy :  ", ModulusText(r[RESULT_CY_MINUS], r[RESULT_IYY]));
+    // Ixx is taken about the horizontal axis, whose extreme fibres lie at the
+    // vertical distances Cy; Iyy about the vertical axis, with the distances Cx.
+    valueLine("* (+)1/Sx :  ", ModulusText(r[RESULT_CY_PLUS], r[RESULT_IXX]));
+    valueLine("* (-)1/Sx :  ", ModulusText(r[RESULT_CY_MINUS], r[RESULT_IXX]));
+    valueLine("* (+)1/Sy :  ", ModulusText(r[RESULT_CX_PLUS], r[RESULT_IYY]));
+    valueLine("* (-)1/Sy :  ", ModulusText(r[RESULT_CX_MINUS], r[RESULT_IYY]));
     text.Line(kFrameLine);
     text.Line("");
 }

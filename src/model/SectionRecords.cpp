@@ -215,3 +215,11 @@ bool T_SECTION_D::IsPointInsideLoop(const double pt[2], const T_LOOP_D* loop) co
     }
     return std::fabs(angleSum) > 350.0;
 }
+
+double ShownResult(const T_SECTION_D& section, SectionResult result)
+{
+    const double* r = section.results;
+    if (result == RESULT_IXY && std::fabs(r[RESULT_IXY]) < 1e-12 * std::sqrt(std::fabs(r[RESULT_IXX])) * std::sqrt(std::fabs(r[RESULT_IYY])))
+        return 0.0;
+    return r[result];
+}

@@ -26,6 +26,12 @@ enum SectionResult {
     RESULT_COUNT
 };
 
+struct T_SECTION_D;
+
+// A calculated value as the user is shown it: a product of inertia below 1e-12
+// of sqrt(Ixx * Iyy) is the rounding left by a symmetric section and reads 0.
+double ShownResult(const T_SECTION_D& section, SectionResult result);
+
 // Tracing state of a section curve: which directions are still to be traced.
 enum CurveTracingState {
     TRACE_USED_UP = 0,

@@ -138,11 +138,13 @@ void CCalcTool::ApplyExport(ExportForm& form, ToolPageContext& context)
 {
     if (!context.document || !context.boxes)
         return;
-    if (form.ChosenPath().empty()) {
+    const ExportFile file = form.TargetFile();
+    if (file.path.empty()) {
         context.boxes->ShowMessage(BoxKind::Information, "File name is not designated.");
         return;
     }
-    context.document->ExportProperties(form.ChosenPath(), form.Format());
+    if (ConfirmExportFile(file, *context.boxes))
+        context.document->ExportProperties(file.path, form.Format());
 }
 
 bool RegisterCalcTool(CToolRegistry& registry)

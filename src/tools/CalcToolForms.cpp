@@ -82,6 +82,12 @@ void ExportForm::ForgetFile()
     WriteText(ID_CALC_EXPORT_FILE_NAME, std::string());
 }
 
+ExportFile ExportForm::TargetFile() const
+{
+    return ExportFileFromField(Field(ID_CALC_EXPORT_FILE_NAME)->text, chosenPath_,
+                               PropertyExportFormatOf(format_).extension);
+}
+
 void ExportForm::Browse()
 {
     ToolPageContext* context = Context();

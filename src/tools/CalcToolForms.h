@@ -5,6 +5,7 @@
 // dialogs mirror them and tell each form of the user's changes.
 
 #include "frame/ToolForm.h"
+#include "tools/ExportFileName.h"
 
 #include <functional>
 #include <string>
@@ -98,8 +99,8 @@ constexpr int PROPERTY_EXPORT_FORMAT_COUNT = 3;
 // Indexed by the format code ExportProperties takes.
 const PropertyExportFormat& PropertyExportFormatOf(int format);
 
-// "Export Property": the format and the file chosen for it. Only a file
-// chosen through "..." counts; the name field merely shows its name.
+// "Export Property": the format and the file chosen for it, or a name typed
+// into the file-name field.
 class ExportForm : public CalcToolChoicesForm {
 public:
     ExportForm();
@@ -112,6 +113,8 @@ public:
     // "...": asks the save-file chooser for a file of the format.
     void Browse();
     const std::string& ChosenPath() const { return chosenPath_; }
+    // The file Apply writes: the chosen one, or the name typed over it.
+    ExportFile TargetFile() const;
 
 private:
     void ForgetFile();

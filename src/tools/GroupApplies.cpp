@@ -122,18 +122,18 @@ void ApplyMergeGroup(CGToolMerge& form, ToolPageContext& context)
 
 void ApplyExportGroup(CGToolExport& form, ToolPageContext& context)
 {
-    const std::string path = form.ChosenPath();
+    const ExportFile file = form.TargetFile();
     const std::string group = form.GetSelectedGroup();
     if (group.empty()) {
         ShowInformation(context, "Group is not selected.");
         return;
     }
-    if (path.empty()) {
+    if (file.path.empty()) {
         ShowInformation(context, "File name is not designated.");
         return;
     }
-    if (context.document)
-        context.document->ExportGroup(group, path, form.Format());
+    if (context.document && context.boxes && ConfirmExportFile(file, *context.boxes))
+        context.document->ExportGroup(group, file.path, form.Format());
 }
 
 void ApplyQueryGroup(CGToolQuery& form, ToolPageContext& context)

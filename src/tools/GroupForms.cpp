@@ -118,6 +118,11 @@ void CGToolExport::OnBrowse()
     WriteText(ID_GROUP_EXPORT_FILE_NAME, std::filesystem::path(path).filename().string());
 }
 
+ExportFile CGToolExport::TargetFile() const
+{
+    return ExportFileFromField(Field(ID_GROUP_EXPORT_FILE_NAME)->text, chosenPath_, std::string());
+}
+
 void CGToolExport::OnFormatChanged()
 {
     ForgetFile();

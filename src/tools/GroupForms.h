@@ -6,6 +6,7 @@
 // combo that stays enabled, so a new group's name can be typed; a refill
 // empties its text.
 
+#include "tools/ExportFileName.h"
 #include "tools/ListedDialogForm.h"
 
 #include <string>
@@ -84,9 +85,10 @@ public:
     bool DeleteFromGroup() const { return Checked(ID_GROUP_MERGE_DELETE_FROM); }
 };
 
-// The file is named only with "..."; the path it gives is forgotten, with
-// the shown file name, at every show and every change of the format, so a
-// file is only ever written in the format it was chosen for.
+// The file is named with "..." or typed into the name field; the path "..."
+// gives is forgotten, with the shown file name, at every show and every
+// change of the format, so a file is only ever written in the format it was
+// chosen for.
 class CGToolExport : public CGroupListForm {
 public:
     CGToolExport();
@@ -98,6 +100,9 @@ public:
 
     int Format() const { return Choice(GROUP_EXPORT_FORMATS[0].radioId); }
     const std::string& ChosenPath() const { return chosenPath_; }
+    // The file Apply writes: the chosen one, or the name typed over it, taken
+    // as typed (the formats share no extension).
+    ExportFile TargetFile() const;
 
 protected:
     void OnClick(int controlId) override;

@@ -97,10 +97,13 @@ ResultCellTexts ResultValueTexts(const T_SECTION_D& section)
 {
     ResultCellTexts texts;
     for (int i = 0; i < RESULT_COUNT; ++i)
-        texts[i] = FormatResultValue(section.results[i]);
+        texts[i] = FormatResultValue(ShownResult(section, static_cast<SectionResult>(i)));
     // A line section has no shear areas.
-    if (section.type == SECTION_LINE)
-        texts[RESULT_ASX] = texts[RESULT_ASY] = "X";
+    if (section.type == SECTION_LINE) {
+        const std::string none(1, 'X');
+        texts[RESULT_ASX] = none;
+        texts[RESULT_ASY] = none;
+    }
     return texts;
 }
 

@@ -166,8 +166,8 @@ void CSectTool::ApplyExportSection(ToolPageContext& context)
         ClearSelectionAndRedraw(view);
         return;
     }
-    const std::string path = form.FilePath();
-    if (path.empty()) {
+    const ExportFile file = form.TargetFile();
+    if (file.path.empty()) {
         Inform(context, "File name is not designated.");
         return;
     }
@@ -177,7 +177,8 @@ void CSectTool::ApplyExportSection(ToolPageContext& context)
         Inform(context, "Angle deviation should be in the range of 0~30 [Deg].");
         return;
     }
-    context.document->ExportSections(ids, path, form.Format(), form.Checked(ID_EXPORT_MERGE), deviation);
+    if (ConfirmExportFile(file, *context.boxes))
+        context.document->ExportSections(ids, file.path, form.Format(), form.Checked(ID_EXPORT_MERGE), deviation);
     ClearSelectionAndRedraw(view);
 }
 

@@ -145,9 +145,11 @@ void CSToolExport::OnBrowse()
     WriteText(ID_EXPORT_FILE, std::filesystem::path(path).filename().string());
 }
 
-std::string CSToolExport::FilePath() const
+ExportFile CSToolExport::TargetFile() const
 {
-    return path_.empty() ? Field(ID_EXPORT_FILE)->text : path_;
+    const int format = Format();
+    const bool known = format >= 0 && format < EXPORT_FORMAT_COUNT;
+    return ExportFileFromField(Field(ID_EXPORT_FILE)->text, path_, known ? EXPORT_FORMATS[format].extension : "");
 }
 
 CSToolPick::CSToolPick()

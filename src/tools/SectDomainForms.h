@@ -3,6 +3,7 @@
 // Query (no controls), Assign Domain Material, Export and Pick.
 
 #include "tools/DialogForm.h"
+#include "tools/ExportFileName.h"
 
 #include <vector>
 
@@ -78,8 +79,8 @@ class CSToolExport : public CDialogForm {
 public:
     CSToolExport();
     int Format() const { return Choice(ID_EXPORT_KLX); }
-    // The chosen path, else the shown name; empty when neither is set.
-    std::string FilePath() const;
+    // The file Apply writes: the chosen one, or the name typed over it.
+    ExportFile TargetFile() const;
 
 protected:
     void OnShow() override;

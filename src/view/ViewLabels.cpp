@@ -200,7 +200,7 @@ std::vector<ViewLabel> PropertyLabels(CScene& scene, const PropertyLabelSwitches
 {
     static const struct {
         const char* format;
-        int result;
+        SectionResult result;
     } lines[PROPERTY_LABEL_COUNT] = {
         {"Area: %g", RESULT_A},  {"Asx: %g", RESULT_ASX}, {"Asy: %g", RESULT_ASY}, {"Ixx: %g", RESULT_IXX},
         {"Iyy: %g", RESULT_IYY}, {"Ixy: %g", RESULT_IXY}, {"J: %g", RESULT_J},
@@ -215,7 +215,7 @@ std::vector<ViewLabel> PropertyLabels(CScene& scene, const PropertyLabelSwitches
         for (int i = 0; i < PROPERTY_LABEL_COUNT; ++i) {
             if (!switches.show[i])
                 continue;
-            ViewLabel label = LabelAt(scene, FormatText(lines[i].format, section->results[lines[i].result]),
+            ViewLabel label = LabelAt(scene, FormatText(lines[i].format, ShownResult(*section, lines[i].result)),
                                       centroid->xy);
             label.stacked = true;
             labels.push_back(label);

@@ -342,6 +342,28 @@ TEST_F(ViewInteraction, GridAndPointSnapShowTheSnappedPositionInBothSystems)
     EXPECT_EQ(AllSelected(), Keys{PointKey(4)});
 }
 
+TEST_F(ViewInteraction, NewAndOpenRefillTheGroupCombosFromTheNewProject)
+{
+    ASSERT_TRUE(Model().CreateGroup("Beams"));
+    const std::string project = (folder / "grouped.klx").string();
+    ASSERT_TRUE(Frame().Document().SaveProject(project));
+    ASSERT_TRUE(Model().CreateGroup("DXF:1_pc"));
+    Frame().RefreshGroupCombos();
+    ASSERT_EQ(GroupCombos().size(), 1u);
+    const CSelectTBarComboGroup& combo = *GroupCombos().front();
+    ASSERT_EQ(combo.GetCount(), 2u);
+
+    prompts.answers = {SaveAnswer::No};  // the second group is not saved
+    app->OnFileNew();
+    Settle();
+    EXPECT_EQ(combo.GetCount(), 0u);
+
+    ASSERT_TRUE(app->OpenDocumentFile(project));
+    Settle();
+    ASSERT_EQ(combo.GetCount(), 1u);
+    EXPECT_EQ(combo.GetString(0), "Beams");
+}
+
 TEST_F(ViewInteraction, ChoosingAGroupInTheComboSelectsItsActiveMembers)
 {
     ASSERT_TRUE(Model().CreateGroup("Lower"));

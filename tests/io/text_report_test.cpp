@@ -53,8 +53,8 @@ std::vector<std::string> Block(const std::string& nameLine, const std::string& m
         {"*   (+)Cx :  ", r[RESULT_CX_PLUS]},   {"*   (-)Cx :  ", r[RESULT_CX_MINUS]},
         {"*   (+)Cy :  ", r[RESULT_CY_PLUS]},   {"*   (-)Cy :  ", r[RESULT_CY_MINUS]},
         {nullptr, 0.0},
-        {"* (+)1/Sx :  ", r[RESULT_CX_PLUS] / r[RESULT_IXX]}, {"* (-)1/Sx :  ", r[RESULT_CX_MINUS] / r[RESULT_IXX]},
-        {"* (+)1/Sy :  ", r[RESULT_CY_PLUS] / r[RESULT_IYY]}, {"* (-)1/Sy :  ", r[RESULT_CY_MINUS] / r[RESULT_IYY]},
+        {"* (+)1/Sx :  ", r[RESULT_CY_PLUS] / r[RESULT_IXX]}, {"* (-)1/Sx :  ", r[RESULT_CY_MINUS] / r[RESULT_IXX]},
+        {"* (+)1/Sy :  ", r[RESULT_CX_PLUS] / r[RESULT_IYY]}, {"* (-)1/Sy :  ", r[RESULT_CX_MINUS] / r[RESULT_IYY]},
     };
     for (const auto& [label, value] : values)
         lines.push_back(label ? ValueLine(label, Fixed12(value)) : kRule);
@@ -162,7 +162,7 @@ TEST_F(TextReportTest, SmallValuesAndModuliAreRightAligned)
     EXPECT_EQ(lines[15], "*     A   :  " + std::string(22, ' ') + "1234.500000000000");
     EXPECT_EQ(lines[16], "*    Asx  :  " + std::string(25, ' ') + "1.000000000000");
     // The (-) moduli keep the sign of the stored distances.
-    r[RESULT_CX_MINUS] = -4;
+    r[RESULT_CY_MINUS] = -4;
     ASSERT_TRUE(model.ExportSectionsToText({rect}, path.c_str(), false));
     EXPECT_EQ(SplitCrLfLines(ReadWholeFile(path))[29], ValueLine("* (-)1/Sx :  ", Fixed12(-4 / 8000.5)));
 
@@ -174,6 +174,21 @@ TEST_F(TextReportTest, SmallValuesAndModuliAreRightAligned)
     for (int line = 28; line <= 31; ++line)
         EXPECT_EQ(zeroMoments[line].substr(zeroMoments[line].size() - 9), "undefined");
     EXPECT_EQ(zeroMoments[28], ValueLine("* (+)1/Sx :  ", "undefined"));
+}
+
+TEST_F(TextReportTest, EachModulusDividesTheFibreDistanceAcrossItsAxis)
+{
+    // The rectangle is 100 wide and 200 high: 1/Sx = 6 / (b h^2) about the
+    // horizontal axis, 1/Sy = 6 / (h b^2) about the vertical one. Its product
+    // of inertia is only rounding of zero and reads 0.
+    model.m_sections[rect]->results[RESULT_IXY] = 1.86265e-9;
+    ASSERT_TRUE(model.ExportSectionsToText({rect}, path.c_str(), false));
+    const std::vector<std::string> lines = SplitCrLfLines(ReadWholeFile(path));
+    EXPECT_EQ(lines[20], ValueLine("*    Ixy  :  ", "0.000000000000"));
+    EXPECT_EQ(lines[28], ValueLine("* (+)1/Sx :  ", "0.000001500000"));
+    EXPECT_EQ(lines[29], ValueLine("* (-)1/Sx :  ", "0.000001500000"));
+    EXPECT_EQ(lines[30], ValueLine("* (+)1/Sy :  ", "0.000003000000"));
+    EXPECT_EQ(lines[31], ValueLine("* (-)1/Sy :  ", "0.000003000000"));
 }
 
 TEST_F(TextReportTest, NameLines)

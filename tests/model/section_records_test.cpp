@@ -179,6 +179,34 @@ TEST(SectionRecordTest, CopySectionIsDeepAndIndependent)
     EXPECT_EQ(source.curves.at(1)->pointIds.size(), 2u);
 }
 
+TEST(SectionRecordTest, AProductOfInertiaThatIsOnlyRoundingIsShownAsZero)
+{
+    // sqrt(Ixx * Iyy) = 1e6: the limit is 1e-6.
+    const struct {
+        double ixy;
+        double shown;
+    } cases[] = {
+        {1.86265e-9, 0.0}, {-9.9e-7, 0.0}, {0.0, 0.0}, {1.01e-6, 1.01e-6}, {-2.5, -2.5}, {4e5, 4e5},
+    };
+    T_SECTION_D section;
+    section.results[RESULT_IXX] = 4e6;
+    section.results[RESULT_IYY] = 2.5e5;
+    section.results[RESULT_A] = 1e-9;
+    for (const auto& c : cases) {
+        section.results[RESULT_IXY] = c.ixy;
+        EXPECT_EQ(ShownResult(section, RESULT_IXY), c.shown) << c.ixy;
+        EXPECT_FALSE(std::signbit(ShownResult(section, RESULT_IXY)) && c.shown == 0.0) << c.ixy;
+    }
+    // Only the product of inertia is cleared, and moments too large to
+    // multiply still clear only what is small beside them.
+    EXPECT_EQ(ShownResult(section, RESULT_A), 1e-9);
+    section.results[RESULT_IXX] = section.results[RESULT_IYY] = 1e300;
+    section.results[RESULT_IXY] = 1e290;
+    EXPECT_EQ(ShownResult(section, RESULT_IXY), 1e290);
+    section.results[RESULT_IXY] = 1e280;
+    EXPECT_EQ(ShownResult(section, RESULT_IXY), 0.0);
+}
+
 TEST(UcsTransformTest, GcsLeavesPointsAloneWhateverItHolds)
 {
     T_UCS_D gcs;

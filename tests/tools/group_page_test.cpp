@@ -183,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(MergeCase{false, {"MergeGroups(\"G1\", \"G2\", false)"}, {"G1", "G2", "G3"}},
                     MergeCase{true, {"MergeGroups(\"G1\", \"G2\", true)", "RefreshGroupCombos"}, {"G2", "G3"}}));
 
-TEST_F(GroupPage, ExportNeedsAGroupAndABrowsedFile)
+TEST_F(GroupPage, ExportNeedsAGroupAndAFile)
 {
     AddGroups({"G1"});
     Show(GROUP_ROW_EXPORT);
@@ -191,7 +191,6 @@ TEST_F(GroupPage, ExportNeedsAGroupAndABrowsedFile)
     Apply();
     EXPECT_EQ(Boxes(), Calls{"Group is not selected."});
     Choose(form, ID_GROUP_EXPORT_GROUP, "G1");
-    form.SetText(ID_GROUP_EXPORT_FILE_NAME, "typed.klx");
     Apply();
     EXPECT_EQ(Boxes(), Calls{"File name is not designated."});
     EXPECT_EQ(document.user.boxes.at(0).kind, BoxKind::Information);
@@ -206,6 +205,10 @@ TEST_F(GroupPage, ExportNeedsAGroupAndABrowsedFile)
     form.OnBrowse();
     Apply();
     EXPECT_EQ(document.calls, Calls{"ExportGroup(\"G1\", \"/data/out/beam.klx\", 0)"});
+    // A name typed over it goes beside it, as typed.
+    form.SetText(ID_GROUP_EXPORT_FILE_NAME, "column.txt");
+    Apply();
+    EXPECT_EQ(document.calls, Calls{"ExportGroup(\"G1\", \"/data/out/column.txt\", 0)"});
 }
 
 TEST_F(GroupPage, ExportFormatsFollowTheRadiosAndAFormatChangeOrANewShowForgetsTheFile)

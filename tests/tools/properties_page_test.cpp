@@ -14,6 +14,10 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
 
 namespace {
 
@@ -245,10 +249,10 @@ TEST_F(PropertiesPage, DisplayTurnsOnOnlyTheChosenPropertyAndLeavingItTurnsTheLa
     EXPECT_EQ(tool.Display().Chosen(), 1);
 }
 
-TEST_F(PropertiesPage, ExportNeedsAFileChosenThroughBrowseAndPassesTheFormat)
+TEST_F(PropertiesPage, ExportNeedsAFileAndPassesTheChosenOneWithTheFormat)
 {
     controller.SelectCommand(EXPORT);
-    tool.Export().SetText(ID_CALC_EXPORT_FILE_NAME, "typed.pyf");
+    tool.Export().SetText(ID_CALC_EXPORT_FILE_NAME, "  ");
     controller.OnApply();
     EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{"File name is not designated."});
     EXPECT_TRUE(document.calls.empty());
@@ -272,6 +276,50 @@ TEST_F(PropertiesPage, ExportNeedsAFileChosenThroughBrowseAndPassesTheFormat)
         EXPECT_EQ(document.calls, std::vector<std::string>{"ExportProperties(\"/out/props." + std::to_string(f.format)
                                                             + "\", " + std::to_string(f.format) + ")"});
     }
+}
+
+TEST_F(PropertiesPage, ExportTakesATypedNameWithTheFormatsExtensionAndAsksBeforeReplacingAFile)
+{
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("klx_typed_export_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "old.kwf") << "kept";
+    const std::string working = std::filesystem::current_path().string();
+    const auto exportCall = [](const std::string& path, int format) {
+        return std::vector<std::string>{"ExportProperties(\"" + path + "\", " + std::to_string(format) + ")"};
+    };
+    controller.SelectCommand(EXPORT);
+    const auto apply = [&](const std::string& typed) {
+        document.calls.clear();
+        user.ClearRecords();
+        tool.Export().SetText(ID_CALC_EXPORT_FILE_NAME, typed);
+        controller.OnApply();
+    };
+
+    // Without a chosen file a bare name goes into the working folder.
+    apply("props");
+    EXPECT_EQ(document.calls, exportCall(working + "/props.pyf", 0));
+    apply((folder / "table.dat").string());
+    EXPECT_EQ(document.calls, exportCall((folder / "table.dat").string(), 0));
+
+    // A name typed over a chosen file goes beside it, in the format's type.
+    tool.Export().SetFormat(1);
+    prompts.paths.push_back((folder / "chosen.kwf").string());
+    tool.Export().Browse();
+    apply("beam");
+    EXPECT_EQ(document.calls, exportCall((folder / "beam.kwf").string(), 1));
+
+    // An existing file is replaced only when the user says so.
+    user.QueueAnswers({false});
+    apply("old");
+    EXPECT_TRUE(document.calls.empty());
+    ASSERT_EQ(user.questions.size(), 1u);
+    EXPECT_EQ(user.questions[0].text, (folder / "old.kwf").string() + " already exists.\nDo you want to replace it?");
+    EXPECT_FALSE(user.questions[0].yesIsDefault);
+    user.QueueAnswers({true});
+    apply("old.kwf");
+    EXPECT_EQ(document.calls, exportCall((folder / "old.kwf").string(), 1));
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(PropertiesPage, AFormatChangeANewShowingAndACancelledBrowseKeepNoStaleFile)

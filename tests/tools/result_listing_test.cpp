@@ -133,6 +133,17 @@ TEST(ResultListValues, LineSectionsShowNoShearAreas)
     EXPECT_EQ(ResultValueTexts(section)[RESULT_ASX], "2.000000");
 }
 
+TEST(ResultListValues, AProductOfInertiaThatIsOnlyRoundingReadsZero)
+{
+    T_SECTION_D section;
+    section.results[RESULT_IXX] = 2.1e7;
+    section.results[RESULT_IYY] = 1.7e6;
+    section.results[RESULT_IXY] = 1.86265e-9;
+    EXPECT_EQ(ResultValueTexts(section)[RESULT_IXY], "0.000000");
+    section.results[RESULT_IXY] = -0.25;
+    EXPECT_EQ(ResultValueTexts(section)[RESULT_IXY], "-0.250000");
+}
+
 TEST(ResultListValues, HeaderNamesTheLengthUnit)
 {
     const std::vector<std::pair<int, std::string>> cases = {

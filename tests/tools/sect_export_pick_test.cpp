@@ -122,10 +122,10 @@ TEST_F(SectExport, AFormatChangeOrANewShowForgetsTheFile)
     EXPECT_EQ(form.Format(), 0);
     EXPECT_FALSE(form.Checked(ID_EXPORT_MERGE));
     EXPECT_EQ(form.Field(ID_EXPORT_DEVIATION)->text, "1");
-    EXPECT_EQ(form.FilePath(), "");
+    EXPECT_EQ(form.TargetFile().path, "");
     // A cancelled chooser leaves the file unchosen.
     ChooseFile("");
-    EXPECT_EQ(form.FilePath(), "");
+    EXPECT_EQ(form.TargetFile().path, "");
 }
 
 class SectPick : public SectPage {

@@ -128,6 +128,12 @@ TEST_F(ViewLabels, PropertyLinesStackAtTheCentroidInOrder)
     }
     EXPECT_EQ(texts, (std::vector<std::string>{"Area: 12.5", "Ixx: 1.23457e+06", "J: 3e-07"}));
 
+    // A product of inertia that is only rounding of zero reads 0.
+    line.results[RESULT_IYY] = 2e5;
+    line.results[RESULT_IXY] = 1.86265e-9;
+    switches.show[5] = true;
+    EXPECT_EQ(PropertyLabels(scene, switches)[2].text, "Ixy: 0");
+
     line.centroidPointId = 99;
     EXPECT_TRUE(PropertyLabels(scene, switches).empty());
 }

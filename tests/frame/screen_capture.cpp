@@ -9,6 +9,8 @@
 
 #include <unistd.h>
 
+#include <vector>
+
 namespace {
 
 Display* OwnDisplay()
@@ -103,4 +105,42 @@ wxImage OwnWindowCapture::Take() const
         XDestroyImage(shot);
     }
     return image;
+}
+
+int StackingPlace(const std::string& title)
+{
+    Display* display = OwnDisplay();
+    if (!display)
+        return -1;
+    const Window rootWindow = DefaultRootWindow(display);
+    std::vector<Window> windows;
+    const Atom stackingAtom = XInternAtom(display, "_NET_CLIENT_LIST_STACKING", True);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    if (stackingAtom != None
+        && XGetWindowProperty(display, rootWindow, stackingAtom, 0, 4096, False, XA_WINDOW, &type, &format, &count,
+                              &left, &data) == Success
+        && data) {
+        const auto* listed = reinterpret_cast<const unsigned long*>(data);
+        windows.assign(listed, listed + count);
+        XFree(data);
+    } else {
+        Window root = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned childCount = 0;
+        if (XQueryTree(display, rootWindow, &root, &parent, &children, &childCount)) {
+            windows.assign(children, children + childCount);
+            if (children)
+                XFree(children);
+        }
+    }
+    for (size_t place = 0; place < windows.size(); ++place) {
+        if (IsOwnWindow(display, windows[place], title))
+            return static_cast<int>(place);
+    }
+    return -1;
 }

@@ -19,6 +19,9 @@ int EnableControlsOf(wxWindow& window, std::initializer_list<int> controlIds, bo
 CentredOverParent::CentredOverParent(wxDialog& dialog) : dialog_(dialog), parent_(dialog.GetParent())
 {
     dialog_.CentreOnParent();
+    // A window manager places a new window by its own rule and heeds only a
+    // move made once the window is on the screen.
+    dialog_.Bind(wxEVT_SHOW, &CentredOverParent::Centre, this);
     if (!parent_)
         return;
     parent_->Bind(wxEVT_SIZE, &CentredOverParent::Centre, this);
@@ -27,6 +30,7 @@ CentredOverParent::CentredOverParent(wxDialog& dialog) : dialog_(dialog), parent
 
 CentredOverParent::~CentredOverParent()
 {
+    dialog_.Unbind(wxEVT_SHOW, &CentredOverParent::Centre, this);
     if (!parent_)
         return;
     parent_->Unbind(wxEVT_SIZE, &CentredOverParent::Centre, this);

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+// Xlib's macros come after the test framework's headers.
+#include "x_properties.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -114,23 +117,7 @@ public:
 
     std::vector<unsigned long> Property(Window window, const char* name, Atom type) const
     {
-        std::vector<unsigned long> values;
-        const Atom atom = XInternAtom(display_, name, False);
-        Atom actual = None;
-        int format = 0;
-        unsigned long count = 0;
-        unsigned long left = 0;
-        unsigned char* data = nullptr;
-        if (XGetWindowProperty(display_, window, atom, 0, 4096, False, type, &actual, &format, &count, &left, &data)
-                == Success
-            && data) {
-            if (format == 32) {
-                const auto* items = reinterpret_cast<const unsigned long*>(data);
-                values.assign(items, items + count);
-            }
-            XFree(data);
-        }
-        return values;
+        return WindowProperty(display_, window, name, type);
     }
 
     std::string Name(Window window) const

@@ -16,6 +16,33 @@ int EnableControlsOf(wxWindow& window, std::initializer_list<int> controlIds, bo
     return static_cast<int>(controlIds.size());
 }
 
+CentredOverParent::CentredOverParent(wxDialog& dialog) : dialog_(dialog), parent_(dialog.GetParent())
+{
+    dialog_.CentreOnParent();
+    // A window manager places a new window by its own rule and heeds only a
+    // move made once the window is on the screen.
+    dialog_.Bind(wxEVT_SHOW, &CentredOverParent::Centre, this);
+    if (!parent_)
+        return;
+    parent_->Bind(wxEVT_SIZE, &CentredOverParent::Centre, this);
+    parent_->Bind(wxEVT_MOVE, &CentredOverParent::Centre, this);
+}
+
+CentredOverParent::~CentredOverParent()
+{
+    dialog_.Unbind(wxEVT_SHOW, &CentredOverParent::Centre, this);
+    if (!parent_)
+        return;
+    parent_->Unbind(wxEVT_SIZE, &CentredOverParent::Centre, this);
+    parent_->Unbind(wxEVT_MOVE, &CentredOverParent::Centre, this);
+}
+
+void CentredOverParent::Centre(wxEvent& event)
+{
+    dialog_.CentreOnParent();
+    event.Skip();
+}
+
 CDlgChild::CDlgChild(wxWindow* parent, const wxString& title)
     : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE)
 {

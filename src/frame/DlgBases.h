@@ -18,6 +18,23 @@ bool IsEnterOrEscape(int keyCode);
 // skipped. Returns the number of ids.
 int EnableControlsOf(wxWindow& window, std::initializer_list<int> controlIds, bool enable);
 
+// While it lives, the dialog stands centred over its parent, also when the
+// parent moves or changes size: at start-up the window manager may place
+// and maximise the main window only after the first dialog has opened.
+class CentredOverParent {
+public:
+    explicit CentredOverParent(wxDialog& dialog);
+    ~CentredOverParent();
+    CentredOverParent(const CentredOverParent&) = delete;
+    CentredOverParent& operator=(const CentredOverParent&) = delete;
+
+private:
+    void Centre(wxEvent& event);
+
+    wxDialog& dialog_;
+    wxWindow* parent_;
+};
+
 class CDlgChild : public wxDialog {
 public:
     CDlgChild(wxWindow* parent, const wxString& title);

@@ -19,6 +19,7 @@ void CTarvokrtDoc::GenerateSection(const std::string& name, int type, const std:
 {
     DocumentContext context = CalculationContext();
     ::GenerateSection(context, name, type, curveIds, hasLocation, location, color, groupName, calculateNow, mergeStraightLines, mergeAngleTolerance);
+    DropInputQueuedMeanwhile();
 }
 
 void CTarvokrtDoc::RedefineSection(int sectionId, const std::string& name, bool redefineLocation, double location, bool redefineColor, const int color[3])
@@ -31,6 +32,16 @@ void CTarvokrtDoc::CalculateProperties(const std::vector<int>& sectionIds, int m
 {
     DocumentContext context = CalculationContext();
     ::CalculateProperties(context, sectionIds, meshLevel, meshSize, recalculate, pauseAfterEach);
+    DropInputQueuedMeanwhile();
+}
+
+void CTarvokrtDoc::DropInputQueuedMeanwhile()
+{
+    // Clicks and keys made while the work ran were meant for the drawing as
+    // it was then; the cancel port's look at the queue drops them and lets
+    // the repaints through.
+    if (ports_.cancel)
+        ports_.cancel->TakePendingMessage();
 }
 
 void CTarvokrtDoc::GetSectionLocations(std::vector<double>& locations)

@@ -4,6 +4,7 @@
 #include "frame/LongWorkInputFilter.h"
 
 #include <algorithm>
+#include <vector>
 #include <optional>
 #include <utility>
 
@@ -13,6 +14,7 @@
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/gauge.h>
+#include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/statusbr.h>
 #include <wx/utils.h>
@@ -43,9 +45,37 @@ long IconStyle(BoxKind kind)
 
 }  // namespace
 
-GuiUserPorts::GuiUserPorts(wxWindow* owner, wxStatusBar* statusBar) : owner_(owner), statusBar_(statusBar) {}
+// The modal dialogs open now, the last opened last.
+class GuiUserPorts::OpenDialogs : public wxModalDialogHook {
+public:
+    OpenDialogs() { Register(); }
+    ~OpenDialogs() override { Unregister(); }
+
+    int Enter(wxDialog* dialog) override
+    {
+        dialogs.push_back(dialog);
+        return wxID_NONE;
+    }
+    void Exit(wxDialog* dialog) override { std::erase(dialogs, dialog); }
+
+    std::vector<wxDialog*> dialogs;
+};
+
+GuiUserPorts::GuiUserPorts(wxWindow* owner, wxStatusBar* statusBar)
+    : owner_(owner), openDialogs_(std::make_unique<OpenDialogs>()), statusBar_(statusBar)
+{
+}
 
 GuiUserPorts::~GuiUserPorts() = default;
+
+wxWindow* GuiUserPorts::BoxParent() const
+{
+    for (auto dialog = openDialogs_->dialogs.rbegin(); dialog != openDialogs_->dialogs.rend(); ++dialog) {
+        if ((*dialog)->IsShown())
+            return *dialog;
+    }
+    return owner_;
+}
 
 void GuiUserPorts::UseScriptedUser(IMessageBoxPort* boxes, IDocumentPrompts* prompts)
 {
@@ -69,7 +99,7 @@ void GuiUserPorts::ShowMessage(BoxKind kind, const std::string& text)
         g_scriptedBoxes->ShowMessage(kind, text);
         return;
     }
-    wxMessageDialog box(owner_, wxString::FromUTF8(text), KLX_BOX_TITLE, wxOK | IconStyle(kind));
+    wxMessageDialog box(BoxParent(), wxString::FromUTF8(text), KLX_BOX_TITLE, wxOK | IconStyle(kind));
     box.ShowModal();
 }
 
@@ -77,7 +107,7 @@ bool GuiUserPorts::AskYesNo(const std::string& text, bool yesIsDefault)
 {
     if (g_scriptedBoxes)
         return g_scriptedBoxes->AskYesNo(text, yesIsDefault);
-    wxMessageDialog box(owner_, wxString::FromUTF8(text), KLX_BOX_TITLE,
+    wxMessageDialog box(BoxParent(), wxString::FromUTF8(text), KLX_BOX_TITLE,
                         wxYES_NO | wxICON_QUESTION | (yesIsDefault ? wxYES_DEFAULT : wxNO_DEFAULT));
     return box.ShowModal() == wxID_YES;
 }
@@ -138,7 +168,7 @@ SaveAnswer GuiUserPorts::AskSaveChanges(const std::string& title)
 {
     if (g_scriptedPrompts)
         return g_scriptedPrompts->AskSaveChanges(title);
-    wxMessageDialog box(owner_, wxString::Format("Save changes to %s?", wxString::FromUTF8(title)), KLX_BOX_TITLE,
+    wxMessageDialog box(BoxParent(), wxString::Format("Save changes to %s?", wxString::FromUTF8(title)), KLX_BOX_TITLE,
                         wxYES_NO | wxCANCEL | wxICON_EXCLAMATION);
     switch (box.ShowModal()) {
     case wxID_YES:
@@ -155,7 +185,7 @@ std::string GuiUserPorts::AskSavePath(const std::string& suggestedName)
     if (g_scriptedPrompts)
         return g_scriptedPrompts->AskSavePath(suggestedName);
     const wxFileName suggested(wxString::FromUTF8(suggestedName));
-    wxFileDialog dialog(owner_, "Save As", suggested.GetPath(), suggested.GetName() + ".klx",
+    wxFileDialog dialog(BoxParent(), "Save As", suggested.GetPath(), suggested.GetName() + ".klx",
                         "KLX Project Files (*.klx)|*.klx", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)
         return std::string();
@@ -180,7 +210,7 @@ std::string GuiUserPorts::AskSaveFile(const std::string& title, const std::strin
         return WithDefaultExtension(g_scriptedPrompts->AskSaveFile(title, filter, defaultExtension, offeredName),
                                     defaultExtension);
     const wxFileName offered(wxString::FromUTF8(offeredName));
-    wxFileDialog dialog(owner_, wxString::FromUTF8(title), offered.GetPath(), offered.GetFullName(),
+    wxFileDialog dialog(BoxParent(), wxString::FromUTF8(title), offered.GetPath(), offered.GetFullName(),
                         wxString::FromUTF8(filter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)
         return std::string();
@@ -191,7 +221,7 @@ std::vector<std::string> GuiUserPorts::AskOpenFiles(const std::string& title, co
 {
     if (g_scriptedPrompts)
         return g_scriptedPrompts->AskOpenFiles(title, filter);
-    wxFileDialog dialog(owner_, wxString::FromUTF8(title), wxEmptyString, wxEmptyString, wxString::FromUTF8(filter),
+    wxFileDialog dialog(BoxParent(), wxString::FromUTF8(title), wxEmptyString, wxEmptyString, wxString::FromUTF8(filter),
                         wxFD_OPEN | wxFD_MULTIPLE | wxFD_FILE_MUST_EXIST);
     std::vector<std::string> chosen;
     if (dialog.ShowModal() != wxID_OK)

@@ -63,10 +63,18 @@ public:
 
     void Bell() override;
 
+    // The window a box or a file chooser belongs to: the modal dialog open
+    // last (a box asked from the Setting dialog comes up over it, and the
+    // dialog stays above the main window once the box closes), else the
+    // owner.
+    wxWindow* BoxParent() const;
+
 private:
+    class OpenDialogs;
     void PlaceGauge();
 
     wxWindow* owner_;
+    std::unique_ptr<OpenDialogs> openDialogs_;
     wxStatusBar* statusBar_;
     wxGauge* gauge_ = nullptr;
     // Held by the launches still under way; gone with these ports.

@@ -1,5 +1,7 @@
 #include "frame/MainFrame.h"
 
+#include "frame/CommandPrompts.h"
+#include "frame/DlgBases.h"
 #include "frame/GroupCombos.h"
 #include "frame/OutputWindow.h"
 #include "frame/ProjectWorkspace.h"
@@ -153,37 +155,41 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::CreateMenus()
 {
+    // Each item's help is its command's status-bar prompt.
+    const auto add = [](wxMenu& menu, int commandId, const char* label) {
+        menu.Append(WxCommandId(commandId), label, wxString::FromUTF8(CommandPrompt(commandId)));
+    };
     auto* file = new wxMenu;
-    file->Append(WxCommandId(CMD_FILE_NEW), "&New\tCtrl+N", "Create a new project");
-    file->Append(WxCommandId(CMD_FILE_OPEN), "&Open...\tCtrl+O", "Open an existing project");
-    file->Append(WxCommandId(CMD_FILE_SAVE), "&Save\tCtrl+S", "Save the active project");
-    file->Append(WxCommandId(CMD_FILE_SAVE_AS), "Save &As...", "Save the active project with a new name");
+    add(*file, CMD_FILE_NEW, "&New\tCtrl+N");
+    add(*file, CMD_FILE_OPEN, "&Open...\tCtrl+O");
+    add(*file, CMD_FILE_SAVE, "&Save\tCtrl+S");
+    add(*file, CMD_FILE_SAVE_AS, "Save &As...");
     file->AppendSeparator();
     auto* import = new wxMenu;
-    import->Append(WxCommandId(CMD_IMPORT_PROJECT), "KLX Project", "Import an existing project");
+    add(*import, CMD_IMPORT_PROJECT, "KLX Project");
     import->AppendSeparator();
-    import->Append(WxCommandId(CMD_IMPORT_DXF), "AutoCAD DXF", "Import an existing AutoCAD DXF file");
+    add(*import, CMD_IMPORT_DXF, "AutoCAD DXF");
     file->AppendSubMenu(import, "Import");
     auto* exportMenu = new wxMenu;
-    exportMenu->Append(WxCommandId(CMD_EXPORT_DXF), "AutoCAD DXF");
+    add(*exportMenu, CMD_EXPORT_DXF, "AutoCAD DXF");
     exportMenu->AppendSeparator();
-    exportMenu->Append(WxCommandId(CMD_EXPORT_BITMAP), "Windows Bitmap");
+    add(*exportMenu, CMD_EXPORT_BITMAP, "Windows Bitmap");
     file->AppendSubMenu(exportMenu, "Export");
     file->AppendSeparator();
-    file->Append(WxCommandId(CMD_FILE_PRINT_SETUP), "Print Setup...");
-    file->Append(WxCommandId(CMD_FILE_PRINT_PREVIEW), "Print Preview");
-    file->Append(WxCommandId(CMD_FILE_PRINT), "&Print...\tCtrl+P");
+    add(*file, CMD_FILE_PRINT_SETUP, "Print Setup...");
+    add(*file, CMD_FILE_PRINT_PREVIEW, "Print Preview");
+    add(*file, CMD_FILE_PRINT, "&Print...\tCtrl+P");
     file->AppendSeparator();
     app_.RecentFiles().UseMenu(file);
     app_.RecentFiles().AddFilesToMenu(file);
     file->AppendSeparator();
-    file->Append(WxCommandId(CMD_APP_EXIT), "E&xit", "Quit the application; prompts to save the project");
+    add(*file, CMD_APP_EXIT, "E&xit");
     auto* menus = new wxMenuBar;
     menus->Append(file, "&File");
     auto* help = new wxMenu;
-    help->Append(WxCommandId(CMD_VISIT_HOMEPAGE), "Tarvo Homepage", "Visit the Tarvo homepage");
-    help->Append(WxCommandId(CMD_SEND_MAIL), "E-mail to Tarvo", "E-mail to Tarvo");
-    help->Append(WxCommandId(CMD_CALCULATOR), "Windows Calculator", "Launch the Windows calculator");
+    add(*help, CMD_VISIT_HOMEPAGE, "Tarvo Homepage");
+    add(*help, CMD_SEND_MAIL, "E-mail to Tarvo");
+    add(*help, CMD_CALCULATOR, "Windows Calculator");
     menus->Append(help, "&Help");
     SetMenuBar(menus);
 
@@ -191,6 +197,9 @@ void CMainFrame::CreateMenus()
         {wxACCEL_CTRL, 'N', WxCommandId(CMD_FILE_NEW)},          {wxACCEL_CTRL, 'O', WxCommandId(CMD_FILE_OPEN)},
         {wxACCEL_CTRL, 'S', WxCommandId(CMD_FILE_SAVE)},         {wxACCEL_CTRL, 'P', WxCommandId(CMD_FILE_PRINT)},
         {wxACCEL_CTRL, 'Z', WxCommandId(CMD_EDIT_UNDO)},         {wxACCEL_ALT, WXK_BACK, WxCommandId(CMD_EDIT_UNDO)},
+        // The redo keys of the desktop.
+        {wxACCEL_CTRL, 'Y', WxCommandId(CMD_EDIT_REDO)},
+        {wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', WxCommandId(CMD_EDIT_REDO)},
     };
     SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
 }
@@ -299,6 +308,14 @@ void CMainFrame::CreateToolbars()
             toolbar->SetToolSticky(event.GetId(), true);
             toolbar->PopupMenu(menu.get(), event.GetItemRect().GetBottomLeft());
             toolbar->SetToolSticky(event.GetId(), false);
+        });
+        toolbar->Bind(wxEVT_MOTION, [this, toolbar](wxMouseEvent& event) {
+            ShowButtonPrompt(*toolbar, event.GetPosition());
+            event.Skip();
+        });
+        toolbar->Bind(wxEVT_LEAVE_WINDOW, [this, toolbar](wxMouseEvent& event) {
+            ShowButtonPrompt(*toolbar, wxDefaultPosition);
+            event.Skip();
         });
         toolbars_[bar.barId] = toolbar;
         bars_.AddPane(toolbar, DockedPane(bar, nextPosition[bar.dockedIn]++));
@@ -464,6 +481,28 @@ void CMainFrame::OnUpdateCommand(wxUpdateUIEvent& event)
         event.Check(command->pressed(*view_));
 }
 
+void CMainFrame::ShowMenuPrompt(wxMenuEvent& event)
+{
+    const int id = event.GetMenuId();
+    const bool item = id != wxID_SEPARATOR && id != wxID_NONE;
+    DoGiveHelp(item ? wxString::FromUTF8(CommandPrompt(CommandIdOfWxId(id))) : wxString(), true);
+}
+
+void CMainFrame::ShowButtonPrompt(wxAuiToolBar& toolbar, wxPoint at)
+{
+    wxAuiToolBarItem* button = at == wxDefaultPosition ? nullptr : toolbar.FindToolByPosition(at.x, at.y);
+    // The group combo is a control of its own, not a button.
+    const bool isButton = button && button->GetKind() != wxITEM_SEPARATOR && !button->GetWindow();
+    const int id = isButton ? button->GetId() : wxID_NONE;
+    if (id == promptedButton_)
+        return;
+    promptedButton_ = id;
+    if (id == wxID_NONE)
+        DoGiveHelp(wxEmptyString, false);
+    else
+        DoGiveHelp(wxString::FromUTF8(CommandPrompt(CommandIdOfWxId(id))), true);
+}
+
 void CMainFrame::OnModalInteraction(bool begin)
 {
     if (begin)
@@ -529,6 +568,14 @@ void CMainFrame::BindCommands()
     }
     CollectShownCommands();
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateCommand, this);
+    // The menu bar's items and those of the view's context menu.
+    for (wxWindow* owner : {static_cast<wxWindow*>(this), static_cast<wxWindow*>(view_)}) {
+        owner->Bind(wxEVT_MENU_HIGHLIGHT, &CMainFrame::ShowMenuPrompt, this);
+        owner->Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& event) {
+            DoGiveHelp(wxEmptyString, false);
+            event.Skip();
+        });
+    }
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
     Bind(wxEVT_SIZE, [this](wxSizeEvent& event) { OnSizeOrMove(); event.Skip(); });
     Bind(wxEVT_MOVE, [this](wxMoveEvent& event) { OnSizeOrMove(); event.Skip(); });
@@ -612,7 +659,22 @@ void CMainFrame::UpdateTitle()
 void CMainFrame::OnSetting()
 {
     CViewSetDlg dialog(this, *view_, *ports_);
+    const CentredOverParent centred(dialog);
     dialog.ShowModal();
+}
+
+void CMainFrame::OpenSettingOnceShown()
+{
+    Bind(wxEVT_SHOW, &CMainFrame::OnFirstShown, this);
+}
+
+void CMainFrame::OnFirstShown(wxShowEvent& event)
+{
+    event.Skip();
+    if (!event.IsShown())
+        return;
+    Unbind(wxEVT_SHOW, &CMainFrame::OnFirstShown, this);
+    CallAfter(&CMainFrame::OnSetting);
 }
 
 void CMainFrame::RedrawViews(bool reRender)

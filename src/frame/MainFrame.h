@@ -55,6 +55,11 @@ public:
     void UpdateTitle();
     // Runs the "Setting" dialog modally on the view.
     void OnSetting();
+    // Start-up: the "Setting" dialog opens once the main window is on the
+    // screen. The toolkit may put it there only after Show returned (it waits
+    // for the window manager's frame sizes), and a dialog mapped before its
+    // main window is not kept above it.
+    void OpenSettingOnceShown();
 
     void SaveBarLayout();
     // Runs the "Customize Toolbar" dialog and applies what was chosen.
@@ -125,11 +130,16 @@ private:
     // carries, by window id, for the update handler.
     void CollectShownCommands();
     void OnUpdateCommand(wxUpdateUIEvent& event);
+    // The status bar's first pane shows the prompt of the menu item or the
+    // button under the pointer, and its own text again once it leaves.
+    void ShowMenuPrompt(wxMenuEvent& event);
+    void ShowButtonPrompt(wxAuiToolBar& toolbar, wxPoint at);
     void OnModalInteraction(bool begin);
     void OpenRecentFile(size_t index);
     void AfterSave(bool saved);
     void OnClose(wxCloseEvent& event);
     void OnSizeOrMove();
+    void OnFirstShown(wxShowEvent& event);
     void OnDropFiles(wxDropFilesEvent& event);
 
     CTarvokrtApp& app_;
@@ -150,4 +160,5 @@ private:
     wxRect normalRect_;
     bool wasMaximized_ = false;
     bool restoringNormalRect_ = false;
+    int promptedButton_ = wxID_NONE;  // window id of the button whose prompt shows
 };

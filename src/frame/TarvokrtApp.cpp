@@ -64,12 +64,12 @@ bool CTarvokrtApp::InitInstance(const std::string& commandLine)
         frame_ = nullptr;
         return false;
     }
-    frame_->Show();
-    frame_->Maximize();
     if (newProject)
-        frame_->CallAfter(&CMainFrame::OnSetting);
+        frame_->OpenSettingOnceShown();
     else
         m_startupProject = false;
+    frame_->Show();
+    frame_->Maximize();
     return true;
 }
 

@@ -304,6 +304,9 @@ private:
     // Opens a text report its writer has written; returns written.
     bool OpenWrittenReport(bool written, const std::string& path);
     DocumentContext CalculationContext() { return {*model_, *this, busy_}; }
+    // The end of a generation or a calculation: user input queued while it
+    // ran is dropped, so no click acts later on a changed drawing.
+    void DropInputQueuedMeanwhile();
 
     std::unique_ptr<CSectModel> MakeModel(const UserPorts& ports) const;
     void StepUndo(bool redo);

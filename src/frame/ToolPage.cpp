@@ -16,6 +16,7 @@ constexpr int DIALOG_TOP = 35;
 constexpr int BUTTONS_LEFT = 68;
 constexpr int BUTTON_GAP = 6;
 constexpr int BOTTOM_MARGIN = 8;
+constexpr int MIN_BUTTON_WIDTH = 56;
 
 }  // namespace
 
@@ -28,8 +29,13 @@ CToolPage::CToolPage(wxWindow* parent, CToolPageController& controller)
     combo_ = new wxChoice(this, shell.comboId, COMBO_AT);
     for (const ToolPageRow& row : controller.Table().rows)
         combo_->Append(wxString::FromUTF8(row.text));
-    apply_ = new wxButton(this, shell.applyId, "Apply");
-    close_ = new wxButton(this, shell.closeId, "Close");
+    // The buttons are as wide as their words need (at least MIN_BUTTON_WIDTH),
+    // not the toolkit's default width, so that both fit the workspace's width.
+    apply_ = new wxButton(this, shell.applyId, "Apply", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+    close_ = new wxButton(this, shell.closeId, "Close", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+    const int buttonWidth = std::max({apply_->GetBestSize().x, close_->GetBestSize().x, FromDIP(MIN_BUTTON_WIDTH)});
+    for (wxButton* button : {apply_, close_})
+        button->SetSize(wxSize(buttonWidth, button->GetBestSize().y));
     combo_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { controller_.OnSelChangeCommand(combo_->GetSelection()); });
     apply_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { controller_.OnApply(); });
     // Close destroys this page, so the button's own handler must not run it:

@@ -1,5 +1,6 @@
 #include "frame/ToolbarDropDowns.h"
 
+#include "frame/CommandPrompts.h"
 #include "frame/ToolbarTable.h"
 
 #include <wx/menu.h>
@@ -9,7 +10,7 @@ namespace {
 struct DropDownItem {
     int buttonCommandId;
     int commandId;
-    const char* text;  // the item's label and its prompt
+    const char* text;
 };
 
 const DropDownItem DROP_DOWN_ITEMS[] = {
@@ -37,7 +38,7 @@ std::unique_ptr<wxMenu> MakeDropDownMenu(int buttonCommandId)
             continue;
         if (!menu)
             menu = std::make_unique<wxMenu>();
-        menu->Append(WxCommandId(item.commandId), item.text, item.text);
+        menu->Append(WxCommandId(item.commandId), item.text, CommandPrompt(item.commandId));
     }
     return menu;
 }

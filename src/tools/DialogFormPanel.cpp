@@ -108,8 +108,10 @@ void CDialogFormPanel::BuildControls()
         top->AddSpacer(style_.topSpace);
     std::vector<wxSizer*> open{top};
     wxSizer* lastEditRow = nullptr;
+    wxTextCtrl* lastEdit = nullptr;
     wxSizer* radioRow = nullptr;  // the row of a radio group laid out across
-    for (const DialogItem& item : layout) {
+    for (auto next = layout.begin(); next != layout.end(); ++next) {
+        const DialogItem& item = *next;
         wxSizer* into = open.back();
         const wxString text = wxString::FromUTF8(item.text);
         const wxSize width(item.width > 0 ? item.width : style_.editWidth, -1);
@@ -127,16 +129,33 @@ void CDialogFormPanel::BuildControls()
             continue;
         case DialogItemKind::Edit: {
             auto* row = new wxBoxSizer(wxHORIZONTAL);
-            if (!item.text.empty())
-                row->Add(new wxStaticText(this, WindowId(item.labelId), text), 0,
-                         wxALIGN_CENTER_VERTICAL | wxRIGHT, 2 * GAP);
-            row->Add(new wxTextCtrl(this, WindowId(item.id), wxEmptyString, wxDefaultPosition, width), 1);
+            auto* edit = new wxTextCtrl(this, WindowId(item.id), wxEmptyString, wxDefaultPosition, width);
+            if (!item.text.empty()) {
+                // A label wider than its edit, or beside an edit that has a
+                // spin button, stands on the line above, so that the dialog
+                // fits the workspace's width.
+                auto* label = new wxStaticText(this, WindowId(item.labelId), text);
+                const bool spinFollows = next + 1 != layout.end() && (next + 1)->kind == DialogItemKind::Spin;
+                if (spinFollows || label->GetBestSize().x > edit->GetBestSize().x)
+                    into->Add(label, 0, wxLEFT | wxRIGHT | wxTOP, GAP);
+                else
+                    row->Add(label, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 2 * GAP);
+            }
+            row->Add(edit, 1);
             into->Add(row, 0, wxEXPAND | wxALL, GAP);
             lastEditRow = row;
+            lastEdit = edit;
             continue;
         }
         case DialogItemKind::Spin:
             control = new wxSpinButton(this, WindowId(item.id), wxDefaultPosition, wxDefaultSize, wxSP_VERTICAL);
+            // The edit gives the spin button room: the two together are no
+            // wider than an edit alone, yet the edit still shows a number.
+            if (lastEdit) {
+                const int numberWidth = lastEdit->GetSizeFromTextSize(lastEdit->GetTextExtent("-0000.000")).x;
+                const int narrower = lastEdit->GetMinSize().x - control->GetBestSize().x;
+                lastEdit->SetMinSize(wxSize(std::max(narrower, numberWidth), -1));
+            }
             (lastEditRow ? lastEditRow : into)->Add(control, 0, wxALIGN_CENTER_VERTICAL);
             BindControl(*control, item);
             continue;

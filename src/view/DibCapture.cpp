@@ -1,5 +1,7 @@
 #include "view/DibCapture.h"
 
+#include "view/PictureReduction.h"
+
 #include <wx/dc.h>
 #include <wx/dcmemory.h>
 #include <wx/graphics.h>
@@ -58,23 +60,32 @@ int CDibCapture::Draw(wxDC& dc, const wxRect& target, const wxRect& source) cons
     const wxRect held = source.Intersect(wxRect(0, 0, image_.width, image_.height));
     if (image_.height <= 0 || held.IsEmpty() || target.IsEmpty())
         return 0;
-    // The held rows run bottom-up; the image wants them top-down.
-    wxImage picture(held.width, held.height, false);
-    unsigned char* out = picture.GetData();
+    // The held rows run bottom-up; the part drawn is taken top-down.
+    RgbImage part;
+    part.width = held.width;
+    part.height = held.height;
+    part.rgb.resize(static_cast<size_t>(held.width) * held.height * 3);
     for (int row = 0; row < held.height; ++row) {
         const int heldRow = image_.height - 1 - (held.y + row);
         const auto* in = &image_.rgb[(static_cast<size_t>(heldRow) * image_.width + held.x) * 3];
-        std::copy(in, in + static_cast<size_t>(held.width) * 3, out + static_cast<size_t>(row) * held.width * 3);
+        std::copy(in, in + static_cast<size_t>(held.width) * 3, &part.rgb[static_cast<size_t>(row) * held.width * 3]);
     }
+    // Drawn on fewer device pixels than it has (a preview at a low zoom), the
+    // part is shrunk first so that its thin lines stay.
+    const wxSize device(dc.LogicalToDeviceXRel(target.width), dc.LogicalToDeviceYRel(target.height));
+    if (device.x < part.width || device.y < part.height)
+        part = ReduceKeepingLines(part, std::min(device.x, part.width), std::min(device.y, part.height));
+    wxImage picture(part.width, part.height, false);
+    std::copy(part.rgb.begin(), part.rgb.end(), picture.GetData());
     wxBitmap bitmap(picture);
     wxMemoryDC sourceDc(bitmap);
-    if (target.GetSize() == held.GetSize()) {
-        dc.Blit(target.GetTopLeft(), held.GetSize(), &sourceDc, wxPoint(0, 0));
+    if (target.GetSize() == picture.GetSize()) {
+        dc.Blit(target.GetTopLeft(), picture.GetSize(), &sourceDc, wxPoint(0, 0));
     } else {
         // Rows and columns are repeated or dropped, never blended.
         if (wxGraphicsContext* context = dc.GetGraphicsContext())
             context->SetInterpolationQuality(wxINTERPOLATION_NONE);
-        dc.StretchBlit(target.GetTopLeft(), target.GetSize(), &sourceDc, wxPoint(0, 0), held.GetSize());
+        dc.StretchBlit(target.GetTopLeft(), target.GetSize(), &sourceDc, wxPoint(0, 0), picture.GetSize());
     }
     return held.height;
 }

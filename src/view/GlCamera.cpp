@@ -127,3 +127,12 @@ void GlCamera::WorldToWindow(double x, double y, double window[2]) const
     const double eyeXY[2] = {eye.x, eye.y};
     EyeToWindow(eyeXY, window);
 }
+
+void GlCamera::WindowToWorld(double px, double py, double world[2]) const
+{
+    double eye[2];
+    WindowToEye(px, py, eye);
+    // The view matrix only translates.
+    world[0] = eye[0] - (pan_[0] - centre_[0]);
+    world[1] = eye[1] - (pan_[1] - centre_[1]);
+}

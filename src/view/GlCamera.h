@@ -72,6 +72,8 @@ public:
     void EyeToWindow(const double eye[2], double window[2]) const;
     // Where a world point shows in the window (pixels, y down).
     void WorldToWindow(double x, double y, double window[2]) const;
+    // The world point (z = 0) that shows at a window position.
+    void WindowToWorld(double px, double py, double world[2]) const;
 
 private:
     int width_ = 1;

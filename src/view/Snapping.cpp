@@ -20,19 +20,23 @@ SnapResult SnapCursorTo(const SnapRequest& request, const ProjectToClient& proje
     double best = DBL_MAX;
     if (request.gridSnap) {
         double nearest = DBL_MAX;
-        ForEachGridNode(request.gridCountHorizontal, request.gridCountVertical, request.gridSize,
-                        [&](double x, double y) {
-                            double client[2];
-                            project(x, y, client);
-                            const double distance = Distance(client[0], client[1], mx, my);
-                            if (distance < nearest) {
-                                nearest = distance;
-                                result.screen[0] = static_cast<int>(client[0]);
-                                result.screen[1] = static_cast<int>(client[1]);
-                                result.point[0] = x;
-                                result.point[1] = y;
-                            }
-                        });
+        const auto visitNode = [&](double x, double y) {
+            double client[2];
+            project(x, y, client);
+            const double distance = Distance(client[0], client[1], mx, my);
+            if (distance < nearest) {
+                nearest = distance;
+                result.screen[0] = static_cast<int>(client[0]);
+                result.screen[1] = static_cast<int>(client[1]);
+                result.point[0] = x;
+                result.point[1] = y;
+            }
+        };
+        if (request.endlessGrid)
+            ForEachEndlessGridNodeNear(request.mouseInDrawing[0], request.mouseInDrawing[1], request.gridSize,
+                                       visitNode);
+        else
+            ForEachGridNode(request.gridCountHorizontal, request.gridCountVertical, request.gridSize, visitNode);
         if (nearest < DBL_MAX) {
             best = Distance(result.screen[0], result.screen[1], mx, my);
             result.snapped = true;

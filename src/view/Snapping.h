@@ -3,6 +3,7 @@
 // active point, or to the point when both are equally near. Plain arithmetic
 // over a projection callback, so it runs without a window.
 
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -22,6 +23,12 @@ struct SnapRequest {
     int gridCountVertical = 0;
     double gridSize = 0.0;
     std::vector<SnapCandidate> points;  // the active points in key order
+    // The corners of a zoom or select window snap to the endless grid, so a
+    // window beyond the drawn grid keeps the size the user dragged: the nodes
+    // around this drawing-coordinate position are tried instead of the drawn
+    // ones.
+    bool endlessGrid = false;
+    double mouseInDrawing[2] = {0.0, 0.0};
 };
 
 struct SnapResult {
@@ -41,6 +48,24 @@ void ForEachGridNode(int countHorizontal, int countVertical, double size, Visit&
 {
     for (int i = -countVertical; i <= countVertical; ++i) {
         for (int j = -countHorizontal; j <= countHorizontal; ++j)
+            visit(i * size, j * size);
+    }
+}
+
+// The nodes of the endless grid around a drawing-coordinate position: the
+// nearest one and its eight neighbours, in the drawn grid's order. A grid of
+// no size has the one node at the origin.
+template <typename Visit>
+void ForEachEndlessGridNodeNear(double x, double y, double size, Visit&& visit)
+{
+    if (!(size > 0.0)) {
+        visit(0.0, 0.0);
+        return;
+    }
+    const double nearestI = std::round(x / size);
+    const double nearestJ = std::round(y / size);
+    for (double i = nearestI - 1.0; i <= nearestI + 1.0; i += 1.0) {
+        for (double j = nearestJ - 1.0; j <= nearestJ + 1.0; j += 1.0)
             visit(i * size, j * size);
     }
 }

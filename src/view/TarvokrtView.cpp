@@ -95,6 +95,7 @@ void CTarvokrtView::ResetViewState()
         marker = -1;
     m_rubberBandKind = -1;
     shownBand_.reset();
+    windowDropped_ = false;
     m_mouseMode = MOUSE_NONE;
     m_reRender = 1;
     m_background[0] = m_background[1] = m_background[2] = 1.0f;

@@ -9,6 +9,7 @@
 #include "view/GlPlanExecutor.h"
 #include "view/MouseModes.h"
 #include "view/Scene.h"
+#include "view/Snapping.h"
 #include "view/ViewLabels.h"
 #include "view/ViewPorts.h"
 #include "view/ToolViewPort.h"
@@ -123,6 +124,9 @@ public:
     void OnMouseWheel(wxMouseEvent& event);
     void OnKeyDown(wxKeyEvent& event);
     void OnKeyUp(wxKeyEvent& event);
+    // Escape: a zoom window given but not finished ends, and a window being
+    // dragged is dropped, taking nothing.
+    void EndUnfinishedWindow();
 
     // The view's pan, zoom, grid and snap commands (TarvokrtViewMouse.cpp).
     void OnDynamicPan();
@@ -236,6 +240,14 @@ private:
     // The grid as the model sets it (the scene's when there is no model).
     void GridOf(int& countHorizontal, int& countVertical, double& size) const;
     double GridSize() const;
+    // The snap of a mouse position over the active points and the grid.
+    SnapRequest SnapRequestAt(int x, int y) const;
+    SnapResult Snap(const SnapRequest& request) const;
+    // A zoom or select window's first corner: the mouse position, snapped
+    // over the endless grid while grid snapping is in force.
+    void WindowCornerAt(int x, int y, int corner[2]) const;
+    // The band of the zoom or select window being dragged.
+    void DrawWindowBand();
     void AfterViewChange();
     // Renders the pick box for selection into hit records, retrying with a
     // larger buffer when it overflows; the context must be current.
@@ -258,6 +270,7 @@ private:
         bool operator==(const RubberBand&) const = default;
     };
     std::optional<RubberBand> shownBand_;
+    bool windowDropped_ = false;  // Escape ended the window being dragged
     std::optional<std::pair<int, int>> shownMarker_;
     wxTimer blinkTimer_;
     std::unique_ptr<IToolView> selfPort_;

@@ -3,7 +3,6 @@
 #include "view/TarvokrtView.h"
 
 #include "model/SectModel.h"
-#include "view/Snapping.h"
 
 #include <wx/cursor.h>
 
@@ -39,7 +38,7 @@ bool CTarvokrtView::IsSnapping() const
     return IsGridSnapping() || m_pointSnap;
 }
 
-bool CTarvokrtView::SnapCursor(int x, int y, int snapped[2])
+SnapRequest CTarvokrtView::SnapRequestAt(int x, int y) const
 {
     SnapRequest request;
     request.mouseX = x;
@@ -63,9 +62,20 @@ bool CTarvokrtView::SnapCursor(int x, int y, int snapped[2])
             request.points.push_back(candidate);
         }
     }
-    const SnapResult result = SnapCursorTo(request, [this](double px, double py, double client[2]) {
+    return request;
+}
+
+SnapResult CTarvokrtView::Snap(const SnapRequest& request) const
+{
+    return SnapCursorTo(request, [this](double px, double py, double client[2]) {
         Camera().WorldToWindow(px, py, client);
     });
+}
+
+bool CTarvokrtView::SnapCursor(int x, int y, int snapped[2])
+{
+    const SnapRequest request = SnapRequestAt(x, y);
+    const SnapResult result = Snap(request);
     if (request.pointSnap)
         m_snappedPointId = result.pointId;
     if (!result.snapped)
@@ -75,6 +85,24 @@ bool CTarvokrtView::SnapCursor(int x, int y, int snapped[2])
     m_snappedPoint[0] = result.point[0];
     m_snappedPoint[1] = result.point[1];
     return true;
+}
+
+void CTarvokrtView::WindowCornerAt(int x, int y, int corner[2]) const
+{
+    corner[0] = x;
+    corner[1] = y;
+    if (!IsGridSnapping())
+        return;
+    // Beyond the drawn grid the corner still snaps to a node near the
+    // mouse, never back to the grid's edge.
+    SnapRequest request = SnapRequestAt(x, y);
+    request.endlessGrid = true;
+    Camera().WindowToWorld(x, y, request.mouseInDrawing);
+    const SnapResult result = Snap(request);
+    if (result.snapped) {
+        corner[0] = result.screen[0];
+        corner[1] = result.screen[1];
+    }
 }
 
 ClickSnap CTarvokrtView::SnapAtClick(int x, int y)
@@ -131,7 +159,8 @@ void CTarvokrtView::OnMouseMove(wxMouseEvent& event)
     // whether the target changed: within one target nothing is redrawn.
     bool targetMoved = false;
     if (snapping) {
-        if (m_snappedScreen[0] == m_cursorPoint[0] && m_snappedScreen[1] == m_cursorPoint[1])
+        // A window's moving corner follows the mouse even within one target.
+        if (!banding && m_snappedScreen[0] == m_cursorPoint[0] && m_snappedScreen[1] == m_cursorPoint[1])
             return;
         targetMoved = m_snappedScreen[0] != m_snapMarkers[0] || m_snappedScreen[1] != m_snapMarkers[1];
     }
@@ -141,7 +170,7 @@ void CTarvokrtView::OnMouseMove(wxMouseEvent& event)
             DrawSnapMarker(m_snapMarkers[0], m_snapMarkers[1]);
     }
     if (banding)
-        DrawRubberBand(m_buttonDown[0], m_buttonDown[1], m_cursorPoint[0], m_cursorPoint[1]);
+        DrawWindowBand();
     if (IsGridSnapping()) {
         m_cursorPoint[0] = m_snappedScreen[0];
         m_cursorPoint[1] = m_snappedScreen[1];
@@ -165,8 +194,12 @@ void CTarvokrtView::OnMouseMove(wxMouseEvent& event)
         m_snapMarkers[0] = m_snappedScreen[0];
         m_snapMarkers[1] = m_snappedScreen[1];
     }
-    if (banding)
-        DrawRubberBand(m_buttonDown[0], m_buttonDown[1], m_cursorPoint[0], m_cursorPoint[1]);
+    if (banding) {
+        int* window = m_mouseMode == MOUSE_ZOOM_WINDOW ? m_zoomWindow : m_selectWindow;
+        window[2] = x;
+        window[3] = y;
+        DrawWindowBand();
+    }
     m_previousMouse[0] = x;
     m_previousMouse[1] = y;
     event.Skip();
@@ -179,14 +212,14 @@ void CTarvokrtView::OnLButtonDown(wxMouseEvent& event)
     m_previousMouse[1] = event.GetY();
     m_buttonDown[0] = IsGridSnapping() ? m_snappedScreen[0] : event.GetX();
     m_buttonDown[1] = IsGridSnapping() ? m_snappedScreen[1] : event.GetY();
-    if (m_mouseMode == MOUSE_ZOOM_WINDOW) {
-        m_zoomWindow[0] = m_buttonDown[0];
-        m_zoomWindow[1] = m_buttonDown[1];
-        m_rubberBandKind = 4;
-    } else if (m_mouseMode == MOUSE_SELECT) {
-        m_selectWindow[0] = m_buttonDown[0];
-        m_selectWindow[1] = m_buttonDown[1];
-        m_rubberBandKind = 5;
+    windowDropped_ = false;
+    if (m_mouseMode == MOUSE_ZOOM_WINDOW || m_mouseMode == MOUSE_SELECT) {
+        // The window's first corner; the second follows the raw mouse.
+        int* window = m_mouseMode == MOUSE_ZOOM_WINDOW ? m_zoomWindow : m_selectWindow;
+        WindowCornerAt(event.GetX(), event.GetY(), window);
+        window[2] = event.GetX();
+        window[3] = event.GetY();
+        m_rubberBandKind = m_mouseMode == MOUSE_ZOOM_WINDOW ? 4 : 5;
     }
     SetFocus();
     if (!HasCapture())
@@ -202,6 +235,14 @@ void CTarvokrtView::OnLButtonUp(wxMouseEvent& event)
         if (HasCapture())
             ReleaseMouse();
         AnswerDomainQuestion(DomainAnswer::Use);
+        return;
+    }
+    // A window that Escape ended takes nothing at the button's release.
+    if (windowDropped_) {
+        windowDropped_ = false;
+        if (HasCapture())
+            ReleaseMouse();
+        event.Skip();
         return;
     }
     // Ctrl is read from the event: a key release outside the view never
@@ -297,9 +338,37 @@ void CTarvokrtView::OnKeyDown(wxKeyEvent& event)
     case WXK_CONTROL: m_ctrlHeld = 1; break;
     case WXK_NUMPAD_ADD: OnZoomIn(); break;
     case WXK_NUMPAD_SUBTRACT: OnZoomOut(); break;
+    case WXK_ESCAPE: EndUnfinishedWindow(); break;
     default: break;
     }
     event.Skip();
+}
+
+void CTarvokrtView::DrawWindowBand()
+{
+    const int* window = m_mouseMode == MOUSE_ZOOM_WINDOW ? m_zoomWindow : m_selectWindow;
+    DrawRubberBand(window[0], window[1], window[2], window[3]);
+}
+
+void CTarvokrtView::EndUnfinishedWindow()
+{
+    const bool zoomWindow = m_mouseMode == MOUSE_ZOOM_WINDOW;
+    const bool dragging = m_leftButtonDown && (zoomWindow || m_mouseMode == MOUSE_SELECT);
+    if (dragging) {
+        shownBand_.reset();
+        tglRedrawWnd();
+        tglReleaseCurrent();
+        m_leftButtonDown = 0;
+        windowDropped_ = true;
+        if (HasCapture())
+            ReleaseMouse();
+    }
+    // A zoom window ends as a finished one would; the select mode stays, as
+    // the open tool set it.
+    if (zoomWindow) {
+        m_rubberBandKind = 0;
+        m_mouseMode = m_previousMouseMode;
+    }
 }
 
 void CTarvokrtView::OnKeyUp(wxKeyEvent& event)

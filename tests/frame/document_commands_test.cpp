@@ -446,6 +446,26 @@ TEST_F(DocumentCommands, GenerationAndCalculationRunBusyAndAHundredByFiftyRectan
     EXPECT_FALSE(tools.IsBusy());
 }
 
+TEST_F(DocumentCommands, InputQueuedWhileACalculationRunsIsTakenBeforeItReturns)
+{
+    const int colour[3] = {255, 0, 0};
+    tools.GenerateSection("", SECTION_PLANE, {1, 2, 3, 4}, false, 0.0, colour, "", false, false, 0.0);
+    ASSERT_EQ(Model().m_sections.size(), 1u);
+    T_SECTION_D& section = *Model().m_sections.begin()->second;
+    for (auto& [id, domain] : section.domains)
+        domain->materialId = 1;
+    // A click arrives while the work holds its picture, after its last look
+    // at the queue: the end of the work takes it, so it cannot run later.
+    frame.onCall = [this](const std::string& call) {
+        if (call.rfind("HoldMilliseconds", 0) == 0)
+            user.QueuePendingMessages({PolledMessage::OtherMessage});
+    };
+    tools.CalculateProperties({section.id}, 1, 0.0, false, false);
+    ASSERT_TRUE(section.propertiesCalculated);
+    EXPECT_EQ(frame.Count("HoldMilliseconds 1000"), 1);
+    EXPECT_EQ(user.TakePendingMessage(), PolledMessage::QueueEmpty);
+}
+
 TEST_F(DocumentCommands, FormatZeroExportsWriteProjectFilesAndOtherCodesWriteNothing)
 {
     const int colour[3] = {0, 0, 255};

@@ -103,6 +103,36 @@ TEST_F(PrintHelpOnScreen, CtrlPSendsPrint)
     EXPECT_EQ(keys->GetCommand(plainP), -1);
 }
 
+TEST_F(PrintHelpOnScreen, CtrlYAndCtrlShiftZRedoBesideTheUndoKeys)
+{
+    ASSERT_TRUE(Start(""));
+    const wxAcceleratorTable* keys = Frame().GetAcceleratorTable();
+    ASSERT_TRUE(keys && keys->IsOk());
+    const struct {
+        const char* name;
+        int key;
+        bool ctrl;
+        bool shift;
+        bool alt;
+        int command;
+    } cases[] = {
+        {"Ctrl+Z", 'Z', true, false, false, WxCommandId(CMD_EDIT_UNDO)},
+        {"Alt+Backspace", WXK_BACK, false, false, true, WxCommandId(CMD_EDIT_UNDO)},
+        {"Ctrl+Y", 'Y', true, false, false, WxCommandId(CMD_EDIT_REDO)},
+        {"Ctrl+Shift+Z", 'Z', true, true, false, WxCommandId(CMD_EDIT_REDO)},
+        {"Y alone", 'Y', false, false, false, -1},
+        {"Shift+Z", 'Z', false, true, false, -1},
+    };
+    for (const auto& c : cases) {
+        wxKeyEvent key(wxEVT_KEY_DOWN);
+        key.m_keyCode = c.key;
+        key.SetControlDown(c.ctrl);
+        key.SetShiftDown(c.shift);
+        key.SetAltDown(c.alt);
+        EXPECT_EQ(keys->GetCommand(key), c.command) << c.name;
+    }
+}
+
 TEST_F(PrintHelpOnScreen, PrintPreviewShowsOnePageOfThePictureAndCloses)
 {
     ASSERT_TRUE(Start(SavedProject("beam.klx", {{0, 0}, {100, 50}})));

@@ -230,13 +230,20 @@ void ProgramOnScreen::ShowModelFitted()
 std::optional<bool> ProgramOnScreen::ToolbarEnables(int commandId)
 {
     wxTheApp->ProcessIdle();
+    if (wxAuiToolBar* bar = ToolbarWith(commandId))
+        return bar->GetToolEnabled(WxCommandId(commandId));
+    return std::nullopt;
+}
+
+wxAuiToolBar* ProgramOnScreen::ToolbarWith(int commandId)
+{
     const wxAuiPaneInfoArray& panes = Frame().Bars().GetAllPanes();
     for (size_t i = 0; i < panes.GetCount(); ++i) {
         auto* bar = dynamic_cast<wxAuiToolBar*>(panes.Item(i).window);
         if (bar && bar->FindTool(WxCommandId(commandId)))
-            return bar->GetToolEnabled(WxCommandId(commandId));
+            return bar;
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 wxPoint ProgramOnScreen::ClientOf(double x, double y)

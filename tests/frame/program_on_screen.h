@@ -26,6 +26,7 @@ class CScene;
 class CToolPage;
 class CSectModel;
 class CTarvokrtView;
+class wxAuiToolBar;
 class wxModalDialogHook;
 
 struct ScriptedSavePrompts : IDocumentPrompts {
@@ -91,6 +92,8 @@ protected:
     // Whether the toolbars carry the command enabled once the idle-time
     // updates have run; nothing when none carries it.
     std::optional<bool> ToolbarEnables(int commandId);
+    // The toolbar that carries the command; null when none does.
+    wxAuiToolBar* ToolbarWith(int commandId);
     // The view's client pixel of a global position, seen through the work UCS.
     wxPoint ClientOf(double x, double y);
     // A mouse event handed to the view as the toolkit hands it over.

@@ -10,9 +10,14 @@
 #include <wx/config.h>
 #include <wx/display.h>
 #include <wx/image.h>
+#include <wx/modalhook.h>
+#include <wx/utils.h>
+
+#include <X11/Xlib.h>
 
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 
 namespace {
 
@@ -32,6 +37,64 @@ TEST_F(ProgramOnScreen, StartsWithAnEmptyProjectAndShowsTheSettingDialogOnce)
     Settle();
     EXPECT_EQ(ShownDialogs(), (std::vector<std::string>{"Setting", "Setting"}));
     EXPECT_TRUE(user.boxes.empty());
+}
+
+// What the start-up "Setting" dialog shows of itself once it is on screen.
+class StartUpDialogLook : public wxModalDialogHook {
+public:
+    int Enter(wxDialog* dialog) override
+    {
+        if (dialog->GetTitle() == "Setting" && !seen)
+            dialog->CallAfter([this, dialog] { Look(*dialog); });
+        return wxID_NONE;
+    }
+    void Exit(wxDialog*) override {}
+
+    struct Seen {
+        bool parentIsMainWindow;
+        wxRect dialog;
+        wxRect mainWindow;
+        bool boxesGoToTheDialog;
+        int dialogPlace;
+        int mainWindowPlace;
+    };
+    std::optional<Seen> seen;
+    const std::unique_ptr<CTarvokrtApp>* app = nullptr;
+
+private:
+    void Look(wxDialog& dialog)
+    {
+        CMainFrame* frame = (*app)->Frame();
+        XSync(static_cast<Display*>(wxGetDisplay()), False);
+        seen = Seen{dialog.GetParent() == frame,
+                    dialog.GetScreenRect(),
+                    frame->GetScreenRect(),
+                    frame->Ports().BoxParent() == &dialog,
+                    StackingPlace("Setting"),
+                    StackingPlace(frame->GetTitle().utf8_string())};
+    }
+};
+
+class StartUpDialogOnScreen : public ProgramOnScreen {
+protected:
+    StartUpDialogLook look;
+};
+
+TEST_F(StartUpDialogOnScreen, StandsCentredOverTheMainWindowAboveItWithItsBoxes)
+{
+    look.app = &app;
+    AnswerDialogsWith(look);
+    ASSERT_TRUE(Start(""));
+    ASSERT_TRUE(look.seen.has_value());
+    const StartUpDialogLook::Seen& seen = *look.seen;
+    EXPECT_TRUE(seen.parentIsMainWindow);
+    const wxPoint dialogCentre = seen.dialog.GetPosition() + seen.dialog.GetSize() / 2;
+    const wxPoint frameCentre = seen.mainWindow.GetPosition() + seen.mainWindow.GetSize() / 2;
+    EXPECT_NEAR(dialogCentre.x, frameCentre.x, 30) << seen.dialog.x << " in " << seen.mainWindow.x;
+    EXPECT_NEAR(dialogCentre.y, frameCentre.y, 30) << seen.dialog.y << " in " << seen.mainWindow.y;
+    EXPECT_TRUE(seen.boxesGoToTheDialog);
+    ASSERT_GE(seen.mainWindowPlace, 0);
+    EXPECT_GT(seen.dialogPlace, seen.mainWindowPlace);
 }
 
 TEST_F(ProgramOnScreen, StartedWithAProjectFileOpensItWithoutTheDialog)

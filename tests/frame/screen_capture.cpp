@@ -1,5 +1,7 @@
 #include "screen_capture.h"
 
+#include "x_properties.h"
+
 #include <wx/utils.h>
 
 #include <X11/Xatom.h>
@@ -8,6 +10,8 @@
 #include <X11/extensions/Xcomposite.h>
 
 #include <unistd.h>
+
+#include <vector>
 
 namespace {
 
@@ -18,21 +22,8 @@ Display* OwnDisplay()
 
 bool IsOwnWindow(Display* display, Window window, const std::string& title)
 {
-    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", True);
-    if (pidAtom == None)
-        return false;
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long left = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &left, &data)
-            != Success
-        || !data)
-        return false;
-    const bool ours = count == 1 && *reinterpret_cast<unsigned long*>(data) == static_cast<unsigned long>(getpid());
-    XFree(data);
-    if (!ours)
+    const std::vector<unsigned long> pid = WindowProperty(display, window, "_NET_WM_PID", XA_CARDINAL);
+    if (pid.size() != 1 || pid[0] != static_cast<unsigned long>(getpid()))
         return false;
     char* name = nullptr;
     if (!XFetchName(display, window, &name) || !name)
@@ -103,4 +94,33 @@ wxImage OwnWindowCapture::Take() const
         XDestroyImage(shot);
     }
     return image;
+}
+
+int StackingPlace(const std::string& title)
+{
+    Display* display = OwnDisplay();
+    if (!display)
+        return -1;
+    const Window rootWindow = DefaultRootWindow(display);
+    std::vector<Window> windows;
+    const std::vector<unsigned long> stacking =
+        WindowProperty(display, rootWindow, "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
+    if (!stacking.empty()) {
+        windows.assign(stacking.begin(), stacking.end());
+    } else {
+        Window root = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned childCount = 0;
+        if (XQueryTree(display, rootWindow, &root, &parent, &children, &childCount)) {
+            windows.assign(children, children + childCount);
+            if (children)
+                XFree(children);
+        }
+    }
+    for (size_t place = 0; place < windows.size(); ++place) {
+        if (IsOwnWindow(display, windows[place], title))
+            return static_cast<int>(place);
+    }
+    return -1;
 }

@@ -62,14 +62,10 @@ protected:
 
     wxAuiToolBar* BarWith(int commandId)
     {
-        const wxAuiPaneInfoArray& panes = Frame().Bars().GetAllPanes();
-        for (size_t i = 0; i < panes.GetCount(); ++i) {
-            auto* bar = dynamic_cast<wxAuiToolBar*>(panes.Item(i).window);
-            if (bar && bar->FindTool(WxCommandId(commandId)))
-                return bar;
-        }
-        ADD_FAILURE() << "no toolbar carries " << commandId;
-        return nullptr;
+        wxAuiToolBar* bar = ToolbarWith(commandId);
+        if (!bar)
+            ADD_FAILURE() << "no toolbar carries " << commandId;
+        return bar;
     }
     bool ButtonEnabled(int commandId)
     {

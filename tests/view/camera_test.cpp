@@ -89,6 +89,23 @@ TEST_F(Camera, ARectangleOfNoSizeOnlyCentres)
     ExpectShowsAt(5.0, 5.0, 200.0, 100.0);
 }
 
+TEST_F(Camera, AWindowPositionShowsTheWorldPointFoundForIt)
+{
+    camera.SetCentre(30.0, -20.0, 0.0);
+    const double min[2] = {0.0, 0.0};
+    const double max[2] = {100.0, 100.0};
+    camera.FitToWindow(min, max);
+    camera.Pan(17.0, -9.0);
+    // Half a height of 50 over 200 pixels: a pixel is 0.5 units; the window
+    // centre shows the centre of the fitted rectangle moved by the pan.
+    double world[2];
+    camera.WindowToWorld(200.0, 100.0, world);
+    EXPECT_NEAR(world[0], 30.0 + 50.0 - 17.0 * 0.5, 1e-9);
+    EXPECT_NEAR(world[1], -20.0 + 50.0 - 9.0 * 0.5, 1e-9);
+    camera.WindowToWorld(13.0, 171.0, world);
+    ExpectShowsAt(world[0], world[1], 13.0, 171.0);
+}
+
 TEST(CameraDepth, DepthRangeNeverFallsBelowTheFloor)
 {
     EXPECT_EQ(DepthRangeFor(0.0, 0, 0, 1.0), MIN_ORTHO_DEPTH);

@@ -83,4 +83,42 @@ TEST(GridNodes, AreVisitedAsTheGridIsDrawn)
     EXPECT_EQ(nodes.back(), std::make_pair(10.0, 5.0));
 }
 
+TEST(EndlessGrid, WindowCornersSnapToTheNearestNodeWhereverTheDrawnGridEnds)
+{
+    const struct {
+        const char* name;
+        double mouse[2];
+        std::vector<SnapCandidate> points;
+        double point[2];
+        int pointId;
+    } cases[] = {
+        {"InsideTheDrawnGrid", {13, 14}, {}, {10, 10}, -1},
+        {"BeyondTheDrawnGrid", {47, -52}, {}, {50, -50}, -1},
+        {"FarBeyondOnTheOtherSide", {-204, 96}, {}, {-200, 100}, -1},
+        {"ANearerPointStillWins", {47, -52}, {{5, 48, -51}}, {48, -51}, 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SnapRequest request;
+        double mouse[2];
+        Project(c.mouse[0], c.mouse[1], mouse);
+        request.mouseX = static_cast<int>(mouse[0]);
+        request.mouseY = static_cast<int>(mouse[1]);
+        request.gridSnap = true;
+        request.pointSnap = !c.points.empty();
+        request.gridCountHorizontal = 3;
+        request.gridCountVertical = 3;
+        request.gridSize = 10.0;
+        request.points = c.points;
+        request.endlessGrid = true;
+        request.mouseInDrawing[0] = c.mouse[0];
+        request.mouseInDrawing[1] = c.mouse[1];
+        const SnapResult result = SnapCursorTo(request, Project);
+        ASSERT_TRUE(result.snapped);
+        EXPECT_DOUBLE_EQ(result.point[0], c.point[0]);
+        EXPECT_DOUBLE_EQ(result.point[1], c.point[1]);
+        EXPECT_EQ(result.pointId, c.pointId);
+    }
+}
+
 }  // namespace

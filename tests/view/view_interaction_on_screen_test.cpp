@@ -8,6 +8,7 @@
 #include <wx/evtloop.h>
 #include <wx/timer.h>
 
+#include <functional>
 #include <set>
 
 namespace {
@@ -213,6 +214,106 @@ TEST_F(ViewInteractionOnScreen, SelectGroupNeedsAGroupAndRefillsTheCombos)
     EXPECT_EQ(workspace.calls, std::vector<std::string>{"RefreshGroupCombos"});
     view->OnSelectGroup();
     EXPECT_EQ(view->m_mouseMode, MOUSE_NONE);
+}
+
+// Vertical lines at x = 300 (inside a grid of size 10 that ends at x = 500),
+// 540, 700 and 800 (beyond it), each from y = 0 to y = 400.
+class WindowsBeyondTheGrid : public ViewInteractionOnScreen {
+protected:
+    void SetUp() override
+    {
+        ViewInteractionOnScreen::SetUp();
+        if (HasFatalFailure() || IsSkipped())
+            return;
+        int id = 1;
+        for (double x : {300.0, 540.0, 700.0, 800.0}) {
+            document.AddPoint(2 * id - 1, x, 0);
+            document.AddPoint(2 * id, x, 400);
+            document.AddCurve(id, {2 * id - 1, 2 * id});
+            ++id;
+        }
+        document.model->m_gridSize = 10.0;
+        ASSERT_EQ(document.model->m_gridCountX, 50);
+        view->m_gridDisplay = 1;
+        DrawModel();
+    }
+
+    // Pressed at one corner, moved through the middle, released at the other.
+    void Drag(wxPoint from, wxPoint to, const std::function<void()>& beforeRelease = {})
+    {
+        Post(wxEVT_MOTION, from, false);
+        Post(wxEVT_LEFT_DOWN, from, true);
+        Post(wxEVT_MOTION, (from + to) / 2, true);
+        Post(wxEVT_MOTION, to, true);
+        if (beforeRelease)
+            beforeRelease();
+        Post(wxEVT_LEFT_UP, to, false);
+    }
+
+    void PressEscape()
+    {
+        wxKeyEvent escape(wxEVT_KEY_DOWN);
+        escape.SetEventObject(view);
+        escape.m_keyCode = WXK_ESCAPE;
+        view->ProcessWindowEvent(escape);
+    }
+};
+
+TEST_F(WindowsBeyondTheGrid, ASelectWindowTakesWhatWasDraggedOverWithAndWithoutGridSnap)
+{
+    for (int gridSnap : {1, 0}) {
+        SCOPED_TRACE(gridSnap ? "grid snap on" : "grid snap off");
+        view->m_gridSnap = gridSnap;
+        view->SetPickFilter(30001);
+        view->GetScene()->ClearSelection();
+        // Over the lines at 700 and 800 only, both corners beyond the grid.
+        Drag(ClientOf(651, -48), ClientOf(853, 447));
+        EXPECT_EQ(AllSelected(), (Keys{CurveKey(3), CurveKey(4)}));
+        EXPECT_EQ(view->m_mouseMode, MOUSE_SELECT);
+    }
+}
+
+TEST_F(WindowsBeyondTheGrid, AZoomWindowBeyondTheGridShowsWhatWasDraggedOver)
+{
+    view->m_gridSnap = 1;
+    view->OnZoomWindow();
+    // The first corner snaps to the grid node (650, 0), beyond the drawn grid.
+    Drag(ClientOf(651, 2), ClientOf(850, 400));
+    EXPECT_EQ(view->m_mouseMode, MOUSE_NONE);
+    double centre[2];
+    view->Camera().WindowToWorld(CLIENT_WIDTH / 2.0, CLIENT_HEIGHT / 2.0, centre);
+    const double pixel = view->Camera().UnitsPerPixel();
+    EXPECT_NEAR(centre[0], 750.0, 2 * pixel);
+    EXPECT_NEAR(centre[1], 200.0, 2 * pixel);
+}
+
+TEST_F(WindowsBeyondTheGrid, EscapeEndsAnUnfinishedZoomOrSelectWindow)
+{
+    const double unitsPerPixel = view->Camera().UnitsPerPixel();
+    const RgbImage before = view->ReadShownPicture();
+
+    view->OnZoomWindow();
+    Drag(ClientOf(651, 2), ClientOf(850, 400), [this] { PressEscape(); });
+    EXPECT_EQ(view->m_mouseMode, MOUSE_NONE);
+    EXPECT_DOUBLE_EQ(view->Camera().UnitsPerPixel(), unitsPerPixel);
+    // The band is gone from the screen.
+    EXPECT_EQ(view->ReadShownPicture().rgb, before.rgb);
+
+    // A zoom window given but not yet dragged ends too, back to the mode
+    // it was given in.
+    view->SetPickFilter(30001);
+    view->OnZoomWindow();
+    PressEscape();
+    EXPECT_EQ(view->m_mouseMode, MOUSE_SELECT);
+
+    // A select window dropped selects nothing; the select mode stays.
+    Drag(ClientOf(651, -48), ClientOf(853, 447), [this] { PressEscape(); });
+    EXPECT_TRUE(AllSelected().empty());
+    EXPECT_EQ(view->m_mouseMode, MOUSE_SELECT);
+    EXPECT_EQ(view->ReadShownPicture().rgb, before.rgb);
+    // The next window selects as before.
+    Drag(ClientOf(651, -48), ClientOf(853, 447));
+    EXPECT_EQ(AllSelected(), (Keys{CurveKey(3), CurveKey(4)}));
 }
 
 }  // namespace

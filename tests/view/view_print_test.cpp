@@ -224,6 +224,56 @@ TEST_F(ViewPrint, DrawCopiesTheHeldPictureAtTheSameSizeOrScaled)
     }
 }
 
+TEST_F(ViewPrint, APreviewedPageKeepsItsThinLinesAtEachZoom)
+{
+    BuildDrawingModel(document);
+    DrawModel();
+    const std::unique_ptr<CViewPrintout> printout = view->MakePrintout();
+    const wxSize page(1000, 1400);
+    const wxSize ppi(100, 100);
+    const wxRect target(100, 100, 800, 550);  // as in the table above
+    const auto dark = [](const wxImage& image, int x, int y) {
+        return x >= 0 && y >= 0 && x < image.GetWidth() && y < image.GetHeight()
+               && image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 300;
+    };
+    // The preview draws the page into a bitmap smaller than the page and
+    // smaller than the picture: 401 picture pixels on 240 and on 360.
+    for (const double zoom : {0.3, 0.45}) {
+        SCOPED_TRACE(zoom);
+        const wxSize device(static_cast<int>(page.x * zoom), static_cast<int>(page.y * zoom));
+        wxBitmap bitmap(device, 24);
+        {
+            wxMemoryDC dc(bitmap);
+            dc.SetBackground(*wxWHITE_BRUSH);
+            dc.Clear();
+            printout->SetDC(&dc);
+            printout->SetPageSizePixels(page.x, page.y);
+            printout->SetPPIPrinter(ppi.x, ppi.y);
+            ASSERT_TRUE(printout->OnPrintPage(1));
+            printout->SetDC(nullptr);
+        }
+        const wxImage image = bitmap.ConvertToImage();
+        const auto onDevice = [&](double x, double y) {
+            const wxPoint at = PagePoint(x, y, target);
+            return wxPoint(static_cast<int>(at.x * zoom), static_cast<int>(at.y * zoom));
+        };
+        // Curve 4 across from (500, 500) to (600, 500): every device column
+        // of its inner part shows it within a pixel of its row.
+        int gaps = 0;
+        const wxPoint left = onDevice(510, 500);
+        const wxPoint right = onDevice(590, 500);
+        for (int x = left.x; x <= right.x; ++x)
+            gaps += !(dark(image, x, left.y - 1) || dark(image, x, left.y) || dark(image, x, left.y + 1));
+        // Curve 5 up from (500, 500) to (500, 600): every device row.
+        const wxPoint top = onDevice(500, 590);
+        const wxPoint bottom = onDevice(500, 510);
+        for (int y = top.y; y <= bottom.y; ++y)
+            gaps += !(dark(image, top.x - 1, y) || dark(image, top.x, y) || dark(image, top.x + 1, y));
+        EXPECT_GT(right.x - left.x, 10);
+        EXPECT_EQ(gaps, 0);
+    }
+}
+
 TEST_F(ViewPrint, DrawWithoutAPictureDrawsNothing)
 {
     CDibCapture empty;

@@ -1,0 +1,300 @@
+// The program's first start under a window manager (openbox) on a display of
+// the test's own: the "Setting" dialog that start-up opens stands above the
+// maximised main window, active and centred over it. On the shared test
+// display no window manager runs, and there the toolkit shows a window at
+// once; under a manager it waits for the manager's frame sizes first, which
+// is where a dialog opened too early went behind its main window.
+
+#include <gtest/gtest.h>
+
+// Xlib's macros come after the test framework's headers.
+#include "x_properties.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <fcntl.h>
+#include <sys/select.h>
+#include <sys/wait.h>
+#include <spawn.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+bool OnPath(const std::string& program)
+{
+    const char* path = std::getenv("PATH");
+    std::string folders = path ? path : "";
+    for (size_t start = 0; start <= folders.size();) {
+        const size_t end = std::min(folders.find(':', start), folders.size());
+        const std::string candidate = folders.substr(start, end - start) + "/" + program;
+        if (access(candidate.c_str(), X_OK) == 0)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+// A program the test started; it is stopped when the test ends.
+class Child {
+public:
+    // The environment is the test's own with these NAME=value entries put
+    // in; the program's output goes nowhere, and it inherits the test's open
+    // files (the display server the pipe it reports its number on).
+    Child(const std::vector<std::string>& arguments, const std::vector<std::string>& settings)
+    {
+        std::vector<std::string> environment = settings;
+        for (char** entry = environ; *entry; ++entry) {
+            const std::string text = *entry;
+            const std::string name = text.substr(0, text.find('='));
+            bool replaced = false;
+            for (const std::string& setting : settings)
+                replaced = replaced || setting.rfind(name + "=", 0) == 0;
+            if (!replaced)
+                environment.push_back(text);
+        }
+        std::vector<char*> argv;
+        for (const std::string& argument : arguments)
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        std::vector<char*> envp;
+        for (const std::string& entry : environment)
+            envp.push_back(const_cast<char*>(entry.c_str()));
+        envp.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        if (posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+    }
+    ~Child()
+    {
+        if (pid_ <= 0)
+            return;
+        kill(pid_, SIGTERM);
+        waitpid(pid_, nullptr, 0);
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    pid_t Pid() const { return pid_; }
+
+private:
+    pid_t pid_ = -1;
+};
+
+class XConnection {
+public:
+    explicit XConnection(const std::string& name) : display_(XOpenDisplay(name.c_str()))
+    {
+        if (display_)
+            XSelectInput(display_, Root(), PropertyChangeMask);
+    }
+    ~XConnection()
+    {
+        if (display_)
+            XCloseDisplay(display_);
+    }
+    XConnection(const XConnection&) = delete;
+    XConnection& operator=(const XConnection&) = delete;
+
+    Display* Get() const { return display_; }
+    Window Root() const { return DefaultRootWindow(display_); }
+
+    std::vector<unsigned long> Property(Window window, const char* name, Atom type) const
+    {
+        return WindowProperty(display_, window, name, type);
+    }
+
+    std::string Name(Window window) const
+    {
+        char* name = nullptr;
+        std::string text;
+        if (XFetchName(display_, window, &name) && name) {
+            text = name;
+            XFree(name);
+        }
+        return text;
+    }
+
+    // The window's rectangle on the root: x, y, width, height.
+    std::array<int, 4> Rect(Window window) const
+    {
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(display_, window, &attributes);
+        int x = 0;
+        int y = 0;
+        Window child = 0;
+        XTranslateCoordinates(display_, window, Root(), 0, 0, &x, &y, &child);
+        return {x, y, attributes.width, attributes.height};
+    }
+
+    // Waits for the condition, looking again whenever a property of the root
+    // changes; false when the deadline passes first.
+    template <class Condition>
+    bool WaitFor(Condition condition, std::chrono::seconds limit)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        for (;;) {
+            XSync(display_, False);
+            while (XPending(display_)) {
+                XEvent event;
+                XNextEvent(display_, &event);
+            }
+            if (condition())
+                return true;
+            const auto left = deadline - std::chrono::steady_clock::now();
+            if (left <= std::chrono::steady_clock::duration::zero())
+                return false;
+            const int fd = ConnectionNumber(display_);
+            fd_set readable;
+            FD_ZERO(&readable);
+            FD_SET(fd, &readable);
+            // Properties of the client windows change without a root event:
+            // look again at least every half second.
+            timeval wait{0, 500000};
+            select(fd + 1, &readable, nullptr, nullptr, &wait);
+        }
+    }
+
+private:
+    Display* display_;
+};
+
+// A display of the test's own, on a free number that the server chose.
+std::optional<std::string> StartPrivateDisplay(std::optional<Child>& server)
+{
+    int ends[2];
+    if (pipe(ends) != 0)
+        return std::nullopt;
+    server.emplace(std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(ends[1]), "-screen", "0",
+                                            "1280x1024x24", "-nolisten", "tcp"},
+                   std::vector<std::string>{});
+    close(ends[1]);
+    std::string number;
+    char c = 0;
+    while (read(ends[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    close(ends[0]);
+    if (number.empty())
+        return std::nullopt;
+    return ":" + number;
+}
+
+struct StartUpWindows {
+    Window dialog = 0;
+    Window mainWindow = 0;
+    int dialogPlace = -1;
+    int mainPlace = -1;
+    bool mainMaximised = false;
+    bool dialogActive = false;
+
+    bool Settled() const
+    {
+        return dialog && mainWindow && dialogPlace > mainPlace && mainMaximised && dialogActive;
+    }
+    std::string Describe() const
+    {
+        return "dialog " + std::to_string(dialog) + " at " + std::to_string(dialogPlace) + (dialogActive ? " active" : "")
+               + ", main window " + std::to_string(mainWindow) + " at " + std::to_string(mainPlace)
+               + (mainMaximised ? " maximised" : "");
+    }
+};
+
+StartUpWindows LookAtWindows(const XConnection& x, pid_t program)
+{
+    StartUpWindows windows;
+    const std::vector<unsigned long> stacking = x.Property(x.Root(), "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
+    for (size_t place = 0; place < stacking.size(); ++place) {
+        const Window window = stacking[place];
+        const std::vector<unsigned long> pid = x.Property(window, "_NET_WM_PID", XA_CARDINAL);
+        if (pid.size() != 1 || static_cast<pid_t>(pid[0]) != program)
+            continue;
+        const std::string name = x.Name(window);
+        if (name == "Setting") {
+            windows.dialog = window;
+            windows.dialogPlace = static_cast<int>(place);
+        } else if (name.rfind("Tarvo/KLX", 0) == 0) {
+            windows.mainWindow = window;
+            windows.mainPlace = static_cast<int>(place);
+        }
+    }
+    if (windows.mainWindow) {
+        const Atom maximised = XInternAtom(x.Get(), "_NET_WM_STATE_MAXIMIZED_VERT", False);
+        for (unsigned long state : x.Property(windows.mainWindow, "_NET_WM_STATE", XA_ATOM))
+            windows.mainMaximised = windows.mainMaximised || state == maximised;
+    }
+    const std::vector<unsigned long> active = x.Property(x.Root(), "_NET_ACTIVE_WINDOW", XA_WINDOW);
+    windows.dialogActive = windows.dialog && active.size() == 1 && active[0] == windows.dialog;
+    return windows;
+}
+
+TEST(StartUpUnderAWindowManager, TheSettingDialogStandsActiveAboveTheMaximisedMainWindowAndCentredOverIt)
+{
+    for (const char* program : {"Xvfb", "openbox"}) {
+        if (!OnPath(program))
+            GTEST_SKIP() << program << " is not installed";
+    }
+    const std::filesystem::path home =
+        std::filesystem::path(testing::TempDir()) / ("klx-window-manager-" + std::to_string(getpid()));
+    // Two first starts: the fault showed in about half of them.
+    for (int start = 1; start <= 2; ++start) {
+        SCOPED_TRACE("start " + std::to_string(start));
+        std::filesystem::remove_all(home);
+        std::filesystem::create_directories(home);
+        std::optional<Child> server;
+        const std::optional<std::string> display = StartPrivateDisplay(server);
+        ASSERT_TRUE(display.has_value());
+        XConnection x(*display);
+        ASSERT_NE(x.Get(), nullptr);
+        const std::vector<std::string> settings{"DISPLAY=" + *display, "HOME=" + home.string(),
+                                                "XDG_CONFIG_HOME=" + (home / ".config").string()};
+        Child manager({"openbox", "--sm-disable"}, settings);
+        ASSERT_TRUE(x.WaitFor([&x] { return !x.Property(x.Root(), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty(); },
+                              std::chrono::seconds(30)));
+        std::vector<std::string> programSettings = settings;
+        programSettings.insert(programSettings.end(), {"GDK_BACKEND=x11", "NO_AT_BRIDGE=1",
+                                                       "ASAN_OPTIONS=detect_leaks=0"});
+        Child klx({KLX_PROGRAM}, programSettings);
+        ASSERT_GT(klx.Pid(), 0);
+
+        // Above, active and centred: a window manager places a new window
+        // by its own rule first, and only a later move puts it elsewhere.
+        StartUpWindows windows;
+        std::array<int, 4> dialog{};
+        std::array<int, 4> mainWindow{};
+        const auto centred = [&] {
+            dialog = x.Rect(windows.dialog);
+            mainWindow = x.Rect(windows.mainWindow);
+            // Within the height of a title bar.
+            return std::abs(dialog[0] + dialog[2] / 2 - (mainWindow[0] + mainWindow[2] / 2)) <= 40
+                   && std::abs(dialog[1] + dialog[3] / 2 - (mainWindow[1] + mainWindow[3] / 2)) <= 40;
+        };
+        const bool settled = x.WaitFor(
+            [&] {
+                windows = LookAtWindows(x, klx.Pid());
+                return windows.Settled() && centred();
+            },
+            std::chrono::seconds(45));
+        EXPECT_TRUE(settled) << windows.Describe() << "; dialog at " << dialog[0] << "," << dialog[1] << " size "
+                             << dialog[2] << "x" << dialog[3] << ", main window at " << mainWindow[0] << ","
+                             << mainWindow[1] << " size " << mainWindow[2] << "x" << mainWindow[3];
+    }
+    std::filesystem::remove_all(home);
+}
+
+}  // namespace

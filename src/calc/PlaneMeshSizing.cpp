@@ -169,11 +169,13 @@ public:
     }
 
     // A twin lies in the other domain, whose walls may differ: the thinner
-    // counts, as both take one count.
-    double SizeOf(const T_SCURVE_D& curve) const
+    // counts, as both take one count. A wall never asks a curve for more
+    // divisions than the mesher takes.
+    double SizeOf(const T_SCURVE_D& curve, double length) const
     {
         const double wall = std::min(WallOf(curve.id), WallOf(curve.twinCurveId));
-        return std::max(std::min(levelSize_, wall / through_), levelSize_ / kMostWallRefinement);
+        const double finest = std::max(levelSize_ / kMostWallRefinement, length / kMostCurveDivisions);
+        return std::min(levelSize_, std::max(wall / through_, finest));
     }
 
 private:
@@ -248,7 +250,7 @@ void AssignMeshDivisions(T_SECTION_D& section, int level, double meshSize)
         if (shape.segments < 1)
             continue;
         int count = sizeGiven ? DivisionsBySize(shape, size)
-                              : DivisionsByLevel(shape, wallSizes.SizeOf(*curve), level, meanStraight);
+                              : DivisionsByLevel(shape, wallSizes.SizeOf(*curve, shape.length), level, meanStraight);
         // A count past the most a curve may take stays as it is, and the
         // mesher refuses it.
         if (count % 2 != 0 && count < kMostCurveDivisions)

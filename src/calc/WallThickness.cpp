@@ -171,8 +171,9 @@ double WallBetween(const WallSegment& a, const WallSegment& b)
     return thickness;
 }
 
-// Segments filed in every cell that a point along them falls in. Cells are
-// at least half the search reach wide, and no more than a few per segment.
+// Segments filed in every cell that a point along them falls in. There are
+// no more cells than four per segment, and a search within the reach that
+// sized the grid looks at no more than some thousand of them.
 class SegmentGrid {
 public:
     SegmentGrid(const std::vector<WallSegment>& segments, double reach) : segments_(segments)
@@ -187,7 +188,7 @@ public:
         origin_ = low;
         const double extent = std::max(high.x - low.x, high.y - low.y);
         const double cellsAcross = std::ceil(std::sqrt(4.0 * static_cast<double>(segments.size())));
-        cell_ = std::max(reach / 2.0, extent / cellsAcross);
+        cell_ = std::max(reach / 16.0, extent / cellsAcross);
         if (!(cell_ > 0.0) || !std::isfinite(cell_))
             cell_ = 1.0;
         columns_ = CellIndex(high.x - low.x) + 1;
@@ -297,27 +298,30 @@ std::map<int, double> WallsOfCurves(const T_SECTION_D& section, double limit)
     const std::vector<WallSegment> segments = SegmentsOfUsedDomains(section);
     if (segments.empty() || !(limit > 0.0))
         return walls;
-    std::vector<double> thinnest(segments.size(), limit);
+    // The thinnest wall found so far of each curve, by a slot per curve.
+    std::map<int, std::size_t> slotOfCurve;
+    std::vector<std::size_t> slot(segments.size());
+    for (std::size_t i = 0; i < segments.size(); ++i)
+        slot[i] = slotOfCurve.emplace(segments[i].curveId, slotOfCurve.size()).first->second;
+    std::vector<double> thinnest(slotOfCurve.size(), limit);
+
     SegmentGrid grid(segments, limit);
-    // A quarter cell more: the filing may miss a corner that small.
-    const double reach = limit + grid.CellSize() / 4.0;
     for (std::size_t i = 0; i < segments.size(); ++i) {
+        // Only a thinner wall than its curve has yet can matter; a quarter
+        // cell more, as the filing may miss a corner that small.
+        const double reach = thinnest[slot[i]] + grid.CellSize() / 4.0;
         grid.VisitNear(segments[i], reach, [&](int index) {
             const std::size_t j = static_cast<std::size_t>(index);
-            if (j <= i)
-                return;
-            const double thickness = WallBetween(segments[i], segments[j]);
+            const double thickness = j == i ? -1.0 : WallBetween(segments[i], segments[j]);
             if (thickness > 0.0) {
-                thinnest[i] = std::min(thinnest[i], thickness);
-                thinnest[j] = std::min(thinnest[j], thickness);
+                thinnest[slot[i]] = std::min(thinnest[slot[i]], thickness);
+                thinnest[slot[j]] = std::min(thinnest[slot[j]], thickness);
             }
         });
     }
-    for (std::size_t i = 0; i < segments.size(); ++i) {
-        if (thinnest[i] < limit) {
-            const auto [at, added] = walls.emplace(segments[i].curveId, thinnest[i]);
-            at->second = std::min(at->second, thinnest[i]);
-        }
+    for (const auto& [curveId, curveSlot] : slotOfCurve) {
+        if (thinnest[curveSlot] < limit)
+            walls[curveId] = thinnest[curveSlot];
     }
     AddWallEnds(section, segments, walls);
     return walls;

@@ -47,15 +47,19 @@ struct LoopPoints {
 };
 
 // The loop's points in its direction, each curve's last point left out (it
-// starts the next curve); empty when a curve or point is missing.
+// starts the next curve); empty when a curve or point is missing or the
+// curves do not run on from one another round the loop.
 LoopPoints PointsOfLoop(const T_SECTION_D& section, const T_LOOP_D& loop)
 {
     LoopPoints out;
     out.hole = loop.kind == LOOP_HOLE_OUTLINE;
+    const T_SCURVE_D* last = loop.curveIds.empty() ? nullptr : section.FindCurve(loop.curveIds.back());
     for (const int curveId : loop.curveIds) {
         const T_SCURVE_D* curve = section.FindCurve(curveId);
-        if (!curve)
+        if (!curve || !last || curve->pointIds.empty() || last->pointIds.empty() ||
+            curve->pointIds.front() != last->pointIds.back())
             return {};
+        last = curve;
         for (std::size_t i = 0; i + 1 < curve->pointIds.size(); ++i) {
             const T_POINT_D* point = section.FindPoint(curve->pointIds[i]);
             if (!point)

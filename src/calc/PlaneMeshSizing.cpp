@@ -9,7 +9,6 @@
 #include <map>
 
 #include "calc/WallThickness.h"
-
 #include "mesh/DomainBoundaryInput.h"
 #include "model/Geometry.h"
 
@@ -132,8 +131,8 @@ double ElementsThroughWall(int level)
 }
 
 // A wall never refines the level's size more than this many times, so that a
-// sliver cannot ask for a mesh without end (it is meshed as before and its
-// flat elements are refused).
+// sliver cannot ask for a mesh without end (one far thinner than that still
+// gets flat elements, which the quality check refuses).
 constexpr double kMostWallRefinement = 10.0;
 
 // Only walls this thin beside the section's extent count: a compact shape (a

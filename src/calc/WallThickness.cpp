@@ -194,9 +194,10 @@ public:
         const double cellsAcross = std::ceil(std::sqrt(4.0 * static_cast<double>(segments.size())));
         cell_ = std::max(reach / 16.0, extent / cellsAcross);
         if (!(cell_ > 0.0) || !std::isfinite(cell_))
-            cell_ = 1.0;
-        columns_ = CellIndex(high.x - low.x) + 1;
-        rows_ = CellIndex(high.y - low.y) + 1;
+            cell_ = 1.0;  // coordinates beyond any use: one cell holds them all
+        const int most = static_cast<int>(cellsAcross) + 1;
+        columns_ = CellAlong(high.x - low.x, most) + 1;
+        rows_ = CellAlong(high.y - low.y, most) + 1;
         cells_.resize(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_));
         for (std::size_t i = 0; i < segments.size(); ++i)
             File(static_cast<int>(i));
@@ -209,10 +210,10 @@ public:
     {
         ++stamp_;
         visited_.resize(segments_.size(), 0);
-        const int x0 = Clamped(CellIndex(std::min(s.from.x, s.to.x) - reach - origin_.x), columns_);
-        const int x1 = Clamped(CellIndex(std::max(s.from.x, s.to.x) + reach - origin_.x), columns_);
-        const int y0 = Clamped(CellIndex(std::min(s.from.y, s.to.y) - reach - origin_.y), rows_);
-        const int y1 = Clamped(CellIndex(std::max(s.from.y, s.to.y) + reach - origin_.y), rows_);
+        const int x0 = CellAlong(std::min(s.from.x, s.to.x) - reach - origin_.x, columns_);
+        const int x1 = CellAlong(std::max(s.from.x, s.to.x) + reach - origin_.x, columns_);
+        const int y0 = CellAlong(std::min(s.from.y, s.to.y) - reach - origin_.y, rows_);
+        const int y1 = CellAlong(std::max(s.from.y, s.to.y) + reach - origin_.y, rows_);
         for (int y = y0; y <= y1; ++y) {
             for (int x = x0; x <= x1; ++x) {
                 for (const int index : cells_[Cell(x, y)]) {
@@ -228,8 +229,15 @@ public:
     double CellSize() const { return cell_; }
 
 private:
-    int CellIndex(double offset) const { return static_cast<int>(std::floor(offset / cell_)); }
-    static int Clamped(int index, int count) { return std::clamp(index, 0, count - 1); }
+    // The cell along one axis that holds an offset from the origin, kept
+    // within the count of cells (a NaN falls in the first).
+    int CellAlong(double offset, int count) const
+    {
+        const double index = std::floor(offset / cell_);
+        if (!(index > 0.0))
+            return 0;
+        return index >= count - 1 ? count - 1 : static_cast<int>(index);
+    }
     std::size_t Cell(int x, int y) const
     {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(x);
@@ -241,12 +249,14 @@ private:
     void File(int index)
     {
         const WallSegment& s = segments_[static_cast<std::size_t>(index)];
-        const int steps = static_cast<int>(std::ceil(2.0 * Length(s.to - s.from) / cell_));
+        // No segment crosses more cells than the grid has across and down.
+        const double halfCells = std::ceil(2.0 * Length(s.to - s.from) / cell_);
+        const int most = 2 * (columns_ + rows_);
+        const int steps = halfCells < most ? static_cast<int>(halfCells) : most;
         std::size_t last = static_cast<std::size_t>(-1);
         for (int k = 0; k <= steps; ++k) {
             const Vec p = s.from + (steps == 0 ? 0.0 : static_cast<double>(k) / steps) * (s.to - s.from);
-            const std::size_t cell =
-                Cell(Clamped(CellIndex(p.x - origin_.x), columns_), Clamped(CellIndex(p.y - origin_.y), rows_));
+            const std::size_t cell = Cell(CellAlong(p.x - origin_.x, columns_), CellAlong(p.y - origin_.y, rows_));
             if (cell != last && (cells_[cell].empty() || cells_[cell].back() != index))
                 cells_[cell].push_back(index);
             last = cell;

@@ -26,8 +26,9 @@ void PrintTo(const ThinWallCase& c, std::ostream* os) { *os << c.section->name <
 class ThinWallAccuracy : public PropsTest, public ::testing::WithParamInterface<ThinWallCase> {};
 
 // The channel's Asy comes out 2.5 % above the reference however fine the
-// mesh (2.55 % at 4,000 elements, 2.54 % at 16,000): that is the shear model
-// of a section loaded off its shear centre, not the mesh, and is left to it.
+// mesh (2.55 % at 4,000 elements, 2.54 % at 16,000). A difference that does
+// not shrink with the mesh lies in the shear model, not in the mesh size, so
+// its bound allows for it.
 double ShearBound(const ReferenceSection& section, double bound, bool alongY)
 {
     return alongY && std::string(section.name) == "Channel200x80" ? std::max(bound, 0.03) : bound;

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "ReferenceSections.h"
 #include "calc/PropsTestSupport.h"
 

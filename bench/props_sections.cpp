@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "../tests/calc/PropsShapes.h"
+#include "../tests/calc/ReferenceSections.h"
 #include "../tests/calc/WarpingTorsion.h"
 
 namespace {
@@ -152,5 +153,35 @@ BENCHMARK(CompareWithReferences)
     ->ArgsProduct({{0, 1, 2, 3, 4}, {3, 5, 0}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+
+}  // namespace
+
+namespace {
+
+double PercentOff(double value, double reference) { return 100.0 * (value - reference) / reference; }
+
+// The six independently computed sections drawn as lines, at levels 1 to 5:
+// the element count, the time of one mesh and calculation, and the errors of
+// J and both shear areas against the reference values.
+// Arguments: section index (0 I, 1 channel, 2 angle, 3 T, 4 strip, 5 hollow
+// rectangle), level.
+void ReferenceSectionsByLevel(benchmark::State& state)
+{
+    const reference_sections::ReferenceSection& reference =
+        reference_sections::Sections()[static_cast<std::size_t>(state.range(0))];
+    state.SetLabel(reference.name);
+    Calculated calculated;
+    const DrawShape draw = [&reference](CSectModel& m) { return reference_sections::DrawReferenceSection(m, reference); };
+    if (!CalculateEachIteration(state, draw, static_cast<int>(state.range(1)), 0.0, calculated))
+        return;
+    state.counters["elements"] = calculated.elements;
+    state.counters["J_err%"] = PercentOff(calculated.torsion, reference.torsion);
+    state.counters["Asx_err%"] = PercentOff(calculated.shearRatioX * reference.area, reference.shearAreaX);
+    state.counters["Asy_err%"] = PercentOff(calculated.shearRatioY * reference.area, reference.shearAreaY);
+}
+
+BENCHMARK(ReferenceSectionsByLevel)
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

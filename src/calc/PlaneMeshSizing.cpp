@@ -2,9 +2,13 @@
 
 #include "calc/PlaneMeshSizing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <limits>
+#include <map>
 
+#include "calc/WallThickness.h"
 #include "mesh/DomainBoundaryInput.h"
 #include "model/Geometry.h"
 
@@ -113,6 +117,78 @@ double SizeFromCurvedShapes(const T_SECTION_D& section, int level)
     return (gap < meanSegment ? gap : meanSegment) * LevelFactor(level);
 }
 
+// Elements through a wall at each level, chosen by measuring J and the
+// shear areas of thin-walled sections against independent values.
+double ElementsThroughWall(int level)
+{
+    switch (level) {
+    case 1: return 2.0;
+    case 2: return 3.5;
+    case 4: return 7.5;
+    case 5: return 10.5;
+    default: return 5.5;
+    }
+}
+
+// A wall never refines the level's size more than this many times, so that a
+// sliver cannot ask for a mesh without end (one far thinner than that still
+// gets flat elements, which the quality check refuses).
+constexpr double kMostWallRefinement = 10.0;
+
+// Only walls this thin beside the section's extent count: a compact shape (a
+// rectangle 2:1, an ellipse, a disc) keeps the level's own mesh, which
+// already puts enough elements across it.
+constexpr double kWallShareOfExtent = 0.25;
+
+// The larger side of the box around the section's points.
+double ExtentOf(const T_SECTION_D& section)
+{
+    if (section.points.empty())
+        return 0.0;
+    const double* first = section.points.begin()->second->xy;
+    double low[2] = {first[0], first[1]}, high[2] = {first[0], first[1]};
+    for (const auto& [id, point] : section.points) {
+        for (int axis = 0; axis < 2; ++axis) {
+            low[axis] = std::min(low[axis], point->xy[axis]);
+            high[axis] = std::max(high[axis], point->xy[axis]);
+        }
+    }
+    return std::max(high[0] - low[0], high[1] - low[1]);
+}
+
+// The level's size near the walls of a section: each curve of a wall thin
+// enough to need it gets a size that puts the level's elements through the
+// wall; every other curve keeps the level's size.
+class WallSizes {
+public:
+    WallSizes(const T_SECTION_D& section, double levelSize, int level)
+        : levelSize_(levelSize), through_(ElementsThroughWall(level)),
+          walls_(WallsOfCurves(section, std::min(through_ * levelSize, kWallShareOfExtent * ExtentOf(section))))
+    {
+    }
+
+    // A twin lies in the other domain, whose walls may differ: the thinner
+    // counts, as both take one count. A wall never asks a curve for more
+    // divisions than the mesher takes.
+    double SizeOf(const T_SCURVE_D& curve, double length) const
+    {
+        const double wall = std::min(WallOf(curve.id), WallOf(curve.twinCurveId));
+        const double finest = std::max(levelSize_ / kMostWallRefinement, length / kMostCurveDivisions);
+        return std::min(levelSize_, std::max(wall / through_, finest));
+    }
+
+private:
+    double WallOf(int curveId) const
+    {
+        const auto wall = walls_.find(curveId);
+        return wall == walls_.end() ? std::numeric_limits<double>::infinity() : wall->second;
+    }
+
+    double levelSize_;
+    double through_;
+    std::map<int, double> walls_;
+};
+
 int DivisionsByLevel(const CurveShape& shape, double size, int level, double meanStraight)
 {
     const double meanSegment = shape.length / shape.segments;
@@ -164,6 +240,7 @@ void AssignMeshDivisions(T_SECTION_D& section, int level, double meshSize)
         size = meanStraight / LevelDivisor(level);
     if (IsZero(size))
         size = SizeFromCurvedShapes(section, level);
+    const WallSizes wallSizes(section, sizeGiven ? 0.0 : size, level);
 
     for (auto& [id, curve] : section.curves) {
         if (curve->meshDivisions != 0)
@@ -171,7 +248,8 @@ void AssignMeshDivisions(T_SECTION_D& section, int level, double meshSize)
         const CurveShape shape = ShapeOf(section, *curve);
         if (shape.segments < 1)
             continue;
-        int count = sizeGiven ? DivisionsBySize(shape, size) : DivisionsByLevel(shape, size, level, meanStraight);
+        int count = sizeGiven ? DivisionsBySize(shape, size)
+                              : DivisionsByLevel(shape, wallSizes.SizeOf(*curve, shape.length), level, meanStraight);
         // A count past the most a curve may take stays as it is, and the
         // mesher refuses it.
         if (count % 2 != 0 && count < kMostCurveDivisions)

@@ -89,7 +89,8 @@ solid_sections::PlaneMesh CoarseTubeMesh() {
         model.FindSection(props_shapes::GenerateSteelSection(model, props_shapes::DrawTube(model, 100, 5)));
     EXPECT_NE(section, nullptr);
     model.BeginUndoAction();
-    EXPECT_TRUE(model.MeshPlaneSection(section, 1, 0.0));
+    // 36 divisions on each circle, one element through the wall.
+    EXPECT_TRUE(model.MeshPlaneSection(section, 0, 10.0));
     return solid_sections::MeshOf(model);
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/GenerationFrontEnd.h"
+#include "ReferenceSections.h"
 #include "calc/PropsTestSupport.h"
 
 namespace {
@@ -49,6 +50,24 @@ TEST_F(GenerationFrontEndTest, PlaneSectionIsCalculatedAtOnceInsideTheGeneration
     ASSERT_TRUE(model.Undo(false));
     EXPECT_EQ(model.FindSection(id), nullptr);
     EXPECT_EQ(model.FindPoint(centroid), nullptr);
+}
+
+// Generation picks level 3 for a section of straight lines, and the walls
+// of the I still get enough elements through them.
+TEST_F(GenerationFrontEndTest, ISectionOfLinesCalculatedAtOnceHasItsTorsionWithinTwoPercent)
+{
+    const reference_sections::ReferenceSection& reference = reference_sections::Sections()[0];
+    std::vector<int> lines;
+    for (std::size_t i = 0; i < reference.outline.size(); ++i) {
+        const auto& a = reference.outline[i];
+        const auto& b = reference.outline[(i + 1) % reference.outline.size()];
+        lines.push_back(Draw({{a[0], a[1]}, {b[0], b[1]}}));
+    }
+    Generate(lines, SECTION_PLANE, true);
+    const T_SECTION_D& section = Section(LastSectionId());
+    ASSERT_TRUE(section.propertiesCalculated);
+    EXPECT_EQ(ImmediateMeshLevel(model, section), 3);
+    EXPECT_PRED3(IsNear, section.results[RESULT_J], reference.torsion, 0.02);
 }
 
 TEST_F(GenerationFrontEndTest, LineSectionIsCalculatedAtOnce)

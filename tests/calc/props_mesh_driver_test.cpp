@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <numbers>
 #include <set>
 
 #include "calc/PlaneMeshSizing.h"
@@ -83,33 +85,84 @@ TEST_F(MeshDriverTest, PolylineOfSegmentsFarShorterThanTheSizeHalvesItsSegmentCo
 
 TEST_F(MeshDriverTest, LevelOneLeavesAShortStraightCurveUndivided)
 {
-    // m = 52.5, h = 13.125; a side of 5 is below 0.67 h: 1 × 0.67 truncated is 0.
+    // A square with one side drawn as 95 and 5: m = 80, h = 20; the piece of
+    // 5 is below 0.67 h: 1 × 0.67 truncated is 0.
+    const int id = Size({Draw({{0, 0}, {100, 0}}), Draw({{100, 0}, {100, 95}}), Draw({{100, 95}, {100, 100}}),
+                         Draw({{100, 100}, {0, 100}}), Draw({{0, 100}, {0, 0}})},
+                        1, 0.0);
+    EXPECT_EQ(Divisions(id), (Counts{{5, 0}, {95, 6}, {100, 6}, {100, 6}, {100, 6}}));
+}
+
+TEST_F(MeshDriverTest, LevelsPutTheirElementsThroughAThinWall)
+{
+    // A strip 100 × 5 at level 1: h = 52.5 / 4 = 13.125 would leave its ends
+    // undivided and one element through it; two through it make the size 2.5.
     const int id = Size(DrawRectangle(0, 0, 100, 5), 1, 0.0);
-    EXPECT_EQ(Divisions(id), (Counts{{5, 0}, {5, 0}, {100, 8}, {100, 8}}));
+    EXPECT_EQ(Divisions(id), (Counts{{5, 2}, {5, 2}, {100, 40}, {100, 40}}));
+    // A given size is the user's own: 100 / 30 → 4, and a side of 5 takes 2.
+    const int sized = Size(DrawRectangle(0, 200, 100, 205), 0, 30.0);
+    EXPECT_EQ(Divisions(sized), (Counts{{5, 2}, {5, 2}, {100, 4}, {100, 4}}));
 }
 
-TEST_F(MeshDriverTest, SectionsOfCurvedShapesOnlySizeFromTheirSegments)
+// Shapes whose walls are thick for every level keep the plain level rule, so
+// their meshes stay as they were: lines take RoundToInt(L / (m / n)) with n =
+// 4, 6, 8, 10, 14 by level; one closed curve of s segments takes 0.67 s, s,
+// s, 1.5 s, 2 s; odd counts go up by one.
+struct CompactCase {
+    const char* name;
+    Polyline corners;
+    std::array<int, 5> oneCurveCounts;  // by level, when drawn as one closed curve; all 0 for lines
+};
+
+class CompactShapeTest : public MeshDriverTest, public ::testing::WithParamInterface<CompactCase> {};
+
+Polyline Ellipse(double a, double b, int n)
 {
-    // A 36-gon of radius 50: segments of 100 sin 5°; level 3 keeps one
-    // division per segment, level 1 doubles the size: 36 × 0.67 → 24.
-    const double segment = 100.0 * std::sin(DegToRad(5.0));
-    const double length = std::round(36 * segment * 1000.0) / 1000.0;
-    const int level3 = Size({DrawCircle(0, 0, 50, 36)}, 3, 0.0);
-    EXPECT_EQ(Divisions(level3), (Counts{{length, 36}}));
-    const int level1 = Size({DrawCircle(200, 0, 50, 36)}, 1, 0.0);
-    EXPECT_EQ(Divisions(level1), (Counts{{length, 24}}));
+    Polyline points;
+    for (int k = 0; k < n; ++k)
+        points.push_back({a * std::cos(2.0 * std::numbers::pi * k / n), b * std::sin(2.0 * std::numbers::pi * k / n)});
+    return points;
 }
 
-TEST_F(MeshDriverTest, ClosedCurvesCloserThanTheirSegmentsSizeFromTheGap)
+TEST_P(CompactShapeTest, KeepsThePlainLevelRuleAtEveryLevel)
 {
-    // Radii 50 and 45: the gap 5 is below the mean segment length, so h = 5.
-    const int id = Size({DrawCircle(0, 0, 50, 36), DrawCircle(0, 0, 45, 36)}, 3, 0.0);
-    const double outer = 36 * 100.0 * std::sin(DegToRad(5.0)), inner = outer * 0.9;
-    const int innerCount = RoundToInt(inner / 5.0) + RoundToInt(inner / 5.0) % 2;
-    const int outerCount = RoundToInt(outer / 5.0) + RoundToInt(outer / 5.0) % 2;
-    for (const auto& [length, count] : Divisions(id))  // the hole's curve may have a twin
-        EXPECT_EQ(count, length > inner + 1.0 ? outerCount : innerCount) << length;
+    const CompactCase& c = GetParam();
+    const bool oneCurve = c.oneCurveCounts[0] != 0;
+    std::vector<int> curves;
+    for (std::size_t i = 0; i < c.corners.size() && !oneCurve; ++i)
+        curves.push_back(Draw({c.corners[i], c.corners[(i + 1) % c.corners.size()]}));
+    if (oneCurve) {
+        Polyline closed = c.corners;
+        closed.push_back(c.corners.front());
+        curves.push_back(Draw(closed));
+    }
+    const int id = GeneratePlane(curves);
+    ASSERT_NE(id, 0);
+    const int levelDivisor[5] = {4, 6, 8, 10, 14};
+    for (int level = 1; level <= 5; ++level) {
+        AssignMeshDivisions(*model.FindSection(id), level, 0.0);
+        const Counts counts = Divisions(id);
+        double mean = 0.0;
+        for (const auto& [length, count] : counts)
+            mean += length / static_cast<double>(counts.size());
+        for (const auto& [length, count] : counts) {
+            const int expected =
+                oneCurve ? c.oneCurveCounts[level - 1] : RoundToInt(length * levelDivisor[level - 1] / mean);
+            EXPECT_EQ(count, expected + expected % 2) << "level " << level << ", curve of " << length;
+        }
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, CompactShapeTest,
+    ::testing::Values(CompactCase{"Rectangle2To1", {{0, 0}, {100, 0}, {100, 50}, {0, 50}}, {}},
+                      CompactCase{"Square", {{0, 0}, {100, 0}, {100, 100}, {0, 100}}, {}},
+                      CompactCase{"EquilateralTriangle", {{0, 0}, {100, 0}, {50, 50 * std::sqrt(3.0)}}, {}},
+                      CompactCase{"EllipseOfLines", Ellipse(50, 25, 48), {}},
+                      CompactCase{"DiscOfLines", Ellipse(50, 50, 36), {}},
+                      CompactCase{"EllipseCurve", Ellipse(50, 25, 48), {32, 48, 48, 72, 96}},
+                      CompactCase{"DiscCurve", Ellipse(50, 50, 36), {24, 36, 36, 54, 72}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MeshDriverTest, RenumberedMeshNamesItsNodesByTheirNewIdsAndMarksTheBoundary)
 {

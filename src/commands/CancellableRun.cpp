@@ -63,6 +63,9 @@ void CancellableRun::TakeBack()
         return;
     settled_ = true;
     model_.RevertUndoActionsAbove(undoTopId_);
+    // The ids of the points taken back are issued again, perhaps elsewhere:
+    // the point look-up must not answer from where those points were.
+    model_.NotePointsMoved();
     model_.m_nextPointId = nextPointId_;
     model_.m_nextCurveId = nextCurveId_;
     model_.m_newcomerPoints = std::move(newcomerPoints_);

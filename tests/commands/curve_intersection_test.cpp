@@ -209,6 +209,25 @@ TEST_F(CurveIntersection, EscapeTakesBackEverythingItDid)
     EXPECT_NE(model.FindPointAt(xy), 0);
 }
 
+TEST_F(CurveIntersection, ThePointLookUpForgetsThePointsOfACancelledRun)
+{
+    const int across = AddCurve({{0, 0}, {20, 0}});
+    const int left = AddCurve({{5, -5}, {5, 5}});
+    const int right = AddCurve({{15, -5}, {15, 5}});
+    // Escape after the first two curves are cut: the crossings at (5, 0) and
+    // (15, 0) were made and looked up.
+    user.QueuePendingMessages({PolledMessage::OtherMessage, PolledMessage::OtherMessage,
+                               PolledMessage::OtherMessage, PolledMessage::OtherMessage, PolledMessage::Escape});
+    ASSERT_FALSE(model.IntersectCurves({across, left, right}, true, true));
+    // Their ids are issued again, for points elsewhere.
+    const int first = AddPoint(100, 100);
+    const int second = AddPoint(200, 200);
+    EXPECT_EQ(model.FindPointAt(P(5, 0).data()), 0);
+    EXPECT_EQ(model.FindPointAt(P(15, 0).data()), 0);
+    EXPECT_EQ(model.FindPointAt(P(100, 100).data()), first);
+    EXPECT_EQ(model.FindPointAt(P(200, 200).data()), second);
+}
+
 TEST_F(CurveIntersection, ShowsItsProgressInHundredths)
 {
     const int across = AddCurve({{0, 0}, {20, 0}});

@@ -1,7 +1,9 @@
 // Curve > Intersect: a point wherever the listed curves cross or touch one
 // another, put into each curve or cutting it there, and afterwards the removal
-// of the curves that have become duplicates.
+// of the curves that have become duplicates. It shows its progress and stops
+// on Escape, taking back what it changed.
 
+#include "commands/CancellableRun.h"
 #include "commands/CreationSupport.h"
 #include "commands/IdLists.h"
 #include "model/Geometry.h"
@@ -14,6 +16,8 @@
 namespace {
 
 constexpr double kEpsilon = 1e-6;
+
+constexpr int kIntersectionCancelPollMode = 3;
 
 // One listed curve as the search sees it: its positions, its length and the
 // box a crossing or touching point of it can lie in.
@@ -98,6 +102,37 @@ std::vector<double> FindCrossingFractions(const CurveTrace& u, const std::vector
     return fractions;
 }
 
+// The command's progress in hundredths of its steps, and a look at the
+// user's input at each hundredth, so that the look costs little however many
+// curves there are.
+class IntersectionProgress {
+public:
+    IntersectionProgress(CSectModel& model, int steps)
+        : model_(model), steps_(std::max(steps, 1)), scope_(model.m_reporter.StartProgress(kProgressRange))
+    {
+    }
+
+    // True when the user cancelled.
+    bool StepDone()
+    {
+        ++done_;
+        const int position = static_cast<int>(static_cast<long long>(done_) * kProgressRange / steps_);
+        if (position == shown_)
+            return false;
+        shown_ = position;
+        scope_.SetPosition(position);
+        return model_.PollUserCancel(kIntersectionCancelPollMode);
+    }
+
+private:
+    static constexpr int kProgressRange = 100;
+    CSectModel& model_;
+    int steps_;
+    ProgressScope scope_;
+    int done_ = 0;
+    int shown_ = 0;
+};
+
 int CountFractions(const std::vector<std::vector<double>>& fractions)
 {
     size_t count = 0;
@@ -110,34 +145,45 @@ int CountFractions(const std::vector<std::vector<double>>& fractions)
 
 bool CSectModel::IntersectCurves(std::vector<int> curveIds, bool splitCurves, bool newUndoAction)
 {
+    return RunIntersectCurves(std::move(curveIds), splitCurves, newUndoAction) == CommandEnd::Done;
+}
+
+CommandEnd CSectModel::RunIntersectCurves(std::vector<int> curveIds, bool splitCurves, bool newUndoAction)
+{
     // Acting twice on one curve would cut it at fractions of its old length.
     DropRepeatedIds(curveIds);
     if (curveIds.size() < 2)
-        return false;
+        return CommandEnd::Refused;
     if (RemoveSectionCurves(curveIds)) {
         m_reporter.ShowInfo("Curve belonging to the section will be skipped in this operation.");
         if (curveIds.size() < 2)
-            return false;
+            return CommandEnd::Refused;
     }
     if (!CurvesAndTheirPointsExist(*this, curveIds))
-        return false;
+        return CommandEnd::Refused;
+
+    // The search and then the change each take one step per curve.
+    const int curveCount = static_cast<int>(curveIds.size());
+    IntersectionProgress progress(*this, 2 * curveCount);
 
     // Every crossing is found on the geometry as it was before the command.
     std::vector<CurveTrace> traces;
     for (int id : curveIds)
         traces.push_back(TraceCurve(*this, *FindCurve(id)));
     std::vector<std::vector<double>> fractions;
-    for (const CurveTrace& trace : traces)
+    for (const CurveTrace& trace : traces) {
         fractions.push_back(FindCrossingFractions(trace, traces));
+        if (progress.StepDone())
+            return CommandEnd::Canceled;
+    }
     // Each fraction makes at most one point and, cutting, one curve.
     const int placeCount = CountFractions(fractions);
     if (!CheckIdLimit(IdKind::Point, placeCount) || (splitCurves && !CheckIdLimit(IdKind::Curve, placeCount)))
-        return false;
+        return CommandEnd::Refused;
 
-    if (newUndoAction) {
-        BeginUndoAction();
-        SetUndoActionTitle(FormatText("Intersect %d curves", static_cast<int>(curveIds.size())));
-    }
+    CancellableRun run(*this, newUndoAction);
+    if (newUndoAction)
+        SetUndoActionTitle(FormatText("Intersect %d curves", curveCount));
     if (splitCurves)
         ClearNewcomerCurves();
     ClearNewcomerPoints();
@@ -145,20 +191,26 @@ bool CSectModel::IntersectCurves(std::vector<int> curveIds, bool splitCurves, bo
         SaveCurveForUndo(FindCurve(id), false);
 
     for (size_t i = 0; i < curveIds.size(); ++i) {
-        if (fractions[i].empty())
-            continue;
-        T_CURVE_D* curve = FindCurve(curveIds[i]);
-        if (!curve)
-            return m_reporter.ReportCurveNotFound(curveIds[i]);
-        if (splitCurves)
-            SplitCurveAtPoints(curve, fractions[i]);
-        else
-            InsertPointsIntoCurve(curve, fractions[i]);
+        if (!fractions[i].empty()) {
+            T_CURVE_D* curve = FindCurve(curveIds[i]);
+            if (!curve) {
+                m_reporter.ReportCurveNotFound(curveIds[i]);
+                return CommandEnd::Refused;
+            }
+            if (splitCurves)
+                SplitCurveAtPoints(curve, fractions[i]);
+            else
+                InsertPointsIntoCurve(curve, fractions[i]);
+        }
+        if (progress.StepDone()) {
+            run.TakeBack();
+            return CommandEnd::Canceled;
+        }
     }
 
     if (splitCurves)
         curveIds.insert(curveIds.end(), m_newcomerCurves.begin(), m_newcomerCurves.end());
     SortUniqueIds(curveIds);
     DeleteDuplicateCurves(curveIds);
-    return true;
+    return CommandEnd::Done;
 }

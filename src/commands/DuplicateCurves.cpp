@@ -6,7 +6,10 @@
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <set>
 
@@ -31,13 +34,6 @@ bool EndPointsExist(const CSectModel& model, const T_CURVE_D& curve)
     return model.FindPoint(curve.pointIds.front()) && model.FindPoint(curve.pointIds.back());
 }
 
-bool SameEndPoints(const T_CURVE_D& c, const T_CURVE_D& d)
-{
-    const int cFirst = c.pointIds.front(), cLast = c.pointIds.back();
-    const int dFirst = d.pointIds.front(), dLast = d.pointIds.back();
-    return (cFirst == dFirst && cLast == dLast) || (cFirst == dLast && cLast == dFirst);
-}
-
 // The point halfway along the curve's polyline; none when one of its points is missing.
 std::optional<XyPosition> HalfLengthPoint(const CSectModel& model, const T_CURVE_D& curve)
 {
@@ -60,29 +56,60 @@ std::optional<XyPosition> HalfLengthPoint(const CSectModel& model, const T_CURVE
     return positions.back();
 }
 
-// Compares c with d (both kept so far, same point count) and marks d, or a
-// broken one of them, for deletion.
-void MarkIfDuplicate(const CSectModel& model, const T_CURVE_D& c, const T_CURVE_D& d, std::set<int>& dropped)
+bool IsBroken(const CSectModel& model, const T_CURVE_D& curve)
 {
-    if (!EndPointsExist(model, d)) {
-        dropped.insert(d.id);
-        return;
-    }
-    if (!SameEndPoints(c, d))
-        return;
-    if (d.pointIds.size() == 2) {
-        dropped.insert(d.id);
-        return;
-    }
-    const auto halfC = HalfLengthPoint(model, c);
-    const auto halfD = HalfLengthPoint(model, d);
-    if (!halfC)
-        dropped.insert(c.id);
-    if (!halfD)
-        dropped.insert(d.id);
-    if (halfC && halfD && Distance(halfC->data(), halfD->data()) < model.m_tolerance)
-        dropped.insert(d.id);
+    return curve.pointIds.size() < 2 || !EndPointsExist(model, curve);
 }
+
+// Only curves with the same two end points, in either order, and the same
+// number of points can be duplicates of one another.
+using DuplicateKey = std::array<std::size_t, 3>;
+
+DuplicateKey KeyOf(const T_CURVE_D& curve)
+{
+    const auto first = static_cast<std::size_t>(static_cast<unsigned>(curve.pointIds.front()));
+    const auto last = static_cast<std::size_t>(static_cast<unsigned>(curve.pointIds.back()));
+    return {std::min(first, last), std::max(first, last), curve.pointIds.size()};
+}
+
+// The comparisons of the curves that share a key. A half-length point is
+// worked out once per curve; a curve whose half-length point cannot be worked
+// out (a point of it is missing) goes at its first comparison.
+class DuplicateMarker {
+public:
+    DuplicateMarker(const CSectModel& model, std::set<int>& dropped) : model_(model), dropped_(dropped) {}
+
+    // Compares c with d (both kept so far) and marks d, or a broken one of
+    // them, for deletion.
+    void Compare(const T_CURVE_D& c, const T_CURVE_D& d)
+    {
+        if (d.pointIds.size() == 2) {
+            dropped_.insert(d.id);
+            return;
+        }
+        const std::optional<XyPosition>& halfC = HalfLengthPointOf(c);
+        const std::optional<XyPosition>& halfD = HalfLengthPointOf(d);
+        if (!halfC)
+            dropped_.insert(c.id);
+        if (!halfD)
+            dropped_.insert(d.id);
+        if (halfC && halfD && Distance(halfC->data(), halfD->data()) < model_.m_tolerance)
+            dropped_.insert(d.id);
+    }
+
+private:
+    const std::optional<XyPosition>& HalfLengthPointOf(const T_CURVE_D& curve)
+    {
+        auto found = halfPoints_.find(curve.id);
+        if (found == halfPoints_.end())
+            found = halfPoints_.emplace(curve.id, HalfLengthPoint(model_, curve)).first;
+        return found->second;
+    }
+
+    const CSectModel& model_;
+    std::set<int>& dropped_;
+    std::map<int, std::optional<XyPosition>> halfPoints_;
+};
 
 } // namespace
 
@@ -99,22 +126,33 @@ void CSectModel::DeleteDuplicateCurves(const std::vector<int>& curveIds)
         }
     }
 
+    // A broken free curve goes and is nobody's duplicate. Every other free
+    // curve is a candidate for deletion among those of its key, in list order.
     std::set<int> dropped;
+    std::map<DuplicateKey, std::vector<int>> candidates;
+    for (int id : curveIds) {
+        const T_CURVE_D* d = FindCurve(id);
+        if (!d || BelongsToSection(*d) || BelongsToClosedLoop(*d))
+            continue;
+        if (IsBroken(*this, *d))
+            dropped.insert(id);
+        else
+            candidates[KeyOf(*d)].push_back(id);
+    }
+
+    DuplicateMarker marker(*this, dropped);
     for (int id : survivorOrder) {
         const T_CURVE_D* c = FindCurve(id);
-        if (dropped.contains(id))
+        if (dropped.contains(id) || IsBroken(*this, *c))
             continue;
-        if (c->pointIds.size() < 2 || !EndPointsExist(*this, *c)) {
-            if (!BelongsToClosedLoop(*c))
-                dropped.insert(id);
+        const auto sameKey = candidates.find(KeyOf(*c));
+        if (sameKey == candidates.end())
             continue;
-        }
-        for (int otherId : curveIds) {
+        for (int otherId : sameKey->second) {
             const T_CURVE_D* d = FindCurve(otherId);
-            if (!d || d == c || dropped.contains(otherId) || BelongsToSection(*d) || BelongsToClosedLoop(*d)
-                || d->pointIds.size() != c->pointIds.size())
+            if (d == c || dropped.contains(otherId))
                 continue;
-            MarkIfDuplicate(*this, *c, *d, dropped);
+            marker.Compare(*c, *d);
             if (dropped.contains(id))
                 break;
         }

@@ -38,9 +38,11 @@ void CSectModel::FinishDxfImport(const char* name)
             curveCount));
     } else if (m_reporter.AskYesNo("Check the intersection and/or duplication of the imported DXF model data?", 1)
                == 1) {
-        IntersectCurves(importedCurves, true, false);
-        const double unused[2] = {0.0, 0.0};
-        EqualizePointsInTolerance(importedPoints, m_tolerance, false, unused, true, false);
+        // A cancelled check has taken back what it did: the drawing stays as read.
+        if (RunIntersectCurves(importedCurves, true, false) != CommandEnd::Canceled) {
+            const double unused[2] = {0.0, 0.0};
+            EqualizePointsInTolerance(importedPoints, m_tolerance, false, unused, true, false);
+        }
     }
 
     // The check empties the newcomer lists and fills them with what it made.

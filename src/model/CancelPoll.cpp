@@ -1,11 +1,16 @@
-// The look at pending user input between stages of plane faceting, meshing
-// and DXF import.
+// The look at pending user input between stages of plane faceting, meshing,
+// DXF import and curve intersection.
 
 #include "model/SectModel.h"
 
 namespace {
 
-enum CancelPollMode { POLL_PLANE_FACETING = 0, POLL_MESH_GENERATION = 1, POLL_DXF_IMPORT = 2 };
+enum CancelPollMode {
+    POLL_PLANE_FACETING = 0,
+    POLL_MESH_GENERATION = 1,
+    POLL_DXF_IMPORT = 2,
+    POLL_CURVE_INTERSECTION = 3
+};
 
 const char* const kFacetingCancelQuestion =
     "You've interrupted the plane faceting.\n\n"
@@ -32,6 +37,9 @@ bool CSectModel::PollUserCancel(int mode)
         return true;
     case POLL_DXF_IMPORT:
         m_reporter.PrintOutput("* DXF import is canceled.", 0);
+        return true;
+    case POLL_CURVE_INTERSECTION:
+        m_reporter.PrintOutput("* Curve intersection is canceled.", 0);
         return true;
     default:
         return true;

@@ -62,6 +62,20 @@ void RestoreSaved(IdMap<T>& modelRecords, UndoKindRecord<T>& step, UndoKindRecor
     }
 }
 
+// Moves one kind of a later action's record into an earlier one, keeping the
+// earlier action's copies and leaving out copies of what it created.
+template <class T>
+void FoldKind(UndoKindRecord<T>& later, UndoKindRecord<T>& earlier)
+{
+    std::vector<int> createdEarlier = earlier.created;
+    std::sort(createdEarlier.begin(), createdEarlier.end());
+    for (auto& [id, saved] : later.saved) {
+        if (!std::binary_search(createdEarlier.begin(), createdEarlier.end(), id))
+            earlier.saved.try_emplace(id, std::move(saved));
+    }
+    earlier.created.insert(earlier.created.end(), later.created.begin(), later.created.end());
+}
+
 } // namespace
 
 T_ACTION_D& CSectModel::ActionForRecording(bool newAction)
@@ -169,6 +183,25 @@ void CSectModel::SaveMaterialForUndo(const T_MATERIAL_D* material, bool newActio
 {
     if (material)
         SaveFirstCopy(ActionForRecording(newAction).materials, *material);
+}
+
+void CSectModel::FoldTopUndoActionIntoPrevious()
+{
+    const auto later = m_undoActions.find(m_undoTopId);
+    const auto earlier = m_undoActions.find(m_undoTopId - 1);
+    if (later == m_undoActions.end() || earlier == m_undoActions.end())
+        return;
+    T_ACTION_D& from = *later->second;
+    T_ACTION_D& into = *earlier->second;
+    FoldKind(from.sections, into.sections);
+    FoldKind(from.closedLoops, into.closedLoops);
+    FoldKind(from.curves, into.curves);
+    FoldKind(from.points, into.points);
+    FoldKind(from.ucs, into.ucs);
+    FoldKind(from.groups, into.groups);
+    FoldKind(from.materials, into.materials);
+    m_undoActions.erase(later);
+    --m_undoTopId;
 }
 
 bool CSectModel::StepAction(IdMap<T_ACTION_D>& from, int& fromTopId, IdMap<T_ACTION_D>& to, int& toTopId,

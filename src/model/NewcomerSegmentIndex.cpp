@@ -70,8 +70,11 @@ bool NewcomerSegmentIndex::HasSegmentNear(const double a[2], const double b[2]) 
 {
     const double t = tolerance_;
     bool found = false;
-    // A matching segment has one of its ends near a.
-    ends_.VisitNear(a, [&](int key, const double*) {
+    // A matching segment has an end near a and one near b, so the ends near
+    // either will do: those near the less crowded one, lest every line of a
+    // star visit every other at the shared centre.
+    const double* near = ends_.CountNear(b) < ends_.CountNear(a) ? b : a;
+    ends_.VisitNear(near, [&](int key, const double*) {
         const Segment& s = segments_[static_cast<size_t>(key / 2)];
         found = found || (Distance(s.start, a) < t && Distance(s.end, b) < t)
             || (Distance(s.start, b) < t && Distance(s.end, a) < t);

@@ -97,3 +97,13 @@ int PointGrid::FindLowest(const double xy[2]) const
     });
     return lowest;
 }
+
+std::size_t PointGrid::CountNear(const double xy[2]) const
+{
+    if (!CanHoldNear(xy))
+        return 0;
+    std::size_t count = 0;
+    if (!VisitCellsNear(xy, [&count](const std::vector<std::size_t>& cell) { count += cell.size(); }))
+        return entries_.size();
+    return count;
+}

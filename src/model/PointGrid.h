@@ -33,6 +33,9 @@ public:
     // finite or the tolerance is not positive.
     template <class Visit>
     void VisitNear(const double xy[2], Visit visit) const;
+    // How many entries VisitNear would hand over for xy, found without
+    // visiting them.
+    std::size_t CountNear(const double xy[2]) const;
 
     double Tolerance() const { return tolerance_; }
     std::size_t Size() const { return entries_.size(); }
@@ -72,6 +75,15 @@ private:
     // The keys along one axis of every cell that may hold a position within
     // the tolerance of v; false when they are too many to be worth walking.
     bool AxisKeysAround(double v, AxisKeys& keys) const;
+    // Hands visitCell(indices) the cells that may hold positions within the
+    // tolerance of the finite xy; false, before handing any, when cells
+    // cannot answer and every position has to be looked at.
+    template <class VisitCell>
+    bool VisitCellsNear(const double xy[2], VisitCell visitCell) const;
+    bool CanHoldNear(const double xy[2]) const
+    {
+        return !entries_.empty() && tolerance_ > 0.0 && std::isfinite(xy[0]) && std::isfinite(xy[1]);
+    }
 
     double tolerance_ = 0.0;
     double cellSize_ = 0.0;  // 0 when the tolerance cannot size cells
@@ -79,25 +91,34 @@ private:
     std::unordered_map<CellKey, std::vector<std::size_t>, CellKeyHash> cells_;  // indices into entries_
 };
 
-template <class Visit>
-void PointGrid::VisitNear(const double xy[2], Visit visit) const
+template <class VisitCell>
+bool PointGrid::VisitCellsNear(const double xy[2], VisitCell visitCell) const
 {
-    if (entries_.empty() || !(tolerance_ > 0.0) || !std::isfinite(xy[0]) || !std::isfinite(xy[1]))
-        return;
     AxisKeys xKeys;
     AxisKeys yKeys;
-    if (!UsesCells() || !AxisKeysAround(xy[0], xKeys) || !AxisKeysAround(xy[1], yKeys)) {
-        for (const Entry& entry : entries_)
-            visit(entry.key, entry.xy);
-        return;
-    }
+    if (!UsesCells() || !AxisKeysAround(xy[0], xKeys) || !AxisKeysAround(xy[1], yKeys))
+        return false;
     for (std::size_t i = 0; i < xKeys.count; ++i) {
         for (std::size_t j = 0; j < yKeys.count; ++j) {
             const auto cell = cells_.find({xKeys.keys[i], yKeys.keys[j]});
-            if (cell == cells_.end())
-                continue;
-            for (const std::size_t index : cell->second)
-                visit(entries_[index].key, entries_[index].xy);
+            if (cell != cells_.end())
+                visitCell(cell->second);
         }
+    }
+    return true;
+}
+
+template <class Visit>
+void PointGrid::VisitNear(const double xy[2], Visit visit) const
+{
+    if (!CanHoldNear(xy))
+        return;
+    const bool usedCells = VisitCellsNear(xy, [&](const std::vector<std::size_t>& cell) {
+        for (const std::size_t index : cell)
+            visit(entries_[index].key, entries_[index].xy);
+    });
+    if (!usedCells) {
+        for (const Entry& entry : entries_)
+            visit(entry.key, entry.xy);
     }
 }

@@ -28,6 +28,10 @@ class ProjectFileWriter;
 // holes in the domain's order.
 enum class SecRecordLayout { SectionExport, GroupExport };
 
+// How a command that the user may cancel ended: Refused also covers a
+// failure part-way, which keeps what was done before it.
+enum class CommandEnd { Done, Refused, Canceled };
+
 // A point copy made to detach curves from one another.
 struct PointCopy {
     int originalId = 0;
@@ -431,6 +435,9 @@ public:
     // Undoes, newest first and without a word, every action above the given
     // top and drops their inverses, so a refused command leaves no trace.
     void RevertUndoActionsAbove(int undoTopId);
+    // Joins the newest undo action into the one below it, as if its
+    // recordings had gone there.
+    void FoldTopUndoActionIntoPrevious();
     // ---- end of section generation and closed-loop registration ----
 
     // ---- Section commands: domain material, deleting, moving and arranging sections (src/sections) ----
@@ -603,6 +610,10 @@ public:
     // duplicates. Curves of sections are skipped; with newUndoAction false it
     // records into the open action. False when it refused.
     bool IntersectCurves(std::vector<int> curveIds, bool splitCurves, bool newUndoAction);
+    // The same, telling a cancel by the user (Escape while it shows its
+    // progress) from a refusal. A cancelled run leaves the model, the undo and
+    // redo store and the newcomer lists as they were before it.
+    CommandEnd RunIntersectCurves(std::vector<int> curveIds, bool splitCurves, bool newUndoAction);
     // ---- end of DXF import and intersecting curves ----
 
     IdMap<T_SECTION_D> m_sections;

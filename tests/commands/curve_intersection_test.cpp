@@ -170,4 +170,72 @@ TEST_F(CurveIntersection, NeverDeletesACurveOfAClosedLoop)
         EXPECT_NE(model.FindCurve(id), nullptr) << id;
 }
 
+TEST_F(CurveIntersection, EscapeTakesBackEverythingItDid)
+{
+    // A line across two others, and something to redo.
+    const int across = AddCurve({{0, 0}, {20, 0}});
+    const int left = AddCurve({{5, -5}, {5, 5}});
+    const int right = AddCurve({{15, -5}, {15, 5}});
+    const double xy[2] = {50.0, 50.0};
+    ASSERT_TRUE(model.CreatePointByCoordinate(xy));
+    ASSERT_TRUE(model.Undo(false));
+    model.AddNewcomerCurves({left}, true);
+    model.AddNewcomerPoints({2}, true);
+
+    const ModelState before = CaptureState(model);
+    const int nextPointId = model.m_nextPointId;
+    const int nextCurveId = model.m_nextCurveId;
+    // Three curves, a search and a change step each: the first and last
+    // look of the search, the first and last of the change.
+    for (bool split : {false, true}) {
+        for (int escapeAt : {1, 3, 4, 6}) {
+            SCOPED_TRACE(testing::Message() << "split " << split << ", escape at " << escapeAt);
+            user.ClearRecords();
+            for (int poll = 1; poll < escapeAt; ++poll)
+                user.QueuePendingMessages({PolledMessage::OtherMessage});
+            user.QueuePendingMessages({PolledMessage::Escape});
+            EXPECT_FALSE(model.IntersectCurves({across, left, right}, split, true));
+            EXPECT_EQ(user.LastLine(), "* Curve intersection is canceled.");
+            EXPECT_EQ(user.progressCalls.back(), "end");
+            EXPECT_EQ(CaptureState(model), before);
+            EXPECT_EQ(model.m_nextPointId, nextPointId);
+            EXPECT_EQ(model.m_nextCurveId, nextCurveId);
+            EXPECT_EQ(NewcomerCurves(), std::vector<int>{left});
+            EXPECT_EQ(NewcomerPoints(), std::vector<int>{2});
+            EXPECT_TRUE(model.IsUndoEmpty());
+        }
+    }
+    ASSERT_TRUE(model.Redo());
+    EXPECT_NE(model.FindPointAt(xy), 0);
+}
+
+TEST_F(CurveIntersection, ThePointLookUpForgetsThePointsOfACancelledRun)
+{
+    const int across = AddCurve({{0, 0}, {20, 0}});
+    const int left = AddCurve({{5, -5}, {5, 5}});
+    const int right = AddCurve({{15, -5}, {15, 5}});
+    // Escape after the first two curves are cut: the crossings at (5, 0) and
+    // (15, 0) were made and looked up.
+    user.QueuePendingMessages({PolledMessage::OtherMessage, PolledMessage::OtherMessage,
+                               PolledMessage::OtherMessage, PolledMessage::OtherMessage, PolledMessage::Escape});
+    ASSERT_FALSE(model.IntersectCurves({across, left, right}, true, true));
+    // Their ids are issued again, for points elsewhere.
+    const int first = AddPoint(100, 100);
+    const int second = AddPoint(200, 200);
+    EXPECT_EQ(model.FindPointAt(P(5, 0).data()), 0);
+    EXPECT_EQ(model.FindPointAt(P(15, 0).data()), 0);
+    EXPECT_EQ(model.FindPointAt(P(100, 100).data()), first);
+    EXPECT_EQ(model.FindPointAt(P(200, 200).data()), second);
+}
+
+TEST_F(CurveIntersection, ShowsItsProgressInHundredths)
+{
+    const int across = AddCurve({{0, 0}, {20, 0}});
+    const int left = AddCurve({{5, -5}, {5, 5}});
+    const int right = AddCurve({{15, -5}, {15, 5}});
+    ASSERT_TRUE(model.IntersectCurves({across, left, right}, true, true));
+    EXPECT_EQ(user.progressCalls, (std::vector<std::string>{"begin 100", "set 16", "set 33", "set 50", "set 66",
+                                                            "set 83", "set 100", "end"}));
+}
+
 } // namespace

@@ -173,6 +173,29 @@ TEST_F(DxfConversion, DropsShortAndRepeatedLines)
     EXPECT_EQ(model.FindCurve(3)->pointIds, (std::vector<int>{1, 2}));
 }
 
+TEST_F(DxfConversion, DropsARepeatedSpokeOfAStarEitherWayRound)
+{
+    // Spokes from a shared centre; each is then drawn again from its far
+    // end, and again from the centre to within the tolerance of its end.
+    const double centre[2] = {0.0, 0.0};
+    std::vector<std::array<double, 2>> ends;
+    for (int i = 0; i < 40; ++i) {
+        const double angle = 2.0 * 3.141592653589793 * i / 40;
+        ends.push_back({100.0 * std::cos(angle), 100.0 * std::sin(angle)});
+        ASSERT_TRUE(model.ImportDxfLine(centre, ends.back().data()));
+    }
+    for (const auto& end : ends) {
+        const double nearEnd[2] = {end[0] + 0.3, end[1] - 0.3};
+        ASSERT_TRUE(model.ImportDxfLine(end.data(), centre));
+        ASSERT_TRUE(model.ImportDxfLine(centre, nearEnd));
+    }
+    EXPECT_EQ(CurveCount(), 40);
+    // A new spoke between two others is not a repeat.
+    const double between[2] = {30.0, -60.0};
+    ASSERT_TRUE(model.ImportDxfLine(between, centre));
+    EXPECT_EQ(CurveCount(), 41);
+}
+
 TEST_F(DxfConversion, ReusesExistingPoints)
 {
     const int existing = AddExistingPoint(10.0, 10.0);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 const char* const kFacetingQuestion =
@@ -53,18 +55,23 @@ TEST_F(CancelPollTest, EscapeDuringMeshingCancelsAtOnce)
     EXPECT_EQ(user.lines, (std::vector<std::string>{"* Mesh generation is canceled."}));
 }
 
-TEST_F(CancelPollTest, EscapeDuringDxfImportCancelsAtOnce)
+TEST_F(CancelPollTest, EscapeDuringDxfImportOrCurveIntersectionCancelsAtOnce)
 {
-    user.QueuePendingMessages({PolledMessage::Escape});
-    EXPECT_TRUE(model.PollUserCancel(2));
-    EXPECT_TRUE(user.questions.empty());
-    EXPECT_EQ(user.lines, (std::vector<std::string>{"* DXF import is canceled."}));
+    const std::pair<int, const char*> modes[] = {{2, "* DXF import is canceled."},
+                                                 {3, "* Curve intersection is canceled."}};
+    for (const auto& [mode, line] : modes) {
+        user.ClearRecords();
+        user.QueuePendingMessages({PolledMessage::Escape});
+        EXPECT_TRUE(model.PollUserCancel(mode));
+        EXPECT_TRUE(user.questions.empty());
+        EXPECT_EQ(user.lines, (std::vector<std::string>{line}));
+    }
 }
 
 TEST_F(CancelPollTest, EscapeInAnyOtherModeCancelsSilently)
 {
     user.QueuePendingMessages({PolledMessage::Escape});
-    EXPECT_TRUE(model.PollUserCancel(3));
+    EXPECT_TRUE(model.PollUserCancel(4));
     EXPECT_TRUE(user.questions.empty());
     EXPECT_TRUE(user.lines.empty());
 }

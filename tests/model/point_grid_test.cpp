@@ -125,6 +125,33 @@ TEST(PointLookupTest, OddTolerancesAndQueriesAnswerAsTheScan)
     }
 }
 
+TEST(PointLookupTest, CountNearCountsWhatVisitNearHandsOver)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // A crowded spot at the origin beside scattered and extreme positions.
+    std::vector<Position> points(50, Position{0.0, 0.0});
+    for (const Position& p : std::vector<Position>{{0.5, -0.5}, {3.0, 0.0}, {-7.0, 2.0}, {1e300, 1e300},
+                                                   {DBL_MAX, -DBL_MAX}, {nan, 0.0}})
+        points.push_back(p);
+    const std::vector<Position> queries = {{0.0, 0.0}, {1.9, 0.0}, {3.0, 0.1}, {-50.0, 50.0}, {1e300, 1e300},
+                                           {DBL_MAX, -DBL_MAX}, {inf, 0.0}, {nan, nan}};
+    for (double t : {1.0, 0.3, 1e-300, 0.0, nan, inf, DBL_MAX, 1e300}) {
+        PointGrid grid;
+        grid.Reset(t);
+        for (size_t i = 0; i < points.size(); ++i) {
+            const double xy[2] = {points[i].x, points[i].y};
+            grid.Insert(static_cast<int>(i), xy);
+        }
+        for (const Position& q : queries) {
+            const double xy[2] = {q.x, q.y};
+            std::size_t visited = 0;
+            grid.VisitNear(xy, [&visited](int, const double*) { ++visited; });
+            EXPECT_EQ(grid.CountNear(xy), visited) << "tolerance " << t << ", query (" << q.x << ", " << q.y << ")";
+        }
+    }
+}
+
 TEST(PointLookupTest, FarAwayPositionsDoNotShareACell)
 {
     // Positions far beyond what an integer cell number could hold: each is

@@ -47,6 +47,9 @@ void DxfReadRollback::TakeBack()
         open->points.created.resize(createdPoints_);
         open->curves.created.resize(createdCurves_);
     }
+    // The ids of the points taken back are issued again, perhaps elsewhere:
+    // the point look-up must not answer from where those points were.
+    model_.NotePointsMoved();
     model_.m_newcomerPoints.resize(newcomerPoints_);
     model_.m_newcomerCurves.resize(newcomerCurves_);
     model_.m_nextPointId = nextPointId_;

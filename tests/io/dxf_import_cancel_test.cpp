@@ -78,6 +78,35 @@ TEST_F(DxfImportCancelTest, EscapeTakesBackEverythingTheReadMade)
     EXPECT_NE(model.FindPointAt(xy), 0);
 }
 
+TEST(DxfImportCancel, ThePointLookUpForgetsThePointsOfACancelledRead)
+{
+    // Escape at the first look, after about a thousand lines: their points
+    // were made and looked up. Their ids are then issued again, to points
+    // elsewhere, by a command that makes them without a look-up; whatever
+    // the exact count the read had reached, none is found where it was.
+    for (int reissued : {1996, 1998, 2000, 2002}) {
+        SCOPED_TRACE(reissued);
+        ScriptedUserPorts user;
+        CSectModel model;
+        model.m_reporter.SetPorts(user.Ports());
+        ScratchFolder folder;
+        const std::filesystem::path path = folder.Path("lines.dxf");
+        WriteWholeFile(path, ManyLines(3000));
+        ASSERT_TRUE(model.BeginDxfImport());
+        user.QueuePendingMessages({PolledMessage::Escape});
+        const double shift[2] = {0.0, 0.0};
+        ASSERT_FALSE(model.ReadDxfFile(path.string().c_str(), shift, 0.0));
+        const int firstId = model.m_nextPointId;
+        for (int i = 0; i < reissued; ++i)
+            model.m_points[firstId + i] = MakePoint(firstId + i, -1000.0, 7.0 * i);
+        model.m_nextPointId = firstId + reissued;
+        const double readStart[2] = {0.0, 0.0};
+        const double madeLast[2] = {-1000.0, 7.0 * (reissued - 1)};
+        EXPECT_EQ(model.FindPointAt(readStart), 0);
+        EXPECT_EQ(model.FindPointAt(madeLast), firstId + reissued - 1);
+    }
+}
+
 TEST_F(DxfImportCancelTest, AReadNotCancelledShowsItsProgressAndKeepsWhatItMade)
 {
     ASSERT_TRUE(model.BeginDxfImport());

@@ -7,6 +7,7 @@
 #include "model/Geometry.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
+#include "model/UnchangedActionGuard.h"
 
 #include <algorithm>
 #include <cmath>
@@ -134,6 +135,7 @@ bool CSectModel::IntersectCurves(std::vector<int> curveIds, bool splitCurves, bo
     if (!CheckIdLimit(IdKind::Point, placeCount) || (splitCurves && !CheckIdLimit(IdKind::Curve, placeCount)))
         return false;
 
+    const UnchangedActionGuard noEmptyStep(*this, newUndoAction);
     if (newUndoAction) {
         BeginUndoAction();
         SetUndoActionTitle(FormatText("Intersect %d curves", static_cast<int>(curveIds.size())));

@@ -289,7 +289,8 @@ private:
     // Redraw marks the project modified and the display out of date and
     // redraws every view; FitViews marks the same and fits every view to the
     // drawing, which draws it; Modified only marks the project; MaterialList
-    // marks it and refreshes the frame's material list. After false,
+    // marks it and refreshes the frame's material list; a command that filed
+    // no undo step leaves the modified flag as it was. After false,
     // nothing. Returns the command's result.
     enum class AfterStep { Redraw, FitViews, Modified, MaterialList };
     bool AfterCommand(AfterStep step, bool commandResult);

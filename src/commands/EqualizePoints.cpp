@@ -118,7 +118,21 @@ public:
     GroupRefusals(const GroupRefusals&) = delete;
     GroupRefusals& operator=(const GroupRefusals&) = delete;
 
-    void CountRefusedGroup() { ++refusedGroups_; }
+    // After each group's merge: a refused group is counted and its box kept
+    // for the report; a merge that went through shows its boxes as they came.
+    void SettleGroup(bool refused)
+    {
+        if (refused) {
+            ++refusedGroups_;
+            if (firstText_.empty()) {
+                firstKind_ = groupKind_;
+                firstText_ = groupText_;
+            }
+        } else if (!groupText_.empty() && ports_.boxes) {
+            ports_.boxes->ShowMessage(groupKind_, groupText_);
+        }
+        groupText_.clear();
+    }
 
     // One box (verbose) or one output line (quiet) for all refused groups;
     // a single refusal keeps its own box.
@@ -141,12 +155,11 @@ public:
     }
 
 private:
+    // A refusing merge shows one box; it waits here until the merge returns.
     void ShowMessage(BoxKind kind, const std::string& text) override
     {
-        if (!firstText_.empty())
-            return;
-        firstKind_ = kind;
-        firstText_ = text;
+        groupKind_ = kind;
+        groupText_ = text;
     }
     bool AskYesNo(const std::string& text, bool yesIsDefault) override
     {
@@ -156,7 +169,9 @@ private:
     CMessageReporter& reporter_;
     UserPorts ports_;  // as they were before
     int refusedGroups_ = 0;
-    BoxKind firstKind_ = BoxKind::Warning;
+    BoxKind groupKind_ = BoxKind::Warning;  // the box of the group being merged
+    std::string groupText_;
+    BoxKind firstKind_ = BoxKind::Warning;  // the box of the first refused group
     std::string firstText_;
 };
 
@@ -311,8 +326,9 @@ bool CSectModel::EqualizePointsInTolerance(std::vector<int> pointIds, double tol
         std::vector<int> group;
         for (int rank : groupRanks)
             group.push_back(ranked[static_cast<size_t>(rank)]);
-        if (!EqualizePoints(group, atCoordinate, xy, deleteRedundancies, false)) {
-            refusals.CountRefusedGroup();
+        const bool merged = EqualizePoints(group, atCoordinate, xy, deleteRedundancies, false);
+        refusals.SettleGroup(!merged);
+        if (!merged) {
             for (int rank : groupRanks)
                 refusedAfterMerges[static_cast<size_t>(rank)] = merges;
             continue;

@@ -160,7 +160,14 @@ public:
     void ChangeToGcs() override { SetGcsCurrent(); }
     void MarkProjectModified() override { SetModifiedFlag(true); }
     bool IsModified() const { return modified_; }
-    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+    // Cleared, the project as it stands is the saved one: the undo steps filed
+    // so far are accounted for.
+    void SetModifiedFlag(bool modified = true)
+    {
+        modified_ = modified;
+        if (!modified && model_)
+            model_->TakeUndoStepFiled();
+    }
 
     // The calculation's side of the window, through the frame hooks.
     void RepaintMainWindow() override;

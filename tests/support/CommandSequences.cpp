@@ -267,6 +267,26 @@ const std::vector<CommandSequence::Command> CommandSequence::kCommands = {
          return s.model_.CreatePointBetweenPointsByRatio(s.AnyId(s.model_.m_points), s.AnyId(s.model_.m_points),
                                                          0.5);
      }},
+    {"points on curves by interpolation",
+     [](CommandSequence& s) {
+         return s.model_.CreatePointsOnCurvesByInterpolation(s.CurveIds(2), static_cast<int>(s.Pick(3)),
+                                                             s.Chance(50) ? 0.0 : 20.0, s.Chance(50));
+     }},
+    {"points between points by interpolation",
+     [](CommandSequence& s) {
+         return s.model_.CreatePointsBetweenPointsByInterpolation(
+             s.AnyId(s.model_.m_points), s.AnyId(s.model_.m_points), static_cast<int>(s.Pick(3)), 0.0);
+     }},
+    {"circle by two points",
+     [](CommandSequence& s) {
+         return s.model_.CreateCircleByTwoPoints(s.Position().data(), s.Position().data(), s.Alignment(),
+                                                 s.Width());
+     }},
+    {"shortest path lines",
+     [](CommandSequence& s) {
+         return s.model_.CreateShortestPathLines(s.CurveIds(2), s.Position().data(), s.Chance(50), s.Alignment(),
+                                                 s.Width());
+     }},
     {"translate points",
      [](CommandSequence& s) { return s.model_.TranslatePoints(s.PointIds(), s.Coordinate() / 5.0, 0.0); }},
     {"rotate points",
@@ -286,6 +306,12 @@ const std::vector<CommandSequence::Command> CommandSequence::kCommands = {
          return s.model_.CopyPointsByTranslation(s.PointIds(), 5.0 * static_cast<double>(s.Pick(3)), 5.0, 1,
                                                  s.Chance(50), s.Alignment(), s.Width());
      }},
+    {"copy points by rotation",
+     [](CommandSequence& s) {
+         return s.model_.CopyPointsByRotation(s.PointIds(), s.Position().data(),
+                                              90.0 * static_cast<double>(1 + s.Pick(3)), 1, s.Chance(50),
+                                              s.Alignment(), s.Width());
+     }},
     {"translate curves",
      [](CommandSequence& s) { return s.model_.TranslateCurves(s.CurveIds(), 0.0, s.Coordinate() / 5.0); }},
     {"rotate curves",
@@ -301,6 +327,12 @@ const std::vector<CommandSequence::Command> CommandSequence::kCommands = {
      [](CommandSequence& s) {
          return s.model_.CopyCurvesByTranslation(s.CurveIds(), 5.0 * static_cast<double>(s.Pick(3)), 0.0, 1,
                                                  s.Chance(50), s.Alignment(), s.Width());
+     }},
+    {"copy curves by mirroring",
+     [](CommandSequence& s) {
+         const Xy a = s.Position();
+         return s.model_.CopyCurvesByMirroring(s.CurveIds(), a.data(), Xy{a[0] + 10.0, a[1]}.data(), s.Chance(50),
+                                               s.Alignment(), s.Width());
      }},
     {"equalize",
      [](CommandSequence& s) {

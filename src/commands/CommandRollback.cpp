@@ -15,8 +15,11 @@ void CSectModel::RevertUndoActionsAbove(int undoTopId)
 }
 
 CommandRollback::CommandRollback(CSectModel& model)
-    : model_(model), undoSteps_(model), ports_(model.m_reporter.Ports())
+    : model_(model), ports_(model.m_reporter.Ports()), undoTopId_(model.m_undoTopId),
+      redoActions_(std::move(model.m_redoActions)), redoTopId_(model.m_redoTopId)
 {
+    model_.m_redoActions.clear();
+    model_.m_redoTopId = 0;
     UserPorts holding = ports_;
     holding.output = this;
     model_.m_reporter.SetPorts(holding);
@@ -34,7 +37,11 @@ void CommandRollback::Commit()
         return;
     settled_ = true;
     StopHoldingOutput();
-    undoSteps_.Settle();
+    // New work leaves nothing to redo, as any recording does.
+    if (model_.m_undoTopId == undoTopId_) {
+        model_.m_redoActions = std::move(redoActions_);
+        model_.m_redoTopId = redoTopId_;
+    }
     for (const std::string& line : lines_)
         model_.m_reporter.PrintOutput(line, 0);
 }
@@ -45,8 +52,9 @@ void CommandRollback::RollBack()
         return;
     settled_ = true;
     StopHoldingOutput();
-    model_.RevertUndoActionsAbove(undoSteps_.UndoTopIdBefore());
-    undoSteps_.Settle();
+    model_.RevertUndoActionsAbove(undoTopId_);
+    model_.m_redoActions = std::move(redoActions_);
+    model_.m_redoTopId = redoTopId_;
 }
 
 void CommandRollback::StopHoldingOutput()

@@ -3,19 +3,20 @@
 // the undo actions it opened, the redo history their recording cleared and
 // the output lines that reported the work taken back.
 
-#include "model/UnchangedActionGuard.h"
 #include "model/UserPorts.h"
 
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 class CSectModel;
+struct T_ACTION_D;
 
 // From construction on, holds back the model's output lines and keeps the
-// redo store aside. Commit lets the command's work stand (less the actions
-// that in the end change nothing) and prints the held lines; RollBack (or the
-// destructor, when neither was called) undoes every action opened since,
-// silently, and puts the redo store back.
+// redo store aside. Commit lets the command's work stand and prints the held
+// lines; RollBack (or the destructor, when neither was called) undoes every
+// action opened since, silently, and puts the redo store back.
 class CommandRollback : private IOutputPort {
 public:
     explicit CommandRollback(CSectModel& model);
@@ -33,8 +34,10 @@ private:
     void ClearMessages() override;
 
     CSectModel& model_;
-    UnchangedActionGuard undoSteps_;  // keeps the redo store aside
     UserPorts ports_;  // as they were before
+    int undoTopId_;
+    std::map<int, std::unique_ptr<T_ACTION_D>> redoActions_;
+    int redoTopId_;
     bool settled_ = false;
     std::vector<std::string> lines_;
 };

@@ -6,20 +6,19 @@
 
 UnchangedActionGuard::UnchangedActionGuard(CSectModel& model, bool opensOwnAction)
     : model_(model), undoTopId_(model.m_undoTopId), redoTopId_(model.m_redoTopId),
-      stepFiledBefore_(model.m_undoStepFiled), settled_(!opensOwnAction)
+      stepFiledBefore_(model.m_undoStepFiled), active_(opensOwnAction)
 {
-    if (settled_)
+    if (!active_)
         return;
     redoActions_ = std::move(model.m_redoActions);
     model_.m_redoActions.clear();
     model_.m_redoTopId = 0;
 }
 
-void UnchangedActionGuard::Settle()
+UnchangedActionGuard::~UnchangedActionGuard()
 {
-    if (settled_)
+    if (!active_)
         return;
-    settled_ = true;
     model_.DiscardUnchangedUndoActionsAbove(undoTopId_);
     // Only a command that filed nothing gives the redo history back; one that
     // did has replaced it, as every recording does.

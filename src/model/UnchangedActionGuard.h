@@ -1,11 +1,10 @@
 #pragma once
 // A command that in the end changed nothing is no step to undo. Held over a
-// command: when it settles (at the latest on leaving), the actions the command
-// filed that change nothing are dropped, and when none is left the redo store
-// comes back as it was, since the recording that cleared it recorded nothing
-// that stayed. The redo store is kept aside meanwhile. A command that records
-// into its caller's action (opensOwnAction false) leaves that to the caller,
-// and the guard does nothing.
+// command: on leaving, the actions the command filed that change nothing are
+// dropped, and when none is left the redo store comes back as it was, since
+// the recording that cleared it recorded nothing that stayed. The redo store
+// is kept aside meanwhile. A command that records into its caller's action
+// (opensOwnAction false) leaves all that to the caller: the guard does nothing.
 
 #include "model/UndoAction.h"
 
@@ -17,13 +16,9 @@ class CSectModel;
 class UnchangedActionGuard {
 public:
     explicit UnchangedActionGuard(CSectModel& model, bool opensOwnAction = true);
-    ~UnchangedActionGuard() { Settle(); }
+    ~UnchangedActionGuard();
     UnchangedActionGuard(const UnchangedActionGuard&) = delete;
     UnchangedActionGuard& operator=(const UnchangedActionGuard&) = delete;
-
-    // The undo top id when the command began.
-    int UndoTopIdBefore() const { return undoTopId_; }
-    void Settle();
 
 private:
     CSectModel& model_;
@@ -31,5 +26,5 @@ private:
     std::map<int, std::unique_ptr<T_ACTION_D>> redoActions_;
     int redoTopId_;
     bool stepFiledBefore_;
-    bool settled_;
+    bool active_;
 };

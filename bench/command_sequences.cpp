@@ -21,6 +21,6 @@ void BM_CommandSequences(benchmark::State& state)
         }
     }
 }
-BENCHMARK(BM_CommandSequences)->Iterations(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CommandSequences)->Iterations(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -163,21 +163,32 @@ bool CSectModel::RegisterClosedLoop(const std::vector<int>& curveIds)
 
 bool CSectModel::UnregisterClosedLoops(const std::vector<int>& closedLoopIds)
 {
-    BeginUndoAction();
-    SetUndoActionTitle(closedLoopIds.size() == 1
-                           ? std::string("Unregister 1 closed loop")
-                           : FormatText("Unregister %d closed loops", static_cast<int>(closedLoopIds.size())));
-
-    std::vector<int> sectionsToInvalidate;
-    for (int loopId : closedLoopIds) {
-        const auto found = m_closedLoops.find(loopId);
-        if (found == m_closedLoops.end())
+    // All or nothing: every loop and every curve it runs through is looked up
+    // before the first one is taken away.
+    std::vector<int> loopIds = closedLoopIds;
+    DropRepeatedIds(loopIds);
+    if (loopIds.empty())
+        return false;
+    for (int loopId : loopIds) {
+        const T_LOOP_D* loop = FindClosedLoop(loopId);
+        if (!loop)
             return m_reporter.ReportClosedLoopNotFound(loopId);
+        for (int entry : loop->curveIds) {
+            if (!FindCurve(std::abs(entry)))
+                return m_reporter.ReportCurveNotFound(std::abs(entry));
+        }
+    }
+
+    BeginUndoAction();
+    SetUndoActionTitle(loopIds.size() == 1
+                           ? std::string("Unregister 1 closed loop")
+                           : FormatText("Unregister %d closed loops", static_cast<int>(loopIds.size())));
+    std::vector<int> sectionsToInvalidate;
+    for (int loopId : loopIds) {
+        const auto found = m_closedLoops.find(loopId);
         const T_LOOP_D& loop = *found->second;
         for (int entry : loop.curveIds) {
             T_CURVE_D* curve = FindCurve(std::abs(entry));
-            if (!curve)
-                return m_reporter.ReportCurveNotFound(std::abs(entry));
             SaveCurveForUndo(curve, false);
             const auto position = std::find(curve->closedLoopIds.begin(), curve->closedLoopIds.end(), loopId);
             if (position != curve->closedLoopIds.end())

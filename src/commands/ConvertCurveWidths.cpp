@@ -6,6 +6,7 @@
 #include "model/Geometry.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
+#include "model/UnchangedActionGuard.h"
 
 #include <array>
 #include <string>
@@ -155,6 +156,7 @@ bool CSectModel::ConvertCurveWidths(std::vector<int> curveIds, bool startEndSide
         return false;
 
     const int count = static_cast<int>(withWidth.size());
+    const UnchangedActionGuard noEmptyStep(*this);
     BeginUndoAction();
     SetUndoActionTitle(count == 1 ? std::string("Convert 1 curve to rectangluar curve group")
                                   : FormatText("Convert %d curves to rectangluar curve group", count));

@@ -9,6 +9,7 @@
 #include "model/Geometry.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
+#include "model/UnchangedActionGuard.h"
 
 #include <algorithm>
 #include <cmath>
@@ -181,6 +182,8 @@ CommandEnd CSectModel::RunIntersectCurves(std::vector<int> curveIds, bool splitC
     if (!CheckIdLimit(IdKind::Point, placeCount) || (splitCurves && !CheckIdLimit(IdKind::Curve, placeCount)))
         return CommandEnd::Refused;
 
+    // The guard outlives the run: a run kept with nothing cut leaves no step.
+    const UnchangedActionGuard noEmptyStep(*this, newUndoAction);
     CancellableRun run(*this, newUndoAction);
     if (newUndoAction)
         SetUndoActionTitle(FormatText("Intersect %d curves", curveCount));

@@ -6,6 +6,7 @@
 #include "commands/TransformSupport.h"
 #include "model/Geometry.h"
 #include "model/SectModel.h"
+#include "model/UnchangedActionGuard.h"
 
 #include <cmath>
 #include <unordered_map>
@@ -89,6 +90,7 @@ bool MoveCurves(CSectModel& model, std::vector<int> curveIds, const CurveTransfo
         return false;
 
     const int count = Count(curveIds);
+    const UnchangedActionGuard noEmptyStep(model);
     model.BeginUndoAction();
     model.SetUndoActionTitle(CountedText(transform.texts.titleOne, transform.texts.titleMany, count));
     std::unordered_map<int, int> copyOf;
@@ -229,6 +231,7 @@ bool CopyCurves(CSectModel& model, std::vector<int> curveIds, int times, const C
         return false;
 
     const int count = Count(curveIds);
+    const UnchangedActionGuard noEmptyStep(model);
     model.BeginUndoAction();
     model.SetUndoActionTitle(CountedText(transform.texts.titleOne, transform.texts.titleMany, count));
     CurveCopier copier(model, transform);

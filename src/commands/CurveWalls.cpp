@@ -7,6 +7,7 @@
 #include "commands/LineSectionInvalidation.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
+#include "model/UnchangedActionGuard.h"
 
 #include <algorithm>
 #include <array>
@@ -78,6 +79,7 @@ bool CSectModel::ReverseCurves(const std::vector<int>* curveIds, bool swapLeftRi
     }
 
     const int count = static_cast<int>(ids.size());
+    const UnchangedActionGuard noEmptyStep(*this);
     BeginUndoAction();
     SetUndoActionTitle(count == 1 ? std::string("Reverse 1 curve") : FormatText("Reverse %d curves", count));
     std::vector<int> sectionsToInvalidate;
@@ -135,6 +137,7 @@ bool CSectModel::ChangeCurveWidths(const std::vector<int>* curveIds, bool change
     }
 
     const int count = static_cast<int>(ids.size());
+    const UnchangedActionGuard noEmptyStep(*this);
     BeginUndoAction();
     SetUndoActionTitle(count == 1 ? std::string("Change width of 1 curve")
                                   : FormatText("Change widths of %d curves", count));

@@ -7,6 +7,7 @@
 #include "model/PointGrid.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
+#include "model/UnchangedActionGuard.h"
 
 #include <algorithm>
 #include <numeric>
@@ -103,6 +104,77 @@ std::vector<int> CurvesThroughExistingPoints(const CSectModel& model, const std:
     return curveIds;
 }
 
+// Holds back the message boxes of the groups' merges, so that the refusals
+// of many groups reach the user as one message.
+class GroupRefusals : private IMessageBoxPort {
+public:
+    explicit GroupRefusals(CMessageReporter& reporter) : reporter_(reporter), ports_(reporter.Ports())
+    {
+        UserPorts holding = ports_;
+        holding.boxes = this;
+        reporter_.SetPorts(holding);
+    }
+    ~GroupRefusals() override { reporter_.SetPorts(ports_); }
+    GroupRefusals(const GroupRefusals&) = delete;
+    GroupRefusals& operator=(const GroupRefusals&) = delete;
+
+    // After each group's merge: a refused group is counted and its box kept
+    // for the report; a merge that went through shows its boxes as they came.
+    void SettleGroup(bool refused)
+    {
+        if (refused) {
+            ++refusedGroups_;
+            if (firstText_.empty()) {
+                firstKind_ = groupKind_;
+                firstText_ = groupText_;
+            }
+        } else if (!groupText_.empty() && ports_.boxes) {
+            ports_.boxes->ShowMessage(groupKind_, groupText_);
+        }
+        groupText_.clear();
+    }
+
+    // One box (verbose) or one output line (quiet) for all refused groups;
+    // a single refusal keeps its own box.
+    void Report(bool verbose)
+    {
+        reporter_.SetPorts(ports_);
+        if (refusedGroups_ == 0)
+            return;
+        const std::string summary = refusedGroups_ == 1
+            ? std::string("1 group of points within the snowball tolerance is not equalized.")
+            : FormatText("%d groups of points within the snowball tolerance are not equalized.", refusedGroups_);
+        if (!verbose)
+            reporter_.PrintOutput(summary);
+        else if (firstText_.empty())
+            reporter_.ShowWarning(summary);
+        else if (refusedGroups_ == 1 && ports_.boxes)
+            ports_.boxes->ShowMessage(firstKind_, firstText_);
+        else
+            reporter_.ShowWarning(summary + "\n\n" + firstText_);
+    }
+
+private:
+    // A refusing merge shows one box; it waits here until the merge returns.
+    void ShowMessage(BoxKind kind, const std::string& text) override
+    {
+        groupKind_ = kind;
+        groupText_ = text;
+    }
+    bool AskYesNo(const std::string& text, bool yesIsDefault) override
+    {
+        return ports_.boxes ? ports_.boxes->AskYesNo(text, yesIsDefault) : yesIsDefault;
+    }
+
+    CMessageReporter& reporter_;
+    UserPorts ports_;  // as they were before
+    int refusedGroups_ = 0;
+    BoxKind groupKind_ = BoxKind::Warning;  // the box of the group being merged
+    std::string groupText_;
+    BoxKind firstKind_ = BoxKind::Warning;  // the box of the first refused group
+    std::string firstText_;
+};
+
 } // namespace
 
 bool CSectModel::EqualizePoints(std::vector<int> pointIds, bool atCoordinate, const double xy[2],
@@ -140,6 +212,7 @@ bool CSectModel::EqualizePoints(std::vector<int> pointIds, bool atCoordinate, co
 
     const std::vector<int> equalized = pointIds;
     const int equalizedCount = static_cast<int>(equalized.size());
+    const UnchangedActionGuard noEmptyStep(*this, newUndoAction);
     if (newUndoAction) {
         BeginUndoAction();
         SetUndoActionTitle(FormatText("Equalize %d points", equalizedCount));
@@ -216,9 +289,18 @@ bool CSectModel::EqualizePointsInTolerance(std::vector<int> pointIds, double tol
         return ranks;
     };
 
+    // A group that a merge refuses stays as it was, and so does every group
+    // found again from one of its members until some other merge changes the
+    // points: trying it again would be refused again.
     bool grouped = false;
+    int merges = 0;
+    std::vector<int> refusedAfterMerges(ranked.size(), -1);
+    const UnchangedActionGuard noEmptyStep(*this);
+    GroupRefusals refusals(m_reporter);
     for (size_t i = 0; i + 1 < alive.size(); ++i) {
         const int seedRank = alive[i];
+        if (refusedAfterMerges[static_cast<size_t>(seedRank)] == merges)
+            continue;
         const T_POINT_D& seed = *FindPoint(ranked[static_cast<size_t>(seedRank)]);
         std::vector<int> groupRanks{seedRank};
         for (int rank : closeRanks(seed, [seedRank](int rank) { return rank > seedRank; }))
@@ -244,7 +326,14 @@ bool CSectModel::EqualizePointsInTolerance(std::vector<int> pointIds, double tol
         std::vector<int> group;
         for (int rank : groupRanks)
             group.push_back(ranked[static_cast<size_t>(rank)]);
-        EqualizePoints(group, atCoordinate, xy, deleteRedundancies, false);
+        const bool merged = EqualizePoints(group, atCoordinate, xy, deleteRedundancies, false);
+        refusals.SettleGroup(!merged);
+        if (!merged) {
+            for (int rank : groupRanks)
+                refusedAfterMerges[static_cast<size_t>(rank)] = merges;
+            continue;
+        }
+        ++merges;
         for (int rank : groupRanks) {
             if (const T_POINT_D* point = FindPoint(ranked[static_cast<size_t>(rank)]))
                 grid.Insert(rank, point->xy);
@@ -253,7 +342,8 @@ bool CSectModel::EqualizePointsInTolerance(std::vector<int> pointIds, double tol
         }
         std::erase_if(alive, [&dead](int rank) { return dead[static_cast<size_t>(rank)] != 0; });
     }
+    refusals.Report(verbose);
     if (!grouped && verbose)
         m_reporter.PrintOutput("No point exists within the snowball tolerance with other points in the selected group.");
-    return true;
+    return merges > 0;
 }

@@ -7,6 +7,7 @@
 #include "model/Geometry.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
+#include "model/UnchangedActionGuard.h"
 
 #include <cmath>
 #include <optional>
@@ -196,6 +197,7 @@ bool CSectModel::ExtendCurves(int baseCurveId, std::vector<int> curveIds, bool s
         || (splitCurve && !CheckIdLimit(IdKind::Curve, CountForIdCheck(2.0 * count))))
         return false;
 
+    const UnchangedActionGuard noEmptyStep(*this);
     SaveCurveForUndo(base, true);
     SetUndoActionTitle(count == 1 ? FormatText("Extend 1 curve to curve [%d]", baseCurveId)
                                   : FormatText("Extend %d curves to curve [%d]", count, baseCurveId));

@@ -3,6 +3,7 @@
 #include "commands/CreationSupport.h"
 #include "model/Geometry.h"
 #include "model/TextFormat.h"
+#include "model/UnchangedActionGuard.h"
 
 #include <cmath>
 
@@ -89,6 +90,7 @@ bool CSectModel::CreateRectangle(const double corner1[2], const double corner2[2
     if (!CheckIdLimit(IdKind::Point, planned.NewPointCount()) || !CheckIdLimit(IdKind::Curve, 4))
         return false;
 
+    const UnchangedActionGuard noEmptyStep(*this);
     BeginUndoAction();
     SetUndoActionTitle("Create rectangle by connecting 4 lines");
     const std::vector<int> newPointIds = planned.Create(*this);

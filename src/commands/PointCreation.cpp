@@ -4,6 +4,7 @@
 #include "commands/CreationSupport.h"
 #include "model/Geometry.h"
 #include "model/TextFormat.h"
+#include "model/UnchangedActionGuard.h"
 
 #include <algorithm>
 
@@ -101,6 +102,7 @@ bool CSectModel::CreatePointsOnCurvesByRatio(const std::vector<int>& curveIds, d
     if (!CheckIdLimit(IdKind::Point, count) || (splitCurve && !CheckIdLimit(IdKind::Curve, count)))
         return false;
 
+    const UnchangedActionGuard noEmptyStep(*this);
     BeginUndoAction();
     SetUndoActionTitle(count == 1 ? std::string("Create new point on 1 curve by ratio")
                                   : FormatText("Create new points on %d curves by ratio", count));
@@ -134,6 +136,7 @@ bool CSectModel::CreatePointsOnCurvesByInterpolation(const std::vector<int>& cur
     if (!CheckIdLimit(IdKind::Point, totalForCheck) || (splitCurve && !CheckIdLimit(IdKind::Curve, totalForCheck)))
         return false;
 
+    const UnchangedActionGuard noEmptyStep(*this);
     BeginUndoAction();
     SetUndoActionTitle(curveIds.size() == 1
                            ? std::string("Create new point on 1 curve by interpolation")
@@ -189,6 +192,7 @@ bool CSectModel::CreatePointsBetweenPointsByInterpolation(int pointId1, int poin
     const double start[2] = {point1->xy[0], point1->xy[1]};
     const double step[2] = {point2->xy[0] - start[0], point2->xy[1] - start[1]};
     const T_UCS_D* ucs = GetCurrentUcs();
+    const UnchangedActionGuard noEmptyStep(*this);
     BeginUndoAction();
     SetUndoActionTitle("Create new point(s) between two points by interpolation");
     std::vector<int> newPointIds;

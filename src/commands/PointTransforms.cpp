@@ -6,6 +6,7 @@
 #include "commands/TransformSupport.h"
 #include "model/Geometry.h"
 #include "model/SectModel.h"
+#include "model/UnchangedActionGuard.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ bool MovePoints(CSectModel& model, std::vector<int> pointIds, const TransformTex
     }
 
     const int count = static_cast<int>(pointIds.size());
+    const UnchangedActionGuard noEmptyStep(model);
     model.BeginUndoAction();
     model.SetUndoActionTitle(CountedText(texts.titleOne, texts.titleMany, count));
     for (int id : pointIds) {
@@ -55,6 +57,7 @@ bool CopyPoints(CSectModel& model, std::vector<int> pointIds, int times, bool co
     if (!model.CheckIdLimit(IdKind::Point, mostNew) || (connectByLine && !model.CheckIdLimit(IdKind::Curve, mostNew)))
         return false;
 
+    const UnchangedActionGuard noEmptyStep(model);
     model.BeginUndoAction();
     model.SetUndoActionTitle(CountedText(texts.titleOne, texts.titleMany, count));
     std::vector<int> previous = pointIds;

@@ -3,6 +3,7 @@
 #include "commands/IdLists.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
+#include "model/UnchangedActionGuard.h"
 
 #include <cmath>
 
@@ -35,6 +36,7 @@ bool CSectModel::ScaleLines(std::vector<int> curveIds, double ratio)
     if (!CheckIdLimit(IdKind::Point, 2 * count))
         return false;
 
+    const UnchangedActionGuard noEmptyStep(*this);
     BeginUndoAction();
     SetUndoActionTitle(count == 1 ? std::string("Scale 1 line") : FormatText("Scale %d lines", count));
     // Each line in turn takes a copy of an end that anything else holds, so

@@ -5,6 +5,7 @@
 #include "commands/CreationSupport.h"
 #include "model/Geometry.h"
 #include "model/TextFormat.h"
+#include "model/UnchangedActionGuard.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ bool CSectModel::CreateShortestPathLines(const std::vector<int>& curveIds, const
         || !CheckIdLimit(IdKind::Curve, CountForIdCheck((splitCurve ? 2.0 : 1.0) * curveCount)))
         return false;
 
+    const UnchangedActionGuard noEmptyStep(*this);
     BeginUndoAction();
     SetUndoActionTitle(curveCount == 1 ? std::string("Create the shortest path line to 1 curve")
                                        : FormatText("Create the shortest path lines to %d curves", curveCount));

@@ -177,8 +177,12 @@ void CTarvokrtDoc::HoldMilliseconds(int milliseconds)
 
 bool CTarvokrtDoc::AfterCommand(AfterStep step, bool commandResult)
 {
+    // A command that in the end changed nothing filed no undo step: the
+    // project stays as modified as it was.
+    const bool changed = model_->TakeUndoStepFiled();
     if (!commandResult)
         return false;
+    const bool wasModified = modified_;
     switch (step) {
     case AfterStep::Redraw:
         OnModelChanged();
@@ -198,6 +202,8 @@ bool CTarvokrtDoc::AfterCommand(AfterStep step, bool commandResult)
             frame_->UpdateMaterialList();
         break;
     }
+    if (!changed)
+        SetModifiedFlag(wasModified);
     return true;
 }
 

@@ -164,7 +164,14 @@ public:
     void ChangeToGcs() override { SetGcsCurrent(); }
     void MarkProjectModified() override { SetModifiedFlag(true); }
     bool IsModified() const { return modified_; }
-    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+    // Cleared, the project as it stands is the saved one: the undo steps filed
+    // so far are accounted for.
+    void SetModifiedFlag(bool modified = true)
+    {
+        modified_ = modified;
+        if (!modified && model_)
+            model_->TakeUndoStepFiled();
+    }
 
     // The calculation's side of the window, through the frame hooks.
     void RepaintMainWindow() override;
@@ -293,7 +300,8 @@ private:
     // Redraw marks the project modified and the display out of date and
     // redraws every view; FitViews marks the same and fits every view to the
     // drawing, which draws it; Modified only marks the project; MaterialList
-    // marks it and refreshes the frame's material list. After false,
+    // marks it and refreshes the frame's material list; a command that filed
+    // no undo step leaves the modified flag as it was. After false,
     // nothing. Returns the command's result.
     enum class AfterStep { Redraw, FitViews, Modified, MaterialList };
     bool AfterCommand(AfterStep step, bool commandResult);

@@ -4,6 +4,7 @@
 
 #include "model/NameLookup.h"
 #include "model/TextFormat.h"
+#include "model/UnchangedActionGuard.h"
 
 #include <algorithm>
 
@@ -102,6 +103,7 @@ bool CSectModel::RenameGroup(const std::string& name, const std::string& newName
         return false;
     if (!IsGroupNameFree(*this, newName, group->id))
         return false;
+    const UnchangedActionGuard noEmptyStep(*this);
     SaveGroupForUndo(group, true);
     SetUndoActionTitle(FormatText("Rename group [%s]", group->name.c_str()));
     group->name = newName;
@@ -117,6 +119,7 @@ bool CSectModel::MergeGroups(const std::string& sourceName, const std::string& t
         return false;
 
     // Dead ids come along and stay out of sight like the target's own.
+    const UnchangedActionGuard noEmptyStep(*this);
     SaveGroupForUndo(target, true);
     SetUndoActionTitle(FormatText("Merge group [%s] into group [%s]", source->name.c_str(), target->name.c_str()));
     AppendAll(target->sectionIds, source->sectionIds);
@@ -157,6 +160,7 @@ bool CSectModel::AddToGroup(const std::string& name, const std::vector<int>& sec
     if (madeHere)
         group = &InsertNewGroup(*this, name);
     // Without newAction the records join the caller's action and its title.
+    const UnchangedActionGuard noEmptyStep(*this, newAction);
     if (newAction) {
         BeginUndoAction();
         SetUndoActionTitle(FormatText("Add to group [%s]", group->name.c_str()));
@@ -193,6 +197,7 @@ bool CSectModel::ExpelFromGroup(const std::string& name, const std::vector<int>&
     T_GROUP_D* group = FindGroupNamed(m_groups, name);
     if (!group)
         return false;
+    const UnchangedActionGuard noEmptyStep(*this);
     SaveGroupForUndo(group, true);
     SetUndoActionTitle(FormatText("Expel from group [%s]", group->name.c_str()));
     for (int id : sectionIds)

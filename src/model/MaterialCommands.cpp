@@ -6,6 +6,7 @@
 #include "model/InvalidationNotice.h"
 #include "model/NameLookup.h"
 #include "model/TextFormat.h"
+#include "model/UnchangedActionGuard.h"
 
 #include <climits>
 
@@ -109,6 +110,7 @@ bool CSectModel::RedefineMaterial(int id, const std::string& name, double elasti
         }
     }
 
+    const UnchangedActionGuard noEmptyStep(*this);
     SaveMaterialForUndo(material, true);
     SetUndoActionTitle(FormatText("Redefine material [%d:%s]", id, material->name.c_str()));
     if (IsNonZero(elasticModulus - material->elasticModulus) || IsNonZero(poissonRatio - material->poissonRatio))

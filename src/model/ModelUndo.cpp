@@ -76,7 +76,99 @@ void FoldKind(UndoKindRecord<T>& later, UndoKindRecord<T>& earlier)
     earlier.created.insert(earlier.created.end(), later.created.begin(), later.created.end());
 }
 
+// Applies apply(model's records of a kind, the action's member for that kind)
+// to every kind, in the fixed order every step processes them.
+template <class Model, class Apply>
+void ForEachKind(Model& model, const Apply& apply)
+{
+    apply(model.m_sections, &T_ACTION_D::sections);
+    apply(model.m_closedLoops, &T_ACTION_D::closedLoops);
+    apply(model.m_curves, &T_ACTION_D::curves);
+    apply(model.m_points, &T_ACTION_D::points);
+    apply(model.m_ucs, &T_ACTION_D::ucs);
+    apply(model.m_groups, &T_ACTION_D::groups);
+    apply(model.m_materials, &T_ACTION_D::materials);
+}
+
+// Same contents, scratch fields aside.
+bool SameContents(const T_POINT_D& a, const T_POINT_D& b)
+{
+    return std::equal(a.xy, a.xy + 2, b.xy) && std::equal(a.further, a.further + 3, b.further);
+}
+
+bool SameContents(const T_CURVE_D& a, const T_CURVE_D& b)
+{
+    return a.alignment == b.alignment && a.width == b.width && a.sectionId == b.sectionId &&
+           a.closedLoopIds == b.closedLoopIds && a.pointIds == b.pointIds;
+}
+
+bool SameContents(const T_LOOP_D& a, const T_LOOP_D& b)
+{
+    return a.kind == b.kind && a.curveIds == b.curveIds;
+}
+
+bool SameContents(const T_UCS_D& a, const T_UCS_D& b)
+{
+    return a.name == b.name && a.definitionMode == b.definitionMode &&
+           std::equal(a.enteredOrigin, a.enteredOrigin + 2, b.enteredOrigin) && a.enteredAngle == b.enteredAngle &&
+           std::equal(a.axisPoint1, a.axisPoint1 + 2, b.axisPoint1) &&
+           std::equal(a.axisPoint2, a.axisPoint2 + 2, b.axisPoint2) && std::equal(a.origin, a.origin + 2, b.origin) &&
+           a.angle == b.angle;
+}
+
+bool SameContents(const T_GROUP_D& a, const T_GROUP_D& b)
+{
+    return a.name == b.name && a.sectionIds == b.sectionIds && a.curveIds == b.curveIds && a.pointIds == b.pointIds;
+}
+
+bool SameContents(const T_MATERIAL_D& a, const T_MATERIAL_D& b)
+{
+    return a.spare == b.spare && a.name == b.name && a.elasticModulus == b.elasticModulus &&
+           a.poissonRatio == b.poissonRatio;
+}
+
+// A section is a deep tree of records: a step that saved one is taken to have
+// changed it.
+bool SameContents(const T_SECTION_D&, const T_SECTION_D&)
+{
+    return false;
+}
+
+// True when undoing the kind's part of the newest action would change nothing.
+template <class T>
+bool KindChangesNothing(const IdMap<T>& modelRecords, const UndoKindRecord<T>& step)
+{
+    for (int id : step.created) {
+        if (modelRecords.contains(id))
+            return false;
+    }
+    for (const auto& [id, saved] : step.saved) {
+        const T* live = FindRecord(modelRecords, id);
+        if (!live || !SameContents(*saved, *live))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+void CSectModel::DiscardUnchangedUndoActionsAbove(int undoTopId)
+{
+    while (m_undoTopId > undoTopId) {
+        const auto top = m_undoActions.find(m_undoTopId);
+        if (top != m_undoActions.end()) {
+            const T_ACTION_D& step = *top->second;
+            bool unchanged = true;
+            ForEachKind(*this, [&](const auto& records, auto kind) {
+                unchanged = unchanged && KindChangesNothing(records, step.*kind);
+            });
+            if (!unchanged)
+                return;
+            m_undoActions.erase(top);
+        }
+        --m_undoTopId;
+    }
+}
 
 T_ACTION_D& CSectModel::ActionForRecording(bool newAction)
 {
@@ -95,6 +187,7 @@ void CSectModel::BeginUndoAction()
     auto action = std::make_unique<T_ACTION_D>();
     action->id = ++m_undoTopId;
     m_undoActions[action->id] = std::move(action);
+    m_undoStepFiled = true;
 }
 
 // Leaves the redo store alone (as BeginUndoAction does): a retitled action must not lose the redo history.
@@ -216,22 +309,12 @@ bool CSectModel::StepAction(IdMap<T_ACTION_D>& from, int& fromTopId, IdMap<T_ACT
     inverse->id = toTopId + 1;
     inverse->title = step.title;
 
-    // Every kind in the fixed order: first what the step created, then what it
-    // saved.
-    const auto forEachKind = [&](const auto& apply) {
-        apply(m_sections, &T_ACTION_D::sections);
-        apply(m_closedLoops, &T_ACTION_D::closedLoops);
-        apply(m_curves, &T_ACTION_D::curves);
-        apply(m_points, &T_ACTION_D::points);
-        apply(m_ucs, &T_ACTION_D::ucs);
-        apply(m_groups, &T_ACTION_D::groups);
-        apply(m_materials, &T_ACTION_D::materials);
-    };
     // Saved points come back under their ids, perhaps elsewhere.
     if (!step.points.saved.empty())
         NotePointsMoved();
-    forEachKind([&](auto& records, auto kind) { RemoveCreated(records, step.*kind, (*inverse).*kind); });
-    forEachKind([&](auto& records, auto kind) { RestoreSaved(records, step.*kind, (*inverse).*kind); });
+    // First what the step created, then what it saved.
+    ForEachKind(*this, [&](auto& records, auto kind) { RemoveCreated(records, step.*kind, (*inverse).*kind); });
+    ForEachKind(*this, [&](auto& records, auto kind) { RestoreSaved(records, step.*kind, (*inverse).*kind); });
 
     if (reportPrefix)
         m_reporter.PrintOutput(reportPrefix + step.title, 0);

@@ -125,6 +125,13 @@ public:
     bool IsRedoEmpty() const { return m_redoTopId == 0; }
     void ClearUndoStorage();
     void ClearRedoStorage();
+    // True when an undo step was filed since the last call: the document marks
+    // the project modified only for a command that changed it.
+    bool TakeUndoStepFiled() { return std::exchange(m_undoStepFiled, false); }
+    // Drops, newest first, the actions above the given top whose undo would
+    // change nothing (every object they created is gone again, every copy
+    // equals the object now); stops at the first that changes something.
+    void DiscardUnchangedUndoActionsAbove(int undoTopId);
 
     // Newcomer lists: ids of the objects the latest creating command made.
     // Reads sort them, drop duplicates and ids of objects that no longer exist,
@@ -373,7 +380,9 @@ public:
 
     // Stores the new unit codes and converts every stored magnitude to them,
     // after asking unless quiet. Converting empties both undo stores, whose
-    // copies hold the old units.
+    // copies hold the old units; so does a force change with no material to
+    // convert, since the copies may hold one. Answered No, the stores stay:
+    // nothing was converted, so the copies read as the model does.
     void ChangeUnitSystem(int lengthUnit, int forceUnit, bool quiet);
 
     // Material ids are typed by the user. Changing E or the ratio of a material,
@@ -628,6 +637,7 @@ public:
     IdMap<T_GROUP_D> m_groups;
     int m_undoTopId = 0;  // key of the newest undo action; 0 = nothing to undo
     int m_redoTopId = 0;
+    bool m_undoStepFiled = false;  // see TakeUndoStepFiled
     int m_currentUcsId = 0;  // 0 = "GCS"; not saved
     int m_lastQueriedPointId = 0;  // not saved
     IdMap<T_MATERIAL_D> m_materials;

@@ -5,6 +5,7 @@
 #include "model/Geometry.h"
 #include "model/NameLookup.h"
 #include "model/TextFormat.h"
+#include "model/UnchangedActionGuard.h"
 
 #include <cmath>
 
@@ -188,6 +189,7 @@ bool CSectModel::RedefineUcs(int ucsId, int definitionMode, const std::string& n
             return false;
     }
 
+    const UnchangedActionGuard noEmptyStep(*this);
     SaveUcsForUndo(ucs, true);
     SetUndoActionTitle(FormatText("Redefine UCS [%s]", currentName));
     if (!name.empty())

@@ -73,16 +73,22 @@ void ScaleSection(T_SECTION_D& section, double lengthFactor)
         section.results[result] *= lengthFactor;
 }
 
-// The magnitudes every conversion scales, whatever the model holds. The undo
-// copies keep the old units, so an undo afterwards would mix the two systems:
-// both stores go.
+// The undo and redo copies keep the old units, so after a conversion an
+// object that came back through them (a material deleted before the change,
+// say) would mix the two systems: both stores go.
+void DropUndoCopies(CSectModel& model)
+{
+    model.ClearUndoStorage();
+    model.ClearRedoStorage();
+}
+
+// The magnitudes every conversion scales, whatever the model holds.
 void ScaleSettingsAndDropUndo(CSectModel& model, double lengthFactor)
 {
     model.m_tolerance *= lengthFactor;
     model.m_gridSize *= lengthFactor;
     ScaleUcsRecords(model, lengthFactor);
-    model.ClearUndoStorage();
-    model.ClearRedoStorage();
+    DropUndoCopies(model);
 }
 
 } // namespace
@@ -103,8 +109,10 @@ void CSectModel::ChangeUnitSystem(int lengthUnit, int forceUnit, bool quiet)
         if (forceUnit == m_forceUnit)
             return;
         if (m_materials.empty()) {
-            // Only moduli carry a force: there is nothing to convert.
+            // Only moduli carry a force: there is nothing to convert in the
+            // model, but the copies may hold materials.
             m_forceUnit = forceUnit;
+            DropUndoCopies(*this);
             return;
         }
     }

@@ -233,14 +233,44 @@ TEST_F(ClosedLoopsTest, UnregistersLoopsThatShareACurve)
     ExpectUndoRedoRestores(before);
 }
 
-TEST_F(ClosedLoopsTest, UnregisterStopsAtAMissingLoop)
+TEST_F(ClosedLoopsTest, UnregisterWithAMissingLoopChangesNothing)
 {
     const int circle = Draw({{0, 0}, {10, 0}, {10, 10}, {0, 0}});
     const int loop = AddLoop({circle});
-    EXPECT_FALSE(model.UnregisterClosedLoops({loop, 8}));
+    const Snapshot before = Take();
+    const struct {
+        const char* name;
+        std::vector<int> loopIds;
+    } cases[] = {
+        {"missing after a present one", {loop, 8}},
+        {"missing before a present one", {8, loop}},
+        {"missing alone", {8}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        user.boxes.clear();
+        EXPECT_FALSE(model.UnregisterClosedLoops(c.loopIds));
+        EXPECT_EQ(Take(), before);
+        EXPECT_EQ(model.FindCurve(circle)->closedLoopIds, std::vector<int>{loop});
+        EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{"Cannot find closed loop [ID:8] object."});
+        EXPECT_TRUE(user.lines.empty());
+    }
+}
+
+TEST_F(ClosedLoopsTest, UnregisterActsOnceOnARepeatedLoop)
+{
+    const int circle = Draw({{0, 0}, {10, 0}, {10, 10}, {0, 0}});
+    const int loop = AddLoop({circle});
+    const ModelState before = CaptureState(model);
+
+    ASSERT_TRUE(model.UnregisterClosedLoops({loop, loop}));
+
     EXPECT_EQ(model.FindClosedLoop(loop), nullptr);
-    EXPECT_EQ(UndoTitle(), "Unregister 2 closed loops");
-    EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{"Cannot find closed loop [ID:8] object."});
+    EXPECT_TRUE(model.FindCurve(circle)->closedLoopIds.empty());
+    EXPECT_EQ(UndoTitle(), "Unregister 1 closed loop");
+    EXPECT_EQ(user.lines, (std::vector<std::string>{"Closed loop [1] is unregistered.", "> Curve ID(s): 1"}));
+    EXPECT_TRUE(user.boxes.empty());
+    ExpectUndoRedoRestores(before);
 }
 
 } // namespace

@@ -208,12 +208,12 @@ TEST_F(TopologyTest, ConnectingLinesTakeThePassedAlignmentAndNoWidthBelowZero)
     EXPECT_EQ(CurvePoints(3), (Ids{1, 3}));
 }
 
-TEST_F(TopologyTest, AnEmptyCopyListIsAnActionWithTheCountZero)
+TEST_F(TopologyTest, AnEmptyCopyListFilesNoStep)
 {
     AddCurve({{0, 0}, {10, 0}});
     model.AddNewcomerCurve(1, true);
     ASSERT_TRUE(model.CopyCurvesByTranslation({}, 0, 5, 3, true, 1, 0));
-    EXPECT_EQ(UndoTitle(), "Translate 0 curves");
+    EXPECT_TRUE(model.IsUndoEmpty());
     EXPECT_EQ(user.lines, std::vector<std::string>{"0 curves are duplicated by translation."});
     EXPECT_EQ(model.m_curves.size(), 1u);
     EXPECT_EQ(NewcomerCurves(), Ids{1});

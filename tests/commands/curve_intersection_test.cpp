@@ -112,8 +112,7 @@ TEST_F(CurveIntersection, LeavesCurvesThatMeetAtAnEndAsTheyAre)
     const ModelState before = CaptureState(model);
     ASSERT_TRUE(model.IntersectCurves({a, b}, true, true));
     EXPECT_EQ(CaptureState(model), before);
-    ASSERT_NE(model.GetCurrentUndoAction(), nullptr);
-    EXPECT_EQ(model.GetCurrentUndoAction()->curves.saved.size(), 2u);
+    EXPECT_TRUE(model.IsUndoEmpty()) << "an undo step that changes nothing";
 }
 
 TEST_F(CurveIntersection, GivesOverlappingCollinearCurvesEachOthersEnds)

@@ -121,11 +121,11 @@ TEST_F(CurveWallsTest, LoopsKeepTheirDirectionThroughAReversedCurve)
     EXPECT_EQ(model.FindClosedLoop(loop)->curveIds, (std::vector<int>{ab, bc, -ac}));
 }
 
-TEST_F(CurveWallsTest, ReversingNothingStillRecordsTheCommand)
+TEST_F(CurveWallsTest, ReversingNothingFilesNoStep)
 {
     const std::vector<int> none;
     EXPECT_TRUE(model.ReverseCurves(&none, false));
-    EXPECT_EQ(UndoTitle(), "Reverse 0 curves");
+    EXPECT_TRUE(model.IsUndoEmpty());
     EXPECT_EQ(user.lines, std::vector<std::string>{"0 curves are reversed."});
 }
 
@@ -204,8 +204,8 @@ struct ChangeCase {
 };
 
 const ChangeCase kChangeCases[] = {
-    {"AlignmentOfOne", 1, true, 1, false, 0.0, ALIGN_LEFT, 4.0, "Change width of 1 curve",
-     "The alignment of 1 curve is changed to \"Left\"."},
+    {"AlignmentOfOne", 1, true, 2, false, 0.0, ALIGN_RIGHT, 4.0, "Change width of 1 curve",
+     "The alignment of 1 curve is changed to \"Right\"."},
     {"AlignmentOfTwo", 2, true, 0, false, 0.0, ALIGN_CENTER, 4.0, "Change widths of 2 curves",
      "The alignments of 2 curves are changed to \"Center\"."},
     {"WidthOfOne", 1, false, 0, true, 7.25, ALIGN_LEFT, 7.25, "Change width of 1 curve",

@@ -201,14 +201,14 @@ TEST_F(SnowballTest, NeighboursOfNeighboursJoinTheGroup)
 TEST_F(SnowballTest, NoCloseNeighbourPrintsAndRecordsNothing)
 {
     const ModelState before = CaptureState(model);
-    ASSERT_TRUE(model.EqualizePointsInTolerance({1, 3, 5}, 0.5, false, P(0, 0).data(), true, true));
+    EXPECT_FALSE(model.EqualizePointsInTolerance({1, 3, 5}, 0.5, false, P(0, 0).data(), true, true));
     EXPECT_EQ(user.lines, std::vector<std::string>{
         "No point exists within the snowball tolerance with other points in the selected group."});
     EXPECT_EQ(CaptureState(model), before);
     EXPECT_TRUE(model.IsUndoEmpty());
 
     user.ClearRecords();
-    ASSERT_TRUE(model.EqualizePointsInTolerance({1, 3, 5}, 0.5, false, P(0, 0).data(), true, false));
+    EXPECT_FALSE(model.EqualizePointsInTolerance({1, 3, 5}, 0.5, false, P(0, 0).data(), true, false));
     EXPECT_TRUE(user.lines.empty());
 }
 
@@ -222,6 +222,109 @@ TEST_F(SnowballTest, EveryGroupMergesAtTheGivenCoordinate)
     EXPECT_EQ(model.m_curves.size(), 0u);  // every line collapsed onto point 7
     EXPECT_EQ(UndoTitle(), "Equalize 6 points in tolerance");
     ExpectNoDanglingIds();
+}
+
+// Open curves shaped like a U whose two ends lie 0.5 apart: merging the ends
+// would make the curve overlap itself, so the group of the two is refused.
+class RefusedSnowballTest : public EqualizePointsTest {
+protected:
+    // Returns the two end points of each new U, in order.
+    std::vector<int> AddUs(int count)
+    {
+        std::vector<int> ends;
+        for (int k = 0; k < count; ++k) {
+            const double x = 20.0 * k;
+            const int u = AddCurve({{x, 0}, {x, -10}, {x + 0.5, -10}, {x + 0.5, 0}});
+            ends.push_back(CurvePoints(u).front());
+            ends.push_back(CurvePoints(u).back());
+        }
+        return ends;
+    }
+
+    // An earlier step, undone, so that there is a redo history to keep.
+    void LeaveARedoStep()
+    {
+        ASSERT_TRUE(model.CreatePointByCoordinate(P(-100, -100).data()));
+        ASSERT_TRUE(model.Undo(false));
+        user.ClearRecords();
+    }
+
+    bool EqualizeInTolerance(const std::vector<int>& ids, bool verbose)
+    {
+        return model.EqualizePointsInTolerance(ids, 1.0, false, P(0, 0).data(), true, verbose);
+    }
+};
+
+TEST_F(RefusedSnowballTest, NoGroupMergedIsFalseAndNoStep)
+{
+    const std::vector<int> ends = AddUs(1);
+    LeaveARedoStep();
+    const ModelState before = CaptureState(model);
+    model.TakeUndoStepFiled();
+
+    EXPECT_FALSE(EqualizeInTolerance(ends, true));
+
+    EXPECT_EQ(CaptureState(model), before);
+    EXPECT_TRUE(model.IsUndoEmpty());
+    EXPECT_EQ(model.m_redoTopId, 1);
+    EXPECT_FALSE(model.TakeUndoStepFiled());
+    EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{OverlapWarning(1)});
+    EXPECT_TRUE(user.lines.empty());
+}
+
+TEST_F(RefusedSnowballTest, RefusedGroupsAreCountedInOneMessage)
+{
+    const std::vector<int> ends = AddUs(3);
+    const std::string summary = "3 groups of points within the snowball tolerance are not equalized.";
+
+    EXPECT_FALSE(EqualizeInTolerance(ends, true));
+    EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{summary + "\n\n" + OverlapWarning(1)});
+    EXPECT_TRUE(user.lines.empty());
+
+    user.ClearRecords();
+    EXPECT_FALSE(EqualizeInTolerance(ends, false));
+    EXPECT_TRUE(user.boxes.empty()) << "asked to be quiet";
+    EXPECT_EQ(user.lines, std::vector<std::string>{summary});
+    EXPECT_TRUE(model.IsUndoEmpty());
+}
+
+TEST_F(RefusedSnowballTest, MergedGroupsStandBesideARefusedOne)
+{
+    std::vector<int> ids = AddUs(1);
+    const int a = AddPoint(100, 100);
+    const int b = AddPoint(100.5, 100);
+    ids.push_back(a);
+    ids.push_back(b);
+
+    EXPECT_TRUE(EqualizeInTolerance(ids, true));
+
+    EXPECT_EQ(UndoTitle(), "Equalize 4 points in tolerance");
+    ExpectPointAt(a, 100, 100);  // the point found at the average keeps its place
+    EXPECT_EQ(model.FindPoint(b), nullptr);
+    EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{OverlapWarning(1)});
+}
+
+// Three hundred points close together, joined by one polyline that also runs
+// through a point outside the selection: every seed finds the same group,
+// which is refused once.
+TEST_F(RefusedSnowballTest, AGroupFoundFromEverySeedIsRefusedOnce)
+{
+    std::vector<int> ids;
+    std::vector<int> line;
+    for (int k = 0; k < 300; ++k) {
+        ids.push_back(AddPoint(0.03 * k, 0.02 * (k % 7)));
+        line.push_back(ids.back());
+        if (k == 150)
+            line.push_back(AddPoint(50, 50));
+    }
+    AddCurveThrough(line);
+    const ModelState before = CaptureState(model);
+
+    EXPECT_FALSE(model.EqualizePointsInTolerance(ids, 11.0, false, P(0, 0).data(), true, true));
+
+    EXPECT_EQ(CaptureState(model), before);
+    EXPECT_TRUE(model.IsUndoEmpty());
+    EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{OverlapWarning(1)});
 }
 
 } // namespace

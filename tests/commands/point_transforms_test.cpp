@@ -89,7 +89,7 @@ TEST_F(TopologyTest, MirrorMoveOfAPointOnTheLineLeavesItInPlace)
     UseUcs(0, 0, 90);  // the UCS x-axis is the global y-axis
     ASSERT_TRUE(model.MirrorPoints({1}, P(0, -4).data(), P(10, -4).data()));
     ExpectPointAt(1, 4, 0);
-    EXPECT_EQ(UndoTitle(), "Mirror 1 point");
+    EXPECT_TRUE(model.IsUndoEmpty()) << "an undo step that changes nothing";
 }
 
 TEST_F(TopologyTest, TranslateCopiesChainedByLines)

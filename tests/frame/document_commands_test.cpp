@@ -524,6 +524,37 @@ TEST_F(DocumentCommands, SectionLocationsAreSortedWithoutNeighboursCloserThanAMi
     EXPECT_TRUE(frame.calls.empty());
 }
 
+// Commands that run to the end but change nothing: the project stays
+// unmodified and the next Undo takes back the step before.
+TEST_F(DocumentCommands, ACommandThatChangesNothingLeavesTheProjectUnmodified)
+{
+    const double onTheLine1[2] = {0.0, 0.0};
+    const double onTheLine2[2] = {1000.0, 0.0};
+    const double corner[2] = {100.0, 50.0};
+    const struct {
+        const char* name;
+        std::function<bool(IToolDocument&)> run;
+    } cases[] = {
+        {"intersect lines that do not meet", [](IToolDocument& d) { return d.IntersectCurves({2, 5}, false); }},
+        {"extend a curve that ends on the base", [](IToolDocument& d) { return d.ExtendCurves(4, {1}, false); }},
+        {"mirror a point on the mirror line",
+         [&](IToolDocument& d) { return d.MirrorPoints({5}, onTheLine1, onTheLine2); }},
+        {"rename a group to its own name", [](IToolDocument& d) { return d.RenameGroup("G1", "G1"); }},
+        {"draw a rectangle over the one there",
+         [&](IToolDocument& d) { return d.CreateRectangle(kOrigin, corner, ALIGN_CENTER, 0.0); }},
+    };
+    const std::string title = Model().GetCurrentUndoAction()->title;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Settle();
+        const int undoTop = Model().m_undoTopId;
+        EXPECT_TRUE(c.run(tools));
+        EXPECT_FALSE(document.IsModified());
+        EXPECT_EQ(Model().m_undoTopId, undoTop);
+        EXPECT_EQ(Model().GetCurrentUndoAction()->title, title);
+    }
+}
+
 TEST_F(DocumentCommands, UndoTakesBackExactlyTheEqualizationUnderItsOwnTitle)
 {
     const double before5[2] = {Model().FindPoint(5)->xy[0], Model().FindPoint(5)->xy[1]};

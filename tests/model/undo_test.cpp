@@ -1,4 +1,5 @@
 #include "model/SectModel.h"
+#include "model/UnchangedActionGuard.h"
 #include "RecordBuilders.h"
 #include "support/ScriptedUserPorts.h"
 
@@ -266,6 +267,66 @@ TEST_F(UndoTest, ClearingEmptiesTheStores)
     model.ClearRedoStorage();
     EXPECT_TRUE(model.IsRedoEmpty());
     EXPECT_TRUE(model.m_redoActions.empty());
+}
+
+// What the guard of a command leaves: actions that change nothing go, from
+// the newest down to the first that changes something; the redo history
+// stays when nothing is left.
+TEST_F(UndoTest, ActionsThatChangeNothingAreDiscardedFromTheTop)
+{
+    const int free = 100;
+    const struct {
+        const char* name;
+        std::function<void()> command;
+        bool staysFiled;
+    } cases[] = {
+        {"opened and nothing recorded", [&] { model.BeginUndoAction(); }, false},
+        {"a point moved and put back",
+         [&] {
+             model.BeginUndoAction();
+             MovePoint(free, 7.0);
+             MovePoint(free, 5.0);
+         },
+         false},
+        {"a point made and deleted again", [&] { model.m_points.erase(CreatePoint(3.0, 3.0, true)); }, false},
+        {"a moved point",
+         [&] {
+             model.BeginUndoAction();
+             MovePoint(free, 6.0);
+         },
+         true},
+        {"a moved point under an action that changes nothing",
+         [&] {
+             model.BeginUndoAction();
+             MovePoint(free, 6.0);
+             model.BeginUndoAction();
+         },
+         true},
+        {"a copy of a section, taken as changed",
+         [&] {
+             T_SECTION_D section;
+             section.id = 1;
+             model.SaveSectionForUndo(&section, true);
+         },
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        model.ClearUndoStorage();
+        model.m_points.clear();
+        model.m_points[free] = MakePoint(free, 5.0, 0.0);
+        PointCommand("Create 1 point");
+        ASSERT_TRUE(model.Undo(false));  // a redo history to keep or lose
+        model.TakeUndoStepFiled();
+        {
+            const UnchangedActionGuard guard(model);
+            c.command();
+        }
+        EXPECT_EQ(model.m_undoTopId, c.staysFiled ? 1 : 0);
+        EXPECT_EQ(model.m_undoActions.size(), c.staysFiled ? 1u : 0u);
+        EXPECT_EQ(model.m_redoTopId, c.staysFiled ? 0 : 1);
+        EXPECT_EQ(model.TakeUndoStepFiled(), c.staysFiled);
+    }
 }
 
 } // namespace

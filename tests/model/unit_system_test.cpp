@@ -154,7 +154,37 @@ TEST_F(UnitChangeTest, ForceOnlyChangeWithoutMaterialsStoresTheCode)
     EXPECT_EQ(model.m_forceUnit, FORCE_LBF);
     EXPECT_EQ(model.FindPoint(1)->xy[0], 1000.0);
     EXPECT_TRUE(user.questions.empty());
-    EXPECT_FALSE(model.IsUndoEmpty());
+}
+
+// A material that is gone when the force unit changes must not come back
+// through Undo or Redo with its modulus in the old unit.
+TEST_F(UnitChangeTest, ForceOnlyChangeWithoutMaterialsDropsTheUndoCopies)
+{
+    ASSERT_TRUE(model.CreateMaterial(1, "Steel", 1000.0, 0.3));
+    ASSERT_TRUE(model.DeleteMaterial(1));
+    ASSERT_TRUE(model.m_materials.empty());
+    ASSERT_FALSE(model.IsUndoEmpty());
+
+    model.ChangeUnitSystem(LENGTH_MM, FORCE_N, false);
+
+    EXPECT_EQ(model.m_forceUnit, FORCE_N);
+    EXPECT_TRUE(model.IsUndoEmpty());
+    EXPECT_TRUE(model.IsRedoEmpty());
+    EXPECT_FALSE(model.Undo(false));
+    EXPECT_TRUE(model.m_materials.empty());
+}
+
+TEST_F(UnitChangeTest, ForceOnlyChangeWithoutMaterialsDropsTheRedoCopies)
+{
+    ASSERT_TRUE(model.CreateMaterial(1, "Steel", 1000.0, 0.3));
+    ASSERT_TRUE(model.Undo(false));
+    ASSERT_FALSE(model.IsRedoEmpty());
+
+    model.ChangeUnitSystem(LENGTH_MM, FORCE_N, false);
+
+    EXPECT_TRUE(model.IsRedoEmpty());
+    EXPECT_FALSE(model.Redo());
+    EXPECT_TRUE(model.m_materials.empty());
 }
 
 TEST_F(UnitChangeTest, ModelWithoutPointsOrMaterialsScalesSettingsWithoutAsking)

@@ -1,0 +1,30 @@
+#pragma once
+// A command that in the end changed nothing is no step to undo. Held over a
+// command: on leaving, the actions the command filed that change nothing are
+// dropped, and when none is left the redo store comes back as it was, since
+// the recording that cleared it recorded nothing that stayed. The redo store
+// is kept aside meanwhile. A command that records into its caller's action
+// (opensOwnAction false) leaves all that to the caller: the guard does nothing.
+
+#include "model/UndoAction.h"
+
+#include <map>
+#include <memory>
+
+class CSectModel;
+
+class UnchangedActionGuard {
+public:
+    explicit UnchangedActionGuard(CSectModel& model, bool opensOwnAction = true);
+    ~UnchangedActionGuard();
+    UnchangedActionGuard(const UnchangedActionGuard&) = delete;
+    UnchangedActionGuard& operator=(const UnchangedActionGuard&) = delete;
+
+private:
+    CSectModel& model_;
+    int undoTopId_;
+    std::map<int, std::unique_ptr<T_ACTION_D>> redoActions_;
+    int redoTopId_;
+    bool stepFiledBefore_;
+    bool active_;
+};

@@ -9,7 +9,8 @@
 // for the torque the materials keep their shear moduli and drop their
 // Poisson's ratios (a second solution unless every ratio is 0). Two unit
 // shear forces, with the materials as they are, give the shear areas from the
-// tip deflections, the bending part cancelling between the two lengths.
+// tip deflections, each taken with its tip held against twisting, the bending
+// part cancelling between the two lengths.
 //
 // Coordinates are normalised so that the section's larger extent is 1.0 and
 // the reference material's modulus to 100000.0; results are in the units of

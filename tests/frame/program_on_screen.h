@@ -49,7 +49,8 @@ class ProgramOnScreen : public testing::Test {
 protected:
     ProgramOnScreen();
     ~ProgramOnScreen() override;
-    // Skips the test without a display; else the fixture's SetUpOnScreen runs.
+    // Fails the test when the toolkit did not start; else the fixture's
+    // SetUpOnScreen runs.
     void SetUp() override;
     void TearDown() override;
     // A fixture's own set-up, run once the test's folder, settings and

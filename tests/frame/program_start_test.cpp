@@ -249,17 +249,15 @@ TEST_F(ProgramOnScreen, TheScreenShowsTheFrameItsBarsTheBannerAndTheDrawnModel)
     ASSERT_GT(area.width, 100);
 
     // The view's area in the window: a white background, and in its upper
-    // part (away from the axis glyph at the origin) the blue points. A busy
-    // machine may take a while to paint it all.
+    // part (away from the axis glyph at the origin) the blue points, once the
+    // window has painted them.
     wxImage shot;
     int white = 0;
     int blue = 0;
-    for (int attempt = 0; attempt < 25 && white <= area.width * area.height / 2; ++attempt) {
-        RunMainLoop(200);
+    RunEventsUntil([&] {
         shot = capture.Take();
-        ASSERT_TRUE(shot.IsOk());
-        ASSERT_LE(area.GetRight(), shot.GetWidth() - 1);
-        ASSERT_LE(area.GetBottom(), shot.GetHeight() - 1);
+        if (!shot.IsOk() || area.GetRight() >= shot.GetWidth() || area.GetBottom() >= shot.GetHeight())
+            return false;
         white = 0;
         blue = 0;
         for (int y = area.GetTop(); y <= area.GetBottom(); ++y) {
@@ -269,7 +267,11 @@ TEST_F(ProgramOnScreen, TheScreenShowsTheFrameItsBarsTheBannerAndTheDrawnModel)
                 blue += y < area.GetTop() + area.height / 4 && r < 60 && g < 60 && b > 200;
             }
         }
-    }
+        return white > area.width * area.height / 2 && blue >= 2;
+    });
+    ASSERT_TRUE(shot.IsOk());
+    ASSERT_LE(area.GetRight(), shot.GetWidth() - 1);
+    ASSERT_LE(area.GetBottom(), shot.GetHeight() - 1);
     if (const char* dir = std::getenv("KLX_SCREENSHOT_DIR")) {
         wxInitAllImageHandlers();
         shot.SaveFile(wxString(dir) + "/klx-frame.png", wxBITMAP_TYPE_PNG);

@@ -78,7 +78,8 @@ protected:
     }
 
 
-    // Pixels of the colour inside the view's picture of the rectangle.
+    // Pixels of the colour inside the view's picture of the rectangle, once
+    // the window has painted them (none when it never does).
     int PixelsInside(const wxColour& colour)
     {
         OwnWindowCapture capture(Frame().GetTitle().utf8_string());
@@ -91,11 +92,9 @@ protected:
         const wxPoint low = ClientOf(20, 40) + offset;
         const wxPoint high = ClientOf(80, 10) + offset;
         int found = 0;
-        for (int attempt = 0; attempt < 25 && found == 0; ++attempt) {
-            RunMainLoop(200);
+        RunEventsUntil([&] {
             const wxImage shot = capture.Take();
-            if (!shot.IsOk())
-                continue;
+            found = 0;
             for (int y = low.y; y <= high.y && y < shot.GetHeight(); ++y) {
                 for (int x = low.x; x <= high.x && x < shot.GetWidth(); ++x) {
                     found += std::abs(shot.GetRed(x, y) - colour.Red()) < 8
@@ -103,7 +102,8 @@ protected:
                              && std::abs(shot.GetBlue(x, y) - colour.Blue()) < 8;
                 }
             }
-        }
+            return found > 0;
+        });
         return found;
     }
 };

@@ -1,0 +1,31 @@
+#pragma once
+// The wait for an X display before the toolkit starts on it. On a busy
+// machine the virtual server now and then fails one program's connection
+// while it serves the others, so a failed try is tried again after a short
+// pause that grows, for a bounded time in all.
+
+#include <chrono>
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+using Milliseconds = std::chrono::milliseconds;
+
+struct DisplayWait {
+    // Opens and closes one connection: "" when the display accepted it,
+    // else why not.
+    std::function<std::string()> tryConnection;
+    // The time since the wait began, and a pause of the program.
+    std::function<Milliseconds()> elapsed;
+    std::function<void(Milliseconds)> pause;
+    // No try starts after this much time.
+    Milliseconds limit{10000};
+};
+
+// Tries until the display accepts a connection: "" then, else the last
+// reason. Each failed try writes a line with its reason and the time since
+// the first try to `log`.
+std::string WaitForDisplay(const DisplayWait& wait, std::ostream& log);
+
+// The wait on the display DISPLAY names, with Xlib, the real clock and sleep.
+DisplayWait XDisplayWait();

@@ -14,21 +14,6 @@ namespace {
 constexpr Milliseconds FIRST_PAUSE{50};
 constexpr Milliseconds LONGEST_PAUSE{1000};
 
-std::string TryXConnection()
-{
-    errno = 0;
-    Display* display = XOpenDisplay(nullptr);
-    if (display) {
-        XCloseDisplay(display);
-        return std::string();
-    }
-    const char* name = std::getenv("DISPLAY");
-    // Xlib gives no reason of its own; the socket's error is the best hint.
-    // The server's own refusal, if it sent one, is on stderr already.
-    return std::string("XOpenDisplay(\"") + (name ? name : "") + "\") failed"
-           + (errno ? std::string(": ") + std::strerror(errno) : std::string());
-}
-
 }  // namespace
 
 std::string WaitForDisplay(const DisplayWait& wait, std::ostream& log)
@@ -48,12 +33,29 @@ std::string WaitForDisplay(const DisplayWait& wait, std::ostream& log)
     }
 }
 
-DisplayWait XDisplayWait()
+HeldXConnection::HeldXConnection() : start_(std::chrono::steady_clock::now()) {}
+
+HeldXConnection::~HeldXConnection()
 {
-    const auto start = std::chrono::steady_clock::now();
+    if (display_)
+        XCloseDisplay(display_);
+}
+
+DisplayWait HeldXConnection::Wait()
+{
     DisplayWait wait;
-    wait.tryConnection = TryXConnection;
-    wait.elapsed = [start] {
+    wait.tryConnection = [this] {
+        errno = 0;
+        display_ = XOpenDisplay(nullptr);
+        if (display_)
+            return std::string();
+        const char* name = std::getenv("DISPLAY");
+        // Xlib gives no reason of its own; the socket's error is the best
+        // hint. A refusal the server gave is on stderr already.
+        return std::string("XOpenDisplay(\"") + (name ? name : "") + "\") failed"
+               + (errno ? std::string(": ") + std::strerror(errno) : std::string());
+    };
+    wait.elapsed = [start = start_] {
         return std::chrono::duration_cast<Milliseconds>(std::chrono::steady_clock::now() - start);
     };
     wait.pause = [](Milliseconds pause) { std::this_thread::sleep_for(pause); };

@@ -12,8 +12,7 @@
 using Milliseconds = std::chrono::milliseconds;
 
 struct DisplayWait {
-    // Opens and closes one connection: "" when the display accepted it,
-    // else why not.
+    // Opens one connection: "" when the display accepted it, else why not.
     std::function<std::string()> tryConnection;
     // The time since the wait began, and a pause of the program.
     std::function<Milliseconds()> elapsed;
@@ -27,5 +26,23 @@ struct DisplayWait {
 // the first try to `log`.
 std::string WaitForDisplay(const DisplayWait& wait, std::ostream& log);
 
-// The wait on the display DISPLAY names, with Xlib, the real clock and sleep.
-DisplayWait XDisplayWait();
+struct _XDisplay;
+
+// The program's own connection to the display DISPLAY names, kept open from
+// the wait's successful try until this is destroyed. An X server resets
+// itself when its last client leaves and refuses connections meanwhile; held
+// open, this connection keeps the server up while the toolkit opens its own.
+class HeldXConnection {
+public:
+    HeldXConnection();
+    ~HeldXConnection();
+    HeldXConnection(const HeldXConnection&) = delete;
+    HeldXConnection& operator=(const HeldXConnection&) = delete;
+
+    // The wait on this connection, with Xlib, the real clock and sleep.
+    DisplayWait Wait();
+
+private:
+    _XDisplay* display_ = nullptr;
+    std::chrono::steady_clock::time_point start_;
+};

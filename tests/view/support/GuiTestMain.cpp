@@ -55,8 +55,8 @@ std::string StartFailure(const std::string& reason)
            + (display ? std::string() : std::string("; run the window's tests under xvfb-run"));
 }
 
-// Starts the toolkit once the display accepts a connection; on failure
-// g_failure says why.
+// Starts the toolkit once the display accepts a connection, which stays open
+// until the toolkit has its own; on failure g_failure says why.
 void StartToolkit()
 {
     setenv("GDK_BACKEND", "x11", 1);
@@ -65,7 +65,8 @@ void StartToolkit()
         g_failure = StartFailure("");
         return;
     }
-    const DisplayWait wait = XDisplayWait();
+    HeldXConnection held;
+    const DisplayWait wait = held.Wait();
     const std::string refused = WaitForDisplay(wait, std::cerr);
     if (!refused.empty()) {
         g_failure = StartFailure(" the display accepted no connection in " + std::to_string(wait.elapsed().count())

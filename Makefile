@@ -16,13 +16,28 @@ deps:
 test-deps:
 	@scripts/install-deps --test
 
+# The virtual X server's own output goes to $(TEST_DIR)/$(XVFB_LOG); when a
+# window test program could not start the toolkit, it is printed after the
+# failed run, so the server's side of the failure is on record too. The
+# server does not reset when its last client leaves (-noreset): a reset drops
+# the connections of test programs that start meanwhile.
+XVFB_LOG   ?= xvfb-server.log
+XVFB_ARGS  ?= -screen 0 1280x1024x24 -noreset
+TOOLKIT_START_FAILED = the toolkit did not start on display
+
 test: test-deps
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DKLX_SANITIZE=ON -DKLX_BUILD_TESTS=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
-	cd $(TEST_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	cd $(TEST_DIR) && rm -f $(XVFB_LOG) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  NO_AT_BRIDGE=1 GDK_BACKEND=x11 \
-	  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j $(JOBS)
+	  xvfb-run -a -e $(XVFB_LOG) -s "$(XVFB_ARGS)" ctest --output-on-failure -j $(JOBS) \
+	  || { status=$$?; \
+	       if grep -qs "$(TOOLKIT_START_FAILED)" Testing/Temporary/LastTest.log; then \
+	         echo "A window test program could not start the toolkit. The X server's output ($(TEST_DIR)/$(XVFB_LOG)):"; \
+	         cat $(XVFB_LOG); \
+	       fi; \
+	       exit $$status; }
 
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DKLX_BUILD_TESTS=OFF -DKLX_BUILD_BENCH=ON

@@ -1,6 +1,7 @@
 #include "program_on_screen.h"
 
 #include "saved_project.h"
+#include "screen_capture.h"
 
 #include "frame/GuiUserPorts.h"
 #include "frame/MainFrame.h"
@@ -89,7 +90,7 @@ ProgramOnScreen::~ProgramOnScreen() = default;
 void ProgramOnScreen::SetUp()
 {
     if (!RequireDisplay())
-        GTEST_SKIP();
+        return;
     folder = std::filesystem::temp_directory_path()
              / ("klx-frame-" + std::to_string(::getpid()) + "-"
                 + testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -282,6 +283,31 @@ int ProgramOnScreen::DarkPixels()
             dark += shot.GetRed(x, y) < 80 && shot.GetGreen(x, y) < 80 && shot.GetBlue(x, y) < 80;
     }
     return dark;
+}
+
+wxImage ProgramOnScreen::PaintedPicture(const std::function<bool(const wxImage&)>& shows)
+{
+    const OwnWindowCapture capture(Frame().GetTitle().utf8_string());
+    EXPECT_TRUE(capture.Found());
+    // Redirected, the window keeps only what the screen showed of it, where
+    // other test programs' windows may lie on top: it paints itself whole.
+    View().m_reRender = 1;
+    Frame().Refresh();
+    // Without a window manager, GTK may hold a top-level window's painting
+    // until the X server reports a change of its geometry, which on a busy
+    // display may not come by itself: while nothing shows, the window grows
+    // and shrinks by a pixel now and then, as a user's resize would.
+    int round = 0;
+    wxImage picture;
+    RunEventsUntil([&] {
+        picture = capture.Take();
+        if (picture.IsOk() && shows(picture))
+            return true;
+        if (++round % 10 == 0)
+            Frame().SetSize(Frame().GetSize() + (round % 20 == 0 ? wxSize(-1, -1) : wxSize(1, 1)));
+        return false;
+    });
+    return picture;
 }
 
 void ProgramOnScreen::Drag(wxPoint from, wxPoint to, bool ctrl)

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <wx/event.h>
 #include <wx/gdicmn.h>
+#include <wx/image.h>
 
 #include <array>
 #include <deque>
@@ -50,7 +51,8 @@ class ProgramOnScreen : public testing::Test {
 protected:
     ProgramOnScreen();
     ~ProgramOnScreen() override;
-    // Skips the test without a display; else the fixture's SetUpOnScreen runs.
+    // Fails the test when the toolkit did not start; else the fixture's
+    // SetUpOnScreen runs.
     void SetUp() override;
     void TearDown() override;
     // A fixture's own set-up, run once the test's folder, settings and
@@ -104,6 +106,9 @@ protected:
     // Dark pixels of the view's picture as the view renders it (the curves);
     // -1 when the picture cannot be taken.
     int DarkPixels();
+    // The main window's picture as the X server holds it, once the window,
+    // painted whole again, shows what `shows` looks for; else the last one.
+    wxImage PaintedPicture(const std::function<bool(const wxImage&)>& shows);
     // Titles of the modal dialogs shown so far.
     const std::vector<std::string>& ShownDialogs() const;
 

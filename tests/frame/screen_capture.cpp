@@ -20,6 +20,34 @@ Display* OwnDisplay()
     return static_cast<Display*>(wxGetDisplay());
 }
 
+// Other test programs create and destroy their windows on the shared display
+// all the time, so a window of theirs seen in the tree may be gone by the
+// next request about it. While one of these lives, the X errors of such
+// requests are answers (the window is not ours), not faults that end the
+// program as the toolkit's own error handler would.
+class XErrorsAnswered {
+public:
+    explicit XErrorsAnswered(Display* display) : display_(display)
+    {
+        // Errors of requests made before belong to the toolkit's handler.
+        XSync(display_, False);
+        previous_ = XSetErrorHandler(&Ignore);
+    }
+    ~XErrorsAnswered()
+    {
+        XSync(display_, False);
+        XSetErrorHandler(previous_);
+    }
+    XErrorsAnswered(const XErrorsAnswered&) = delete;
+    XErrorsAnswered& operator=(const XErrorsAnswered&) = delete;
+
+private:
+    static int Ignore(Display*, XErrorEvent*) { return 0; }
+
+    Display* display_;
+    XErrorHandler previous_ = nullptr;
+};
+
 bool IsOwnWindow(Display* display, Window window, const std::string& title)
 {
     const std::vector<unsigned long> pid = WindowProperty(display, window, "_NET_WM_PID", XA_CARDINAL);
@@ -45,6 +73,7 @@ OwnWindowCapture::OwnWindowCapture(const std::string& title)
     if (!display || !XCompositeQueryExtension(display, &eventBase, &errorBase)
         || !XCompositeQueryVersion(display, &major, &minor))
         return;
+    const XErrorsAnswered answered(display);
     Window root = 0;
     Window parent = 0;
     Window* children = nullptr;
@@ -74,6 +103,8 @@ OwnWindowCapture::~OwnWindowCapture()
 wxImage OwnWindowCapture::Take() const
 {
     Display* display = OwnDisplay();
+    // A window not yet mapped again has no picture to take.
+    const XErrorsAnswered answered(display);
     XWindowAttributes attributes;
     if (!window_ || !XGetWindowAttributes(display, window_, &attributes))
         return wxImage();

@@ -17,6 +17,7 @@ public:
     OwnWindowCapture& operator=(const OwnWindowCapture&) = delete;
 
     bool Found() const { return window_ != 0; }
+    // The picture; an empty image while the window has none (not mapped).
     wxImage Take() const;
 
 private:

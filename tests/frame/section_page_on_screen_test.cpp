@@ -13,7 +13,6 @@
 #include "frame/ToolbarTable.h"
 #include "io/ProjectFileRead.h"
 #include "model/SectModel.h"
-#include "screen_capture.h"
 #include "view/TarvokrtView.h"
 
 #include <wx/aui/auibar.h>
@@ -78,32 +77,25 @@ protected:
     }
 
 
-    // Pixels of the colour inside the view's picture of the rectangle.
+    // Pixels of the colour inside the view's picture of the rectangle, once
+    // the window has painted them (none when it never does).
     int PixelsInside(const wxColour& colour)
     {
-        OwnWindowCapture capture(Frame().GetTitle().utf8_string());
-        EXPECT_TRUE(capture.Found());
-        Frame().Hide();
-        Settle();
-        Frame().Show();
-        View().m_reRender = 1;
-        const wxPoint offset = View().GetScreenPosition() - Frame().GetScreenPosition();
-        const wxPoint low = ClientOf(20, 40) + offset;
-        const wxPoint high = ClientOf(80, 10) + offset;
         int found = 0;
-        for (int attempt = 0; attempt < 25 && found == 0; ++attempt) {
-            RunMainLoop(200);
-            const wxImage shot = capture.Take();
-            if (!shot.IsOk())
-                continue;
-            for (int y = low.y; y <= high.y && y < shot.GetHeight(); ++y) {
-                for (int x = low.x; x <= high.x && x < shot.GetWidth(); ++x) {
-                    found += std::abs(shot.GetRed(x, y) - colour.Red()) < 8
-                             && std::abs(shot.GetGreen(x, y) - colour.Green()) < 8
-                             && std::abs(shot.GetBlue(x, y) - colour.Blue()) < 8;
+        PaintedPicture([&](const wxImage& picture) {
+            const wxPoint offset = View().GetScreenPosition() - Frame().GetScreenPosition();
+            const wxPoint low = ClientOf(20, 40) + offset;
+            const wxPoint high = ClientOf(80, 10) + offset;
+            found = 0;
+            for (int y = low.y; y <= high.y && y < picture.GetHeight(); ++y) {
+                for (int x = low.x; x <= high.x && x < picture.GetWidth(); ++x) {
+                    found += std::abs(picture.GetRed(x, y) - colour.Red()) < 8
+                             && std::abs(picture.GetGreen(x, y) - colour.Green()) < 8
+                             && std::abs(picture.GetBlue(x, y) - colour.Blue()) < 8;
                 }
             }
-        }
+            return found > 0;
+        });
         return found;
     }
 };

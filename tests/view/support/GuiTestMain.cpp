@@ -2,12 +2,17 @@
 
 #include "view/support/GuiTestEnvironment.h"
 
+#include "view/support/DisplayWait.h"
+
 #include <wx/app.h>
+#include <wx/evtloop.h>
 #include <wx/init.h>
 #include <wx/log.h>
+#include <wx/timer.h>
 
 #include <clocale>
 #include <cstdlib>
+#include <iostream>
 #include <string>
 
 namespace {
@@ -50,18 +55,24 @@ std::string StartFailure(const std::string& reason)
            + (display ? std::string() : std::string("; run the window's tests under xvfb-run"));
 }
 
-}  // namespace
-
-bool RequireDisplay()
+// Starts the toolkit once the display accepts a connection, which stays open
+// until the toolkit has its own; on failure g_failure says why.
+void StartToolkit()
 {
-    if (g_started)
-        return true;
-    if (!g_failure.empty()) {
-        ADD_FAILURE() << g_failure;
-        return false;
-    }
     setenv("GDK_BACKEND", "x11", 1);
     setenv("NO_AT_BRIDGE", "1", 1);
+    if (!std::getenv("DISPLAY")) {
+        g_failure = StartFailure("");
+        return;
+    }
+    HeldXConnection held;
+    const DisplayWait wait = held.Wait();
+    const std::string refused = WaitForDisplay(wait, std::cerr);
+    if (!refused.empty()) {
+        g_failure = StartFailure(" the display accepted no connection in " + std::to_string(wait.elapsed().count())
+                                 + " ms; the last try: " + refused);
+        return;
+    }
     auto* startLog = new StartLog();
     delete wxLog::SetActiveTarget(startLog);
     wxApp::SetInstance(new wxApp());
@@ -71,15 +82,31 @@ bool RequireDisplay()
     if (!wxEntryStart(argc, argv) || !wxTheApp || !wxTheApp->CallOnInit()) {
         wxLog::FlushActive();
         g_failure = StartFailure(startLog->text);
-        ADD_FAILURE() << g_failure;
-        return false;
+        return;
     }
     // GTK sets the locale at start-up; numbers are never formatted by it.
     std::setlocale(LC_NUMERIC, "C");
     delete wxLog::SetActiveTarget(new wxLogStderr());
     wxSetAssertHandler(FailOnAssert);
     g_started = true;
-    return true;
+}
+
+// A fatal failure, so that a fixture whose set-up asked for the display does
+// not go on into its test body.
+void FailWithoutToolkit()
+{
+    GTEST_FAIL() << g_failure;
+}
+
+}  // namespace
+
+bool RequireDisplay()
+{
+    if (!g_started && g_failure.empty())
+        StartToolkit();
+    if (!g_started)
+        FailWithoutToolkit();
+    return g_started;
 }
 
 void ProcessPendingEvents()
@@ -91,6 +118,24 @@ void ProcessPendingEvents()
             wxTheApp->Dispatch();
         wxTheApp->ProcessPendingEvents();
     }
+}
+
+bool RunEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds limit)
+{
+    if (done())
+        return true;
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    bool reached = false;
+    wxGUIEventLoop loop;
+    wxTimer check;
+    check.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        reached = done();
+        if (reached || std::chrono::steady_clock::now() >= deadline)
+            loop.Exit();
+    });
+    check.Start(10);
+    loop.Run();
+    return reached;
 }
 
 int main(int argc, char** argv)

@@ -2,7 +2,6 @@
 
 #include <wx/app.h>
 #include <wx/frame.h>
-#include <wx/utils.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -22,11 +21,10 @@ void ViewOnScreen::SetUp()
     view = new CTarvokrtView(frame, services);
     frame->SetClientSize(ClientSize());
     frame->Show();
-    // Mapping the window takes a few round trips to the X server.
-    for (int round = 0; round < 500 && !(view->IsShownOnScreen() && view->tglSetCurrent()); ++round) {
-        ProcessPendingEvents();
-        wxMilliSleep(5);
-    }
+    // Mapping and sizing the window take round trips to the X server.
+    RunEventsUntil([this] {
+        return view->IsShownOnScreen() && view->GetClientSize() == ClientSize() && view->tglSetCurrent();
+    });
     view->tglReleaseCurrent();
     ASSERT_TRUE(view->IsShownOnScreen());
     ASSERT_EQ(view->GetClientSize(), ClientSize());

@@ -1,6 +1,7 @@
 // The program started as a user starts it, on the test display.
 
 #include "program_on_screen.h"
+#include "screen_capture.h"
 
 #include "frame/MainFrame.h"
 #include "frame/OutputWindow.h"

@@ -103,7 +103,7 @@ OwnWindowCapture::~OwnWindowCapture()
 wxImage OwnWindowCapture::Take() const
 {
     Display* display = OwnDisplay();
-    // A window not yet mapped again has no picture to take.
+    // A window not mapped has no picture: an empty image then, not an error.
     const XErrorsAnswered answered(display);
     XWindowAttributes attributes;
     if (!window_ || !XGetWindowAttributes(display, window_, &attributes))

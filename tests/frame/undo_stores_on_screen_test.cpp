@@ -16,17 +16,6 @@ namespace {
 
 class UndoStoresOnScreen : public ProgramOnScreen {
 protected:
-    wxAuiToolBar* BarWith(int commandId)
-    {
-        const wxAuiPaneInfoArray& panes = Frame().Bars().GetAllPanes();
-        for (size_t i = 0; i < panes.GetCount(); ++i) {
-            auto* bar = dynamic_cast<wxAuiToolBar*>(panes.Item(i).window);
-            if (bar && bar->FindTool(WxCommandId(commandId)))
-                return bar;
-        }
-        return nullptr;
-    }
-
     // Whether the item shows enabled once the frame's update handler ran.
     bool Enabled(wxMenu& menu, int commandId)
     {
@@ -64,7 +53,7 @@ TEST_F(UndoStoresOnScreen, TheUndoAndRedoDropDownsClearTheirStoresWhileTheyHoldA
     std::vector<std::unique_ptr<wxMenu>> menus;
     for (const Offered& o : offered) {
         SCOPED_TRACE(o.text);
-        wxAuiToolBar* bar = BarWith(o.button);
+        wxAuiToolBar* bar = ToolbarWith(o.button);
         ASSERT_NE(bar, nullptr);
         EXPECT_TRUE(bar->GetToolDropDown(WxCommandId(o.button)));
         menus.push_back(MakeDropDownMenu(o.button));

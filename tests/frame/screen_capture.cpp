@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -20,45 +21,18 @@ Display* OwnDisplay()
     return static_cast<Display*>(wxGetDisplay());
 }
 
-// Other test programs create and destroy their windows on the shared display
-// all the time, so a window of theirs seen in the tree may be gone by the
-// next request about it. While one of these lives, the X errors of such
-// requests are answers (the window is not ours), not faults that end the
-// program as the toolkit's own error handler would.
-class XErrorsAnswered {
-public:
-    explicit XErrorsAnswered(Display* display) : display_(display)
-    {
-        // Errors of requests made before belong to the toolkit's handler.
-        XSync(display_, False);
-        previous_ = XSetErrorHandler(&Ignore);
-    }
-    ~XErrorsAnswered()
-    {
-        XSync(display_, False);
-        XSetErrorHandler(previous_);
-    }
-    XErrorsAnswered(const XErrorsAnswered&) = delete;
-    XErrorsAnswered& operator=(const XErrorsAnswered&) = delete;
-
-private:
-    static int Ignore(Display*, XErrorEvent*) { return 0; }
-
-    Display* display_;
-    XErrorHandler previous_ = nullptr;
-};
-
-bool IsOwnWindow(Display* display, Window window, const std::string& title)
+// The window's name when it is one of this process's windows, else nothing.
+std::optional<std::string> OwnWindowName(Display* display, Window window)
 {
     const std::vector<unsigned long> pid = WindowProperty(display, window, "_NET_WM_PID", XA_CARDINAL);
     if (pid.size() != 1 || pid[0] != static_cast<unsigned long>(getpid()))
-        return false;
+        return std::nullopt;
     char* name = nullptr;
     if (!XFetchName(display, window, &name) || !name)
-        return false;
-    const bool named = title == name;
+        return std::nullopt;
+    std::string text = name;
     XFree(name);
-    return named;
+    return text;
 }
 
 }  // namespace
@@ -81,7 +55,7 @@ OwnWindowCapture::OwnWindowCapture(const std::string& title)
     if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
         return;
     for (unsigned i = 0; i < count && !window_; ++i) {
-        if (IsOwnWindow(display, children[i], title))
+        if (OwnWindowName(display, children[i]) == title)
             window_ = children[i];
     }
     if (children)
@@ -94,9 +68,10 @@ OwnWindowCapture::OwnWindowCapture(const std::string& title)
 
 OwnWindowCapture::~OwnWindowCapture()
 {
+    // The window may have been destroyed meanwhile.
     if (window_) {
+        const XErrorsAnswered answered(OwnDisplay());
         XCompositeUnredirectWindow(OwnDisplay(), window_, CompositeRedirectAutomatic);
-        XSync(OwnDisplay(), False);
     }
 }
 
@@ -127,11 +102,13 @@ wxImage OwnWindowCapture::Take() const
     return image;
 }
 
-int StackingPlace(const std::string& title)
+std::vector<int> StackingPlaces(const std::vector<std::string>& titles)
 {
+    std::vector<int> places(titles.size(), -1);
     Display* display = OwnDisplay();
     if (!display)
-        return -1;
+        return places;
+    const XErrorsAnswered answered(display);
     const Window rootWindow = DefaultRootWindow(display);
     std::vector<Window> windows;
     const std::vector<unsigned long> stacking =
@@ -150,8 +127,11 @@ int StackingPlace(const std::string& title)
         }
     }
     for (size_t place = 0; place < windows.size(); ++place) {
-        if (IsOwnWindow(display, windows[place], title))
-            return static_cast<int>(place);
+        const std::optional<std::string> name = OwnWindowName(display, windows[place]);
+        for (size_t t = 0; t < titles.size(); ++t) {
+            if (places[t] < 0 && name == titles[t])
+                places[t] = static_cast<int>(place);
+        }
     }
-    return -1;
+    return places;
 }

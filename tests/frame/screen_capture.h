@@ -6,6 +6,7 @@
 #include <wx/image.h>
 
 #include <string>
+#include <vector>
 
 class OwnWindowCapture {
 public:
@@ -24,8 +25,9 @@ private:
     unsigned long window_ = 0;
 };
 
-// The place of this process's top-level window with the title among the
-// display's top-level windows, counted from the bottom; -1 when none is
-// found. Under a window manager that publishes its stacking list
+// The places of this process's top-level windows with the titles among the
+// display's top-level windows, counted from the bottom, all from one look at
+// the display (other programs' windows come and go between two looks); -1 for
+// a title not found. Under a window manager that publishes its stacking list
 // (_NET_CLIENT_LIST_STACKING) that list is read, else the root's children.
-int StackingPlace(const std::string& title);
+std::vector<int> StackingPlaces(const std::vector<std::string>& titles);

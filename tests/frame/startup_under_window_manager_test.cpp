@@ -286,6 +286,9 @@ TEST(StartUpUnderAWindowManager, TheSettingDialogStandsActiveAboveTheMaximisedMa
         };
         const bool settled = x.WaitFor(
             [&] {
+                // A window listed a moment ago may be gone (a splash, a
+                // dialog closed): that is an answer, not an end.
+                const XErrorsAnswered answered(x.Get());
                 windows = LookAtWindows(x, klx.Pid());
                 return windows.Settled() && centred();
             },

@@ -1,5 +1,27 @@
 #include "x_properties.h"
 
+namespace {
+
+int IgnoreError(Display*, XErrorEvent*)
+{
+    return 0;
+}
+
+}  // namespace
+
+XErrorsAnswered::XErrorsAnswered(Display* display) : display_(display)
+{
+    // Errors of requests made before belong to the handler in place.
+    XSync(display_, False);
+    previous_ = XSetErrorHandler(&IgnoreError);
+}
+
+XErrorsAnswered::~XErrorsAnswered()
+{
+    XSync(display_, False);
+    XSetErrorHandler(previous_);
+}
+
 std::vector<unsigned long> WindowProperty(Display* display, Window window, const char* name, Atom type)
 {
     std::vector<unsigned long> values;

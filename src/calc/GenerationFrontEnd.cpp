@@ -147,6 +147,10 @@ void RedefineSection(DocumentContext& document, int sectionId, const std::string
                                                 location, other->name.c_str(), section->name.c_str())))
             redefineLocation = false;
     }
-    if (model.RedefineSection(sectionId, newName, redefineLocation, location, redefineColor, color, true))
+    // A redefinition to the section's own values files no step and leaves
+    // the project as modified as it was.
+    model.TakeUndoStepFiled();
+    if (model.RedefineSection(sectionId, newName, redefineLocation, location, redefineColor, color, true)
+        && model.TakeUndoStepFiled())
         document.host.OnModelChanged();
 }

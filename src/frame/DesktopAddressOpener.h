@@ -1,7 +1,8 @@
 #pragma once
 // Hands a web or "mailto:" address to the desktop's opener (xdg-open, else
 // gio) without waiting for it, and hears back when the opener ends: an opener
-// that ends with a failure status, or none on the path, gives the reason.
+// that ends with a failure status, or none on the path, gives the reason,
+// in the opener's own words when it wrote any to its error output.
 
 #include <functional>
 #include <string>
@@ -10,6 +11,7 @@
 // the opener ends, or at once when no opener could be started.
 void OpenAddressOnDesktop(const std::string& address, std::function<void(const std::string& reason)> failed);
 
-// Why the opener's exit status means the address was not opened; empty for
-// success (status 0).
-std::string OpenerFailureReason(const std::string& opener, int status);
+// Why the address was not opened by an opener that ended with the status and
+// wrote the message (empty: none): the message when there is one, else what
+// the status means; empty for success (status 0).
+std::string OpenerFailureReason(const std::string& opener, int status, const std::string& message);

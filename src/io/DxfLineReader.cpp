@@ -1,8 +1,9 @@
 #include "io/DxfLineReader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -21,8 +22,8 @@ std::string_view SkipBlanks(std::string_view text)
 }
 
 // Leading blanks and a sign taken off; the sign goes to negative. Empty when
-// no digit (or a point before a digit) follows, so that words such as "nan"
-// and "inf" are no number.
+// no digit (or a point before a digit) follows, nor a letter that may start
+// "inf" or "nan".
 std::string_view UnsignedNumberStart(std::string_view text, bool& negative)
 {
     text = SkipBlanks(text);
@@ -31,9 +32,47 @@ std::string_view UnsignedNumberStart(std::string_view text, bool& negative)
         negative = text.front() == '-';
         text.remove_prefix(1);
     }
-    const bool startsNumber = !text.empty()
-        && (IsDigit(text.front()) || (text.front() == '.' && text.size() > 1 && IsDigit(text[1])));
+    if (text.empty())
+        return {};
+    const char first = text.front();
+    const bool startsNumber = IsDigit(first) || (first == '.' && text.size() > 1 && IsDigit(text[1]))
+        || first == 'i' || first == 'I' || first == 'n' || first == 'N';
     return startsNumber ? text : std::string_view();
+}
+
+// For a decimal number that no double holds, without its sign: whether it
+// lies beyond the largest double rather than below the smallest. Which one
+// the power of ten of its first significant digit tells: 0 or more only for
+// a number of at least 1.
+bool IsBeyondLargestDouble(std::string_view number)
+{
+    const size_t mantissaEnd = std::min(number.find_first_not_of("0123456789."), number.size());
+    const std::string_view mantissa = number.substr(0, mantissaEnd);
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::string_view whole = mantissa.substr(0, point);
+    const std::string_view fraction = mantissa.substr(std::min(point + 1, mantissa.size()));
+    long long order = 0;
+    if (const size_t first = whole.find_first_not_of('0'); first != std::string_view::npos)
+        order = static_cast<long long>(whole.size() - first) - 1;
+    else if (const size_t firstAfterPoint = fraction.find_first_not_of('0'); firstAfterPoint != std::string_view::npos)
+        order = -static_cast<long long>(firstAfterPoint) - 1;
+    else
+        return false;
+
+    std::string_view rest = number.substr(mantissaEnd);
+    long long exponent = 0;
+    if (!rest.empty() && (rest.front() == 'e' || rest.front() == 'E')) {
+        rest.remove_prefix(1);
+        const bool negativeExponent = !rest.empty() && rest.front() == '-';
+        if (!rest.empty() && (rest.front() == '-' || rest.front() == '+'))
+            rest.remove_prefix(1);
+        // Capped far beyond any double's, so that it cannot overflow here.
+        for (size_t i = 0; i < rest.size() && IsDigit(rest[i]) && exponent < 100000; ++i)
+            exponent = exponent * 10 + (rest[i] - '0');
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    return order + exponent >= 0;
 }
 
 // false when the text starts with no integer or one out of range.
@@ -115,9 +154,12 @@ double ParseDxfDouble(std::string_view text)
     double magnitude = 0.0;
     const auto [end, error] =
         std::from_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::general);
-    (void)end;
-    if (error != std::errc() || !std::isfinite(magnitude))
+    if (error == std::errc::result_out_of_range) {
+        const std::string_view number = text.substr(0, static_cast<size_t>(end - text.data()));
+        magnitude = IsBeyondLargestDouble(number) ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (error != std::errc()) {
         return 0.0;
+    }
     return negative ? -magnitude : magnitude;
 }
 

@@ -36,8 +36,10 @@ private:
 
 // The decimal number at the start of the text, blanks and tabs before it
 // allowed, up to the first character that cannot continue it. Text that does
-// not start with a plain decimal number ("nan", "inf", a word), and a number
-// out of range, read as 0.
+// not start with a number (a word, nothing but blanks) reads as 0,
+// and so does a number too small for a double. A number that no double holds
+// is no finite value: "inf" and "nan" in any case, with either sign, read as
+// such, a number beyond the largest double as infinite.
 double ParseDxfDouble(std::string_view text);
 int ParseDxfInt(std::string_view text);
 // The group code of a code line; kUnreadableDxfGroupCode when it holds no number.

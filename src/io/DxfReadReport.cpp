@@ -78,9 +78,9 @@ void ReportDxfRead(const CSectModel& model)
                                skipped.belowTolerance, model.m_tolerance));
     }
     if (skipped.unplaceable > 0) {
-        Warn(model, FormatText("%d entities cannot be placed: once turned and shifted, their numbers overflow or "
-                               "their coordinates are too large to be told apart at the tolerance (%g). They were "
-                               "not imported.",
+        Warn(model, FormatText("%d entities cannot be placed: their numbers are not finite or overflow, as written "
+                               "or once turned and shifted, or their coordinates are too large to be told apart at "
+                               "the tolerance (%g). They were not imported.",
                                skipped.unplaceable, model.m_tolerance));
     }
     if (curves == 0 && points == 0) {

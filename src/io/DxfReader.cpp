@@ -11,9 +11,11 @@
 #include "model/SectModel.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <utility>
 
 namespace {
@@ -95,8 +97,9 @@ private:
     bool afterSection_ = false;
 };
 
-// The values the groups of one entity give. A fresh set starts every entity,
-// so a group the entity lacks never takes another entity's value.
+// The values the groups of one entity give; a number no double holds stays
+// infinite or NaN here. A fresh set starts every entity, so a group the
+// entity lacks never takes another entity's value.
 struct DxfEntityValues {
     double corners[4][3] = {};  // groups 10-13, 20-23, 30-33
     double radiusOrRatio = 0.0;  // 40
@@ -139,26 +142,59 @@ void StoreEntityGroup(int code, const std::string& value, DxfEntityValues& value
         values.endAngle = number;
 }
 
+// Which of the stored values an entity of the type reads; it passes over
+// the groups of the others.
+struct DxfTypeValues {
+    int cornerCount = 1;
+    bool extrusion = false;
+    bool radiusOrRatio = false;
+    bool angles = false;
+    bool parameters = false;
+};
+
+DxfTypeValues ValuesOfType(DxfEntityType type)
+{
+    switch (type) {
+    case DxfEntityType::Point: return {1, false, false, false, false};
+    case DxfEntityType::Line: return {2, false, false, false, false};
+    case DxfEntityType::Arc: return {1, true, true, true, false};
+    case DxfEntityType::Circle: return {1, true, true, false, false};
+    case DxfEntityType::Ellipse: return {2, true, true, false, true};
+    case DxfEntityType::Face: return {4, false, false, false, false};
+    }
+    return {};
+}
+
+// Whether every value the entity reads is finite: a number written beyond a
+// double's range, "inf" or "nan", leaves it nowhere to be put, nor can it be
+// told whether it lies in the XY plane.
+bool HasFiniteValues(DxfEntityType type, const DxfEntityValues& values)
+{
+    const auto finite = [](std::initializer_list<double> numbers) {
+        return std::all_of(numbers.begin(), numbers.end(), [](double number) { return std::isfinite(number); });
+    };
+    const DxfTypeValues reads = ValuesOfType(type);
+    for (int i = 0; i < reads.cornerCount; ++i) {
+        if (!finite({values.corners[i][0], values.corners[i][1], values.corners[i][2]}))
+            return false;
+    }
+    return (!reads.extrusion || finite({values.extrusion[0], values.extrusion[1], values.extrusion[2]}))
+        && (!reads.radiusOrRatio || finite({values.radiusOrRatio}))
+        && (!reads.angles || finite({values.startAngle, values.endAngle}))
+        && (!reads.parameters || finite({values.startParam, values.endParam}));
+}
+
 // Whether the entity lies in the XY plane: the z values of the corners its
 // type has are zero, and so is the x and y of the extrusion of the types that
 // have one.
 bool IsInPlane(DxfEntityType type, const DxfEntityValues& values)
 {
-    int cornerCount = 1;
-    bool hasExtrusion = false;
-    switch (type) {
-    case DxfEntityType::Point: break;
-    case DxfEntityType::Line: cornerCount = 2; break;
-    case DxfEntityType::Arc:
-    case DxfEntityType::Circle: hasExtrusion = true; break;
-    case DxfEntityType::Ellipse: cornerCount = 2; hasExtrusion = true; break;
-    case DxfEntityType::Face: cornerCount = 4; break;
-    }
-    for (int i = 0; i < cornerCount; ++i) {
+    const DxfTypeValues reads = ValuesOfType(type);
+    for (int i = 0; i < reads.cornerCount; ++i) {
         if (IsNonZero(values.corners[i][2]))
             return false;
     }
-    return !hasExtrusion || (!IsNonZero(values.extrusion[0]) && !IsNonZero(values.extrusion[1]));
+    return !reads.extrusion || (!IsNonZero(values.extrusion[0]) && !IsNonZero(values.extrusion[1]));
 }
 
 // The import's placement of the drawing: a counter-clockwise turn by rz
@@ -285,6 +321,8 @@ DxfPassResult ReadDxfEntities(CSectModel& model, DxfLineReader& file, const DxfL
         groupPending = true;
         if (!IsDxfLayerTaken(layers, values.layer))
             ++skipped.onHiddenLayers;
+        else if (!HasFiniteValues(type, values))
+            ++skipped.unplaceable;
         else if (!IsInPlane(type, values))
             ++skipped.offPlane;
         else if (!ConvertEntity(model, type, values, placement))

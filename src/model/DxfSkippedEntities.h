@@ -19,8 +19,10 @@ struct DxfSkippedEntities {
     // Smaller than the tolerance, yet not of zero size: a smaller tolerance
     // would import them.
     int belowTolerance = 0;
-    // With a number that overflows once the import places them, or with
-    // coordinates so large that the tolerance is finer than their resolution.
+    // With a number that is not finite as written in the file (beyond a
+    // double's range, "inf", "nan") or that overflows once the import places
+    // them, or with coordinates so large that the tolerance is finer than
+    // their resolution.
     int unplaceable = 0;
 
     bool IsEmpty() const

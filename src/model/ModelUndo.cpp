@@ -127,11 +127,46 @@ bool SameContents(const T_MATERIAL_D& a, const T_MATERIAL_D& b)
            a.poissonRatio == b.poissonRatio;
 }
 
-// A section is a deep tree of records: a step that saved one is taken to have
-// changed it.
-bool SameContents(const T_SECTION_D&, const T_SECTION_D&)
+bool SameContents(const T_DOMAIN_D& a, const T_DOMAIN_D& b)
 {
-    return false;
+    return a.used == b.used && a.materialId == b.materialId && a.loopIds == b.loopIds;
+}
+
+// The mesher's work copy and the loop tracing's states and junctions are
+// rebuilt by every run that reads them.
+bool SameContents(const T_SCURVE_D& a, const T_SCURVE_D& b)
+{
+    return a.twinCurveId == b.twinCurveId && a.meshDivisions == b.meshDivisions && a.pointIds == b.pointIds &&
+           a.meshNodeIds == b.meshNodeIds;
+}
+
+bool SameContents(const T_FACET_D& a, const T_FACET_D& b)
+{
+    return a.domainId == b.domainId && std::equal(a.pointIds, a.pointIds + 3, b.pointIds);
+}
+
+template <class T>
+bool SameRecords(const IdMap<T>& a, const IdMap<T>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.first == y.first && SameContents(*x.second, *y.second);
+    });
+}
+
+// Everything a copy for undo carries, scratch fields aside.
+bool SameContents(const T_SECTION_D& a, const T_SECTION_D& b)
+{
+    return a.type == b.type && a.name == b.name && a.assignedBaseMaterialId == b.assignedBaseMaterialId &&
+           std::equal(a.colour, a.colour + 3, b.colour) && a.curveIds == b.curveIds &&
+           a.propertiesCalculated == b.propertiesCalculated && std::equal(a.triple1, a.triple1 + 3, b.triple1) &&
+           std::equal(a.triple2, a.triple2 + 3, b.triple2) && std::equal(a.boxMin, a.boxMin + 2, b.boxMin) &&
+           std::equal(a.boxMax, a.boxMax + 2, b.boxMax) && a.hasLocation == b.hasLocation &&
+           a.location == b.location && a.propertiesModifiedByHand == b.propertiesModifiedByHand &&
+           a.centroidPointId == b.centroidPointId && a.baseMaterialId == b.baseMaterialId &&
+           std::equal(a.results, a.results + RESULT_COUNT, b.results) && a.nextDomainId == b.nextDomainId &&
+           a.nextLoopId == b.nextLoopId && a.nextCurveId == b.nextCurveId && a.nextFacetId == b.nextFacetId &&
+           a.nextPointId == b.nextPointId && SameRecords(a.domains, b.domains) && SameRecords(a.loops, b.loops) &&
+           SameRecords(a.curves, b.curves) && SameRecords(a.facets, b.facets) && SameRecords(a.points, b.points);
 }
 
 // True when undoing the kind's part of the newest action would change nothing.

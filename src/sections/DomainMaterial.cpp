@@ -5,6 +5,7 @@
 #include "model/InvalidationNotice.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
+#include "model/UnchangedActionGuard.h"
 
 #include <algorithm>
 #include <set>
@@ -69,6 +70,7 @@ bool CSectModel::AssignDomainMaterial(const std::vector<std::pair<int, int>>* pa
     }
 
     const int count = static_cast<int>(pairs->size());
+    const UnchangedActionGuard noEmptyStep(*this);
     BeginUndoAction();
     SetUndoActionTitle(CountedText("Assign material to 1 domain", "Assign material to %d domains", count));
     for (const auto& [sectionId, domainId] : *pairs) {

@@ -3,6 +3,7 @@
 
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
+#include "model/UnchangedActionGuard.h"
 #include "sections/SectionClashes.h"
 
 bool CSectModel::RedefineSection(int sectionId, std::string name, bool redefineLocation, double location,
@@ -33,6 +34,7 @@ bool CSectModel::RedefineSection(int sectionId, std::string name, bool redefineL
     if (!rename && !relocate && !redefineColor)
         return false;
 
+    const UnchangedActionGuard noEmptyStep(*this);
     SaveSectionForUndo(section, true);
     SetUndoActionTitle(FormatText("Redefine section [%s]", section->name.c_str()));
     if (rename)

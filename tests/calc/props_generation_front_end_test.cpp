@@ -217,4 +217,19 @@ TEST_F(RedefineFrontEndTest, OwnNameInAnotherCaseAsksNothingAndEveryNoChangesNot
     EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{"Cannot find section [ID:99] object."});
 }
 
+TEST_F(RedefineFrontEndTest, ItsOwnValuesFileNoStepAndLeaveTheProjectAsItWas)
+{
+    const int undoTop = model.m_undoTopId;
+    host.events.clear();
+    RedefineSection(document, a, "A", true, 1.0, false, kRed);
+    EXPECT_EQ(user.LastLine(), "Section [A] is redefined.");
+    EXPECT_EQ(model.m_undoTopId, undoTop);
+    EXPECT_TRUE(host.events.empty()) << host.events.front();
+
+    RedefineSection(document, a, "A", true, 3.0, false, kRed);
+    EXPECT_EQ(model.m_undoTopId, undoTop + 1);
+    ASSERT_FALSE(host.events.empty());
+    EXPECT_EQ(host.events.back(), "changed");
+}
+
 }  // namespace

@@ -16,6 +16,7 @@
 #include <wx/evtloop.h>
 #include <wx/frame.h>
 #include <wx/modalhook.h>
+#include <wx/process.h>
 #include <wx/timer.h>
 #include <wx/tooltip.h>
 #include <wx/utils.h>
@@ -178,11 +179,11 @@ protected:
         std::filesystem::remove_all(folder);
     }
 
-    void WriteOpener(const std::string& name, int status)
+    void WriteOpener(const std::string& name, int status, const std::string& before = "")
     {
         const std::filesystem::path script = folder / name;
         std::ofstream(script) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" << (folder / "arguments").string()
-                              << "'\nexit " << status << "\n";
+                              << "'\n" << before << "exit " << status << "\n";
         std::filesystem::permissions(script, std::filesystem::perms::owner_all);
     }
 
@@ -225,6 +226,46 @@ TEST_F(DesktopOpener, AnOpenerThatEndsInFailureIsHeardOfWithItsReason)
     const std::string address = "https://tarvo.example/klx?a=1&b=2 c";
     EXPECT_EQ(FailureOfOpening(address), "No program to open the address was found.");
     EXPECT_EQ(Arguments(), std::vector<std::string>{address});
+}
+
+TEST_F(DesktopOpener, TheReasonIsTheOpenersOwnMessageWhenItWroteOne)
+{
+    // Still one argument of its own, read by no shell.
+    const std::string address = "mailto:support@tarvo.example?subject=a'b\"c;$(true)";
+    WriteOpener("gio", 2, "printf '\\n  gio: %s: Operation not supported  \\n\\n' \"$2\" >&2\n");
+    EXPECT_EQ(FailureOfOpening(address), "gio: " + address + ": Operation not supported");
+    EXPECT_EQ(Arguments(), (std::vector<std::string>{"open", address}));
+
+    // Words on its output, and an error output of blanks only, say nothing.
+    WriteOpener("gio", 2, "echo 'Opening the address'\necho '  ' >&2\n");
+    EXPECT_EQ(FailureOfOpening(address), "gio could not open the address (status 2).");
+
+    // Nor is a complaint from an opener that succeeded a failure.
+    EXPECT_EQ(OpenerFailureReason("gio", 0, "gio: a warning"), "");
+}
+
+// An opener that writes far more than a pipe holds, on both outputs, is read
+// as it writes and so ends; the reason quotes the start of what it wrote. A
+// program it leaves running with the pipes open keeps nobody waiting.
+TEST_F(DesktopOpener, AnOpenerThatWritesMuchOrLeavesAProgramRunningIsHeardOf)
+{
+    WriteOpener("xdg-open", 1,
+                "i=0\nwhile [ $i -lt 20000 ]; do\n  echo \"complaint $i\" >&2\n  echo \"output $i\"\n"
+                "  i=$((i+1))\ndone\n");
+    const std::optional<std::string> reason = FailureOfOpening("https://tarvo.example/klx");
+    ASSERT_TRUE(reason) << "the opener waits on a full pipe";
+    EXPECT_EQ(reason->substr(0, 23), "complaint 0\ncomplaint 1");
+    EXPECT_LE(reason->size(), 1024u + 3u);
+    EXPECT_EQ(reason->substr(reason->size() - 3), "...");
+
+    const std::filesystem::path child = folder / "child";
+    WriteOpener("xdg-open", 3,
+                "/bin/sleep 600 &\necho $! > '" + child.string() + "'\necho 'xdg-open: no method available' >&2\n");
+    EXPECT_EQ(FailureOfOpening("https://tarvo.example/klx"), "xdg-open: no method available");
+    int pid = 0;
+    ASSERT_TRUE(std::ifstream(child) >> pid);
+    EXPECT_TRUE(wxProcess::Exists(pid)) << "the program the opener started has ended: nothing was tried";
+    wxProcess::Kill(pid, wxSIGKILL);
 }
 
 TEST_F(DesktopOpener, GioIsTheSecondChoiceAndNoOpenerAtAllIsAFailureAtOnce)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -112,20 +113,44 @@ struct NumberCase {
     double value;
 };
 
-TEST(DxfNumbers, ReadsPlainDecimalNumbersOnly)
+TEST(DxfNumbers, ReadsDecimalNumbersAndTextThatIsNoNumberAsZero)
 {
+    const std::string tinyAfterZeros = "0." + std::string(30, '0') + "1e-300";  // 1e-331
+    const std::string hugeBeforeExponent = "1" + std::string(400, '0') + "e-100";  // 1e300
     const std::vector<NumberCase> cases = {
         {"1.5", 1.5},           {"  \t-2.5e3", -2500.0}, {"+.5", 0.5},    {"1E+2", 100.0},  {"-.25", -0.25},
         {"12abc", 12.0},        {"1,5", 1.0},            {"3.", 3.0},     {"1e", 1.0},      {"0x1A", 0.0},
-        {"nan", 0.0},           {"-nan", 0.0},           {"inf", 0.0},    {"-infinity", 0.0}, {"", 0.0},
-        {"   ", 0.0},           {"abc", 0.0},            {".e5", 0.0},    {"- 5", 0.0},     {"1e999", 0.0},
-        {"-1e999", 0.0},        {"1e-5", 1e-5},
+        {"none", 0.0},          {"-n", 0.0},             {"i", 0.0},      {"", 0.0},        {"   ", 0.0},
+        {"abc", 0.0},           {".e5", 0.0},            {"- 5", 0.0},    {"+-5", 0.0},     {"--5", 0.0},
+        {"1e-5", 1e-5},         {"1e-400", 0.0},         {"-1e-400", 0.0}, {"0e999999", 0.0}, {"1e-99999999999", 0.0},
+        {tinyAfterZeros.c_str(), 0.0}, {hugeBeforeExponent.c_str(), 1e300}, {"4.9e-324", 4.9e-324},
+        {"1.7976931348623157e308", 1.7976931348623157e308},
     };
     for (const NumberCase& c : cases) {
         const double value = ParseDxfDouble(c.text);
         EXPECT_TRUE(std::isfinite(value)) << c.text;
         EXPECT_DOUBLE_EQ(value, c.value) << '"' << c.text << '"';
     }
+}
+
+// A number that no double holds is not read as 0: the reader sets aside what
+// it was meant to place.
+TEST(DxfNumbers, ReadsNumbersThatNoDoubleHoldsAsNotFinite)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::string huge = std::string(320, '9');
+    const std::string hugeBeforeExponent = "1" + std::string(400, '0') + "e-50";  // 1e350
+    const std::string hugeAfterZeros = "0." + std::string(30, '0') + "1e400";  // 1e369
+    const std::vector<NumberCase> cases = {
+        {"1e400", inf},      {"-1e400", -inf},  {" \t1E+309", inf}, {"2e308", inf},       {"1e99999999999", inf},
+        {huge.c_str(), inf}, {hugeBeforeExponent.c_str(), inf},   {hugeAfterZeros.c_str(), inf},
+        {"inf", inf},        {"-inf", -inf},    {"+INF", inf},      {"Infinity", inf},    {"-infinity", -inf},
+        {"infx", inf},
+    };
+    for (const NumberCase& c : cases)
+        EXPECT_EQ(ParseDxfDouble(c.text), c.value) << '"' << c.text << '"';
+    for (const char* text : {"nan", "-nan", "+NaN", "NAN", "nan(1)", "  nano"})
+        EXPECT_TRUE(std::isnan(ParseDxfDouble(text))) << '"' << text << '"';
 }
 
 TEST(DxfNumbers, ReadsIntegersAndGroupCodes)

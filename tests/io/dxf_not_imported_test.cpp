@@ -12,8 +12,9 @@ using DxfNotImported = DxfImportTest;
 
 std::string UnplaceableText(int count)
 {
-    return FormatText("%d entities cannot be placed: once turned and shifted, their numbers overflow or their "
-                      "coordinates are too large to be told apart at the tolerance (1). They were not imported.",
+    return FormatText("%d entities cannot be placed: their numbers are not finite or overflow, as written or once "
+                      "turned and shifted, or their coordinates are too large to be told apart at the tolerance (1). "
+                      "They were not imported.",
                       count);
 }
 
@@ -52,7 +53,7 @@ TEST_F(DxfNotImported, WarnsOfEntitiesItCannotPlaceApartFromThoseTooSmall)
     // Within the resolution: 36 points a tolerance and more apart.
     Circle(unplaceable, 1e15, 0.0, "50");
     // Text that is no number reads as 0: a circle of no size.
-    Circle(unplaceable, 500.0, 0.0, "NaN");
+    Circle(unplaceable, 500.0, 0.0, "none");
     unplaceable.EndSection().Eof();
 
     // Turned by 45 degrees the corner (1.7e308, 1.7e308) overflows; shifted by
@@ -104,6 +105,99 @@ TEST_F(DxfNotImported, WarnsOfEntitiesItCannotPlaceApartFromThoseTooSmall)
     // The circle far out that can be placed is whole.
     ASSERT_TRUE(ImportText(unplaceable.text));
     EXPECT_EQ(model.FindCurve(2)->pointIds.size(), 37u);
+}
+
+DxfBuilder& LineFromX(DxfBuilder& dxf, const std::string& x1)
+{
+    return dxf.Group(0, "LINE").Group(8, "0").Group(10, x1).Group(20, 0.0).Group(11, 100.0).Group(21, 0.0);
+}
+
+TEST_F(DxfNotImported, NumbersThatNoDoubleHoldsCannotBePlaced)
+{
+    DxfBuilder dxf;
+    dxf.Section("ENTITIES");
+    for (const char* x1 : {"1e400", "-1e400", "inf", "nan"})
+        LineFromX(dxf, x1);
+    Circle(dxf, 0.0, 0.0, "1e400");
+    // Read after them, the line has values of its own only.
+    dxf.Group(0, "LINE").Group(8, "0").Group(20, 50.0).Group(11, 100.0).Group(21, 50.0);
+    dxf.EndSection().Eof();
+
+    ASSERT_TRUE(ImportText(dxf.text));
+    ASSERT_EQ(CurveCount(), 1);
+    const auto positions = CurvePositions(1);
+    ASSERT_EQ(positions.size(), 2u);
+    ExpectNear2(positions[0], 0.0, 50.0);
+    ExpectNear2(positions[1], 100.0, 50.0);
+    EXPECT_EQ(user.lines, (std::vector<std::string>{"Imported AutoCAD DXF model data", "- Model: Curve [1], Point [2]",
+                                                    "- Not imported: Cannot be placed [5]", UnplaceableText(5)}));
+    EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{UnplaceableText(5)});
+}
+
+// One entity at a time: which groups make it unplaceable, in which spelling,
+// and how that ranks beside the layer filter and the plane test.
+TEST_F(DxfNotImported, OnlyTheValuesAnEntityReadsMustBeFinite)
+{
+    using Groups = std::vector<std::pair<int, std::string>>;
+    const Groups line = {{10, "0"}, {20, "0"}, {30, "0"}, {11, "100"}, {21, "0"}, {31, "0"}};
+    const Groups circle = {{10, "0"}, {20, "0"}, {30, "0"}, {40, "10"}, {210, "0"}, {220, "0"}, {230, "1"}};
+    const Groups arc = {{10, "0"}, {20, "0"}, {40, "10"}, {50, "0"}, {51, "90"}};
+    const Groups ellipse = {{10, "0"}, {20, "0"}, {11, "10"}, {21, "0"}, {40, "0.5"}, {41, "0"}, {42, "3.14"}};
+    const Groups face = {{10, "0"}, {20, "0"}, {11, "100"}, {21, "0"}, {12, "100"}, {22, "100"}, {13, "0"},
+                         {23, "100"}};
+    struct Case {
+        const char* name;
+        const char* type;
+        Groups groups;
+        std::pair<int, std::string> changed;  // put after the type's groups
+        const char* layer;
+        std::string notImported;  // empty: the entity is imported
+    };
+    const char* const kUnplaced = "Not imported: Cannot be placed [1]";
+    const Case cases[] = {
+        {"INF as the end's y", "LINE", line, {21, "INF"}, "0", kUnplaced},
+        {"-Infinity as the start's x", "LINE", line, {10, "  -Infinity"}, "0", kUnplaced},
+        {"+nan", "LINE", line, {11, "+nan"}, "0", kUnplaced},
+        {"NaN with a payload", "LINE", line, {20, "NaN(1)"}, "0", kUnplaced},
+        {"a number of over 300 digits", "LINE", line, {11, std::string(320, '9')}, "0", kUnplaced},
+        {"a z of nan: where it lies is not known", "LINE", line, {31, "nan"}, "0", kUnplaced},
+        {"a z beyond range", "LINE", line, {30, "-1e400"}, "0", kUnplaced},
+        {"an extrusion z of -inf", "CIRCLE", circle, {230, "-inf"}, "0", kUnplaced},
+        {"an angle beyond range", "ARC", arc, {51, "1e999"}, "0", kUnplaced},
+        {"a parameter of nan", "ELLIPSE", ellipse, {41, "nan"}, "0", kUnplaced},
+        {"a fourth corner's z of inf", "3DFACE", face, {33, "inf"}, "0", kUnplaced},
+        {"a point at inf", "POINT", {{10, "0"}, {20, "0"}}, {10, "inf"}, "0", kUnplaced},
+        {"on a frozen layer", "LINE", line, {10, "inf"}, "F", "Not imported: On layers off or frozen [1]"},
+        {"a z of 5 beside", "LINE", line, {31, "5"}, "0", "Not imported: Off the XY plane [1]"},
+        {"a group the line does not read", "LINE", line, {40, "inf"}, "0", ""},
+        {"a number too small for a double reads as 0", "LINE", line, {10, "1e-400"}, "0", ""},
+        {"a word reads as 0", "LINE", line, {10, "none"}, "0", ""},
+        {"a later group replaces the earlier", "LINE", {{10, "nan"}, {20, "0"}, {11, "100"}, {21, "0"}},
+         {10, "0"}, "0", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DxfBuilder dxf;
+        dxf.Section("TABLES").Group(0, "TABLE").Group(2, "LAYER").Layer("0", 0, 7).Layer("F", 1, 7)
+            .Group(0, "ENDTAB").EndSection();
+        dxf.Section("ENTITIES").Group(0, c.type).Group(8, c.layer);
+        for (const auto& [code, value] : c.groups)
+            dxf.Group(code, value);
+        dxf.Group(c.changed.first, c.changed.second).EndSection().Eof();
+        user.ClearRecords();
+        CSectModel fresh;
+        ASSERT_TRUE(ImportTextInto(fresh, dxf.text));
+        EXPECT_EQ(fresh.m_points.empty(), !c.notImported.empty());
+        for (const auto& [id, point] : fresh.m_points) {
+            EXPECT_TRUE(std::isfinite(point->xy[0]) && std::isfinite(point->xy[1])) << id;
+        }
+        if (c.notImported.empty()) {
+            EXPECT_EQ(user.lines.size(), 2u) << user.lines.back();
+        } else {
+            ASSERT_GE(user.lines.size(), 3u);
+            EXPECT_EQ(user.lines[2], "- " + c.notImported);
+        }
+    }
 }
 
 TEST_F(DxfNotImported, CountsTheKindsItDoesNotReadAndSaysWhenNothingWasImported)

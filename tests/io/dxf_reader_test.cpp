@@ -299,8 +299,8 @@ TEST_F(DxfReader, RefusesPathsThatAreNoRegularFileAtOnce)
 TEST_F(DxfReader, ReadsTextThatIsNoNumberAsZero)
 {
     DxfBuilder dxf = EntitiesSection();
-    dxf.Group(0, "LINE").Group(10, "nan").Group(20, "  \t1.5e2").Group(11, "0x40").Group(21, "inf");
-    dxf.Group(0, "LINE").Group(10, "1e999").Group(20, "-300").Group(11, "100").Group(21, "-300");
+    dxf.Group(0, "LINE").Group(10, "n/a").Group(20, "  \t1.5e2").Group(11, "0x40").Group(21, "in");
+    dxf.Group(0, "LINE").Group(10, "e999").Group(20, "-300").Group(11, "100").Group(21, "-300");
     dxf.Group(0, "CIRCLE").Group(10, "0").Group(20, "500").Group(40, "-25");
     // A code line without a number makes a group that is passed over.
     dxf.Group(0, "LINE").Group(10, "0").Group(20, "900").Group(11, "100").Group(21, "900");

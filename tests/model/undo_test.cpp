@@ -33,6 +33,14 @@ protected:
         return id;
     }
 
+    // Saves section 1 for undo as a command does before it changes it.
+    T_SECTION_D& SaveSection()
+    {
+        T_SECTION_D* section = model.FindSection(1);
+        model.SaveSectionForUndo(section, true);
+        return *section;
+    }
+
     void MovePoint(int id, double x)
     {
         T_POINT_D* point = model.FindPoint(id);
@@ -302,19 +310,45 @@ TEST_F(UndoTest, ActionsThatChangeNothingAreDiscardedFromTheTop)
              model.BeginUndoAction();
          },
          true},
-        {"a copy of a section, taken as changed",
+        {"a copy of a section no longer in the model",
          [&] {
              T_SECTION_D section;
              section.id = 1;
              model.SaveSectionForUndo(&section, true);
          },
          true},
+        {"a section saved and left as it was", [&] { SaveSection(); }, false},
+        {"a section whose scratch marks alone changed",
+         [&] {
+             T_SECTION_D& section = SaveSection();
+             section.workMark = 1;
+             section.domains.at(1)->workFlag = true;
+             section.facets.at(1)->highlight = 1;
+         },
+         false},
+        {"a section whose domain has another material",
+         [&] { SaveSection().domains.at(1)->materialId = 2; }, true},
+        {"a section whose domain is set unused", [&] { SaveSection().domains.at(1)->used = false; }, true},
+        {"a section whose own point moved", [&] { SaveSection().points.at(1)->xy[1] = 0.5; }, true},
+        {"a section whose facet has another corner", [&] { SaveSection().facets.at(1)->pointIds[2] = 1; }, true},
+        {"a section whose curve has another division", [&] { SaveSection().curves.at(1)->meshDivisions = 3; },
+         true},
+        {"a section with a loop more",
+         [&] {
+             T_SECTION_D& section = SaveSection();
+             section.loops[2] = std::make_unique<T_LOOP_D>(*section.loops.at(1));
+         },
+         true},
+        {"a section with another colour", [&] { SaveSection().colour[2] = 9; }, true},
+        {"a section with another result", [&] { SaveSection().results[RESULT_COUNT - 1] = 1e-30; }, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         model.ClearUndoStorage();
         model.m_points.clear();
         model.m_points[free] = MakePoint(free, 5.0, 0.0);
+        model.m_sections.clear();
+        model.m_sections[1] = MakeSection(1);
         PointCommand("Create 1 point");
         ASSERT_TRUE(model.Undo(false));  // a redo history to keep or lose
         model.TakeUndoStepFiled();

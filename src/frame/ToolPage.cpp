@@ -1,5 +1,6 @@
 #include "frame/ToolPage.h"
 
+#include "frame/LabelFitButton.h"
 #include "frame/ToolDialogPanel.h"
 
 #include <wx/button.h>
@@ -29,13 +30,13 @@ CToolPage::CToolPage(wxWindow* parent, CToolPageController& controller)
     combo_ = new wxChoice(this, shell.comboId, COMBO_AT);
     for (const ToolPageRow& row : controller.Table().rows)
         combo_->Append(wxString::FromUTF8(row.text));
-    // The buttons are as wide as their words need (at least MIN_BUTTON_WIDTH),
-    // not the toolkit's default width, so that both fit the workspace's width.
-    apply_ = new wxButton(this, shell.applyId, "Apply", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
-    close_ = new wxButton(this, shell.closeId, "Close", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
-    const int buttonWidth = std::max({apply_->GetBestSize().x, close_->GetBestSize().x, FromDIP(MIN_BUTTON_WIDTH)});
+    // The buttons are as wide as their words need, not the toolkit's default
+    // width, so that both fit the workspace's width; the two alike.
+    apply_ = NewLabelFitButton(this, shell.applyId, "Apply", MIN_BUTTON_WIDTH);
+    close_ = NewLabelFitButton(this, shell.closeId, "Close", MIN_BUTTON_WIDTH);
+    const int buttonWidth = std::max(apply_->GetSize().x, close_->GetSize().x);
     for (wxButton* button : {apply_, close_})
-        button->SetSize(wxSize(buttonWidth, button->GetBestSize().y));
+        button->SetSize(wxSize(buttonWidth, button->GetSize().y));
     combo_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { controller_.OnSelChangeCommand(combo_->GetSelection()); });
     apply_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { controller_.OnApply(); });
     // Close destroys this page, so the button's own handler must not run it:

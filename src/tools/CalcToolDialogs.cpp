@@ -1,5 +1,7 @@
 #include "tools/CalcToolDialogs.h"
 
+#include "frame/LabelFitButton.h"
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
@@ -134,7 +136,7 @@ CAToolExport::CAToolExport(wxWindow* parent, ExportForm& form, ToolPageContext& 
     nameRow->Add(new wxTextCtrl(box, ID_CALC_EXPORT_FILE_NAME, wxEmptyString, wxDefaultPosition,
                                 wxSize(FIELD_WIDTH + 40, -1), wxTE_RIGHT),
                  1, wxALIGN_CENTER_VERTICAL);
-    auto* browse = new wxButton(box, ID_CALC_EXPORT_BROWSE, "...", wxDefaultPosition, wxSize(28, -1));
+    wxButton* browse = NewLabelFitButton(box, ID_CALC_EXPORT_BROWSE, "...");
     nameRow->Add(browse, 0, wxLEFT, 4);
     group->Add(nameRow, 0, wxEXPAND | wxALL, 3);
     std::vector<RadioChoice> labels;

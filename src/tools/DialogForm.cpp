@@ -109,11 +109,9 @@ void CDialogForm::EditCombo(int id)
     AddCombo(id);
 }
 
-void CDialogForm::Button(int id, const std::string& text, int width)
+void CDialogForm::Button(int id, const std::string& text)
 {
-    DialogItem item{DialogItemKind::Button, id, text};
-    item.width = width;
-    layout_.push_back(std::move(item));
+    layout_.push_back({DialogItemKind::Button, id, text});
 }
 
 void CDialogForm::ColourChooser(int id, const std::string& text, const Rgb& colour)

@@ -54,7 +54,7 @@ struct DialogItem {
     // A Radio laid out in one row with the rest of its group; a Button beside
     // the edit laid out before it.
     bool across = false;
-    int width = 0;  // an Edit's, Combo's or Button's width; 0 for the layout's own
+    int width = 0;  // an Edit's or Combo's width; 0 for the layout's own
 };
 
 // A spin button beside an integer text: its range, stepped in whole units.
@@ -162,7 +162,8 @@ protected:
     void CheckBox(int id, const std::string& text, bool checked = false);
     void ListCombo(int id);
     void EditCombo(int id);
-    void Button(int id, const std::string& text, int width = 0);
+    // A button as wide as its text needs.
+    void Button(int id, const std::string& text);
     void ColourChooser(int id, const std::string& text, const Rgb& colour);
     void Picture(int id, int radioGroup);
     // A spin beside the edit laid out last, from 0 to `high`.

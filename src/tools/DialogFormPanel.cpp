@@ -1,5 +1,8 @@
 #include "tools/DialogFormPanel.h"
 
+#include "frame/LabelFitButton.h"
+#include "frame/ThemeTextInset.h"
+
 #include <wx/bitmap.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -51,6 +54,18 @@ wxBitmap SectionPicture(bool line)
     }
     dc.SelectObject(wxNullBitmap);
     return bitmap;
+}
+
+// Every pick field but an id pick is written the coordinates picked.
+bool TakesPickedCoordinates(const ToolFormField* field)
+{
+    return field && field->pickCode != 0 && field->kind != FieldKind::Integer;
+}
+
+// The width of an edit that shows the text whole in its own font.
+int EditWidthFor(const wxTextCtrl& edit, const wxString& text)
+{
+    return edit.GetTextExtent(text).x + ThemeTextInset(edit);
 }
 
 wxColour ColourOf(const Rgb& rgb)
@@ -130,6 +145,10 @@ void CDialogFormPanel::BuildControls()
         case DialogItemKind::Edit: {
             auto* row = new wxBoxSizer(wxHORIZONTAL);
             auto* edit = new wxTextCtrl(this, WindowId(item.id), wxEmptyString, wxDefaultPosition, width);
+            // A field that takes picked coordinates shows a zero coordinate
+            // whole, whatever the font.
+            if (TakesPickedCoordinates(form_.Field(item.id)))
+                edit->SetMinSize(wxSize(std::max(width.x, EditWidthFor(*edit, ZERO_COORDINATE_TEXT)), -1));
             if (!item.text.empty()) {
                 // A label wider than its edit, or beside an edit that has a
                 // spin button, stands on the line above, so that the dialog
@@ -152,7 +171,7 @@ void CDialogFormPanel::BuildControls()
             // The edit gives the spin button room: the two together are no
             // wider than an edit alone, yet the edit still shows a number.
             if (lastEdit) {
-                const int numberWidth = lastEdit->GetSizeFromTextSize(lastEdit->GetTextExtent("-0000.000")).x;
+                const int numberWidth = EditWidthFor(*lastEdit, "-0000.000");
                 const int narrower = lastEdit->GetMinSize().x - control->GetBestSize().x;
                 lastEdit->SetMinSize(wxSize(std::max(narrower, numberWidth), -1));
             }
@@ -189,8 +208,7 @@ void CDialogFormPanel::BuildControls()
                                      wxCB_DROPDOWN | wxCB_SORT);
             break;
         case DialogItemKind::Button:
-            control = new wxButton(this, WindowId(item.id), text, wxDefaultPosition,
-                                   item.width > 0 ? wxSize(item.width, -1) : wxDefaultSize);
+            control = NewLabelFitButton(this, WindowId(item.id), text);
             break;
         case DialogItemKind::Colour:
             if (!item.text.empty())

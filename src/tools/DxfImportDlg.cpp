@@ -1,6 +1,7 @@
 #include "tools/DxfImportDlg.h"
 
 #include "frame/DialogNumbers.h"
+#include "frame/LabelFitButton.h"
 #include "model/UserPorts.h"
 #include "tools/ModalDialogParts.h"
 
@@ -100,9 +101,7 @@ CImportDXFDlg::CImportDXFDlg(wxWindow* parent, IMessageBoxPort& boxes)
                            wxSize(260, -1), wxTE_RIGHT);
     ShowPath(*path_, initial.path);
     file->Add(path_, 1, wxALIGN_CENTER_VERTICAL | wxALL, 4);
-    file->Add(new wxButton(file->GetStaticBox(), ID_DXF_BROWSE, "...", wxDefaultPosition, wxDefaultSize,
-                           wxBU_EXACTFIT),
-              0, wxALIGN_CENTER_VERTICAL | wxALL, 4);
+    file->Add(NewLabelFitButton(file->GetStaticBox(), ID_DXF_BROWSE, "..."), 0, wxALIGN_CENTER_VERTICAL | wxALL, 4);
 
     auto* translation = new wxStaticBoxSizer(wxHORIZONTAL, this, " Translation ");
     tx_ = new wxTextCtrl(translation->GetStaticBox(), ID_DXF_TX, initial.tx, wxDefaultPosition, wxDefaultSize,

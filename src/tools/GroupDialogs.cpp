@@ -12,8 +12,6 @@ namespace {
 
 using K = DialogItemKind;
 
-constexpr int BROWSE_BUTTON_WIDTH = 30;
-
 // "Group" over the dialog's one list.
 std::vector<DialogItem> GroupListItems(int comboId)
 {
@@ -100,7 +98,6 @@ ToolDialogFactory GroupExportDialog()
     items.push_back({K::Edit, ID_GROUP_EXPORT_FILE_NAME, "File Name"});
     DialogItem browse{K::Button, ID_GROUP_EXPORT_BROWSE, "..."};
     browse.across = true;
-    browse.width = BROWSE_BUTTON_WIDTH;
     items.push_back(std::move(browse));
     for (const GroupExportFormat& format : GROUP_EXPORT_FORMATS)
         items.push_back({K::Radio, format.radioId, format.label});

@@ -24,7 +24,6 @@ namespace {
 
 constexpr const char* NOT_ASSIGNED = "Not Assigned";
 constexpr const char* SAVE_TITLE = "Save As";
-constexpr int ELLIPSIS_BUTTON_WIDTH = 40;
 
 CSectModel* ModelOf(const ToolPageContext* context)
 {
@@ -44,7 +43,7 @@ CSToolChgDMaterial::CSToolChgDMaterial()
 {
     BeginGroup(" Material ");
     ListCombo(ID_MATERIAL_COMBO);
-    Button(ID_MATERIAL_LIST_BUTTON, "...", ELLIPSIS_BUTTON_WIDTH);
+    Button(ID_MATERIAL_LIST_BUTTON, "...");
     CheckBox(ID_MATERIAL_AS_BASE, "Set as Base Material");
     EndGroup();
 }
@@ -83,7 +82,7 @@ CSToolExport::CSToolExport()
     AddText(ID_EXPORT_FILE, "");
     Edit(ID_EXPORT_FILE, "File Name");
     SetEnabled(ID_EXPORT_FILE, false);
-    Button(ID_EXPORT_BROWSE, "...", ELLIPSIS_BUTTON_WIDTH);
+    Button(ID_EXPORT_BROWSE, "...");
     Radios({{ID_EXPORT_KLX, EXPORT_FORMATS[0].label},
             {1355, EXPORT_FORMATS[1].label},
             {1352, EXPORT_FORMATS[2].label},

@@ -1,18 +1,17 @@
 #include "frame/ProjectWorkspace.h"
 
 #include "frame/ModelMenuTab.h"
+#include "frame/TabCtrlBase.h"
 #include "frame/ToolPage.h"
 
 #include <wx/app.h>
-#include <wx/notebook.h>
 #include <wx/sizer.h>
 
 CProjectWorkspace::CProjectWorkspace(wxWindow* parent, wxWindow* commandTarget) : wxPanel(parent, wxID_ANY)
 {
-    tabs_ = new wxNotebook(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxNB_BOTTOM);
+    tabs_ = new CTabCtrlBase(this, wxID_ANY, wxNB_BOTTOM);
     tree_ = new CModelMenuTab(tabs_, commandTarget);
-    tabs_->AddPage(tree_, "Model");
-    tabs_->Bind(wxEVT_NOTEBOOK_PAGE_CHANGING, &CProjectWorkspace::OnPageChanging, this);
+    tabs_->AddTab(tree_, "Model");
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(tabs_, 1, wxEXPAND);
     SetSizer(sizer);
@@ -63,7 +62,7 @@ bool CProjectWorkspace::RunQuery(int toolId)
 void CProjectWorkspace::OpenPageTab(CToolPageController& page)
 {
     openPage_ = new CToolPage(tabs_, page);
-    tabs_->AddPage(openPage_, page.Shell().title, false);
+    tabs_->AddTab(openPage_, page.Shell().title);
 }
 
 void CProjectWorkspace::ClosePageTab(CToolPageController& page)
@@ -81,20 +80,5 @@ void CProjectWorkspace::ClosePageTab(CToolPageController& page)
 
 void CProjectWorkspace::SetModelTabChoosable(bool choosable)
 {
-    modelChoosable_ = choosable;
-}
-
-void CProjectWorkspace::OnPageChanging(wxBookCtrlEvent& event)
-{
-    // wx cannot disable one tab: going to "Model" is refused instead. GTK
-    // may switch all the same, so the page's tab is chosen again after.
-    if (!modelChoosable_ && event.GetSelection() == 0) {
-        event.Veto();
-        CallAfter([this] {
-            if (!modelChoosable_ && tabs_->GetPageCount() > 1)
-                tabs_->ChangeSelection(tabs_->GetPageCount() - 1);
-        });
-    } else {
-        event.Skip();
-    }
+    tabs_->EnableTab(0, choosable);
 }

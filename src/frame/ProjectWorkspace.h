@@ -5,6 +5,7 @@
 // over it.
 
 #include "frame/PickDispatch.h"
+#include "frame/TabCtrlBase.h"
 #include "frame/ToolWorkspace.h"
 #include "view/ViewPorts.h"
 
@@ -14,8 +15,6 @@
 
 class CModelMenuTab;
 class CToolPage;
-class wxBookCtrlEvent;
-class wxNotebook;
 
 class CProjectWorkspace : public wxPanel, public IViewWorkspace, public IWorkspaceTabs, public IPickTargetSource {
 public:
@@ -43,7 +42,7 @@ public:
     bool RunQuery(int toolId);
 
     CModelMenuTab& Tree() { return *tree_; }
-    wxNotebook& Tabs() { return *tabs_; }
+    CTabCtrlBase& Tabs() { return *tabs_; }
     CToolPage* OpenPageWindow() const { return openPage_; }
     CToolWorkspace* Pages() { return pages_.get(); }
 
@@ -51,11 +50,9 @@ private:
     void OpenPageTab(CToolPageController& page) override;
     void ClosePageTab(CToolPageController& page) override;
     void SetModelTabChoosable(bool choosable) override;
-    void OnPageChanging(wxBookCtrlEvent& event);
 
-    wxNotebook* tabs_;
+    CTabCtrlBase* tabs_;
     CModelMenuTab* tree_;
     std::unique_ptr<CToolWorkspace> pages_;
     CToolPage* openPage_ = nullptr;
-    bool modelChoosable_ = true;
 };

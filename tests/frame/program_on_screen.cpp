@@ -1,5 +1,6 @@
 #include "program_on_screen.h"
 
+#include "painted_picture.h"
 #include "saved_project.h"
 #include "screen_capture.h"
 
@@ -293,21 +294,7 @@ wxImage ProgramOnScreen::PaintedPicture(const std::function<bool(const wxImage&)
     // other test programs' windows may lie on top: it paints itself whole.
     View().m_reRender = 1;
     Frame().Refresh();
-    // Without a window manager, GTK may hold a top-level window's painting
-    // until the X server reports a change of its geometry, which on a busy
-    // display may not come by itself: while nothing shows, the window grows
-    // and shrinks by a pixel now and then, as a user's resize would.
-    int round = 0;
-    wxImage picture;
-    RunEventsUntil([&] {
-        picture = capture.Take();
-        if (picture.IsOk() && shows(picture))
-            return true;
-        if (++round % 10 == 0)
-            Frame().SetSize(Frame().GetSize() + (round % 20 == 0 ? wxSize(-1, -1) : wxSize(1, 1)));
-        return false;
-    });
-    return picture;
+    return ::PaintedPicture(Frame(), capture, shows);
 }
 
 void ProgramOnScreen::Drag(wxPoint from, wxPoint to, bool ctrl)

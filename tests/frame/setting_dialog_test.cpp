@@ -2,7 +2,9 @@
 // behaviour while long work looks at the input queue.
 
 #include "program_on_screen.h"
+#include "tabs_on_screen.h"
 
+#include "frame/ColourContrast.h"
 #include "frame/LongWorkInputFilter.h"
 #include "frame/MainFrame.h"
 #include "frame/TabCtrlBase.h"
@@ -75,6 +77,27 @@ TEST_F(SettingDialog, ItsTabsShowGeneralFirstWithTheSelectedTabInBlue)
     EXPECT_EQ(tabs.GetSelection(), 0);
     EXPECT_EQ(tabs.TabTextColour(0), wxColour(0, 0, 255));
     EXPECT_NE(tabs.TabTextColour(1), wxColour(0, 0, 255));
+}
+
+class SettingDialogUnderThePointer : public SettingDialog {};
+
+TEST_F(SettingDialogUnderThePointer, ATabUnderThePointerShowsItsTextReadably)
+{
+    dialog->Show();
+    Settle();
+    CTabCtrlBase& tabs = *dialog->Tabs();
+    TabsOnScreen screen(tabs);
+    for (int tab : {1, 2}) {
+        const wxColour away = tabs.TabTextColour(tab);
+        const wxImage picture = screen.PointAt(tab, [&](const wxImage& shown) {
+            return tabs.TabTextColour(tab) != away && DrawnIn(screen.Look(shown, tab), tabs.TabTextColour(tab));
+        });
+        const TabLook look = screen.Look(picture, tab);
+        ASSERT_TRUE(DrawnIn(look, tabs.TabTextColour(tab))) << tab;
+        EXPECT_GE(ContrastRatio(look.text, look.background), 3.0)
+            << tab << ": " << look.text.GetAsString(wxC2S_HTML_SYNTAX) << " on "
+            << look.background.GetAsString(wxC2S_HTML_SYNTAX);
+    }
 }
 
 TEST_F(SettingDialog, ARefusedToleranceShowsItsOldValueAndTheRestIsApplied)

@@ -3,6 +3,7 @@
 // pages use (the save-file chooser, the command sender, the query hook).
 
 #include "program_on_screen.h"
+#include "tabs_on_screen.h"
 
 #include "frame/MainFrame.h"
 #include "frame/ModelMenuTab.h"
@@ -18,6 +19,7 @@
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/notebook.h>
+#include <wx/settings.h>
 #include <wx/textctrl.h>
 
 namespace {
@@ -49,7 +51,7 @@ protected:
     }
 
     CProjectWorkspace& Workspace() { return Frame().Workspace(); }
-    wxNotebook& Tabs() { return Workspace().Tabs(); }
+    CTabCtrlBase& Tabs() { return Workspace().Tabs(); }
     CToolPage& OpenPage()
     {
         CToolPage* shown = Workspace().OpenPageWindow();
@@ -163,6 +165,39 @@ TEST_F(ToolPagesOnScreen, ATestPageOpensBarsModelAndClosesBackToIt)
     EXPECT_EQ(Workspace().OpenPageCode(), 20000);
     EXPECT_EQ(Workspace().ShownPickTarget(), nullptr);
     EXPECT_EQ(Frame().View().m_toolCommandId, 0);
+}
+
+class WorkspaceTabsUnderThePointer : public ToolPagesOnScreen {};
+
+TEST_F(WorkspaceTabsUnderThePointer, ModelIsGreyAndUnlitUnderThePointerWhileAPageIsOpen)
+{
+    StartWithTestPage();
+    CTabCtrlBase& tabs = Tabs();
+    EXPECT_TRUE(tabs.IsTabEnabled(0));
+    Command(TEST_PAGE_COMMAND);
+    ASSERT_EQ(TabTitles(), (std::vector<std::string>{"Model", "Point"}));
+    EXPECT_FALSE(tabs.IsTabEnabled(0));
+    const wxColour grey = wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT);
+    EXPECT_EQ(tabs.TabTextColour(0), grey);
+    TabsOnScreen screen(tabs);
+    const wxImage away = screen.Picture([&](const wxImage& shown) {
+        return DrawnIn(screen.Look(shown, 0), grey) && DrawnIn(screen.Look(shown, 1), tabs.TabTextColour(1));
+    });
+    const TabLook modelAway = screen.Look(away, 0);
+    const TabLook pageAway = screen.Look(away, 1);
+    ASSERT_TRUE(DrawnIn(modelAway, grey));
+
+    // The theme lights the page's tab under the pointer; going on to "Model"
+    // unlights it, and "Model" stays as it was.
+    screen.PointAt(1,
+                   [&](const wxImage& shown) { return screen.Look(shown, 1).background != pageAway.background; });
+    const wxImage under =
+        screen.PointAt(0, [&](const wxImage& shown) { return screen.Look(shown, 1).background == pageAway.background; });
+    ASSERT_EQ(screen.Look(under, 1).background, pageAway.background);
+    const TabLook modelUnder = screen.Look(under, 0);
+    EXPECT_TRUE(DrawnIn(modelUnder, grey));
+    EXPECT_EQ(modelUnder.background, modelAway.background);
+    EXPECT_EQ(tabs.TabTextColour(0), grey);
 }
 
 TEST_F(ToolPagesOnScreen, APageRowsCommandIsEnabledOnceTheRowHasADialog)

@@ -148,7 +148,8 @@ void RedefineSection(DocumentContext& document, int sectionId, const std::string
             redefineLocation = false;
     }
     // A redefinition to the section's own values files no step and leaves
-    // the project as modified as it was.
+    // the project as modified as it was; a step an earlier command filed is
+    // not this one's.
     model.TakeUndoStepFiled();
     if (model.RedefineSection(sectionId, newName, redefineLocation, location, redefineColor, color, true)
         && model.TakeUndoStepFiled())

@@ -11,7 +11,7 @@ constexpr std::size_t kChunkBytes = 4096;
 // A few pipe buffers' worth per call.
 constexpr std::size_t kBytesPerCall = 256 * 1024;
 
-} // namespace
+}  // namespace
 
 PipeDrain::PipeDrain(int fd, std::size_t keptLimit) : fd_(fd), keptLimit_(keptLimit), ended_(fd < 0)
 {

@@ -5,7 +5,6 @@
 // over it.
 
 #include "frame/PickDispatch.h"
-#include "frame/TabCtrlBase.h"
 #include "frame/ToolWorkspace.h"
 #include "view/ViewPorts.h"
 
@@ -14,6 +13,7 @@
 #include <memory>
 
 class CModelMenuTab;
+class CTabCtrlBase;
 class CToolPage;
 
 class CProjectWorkspace : public wxPanel, public IViewWorkspace, public IWorkspaceTabs, public IPickTargetSource {

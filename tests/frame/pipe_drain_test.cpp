@@ -81,4 +81,4 @@ TEST(PipeDrain, NoPipeHasEnded)
     EXPECT_EQ(drain.Kept(), "");
 }
 
-} // namespace
+}  // namespace

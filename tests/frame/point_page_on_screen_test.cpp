@@ -8,6 +8,7 @@
 #include "frame/ModelMenuTab.h"
 #include "frame/OutputWindow.h"
 #include "frame/ProjectWorkspace.h"
+#include "frame/TabCtrlBase.h"
 #include "frame/ToolDialogPanel.h"
 #include "frame/ToolPage.h"
 #include "frame/ToolbarTable.h"

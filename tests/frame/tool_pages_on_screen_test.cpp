@@ -8,6 +8,7 @@
 #include "frame/MainFrame.h"
 #include "frame/ModelMenuTab.h"
 #include "frame/ProjectWorkspace.h"
+#include "frame/TabCtrlBase.h"
 #include "frame/ToolDocument.h"
 #include "frame/ToolPage.h"
 #include "frame/ToolPageContext.h"
@@ -18,7 +19,6 @@
 #include <wx/aui/auibar.h>
 #include <wx/button.h>
 #include <wx/choice.h>
-#include <wx/notebook.h>
 #include <wx/settings.h>
 #include <wx/textctrl.h>
 

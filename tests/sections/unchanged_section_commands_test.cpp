@@ -146,4 +146,4 @@ INSTANTIATE_TEST_SUITE_P(
                            true}),
     [](const testing::TestParamInfo<SectionCommandCase>& info) { return std::string(info.param.name); });
 
-} // namespace
+}  // namespace

@@ -4,6 +4,7 @@
 
 #include "commands/CreationSupport.h"
 #include "commands/DividedShapes.h"
+#include "io/DxfAngles.h"
 #include "model/Geometry.h"
 #include "model/SectModel.h"
 
@@ -34,20 +35,6 @@ bool SkipEntity(int& reasonCount)
 {
     ++reasonCount;
     return true;
-}
-
-// The counter-clockwise sweep from start to end in degrees, in (0, 360]:
-// a difference that is a non-zero whole number of turns is a full turn, equal
-// angles sweep nothing. The difference must be a number.
-double CounterClockwiseSweep(double start, double end)
-{
-    const double difference = end - start;
-    if (IsZero(difference))
-        return 0.0;
-    double sweep = std::fmod(difference, kFullTurn);
-    if (sweep < 0.0)
-        sweep += kFullTurn;
-    return IsZero(sweep) || IsZero(sweep - kFullTurn) ? kFullTurn : sweep;
 }
 
 // Stores a curve through the ids, records it in the open action and appends
@@ -107,9 +94,7 @@ bool ImportDividedEllipse(CSectModel& model, const DividedEllipse& shape)
         return false;
 
     const double increment = shape.sweep / segments;
-    // Whole turns dropped, so a start angle written as a huge number keeps
-    // its precision.
-    const double start = std::fmod(shape.start, kFullTurn);
+    const double start = WithoutWholeTurns(shape.start);
     std::vector<XyPosition> samples;
     samples.reserve(static_cast<size_t>(sampleCount));
     for (int i = 0; i < static_cast<int>(sampleCount); ++i) {
@@ -234,7 +219,7 @@ bool CSectModel::ImportDxfArc(const double centre[2], double radius, double star
     // A negative radius is no valid arc.
     if (!(radius > 0.0) || IsZero(radius))
         return SkipEntity(m_dxfSkipped.ofNoSize);
-    if (!IsPlaceable(*this, centre) || !std::isfinite(endAngle - startAngle))
+    if (!IsPlaceable(*this, centre) || !std::isfinite(startAngle) || !std::isfinite(endAngle))
         return SkipEntity(m_dxfSkipped.unplaceable);
     const DividedEllipse arc = {{centre[0], centre[1]}, radius, radius, {1.0, 0.0},
                                 startAngle, CounterClockwiseSweep(startAngle, endAngle)};
@@ -256,7 +241,8 @@ bool CSectModel::ImportDxfEllipse(const double centre[2], const double majorAxis
 {
     const double a = VectorLength(majorAxis);
     const double b = ratio * a;
-    if (!std::isfinite(a) || !std::isfinite(b) || !IsPlaceable(*this, centre) || !std::isfinite(endParam - startParam))
+    if (!std::isfinite(a) || !std::isfinite(b) || !IsPlaceable(*this, centre) || !std::isfinite(startParam)
+        || !std::isfinite(endParam))
         return SkipEntity(m_dxfSkipped.unplaceable);
     // A negative ratio is no valid ellipse.
     if (IsZero(a) || !(b > 0.0) || IsZero(b))

@@ -21,23 +21,69 @@ std::string_view SkipBlanks(std::string_view text)
     return start == std::string_view::npos ? std::string_view() : text.substr(start);
 }
 
-// Leading blanks and a sign taken off; the sign goes to negative. Empty when
-// no digit (or a point before a digit) follows, nor a letter that may start
-// "inf" or "nan".
-std::string_view UnsignedNumberStart(std::string_view text, bool& negative)
+// The text without white space at either end.
+std::string_view Trimmed(std::string_view text)
 {
-    text = SkipBlanks(text);
-    negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty())
+    constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
+    const size_t start = text.find_first_not_of(kWhiteSpace);
+    if (start == std::string_view::npos)
         return {};
-    const char first = text.front();
-    const bool startsNumber = IsDigit(first) || (first == '.' && text.size() > 1 && IsDigit(text[1]))
-        || first == 'i' || first == 'I' || first == 'n' || first == 'N';
-    return startsNumber ? text : std::string_view();
+    return text.substr(start, text.find_last_not_of(kWhiteSpace) - start + 1);
+}
+
+// The text without its sign, if it starts with one; the sign goes to negative.
+std::string_view WithoutSign(std::string_view text, bool& negative)
+{
+    negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '+' || text.front() == '-'))
+        text.remove_prefix(1);
+    return text;
+}
+
+size_t DigitCount(std::string_view text, size_t from)
+{
+    size_t count = 0;
+    while (from + count < text.size() && IsDigit(text[from + count]))
+        ++count;
+    return count;
+}
+
+// Digits with at most one point among or around them, at least one digit,
+// then perhaps an exponent: e or E, a sign perhaps, and digits.
+bool IsUnsignedDecimal(std::string_view text)
+{
+    size_t at = DigitCount(text, 0);
+    size_t digits = at;
+    if (at < text.size() && text[at] == '.') {
+        const size_t fraction = DigitCount(text, at + 1);
+        digits += fraction;
+        at += 1 + fraction;
+    }
+    if (digits == 0)
+        return false;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+            ++at;
+        const size_t exponent = DigitCount(text, at);
+        if (exponent == 0)
+            return false;
+        at += exponent;
+    }
+    return at == text.size();
+}
+
+bool EqualsIgnoringCase(std::string_view text, std::string_view lowerCase)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::equal(text.begin(), text.end(), lowerCase.begin(), lowerCase.end(),
+                      [&lower](char c, char expected) { return lower(c) == expected; });
+}
+
+// "inf", "infinity" or "nan" in any case, and not a longer word.
+bool IsNonFiniteSpelling(std::string_view text)
+{
+    return EqualsIgnoringCase(text, "inf") || EqualsIgnoringCase(text, "infinity") || EqualsIgnoringCase(text, "nan");
 }
 
 // For a decimal number that no double holds, without its sign: whether it
@@ -79,7 +125,7 @@ bool IsBeyondLargestDouble(std::string_view number)
 bool ParseLeadingInt(std::string_view text, int& out)
 {
     bool negative = false;
-    text = UnsignedNumberStart(text, negative);
+    text = WithoutSign(SkipBlanks(text), negative);
     if (text.empty() || !IsDigit(text.front()))
         return false;
     long long magnitude = 0;
@@ -145,20 +191,23 @@ bool DxfLineReader::StartsAsBinaryDxf()
     return binary;
 }
 
-double ParseDxfDouble(std::string_view text)
+std::optional<double> ParseDxfReal(std::string_view text)
 {
     bool negative = false;
-    text = UnsignedNumberStart(text, negative);
-    if (text.empty())
-        return 0.0;
+    text = WithoutSign(Trimmed(text), negative);
     double magnitude = 0.0;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::general);
-    if (error == std::errc::result_out_of_range) {
-        const std::string_view number = text.substr(0, static_cast<size_t>(end - text.data()));
-        magnitude = IsBeyondLargestDouble(number) ? std::numeric_limits<double>::infinity() : 0.0;
-    } else if (error != std::errc()) {
-        return 0.0;
+    if (IsNonFiniteSpelling(text)) {
+        magnitude = text.front() == 'n' || text.front() == 'N' ? std::numeric_limits<double>::quiet_NaN()
+                                                               : std::numeric_limits<double>::infinity();
+    } else {
+        if (!IsUnsignedDecimal(text))
+            return std::nullopt;
+        const auto [end, error] =
+            std::from_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::general);
+        if (error == std::errc::result_out_of_range)
+            magnitude = IsBeyondLargestDouble(text) ? std::numeric_limits<double>::infinity() : 0.0;
+        else if (error != std::errc() || end != text.data() + text.size())
+            return std::nullopt;
     }
     return negative ? -magnitude : magnitude;
 }

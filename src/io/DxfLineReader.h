@@ -4,6 +4,7 @@
 // first 511 characters. Numbers are read without regard to the locale.
 
 #include <istream>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,13 +35,14 @@ private:
     std::string codeLine_;
 };
 
-// The decimal number at the start of the text, blanks and tabs before it
-// allowed, up to the first character that cannot continue it. Text that does
-// not start with a number (a word, nothing but blanks) reads as 0,
-// and so does a number too small for a double. A number that no double holds
-// is no finite value: "inf" and "nan" in any case, with either sign, read as
-// such, a number beyond the largest double as infinite.
-double ParseDxfDouble(std::string_view text);
+// The value of a real-valued group, or nothing when its text is not wholly
+// one number: white space at either end aside, it must be a decimal number
+// (a sign, digits with at most one point, an exponent of e or E with digits)
+// or inf, infinity or nan in any case with either sign. A number too small
+// for a double reads as 0, one beyond the largest double as infinite.
+std::optional<double> ParseDxfReal(std::string_view text);
+// The integer at the start of the text, blanks and tabs before it allowed, up
+// to the first character that cannot continue it; 0 when there is none.
 int ParseDxfInt(std::string_view text);
 // The group code of a code line; kUnreadableDxfGroupCode when it holds no number.
 int ParseDxfGroupCode(std::string_view text);

@@ -44,13 +44,33 @@ std::string NotImportedText(const DxfSkippedEntities& skipped)
     const std::pair<const char*, int> counted[] = {
         {"On layers off or frozen", skipped.onHiddenLayers}, {"Off the XY plane", skipped.offPlane},
         {"Of no size", skipped.ofNoSize},                    {"Smaller than the tolerance", skipped.belowTolerance},
-        {"Cannot be placed", skipped.unplaceable},
+        {"Cannot be placed", skipped.unplaceable},           {"Id limit reached", skipped.leftAtIdLimit},
     };
     for (const auto& [reason, count] : counted) {
         if (count > 0)
             reasons.push_back(FormatText("%s [%d]", reason, count));
     }
     return "Not imported: " + Joined(reasons);
+}
+
+// Why the entities that cannot be placed were not: the text names the
+// causes met.
+std::string UnplaceableText(const DxfSkippedEntities& skipped, double tolerance)
+{
+    const int unreadable = skipped.unreadableNumbers;
+    const int others = skipped.unplaceable - unreadable;
+    const std::string notFinite = FormatText("not finite or overflow, as written or once turned and shifted, or their "
+                                             "coordinates are too large to be told apart at the tolerance (%g)",
+                                             tolerance);
+    std::string why;
+    if (others == 0)
+        why = "they hold a number that cannot be read";
+    else if (unreadable == 0)
+        why = "their numbers are " + notFinite;
+    else
+        why = FormatText("%d hold a number that cannot be read; the numbers of the other %d are ", unreadable, others)
+            + notFinite;
+    return FormatText("%d entities cannot be placed: ", skipped.unplaceable) + why + ". They were not imported.";
 }
 
 void Warn(const CSectModel& model, const std::string& text)
@@ -68,7 +88,7 @@ void ReportDxfRead(const CSectModel& model)
     const int points = static_cast<int>(model.m_newcomerPoints.size());
     model.m_reporter.PrintOutput("Imported AutoCAD DXF model data");
     model.m_reporter.PrintOutput(FormatText("- Model: Curve [%d], Point [%d]", curves, points));
-    if (!skipped.IsEmpty())
+    if (!skipped.NoneSkipped())
         model.m_reporter.PrintOutput("- " + NotImportedText(skipped));
 
     // An import that lost these is not to be taken for a complete one.
@@ -77,15 +97,12 @@ void ReportDxfRead(const CSectModel& model)
                                "tolerance in the Setting dialog to import them.",
                                skipped.belowTolerance, model.m_tolerance));
     }
-    if (skipped.unplaceable > 0) {
-        Warn(model, FormatText("%d entities cannot be placed: their numbers are not finite or overflow, as written "
-                               "or once turned and shifted, or their coordinates are too large to be told apart at "
-                               "the tolerance (%g). They were not imported.",
-                               skipped.unplaceable, model.m_tolerance));
-    }
-    if (curves == 0 && points == 0) {
+    if (skipped.unplaceable > 0)
+        Warn(model, UnplaceableText(skipped, model.m_tolerance));
+    // At the id limit its own warning has told why the import stopped.
+    if (curves == 0 && points == 0 && skipped.leftAtIdLimit == 0) {
         std::string text = "Nothing was imported from the DXF file.";
-        if (!skipped.IsEmpty())
+        if (!skipped.NoneSkipped())
             text += "\n\n" + NotImportedText(skipped);
         if (!skipped.unreadKinds.empty())
             text += "\n\nThe import reads the entities POINT, LINE, ARC, CIRCLE, ELLIPSE and 3DFACE.";

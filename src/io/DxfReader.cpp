@@ -2,6 +2,7 @@
 // complete (a group 0 "EOF") and reads the layer table, the second places the
 // plane entities of the ENTITIES sections and hands them to the converters.
 
+#include "io/DxfAngles.h"
 #include "io/DxfLayerTable.h"
 #include "io/DxfLineReader.h"
 #include "io/DxfReadReport.h"
@@ -15,7 +16,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
+#include <optional>
+#include <set>
+#include <span>
 #include <utility>
 
 namespace {
@@ -74,12 +77,31 @@ bool FindEntityType(const std::string& name, DxfEntityType& type)
     return false;
 }
 
-// The entities that belong to the one before them (a POLYLINE's vertices, an
-// INSERT's attributes, the end of either): not counted as kinds of their own.
-bool IsPartOfEntity(const std::string& name)
-{
-    return name == "VERTEX" || name == "ATTRIB" || name == "SEQEND";
-}
+// Follows the entities that belong to the one before them: the VERTEX
+// entities of a POLYLINE and the ATTRIB entities of an INSERT, up to the
+// SEQEND that closes either. Any other entity ends such a run; a VERTEX,
+// ATTRIB or SEQEND that belongs to none is an entity of its own.
+class DxfEntityParts {
+public:
+    // Whether the entity of this kind, the next one in the section, is a
+    // part of the one before it.
+    bool IsPart(const std::string& kind)
+    {
+        if (kind == "SEQEND") {
+            const bool closes = owner_ != Owner::None;
+            owner_ = Owner::None;
+            return closes;
+        }
+        if ((kind == "VERTEX" && owner_ == Owner::Polyline) || (kind == "ATTRIB" && owner_ == Owner::Insert))
+            return true;
+        owner_ = kind == "POLYLINE" ? Owner::Polyline : kind == "INSERT" ? Owner::Insert : Owner::None;
+        return false;
+    }
+
+private:
+    enum class Owner { None, Polyline, Insert };
+    Owner owner_ = Owner::None;
+};
 
 // Follows the groups outside any section for the start of the named one: a
 // group 0 "SECTION" and then a group 2 with its name. A block, table entry or
@@ -109,11 +131,37 @@ struct DxfEntityValues {
     double endAngle = 0.0;  // 51, degrees
     double extrusion[3] = {0.0, 0.0, 1.0};  // 210, 220, 230; the DXF default
     std::string layer;  // 8
+    // The groups whose text is not wholly a number, unless a later group of
+    // the code gave one; their values are 0.
+    std::set<int> unreadable;
 
     // The drawing seen from below: arcs, circles and ellipses so written
     // turn clockwise in the XY plane.
     bool IsExtrusionReversed() const { return extrusion[2] < 0.0; }
 };
+
+// Where the group's number lies among the values; null for a code that no
+// type reads.
+template <typename Values>
+auto GroupNumber(Values& values, int code) -> decltype(&values.radiusOrRatio)
+{
+    if (code >= 10 && code <= 13)
+        return &values.corners[code - 10][0];
+    if (code >= 20 && code <= 23)
+        return &values.corners[code - 20][1];
+    if (code >= 30 && code <= 33)
+        return &values.corners[code - 30][2];
+    if (code >= 210 && code <= 230 && code % 10 == 0)
+        return &values.extrusion[(code - 210) / 10];
+    switch (code) {
+    case 40: return &values.radiusOrRatio;
+    case 41: return &values.startParam;
+    case 42: return &values.endParam;
+    case 50: return &values.startAngle;
+    case 51: return &values.endAngle;
+    default: return nullptr;
+    }
+}
 
 void StoreEntityGroup(int code, const std::string& value, DxfEntityValues& values)
 {
@@ -121,80 +169,61 @@ void StoreEntityGroup(int code, const std::string& value, DxfEntityValues& value
         values.layer = value;
         return;
     }
-    const double number = ParseDxfDouble(value);
-    if (code >= 10 && code <= 13)
-        values.corners[code - 10][0] = number;
-    else if (code >= 20 && code <= 23)
-        values.corners[code - 20][1] = number;
-    else if (code >= 30 && code <= 33)
-        values.corners[code - 30][2] = number;
-    else if (code >= 210 && code <= 230 && code % 10 == 0)
-        values.extrusion[(code - 210) / 10] = number;
-    else if (code == 40)
-        values.radiusOrRatio = number;
-    else if (code == 41)
-        values.startParam = number;
-    else if (code == 42)
-        values.endParam = number;
-    else if (code == 50)
-        values.startAngle = number;
-    else if (code == 51)
-        values.endAngle = number;
+    double* number = GroupNumber(values, code);
+    if (!number)
+        return;
+    const std::optional<double> read = ParseDxfReal(value);
+    *number = read.value_or(0.0);
+    if (read)
+        values.unreadable.erase(code);
+    else
+        values.unreadable.insert(code);
 }
 
-// Which of the stored values an entity of the type reads; it passes over
-// the groups of the others.
-struct DxfTypeValues {
-    int cornerCount = 1;
-    bool extrusion = false;
-    bool radiusOrRatio = false;
-    bool angles = false;
-    bool parameters = false;
-};
-
-DxfTypeValues ValuesOfType(DxfEntityType type)
+// The groups an entity of the type reads, besides its layer.
+std::span<const int> GroupsOfType(DxfEntityType type)
 {
+    static constexpr int kPoint[] = {10, 20, 30};
+    static constexpr int kLine[] = {10, 20, 30, 11, 21, 31};
+    static constexpr int kArc[] = {10, 20, 30, 40, 50, 51, 210, 220, 230};
+    static constexpr int kCircle[] = {10, 20, 30, 40, 210, 220, 230};
+    static constexpr int kEllipse[] = {10, 20, 30, 11, 21, 31, 40, 41, 42, 210, 220, 230};
+    static constexpr int kFace[] = {10, 20, 30, 11, 21, 31, 12, 22, 32, 13, 23, 33};
     switch (type) {
-    case DxfEntityType::Point: return {1, false, false, false, false};
-    case DxfEntityType::Line: return {2, false, false, false, false};
-    case DxfEntityType::Arc: return {1, true, true, true, false};
-    case DxfEntityType::Circle: return {1, true, true, false, false};
-    case DxfEntityType::Ellipse: return {2, true, true, false, true};
-    case DxfEntityType::Face: return {4, false, false, false, false};
+    case DxfEntityType::Point: return kPoint;
+    case DxfEntityType::Line: return kLine;
+    case DxfEntityType::Arc: return kArc;
+    case DxfEntityType::Circle: return kCircle;
+    case DxfEntityType::Ellipse: return kEllipse;
+    case DxfEntityType::Face: return kFace;
     }
     return {};
 }
 
-// Whether every value the entity reads is finite: a number written beyond a
-// double's range, "inf" or "nan", leaves it nowhere to be put, nor can it be
-// told whether it lies in the XY plane.
-bool HasFiniteValues(DxfEntityType type, const DxfEntityValues& values)
+enum class DxfNumbers { Placeable, Unreadable, NotFinite };
+
+// Whether the numbers the entity reads can place it: text that is not wholly
+// a number, a number written beyond a double's range, "inf" or "nan" leaves
+// it nowhere to be put, nor can it be told whether it lies in the XY plane.
+DxfNumbers CheckNumbers(DxfEntityType type, const DxfEntityValues& values)
 {
-    const auto finite = [](std::initializer_list<double> numbers) {
-        return std::all_of(numbers.begin(), numbers.end(), [](double number) { return std::isfinite(number); });
-    };
-    const DxfTypeValues reads = ValuesOfType(type);
-    for (int i = 0; i < reads.cornerCount; ++i) {
-        if (!finite({values.corners[i][0], values.corners[i][1], values.corners[i][2]}))
-            return false;
-    }
-    return (!reads.extrusion || finite({values.extrusion[0], values.extrusion[1], values.extrusion[2]}))
-        && (!reads.radiusOrRatio || finite({values.radiusOrRatio}))
-        && (!reads.angles || finite({values.startAngle, values.endAngle}))
-        && (!reads.parameters || finite({values.startParam, values.endParam}));
+    const std::span<const int> groups = GroupsOfType(type);
+    if (std::any_of(groups.begin(), groups.end(), [&values](int code) { return values.unreadable.contains(code); }))
+        return DxfNumbers::Unreadable;
+    const bool finite = std::all_of(groups.begin(), groups.end(),
+                                    [&values](int code) { return std::isfinite(*GroupNumber(values, code)); });
+    return finite ? DxfNumbers::Placeable : DxfNumbers::NotFinite;
 }
 
-// Whether the entity lies in the XY plane: the z values of the corners its
-// type has are zero, and so is the x and y of the extrusion of the types that
-// have one.
+// Whether the entity lies in the XY plane: the z values of its corners are
+// zero, and so are the x and y of its extrusion if it has one.
 bool IsInPlane(DxfEntityType type, const DxfEntityValues& values)
 {
-    const DxfTypeValues reads = ValuesOfType(type);
-    for (int i = 0; i < reads.cornerCount; ++i) {
-        if (IsNonZero(values.corners[i][2]))
-            return false;
-    }
-    return !reads.extrusion || (!IsNonZero(values.extrusion[0]) && !IsNonZero(values.extrusion[1]));
+    const std::span<const int> groups = GroupsOfType(type);
+    return std::none_of(groups.begin(), groups.end(), [&values](int code) {
+        const bool leavesPlane = (code >= 30 && code <= 33) || code == 210 || code == 220;
+        return leavesPlane && IsNonZero(*GroupNumber(values, code));
+    });
 }
 
 // The import's placement of the drawing: a counter-clockwise turn by rz
@@ -227,34 +256,33 @@ bool ConvertEntity(CSectModel& model, DxfEntityType type, const DxfEntityValues&
         return model.ImportDxfLine(placed[0], placed[1]);
     case DxfEntityType::Arc:
     case DxfEntityType::Circle: {
-        double centre[3] = {values.corners[0][0], values.corners[0][1], 0.0};
-        double start = values.startAngle;
-        double end = values.endAngle;
         // The object coordinates of a reversed extrusion run with x
         // mirrored: the centre's x and the angles turn to the other side.
-        if (values.IsExtrusionReversed()) {
-            centre[0] = -centre[0];
-            start = 180.0 - values.endAngle;
-            end = 180.0 - values.startAngle;
-        }
+        const bool mirrored = values.IsExtrusionReversed();
+        const double centre[3] = {mirrored ? -values.corners[0][0] : values.corners[0][0], values.corners[0][1], 0.0};
         placement.Place(centre, placed[0]);
         if (type == DxfEntityType::Circle)
             return model.ImportDxfCircle(placed[0], values.radiusOrRatio);
-        return model.ImportDxfArc(placed[0], values.radiusOrRatio, start + placement.rz, end + placement.rz);
+        // Whole turns dropped first: mirrored or turned, a huge angle would
+        // lose its place.
+        const double sweep = CounterClockwiseSweep(values.startAngle, values.endAngle);
+        double start = WithoutWholeTurns(values.startAngle);
+        if (mirrored)
+            start = 180.0 - (start + sweep);
+        start += WithoutWholeTurns(placement.rz);
+        return model.ImportDxfArc(placed[0], values.radiusOrRatio, start, start + sweep);
     }
     case DxfEntityType::Ellipse: {
-        double start = RadToDeg(values.startParam);
-        double end = RadToDeg(values.endParam);
+        const double sweep = CounterClockwiseSweep(RadToDeg(values.startParam), RadToDeg(values.endParam));
+        double start = WithoutWholeTurns(RadToDeg(values.startParam));
         // The centre and axis are world values; a reversed extrusion only
         // runs the parameter the other way round.
-        if (values.IsExtrusionReversed()) {
-            start = -RadToDeg(values.endParam);
-            end = -RadToDeg(values.startParam);
-        }
+        if (values.IsExtrusionReversed())
+            start = -(start + sweep);
         placement.Place(values.corners[0], placed[0]);
         double axis[2] = {values.corners[1][0], values.corners[1][1]};
         RotatePoint(axis, placement.rz);
-        return model.ImportDxfEllipse(placed[0], axis, values.radiusOrRatio, start, end);
+        return model.ImportDxfEllipse(placed[0], axis, values.radiusOrRatio, start, start + sweep);
     }
     case DxfEntityType::Face:
         for (int i = 0; i < 4; ++i)
@@ -276,16 +304,48 @@ bool ReadEntityGroups(DxfLineReader& file, int& code, std::string& value, DxfEnt
     return false;
 }
 
+// Counts the entity under the reason it is passed over for, or hands it to
+// its converter. False when the converter refused at the id limit.
+bool TakeEntity(CSectModel& model, DxfEntityType type, const DxfEntityValues& values, const DxfLayerList& layers,
+                const DxfPlacement& placement)
+{
+    DxfSkippedEntities& skipped = model.m_dxfSkipped;
+    if (!IsDxfLayerTaken(layers, values.layer)) {
+        ++skipped.onHiddenLayers;
+        return true;
+    }
+    if (const DxfNumbers numbers = CheckNumbers(type, values); numbers != DxfNumbers::Placeable) {
+        ++skipped.unplaceable;
+        if (numbers == DxfNumbers::Unreadable)
+            ++skipped.unreadableNumbers;
+        return true;
+    }
+    if (!IsInPlane(type, values)) {
+        ++skipped.offPlane;
+        return true;
+    }
+    // The converter counts what it makes nothing of by why.
+    const int skippedBefore = skipped.SkippedCount();
+    if (!ConvertEntity(model, type, values, placement))
+        return false;
+    if (skipped.SkippedCount() == skippedBefore)
+        ++skipped.imported;
+    return true;
+}
+
 // The second pass, from the start of the file: read at the group 0 "EOF"
-// (inside a section too) after printing what the import made. Refused after
-// the warning when the file ends first, which only a file changed since the
-// first pass does, and when a converter refused at the id limit.
+// (inside a section too) after printing what the import made. Once a
+// converter refused at the id limit, the entities left are counted and no
+// more is made. Refused after the warning when the file ends first, which
+// only a file changed since the first pass does.
 DxfPassResult ReadDxfEntities(CSectModel& model, DxfLineReader& file, const DxfLayerList& layers,
                               const DxfPlacement& placement, DxfReadProgress& progress)
 {
     DxfSkippedEntities& skipped = model.m_dxfSkipped;
     DxfSectionStart sectionStart;
+    DxfEntityParts parts;
     bool inEntities = false;
+    bool atIdLimit = false;
     bool groupPending = false;  // the group 0 that ended an entity, not yet looked at
     int code = 0;
     std::string value;
@@ -305,28 +365,30 @@ DxfPassResult ReadDxfEntities(CSectModel& model, DxfLineReader& file, const DxfL
             continue;
         if (value == "ENDSEC") {
             inEntities = false;
+            parts = DxfEntityParts();
+            continue;
+        }
+        if (parts.IsPart(value))
+            continue;
+        if (progress.NoteEntity())
+            return DxfPassResult::Canceled;
+        if (atIdLimit) {
+            ++skipped.leftAtIdLimit;
             continue;
         }
         DxfEntityType type;
         if (!FindEntityType(value, type)) {
-            if (!IsPartOfEntity(value))
-                ++skipped.unreadKinds[value];
+            ++skipped.unreadKinds[value];
             continue;
         }
-        if (progress.NoteEntity())
-            return DxfPassResult::Canceled;
         DxfEntityValues values;
         if (!ReadEntityGroups(file, code, value, values))
             break;
         groupPending = true;
-        if (!IsDxfLayerTaken(layers, values.layer))
-            ++skipped.onHiddenLayers;
-        else if (!HasFiniteValues(type, values))
-            ++skipped.unplaceable;
-        else if (!IsInPlane(type, values))
-            ++skipped.offPlane;
-        else if (!ConvertEntity(model, type, values, placement))
-            return DxfPassResult::Refused;
+        if (!TakeEntity(model, type, values, layers, placement)) {
+            atIdLimit = true;
+            ++skipped.leftAtIdLimit;
+        }
     }
     model.m_reporter.ShowWarning(kCannotReadDxf);
     return DxfPassResult::Refused;

@@ -1,13 +1,15 @@
 #pragma once
-// What one DXF read passed over, and why: the read accounts for every entity
-// of its ENTITIES sections that made nothing, apart from repeats of what the
-// same read or the model holds already.
+// What one DXF read did with the entities of its ENTITIES sections: each is
+// imported or passed over for one reason. The parts of a POLYLINE or an
+// INSERT (its VERTEX, ATTRIB and SEQEND entities) belong to it and are not
+// counted apart.
 
 #include <map>
 #include <string>
 
 struct DxfSkippedEntities {
-    // Entities of kinds the import does not read, counted by kind name.
+    // Entities of kinds the import does not read, counted by kind name; a
+    // VERTEX, ATTRIB or SEQEND that belongs to no POLYLINE or INSERT too.
     std::map<std::string, int> unreadKinds;
     // On layers that are off or frozen.
     int onHiddenLayers = 0;
@@ -19,15 +21,28 @@ struct DxfSkippedEntities {
     // Smaller than the tolerance, yet not of zero size: a smaller tolerance
     // would import them.
     int belowTolerance = 0;
-    // With a number that is not finite as written in the file (beyond a
-    // double's range, "inf", "nan") or that overflows once the import places
-    // them, or with coordinates so large that the tolerance is finer than
-    // their resolution.
+    // With a number that cannot be read (text that is not wholly one
+    // number), that is not finite as written in the file (beyond a double's
+    // range, "inf", "nan") or that overflows once the import places them, or
+    // with coordinates so large that the tolerance is finer than their
+    // resolution.
     int unplaceable = 0;
+    // Of the unplaceable, those with a number that cannot be read.
+    int unreadableNumbers = 0;
+    // Left unread once a converter met the id limit, that one included.
+    int leftAtIdLimit = 0;
 
-    bool IsEmpty() const
+    // Handed to a converter, which made them or found them made already; not
+    // a reason to pass over.
+    int imported = 0;
+
+    // How many entities were passed over, for whatever reason.
+    int SkippedCount() const
     {
-        return unreadKinds.empty() && onHiddenLayers == 0 && offPlane == 0 && ofNoSize == 0 && belowTolerance == 0
-            && unplaceable == 0;
+        int count = onHiddenLayers + offPlane + ofNoSize + belowTolerance + unplaceable + leftAtIdLimit;
+        for (const auto& [kind, kindCount] : unreadKinds)
+            count += kindCount;
+        return count;
     }
+    bool NoneSkipped() const { return SkippedCount() == 0; }
 };

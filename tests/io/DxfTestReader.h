@@ -1,6 +1,7 @@
 #pragma once
 // A reader of the flat drawings the DXF export writes, independent of the
-// code under test: group-code and value lines in pairs, split into entities.
+// code under test: group-code and value lines in pairs, split into entities;
+// and a count of the entities of any drawing.
 
 #include <map>
 #include <string>
@@ -24,3 +25,9 @@ struct ReadDxfDrawing {
 
 // The drawing of CR LF text; fails the test on a malformed line pair.
 ReadDxfDrawing ReadFlatDxf(const std::string& text);
+
+// How many entities the ENTITIES sections of a drawing in text form hold, up
+// to its group 0 "EOF": the VERTEX entities of a POLYLINE and the ATTRIB
+// entities of an INSERT, up to the SEQEND that closes them, are parts of
+// that entity and not counted apart.
+int CountDxfEntities(const std::string& text);

@@ -1,6 +1,6 @@
 // Real-world drawings: the pinned ones with what their import makes, counted
 // by hand from their ENTITIES sections, and every drawing of the shared
-// corpus read without a crash or a hang.
+// corpus read without a crash or a hang; each accounts for every entity.
 
 #include "dxf_test_support.h"
 
@@ -63,7 +63,9 @@ TEST_F(DxfCorpus, ImportsWhatThePinnedDrawingsHold)
         fresh.BeginUndoAction();
         user.ClearRecords();
         const double shift[2] = {0.0, 0.0};
-        ASSERT_TRUE(fresh.ReadDxfFile((PinnedDxfFolder() / drawing.file).string().c_str(), shift, 0.0));
+        const std::filesystem::path path = PinnedDxfFolder() / drawing.file;
+        ASSERT_TRUE(fresh.ReadDxfFile(path.string().c_str(), shift, 0.0));
+        ExpectEveryEntityCounted(fresh, ReadWholeFile(path));
         EXPECT_EQ(static_cast<int>(fresh.m_curves.size()), drawing.curves);
         EXPECT_EQ(static_cast<int>(fresh.m_points.size()), drawing.points);
         std::vector<std::string> report = {FormatText("- Model: Curve [%d], Point [%d]", drawing.curves, drawing.points)};
@@ -132,7 +134,8 @@ TEST_F(DxfCorpus, ReadsEverySharedDrawing)
         fresh.m_reporter.SetPorts(user.Ports());
         fresh.BeginUndoAction();
         const double shift[2] = {10.0, -20.0};
-        fresh.ReadDxfFile(entry.path().string().c_str(), shift, 30.0);
+        if (fresh.ReadDxfFile(entry.path().string().c_str(), shift, 30.0))
+            ExpectEveryEntityCounted(fresh, ReadWholeFile(entry.path()));
         for (const auto& [id, curve] : fresh.m_curves) {
             EXPECT_GE(std::set<int>(curve->pointIds.begin(), curve->pointIds.end()).size(), 2u) << id;
             for (int pointId : curve->pointIds)

@@ -35,6 +35,8 @@ TEST_F(DxfConversion, DividesArcsByTheAngleStep)
         {"end before start", 0.0, -90.0, 10.0, 27, 0.0, 270.0, false},
         {"shorter than the step", 0.0, 5.0, 10.0, 1, 0.0, 5.0, false},
         {"angles beyond a turn", 370.0, 380.0, 10.0, 1, 10.0, 20.0, false},
+        // 10^20 is 0 modulo 40 and 1 modulo 9: 280 degrees in whole turns.
+        {"a start of 1e20", 1e20, 90.0, 10.0, 17, 280.0, 90.0, false},
         {"two whole turns", 0.0, 720.0, 10.0, 36, 0.0, 0.0, true},
         {"one turn from 10", 10.0, 370.0, 10.0, 36, 10.0, 10.0, true},
         {"one turn, step past half", 0.0, 360.0, 200.0, 2, 0.0, 0.0, true},

@@ -5,14 +5,9 @@
 
 namespace {
 
-// Lines far enough apart that every one makes two points and a curve.
 std::string ManyLines(int count)
 {
-    DxfBuilder dxf;
-    dxf.Section("ENTITIES");
-    for (int i = 0; i < count; ++i)
-        dxf.Line(0.0, 10.0 * i, 100.0, 10.0 * i);
-    return dxf.EndSection().Eof().text;
+    return DxfBuilder().Section("ENTITIES").ParallelLines(count).EndSection().Eof().text;
 }
 
 class DxfImportCancelTest : public ::testing::Test {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -113,28 +114,40 @@ struct NumberCase {
     double value;
 };
 
-TEST(DxfNumbers, ReadsDecimalNumbersAndTextThatIsNoNumberAsZero)
+TEST(DxfNumbers, ReadsTextThatIsWhollyOneDecimalNumber)
 {
     const std::string tinyAfterZeros = "0." + std::string(30, '0') + "1e-300";  // 1e-331
     const std::string hugeBeforeExponent = "1" + std::string(400, '0') + "e-100";  // 1e300
     const std::vector<NumberCase> cases = {
-        {"1.5", 1.5},           {"  \t-2.5e3", -2500.0}, {"+.5", 0.5},    {"1E+2", 100.0},  {"-.25", -0.25},
-        {"12abc", 12.0},        {"1,5", 1.0},            {"3.", 3.0},     {"1e", 1.0},      {"0x1A", 0.0},
-        {"none", 0.0},          {"-n", 0.0},             {"i", 0.0},      {"", 0.0},        {"   ", 0.0},
-        {"abc", 0.0},           {".e5", 0.0},            {"- 5", 0.0},    {"+-5", 0.0},     {"--5", 0.0},
+        {"1.5", 1.5},           {"  \t-2.5e3", -2500.0}, {"+.5", 0.5},       {"1E+2", 100.0},  {"-.25", -0.25},
+        {"3.", 3.0},            {"  12  ", 12.0},        {"1e5", 1e5},       {"-0.5", -0.5},   {"1E-3", 1e-3},
+        {".5", 0.5},            {"5.", 5.0},             {"7\t\r", 7.0},     {"007", 7.0},     {"0", 0.0},
         {"1e-5", 1e-5},         {"1e-400", 0.0},         {"-1e-400", 0.0}, {"0e999999", 0.0}, {"1e-99999999999", 0.0},
         {tinyAfterZeros.c_str(), 0.0}, {hugeBeforeExponent.c_str(), 1e300}, {"4.9e-324", 4.9e-324},
         {"1.7976931348623157e308", 1.7976931348623157e308},
     };
     for (const NumberCase& c : cases) {
-        const double value = ParseDxfDouble(c.text);
-        EXPECT_TRUE(std::isfinite(value)) << c.text;
-        EXPECT_DOUBLE_EQ(value, c.value) << '"' << c.text << '"';
+        const std::optional<double> value = ParseDxfReal(c.text);
+        ASSERT_TRUE(value.has_value()) << '"' << c.text << '"';
+        EXPECT_TRUE(std::isfinite(*value)) << c.text;
+        EXPECT_DOUBLE_EQ(*value, c.value) << '"' << c.text << '"';
     }
 }
 
-// A number that no double holds is not read as 0: the reader sets aside what
-// it was meant to place.
+// Text with a number only at its start, or none at all, is no number: a
+// reader that took its leading part would move geometry without a word.
+TEST(DxfNumbers, ReadsNoNumberFromTextThatIsNotWhollyOne)
+{
+    for (const char* text : {"--5", "+-5", "0x10", ",5", "", ".", "-", "1e", "1,5", "1.5.3", "12abc", "1 2",
+                             "   ", "none", "-n", "i", "abc", ".e5", "- 5", "0x1A", "1e+", "e5", "+", "1.5e3.2",
+                             "1e5e5", "information", "nancy", "infx", "  nano", "nan(1)", "infinityy", "in",
+                             "\xc2\xa0" "1"}) {
+        EXPECT_FALSE(ParseDxfReal(text).has_value()) << '"' << text << '"';
+    }
+}
+
+// A number that no double holds is no finite value: the reader sets aside
+// what it was meant to place.
 TEST(DxfNumbers, ReadsNumbersThatNoDoubleHoldsAsNotFinite)
 {
     const double inf = std::numeric_limits<double>::infinity();
@@ -145,12 +158,15 @@ TEST(DxfNumbers, ReadsNumbersThatNoDoubleHoldsAsNotFinite)
         {"1e400", inf},      {"-1e400", -inf},  {" \t1E+309", inf}, {"2e308", inf},       {"1e99999999999", inf},
         {huge.c_str(), inf}, {hugeBeforeExponent.c_str(), inf},   {hugeAfterZeros.c_str(), inf},
         {"inf", inf},        {"-inf", -inf},    {"+INF", inf},      {"Infinity", inf},    {"-infinity", -inf},
-        {"infx", inf},
+        {" iNf ", inf},
     };
     for (const NumberCase& c : cases)
-        EXPECT_EQ(ParseDxfDouble(c.text), c.value) << '"' << c.text << '"';
-    for (const char* text : {"nan", "-nan", "+NaN", "NAN", "nan(1)", "  nano"})
-        EXPECT_TRUE(std::isnan(ParseDxfDouble(text))) << '"' << text << '"';
+        EXPECT_EQ(ParseDxfReal(c.text), c.value) << '"' << c.text << '"';
+    for (const char* text : {"nan", "-nan", "+NaN", "NAN", " nan\t"}) {
+        const std::optional<double> value = ParseDxfReal(text);
+        ASSERT_TRUE(value.has_value()) << '"' << text << '"';
+        EXPECT_TRUE(std::isnan(*value)) << '"' << text << '"';
+    }
 }
 
 TEST(DxfNumbers, ReadsIntegersAndGroupCodes)

@@ -2,20 +2,30 @@
 // read: one line counts them by why, entities the import cannot place get a
 // warning of their own, and a read that made nothing at all says so.
 
+#include "NumericLocale.h"
 #include "dxf_test_support.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace {
 
 using DxfNotImported = DxfImportTest;
 
-std::string UnplaceableText(int count)
+const char* const kNotFinite = "not finite or overflow, as written or once turned and shifted, or their coordinates "
+                               "are too large to be told apart at the tolerance (1). They were not imported.";
+
+// The warning of entities that cannot be placed: those with a number that
+// cannot be read, and the others.
+std::string UnplaceableText(int notFinite, int unreadable = 0)
 {
-    return FormatText("%d entities cannot be placed: their numbers are not finite or overflow, as written or once "
-                      "turned and shifted, or their coordinates are too large to be told apart at the tolerance (1). "
-                      "They were not imported.",
-                      count);
+    const std::string start = FormatText("%d entities cannot be placed: ", notFinite + unreadable);
+    if (unreadable == 0)
+        return start + "their numbers are " + kNotFinite;
+    if (notFinite == 0)
+        return start + "they hold a number that cannot be read. They were not imported.";
+    return start + FormatText("%d hold a number that cannot be read; the numbers of the other %d are ", unreadable,
+                              notFinite) + kNotFinite;
 }
 
 std::string TooSmallText(int count)
@@ -44,7 +54,8 @@ TEST_F(DxfNotImported, WarnsOfEntitiesItCannotPlaceApartFromThoseTooSmall)
     unplaceable.Section("ENTITIES").Line(0, 0, 100, 0);
     Ellipse(unplaceable, 1e300, 1e300, 6.283185307179586);  // an axis whose length overflows
     Ellipse(unplaceable, 10.0, 0.0, 1e308);  // a parameter that overflows in degrees
-    unplaceable.Arc(0, 0, 10, 1e308, -1e308);  // a sweep that overflows
+    // Angles far apart are taken less their whole turns: no sweep overflows.
+    unplaceable.Arc(0, 0, 10, 1e308, -1e308);
     Circle(unplaceable, 1e300, 0.0, "5");  // its points fall on one another
     Circle(unplaceable, 0.0, 0.0, "1e300");  // so do the points of a huge radius
     unplaceable.Point(1e17, 0).Line(0, 100, 1e16, 100);
@@ -52,8 +63,9 @@ TEST_F(DxfNotImported, WarnsOfEntitiesItCannotPlaceApartFromThoseTooSmall)
         .Group(12, 100.0).Group(22, 1e300).Group(13, 0.0).Group(23, 100.0);
     // Within the resolution: 36 points a tolerance and more apart.
     Circle(unplaceable, 1e15, 0.0, "50");
-    // Text that is no number reads as 0: a circle of no size.
+    // Text that is no number cannot be placed either, a radius of 0 can.
     Circle(unplaceable, 500.0, 0.0, "none");
+    Circle(unplaceable, 700.0, 0.0, "0");
     unplaceable.EndSection().Eof();
 
     // Turned by 45 degrees the corner (1.7e308, 1.7e308) overflows; shifted by
@@ -75,8 +87,8 @@ TEST_F(DxfNotImported, WarnsOfEntitiesItCannotPlaceApartFromThoseTooSmall)
         std::vector<std::string> warnings;
     };
     const Case cases[] = {
-        {"each kind", unplaceable.text, 0.0, 0.0, 2, "- Not imported: Of no size [1], Cannot be placed [8]",
-         {UnplaceableText(8)}},
+        {"each kind", unplaceable.text, 0.0, 0.0, 3, "- Not imported: Of no size [1], Cannot be placed [8]",
+         {UnplaceableText(7, 1)}},
         {"turned", overflowing.text, 0.0, 45.0, 1, "- Not imported: Cannot be placed [3]", {UnplaceableText(3)}},
         {"shifted", overflowing.text, 1e308, 0.0, 0, "- Not imported: Cannot be placed [4]", {UnplaceableText(4)}},
         {"small beside", small.text, 0.0, 0.0, 1, "- Not imported: Smaller than the tolerance [1], Cannot be placed [1]",
@@ -104,7 +116,7 @@ TEST_F(DxfNotImported, WarnsOfEntitiesItCannotPlaceApartFromThoseTooSmall)
     }
     // The circle far out that can be placed is whole.
     ASSERT_TRUE(ImportText(unplaceable.text));
-    EXPECT_EQ(model.FindCurve(2)->pointIds.size(), 37u);
+    EXPECT_EQ(model.FindCurve(3)->pointIds.size(), 37u);
 }
 
 DxfBuilder& LineFromX(DxfBuilder& dxf, const std::string& x1)
@@ -132,6 +144,95 @@ TEST_F(DxfNotImported, NumbersThatNoDoubleHoldsCannotBePlaced)
     EXPECT_EQ(user.lines, (std::vector<std::string>{"Imported AutoCAD DXF model data", "- Model: Curve [1], Point [2]",
                                                     "- Not imported: Cannot be placed [5]", UnplaceableText(5)}));
     EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{UnplaceableText(5)});
+}
+
+enum class Gives { Number, Unreadable, NotFinite };
+
+struct NumberTextCase {
+    const char* text;
+    Gives gives;
+    double x = 0.0;  // the number it gives
+};
+
+// What each text gives as a LINE's start x: text that is not wholly one
+// number is never read as 0 or as its leading number.
+const NumberTextCase kNumberTexts[] = {
+    {"--5", Gives::Unreadable},      {"+-5", Gives::Unreadable},   {"0x10", Gives::Unreadable},
+    {",5", Gives::Unreadable},       {"", Gives::Unreadable},      {".", Gives::Unreadable},
+    {"-", Gives::Unreadable},        {"1e", Gives::Unreadable},    {"1,5", Gives::Unreadable},
+    {"1.5.3", Gives::Unreadable},    {"12abc", Gives::Unreadable}, {"1 2", Gives::Unreadable},
+    {"information", Gives::Unreadable}, {"nancy", Gives::Unreadable},
+    {"inf", Gives::NotFinite},       {"-NaN", Gives::NotFinite},
+    {"  12  ", Gives::Number, 12.0}, {"1e5", Gives::Number, 1e5}, {"-0.5", Gives::Number, -0.5},
+    {"1E-3", Gives::Number, 1e-3},   {".5", Gives::Number, 0.5},  {"5.", Gives::Number, 5.0},
+};
+
+DxfBuilder& LineFromText(DxfBuilder& dxf, const std::string& x1, double y)
+{
+    return dxf.Group(0, "LINE").Group(8, "0").Group(10, x1).Group(20, y).Group(11, 300.0).Group(21, y);
+}
+
+class DxfNumberTexts : public DxfImportTest {
+protected:
+    // Each text alone, with the count it gives, then all of them in one
+    // drawing beside the CIRCLE whose centre is "0x10" and empty.
+    void ExpectEachTextGivesItsCount()
+    {
+        for (const NumberTextCase& c : kNumberTexts) {
+            SCOPED_TRACE('"' + std::string(c.text) + '"');
+            DxfBuilder dxf;
+            LineFromText(dxf.Section("ENTITIES"), c.text, 20.0).EndSection().Eof();
+            user.ClearRecords();
+            CSectModel fresh;
+            ASSERT_TRUE(ImportTextInto(fresh, dxf.text));
+            const bool placed = c.gives == Gives::Number;
+            ASSERT_EQ(fresh.m_curves.size(), placed ? 1u : 0u);
+            if (placed) {
+                const T_POINT_D* start = fresh.FindPoint(fresh.m_curves.begin()->second->pointIds.front());
+                EXPECT_EQ(start->xy[0], c.x);
+                EXPECT_EQ(start->xy[1], 20.0);
+                EXPECT_EQ(user.lines.size(), 2u);
+                continue;
+            }
+            const std::string warning =
+                c.gives == Gives::Unreadable ? UnplaceableText(0, 1) : UnplaceableText(1, 0);
+            ASSERT_EQ(user.lines.size(), 4u);
+            EXPECT_EQ(user.lines[2], "- Not imported: Cannot be placed [1]");
+            EXPECT_EQ(user.lines[3], warning);
+        }
+
+        DxfBuilder all;
+        all.Section("ENTITIES");
+        for (size_t i = 0; i < std::size(kNumberTexts); ++i)
+            LineFromText(all, kNumberTexts[i].text, 20.0 * static_cast<double>(i));
+        all.Group(0, "CIRCLE").Group(8, "0").Group(10, "0x10").Group(20, "").Group(40, 50.0);
+        all.EndSection().Eof();
+        user.ClearRecords();
+        CSectModel fresh;
+        ASSERT_TRUE(ImportTextInto(fresh, all.text));
+        EXPECT_EQ(fresh.m_curves.size(), 6u);
+        EXPECT_EQ(fresh.m_dxfSkipped.unplaceable, 17);
+        EXPECT_EQ(user.lines, (std::vector<std::string>{"Imported AutoCAD DXF model data",
+                                                        "- Model: Curve [6], Point [12]",
+                                                        "- Not imported: Cannot be placed [17]",
+                                                        UnplaceableText(2, 15)}));
+        EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{UnplaceableText(2, 15)});
+        ExpectEveryEntityCounted(fresh, all.text);
+    }
+};
+
+TEST_F(DxfNumberTexts, TextThatIsNotWhollyANumberCannotBePlaced)
+{
+    ExpectEachTextGivesItsCount();
+}
+
+TEST_F(DxfNumberTexts, ADecimalCommaLocaleReadsTheSame)
+{
+    NumericLocale locale(kDecimalCommaLocale);
+    if (!locale.Switched())
+        GTEST_SKIP() << "the " << kDecimalCommaLocale << " locale is missing: decimal-comma check skipped";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    ExpectEachTextGivesItsCount();
 }
 
 // One entity at a time: which groups make it unplaceable, in which spelling,
@@ -171,9 +272,24 @@ TEST_F(DxfNotImported, OnlyTheValuesAnEntityReadsMustBeFinite)
         {"a z of 5 beside", "LINE", line, {31, "5"}, "0", "Not imported: Off the XY plane [1]"},
         {"a group the line does not read", "LINE", line, {40, "inf"}, "0", ""},
         {"a number too small for a double reads as 0", "LINE", line, {10, "1e-400"}, "0", ""},
-        {"a word reads as 0", "LINE", line, {10, "none"}, "0", ""},
         {"a later group replaces the earlier", "LINE", {{10, "nan"}, {20, "0"}, {11, "100"}, {21, "0"}},
          {10, "0"}, "0", ""},
+        // Text that is not wholly a number, in every kind of group.
+        {"a word as the start's x", "LINE", line, {10, "none"}, "0", kUnplaced},
+        {"a point's x of 0x10", "POINT", {{10, "0"}, {20, "0"}}, {10, "0x10"}, "0", kUnplaced},
+        {"an empty z", "LINE", line, {31, ""}, "0", kUnplaced},
+        {"an empty radius", "CIRCLE", circle, {40, ""}, "0", kUnplaced},
+        {"an extrusion x of --5", "CIRCLE", circle, {210, "--5"}, "0", kUnplaced},
+        {"an angle with a decimal comma", "ARC", arc, {50, "1,5"}, "0", kUnplaced},
+        {"a ratio of a point alone", "ELLIPSE", ellipse, {40, "."}, "0", kUnplaced},
+        {"a parameter followed by letters", "ELLIPSE", ellipse, {42, "12abc"}, "0", kUnplaced},
+        {"a corner's y of two numbers", "3DFACE", face, {22, "1 2"}, "0", kUnplaced},
+        {"a word that starts as inf", "LINE", line, {21, "information"}, "0", kUnplaced},
+        {"on a frozen layer, unread", "LINE", line, {10, "1,5"}, "F", "Not imported: On layers off or frozen [1]"},
+        {"a group the arc does not read", "ARC", arc, {41, "1,5"}, "0", ""},
+        {"a later number replaces the text", "LINE", {{10, "1,5"}, {20, "0"}, {11, "100"}, {21, "0"}},
+         {10, "0"}, "0", ""},
+        {"a later text replaces the number", "LINE", line, {11, "100 mm"}, "0", kUnplaced},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -218,6 +334,15 @@ TEST_F(DxfNotImported, CountsTheKindsItDoesNotReadAndSaysWhenNothingWasImported)
         manyKinds.Group(0, std::string("KIND_") + kind);
     manyKinds.Group(0, "KIND_L").Point(5, 5).Point(5, 5, 3.0).EndSection().Eof();
 
+    // The parts of a POLYLINE and an INSERT, and the same kinds where they
+    // belong to nothing.
+    DxfBuilder parts;
+    parts.Section("ENTITIES").Group(0, "VERTEX");
+    parts.Group(0, "POLYLINE").Group(0, "VERTEX").Group(0, "VERTEX").Group(0, "SEQEND").Group(0, "SEQEND");
+    // A VERTEX among an INSERT's attributes ends them.
+    parts.Group(0, "INSERT").Group(0, "ATTRIB").Group(0, "VERTEX").Group(0, "ATTRIB").Group(0, "SEQEND");
+    parts.Point(5, 5).Group(0, "ATTRIB").EndSection().Eof();
+
     DxfBuilder empty;
     empty.Section("ENTITIES").EndSection().Eof();
 
@@ -238,6 +363,8 @@ TEST_F(DxfNotImported, CountsTheKindsItDoesNotReadAndSaysWhenNothingWasImported)
          "Not imported: Kinds not read [KIND_L 2, KIND_A 1, KIND_B 1, KIND_C 1, KIND_D 1, KIND_E 1, KIND_F 1, "
          "KIND_G 1, KIND_H 1, KIND_I 1 and 2 more kinds], Off the XY plane [1]",
          {}},
+        {"parts of nothing", parts.text, 1,
+         "Not imported: Kinds not read [ATTRIB 2, SEQEND 2, VERTEX 2, INSERT 1, POLYLINE 1]", {}},
         {"empty", empty.text, 0, "", {"Nothing was imported from the DXF file."}},
     };
     for (const Case& c : cases) {
@@ -255,6 +382,7 @@ TEST_F(DxfNotImported, CountsTheKindsItDoesNotReadAndSaysWhenNothingWasImported)
         EXPECT_EQ(user.BoxTexts(), c.boxes);
         for (const RecordedBox& box : user.boxes)
             EXPECT_EQ(box.kind, BoxKind::Warning);
+        ExpectEveryEntityCounted(fresh, c.text);
     }
 }
 

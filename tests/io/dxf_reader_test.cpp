@@ -3,6 +3,8 @@
 #include "model/Geometry.h"
 
 #include <cmath>
+#include <cstdint>
+#include <numbers>
 
 #include <sys/stat.h>
 
@@ -208,6 +210,76 @@ TEST_F(DxfReader, MirrorsArcsCirclesAndEllipsesSeenFromBelow)
     }
 }
 
+// The whole number x (every double from 2^52 on is one) modulo 360, from its
+// exact binary form m 2^e: (m mod 360) (2^e mod 360) mod 360.
+int WholeNumberModTurn(double x)
+{
+    int exponent = 0;
+    const double fraction = std::frexp(x, &exponent);  // x = fraction 2^exponent, fraction in [0.5, 1)
+    EXPECT_GE(exponent, 53);
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    std::uint64_t power = 1;
+    for (int i = 53; i < exponent; ++i)
+        power = power * 2 % 360;
+    return static_cast<int>(mantissa % 360 * power % 360);
+}
+
+// How far apart two angles in degrees lie, whole turns aside.
+double AngleGap(double a, double b)
+{
+    return std::fabs(std::remainder(a - b, 360.0));
+}
+
+TEST_F(DxfReader, DropsWholeTurnsOfHugeAnglesBeforeTakingTheSweep)
+{
+    // 10^20 is 0 modulo 40 and 1 modulo 9: 280 modulo 360.
+    ASSERT_EQ(WholeNumberModTurn(1e20), 280);
+    const double farStart = WholeNumberModTurn(1e300);
+    const double farParameter = WholeNumberModTurn(1e300 * 180.0 / std::numbers::pi);
+    const double endParameter = 2.5 * 180.0 / std::numbers::pi;  // 143.24 degrees
+
+    const auto arc = [](double start, double end, double extrusionZ = 1.0) {
+        return EntitiesSection().Arc(0, 0, 100, start, end, extrusionZ).EndSection().Eof().text;
+    };
+    DxfBuilder ellipse = EntitiesSection();
+    ellipse.Group(0, "ELLIPSE").Group(8, "0").Group(10, 0.0).Group(20, 0.0).Group(11, 100.0).Group(21, 0.0)
+        .Group(40, 0.5).Group(41, 1e300).Group(42, 2.5).EndSection().Eof();
+    struct Case {
+        const char* name;
+        std::string text;
+        double rz;
+        double semiMinor;  // the semi-major axis is 100 along x
+        double first;  // the angle, or the ellipse parameter, of the first and last point
+        double last;
+    };
+    const Case cases[] = {
+        {"an arc from 1e20 to 90", arc(1e20, 90.0), 0.0, 100.0, 280.0, 90.0},
+        {"an arc from 1e300 to 120", arc(1e300, 120.0), 0.0, 100.0, farStart, 120.0},
+        {"an ellipse from the parameter 1e300 to 2.5", ellipse.text, 0.0, 50.0, farParameter, endParameter},
+        {"an arc from 1e20 to 90 turned by 30", arc(1e20, 90.0), 30.0, 100.0, 310.0, 120.0},
+        // Mirrored about the y axis: from 180 - 90 to 180 - 280.
+        {"an arc from 1e20 to 90 seen from below", arc(1e20, 90.0, -1.0), 0.0, 100.0, 90.0, 260.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        user.ClearRecords();
+        CSectModel fresh;
+        ASSERT_TRUE(ImportTextInto(fresh, c.text, 0.0, c.rz));
+        ASSERT_EQ(fresh.m_curves.size(), 1u);
+        const std::vector<int>& ids = fresh.m_curves.begin()->second->pointIds;
+        EXPECT_NE(ids.front(), ids.back());
+        const double sweep = std::fmod(c.last - c.first + 360.0, 360.0);
+        EXPECT_EQ(ids.size(), static_cast<size_t>(std::trunc(sweep / 10.0)) + 1);
+        const auto parameter = [&](int pointId) {
+            const double* xy = fresh.FindPoint(pointId)->xy;
+            EXPECT_NEAR(std::hypot(xy[0] / 100.0, xy[1] / c.semiMinor), 1.0, 1e-12);
+            return RadToDeg(std::atan2(xy[1] / c.semiMinor, xy[0] / 100.0));
+        };
+        EXPECT_LT(AngleGap(parameter(ids.front()), c.first), 1e-9);
+        EXPECT_LT(AngleGap(parameter(ids.back()), c.last), 1e-9);
+    }
+}
+
 TEST_F(DxfReader, StartsEveryEntityFromFreshValues)
 {
     DxfBuilder dxf = EntitiesSection();
@@ -296,7 +368,7 @@ TEST_F(DxfReader, RefusesPathsThatAreNoRegularFileAtOnce)
     EXPECT_EQ(PointCount(), 0);
 }
 
-TEST_F(DxfReader, ReadsTextThatIsNoNumberAsZero)
+TEST_F(DxfReader, SetsAsideEntitiesWithTextThatIsNoNumber)
 {
     DxfBuilder dxf = EntitiesSection();
     dxf.Group(0, "LINE").Group(10, "n/a").Group(20, "  \t1.5e2").Group(11, "0x40").Group(21, "in");
@@ -307,11 +379,12 @@ TEST_F(DxfReader, ReadsTextThatIsNoNumberAsZero)
     dxf.text += "ten\n400\n";
     dxf.EndSection().Eof();
     ASSERT_TRUE(ImportText(dxf.text));
-    ASSERT_EQ(CurveCount(), 3);
-    ExpectNear2(CurvePositions(1)[0], 0.0, 150.0);
-    ExpectNear2(CurvePositions(1)[1], 0.0, 0.0);
-    ExpectNear2(CurvePositions(2)[0], 0.0, -300.0);
-    ExpectNear2(CurvePositions(3)[1], 100.0, 900.0);
+    ASSERT_EQ(CurveCount(), 1);
+    ExpectNear2(CurvePositions(1)[0], 0.0, 900.0);
+    ExpectNear2(CurvePositions(1)[1], 100.0, 900.0);
+    EXPECT_EQ(model.m_dxfSkipped.unplaceable, 2);
+    EXPECT_EQ(model.m_dxfSkipped.unreadableNumbers, 2);
+    EXPECT_EQ(model.m_dxfSkipped.ofNoSize, 1);
 }
 
 TEST_F(DxfReader, ReadsTheGroupAfterAnOverlongValue)
@@ -328,16 +401,56 @@ TEST_F(DxfReader, ReadsTheGroupAfterAnOverlongValue)
     EXPECT_EQ(CurveCount(), 2);
 }
 
-TEST_F(DxfReader, StopsOnceTheIdLimitIsReached)
+// Once a converter is refused at the id limit nothing more is made: its one
+// warning, and every entity left, the refused one with them, counted under
+// a reason of its own.
+TEST_F(DxfReader, StopsOnceTheIdLimitIsReachedAndCountsTheEntitiesLeft)
 {
-    model.m_nextCurveId = IdUpperBound(IdKind::Curve) - 1;
-    DxfBuilder dxf = EntitiesSection();
-    dxf.Line(0, 0, 100, 0).Line(0, 100, 100, 100).Line(0, 200, 100, 200).EndSection().Eof();
-    EXPECT_TRUE(ImportText(dxf.text));
-    EXPECT_EQ(CurveCount(), 1);
-    ASSERT_EQ(user.boxes.size(), 1u);
-    EXPECT_EQ(user.boxes[0].kind, BoxKind::Warning);
-    EXPECT_TRUE(user.lines.empty());
+    const int pointBound = IdUpperBound(IdKind::Point);
+    const int curveBound = IdUpperBound(IdKind::Curve);
+    // As 1,000,000 lines read from the first point id stop after 499,999
+    // lines with one point id left, 2,000 lines with the ids of 999 lines
+    // and one left stop after 999: 1,001 lines are left, and after them a
+    // TEXT and a POLYLINE with its parts.
+    DxfBuilder manyLines = EntitiesSection();
+    manyLines.ParallelLines(2000).Group(0, "TEXT").Group(0, "POLYLINE").Group(0, "VERTEX").Group(0, "VERTEX")
+        .Group(0, "SEQEND").EndSection().Eof();
+    DxfBuilder threeLines = EntitiesSection();
+    threeLines.ParallelLines(3).EndSection().Eof();
+    const std::string pointsLeft = "Cannot create 2 new points: the project has only 1 of its 999999 point ids left.";
+    struct Case {
+        const char* name;
+        std::string text;
+        int nextPointId;
+        int nextCurveId;
+        int curves;  // made before the limit, each of two new points
+        int left;
+        std::string warning;
+    };
+    const Case cases[] = {
+        {"point ids for 999 of 2,000 lines", manyLines.text, pointBound - (2 * 999 + 1), 1, 999, 1001 + 2,
+         pointsLeft},
+        {"a curve id for one of three lines", threeLines.text, 1, curveBound - 1, 1, 2,
+         "Cannot create a new curve: the project has used all 999999 curve ids."},
+        // The limit's warning says why nothing was imported.
+        {"no line's point ids", threeLines.text, pointBound - 1, 1, 0, 3, pointsLeft},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        user.ClearRecords();
+        CSectModel fresh;
+        fresh.m_nextPointId = c.nextPointId;
+        fresh.m_nextCurveId = c.nextCurveId;
+        EXPECT_TRUE(ImportTextInto(fresh, c.text));
+        EXPECT_EQ(static_cast<int>(fresh.m_curves.size()), c.curves);
+        EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{c.warning});
+        EXPECT_EQ(user.lines,
+                  (std::vector<std::string>{"Imported AutoCAD DXF model data",
+                                            FormatText("- Model: Curve [%d], Point [%d]", c.curves, 2 * c.curves),
+                                            FormatText("- Not imported: Id limit reached [%d]", c.left)}));
+        EXPECT_EQ(fresh.m_dxfSkipped.imported, c.curves);
+        ExpectEveryEntityCounted(fresh, c.text);
+    }
 }
 
 } // namespace

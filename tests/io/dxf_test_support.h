@@ -3,6 +3,7 @@
 // command opens it), a builder of small drawings, and the folders that hold
 // the real-world drawings.
 
+#include "DxfTestReader.h"
 #include "ProjectFileTestSupport.h"
 #include "commands/CreationSupport.h"
 #include "model/SectModel.h"
@@ -53,6 +54,14 @@ public:
     {
         return Group(0, "ARC").Group(8, "0").Group(10, cx).Group(20, cy).Group(30, 0.0).Group(40, radius)
             .Group(210, 0.0).Group(220, 0.0).Group(230, extrusionZ).Group(50, start).Group(51, end);
+    }
+    // Lines 10 apart from (0, 10 i) to (100, 10 i): each makes two points
+    // and a curve of its own.
+    DxfBuilder& ParallelLines(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            Line(0.0, 10.0 * i, 100.0, 10.0 * i);
+        return *this;
     }
     DxfBuilder& Eof() { return Group(0, "EOF"); }
 
@@ -117,6 +126,18 @@ protected:
     CSectModel model;
     ScratchFolder folder;
 };
+
+// Every entity of the drawing's ENTITIES sections was imported or passed
+// over for one reason: the counts add up to the entities the drawing holds.
+inline void ExpectEveryEntityCounted(const CSectModel& model, const std::string& text)
+{
+    const DxfSkippedEntities& counts = model.m_dxfSkipped;
+    int total = counts.imported + counts.onHiddenLayers + counts.offPlane + counts.ofNoSize + counts.belowTolerance
+        + counts.unplaceable + counts.leftAtIdLimit;
+    for (const auto& [kind, count] : counts.unreadKinds)
+        total += count;
+    EXPECT_EQ(total, CountDxfEntities(text));
+}
 
 inline void ExpectNear2(const std::array<double, 2>& actual, double x, double y, double tolerance = 1e-9)
 {

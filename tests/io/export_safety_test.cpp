@@ -2,10 +2,10 @@
 // keeps the old file, and the text never depends on the locale.
 
 #include "ExportTestSupport.h"
+#include "NumericLocale.h"
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <csignal>
 #include <functional>
 
@@ -160,26 +160,11 @@ TEST(ExportSafety, AFileThatCannotBeCreatedIsReported)
     EXPECT_TRUE(folder.FileNames().empty());
 }
 
-// Switches the decimal separator of the C library for the guard's lifetime.
-class NumericLocale {
-public:
-    explicit NumericLocale(const char* name) : previous_(std::setlocale(LC_NUMERIC, nullptr))
-    {
-        switched_ = std::setlocale(LC_NUMERIC, name) != nullptr;
-    }
-    ~NumericLocale() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
-    bool Switched() const { return switched_; }
-
-private:
-    std::string previous_;
-    bool switched_ = false;
-};
-
 TEST(ExportSafety, ADecimalCommaLocaleChangesNoFile)
 {
     std::vector<std::string> files;
     for (const bool decimalComma : {false, true}) {
-        NumericLocale locale(decimalComma ? "de_DE.UTF-8" : "C");
+        NumericLocale locale(decimalComma ? kDecimalCommaLocale : "C");
         if (decimalComma && !locale.Switched())
             GTEST_SKIP() << "the de_DE.UTF-8 locale is missing: decimal-comma check skipped";
         for (const NamedExport& exporter : kExports) {

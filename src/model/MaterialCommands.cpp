@@ -24,28 +24,35 @@ bool CheckModulusAndRatio(const CMessageReporter& reporter, double elasticModulu
     return true;
 }
 
-// A plane section of this material only, or without it, keeps its results:
-// its modular ratios do not depend on the material's values.
-bool MixesMaterial(const T_SECTION_D& section, int materialId)
-{
+// Which materials a plane section's used domains name, as far as one material goes.
+struct MaterialUse {
     bool hasIt = false;
     bool hasOther = false;
+};
+
+MaterialUse UseOfMaterial(const T_SECTION_D& section, int materialId)
+{
+    MaterialUse use;
     for (const auto& [id, domain] : section.domains) {
         if (!domain->used)
             continue;
-        (domain->materialId == materialId ? hasIt : hasOther) = true;
+        (domain->materialId == materialId ? use.hasIt : use.hasOther) = true;
     }
-    return hasIt && hasOther;
+    return use;
 }
 
-// Invalidates, in the current action, every calculated plane section that
-// mixes the material with others; returns how many.
-int InvalidateMixedPlaneSections(CSectModel& model, int materialId)
+// Invalidates, in the current action, every calculated plane section whose
+// results the change reaches; returns how many. A section of this material
+// only keeps its modular ratios whatever the modulus, but its shear areas
+// follow Poisson's ratio, so a new ratio reaches every section that uses it.
+int InvalidatePlaneSectionsReached(CSectModel& model, int materialId, bool poissonRatioChanges)
 {
     int count = 0;
     for (auto& [id, section] : model.m_sections) {
-        if (section->type != SECTION_PLANE || !section->propertiesCalculated
-            || !MixesMaterial(*section, materialId))
+        if (section->type != SECTION_PLANE || !section->propertiesCalculated)
+            continue;
+        const MaterialUse use = UseOfMaterial(*section, materialId);
+        if (!use.hasIt || !(use.hasOther || poissonRatioChanges))
             continue;
         model.InvalidateSectionProperties(section.get());
         ++count;
@@ -113,8 +120,9 @@ bool CSectModel::RedefineMaterial(int id, const std::string& name, double elasti
     const UnchangedActionGuard noEmptyStep(*this);
     SaveMaterialForUndo(material, true);
     SetUndoActionTitle(FormatText("Redefine material [%d:%s]", id, material->name.c_str()));
-    if (IsNonZero(elasticModulus - material->elasticModulus) || IsNonZero(poissonRatio - material->poissonRatio))
-        ReportInvalidatedSections(m_reporter, InvalidateMixedPlaneSections(*this, id), "plane ");
+    const bool poissonRatioChanges = IsNonZero(poissonRatio - material->poissonRatio);
+    if (IsNonZero(elasticModulus - material->elasticModulus) || poissonRatioChanges)
+        ReportInvalidatedSections(m_reporter, InvalidatePlaneSectionsReached(*this, id, poissonRatioChanges), "plane ");
     material->name = name;
     material->elasticModulus = elasticModulus;
     material->poissonRatio = poissonRatio;
@@ -129,7 +137,7 @@ bool CSectModel::DeleteMaterial(int id)
 
     SaveMaterialForUndo(found->second.get(), true);
     SetUndoActionTitle(FormatText("Delete material [%d:%s]", id, found->second->name.c_str()));
-    ReportInvalidatedSections(m_reporter, InvalidateMixedPlaneSections(*this, id), "plane ", kReassignAdvice);
+    ReportInvalidatedSections(m_reporter, InvalidatePlaneSectionsReached(*this, id, false), "plane ", kReassignAdvice);
     m_materials.erase(found);
     return true;
 }

@@ -2,6 +2,7 @@
 // of plane sections, optionally also as the sections' base material.
 
 #include "commands/TransformSupport.h"
+#include "model/Geometry.h"
 #include "model/InvalidationNotice.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
@@ -16,10 +17,21 @@ namespace {
 
 using DomainPair = std::pair<int, int>;  // (section id, domain id)
 
+// The Poisson's ratio a calculation gives the domains of a material: none
+// (id 0, or a material no longer in the model) counts as 0.
+double CalculationRatio(const CSectModel& model, int materialId)
+{
+    const T_MATERIAL_D* material = model.FindMaterial(materialId);
+    return material ? material->poissonRatio : 0.0;
+}
+
 // Whether a calculated section's results would no longer hold: its used
 // domains mix materials, or they share one and some domain of the section,
-// used or not, is left out of the pairs. Read before anything changes.
-bool AssignmentInvalidates(const T_SECTION_D& section, const std::vector<DomainPair>& pairs)
+// used or not, is left out of the pairs, or a used domain is given a
+// material of another Poisson's ratio (the shear areas follow it). Read
+// before anything changes.
+bool AssignmentInvalidates(const CSectModel& model, const T_SECTION_D& section,
+                           const std::vector<DomainPair>& pairs, int materialId)
 {
     if (!section.propertiesCalculated)
         return false;
@@ -35,13 +47,21 @@ bool AssignmentInvalidates(const T_SECTION_D& section, const std::vector<DomainP
         else if (domain->materialId != reference)
             mixed = true;
     }
-    if (usedCount <= 1)
-        return false;
-    if (mixed)
-        return true;
-    return std::any_of(section.domains.begin(), section.domains.end(), [&](const auto& entry) {
-        return std::find(pairs.begin(), pairs.end(), DomainPair{section.id, entry.first}) == pairs.end();
+    if (usedCount > 1) {
+        if (mixed)
+            return true;
+        const bool leftOut = std::any_of(section.domains.begin(), section.domains.end(), [&](const auto& entry) {
+            return std::find(pairs.begin(), pairs.end(), DomainPair{section.id, entry.first}) == pairs.end();
+        });
+        if (leftOut)
+            return true;
+    }
+    const bool usedDomainListed = std::any_of(pairs.begin(), pairs.end(), [&](const DomainPair& pair) {
+        const T_DOMAIN_D* domain = pair.first == section.id ? section.FindDomain(pair.second) : nullptr;
+        return domain && domain->used;
     });
+    return usedDomainListed
+           && IsNonZero(CalculationRatio(model, materialId) - CalculationRatio(model, reference));
 }
 
 } // namespace
@@ -63,7 +83,7 @@ bool CSectModel::AssignDomainMaterial(const std::vector<std::pair<int, int>>* pa
         if (!section)
             return m_reporter.ReportSectionNotFound(sectionId);
         if (std::find(toInvalidate.begin(), toInvalidate.end(), sectionId) == toInvalidate.end()
-            && AssignmentInvalidates(*section, *pairs))
+            && AssignmentInvalidates(*this, *section, *pairs, materialId))
             toInvalidate.push_back(sectionId);
         if (!section->FindDomain(domainId))
             return m_reporter.ReportSectionCorrupted(sectionId, section->name);

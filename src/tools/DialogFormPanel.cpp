@@ -81,6 +81,7 @@ CDialogFormPanel::CDialogFormPanel(wxWindow* parent, CDialogForm& form, ToolPage
     : CToolDialogPanel(parent, form, context), form_(form), layout_(std::move(layout)), style_(style)
 {
     BuildControls();
+    SelectCoordinatesOnFocus();
     form_.SetDialogObserver(this);
 }
 
@@ -226,6 +227,22 @@ void CDialogFormPanel::BuildControls()
         BindControl(*control, item);
     }
     SetSizerAndFit(top);
+}
+
+// A coordinate is typed anew rather than added to: a field that takes
+// picked coordinates selects its whole text when it takes the focus, after
+// the click that gave it the focus has placed the caret.
+void CDialogFormPanel::SelectCoordinatesOnFocus()
+{
+    for (const ToolFormField& field : form_.Fields()) {
+        auto* edit = TakesPickedCoordinates(&field) ? dynamic_cast<wxTextCtrl*>(FindWindow(field.controlId)) : nullptr;
+        if (!edit)
+            continue;
+        edit->Bind(wxEVT_SET_FOCUS, [edit](wxFocusEvent& event) {
+            edit->CallAfter([edit] { edit->SelectAll(); });
+            event.Skip();
+        });
+    }
 }
 
 void CDialogFormPanel::BindControl(wxWindow& control, const DialogItem& item)

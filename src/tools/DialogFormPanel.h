@@ -40,6 +40,7 @@ protected:
 
 private:
     void BuildControls();
+    void SelectCoordinatesOnFocus();
     void BindControl(wxWindow& control, const DialogItem& item);
     void OnControlFocusRequest(int controlId) override;
     void ShowSpinValue(const SpinButton& spin);

@@ -93,6 +93,29 @@ TEST_F(CalculationDriverTest, AlreadyCalculatedSectionsAreSkippedWithoutRecalcul
                                                          "[Re-calculate] option."});
 }
 
+TEST_F(CalculationDriverTest, AMaterialOfAnotherPoissonsRatioGivesTheShearAreasOfASectionMadeWithIt)
+{
+    // One rectangle calculated without a material (a ratio of 0), then given
+    // one of ratio 0.3; its twin has the material from its first calculation.
+    const int given = Plane(0), twin = Plane(500);
+    ASSERT_TRUE(model.CreateMaterial(1, "Steel", 2.0e5, 0.3));
+    SetDomainMaterials(twin, 1);
+    Run({given});
+    const double kept[2] = {Results(given)[RESULT_ASX], Results(given)[RESULT_ASY]};
+
+    const std::vector<std::pair<int, int>> everyDomain = {{given, Section(given).domains.begin()->first}};
+    ASSERT_TRUE(model.AssignDomainMaterial(&everyDomain, 1, false));
+    EXPECT_FALSE(Calculated(given));
+    Run({given, twin});
+    EXPECT_EQ(user.LastLine(), "The properties of 2 sections are calculated.");
+    for (const auto& [result, keptValue] : {std::pair{RESULT_ASX, kept[0]}, std::pair{RESULT_ASY, kept[1]}}) {
+        SCOPED_TRACE(result);
+        const double expected = Results(twin)[result];
+        EXPECT_NEAR(Results(given)[result], expected, 1e-9 * expected);
+        EXPECT_GT(std::fabs(keptValue - expected), 1e-5 * expected) << "the ratio changes the shear area";
+    }
+}
+
 class HandEditedTest : public CalculationDriverTest {
 protected:
     void SetUp() override

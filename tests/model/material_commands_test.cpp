@@ -116,7 +116,7 @@ TEST_F(MaterialCommandsTest, NameClashAsksWithNoAsDefault)
     EXPECT_TRUE(user.questions.empty());
 }
 
-TEST_F(MaterialCommandsTest, RedefineInvalidatesOnlyCalculatedPlaneSectionsThatMixTheMaterial)
+TEST_F(MaterialCommandsTest, RedefineInvalidatesCalculatedPlaneSectionsItsNewValuesReach)
 {
     AddMaterial(1, "Steel");
     AddMaterial(2, "Concrete");
@@ -152,6 +152,16 @@ TEST_F(MaterialCommandsTest, RedefineInvalidatesOnlyCalculatedPlaneSectionsThatM
     EXPECT_NE(model.FindPoint(101), nullptr);
     ASSERT_TRUE(model.Redo());
     EXPECT_FALSE(model.FindSection(1)->propertiesCalculated);
+
+    // A new Poisson's ratio moves the shear areas of every section that uses
+    // the material, of this material only or not.
+    user.ClearRecords();
+    ASSERT_TRUE(model.RedefineMaterial(1, "Steel S355", 2.1e5, 0.25));
+    EXPECT_EQ(user.BoxTexts(), (std::vector<std::string>{"The properties of 2 plane sections are invalidated.\n\n"
+                                                         "Re-calculate the properties using [Properties]-[Calculate]."}));
+    for (int id : {2, 3})
+        EXPECT_FALSE(model.FindSection(id)->propertiesCalculated) << "section " << id;
+    EXPECT_TRUE(model.FindSection(5)->propertiesCalculated);
 }
 
 TEST_F(MaterialCommandsTest, DeleteInvalidatesMixedSectionsAndKeepsDomainIds)

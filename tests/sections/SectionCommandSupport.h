@@ -32,13 +32,13 @@ struct SectionCommandState {
 
 class SectionCommandTest : public SectionTest {
 protected:
-    void AddMaterial(int id, const std::string& name)
+    void AddMaterial(int id, const std::string& name, double poissonRatio = 0.3)
     {
         auto material = std::make_unique<T_MATERIAL_D>();
         material->id = id;
         material->name = name;
         material->elasticModulus = 2.0e5;
-        material->poissonRatio = 0.3;
+        material->poissonRatio = poissonRatio;
         model.m_materials[id] = std::move(material);
     }
 

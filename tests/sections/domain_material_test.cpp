@@ -14,6 +14,7 @@ protected:
         AddMaterial(1, "Steel");
         AddMaterial(2, "Concrete");
         AddMaterial(3, "Timber");
+        AddMaterial(4, "Rubber", 0.45);
     }
 
     // A 300 by 100 rectangle from (x0, 0), cut by two inner lines into three domains.
@@ -55,18 +56,26 @@ struct InvalidationCase {
     std::vector<bool> used;
     std::vector<int> materials;
     std::vector<int> listedDomains;
+    int assigned;  // 1 to 3 share one Poisson's ratio, 4 has another; 0 is none (a ratio of 0)
     bool invalidated;
 };
 
 TEST_F(DomainMaterialTest, CalculatedPropertiesSurviveOnlyAnAssignmentThatCannotChangeThem)
 {
     const std::vector<InvalidationCase> cases = {
-        {"one used domain", true, {true, false, false}, {1, 2, 0}, {1}, false},
-        {"one material, every domain listed", true, {true, true, false}, {1, 1, 0}, {1, 2, 3}, false},
-        {"one material, the unused domain left out", true, {true, true, false}, {1, 1, 0}, {1, 2}, true},
-        {"one material, a used domain left out", true, {true, true, false}, {1, 1, 0}, {2, 3}, true},
-        {"two materials, every domain listed", true, {true, true, true}, {1, 2, 2}, {1, 2, 3}, true},
-        {"two materials, not calculated", false, {true, true, true}, {1, 2, 2}, {1}, false},
+        {"one used domain", true, {true, false, false}, {1, 2, 0}, {1}, 3, false},
+        {"one used domain, another ratio", true, {true, false, false}, {1, 2, 0}, {1}, 4, true},
+        {"one used domain, another ratio on an unused one", true, {true, false, false}, {1, 2, 0}, {2, 3}, 4, false},
+        {"one used domain without a material, given one", true, {true, false, false}, {0, 0, 0}, {1}, 3, true},
+        {"one used domain without a material, none again", true, {true, false, false}, {0, 0, 0}, {1}, 0, false},
+        {"one used domain, its material removed", true, {true, false, false}, {1, 2, 0}, {1}, 0, true},
+        {"one material, every domain listed", true, {true, true, false}, {1, 1, 0}, {1, 2, 3}, 3, false},
+        {"one material, every domain listed, another ratio", true, {true, true, false}, {1, 1, 0}, {1, 2, 3}, 4, true},
+        {"one material, the unused domain left out", true, {true, true, false}, {1, 1, 0}, {1, 2}, 3, true},
+        {"one material, a used domain left out", true, {true, true, false}, {1, 1, 0}, {2, 3}, 3, true},
+        {"two materials, every domain listed", true, {true, true, true}, {1, 2, 2}, {1, 2, 3}, 3, true},
+        {"two materials, not calculated", false, {true, true, true}, {1, 2, 2}, {1}, 3, false},
+        {"another ratio, not calculated", false, {true, false, false}, {1, 2, 0}, {1}, 4, false},
     };
     double x0 = 0.0;
     for (const InvalidationCase& c : cases) {
@@ -78,7 +87,7 @@ TEST_F(DomainMaterialTest, CalculatedPropertiesSurviveOnlyAnAssignmentThatCannot
         user.ClearRecords();
 
         const Pairs pairs = PairsOf(id, c.listedDomains);
-        ASSERT_TRUE(model.AssignDomainMaterial(&pairs, 3, false));
+        ASSERT_TRUE(model.AssignDomainMaterial(&pairs, c.assigned, false));
 
         EXPECT_EQ(Section(id).propertiesCalculated, c.calculated && !c.invalidated);
         if (c.calculated) {
@@ -91,7 +100,7 @@ TEST_F(DomainMaterialTest, CalculatedPropertiesSurviveOnlyAnAssignmentThatCannot
                           : std::vector<std::string>{};
         EXPECT_EQ(user.BoxTexts(), expectedBoxes);
         for (int domainId : c.listedDomains)
-            EXPECT_EQ(Section(id).FindDomain(domainId)->materialId, 3);
+            EXPECT_EQ(Section(id).FindDomain(domainId)->materialId, c.assigned);
     }
 }
 

@@ -288,7 +288,7 @@ int ProgramOnScreen::DarkPixels()
 
 wxImage ProgramOnScreen::PaintedPicture(const std::function<bool(const wxImage&)>& shows)
 {
-    const OwnWindowCapture capture(Frame().GetTitle().utf8_string());
+    const OwnWindowCapture capture(Frame());
     EXPECT_TRUE(capture.Found());
     // Redirected, the window keeps only what the screen showed of it, where
     // other test programs' windows may lie on top: it paints itself whole.

@@ -21,6 +21,7 @@
 #include <wx/evtloop.h>
 #include <wx/fileconf.h>
 #include <wx/image.h>
+#include <wx/menu.h>
 #include <wx/modalhook.h>
 #include <wx/timer.h>
 #include <wx/utils.h>
@@ -310,4 +311,12 @@ void ProgramOnScreen::Drag(wxPoint from, wxPoint to, bool ctrl)
 const std::vector<std::string>& ProgramOnScreen::ShownDialogs() const
 {
     return hook_->titles;
+}
+
+std::vector<std::string> ProgramOnScreen::MenuLabels(const wxMenu& menu)
+{
+    std::vector<std::string> labels;
+    for (const wxMenuItem* item : menu.GetMenuItems())
+        labels.push_back(item->IsSeparator() ? "-" : item->GetItemLabel().utf8_string());
+    return labels;
 }

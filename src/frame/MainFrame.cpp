@@ -180,10 +180,10 @@ void CMainFrame::CreateMenus()
     add(*file, CMD_FILE_PRINT_PREVIEW, "Print Preview");
     add(*file, CMD_FILE_PRINT, "&Print...\tCtrl+P");
     file->AppendSeparator();
+    add(*file, CMD_APP_EXIT, "E&xit");
+    // The recent files go between separators above Exit.
     app_.RecentFiles().UseMenu(file);
     app_.RecentFiles().AddFilesToMenu(file);
-    file->AppendSeparator();
-    add(*file, CMD_APP_EXIT, "E&xit");
     auto* menus = new wxMenuBar;
     menus->Append(file, "&File");
     auto* help = new wxMenu;

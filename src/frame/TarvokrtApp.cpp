@@ -3,13 +3,13 @@
 #include "frame/AboutDlg.h"
 #include "frame/AddressLaunch.h"
 #include "frame/MainFrame.h"
+#include "frame/RecentFileList.h"
 #include "model/TextFormat.h"
 #include "frame/ToolbarTable.h"
 #include "view/TarvokrtView.h"
 
 #include <wx/config.h>
 #include <wx/filedlg.h>
-#include <wx/filehistory.h>
 
 #include <algorithm>
 #include <fstream>
@@ -48,7 +48,7 @@ bool CTarvokrtApp::InitInstance(const std::string& commandLine)
 {
     wxConfigBase* config = wxConfigBase::Get();
     const long recentCount = config->ReadLong("/ENV_GENERAL/RecentUsed", DEFAULT_RECENT_COUNT);
-    recentFiles_ = std::make_unique<wxFileHistory>(
+    recentFiles_ = std::make_unique<RecentFileList>(
         static_cast<size_t>(std::clamp<long>(recentCount, 0, MAX_RECENT_FILES)), WxCommandId(CMD_FILE_MRU_FIRST));
     config->SetPath(RECENT_FILES_GROUP);
     recentFiles_->Load(*config);

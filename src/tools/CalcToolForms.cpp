@@ -1,11 +1,8 @@
 #include "tools/CalcToolForms.h"
 
 #include "frame/DialogNumbers.h"
-#include "frame/TarvokrtDoc.h"
-#include "frame/ToolPageContext.h"
 
 #include <array>
-#include <filesystem>
 
 CalcForm::CalcForm()
 {
@@ -56,15 +53,12 @@ const PropertyExportFormat& PropertyExportFormatOf(int format)
     return formats.at(static_cast<size_t>(format));
 }
 
-ExportForm::ExportForm()
-{
-    AddText(ID_CALC_EXPORT_FILE_NAME, std::string());
-}
+ExportForm::ExportForm() : file_(*this, ID_CALC_EXPORT_FILE_NAME) {}
 
 void ExportForm::ResetForShow()
 {
     format_ = 0;
-    ForgetFile();
+    file_.Forget();
     NotifyChoices();
 }
 
@@ -73,30 +67,16 @@ void ExportForm::SetFormat(int format)
     if (format < 0 || format >= PROPERTY_EXPORT_FORMAT_COUNT)
         return;
     format_ = format;
-    ForgetFile();
-}
-
-void ExportForm::ForgetFile()
-{
-    chosenPath_.clear();
-    WriteText(ID_CALC_EXPORT_FILE_NAME, std::string());
+    file_.Forget();
 }
 
 ExportFile ExportForm::TargetFile() const
 {
-    return ExportFileFromField(Field(ID_CALC_EXPORT_FILE_NAME)->text, chosenPath_,
-                               PropertyExportFormatOf(format_).extension);
+    return file_.Target(PropertyExportFormatOf(format_).extension);
 }
 
 void ExportForm::Browse()
 {
-    ToolPageContext* context = Context();
-    if (!context || !context->prompts)
-        return;
     const PropertyExportFormat& chosen = PropertyExportFormatOf(format_);
-    const std::string path = context->prompts->AskSaveFile("Save As", chosen.filter, chosen.extension, std::string());
-    if (path.empty())
-        return;
-    chosenPath_ = path;
-    WriteText(ID_CALC_EXPORT_FILE_NAME, std::filesystem::path(path).filename().string());
+    file_.Browse(chosen.filter, chosen.extension, std::string());
 }

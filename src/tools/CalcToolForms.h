@@ -112,13 +112,11 @@ public:
     int Format() const { return format_; }
     // "...": asks the save-file chooser for a file of the format.
     void Browse();
-    const std::string& ChosenPath() const { return chosenPath_; }
+    const std::string& ChosenPath() const { return file_.ChosenPath(); }
     // The file Apply writes: the chosen one, or the name typed over it.
     ExportFile TargetFile() const;
 
 private:
-    void ForgetFile();
-
     int format_ = 0;
-    std::string chosenPath_;
+    ExportFileField file_;
 };

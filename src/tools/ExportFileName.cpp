@@ -1,5 +1,8 @@
 #include "tools/ExportFileName.h"
 
+#include "frame/TarvokrtDoc.h"
+#include "frame/ToolForm.h"
+#include "frame/ToolPageContext.h"
 #include "model/TextFormat.h"
 #include "model/UserPorts.h"
 
@@ -26,7 +29,7 @@ ExportFile ExportFileFromField(const std::string& fieldText, const std::string& 
     const std::string typed = Trimmed(fieldText);
     if (typed.empty())
         return {};
-    if (!chosenPath.empty() && typed == fs::path(chosenPath).filename().string())
+    if (!chosenPath.empty() && typed == chosenPath)
         return {chosenPath, false};
     fs::path path(typed);
     if (!path.has_extension() && !defaultExtension.empty())
@@ -44,4 +47,34 @@ bool ConfirmExportFile(const ExportFile& file, IMessageBoxPort& boxes)
     if (!file.typed || !fs::exists(file.path, error))
         return true;
     return boxes.AskYesNo(FormatText("%s already exists.\nDo you want to replace it?", file.path.c_str()), false);
+}
+
+ExportFileField::ExportFileField(CToolForm& form, int fieldId) : form_(form), fieldId_(fieldId)
+{
+    form_.AddText(fieldId_, std::string());
+}
+
+void ExportFileField::Browse(const std::string& filter, const std::string& defaultExtension,
+                             const std::string& offeredName)
+{
+    const ToolPageContext* context = form_.Context();
+    if (!context || !context->prompts)
+        return;
+    const std::string path = context->prompts->AskSaveFile("Save As", filter, defaultExtension, offeredName);
+    if (path.empty())
+        return;
+    chosenPath_ = path;
+    form_.WriteText(fieldId_, path);
+}
+
+void ExportFileField::Forget()
+{
+    chosenPath_.clear();
+    form_.WriteText(fieldId_, std::string());
+}
+
+ExportFile ExportFileField::Target(const std::string& defaultExtension) const
+{
+    const ToolFormField* field = form_.Field(fieldId_);
+    return ExportFileFromField(field ? field->text : std::string(), chosenPath_, defaultExtension);
 }

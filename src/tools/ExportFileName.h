@@ -1,9 +1,10 @@
 #pragma once
-// The file an export page's Apply writes, from its file-name field and the
+// The file an export dialog's Apply writes, from its file-name field and the
 // file chosen with "...".
 
 #include <string>
 
+class CToolForm;
 class IMessageBoxPort;
 
 struct ExportFile {
@@ -11,8 +12,8 @@ struct ExportFile {
     bool typed = false;  // not passed through the chooser's overwrite question
 };
 
-// The chosen file counts while the field still shows its name. Otherwise a
-// name typed into the field counts: the format's extension is added when it
+// The chosen file counts while the field still shows its path. Otherwise a
+// name typed into the field counts: the default extension is added when it
 // has none, a bare name goes beside the chosen file (else into the working
 // folder), and the path is made absolute so the output line says where the
 // file went.
@@ -22,3 +23,26 @@ ExportFile ExportFileFromField(const std::string& fieldText, const std::string& 
 // A typed name of an existing file asks before replacing it, as the chooser
 // does for a chosen one; false when the user keeps the file.
 bool ConfirmExportFile(const ExportFile& file, IMessageBoxPort& boxes);
+
+// The file-name field of an export dialog's form with the file chosen for
+// it: "..." shows the whole path of the chosen file in the field, and the
+// field, typed over or not, names the file Apply writes.
+class ExportFileField {
+public:
+    // The field is the form's text field of that control.
+    ExportFileField(CToolForm& form, int fieldId);
+
+    // "...": the save-file chooser of the form's context; a cancel changes nothing.
+    void Browse(const std::string& filter, const std::string& defaultExtension, const std::string& offeredName);
+    // No file chosen, an empty field.
+    void Forget();
+    const std::string& ChosenPath() const { return chosenPath_; }
+    // The file Apply writes; a typed name without an extension gets the
+    // default one.
+    ExportFile Target(const std::string& defaultExtension) const;
+
+private:
+    CToolForm& form_;
+    int fieldId_;
+    std::string chosenPath_;
+};

@@ -99,8 +99,8 @@ ToolDialogFactory GroupExportDialog()
     DialogItem browse{K::Button, ID_GROUP_EXPORT_BROWSE, "..."};
     browse.across = true;
     items.push_back(std::move(browse));
-    for (const GroupExportFormat& format : GROUP_EXPORT_FORMATS)
-        items.push_back({K::Radio, format.radioId, format.label});
+    for (int format = 0; format < EXPORT_FORMAT_COUNT; ++format)
+        items.push_back({K::Radio, GROUP_EXPORT_RADIOS[format], EXPORT_FORMATS[format].label});
     items.push_back({K::BoxEnd});
     return ItemsDialog(std::move(items));
 }

@@ -1,29 +1,16 @@
 #include "tools/GroupForms.h"
 
-#include "frame/TarvokrtDoc.h"
-#include "frame/ToolPageContext.h"
 #include "model/SectModel.h"
 
-#include <filesystem>
 #include <iterator>
 
-const GroupExportFormat GROUP_EXPORT_FORMATS[6] = {
-    {1333, "KLX Project File", "*.klx", "TARVO/KLX Project Files (*.klx)|*.klx"},
-    {1335, "PYLOR PYF File", "*.pyf", "TARVO/PYLOR PYF Files (*.pyf)|*.pyf"},
-    {1334, "Zol KWF File", "*.kwf", "TARVO/Zol KWF Files (*.kwf)|*.kwf"},
-    {1337, "TARVO Section File", "*.sec", "TARVO Section Files (*.sec)|*.sec"},
-    {1336, "AutoCAD DXF File", "*.dxf", "AutoCAD DXF Files (*.dxf)|*.dxf"},
-    {1384, "Text File", "*.txt", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"},
-};
+const int GROUP_EXPORT_RADIOS[EXPORT_FORMAT_COUNT] = {1333, 1335, 1334, 1337, 1336, 1384};
 
 namespace {
 
 std::vector<int> FormatRadios()
 {
-    std::vector<int> radios;
-    for (const GroupExportFormat& format : GROUP_EXPORT_FORMATS)
-        radios.push_back(format.radioId);
-    return radios;
+    return std::vector<int>(std::begin(GROUP_EXPORT_RADIOS), std::end(GROUP_EXPORT_RADIOS));
 }
 
 }  // namespace
@@ -84,48 +71,35 @@ CGToolExport::CGToolExport()
           const std::vector<int> radios = FormatRadios();
           switched.insert(switched.end(), radios.begin(), radios.end());
           return switched;
-      }())
+      }()),
+      file_(*this, ID_GROUP_EXPORT_FILE_NAME)
 {
-    AddText(ID_GROUP_EXPORT_FILE_NAME, "");
     AddRadioGroup(FormatRadios());
-}
-
-void CGToolExport::ForgetFile()
-{
-    chosenPath_.clear();
-    WriteText(ID_GROUP_EXPORT_FILE_NAME, "");
 }
 
 void CGToolExport::OnShow()
 {
-    SetChoice(GROUP_EXPORT_FORMATS[0].radioId, 0);
-    ForgetFile();
+    SetChoice(GROUP_EXPORT_RADIOS[0], 0);
+    file_.Forget();
     UpdateGroupList();
 }
 
 void CGToolExport::OnBrowse()
 {
-    const ToolPageContext* context = Context();
-    const int format = Format();
-    if (!context || !context->prompts || format < 0 || format >= static_cast<int>(std::size(GROUP_EXPORT_FORMATS)))
-        return;
-    const GroupExportFormat& chosen = GROUP_EXPORT_FORMATS[format];
-    // No default extension: a typed name is taken as it is.
-    const std::string path = context->prompts->AskSaveFile("Save As", chosen.filter, "", chosen.offeredName);
-    if (path.empty())
-        return;
-    chosenPath_ = path;
-    WriteText(ID_GROUP_EXPORT_FILE_NAME, std::filesystem::path(path).filename().string());
+    // The chooser gets no default extension: a name is kept as it is chosen.
+    if (const ExportFormat* chosen = ExportFormatOf(Format()))
+        file_.Browse(chosen->filter, "", chosen->offeredName);
 }
 
 ExportFile CGToolExport::TargetFile() const
 {
-    return ExportFileFromField(Field(ID_GROUP_EXPORT_FILE_NAME)->text, chosenPath_, std::string());
+    const ExportFormat* format = ExportFormatOf(Format());
+    return file_.Target(format ? format->extension : "");
 }
 
 void CGToolExport::OnFormatChanged()
 {
-    ForgetFile();
+    file_.Forget();
 }
 
 void CGToolExport::OnClick(int controlId)

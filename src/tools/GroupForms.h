@@ -8,6 +8,7 @@
 
 #include "tools/ExportFileName.h"
 #include "tools/ListedDialogForm.h"
+#include "tools/SectionExportFormats.h"
 
 #include <string>
 #include <vector>
@@ -28,14 +29,8 @@ enum GroupDialogControl {
     ID_GROUP_EXPEL_GROUP = 1329,
 };
 
-// The export formats in radio order; the index is the format code.
-struct GroupExportFormat {
-    int radioId;
-    const char* label;
-    const char* offeredName;
-    const char* filter;  // the save-file chooser's "description|pattern|..."
-};
-extern const GroupExportFormat GROUP_EXPORT_FORMATS[6];
+// The export formats' radios; the index is the format code.
+extern const int GROUP_EXPORT_RADIOS[EXPORT_FORMAT_COUNT];
 
 // A dialog with group lists: the combos it fills and the controls switched
 // with the presence of groups.
@@ -86,9 +81,9 @@ public:
 };
 
 // The file is named with "..." or typed into the name field; the path "..."
-// gives is forgotten, with the shown file name, at every show and every
-// change of the format, so a file is only ever written in the format it was
-// chosen for.
+// gives is forgotten, with the field's text, at every show and every change
+// of the format, so a file is only ever written in the format it was chosen
+// for.
 class CGToolExport : public CGroupListForm {
 public:
     CGToolExport();
@@ -98,19 +93,17 @@ public:
     void OnBrowse();
     void OnFormatChanged();
 
-    int Format() const { return Choice(GROUP_EXPORT_FORMATS[0].radioId); }
-    const std::string& ChosenPath() const { return chosenPath_; }
-    // The file Apply writes: the chosen one, or the name typed over it, taken
-    // as typed (the formats share no extension).
+    int Format() const { return Choice(GROUP_EXPORT_RADIOS[0]); }
+    const std::string& ChosenPath() const { return file_.ChosenPath(); }
+    // The file Apply writes: the chosen one, or the name typed over it with
+    // the format's extension.
     ExportFile TargetFile() const;
 
 protected:
     void OnClick(int controlId) override;
 
 private:
-    void ForgetFile();
-
-    std::string chosenPath_;
+    ExportFileField file_;
 };
 
 class CGToolQuery : public CGroupListForm {

@@ -5,16 +5,6 @@
 #include "frame/ToolPageContext.h"
 
 #include <cstdio>
-#include <filesystem>
-
-const ExportFormat EXPORT_FORMATS[EXPORT_FORMAT_COUNT] = {
-    {"KLX Project File", "klx", "*.klx", "TARVO/KLX Project Files (*.klx)|*.klx"},
-    {"PYLOR PYF File", "pyf", "*.pyf", "TARVO/PYLOR PYF Files (*.pyf)|*.pyf"},
-    {"Zol KWF File", "kwf", "*.kwf", "TARVO/Zol KWF Files (*.kwf)|*.kwf"},
-    {"TARVO Section File", "sec", "*.sec", "TARVO Section Files (*.sec)|*.sec"},
-    {"AutoCAD DXF File", "dxf", "*.dxf", "AutoCAD DXF Files (*.dxf)|*.dxf"},
-    {"Text File", "txt", "*.txt", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"},
-};
 
 const PickComparison PICK_COMPARISONS[PICK_COMPARISON_COUNT] = {
     {1300, 1284, 1280}, {1301, 1286, 1281}, {1302, 1288, 1290}, {1303, 1291, 1293}, {1128, 1294, 1296},
@@ -23,7 +13,6 @@ const PickComparison PICK_COMPARISONS[PICK_COMPARISON_COUNT] = {
 namespace {
 
 constexpr const char* NOT_ASSIGNED = "Not Assigned";
-constexpr const char* SAVE_TITLE = "Save As";
 
 CSectModel* ModelOf(const ToolPageContext* context)
 {
@@ -76,12 +65,10 @@ void CSToolChgDMaterial::OnClick(int controlId)
         Context()->sendCommand(CMD_SHOW_MATERIAL_LIST);
 }
 
-CSToolExport::CSToolExport()
+CSToolExport::CSToolExport() : file_(*this, ID_EXPORT_FILE)
 {
     BeginGroup(" Export ");
-    AddText(ID_EXPORT_FILE, "");
     Edit(ID_EXPORT_FILE, "File Name");
-    SetEnabled(ID_EXPORT_FILE, false);
     Button(ID_EXPORT_BROWSE, "...");
     Radios({{ID_EXPORT_KLX, EXPORT_FORMATS[0].label},
             {1355, EXPORT_FORMATS[1].label},
@@ -104,14 +91,7 @@ void CSToolExport::OnShow()
     SetChoice(ID_EXPORT_KLX, 0);
     SetChecked(ID_EXPORT_MERGE, false);
     WriteReal(ID_EXPORT_DEVIATION, 1.0);
-    ForgetFile();
     OnFormatChanged();
-}
-
-void CSToolExport::ForgetFile()
-{
-    path_.clear();
-    WriteText(ID_EXPORT_FILE, "");
 }
 
 void CSToolExport::OnClick(int controlId)
@@ -124,31 +104,21 @@ void CSToolExport::OnClick(int controlId)
 
 void CSToolExport::OnFormatChanged()
 {
-    ForgetFile();
+    file_.Forget();
     EnableControls({ID_EXPORT_MERGE, ID_EXPORT_DEVIATION, ID_EXPORT_DEVIATION_LABEL, ID_EXPORT_UNIT_LABEL},
                    Format() == EXPORT_SECTION_FILE);
 }
 
 void CSToolExport::OnBrowse()
 {
-    const int format = Format();
-    if (format < 0 || format >= EXPORT_FORMAT_COUNT || !Context()
-        || !Context()->prompts)
-        return;
-    const ExportFormat& chosen = EXPORT_FORMATS[format];
-    const std::string path =
-        Context()->prompts->AskSaveFile(SAVE_TITLE, chosen.filter, chosen.extension, chosen.offeredName);
-    if (path.empty())
-        return;
-    path_ = path;
-    WriteText(ID_EXPORT_FILE, std::filesystem::path(path).filename().string());
+    if (const ExportFormat* chosen = ExportFormatOf(Format()))
+        file_.Browse(chosen->filter, chosen->extension, chosen->offeredName);
 }
 
 ExportFile CSToolExport::TargetFile() const
 {
-    const int format = Format();
-    const bool known = format >= 0 && format < EXPORT_FORMAT_COUNT;
-    return ExportFileFromField(Field(ID_EXPORT_FILE)->text, path_, known ? EXPORT_FORMATS[format].extension : "");
+    const ExportFormat* format = ExportFormatOf(Format());
+    return file_.Target(format ? format->extension : "");
 }
 
 CSToolPick::CSToolPick()

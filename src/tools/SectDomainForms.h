@@ -4,6 +4,7 @@
 
 #include "tools/DialogForm.h"
 #include "tools/ExportFileName.h"
+#include "tools/SectionExportFormats.h"
 
 #include <vector>
 
@@ -59,27 +60,15 @@ private:
     bool shown_ = false;
 };
 
-// One export format: its radio's label, the file's default extension, the
-// name the chooser offers and the chooser's filter.
-struct ExportFormat {
-    const char* label;
-    const char* extension;
-    const char* offeredName;
-    const char* filter;
-};
-
-constexpr int EXPORT_FORMAT_COUNT = 6;
-// By format code; 3, the section file, alone merges straight lines.
-extern const ExportFormat EXPORT_FORMATS[EXPORT_FORMAT_COUNT];
-constexpr int EXPORT_SECTION_FILE = 3;
-
 // "Export Section": the file, the format, and for the section file the merge
 // flag and the deviation. A show or a format change forgets the chosen file.
 class CSToolExport : public CDialogForm {
 public:
     CSToolExport();
     int Format() const { return Choice(ID_EXPORT_KLX); }
-    // The file Apply writes: the chosen one, or the name typed over it.
+    const std::string& ChosenPath() const { return file_.ChosenPath(); }
+    // The file Apply writes: the chosen one, or the name typed over it with
+    // the format's extension.
     ExportFile TargetFile() const;
 
 protected:
@@ -89,8 +78,7 @@ protected:
 private:
     void OnFormatChanged();
     void OnBrowse();
-    void ForgetFile();
-    std::string path_;
+    ExportFileField file_;
 };
 
 // A comparing criterion of Pick: check box, ">" / "<" radios, value field.

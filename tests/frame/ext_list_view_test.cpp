@@ -47,5 +47,5 @@ TEST(ExtListView, TheWindowShowsTheListsColumnsAndRowsInTheListsOrder)
     list.ResetList([](std::uint32_t) { return 0; });
     EXPECT_EQ(view->GetItemCount(), 0);
     EXPECT_EQ(view->GetColumnCount(), 0);
-    frame->Destroy();
+    DestroyNow(frame);
 }

@@ -150,9 +150,13 @@ TEST_F(GroupUcsPagesOnScreen, AGroupIsCreatedFilledByASelectionWindowQueriedAndE
     Press(DialogControl<wxButton>(ID_GROUP_EXPORT_BROWSE));
     EXPECT_EQ(prompts.fileRequests,
               std::vector<std::string>{"Save As|TARVO/KLX Project Files (*.klx)|*.klx||*.klx"});
-    EXPECT_EQ(DialogControl<wxTextCtrl>(ID_GROUP_EXPORT_FILE_NAME).GetValue(), "g1.klx");
+    EXPECT_EQ(DialogControl<wxTextCtrl>(ID_GROUP_EXPORT_FILE_NAME).GetValue(), path);
     ClickApply(GROUP_APPLY);
     EXPECT_TRUE(std::filesystem::exists(path));
+    // A name typed over the chosen file goes beside it.
+    TypeInto(ID_GROUP_EXPORT_FILE_NAME, "typed");
+    ClickApply(GROUP_APPLY);
+    EXPECT_TRUE(std::filesystem::exists(folder / "typed.klx"));
     EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{});
 }
 

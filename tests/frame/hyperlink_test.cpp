@@ -40,9 +40,7 @@ protected:
     }
     void TearDown() override
     {
-        if (frame)
-            frame->Destroy();
-        ProcessPendingEvents();
+        DestroyNow(frame);
     }
 
     // A press and a release of the left button on the link's text.

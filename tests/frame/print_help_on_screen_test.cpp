@@ -33,15 +33,6 @@ protected:
         GuiUserPorts::UseScriptedBell(nullptr);
     }
 
-    // The labels of a menu's items in order, "-" for a separator.
-    static std::vector<std::string> Labels(const wxMenu& menu)
-    {
-        std::vector<std::string> labels;
-        for (const wxMenuItem* item : menu.GetMenuItems())
-            labels.push_back(item->IsSeparator() ? "-" : item->GetItemLabel().utf8_string());
-        return labels;
-    }
-
     std::vector<wxPreviewFrame*> PreviewFrames() const
     {
         std::vector<wxPreviewFrame*> frames;
@@ -63,12 +54,12 @@ TEST_F(PrintHelpOnScreen, TheMenusOfferThePrintAndHelpItemsEnabled)
     ASSERT_EQ(menus.GetMenuCount(), 2u);
     EXPECT_EQ(menus.GetMenuLabel(0), "&File");
     EXPECT_EQ(menus.GetMenuLabel(1), "&Help");
-    const std::vector<std::string> file = Labels(*menus.GetMenu(0));
+    const std::vector<std::string> file = MenuLabels(*menus.GetMenu(0));
     const std::vector<std::string> printItems{"-", "Print Setup...", "Print Preview", "&Print...\tCtrl+P", "-"};
     const auto exportItem = std::find(file.begin(), file.end(), "Export");
     ASSERT_NE(exportItem, file.end());
     EXPECT_EQ(std::vector<std::string>(exportItem + 1, exportItem + 1 + printItems.size()), printItems);
-    EXPECT_EQ(Labels(*menus.GetMenu(1)),
+    EXPECT_EQ(MenuLabels(*menus.GetMenu(1)),
               (std::vector<std::string>{"Tarvo Homepage", "E-mail to Tarvo", "Windows Calculator"}));
 
     struct Prompted {

@@ -21,6 +21,7 @@
 #include <wx/evtloop.h>
 #include <wx/fileconf.h>
 #include <wx/image.h>
+#include <wx/menu.h>
 #include <wx/modalhook.h>
 #include <wx/timer.h>
 #include <wx/utils.h>
@@ -288,7 +289,7 @@ int ProgramOnScreen::DarkPixels()
 
 wxImage ProgramOnScreen::PaintedPicture(const std::function<bool(const wxImage&)>& shows)
 {
-    const OwnWindowCapture capture(Frame().GetTitle().utf8_string());
+    const OwnWindowCapture capture(Frame());
     EXPECT_TRUE(capture.Found());
     // Redirected, the window keeps only what the screen showed of it, where
     // other test programs' windows may lie on top: it paints itself whole.
@@ -310,4 +311,12 @@ void ProgramOnScreen::Drag(wxPoint from, wxPoint to, bool ctrl)
 const std::vector<std::string>& ProgramOnScreen::ShownDialogs() const
 {
     return hook_->titles;
+}
+
+std::vector<std::string> ProgramOnScreen::MenuLabels(const wxMenu& menu)
+{
+    std::vector<std::string> labels;
+    for (const wxMenuItem* item : menu.GetMenuItems())
+        labels.push_back(item->IsSeparator() ? "-" : item->GetItemLabel().utf8_string());
+    return labels;
 }

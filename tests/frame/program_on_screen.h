@@ -28,6 +28,7 @@ class CToolPage;
 class CSectModel;
 class CTarvokrtView;
 class wxAuiToolBar;
+class wxMenu;
 class wxModalDialogHook;
 
 struct ScriptedSavePrompts : IDocumentPrompts {
@@ -111,6 +112,8 @@ protected:
     wxImage PaintedPicture(const std::function<bool(const wxImage&)>& shows);
     // Titles of the modal dialogs shown so far.
     const std::vector<std::string>& ShownDialogs() const;
+    // The labels of a menu's items in order, "-" for a separator.
+    static std::vector<std::string> MenuLabels(const wxMenu& menu);
 
     std::filesystem::path folder;
     ScriptedUserPorts user;

@@ -70,7 +70,7 @@ private:
                     dialog.GetScreenRect(),
                     frame->GetScreenRect(),
                     frame->Ports().BoxParent() == &dialog,
-                    StackingPlaces({"Setting", frame->GetTitle().utf8_string()})};
+                    StackingPlaces({&dialog, frame})};
     }
 };
 

@@ -212,7 +212,7 @@ TEST_F(PropertiesOnScreen, CalculateDisplayAndExportOneSection)
     EXPECT_FALSE(View().m_propertyLabelsOn);
     Click(ShownDialog(), ID_CALC_EXPORT_BROWSE);
     EXPECT_EQ(prompts.fileRequests, std::vector<std::string>{"Save As|TARVO/PYLOR PYF Files (*.pyf)|*.pyf|pyf|"});
-    EXPECT_EQ(ControlOf<wxTextCtrl>(ShownDialog(), ID_CALC_EXPORT_FILE_NAME).GetValue(), "props.pyf");
+    EXPECT_EQ(ControlOf<wxTextCtrl>(ShownDialog(), ID_CALC_EXPORT_FILE_NAME).GetValue(), path);
     Apply();
     ASSERT_TRUE(std::filesystem::exists(path));
     EXPECT_GT(std::filesystem::file_size(path), 0u);

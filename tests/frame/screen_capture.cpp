@@ -3,15 +3,16 @@
 #include "x_properties.h"
 
 #include <wx/utils.h>
+#include <wx/window.h>
+
+#include <gdk/gdkx.h>
+#include <gtk/gtk.h>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xcomposite.h>
 
-#include <unistd.h>
-
-#include <optional>
 #include <vector>
 
 namespace {
@@ -21,23 +22,17 @@ Display* OwnDisplay()
     return static_cast<Display*>(wxGetDisplay());
 }
 
-// The window's name when it is one of this process's windows, else nothing.
-std::optional<std::string> OwnWindowName(Display* display, Window window)
+// The X window of a shown top-level window; 0 while it has none.
+Window XWindowOf(const wxWindow& topLevel)
 {
-    const std::vector<unsigned long> pid = WindowProperty(display, window, "_NET_WM_PID", XA_CARDINAL);
-    if (pid.size() != 1 || pid[0] != static_cast<unsigned long>(getpid()))
-        return std::nullopt;
-    char* name = nullptr;
-    if (!XFetchName(display, window, &name) || !name)
-        return std::nullopt;
-    std::string text = name;
-    XFree(name);
-    return text;
+    GtkWidget* widget = topLevel.GetHandle();
+    GdkWindow* window = widget ? gtk_widget_get_window(widget) : nullptr;
+    return window && GDK_IS_X11_WINDOW(window) ? gdk_x11_window_get_xid(window) : 0;
 }
 
 }  // namespace
 
-OwnWindowCapture::OwnWindowCapture(const std::string& title)
+OwnWindowCapture::OwnWindowCapture(wxWindow& topLevel)
 {
     Display* display = OwnDisplay();
     int eventBase = 0;
@@ -47,20 +42,9 @@ OwnWindowCapture::OwnWindowCapture(const std::string& title)
     if (!display || !XCompositeQueryExtension(display, &eventBase, &errorBase)
         || !XCompositeQueryVersion(display, &major, &minor))
         return;
-    const XErrorsAnswered answered(display);
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned count = 0;
-    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
-        return;
-    for (unsigned i = 0; i < count && !window_; ++i) {
-        if (OwnWindowName(display, children[i]) == title)
-            window_ = children[i];
-    }
-    if (children)
-        XFree(children);
+    window_ = XWindowOf(topLevel);
     if (window_) {
+        const XErrorsAnswered answered(display);
         XCompositeRedirectWindow(display, window_, CompositeRedirectAutomatic);
         XSync(display, False);
     }
@@ -102,35 +86,37 @@ wxImage OwnWindowCapture::Take() const
     return image;
 }
 
-std::vector<int> StackingPlaces(const std::vector<std::string>& titles)
+std::vector<int> StackingPlaces(const std::vector<const wxWindow*>& windows)
 {
-    std::vector<int> places(titles.size(), -1);
+    std::vector<int> places(windows.size(), -1);
     Display* display = OwnDisplay();
     if (!display)
         return places;
+    std::vector<Window> wanted;
+    for (const wxWindow* window : windows)
+        wanted.push_back(window ? XWindowOf(*window) : 0);
     const XErrorsAnswered answered(display);
     const Window rootWindow = DefaultRootWindow(display);
-    std::vector<Window> windows;
+    std::vector<Window> stack;
     const std::vector<unsigned long> stacking =
         WindowProperty(display, rootWindow, "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
     if (!stacking.empty()) {
-        windows.assign(stacking.begin(), stacking.end());
+        stack.assign(stacking.begin(), stacking.end());
     } else {
         Window root = 0;
         Window parent = 0;
         Window* children = nullptr;
         unsigned childCount = 0;
         if (XQueryTree(display, rootWindow, &root, &parent, &children, &childCount)) {
-            windows.assign(children, children + childCount);
+            stack.assign(children, children + childCount);
             if (children)
                 XFree(children);
         }
     }
-    for (size_t place = 0; place < windows.size(); ++place) {
-        const std::optional<std::string> name = OwnWindowName(display, windows[place]);
-        for (size_t t = 0; t < titles.size(); ++t) {
-            if (places[t] < 0 && name == titles[t])
-                places[t] = static_cast<int>(place);
+    for (size_t place = 0; place < stack.size(); ++place) {
+        for (size_t w = 0; w < wanted.size(); ++w) {
+            if (places[w] < 0 && wanted[w] != 0 && stack[place] == wanted[w])
+                places[w] = static_cast<int>(place);
         }
     }
     return places;

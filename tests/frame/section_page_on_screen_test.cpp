@@ -18,6 +18,7 @@
 #include <wx/aui/auibar.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/textctrl.h>
 
 #include <set>
 
@@ -150,11 +151,22 @@ TEST_F(SectionPageOnScreen, GeneratePickExportAndQueryARectangle)
     const std::string path = (folder / "picked.klx").string();
     prompts.savedFiles.push_back(path);
     Press(DialogControl(1350));
+    EXPECT_EQ(static_cast<wxTextCtrl&>(DialogControl(1349)).GetValue(), path);
     Apply();
-    CSectModel exported;
-    ASSERT_EQ(ReadProjectFileFrom(exported, path, false), ProjectReadResult::Read);
-    ASSERT_EQ(exported.m_sections.size(), 1u);
-    EXPECT_EQ(exported.m_sections.begin()->second->name, "Section-P1");
+    // A typed name is the file, in the format's type.
+    Command(CMD_PICK);
+    Tick(1298);
+    ChooseRow(1311, 0);
+    Apply();
+    Command(CMD_EXPORT);
+    static_cast<wxTextCtrl&>(DialogControl(1349)).SetValue((folder / "typed").string());
+    Apply();
+    for (const std::filesystem::path& written : {folder / "picked.klx", folder / "typed.klx"}) {
+        CSectModel exported;
+        ASSERT_EQ(ReadProjectFileFrom(exported, written.string(), false), ProjectReadResult::Read) << written;
+        ASSERT_EQ(exported.m_sections.size(), 1u);
+        EXPECT_EQ(exported.m_sections.begin()->second->name, "Section-P1");
+    }
 
     // Query: a click on the section reports it and leaves nothing selected.
     Command(CMD_QUERY);

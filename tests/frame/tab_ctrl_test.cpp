@@ -31,9 +31,7 @@ protected:
     }
     void TearDown() override
     {
-        if (frame)
-            frame->Destroy();
-        ProcessPendingEvents();
+        DestroyNow(frame);
     }
 
     void ExpectShown(int tab)

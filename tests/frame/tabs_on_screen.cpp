@@ -22,7 +22,7 @@ bool DrawnIn(const TabLook& look, const wxColour& colour)
 TabsOnScreen::TabsOnScreen(CTabCtrlBase& tabs)
     : tabs_(tabs),
       window_(*wxGetTopLevelParent(&tabs)),
-      capture_(window_.GetLabel().utf8_string()),
+      capture_(window_),
       pointerBefore_(wxGetMousePosition())
 {
     window_.Refresh();

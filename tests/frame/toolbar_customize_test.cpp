@@ -41,8 +41,7 @@ protected:
     }
     void TearDown() override
     {
-        if (owner)
-            owner->Destroy();
+        DestroyNow(owner);
     }
     wxFrame* owner = nullptr;
 };

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -198,17 +199,33 @@ TEST_F(GroupPage, ExportNeedsAGroupAndAFile)
 
     chooser.paths = {"/data/out/beam.klx"};
     form.OnBrowse();
-    EXPECT_EQ(form.Field(ID_GROUP_EXPORT_FILE_NAME)->text, "beam.klx");
+    // The field shows the whole path the export will write.
+    EXPECT_EQ(form.Field(ID_GROUP_EXPORT_FILE_NAME)->text, "/data/out/beam.klx");
     Apply();
     EXPECT_EQ(document.calls, Calls{"ExportGroup(\"G1\", \"/data/out/beam.klx\", 0)"});
     // A cancelled chooser keeps the chosen file.
     form.OnBrowse();
     Apply();
     EXPECT_EQ(document.calls, Calls{"ExportGroup(\"G1\", \"/data/out/beam.klx\", 0)"});
-    // A name typed over it goes beside it, as typed.
+    // A name typed over it goes beside it, as typed when it has an extension.
     form.SetText(ID_GROUP_EXPORT_FILE_NAME, "column.txt");
     Apply();
     EXPECT_EQ(document.calls, Calls{"ExportGroup(\"G1\", \"/data/out/column.txt\", 0)"});
+    // An emptied field names no file, whatever was chosen before.
+    form.SetText(ID_GROUP_EXPORT_FILE_NAME, "");
+    Apply();
+    EXPECT_EQ(Boxes(), Calls{"File name is not designated."});
+    EXPECT_EQ(document.calls, Calls{});
+
+    // Without a chosen file a typed name goes into the working folder, with
+    // the format's extension when it has none.
+    Show(GROUP_ROW_EXPORT);
+    Choose(form, ID_GROUP_EXPORT_GROUP, "G1");
+    form.ClickRadio(1336);
+    form.SetText(ID_GROUP_EXPORT_FILE_NAME, "girder");
+    Apply();
+    const std::string working = std::filesystem::current_path().string();
+    EXPECT_EQ(document.calls, Calls{"ExportGroup(\"G1\", \"" + working + "/girder.dxf\", 4)"});
 }
 
 TEST_F(GroupPage, ExportFormatsFollowTheRadiosAndAFormatChangeOrANewShowForgetsTheFile)

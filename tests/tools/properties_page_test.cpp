@@ -271,7 +271,7 @@ TEST_F(PropertiesPage, ExportNeedsAFileAndPassesTheChosenOneWithTheFormat)
         prompts.paths.push_back("/out/props." + std::to_string(f.format));
         tool.Export().Browse();
         EXPECT_EQ(prompts.requests, std::vector<std::string>{f.request});
-        EXPECT_EQ(tool.Export().Field(ID_CALC_EXPORT_FILE_NAME)->text, "props." + std::to_string(f.format));
+        EXPECT_EQ(tool.Export().Field(ID_CALC_EXPORT_FILE_NAME)->text, "/out/props." + std::to_string(f.format));
         controller.OnApply();
         EXPECT_EQ(document.calls, std::vector<std::string>{"ExportProperties(\"/out/props." + std::to_string(f.format)
                                                             + "\", " + std::to_string(f.format) + ")"});

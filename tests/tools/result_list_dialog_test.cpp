@@ -32,9 +32,7 @@ protected:
     }
     void TearDown() override
     {
-        if (frame)
-            frame->Destroy();
-        ProcessPendingEvents();
+        DestroyNow(frame);
     }
 
     void Key(int keyCode, bool control = false, bool shift = false)

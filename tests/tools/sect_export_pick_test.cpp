@@ -3,6 +3,7 @@
 #include "tools/SectPageFixture.h"
 #include "view/support/RecordingDocumentFrame.h"
 
+#include <filesystem>
 #include <tuple>
 
 namespace {
@@ -44,7 +45,8 @@ TEST_F(SectExport, EachFormatOffersItsFilterExtensionAndName)
         ChooseFile("/data/out/Part." + std::string(formats[format][1]));
         EXPECT_EQ(chooser.requests, std::vector<std::string>{std::string("Save As|") + formats[format][3] + "|"
                                                              + formats[format][1] + "|" + formats[format][2]});
-        EXPECT_EQ(form.Field(ID_EXPORT_FILE)->text, "Part." + std::string(formats[format][1]));
+        // The field shows the whole path the export will write.
+        EXPECT_EQ(form.Field(ID_EXPORT_FILE)->text, "/data/out/Part." + std::string(formats[format][1]));
         // The section file alone merges and takes a deviation.
         for (int control : {ID_EXPORT_MERGE, ID_EXPORT_DEVIATION, ID_EXPORT_DEVIATION_LABEL, ID_EXPORT_UNIT_LABEL})
             EXPECT_EQ(form.IsEnabled(control), format == 3) << control;
@@ -76,6 +78,37 @@ TEST_F(SectExport, RefusalsOfTheFileAndTheDeviationKeepTheSelection)
     Apply();
     EXPECT_EQ(document.calls, std::vector<std::string>{"ExportSections([2, 4], \"/data/out/a.sec\", 3, true, 30)"});
     EXPECT_TRUE(Selected(KIND_SECTION).empty());
+}
+
+TEST_F(SectExport, ATypedFileNameTakesTheFormatsExtensionAndWinsOverTheChosenFile)
+{
+    const std::string working = std::filesystem::current_path().string();
+    const auto exportCall = [](const std::string& path) {
+        return std::vector<std::string>{"ExportSections([2], \"" + path + "\", 3, false, 1)"};
+    };
+    const auto apply = [&](const std::string& typed) {
+        Select({SectionKey(2)});
+        form.SetText(ID_EXPORT_FILE, typed);
+        Apply();
+    };
+    EXPECT_TRUE(form.IsEnabled(ID_EXPORT_FILE));
+    form.Choose(ID_EXPORT_KLX, 3);
+    // Without a chosen file a bare name goes into the working folder.
+    apply("beam");
+    EXPECT_EQ(document.calls, exportCall(working + "/beam.sec"));
+
+    // A name typed over the chosen file goes beside it.
+    ChooseFile("/data/out/a.sec");
+    apply("column");
+    EXPECT_EQ(document.calls, exportCall("/data/out/column.sec"));
+    apply("/data/other/girder.sec");
+    EXPECT_EQ(document.calls, exportCall("/data/other/girder.sec"));
+
+    // An emptied field names no file, whatever was chosen before.
+    apply(" ");
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"File name is not designated."});
+    EXPECT_TRUE(document.calls.empty());
+    EXPECT_EQ(Selected(KIND_SECTION).size(), 1u);
 }
 
 TEST_F(SectExport, AGreyedDeviationIsNeitherCheckedNorRead)

@@ -7,6 +7,8 @@
 #include <chrono>
 #include <functional>
 
+class wxWindow;
+
 // Starts wxWidgets on the X display once (GDK_BACKEND=x11, no accessibility
 // bus, wxLog to stderr, asserts as test failures, so no modal box can wait for
 // a user), after waiting for the display to accept a connection (see
@@ -17,6 +19,10 @@ bool RequireDisplay();
 
 // Handles pending events until none is left.
 void ProcessPendingEvents();
+
+// Destroys a top-level window and lets it go at once: the toolkit would
+// delete it only once idle, and the next test must not find it on screen.
+void DestroyNow(wxWindow* topLevel);
 
 // Runs the toolkit's event loop, as the program's own loop runs, until `done`
 // holds (asked every few milliseconds) or `limit` has passed; whether it

@@ -9,6 +9,7 @@
 #include <wx/init.h>
 #include <wx/log.h>
 #include <wx/timer.h>
+#include <wx/toplevel.h>
 
 #include <clocale>
 #include <cstdlib>
@@ -118,6 +119,16 @@ void ProcessPendingEvents()
             wxTheApp->Dispatch();
         wxTheApp->ProcessPendingEvents();
     }
+}
+
+void DestroyNow(wxWindow* topLevel)
+{
+    if (!topLevel)
+        return;
+    topLevel->Destroy();
+    ProcessPendingEvents();
+    wxTheApp->ProcessIdle();
+    EXPECT_FALSE(wxTopLevelWindows.Find(topLevel)) << "a destroyed window is still there";
 }
 
 bool RunEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds limit)

@@ -1,6 +1,5 @@
 #include "view/support/ViewOnScreen.h"
 
-#include <wx/app.h>
 #include <wx/frame.h>
 
 #include <cmath>
@@ -36,10 +35,7 @@ void ViewOnScreen::SetUp()
 
 void ViewOnScreen::TearDown()
 {
-    if (frame) {
-        frame->Destroy();
-        wxTheApp->ProcessIdle();
-    }
+    DestroyNow(frame);
 }
 
 void ViewOnScreen::DrawModel()

@@ -184,7 +184,10 @@ bool CSectModel::AddToGroup(const std::string& name, const std::vector<int>& sec
         if (const T_CURVE_D* curve = FindCurve(curveId))
             AppendCurveWithPoints(*group, *curve);
     }
-    AppendAll(group->pointIds, pointIds);
+    for (int pointId : pointIds) {
+        if (FindPoint(pointId))
+            group->pointIds.push_back(pointId);
+    }
     SortUnique(group->sectionIds);
     SortUnique(group->curveIds);
     SortUnique(group->pointIds);

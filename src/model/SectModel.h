@@ -399,7 +399,8 @@ public:
     bool MergeGroups(const std::string& sourceName, const std::string& targetName, bool deleteSource);
     bool QueryGroup(const std::string& name);
     // Adding a section brings its curves and their points; adding a curve its
-    // points. A name that no group has makes the group.
+    // points. Ids that no object has are dropped. A name that no group has
+    // makes the group.
     bool AddToGroup(const std::string& name, const std::vector<int>& sectionIds, const std::vector<int>& curveIds,
                     const std::vector<int>& pointIds, bool newAction);
     bool ExpelFromGroup(const std::string& name, const std::vector<int>& sectionIds,

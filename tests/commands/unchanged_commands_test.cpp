@@ -100,6 +100,8 @@ INSTANTIATE_TEST_SUITE_P(
         UnchangedCase{"RenameAGroupToItsOwnName", [](CSectModel& m) { return m.RenameGroup("G", "G"); }, true},
         UnchangedCase{"AddMembersAGroupHolds",
                       [](CSectModel& m) { return m.AddToGroup("G", {}, {5}, {5, 6}, true); }, true},
+        UnchangedCase{"AddIdsThatNoObjectHas",
+                      [](CSectModel& m) { return m.AddToGroup("G", {99}, {77}, {904}, true); }, true},
         UnchangedCase{"ExpelWhatAGroupDoesNotHold",
                       [](CSectModel& m) { return m.ExpelFromGroup("G", {}, {1}, {7}); }, true},
         UnchangedCase{"RedefineAMaterialAsItIs",

@@ -21,9 +21,16 @@
 #include <wx/tooltip.h>
 #include <wx/utils.h>
 
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <poll.h>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -214,6 +221,47 @@ protected:
         return lines;
     }
 
+    // The files, pipes and sockets open in both the process and this one.
+    static std::vector<std::string> HeldByBoth(int pid)
+    {
+        std::set<std::pair<dev_t, ino_t>> ours;
+        for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+            struct stat object {};
+            if (::stat(entry.path().c_str(), &object) == 0 && !S_ISCHR(object.st_mode))
+                ours.emplace(object.st_dev, object.st_ino);
+        }
+        std::vector<std::string> both;
+        for (const auto& entry : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd")) {
+            struct stat object {};
+            if (::stat(entry.path().c_str(), &object) == 0 && ours.count({object.st_dev, object.st_ino}))
+                both.push_back(entry.path().filename().string() + " -> " +
+                               std::filesystem::read_symlink(entry.path()).string());
+        }
+        return both;
+    }
+
+    // What a writer puts into the fifo, up to its first line; what came when
+    // a minute passes without the line.
+    static std::string LineFrom(int fifo)
+    {
+        std::string text;
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+        while (text.find('\n') == std::string::npos) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                giveUp - std::chrono::steady_clock::now());
+            pollfd ready{fifo, POLLIN, 0};
+            if (left.count() <= 0 || ::poll(&ready, 1, static_cast<int>(left.count())) == 0)
+                break;
+            char chunk[256];
+            const ssize_t count = ::read(fifo, chunk, sizeof chunk);
+            if (count > 0)
+                text.append(chunk, static_cast<std::size_t>(count));
+            else if (count == 0 || errno != EAGAIN)
+                break;  // every writer has gone
+        }
+        return text;
+    }
+
     std::filesystem::path folder;
     wxString savedPath;
 };
@@ -242,9 +290,9 @@ TEST_F(DesktopOpener, TheReasonIsTheOpenersOwnMessageWhenItWroteOne)
     EXPECT_EQ(OpenerFailureReason("gio", 0, "gio: a warning"), "");
 }
 
-// An opener that writes far more than a pipe holds, on both outputs, is read
-// as it writes and so ends; the reason quotes the start of what it wrote. A
-// program it leaves running with the pipes open keeps nobody waiting.
+// An opener that writes far more than a pipe holds, on both outputs, ends;
+// the reason quotes the start of what it wrote. A program it leaves running
+// keeps nobody waiting.
 TEST_F(DesktopOpener, AnOpenerThatWritesMuchOrLeavesAProgramRunningIsHeardOf)
 {
     WriteOpener("xdg-open", 1,
@@ -264,6 +312,62 @@ TEST_F(DesktopOpener, AnOpenerThatWritesMuchOrLeavesAProgramRunningIsHeardOf)
     ASSERT_TRUE(std::ifstream(child) >> pid);
     EXPECT_TRUE(wxProcess::Exists(pid)) << "the program the opener started has ended: nothing was tried";
     wxProcess::Kill(pid, wxSIGKILL);
+}
+
+// A long message is quoted in whole characters: a bound that falls inside
+// one ends the quote before it, whichever byte of it the bound cuts.
+TEST_F(DesktopOpener, ALongMessageIsQuotedInWholeCharacters)
+{
+    const std::size_t bound = 1024;
+    for (const std::string character : {"\u00e9", "\u20ac", "\U0001F600"}) {
+        for (std::size_t shift = 0; shift < character.size(); ++shift) {
+            const std::string ascii(1 + shift, 'x');
+            std::string message = ascii;
+            for (std::size_t i = 0; i < 2 * bound / character.size(); ++i)
+                message += character;
+            std::ofstream(folder / "message") << message;
+            WriteOpener("xdg-open", 1, "/bin/cat '" + (folder / "message").string() + "' >&2\n");
+
+            std::string whole = ascii;
+            for (std::size_t i = 0; i < (bound - ascii.size()) / character.size(); ++i)
+                whole += character;
+            SCOPED_TRACE(testing::Message() << character.size() << "-byte characters after "
+                                            << ascii.size() << " bytes");
+            EXPECT_EQ(FailureOfOpening("https://tarvo.example/klx"), whole + "...");
+        }
+    }
+}
+
+// A program that the opener starts and that outlives it holds nothing of
+// ours: not the place its error output goes, nor any other descriptor. So it
+// writes on after the opener has ended and its reason has been heard, and
+// would when this program is gone, and finishes.
+TEST_F(DesktopOpener, AProgramTheOpenerStartsHoldsNothingOfOursAndWritesOnToTheEnd)
+{
+    const std::filesystem::path go = folder / "go";
+    const std::filesystem::path finished = folder / "finished";
+    const std::filesystem::path child = folder / "child";
+    ASSERT_EQ(::mkfifo(go.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(finished.c_str(), 0600), 0);
+    WriteOpener("xdg-open", 3,
+                "(\n  read word < '" + go.string() + "'\n  i=1\n  while [ $i -le 39 ]; do\n"
+                "    echo \"line $i of 39\" >&2\n    i=$((i+1))\n  done\n"
+                "  echo 'line 39 of 39' > '" + finished.string() + "'\n) &\n"
+                "echo $! > '" + child.string() + "'\necho 'xdg-open: no method available' >&2\n");
+    EXPECT_EQ(FailureOfOpening("https://tarvo.example/klx"), "xdg-open: no method available");
+    int pid = 0;
+    ASSERT_TRUE(std::ifstream(child) >> pid);
+    EXPECT_EQ(HeldByBoth(pid), std::vector<std::string>{});
+
+    // Its writing starts now; its last line comes through the second fifo.
+    const int lastLine = ::open(finished.c_str(), O_RDONLY | O_NONBLOCK);
+    const int start = ::open(go.c_str(), O_RDWR);
+    EXPECT_EQ(::write(start, "go\n", 3), 3);
+    EXPECT_EQ(LineFrom(lastLine), "line 39 of 39\n");
+    ::close(start);
+    ::close(lastLine);
+    if (wxProcess::Exists(pid))
+        wxProcess::Kill(pid, wxSIGKILL);  // it never finished
 }
 
 TEST_F(DesktopOpener, GioIsTheSecondChoiceAndNoOpenerAtAllIsAFailureAtOnce)

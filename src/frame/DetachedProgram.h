@@ -1,0 +1,28 @@
+#pragma once
+// Starts a program that owes this one nothing, for as long as it and what it
+// starts in turn may run: its input and output are /dev/null and its error
+// output a temporary file with no name, where no write can fail once we are
+// gone; it inherits no other descriptor of ours, and no signal we block or
+// ignore. Its end is heard from the event loop; the start of its error output
+// is read then and the file let go, so nothing of it keeps us busy afterwards.
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+struct DetachedProgramEnd {
+    // The exit status; minus the signal's number when a signal ended it.
+    int status = 0;
+    // The start of its error output, in whole UTF-8 characters.
+    std::string errorStart;
+    // It wrote more than that.
+    bool errorCut = false;
+};
+
+// arguments[0] is the program's absolute path; no shell reads any of them.
+// errorBytes bounds errorStart. ended runs once, on the window's thread, from
+// the event loop after the program has ended. False, and ended never runs,
+// when the program could not be started.
+bool StartDetachedProgram(const std::vector<std::string>& arguments, std::size_t errorBytes,
+                          std::function<void(const DetachedProgramEnd&)> ended);

@@ -41,6 +41,9 @@ const char* const BAR_LAYOUT_GROUP = "/Toolbars";
 const char* const BAR_LAYOUT_KEY = "KRT_TBar";
 const char* const BAR_HIDDEN_BUTTONS_KEY = "KRT_TBar_HiddenButtons";
 const char* const WINDOWPOS_GROUP = "/WINDOWPOS";
+// Smaller, the docked workspace's tab control and the toolbar's group
+// drop-down get less room than the toolkit draws them in.
+const wxSize LEAST_FRAME_SIZE(800, 600);
 
 enum ShowCommand { SHOW_NORMAL = 1, SHOW_MINIMIZED = 2, SHOW_MAXIMIZED = 3 };
 
@@ -130,6 +133,7 @@ wxAuiPaneInfo DockedPane(const ToolbarDefinition& bar, int position)
 CMainFrame::CMainFrame(CTarvokrtApp& app)
     : wxFrame(nullptr, wxID_ANY, KLX_FRAME_TITLE, wxDefaultPosition, wxSize(1024, 768)), app_(app)
 {
+    SetMinSize(FromDIP(LEAST_FRAME_SIZE));
     RestoreWindowPlacement();
     bars_.SetManagedWindow(this);
     CreateMenus();

@@ -2,6 +2,7 @@
 
 #include "frame/AboutDlg.h"
 #include "frame/AddressLaunch.h"
+#include "frame/FirstShowAllocation.h"
 #include "frame/MainFrame.h"
 #include "frame/RecentFileList.h"
 #include "model/TextFormat.h"
@@ -68,6 +69,7 @@ bool CTarvokrtApp::InitInstance(const std::string& commandLine)
         frame_->OpenSettingOnceShown();
     else
         m_startupProject = false;
+    AllocateBeforeFirstShow(*frame_);
     frame_->Show();
     frame_->Maximize();
     return true;

@@ -13,7 +13,8 @@ namespace {
 constexpr int SCROLL_UNIT_X = 8;
 constexpr int SCROLL_UNIT_Y = 4;
 const wxPoint COMBO_AT(8, 12);
-constexpr int DIALOG_TOP = 35;
+constexpr int DIALOG_TOP = 35;  // at least; and clear of the combo
+constexpr int COMBO_GAP = 4;
 constexpr int BUTTONS_LEFT = 68;
 constexpr int BUTTON_GAP = 6;
 constexpr int BOTTOM_MARGIN = 8;
@@ -28,8 +29,15 @@ CToolPage::CToolPage(wxWindow* parent, CToolPageController& controller)
     const ToolPageShell& shell = controller.Shell();
     SetScrollRate(SCROLL_UNIT_X, SCROLL_UNIT_Y);
     combo_ = new wxChoice(this, shell.comboId, COMBO_AT);
-    for (const ToolPageRow& row : controller.Table().rows)
-        combo_->Append(wxString::FromUTF8(row.text));
+    int widestName = 0;
+    for (const ToolPageRow& row : controller.Table().rows) {
+        const wxString text = wxString::FromUTF8(row.text);
+        combo_->Append(text);
+        if (row.text != TOOL_SEPARATOR_TEXT)
+            widestName = std::max(widestName, combo_->GetTextExtent(text).x);
+    }
+    // Wide enough for every command's name; a separator row may be cut.
+    combo_->SetSize(combo_->GetSizeFromTextSize(widestName));
     // The buttons are as wide as their words need, not the toolkit's default
     // width, so that both fit the workspace's width; the two alike.
     apply_ = NewLabelFitButton(this, shell.applyId, "Apply", MIN_BUTTON_WIDTH);
@@ -89,10 +97,12 @@ void CToolPage::DestroyDialog()
 void CToolPage::PlaceControls()
 {
     const wxSize dialogSize = dialog_ ? dialog_->GetSize() : wxSize(0, 0);
+    // The toolkit's drop-down may stand taller than the page's pattern allows for.
+    const int dialogTop = std::max(DIALOG_TOP, COMBO_AT.y + combo_->GetSize().y + COMBO_GAP);
     if (dialog_)
-        dialog_->Move(CalcScrolledPosition(wxPoint(0, DIALOG_TOP)));
+        dialog_->Move(CalcScrolledPosition(wxPoint(0, dialogTop)));
     combo_->Move(CalcScrolledPosition(COMBO_AT));
-    const int buttonsTop = dialogSize.y + DIALOG_TOP;
+    const int buttonsTop = dialogSize.y + dialogTop;
     apply_->Move(CalcScrolledPosition(wxPoint(BUTTONS_LEFT, buttonsTop)));
     const int closeLeft = BUTTONS_LEFT + apply_->GetSize().x + BUTTON_GAP;
     close_->Move(CalcScrolledPosition(wxPoint(closeLeft, buttonsTop)));

@@ -56,6 +56,10 @@ wxBitmap SectionPicture(bool line)
     return bitmap;
 }
 
+// A picked coordinate of the drawing's usual size, the widest text a
+// coordinate field is made to show whole.
+const char* const USUAL_PICKED_COORDINATE_TEXT = "-0000.000, -0000.000";
+
 // Every pick field but an id pick is written the coordinates picked.
 bool TakesPickedCoordinates(const ToolFormField* field)
 {
@@ -146,17 +150,19 @@ void CDialogFormPanel::BuildControls()
         case DialogItemKind::Edit: {
             auto* row = new wxBoxSizer(wxHORIZONTAL);
             auto* edit = new wxTextCtrl(this, WindowId(item.id), wxEmptyString, wxDefaultPosition, width);
-            // A field that takes picked coordinates shows a zero coordinate
-            // whole, whatever the font.
-            if (TakesPickedCoordinates(form_.Field(item.id)))
-                edit->SetMinSize(wxSize(std::max(width.x, EditWidthFor(*edit, ZERO_COORDINATE_TEXT)), -1));
+            // A field that takes picked coordinates shows a picked
+            // coordinate whole, whatever the font.
+            const bool coordinates = TakesPickedCoordinates(form_.Field(item.id));
+            if (coordinates)
+                edit->SetMinSize(wxSize(std::max(width.x, EditWidthFor(*edit, USUAL_PICKED_COORDINATE_TEXT)), -1));
             if (!item.text.empty()) {
-                // A label wider than its edit, or beside an edit that has a
-                // spin button, stands on the line above, so that the dialog
-                // fits the workspace's width.
+                // A label wider than its edit, beside an edit that has a
+                // spin button, or of a coordinate field (which takes the
+                // column's width) stands on the line above, so that the
+                // dialog fits the workspace's width.
                 auto* label = new wxStaticText(this, WindowId(item.labelId), text);
                 const bool spinFollows = next + 1 != layout.end() && (next + 1)->kind == DialogItemKind::Spin;
-                if (spinFollows || label->GetBestSize().x > edit->GetBestSize().x)
+                if (coordinates || spinFollows || label->GetBestSize().x > edit->GetBestSize().x)
                     into->Add(label, 0, wxLEFT | wxRIGHT | wxTOP, GAP);
                 else
                     row->Add(label, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 2 * GAP);

@@ -5,6 +5,9 @@
 // once; under a manager it waits for the manager's frame sizes first, which
 // is where a dialog opened too early went behind its main window.
 
+#include "toolkit_complaints.h"
+
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 // Xlib's macros come after the test framework's headers.
@@ -25,6 +28,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,9 +56,11 @@ bool OnPath(const std::string& program)
 class Child {
 public:
     // The environment is the test's own with these NAME=value entries put
-    // in; the program's output goes nowhere, and it inherits the test's open
-    // files (the display server the pipe it reports its number on).
-    Child(const std::vector<std::string>& arguments, const std::vector<std::string>& settings)
+    // in; the program's output goes nowhere, its error output too unless a
+    // file is named, and it inherits the test's open files (the display
+    // server the pipe it reports its number on).
+    Child(const std::vector<std::string>& arguments, const std::vector<std::string>& settings,
+          const std::string& errorFile = "/dev/null")
     {
         std::vector<std::string> environment = settings;
         for (char** entry = environ; *entry; ++entry) {
@@ -76,7 +83,8 @@ public:
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
         if (posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
             pid_ = -1;
         posix_spawn_file_actions_destroy(&actions);
@@ -269,7 +277,8 @@ TEST(StartUpUnderAWindowManager, TheSettingDialogStandsActiveAboveTheMaximisedMa
         std::vector<std::string> programSettings = settings;
         programSettings.insert(programSettings.end(), {"GDK_BACKEND=x11", "NO_AT_BRIDGE=1",
                                                        "ASAN_OPTIONS=detect_leaks=0"});
-        Child klx({KLX_PROGRAM}, programSettings);
+        const std::filesystem::path errorOutput = home / "klx-errors.txt";
+        Child klx({KLX_PROGRAM}, programSettings, errorOutput.string());
         ASSERT_GT(klx.Pid(), 0);
 
         // Above, active and centred: a window manager places a new window
@@ -296,6 +305,11 @@ TEST(StartUpUnderAWindowManager, TheSettingDialogStandsActiveAboveTheMaximisedMa
         EXPECT_TRUE(settled) << windows.Describe() << "; dialog at " << dialog[0] << "," << dialog[1] << " size "
                              << dialog[2] << "x" << dialog[3] << ", main window at " << mainWindow[0] << ","
                              << mainWindow[1] << " size " << mainWindow[2] << "x" << mainWindow[3];
+        // Shown late, once the manager told its frame sizes, the window is
+        // laid out without a complaint from the toolkit.
+        std::ifstream errors(errorOutput);
+        const std::string errorText((std::istreambuf_iterator<char>(errors)), std::istreambuf_iterator<char>());
+        EXPECT_THAT(ComplaintLines(errorText), testing::IsEmpty());
     }
     std::filesystem::remove_all(home);
 }

@@ -1,25 +1,38 @@
 // Every tool page of the real program, with each of its dialogs shown, fits
 // the project workspace as it first opens: nothing is cut off at its right
-// edge, nothing needs the page to scroll sideways, every button shows its
-// whole label and every field its whole first text.
+// edge, nothing needs the page to scroll sideways, every button, label and
+// field shows its whole text in the room the toolkit gives that text, a
+// coordinate field has room for a picked coordinate, the command drop-down
+// shows every command's name whole, and nothing stands under the drop-down.
 
 #include "program_on_screen.h"
 
 #include "frame/MainFrame.h"
 #include "frame/ModelMenuTab.h"
 #include "frame/ProjectWorkspace.h"
-#include "frame/ThemeTextInset.h"
+#include "frame/ToolDialogPanel.h"
 #include "frame/ToolPage.h"
 #include "frame/ToolPageTable.h"
 #include "frame/ToolRegistry.h"
 
 #include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/radiobut.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
+
+#include <gtk/gtk.h>
 
 #include <algorithm>
 #include <functional>
 
 namespace {
+
+// A picked coordinate of the drawing's usual size: a coordinate field shows
+// it whole.
+const char* const USUAL_PICKED_COORDINATE = "-0000.000, -0000.000";
 
 // The rightmost pixel of the shown windows under the window, in its client
 // coordinates.
@@ -46,22 +59,60 @@ void ForEachShown(wxWindow& window, const std::function<void(wxWindow&)>& visit)
     }
 }
 
-// The width the toolkit leaves for a control's text: its client width less
-// the theme's padding and border on both sides.
-int TextRoom(const wxWindow& control)
+// Whether the toolkit has laid out every shown window under the page at the
+// width the program gave it.
+bool LaidOut(wxWindow& page)
 {
-    return control.GetClientSize().x - ThemeTextInset(control);
+    bool laidOut = true;
+    ForEachShown(page, [&laidOut](wxWindow& control) {
+        // The toolkit gives a window of no width one pixel.
+        const int width = control.GetSize().x;
+        laidOut = laidOut && (width == 0 || gtk_widget_get_allocated_width(control.GetHandle()) == width);
+    });
+    return laidOut;
 }
 
-// The text a control shows in full when it fits: a button's label, a text
-// field's value; nothing for other controls.
+// The width the toolkit gives a control's text on screen: an entry's text
+// area; the label of a box; a label; the label of a button, radio button or
+// check box and the text of a drop-down (the child they hold). -1 for other
+// controls.
+int TextRoom(const wxWindow& control)
+{
+    GtkWidget* widget = control.GetHandle();
+    if (GTK_IS_ENTRY(widget)) {
+        GdkRectangle area{};
+        gtk_entry_get_text_area(GTK_ENTRY(widget), &area);
+        return area.width;
+    }
+    GtkWidget* text = nullptr;
+    if (GTK_IS_FRAME(widget))
+        text = gtk_frame_get_label_widget(GTK_FRAME(widget));
+    else if (GTK_IS_LABEL(widget))
+        text = widget;
+    else if (GTK_IS_BIN(widget))
+        text = gtk_bin_get_child(GTK_BIN(widget));
+    return text ? gtk_widget_get_allocated_width(text) : -1;
+}
+
+// The text a control shows in full when it fits: a text field's value, the
+// label of a button, radio button, check box, box or label; nothing for
+// other controls.
 wxString ShownText(wxWindow& control)
 {
-    if (auto* button = dynamic_cast<wxButton*>(&control))
-        return button->GetLabel();
     if (auto* field = dynamic_cast<wxTextCtrl*>(&control))
         return field->GetValue();
+    if (dynamic_cast<wxButton*>(&control) || dynamic_cast<wxRadioButton*>(&control)
+        || dynamic_cast<wxCheckBox*>(&control) || dynamic_cast<wxStaticText*>(&control)
+        || dynamic_cast<wxStaticBox*>(&control))
+        return static_cast<wxControl&>(control).GetLabelText();
     return {};
+}
+
+// Whether the dialog's form writes picked coordinates into the control.
+bool TakesPickedCoordinates(CToolDialogPanel& dialog, const wxWindow& control)
+{
+    const ToolFormField* field = dialog.Form().Field(control.GetId());
+    return field && field->pickCode != 0 && field->kind != FieldKind::Integer;
 }
 
 class ToolPageWidthOnScreen : public ProgramOnScreen {};
@@ -75,8 +126,11 @@ TEST_F(ToolPageWidthOnScreen, EveryPageWithEachDialogFitsTheWorkspaceAsItFirstOp
     ASSERT_GT(pageWidth, 100);
     int dotButtons = 0;
     int fieldsWithText = 0;
+    int labels = 0;
+    int coordinateFields = 0;
     for (const ToolPageShell& shell : ToolPageShells()) {
         const ToolPageTable& table = app->Tools().Page(shell.kind);
+        bool namesChecked = false;
         for (size_t index = 0; index < table.rows.size(); ++index) {
             if (!table.rows[index].dialog.makeDialog)
                 continue;
@@ -85,18 +139,43 @@ TEST_F(ToolPageWidthOnScreen, EveryPageWithEachDialogFitsTheWorkspaceAsItFirstOp
             Settle();
             CToolPage* page = workspace.OpenPageWindow();
             ASSERT_NE(page, nullptr) << toolId;
-            ASSERT_NE(page->ShownDialog(), nullptr) << toolId;
-            const std::string dialog = std::string(shell.title) + " / " + table.rows[index].text + " (" +
-                                       std::to_string(toolId) + ")";
-            EXPECT_LE(RightmostShownEdge(*page), pageWidth) << dialog;
+            CToolDialogPanel* dialog = page->ShownDialog();
+            ASSERT_NE(dialog, nullptr) << toolId;
+            const std::string shown = std::string(shell.title) + " / " + table.rows[index].text + " (" +
+                                      std::to_string(toolId) + ")";
+            ASSERT_TRUE(RunEventsUntil([page] { return LaidOut(*page); })) << shown;
+            EXPECT_LE(RightmostShownEdge(*page), pageWidth) << shown;
+
+            wxChoice& combo = *page->Combo();
+            if (!namesChecked) {
+                namesChecked = true;
+                for (const ToolPageRow& row : table.rows) {
+                    if (row.text != TOOL_SEPARATOR_TEXT)
+                        EXPECT_LE(combo.GetTextExtent(wxString::FromUTF8(row.text)).x, TextRoom(combo))
+                            << shell.title << ": the drop-down's \"" << row.text << "\"";
+                }
+            }
+            const wxRect comboRect = combo.GetScreenRect();
             ForEachShown(*page, [&](wxWindow& control) {
+                if (&control == &combo || control.GetParent() == &combo)
+                    return;
+                EXPECT_FALSE(control.GetScreenRect().Intersects(comboRect))
+                    << shown << ": a " << wxString(control.GetClassInfo()->GetClassName()).utf8_string() << " \""
+                    << ShownText(control).utf8_string() << "\" stands under the drop-down";
                 const wxString text = ShownText(control);
+                const bool field = dynamic_cast<wxTextCtrl*>(&control) != nullptr;
+                if (field && TakesPickedCoordinates(*dialog, control)) {
+                    ++coordinateFields;
+                    EXPECT_LE(control.GetTextExtent(USUAL_PICKED_COORDINATE).x, TextRoom(control))
+                        << shown << ": a coordinate field " << control.GetSize().x << " wide";
+                }
                 if (text.empty())
                     return;
                 dotButtons += text == "...";
-                fieldsWithText += dynamic_cast<wxTextCtrl*>(&control) != nullptr;
+                fieldsWithText += field;
+                labels += dynamic_cast<wxStaticText*>(&control) != nullptr;
                 EXPECT_LE(control.GetTextExtent(text).x, TextRoom(control))
-                    << dialog << ": \"" << text << "\" in a control " << control.GetClientSize().x << " wide";
+                    << shown << ": \"" << text << "\" in a control " << control.GetSize().x << " wide";
             });
         }
         workspace.CloseAllTools();
@@ -106,6 +185,8 @@ TEST_F(ToolPageWidthOnScreen, EveryPageWithEachDialogFitsTheWorkspaceAsItFirstOp
     // Section page's material list; and the fields that start with a value.
     EXPECT_EQ(dotButtons, 4);
     EXPECT_GT(fieldsWithText, 0);
+    EXPECT_GT(labels, 0);
+    EXPECT_GT(coordinateFields, 0);
 }
 
 }  // namespace

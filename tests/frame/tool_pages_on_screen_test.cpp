@@ -281,10 +281,14 @@ TEST_F(ToolPagesOnScreen, ATallDialogMakesThePageScroll)
     EXPECT_EQ(unitY, 4);
     EXPECT_GT(shown.GetVirtualSize().y, shown.GetClientSize().y);
     EXPECT_GT(shown.GetScrollRange(wxVERTICAL), 0);
-    // The buttons sit under the dialog, 35 pixels below its top edge plus its height.
+    // The buttons sit right under the dialog, which stands 35 pixels or more
+    // below the page's top edge.
+    int dialogTop = 0;
+    shown.CalcUnscrolledPosition(0, shown.ShownDialog()->GetPosition().y, nullptr, &dialogTop);
+    EXPECT_GE(dialogTop, 35);
     int top = 0;
     shown.CalcUnscrolledPosition(0, shown.FindWindow(1003)->GetPosition().y, nullptr, &top);
-    EXPECT_EQ(top, shown.ShownDialog()->GetSize().y + 35);
+    EXPECT_EQ(top, dialogTop + shown.ShownDialog()->GetSize().y);
 }
 
 TEST_F(ToolPagesOnScreen, AfterAFileNewNoPageIsOpen)

@@ -1,0 +1,63 @@
+// The toolkit complains of nothing while the program's frame opens, a page
+// of each kind opens in the workspace and the window is made small and large
+// again: no critical (a box given less room than its parts need), no warning
+// (a control drawn at a negative size).
+
+#include "program_on_screen.h"
+#include "toolkit_complaints.h"
+
+#include "frame/MainFrame.h"
+#include "frame/ProjectWorkspace.h"
+#include "frame/TabCtrlBase.h"
+#include "frame/ToolPage.h"
+#include "frame/ToolPageTable.h"
+#include "frame/ToolRegistry.h"
+
+#include <gmock/gmock.h>
+#include <gtk/gtk.h>
+
+#include <algorithm>
+
+namespace {
+
+// Whether the toolkit has laid the window out at the size the program gave it.
+bool LaidOut(const wxWindow& window)
+{
+    return gtk_widget_get_allocated_width(window.GetHandle()) == window.GetSize().x
+           && gtk_widget_get_allocated_height(window.GetHandle()) == window.GetSize().y;
+}
+
+class ToolkitLogOnScreen : public ProgramOnScreen {};
+
+TEST_F(ToolkitLogOnScreen, TheFramePagesOfEachKindAndResizingRaiseNoToolkitComplaint)
+{
+    const ToolkitComplaints complaints;
+    ASSERT_TRUE(Start("KLX 1"));
+    CProjectWorkspace& workspace = Frame().Workspace();
+    ASSERT_TRUE(RunEventsUntil([&] { return LaidOut(Frame()) && LaidOut(workspace.Tabs()); }));
+    for (const ToolPageShell& shell : ToolPageShells()) {
+        const std::vector<ToolPageRow>& rows = app->Tools().Page(shell.kind).rows;
+        const auto row = std::find_if(rows.begin(), rows.end(),
+                                      [](const ToolPageRow& candidate) { return candidate.dialog.makeDialog != nullptr; });
+        ASSERT_NE(row, rows.end()) << shell.title;
+        workspace.ShowTool(shell.kind, shell.baseId + static_cast<int>(row - rows.begin()));
+        Settle();
+        ASSERT_NE(workspace.OpenPageWindow(), nullptr) << shell.title;
+        ASSERT_TRUE(RunEventsUntil([&] { return LaidOut(*workspace.OpenPageWindow()); })) << shell.title;
+    }
+    // Smaller than the window may be made, then large again; the last page
+    // stays open.
+    Frame().Maximize(false);
+    for (const wxSize size : {wxSize(200, 150), wxSize(1100, 800)}) {
+        Frame().SetSize(size);
+        Settle();
+        ASSERT_TRUE(RunEventsUntil([&] { return LaidOut(Frame()); })) << size.x << "x" << size.y;
+        // A control given less than it needs is laid out larger than asked:
+        // then the complaints tell why.
+        EXPECT_TRUE(RunEventsUntil([&] { return LaidOut(workspace.Tabs()) && LaidOut(*workspace.OpenPageWindow()); }))
+            << size.x << "x" << size.y;
+    }
+    EXPECT_THAT(complaints.Heard(), testing::IsEmpty());
+}
+
+}  // namespace

@@ -73,6 +73,7 @@ bool CTabCtrlBase::InsertPage(size_t index, wxWindow* page, const wxString& text
         gtk_style_context_add_provider(gtk_widget_get_style_context(label), GTK_STYLE_PROVIDER(tabStyle_),
                                        GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
     StyleTabs();
+    LayOutTabs();
     return true;
 }
 
@@ -84,6 +85,23 @@ wxWindow* CTabCtrlBase::DoRemovePage(size_t index)
         StyleTabs();
     }
     return page;
+}
+
+// A window's Update() (the status bar's, on every new text) paints the whole
+// top-level window at once, laid out or not: a new tab the notebook has not
+// yet placed would be drawn at a negative size. The notebook places its tabs
+// now, in the room it has; the window's own layout comes as before.
+void CTabCtrlBase::LayOutTabs()
+{
+    GtkWidget* notebook = GetHandle();
+    if (!gtk_widget_get_mapped(notebook))
+        return;
+    GtkAllocation room;
+    gtk_widget_get_allocation(notebook, &room);
+    // The toolkit measures a widget before it places it.
+    gtk_widget_get_preferred_size(notebook, nullptr, nullptr);
+    gtk_widget_queue_allocate(notebook);
+    gtk_widget_size_allocate(notebook, &room);
 }
 
 void CTabCtrlBase::EnableTab(int index, bool enable)

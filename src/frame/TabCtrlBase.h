@@ -46,6 +46,7 @@ protected:
 private:
     void OnPageChanged(wxBookCtrlEvent& event);
     void StyleTabs();
+    void LayOutTabs();
 
     std::vector<bool> enabled_;
     wxColour selectedText_;

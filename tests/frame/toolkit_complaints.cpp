@@ -2,18 +2,51 @@
 
 #include <glib.h>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
+#include <mutex>
 #include <sstream>
 
 namespace {
 
 const std::array<const char*, 4> TOOLKIT_DOMAINS{"Gtk", "Gdk", "GLib-GObject", "GLib"};
 
-void Hear(const gchar* domain, GLogLevelFlags, const gchar* message, gpointer heard)
+// The toolkit's warnings come both through g_log, whose handlers see them, and
+// as structured messages, which only the log writer sees; the writer sees
+// both, so the complaints are heard there. A process has one writer: it is
+// set once and hands on to the toolkit's own writer while no one listens.
+std::mutex listenerMutex;
+std::vector<std::string>* listener = nullptr;
+
+const char* Field(const GLogField* fields, gsize count, const char* key)
 {
-    const std::string text = message ? message : "";
-    if (!IsMachineSetupMessage(text))
-        static_cast<std::vector<std::string>*>(heard)->push_back(std::string(domain ? domain : "") + ": " + text);
+    for (gsize n = 0; n < count; ++n) {
+        if (std::strcmp(fields[n].key, key) == 0 && fields[n].length < 0)
+            return static_cast<const char*>(fields[n].value);
+    }
+    return "";
+}
+
+bool IsToolkitComplaint(GLogLevelFlags level, const std::string& domain)
+{
+    return (level & (G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING)) != 0
+           && std::find(TOOLKIT_DOMAINS.begin(), TOOLKIT_DOMAINS.end(), domain) != TOOLKIT_DOMAINS.end();
+}
+
+GLogWriterOutput Hear(GLogLevelFlags level, const GLogField* fields, gsize count, gpointer)
+{
+    {
+        const std::lock_guard lock(listenerMutex);
+        const std::string domain = Field(fields, count, "GLIB_DOMAIN");
+        const std::string message = Field(fields, count, "MESSAGE");
+        if (listener && IsToolkitComplaint(level, domain)) {
+            if (!IsMachineSetupMessage(message))
+                listener->push_back(domain + ": " + message);
+            return G_LOG_WRITER_HANDLED;
+        }
+    }
+    return g_log_writer_default(level, fields, count, nullptr);
 }
 
 }  // namespace
@@ -29,15 +62,19 @@ bool IsMachineSetupMessage(const std::string& message)
 
 ToolkitComplaints::ToolkitComplaints()
 {
-    const auto levels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING);
-    for (const char* domain : TOOLKIT_DOMAINS)
-        handlers_.emplace_back(domain, g_log_set_handler(domain, levels, Hear, &heard_));
+    static const bool writerSet = [] {
+        g_log_set_writer_func(Hear, nullptr, nullptr);
+        return true;
+    }();
+    (void)writerSet;
+    const std::lock_guard lock(listenerMutex);
+    listener = &heard_;
 }
 
 ToolkitComplaints::~ToolkitComplaints()
 {
-    for (const auto& [domain, handler] : handlers_)
-        g_log_remove_handler(domain, handler);
+    const std::lock_guard lock(listenerMutex);
+    listener = nullptr;
 }
 
 std::vector<std::string> ComplaintLines(const std::string& errorOutput)

@@ -11,8 +11,10 @@
 bool IsMachineSetupMessage(const std::string& message);
 
 // Collects the criticals and warnings of the toolkit's log domains (Gtk,
-// Gdk, GLib-GObject, GLib) from its making to its end; the toolkit's own
-// handlers are back afterwards.
+// Gdk, GLib-GObject, GLib) from its making to its end; outside that they are
+// written out as before. One at a time. It takes the process's log writer,
+// which the toolkit lets be set only once: with WXSUPPRESS_GTK_DIAGNOSTICS set
+// the toolkit has taken it first.
 class ToolkitComplaints {
 public:
     ToolkitComplaints();
@@ -24,7 +26,6 @@ public:
     const std::vector<std::string>& Heard() const { return heard_; }
 
 private:
-    std::vector<std::pair<const char*, unsigned>> handlers_;
     std::vector<std::string> heard_;
 };
 

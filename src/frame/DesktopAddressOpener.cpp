@@ -27,13 +27,9 @@ constexpr std::size_t kMessageBytes = 1024;
 std::string MessageText(const DetachedProgramEnd& end)
 {
     const std::string& bytes = end.errorStart;
-    std::string text = wxString(bytes.data(), wxConvWhateverWorks, bytes.size()).utf8_string();
-    const std::size_t last = text.find_last_not_of(" \t\r\n");
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (last == std::string::npos)
-        return std::string();
-    text = text.substr(first, last - first + 1);
-    return end.errorCut ? text + "..." : text;
+    const std::string decoded = wxString(bytes.data(), wxConvWhateverWorks, bytes.size()).utf8_string();
+    const std::string text(TrimmedText(decoded, " \t\r\n"));
+    return end.errorCut && !text.empty() ? text + "..." : text;
 }
 
 }  // namespace

@@ -46,6 +46,9 @@ struct ToolFormField {
     double real = 0.0;
     int integer = 0;
     PlanePoint point{0.0, 0.0};
+
+    // Every pick field but an id pick is written the coordinates picked.
+    bool TakesPickedCoordinates() const { return pickCode != 0 && kind != FieldKind::Integer; }
 };
 
 // The window over a form: told of what the form changes itself.

@@ -1,5 +1,7 @@
 #include "io/DxfLineReader.h"
 
+#include "model/TextFormat.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -19,16 +21,6 @@ std::string_view SkipBlanks(std::string_view text)
 {
     const size_t start = text.find_first_not_of(" \t");
     return start == std::string_view::npos ? std::string_view() : text.substr(start);
-}
-
-// The text without white space at either end.
-std::string_view Trimmed(std::string_view text)
-{
-    constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
-    const size_t start = text.find_first_not_of(kWhiteSpace);
-    if (start == std::string_view::npos)
-        return {};
-    return text.substr(start, text.find_last_not_of(kWhiteSpace) - start + 1);
 }
 
 // The text without its sign, if it starts with one; the sign goes to negative.
@@ -194,7 +186,7 @@ bool DxfLineReader::StartsAsBinaryDxf()
 std::optional<double> ParseDxfReal(std::string_view text)
 {
     bool negative = false;
-    text = WithoutSign(Trimmed(text), negative);
+    text = WithoutSign(TrimmedText(text, " \t\r\n\v\f"), negative);
     double magnitude = 0.0;
     if (IsNonFiniteSpelling(text)) {
         magnitude = text.front() == 'n' || text.front() == 'N' ? std::numeric_limits<double>::quiet_NaN()

@@ -48,3 +48,11 @@ std::string FormatText(const char* format, ...)
     va_end(args);
     return text;
 }
+
+std::string_view TrimmedText(std::string_view text, std::string_view blanks)
+{
+    const size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}

@@ -56,12 +56,11 @@ bool AssignmentInvalidates(const CSectModel& model, const T_SECTION_D& section,
         if (leftOut)
             return true;
     }
-    const bool usedDomainListed = std::any_of(pairs.begin(), pairs.end(), [&](const DomainPair& pair) {
+    const double newRatio = CalculationRatio(model, materialId);
+    return std::any_of(pairs.begin(), pairs.end(), [&](const DomainPair& pair) {
         const T_DOMAIN_D* domain = pair.first == section.id ? section.FindDomain(pair.second) : nullptr;
-        return domain && domain->used;
+        return domain && domain->used && IsNonZero(newRatio - CalculationRatio(model, domain->materialId));
     });
-    return usedDomainListed
-           && IsNonZero(CalculationRatio(model, materialId) - CalculationRatio(model, reference));
 }
 
 } // namespace

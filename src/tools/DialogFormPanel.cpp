@@ -60,12 +60,6 @@ wxBitmap SectionPicture(bool line)
 // coordinate field is made to show whole.
 const char* const USUAL_PICKED_COORDINATE_TEXT = "-0000.000, -0000.000";
 
-// Every pick field but an id pick is written the coordinates picked.
-bool TakesPickedCoordinates(const ToolFormField* field)
-{
-    return field && field->pickCode != 0 && field->kind != FieldKind::Integer;
-}
-
 // The width of an edit that shows the text whole in its own font.
 int EditWidthFor(const wxTextCtrl& edit, const wxString& text)
 {
@@ -152,7 +146,8 @@ void CDialogFormPanel::BuildControls()
             auto* edit = new wxTextCtrl(this, WindowId(item.id), wxEmptyString, wxDefaultPosition, width);
             // A field that takes picked coordinates shows a picked
             // coordinate whole, whatever the font.
-            const bool coordinates = TakesPickedCoordinates(form_.Field(item.id));
+            const ToolFormField* field = form_.Field(item.id);
+            const bool coordinates = field && field->TakesPickedCoordinates();
             if (coordinates)
                 edit->SetMinSize(wxSize(std::max(width.x, EditWidthFor(*edit, USUAL_PICKED_COORDINATE_TEXT)), -1));
             if (!item.text.empty()) {
@@ -241,7 +236,7 @@ void CDialogFormPanel::BuildControls()
 void CDialogFormPanel::SelectCoordinatesOnFocus()
 {
     for (const ToolFormField& field : form_.Fields()) {
-        auto* edit = TakesPickedCoordinates(&field) ? dynamic_cast<wxTextCtrl*>(FindWindow(field.controlId)) : nullptr;
+        auto* edit = field.TakesPickedCoordinates() ? dynamic_cast<wxTextCtrl*>(FindWindow(field.controlId)) : nullptr;
         if (!edit)
             continue;
         edit->Bind(wxEVT_SET_FOCUS, [edit](wxFocusEvent& event) {

@@ -2,6 +2,7 @@
 
 #include "frame/DialogNumbers.h"
 #include "frame/LabelFitButton.h"
+#include "model/TextFormat.h"
 #include "model/UserPorts.h"
 #include "tools/ModalDialogParts.h"
 
@@ -16,14 +17,6 @@
 #include <filesystem>
 
 namespace {
-
-std::string TrimmedPath(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return std::string();
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 std::string ChooseDxfFile(wxWindow* parent)
 {
@@ -78,7 +71,7 @@ std::optional<int> DxfImportForm::Accept(const DxfImportFields& fields, IMessage
     if (refused)
         return refused;
     // What the field shows is what is imported, whether typed or browsed.
-    const std::string path = TrimmedPath(fields.path);
+    const std::string path(TrimmedText(fields.path));
     if (path.empty()) {
         boxes.ShowMessage(BoxKind::Information, "File name is not designated.");
         return ID_DXF_FILE_NAME;

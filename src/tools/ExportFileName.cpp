@@ -11,22 +11,10 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string Trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return std::string();
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-}  // namespace
-
 ExportFile ExportFileFromField(const std::string& fieldText, const std::string& chosenPath,
                                const std::string& defaultExtension)
 {
-    const std::string typed = Trimmed(fieldText);
+    const std::string typed(TrimmedText(fieldText));
     if (typed.empty())
         return {};
     if (!chosenPath.empty() && typed == chosenPath)

@@ -66,14 +66,6 @@ Window* Labelled(wxWindow& parent, const char* label)
     return dynamic_cast<Window*>(wxWindow::FindWindowByLabel(label, &parent));
 }
 
-// A click on a button, handled at once.
-void Click(wxWindow& button)
-{
-    wxCommandEvent click(wxEVT_BUTTON, button.GetId());
-    click.SetEventObject(&button);
-    button.GetEventHandler()->ProcessEvent(click);
-}
-
 // The event a control sends once the user has changed it, handled at once.
 void SendChanged(wxWindow& control, wxEventType type, int value)
 {
@@ -111,7 +103,7 @@ public:
                 ADD_FAILURE() << "the Material List has no Add or no Close";
                 return wxID_CANCEL;
             }
-            Click(*add);
+            ClickButton(*add);
             return wxID_OK;  // Close
         }
         if (auto* material = dynamic_cast<CMaterialItem*>(dialog)) {

@@ -201,11 +201,16 @@ CToolPage& ProgramOnScreen::Page()
     return *page;
 }
 
-void ProgramOnScreen::Press(wxWindow& button)
+void ClickButton(wxWindow& button)
 {
     wxCommandEvent click(wxEVT_BUTTON, button.GetId());
     click.SetEventObject(&button);
     button.GetEventHandler()->ProcessEvent(click);
+}
+
+void ProgramOnScreen::Press(wxWindow& button)
+{
+    ClickButton(button);
     Settle();
 }
 

@@ -30,6 +30,10 @@ class CTarvokrtView;
 class wxAuiToolBar;
 class wxMenu;
 class wxModalDialogHook;
+class wxWindow;
+
+// A click of the button, handled at once (inside a modal dialog too).
+void ClickButton(wxWindow& button);
 
 struct ScriptedSavePrompts : IDocumentPrompts {
     SaveAnswer AskSaveChanges(const std::string& title) override;

@@ -112,7 +112,7 @@ wxString ShownText(wxWindow& control)
 bool TakesPickedCoordinates(CToolDialogPanel& dialog, const wxWindow& control)
 {
     const ToolFormField* field = dialog.Form().Field(control.GetId());
-    return field && field->pickCode != 0 && field->kind != FieldKind::Integer;
+    return field && field->TakesPickedCoordinates();
 }
 
 class ToolPageWidthOnScreen : public ProgramOnScreen {};
@@ -150,9 +150,10 @@ TEST_F(ToolPageWidthOnScreen, EveryPageWithEachDialogFitsTheWorkspaceAsItFirstOp
             if (!namesChecked) {
                 namesChecked = true;
                 for (const ToolPageRow& row : table.rows) {
-                    if (row.text != TOOL_SEPARATOR_TEXT)
+                    if (row.text != TOOL_SEPARATOR_TEXT) {
                         EXPECT_LE(combo.GetTextExtent(wxString::FromUTF8(row.text)).x, TextRoom(combo))
                             << shell.title << ": the drop-down's \"" << row.text << "\"";
+                    }
                 }
             }
             const wxRect comboRect = combo.GetScreenRect();

@@ -187,17 +187,30 @@ bool KindChangesNothing(const IdMap<T>& modelRecords, const UndoKindRecord<T>& s
 
 } // namespace
 
+bool CSectModel::ActionChangesNothing(const T_ACTION_D& step) const
+{
+    bool unchanged = true;
+    ForEachKind(*this, [&](const auto& records, auto kind) {
+        unchanged = unchanged && KindChangesNothing(records, step.*kind);
+    });
+    return unchanged;
+}
+
+bool CSectModel::UndoActionsAboveChangeNothing(int undoTopId) const
+{
+    for (auto step = m_undoActions.upper_bound(undoTopId); step != m_undoActions.end(); ++step) {
+        if (!ActionChangesNothing(*step->second))
+            return false;
+    }
+    return true;
+}
+
 void CSectModel::DiscardUnchangedUndoActionsAbove(int undoTopId)
 {
     while (m_undoTopId > undoTopId) {
         const auto top = m_undoActions.find(m_undoTopId);
         if (top != m_undoActions.end()) {
-            const T_ACTION_D& step = *top->second;
-            bool unchanged = true;
-            ForEachKind(*this, [&](const auto& records, auto kind) {
-                unchanged = unchanged && KindChangesNothing(records, step.*kind);
-            });
-            if (!unchanged)
+            if (!ActionChangesNothing(*top->second))
                 return;
             m_undoActions.erase(top);
         }

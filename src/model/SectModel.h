@@ -132,6 +132,8 @@ public:
     // change nothing (every object they created is gone again, every copy
     // equals the object now); stops at the first that changes something.
     void DiscardUnchangedUndoActionsAbove(int undoTopId);
+    // True when no action filed above the given top would change anything on undo.
+    bool UndoActionsAboveChangeNothing(int undoTopId) const;
 
     // Newcomer lists: ids of the objects the latest creating command made.
     // Reads sort them, drop duplicates and ids of objects that no longer exist,
@@ -678,6 +680,8 @@ private:
     mutable NewcomerSegmentIndex m_newcomerSegments;
     std::uint64_t m_pointMoves = 1;  // the grid starts out of date
 
+    // True when undoing the action would change nothing in the model.
+    bool ActionChangesNothing(const T_ACTION_D& step) const;
     // Empties the redo store and returns the action a recording goes into.
     T_ACTION_D& ActionForRecording(bool newAction);
     // Moves the top action of one store back into the model, filing its

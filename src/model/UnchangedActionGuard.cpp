@@ -28,3 +28,8 @@ UnchangedActionGuard::~UnchangedActionGuard()
         model_.m_undoStepFiled = stepFiledBefore_;
     }
 }
+
+bool UnchangedActionGuard::ChangedNothing() const
+{
+    return active_ && model_.UndoActionsAboveChangeNothing(undoTopId_);
+}

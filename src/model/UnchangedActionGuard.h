@@ -20,6 +20,12 @@ public:
     UnchangedActionGuard(const UnchangedActionGuard&) = delete;
     UnchangedActionGuard& operator=(const UnchangedActionGuard&) = delete;
 
+    // True when what the command filed so far changes nothing, so that it
+    // reports "nothing changed" rather than a change the user cannot undo.
+    // Always false for a command that records into its caller's action: the
+    // caller tells.
+    bool ChangedNothing() const;
+
 private:
     CSectModel& model_;
     int undoTopId_;

@@ -2,7 +2,8 @@
 // Arcs and ellipses of a DXF drawing run counter-clockwise from a start to an
 // end angle in degrees, and a drawing may write either with any number of
 // whole turns. Whole turns are dropped exactly before anything else is done
-// with an angle: a sum or difference of a huge angle loses its place.
+// with an angle: a sum, difference or conversion of a huge angle loses its
+// place.
 
 // The angle less its whole turns, in (-360, 360).
 double WithoutWholeTurns(double degrees);
@@ -12,3 +13,13 @@ double WithoutWholeTurns(double degrees);
 // (0); angles a non-zero whole number of turns apart sweep a full turn. An
 // angle that is not finite gives no number.
 double CounterClockwiseSweep(double start, double end);
+
+// An ellipse parameter, written in radians, as its direction in degrees in
+// (-360, 360). No double is a whole turn in radians, so the turns of a
+// parameter beyond one turn are dropped by its sine and cosine, which the C
+// library reduces exactly.
+double ParameterDegrees(double radians);
+
+// The counter-clockwise sweep in degrees from one ellipse parameter to
+// another, both in radians, by the rules of CounterClockwiseSweep.
+double ParameterSweep(double startRadians, double endRadians);

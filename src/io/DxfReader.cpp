@@ -227,8 +227,15 @@ bool IsInPlane(DxfEntityType type, const DxfEntityValues& values)
 }
 
 // The import's placement of the drawing: a counter-clockwise turn by rz
-// degrees about the origin, then the shift.
+// degrees about the origin, then the shift. The turn is kept less its whole
+// turns, dropped exactly once, so that points, arc angles and ellipse axes
+// all turn by the same angle however many turns the user gave.
 struct DxfPlacement {
+    DxfPlacement(const double (&shiftXy)[2], double rzDegrees)
+        : shift{shiftXy[0], shiftXy[1]}, rz(WithoutWholeTurns(rzDegrees))
+    {
+    }
+
     double shift[2];
     double rz;
 
@@ -269,12 +276,12 @@ bool ConvertEntity(CSectModel& model, DxfEntityType type, const DxfEntityValues&
         double start = WithoutWholeTurns(values.startAngle);
         if (mirrored)
             start = 180.0 - (start + sweep);
-        start += WithoutWholeTurns(placement.rz);
+        start += placement.rz;
         return model.ImportDxfArc(placed[0], values.radiusOrRatio, start, start + sweep);
     }
     case DxfEntityType::Ellipse: {
-        const double sweep = CounterClockwiseSweep(RadToDeg(values.startParam), RadToDeg(values.endParam));
-        double start = WithoutWholeTurns(RadToDeg(values.startParam));
+        const double sweep = ParameterSweep(values.startParam, values.endParam);
+        double start = ParameterDegrees(values.startParam);
         // The centre and axis are world values; a reversed extrusion only
         // runs the parameter the other way round.
         if (values.IsExtrusionReversed())

@@ -53,8 +53,9 @@ TEST_F(DxfNotImported, WarnsOfEntitiesItCannotPlaceApartFromThoseTooSmall)
     DxfBuilder unplaceable;
     unplaceable.Section("ENTITIES").Line(0, 0, 100, 0);
     Ellipse(unplaceable, 1e300, 1e300, 6.283185307179586);  // an axis whose length overflows
-    Ellipse(unplaceable, 10.0, 0.0, 1e308);  // a parameter that overflows in degrees
-    // Angles far apart are taken less their whole turns: no sweep overflows.
+    // A parameter beyond what degrees hold is taken by its direction, and
+    // angles far apart less their whole turns: no sweep overflows.
+    Ellipse(unplaceable, 10.0, 0.0, 1e308);
     unplaceable.Arc(0, 0, 10, 1e308, -1e308);
     Circle(unplaceable, 1e300, 0.0, "5");  // its points fall on one another
     Circle(unplaceable, 0.0, 0.0, "1e300");  // so do the points of a huge radius
@@ -87,8 +88,8 @@ TEST_F(DxfNotImported, WarnsOfEntitiesItCannotPlaceApartFromThoseTooSmall)
         std::vector<std::string> warnings;
     };
     const Case cases[] = {
-        {"each kind", unplaceable.text, 0.0, 0.0, 3, "- Not imported: Of no size [1], Cannot be placed [8]",
-         {UnplaceableText(7, 1)}},
+        {"each kind", unplaceable.text, 0.0, 0.0, 4, "- Not imported: Of no size [1], Cannot be placed [7]",
+         {UnplaceableText(6, 1)}},
         {"turned", overflowing.text, 0.0, 45.0, 1, "- Not imported: Cannot be placed [3]", {UnplaceableText(3)}},
         {"shifted", overflowing.text, 1e308, 0.0, 0, "- Not imported: Cannot be placed [4]", {UnplaceableText(4)}},
         {"small beside", small.text, 0.0, 0.0, 1, "- Not imported: Smaller than the tolerance [1], Cannot be placed [1]",
@@ -116,7 +117,7 @@ TEST_F(DxfNotImported, WarnsOfEntitiesItCannotPlaceApartFromThoseTooSmall)
     }
     // The circle far out that can be placed is whole.
     ASSERT_TRUE(ImportText(unplaceable.text));
-    EXPECT_EQ(model.FindCurve(3)->pointIds.size(), 37u);
+    EXPECT_EQ(model.FindCurve(4)->pointIds.size(), 37u);
 }
 
 DxfBuilder& LineFromX(DxfBuilder& dxf, const std::string& x1)

@@ -3,8 +3,6 @@
 #include "model/Geometry.h"
 
 #include <cmath>
-#include <cstdint>
-#include <numbers>
 
 #include <sys/stat.h>
 
@@ -207,76 +205,6 @@ TEST_F(DxfReader, MirrorsArcsCirclesAndEllipsesSeenFromBelow)
         const double y = -(p[0] - 100.0) - 100.0;
         EXPECT_LE(y, 1e-9);
         EXPECT_NEAR(x * x / 100.0 + y * y / 25.0, 1.0, 1e-9);
-    }
-}
-
-// The whole number x (every double from 2^52 on is one) modulo 360, from its
-// exact binary form m 2^e: (m mod 360) (2^e mod 360) mod 360.
-int WholeNumberModTurn(double x)
-{
-    int exponent = 0;
-    const double fraction = std::frexp(x, &exponent);  // x = fraction 2^exponent, fraction in [0.5, 1)
-    EXPECT_GE(exponent, 53);
-    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-    std::uint64_t power = 1;
-    for (int i = 53; i < exponent; ++i)
-        power = power * 2 % 360;
-    return static_cast<int>(mantissa % 360 * power % 360);
-}
-
-// How far apart two angles in degrees lie, whole turns aside.
-double AngleGap(double a, double b)
-{
-    return std::fabs(std::remainder(a - b, 360.0));
-}
-
-TEST_F(DxfReader, DropsWholeTurnsOfHugeAnglesBeforeTakingTheSweep)
-{
-    // 10^20 is 0 modulo 40 and 1 modulo 9: 280 modulo 360.
-    ASSERT_EQ(WholeNumberModTurn(1e20), 280);
-    const double farStart = WholeNumberModTurn(1e300);
-    const double farParameter = WholeNumberModTurn(1e300 * 180.0 / std::numbers::pi);
-    const double endParameter = 2.5 * 180.0 / std::numbers::pi;  // 143.24 degrees
-
-    const auto arc = [](double start, double end, double extrusionZ = 1.0) {
-        return EntitiesSection().Arc(0, 0, 100, start, end, extrusionZ).EndSection().Eof().text;
-    };
-    DxfBuilder ellipse = EntitiesSection();
-    ellipse.Group(0, "ELLIPSE").Group(8, "0").Group(10, 0.0).Group(20, 0.0).Group(11, 100.0).Group(21, 0.0)
-        .Group(40, 0.5).Group(41, 1e300).Group(42, 2.5).EndSection().Eof();
-    struct Case {
-        const char* name;
-        std::string text;
-        double rz;
-        double semiMinor;  // the semi-major axis is 100 along x
-        double first;  // the angle, or the ellipse parameter, of the first and last point
-        double last;
-    };
-    const Case cases[] = {
-        {"an arc from 1e20 to 90", arc(1e20, 90.0), 0.0, 100.0, 280.0, 90.0},
-        {"an arc from 1e300 to 120", arc(1e300, 120.0), 0.0, 100.0, farStart, 120.0},
-        {"an ellipse from the parameter 1e300 to 2.5", ellipse.text, 0.0, 50.0, farParameter, endParameter},
-        {"an arc from 1e20 to 90 turned by 30", arc(1e20, 90.0), 30.0, 100.0, 310.0, 120.0},
-        // Mirrored about the y axis: from 180 - 90 to 180 - 280.
-        {"an arc from 1e20 to 90 seen from below", arc(1e20, 90.0, -1.0), 0.0, 100.0, 90.0, 260.0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        user.ClearRecords();
-        CSectModel fresh;
-        ASSERT_TRUE(ImportTextInto(fresh, c.text, 0.0, c.rz));
-        ASSERT_EQ(fresh.m_curves.size(), 1u);
-        const std::vector<int>& ids = fresh.m_curves.begin()->second->pointIds;
-        EXPECT_NE(ids.front(), ids.back());
-        const double sweep = std::fmod(c.last - c.first + 360.0, 360.0);
-        EXPECT_EQ(ids.size(), static_cast<size_t>(std::trunc(sweep / 10.0)) + 1);
-        const auto parameter = [&](int pointId) {
-            const double* xy = fresh.FindPoint(pointId)->xy;
-            EXPECT_NEAR(std::hypot(xy[0] / 100.0, xy[1] / c.semiMinor), 1.0, 1e-12);
-            return RadToDeg(std::atan2(xy[1] / c.semiMinor, xy[0] / 100.0));
-        };
-        EXPECT_LT(AngleGap(parameter(ids.front()), c.first), 1e-9);
-        EXPECT_LT(AngleGap(parameter(ids.back()), c.last), 1e-9);
     }
 }
 

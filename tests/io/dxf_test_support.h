@@ -55,6 +55,13 @@ public:
         return Group(0, "ARC").Group(8, "0").Group(10, cx).Group(20, cy).Group(30, 0.0).Group(40, radius)
             .Group(210, 0.0).Group(220, 0.0).Group(230, extrusionZ).Group(50, start).Group(51, end);
     }
+    // An ellipse about the centre, its major axis the vector from it, its
+    // parameters in radians.
+    DxfBuilder& Ellipse(const double centre[2], const double axis[2], double ratio, double start, double end)
+    {
+        return Group(0, "ELLIPSE").Group(8, "0").Group(10, centre[0]).Group(20, centre[1]).Group(30, 0.0)
+            .Group(11, axis[0]).Group(21, axis[1]).Group(31, 0.0).Group(40, ratio).Group(41, start).Group(42, end);
+    }
     // Lines 10 apart from (0, 10 i) to (100, 10 i): each makes two points
     // and a curve of its own.
     DxfBuilder& ParallelLines(int count)

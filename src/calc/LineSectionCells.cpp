@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "model/Geometry.h"
+#include "model/WidthBand.h"
 #include "numlib/DenseSolve.h"
 
 namespace {
@@ -104,17 +105,14 @@ bool Encloses(const CSectModel& model, const Cell& outer, const Cell& inner)
 void BandMidLine(const T_CURVE_D& curve, const double from[2], const double to[2], bool runBackwards,
                  double midFrom[2], double midTo[2])
 {
-    double c1[2], c2[2], c3[2], c4[2];
-    if (runBackwards)
-        GetWidthOutline(to, from, curve.alignment, curve.width, c1, c2, c3, c4);
-    else
-        GetWidthOutline(from, to, curve.alignment, curve.width, c1, c2, c3, c4);
+    double c[4][2];
+    CurveBandCorners(runBackwards ? to : from, runBackwards ? from : to, curve, c);
     double* start = runBackwards ? midTo : midFrom;
     double* end = runBackwards ? midFrom : midTo;
-    start[0] = (c1[0] + c2[0]) / 2.0;
-    start[1] = (c1[1] + c2[1]) / 2.0;
-    end[0] = (c3[0] + c4[0]) / 2.0;
-    end[1] = (c3[1] + c4[1]) / 2.0;
+    start[0] = (c[0][0] + c[1][0]) / 2.0;
+    start[1] = (c[0][1] + c[1][1]) / 2.0;
+    end[0] = (c[2][0] + c[3][0]) / 2.0;
+    end[1] = (c[2][1] + c[3][1]) / 2.0;
 }
 
 // Signed area of the closed polygon; positive counter-clockwise. Right for

@@ -8,6 +8,7 @@
 #include "calc/SectionMoments.h"
 #include "model/Geometry.h"
 #include "model/TextFormat.h"
+#include "model/WidthBand.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ bool ForEachStrip(const CSectModel& model, const T_SECTION_D& section, Visit vis
             if (!p1 || !p2)
                 return model.m_reporter.ReportPointNotFound(curve->pointIds[p1 ? i + 1 : i]);
             double c[4][2];
-            GetWidthOutline(p1->xy, p2->xy, curve->alignment, curve->width, c[0], c[1], c[2], c[3]);
+            CurveBandCorners(p1->xy, p2->xy, *curve, c);
             visit(*curve, p1->xy, p2->xy, c);
         }
     }

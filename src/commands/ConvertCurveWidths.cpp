@@ -3,10 +3,10 @@
 
 #include "commands/CreationSupport.h"
 #include "commands/IdLists.h"
-#include "model/Geometry.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
 #include "model/UnchangedActionGuard.h"
+#include "model/WidthBand.h"
 
 #include <array>
 #include <string>
@@ -53,13 +53,11 @@ public:
         for (size_t k = 1; k < curve.pointIds.size(); ++k) {
             const double* a = model_.FindPoint(curve.pointIds[k - 1])->xy;
             const double* b = model_.FindPoint(curve.pointIds[k])->xy;
-            std::array<std::array<double, 2>, kBandSides> corners = {{{a[0], a[1]}, {a[0], a[1]}, {b[0], b[1]},
-                                                                      {b[0], b[1]}}};
-            GetWidthOutline(a, b, curve.alignment, curve.width, corners[0].data(), corners[1].data(),
-                            corners[2].data(), corners[3].data());
+            double corners[kBandSides][2];
+            CurveBandCorners(a, b, curve, corners);
             std::array<int, kBandSides> cornerIds{};
             for (int c = 0; c < kBandSides; ++c)
-                cornerIds[c] = PointAt(corners[c].data());
+                cornerIds[c] = PointAt(corners[c]);
             for (int side = 0; side < kBandSides; ++side) {
                 if (IsSideChosen(side, startEndSides_, leftRightSides_))
                     DrawSide(curve.id, cornerIds[side], cornerIds[(side + 1) % kBandSides]);

@@ -9,6 +9,7 @@
 #include "model/Geometry.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
+#include "model/WidthBand.h"
 
 #include <algorithm>
 #include <map>
@@ -122,12 +123,10 @@ void WriteBands(const CSectModel& model, const T_CURVE_D& curve, const std::stri
         return;
     }
     ForEachSegment(model, curve, [&](const double* a, const double* b) {
-        double c1[2], c2[2], c3[2], c4[2];
-        GetWidthOutline(a, b, curve.alignment, curve.width, c1, c2, c3, c4);
-        dxf.Line(layer, c1, c2);
-        dxf.Line(layer, c2, c3);
-        dxf.Line(layer, c3, c4);
-        dxf.Line(layer, c4, c1);
+        double c[4][2];
+        CurveBandCorners(a, b, curve, c);
+        for (int side = 0; side < 4; ++side)
+            dxf.Line(layer, c[side], c[(side + 1) % 4]);
     });
 }
 

@@ -6,6 +6,7 @@
 #include "commands/IdLists.h"
 #include "model/Geometry.h"
 #include "model/TextFormat.h"
+#include "model/WidthBand.h"
 #include "sections/SectionMoves.h"
 #include "sections/SectionOrdering.h"
 
@@ -65,11 +66,8 @@ bool ComputeExtent(const CSectModel& model, T_SECTION_D& section)
                 WidenBox(section, point->xy);
             } else if (i > 0) {
                 const double* previous = model.FindPoint(curve->pointIds[i - 1])->xy;
-                // An alignment the outline does not know leaves the segment's ends.
-                double corners[4][2] = {{previous[0], previous[1]}, {previous[0], previous[1]},
-                                        {point->xy[0], point->xy[1]}, {point->xy[0], point->xy[1]}};
-                GetWidthOutline(previous, point->xy, curve->alignment, curve->width, corners[0], corners[1],
-                                corners[2], corners[3]);
+                double corners[4][2];
+                CurveBandCorners(previous, point->xy, *curve, corners);
                 for (const double* corner : corners)
                     WidenBox(section, corner);
             }

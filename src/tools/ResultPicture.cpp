@@ -2,8 +2,8 @@
 
 #include "frame/TarvokrtApp.h"
 #include "model/SectModel.h"
+#include "model/WidthBand.h"
 #include "view/Scene.h"
-#include "view/WidthBand.h"
 
 #include <wx/dc.h>
 #include <wx/dcclient.h>

@@ -1,9 +1,9 @@
 // The box of the shown entities for the view's zoom fit.
 
 #include "model/SectModel.h"
+#include "model/WidthBand.h"
 #include "view/GlCamera.h"
 #include "view/Scene.h"
-#include "view/WidthBand.h"
 
 #include <algorithm>
 #include <cfloat>

@@ -2,9 +2,9 @@
 // in the coordinates of the current UCS.
 
 #include "model/SectModel.h"
+#include "model/WidthBand.h"
 #include "view/LookupTexts.h"
 #include "view/Scene.h"
-#include "view/WidthBand.h"
 
 #include <algorithm>
 #include <cmath>

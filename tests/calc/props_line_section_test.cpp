@@ -3,9 +3,39 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+#include <iterator>
+#include <string>
+#include <type_traits>
+
 #include "calc/PropsTestSupport.h"
+#include "io/ProjectFileBytes.h"
 
 namespace {
+
+// The little-endian bytes of an int32 or a double, as the project file holds them.
+template <class T>
+std::string FileBytes(T value)
+{
+    using Bits = std::conditional_t<sizeof(T) == 8, std::uint64_t, std::uint32_t>;
+    const Bits bits = std::bit_cast<Bits>(value);
+    std::string bytes;
+    for (std::size_t k = 0; k < sizeof(T); ++k)
+        bytes += static_cast<char>((bits >> (8 * k)) & 0xFF);
+    return bytes;
+}
+
+// Leaves the stack below the caller as a busy program might: full of
+// scattered coordinates. A band corner the calculation forgot to set then
+// lands far from its wall instead of on whatever an earlier call left (equal
+// bytes everywhere would make every such corner one point, a band of no area).
+[[gnu::noinline]] void LeaveCoordinatesOnTheStack()
+{
+    volatile double values[8192];
+    for (std::size_t k = 0; k < std::size(values); ++k)
+        values[k] = 1000.0 * static_cast<double>((k * 7919) % 101);
+}
 
 class LineSectionTest : public PropsTest {
 protected:
@@ -30,6 +60,34 @@ protected:
     }
 
     double Torsion(const std::vector<int>& curves) { return Calculate(curves).results[RESULT_J]; }
+
+    // Saves the project, puts alignment in the curve's record as a damaged or
+    // hostile file may hold it, and opens that file over the model.
+    void ReopenWithAlignment(int curveId, int alignment)
+    {
+        const T_CURVE_D& curve = *model.FindCurve(curveId);
+        ProjectFileWriter writer;
+        model.WriteProjectContents(writer);
+        std::string bytes = writer.Bytes();
+        // A curve record opens with its id, its alignment and its width.
+        const std::string opening = FileBytes(curveId) + FileBytes(curve.alignment) + FileBytes(curve.width);
+        const std::size_t at = bytes.find(opening);
+        ASSERT_NE(at, std::string::npos);
+        ASSERT_EQ(bytes.find(opening, at + 1), std::string::npos);
+        bytes.replace(at + 4, 4, FileBytes(alignment));
+        ProjectFileReader reader(bytes, "patched.klx");
+        ASSERT_TRUE(model.ReadProjectFile(reader, false)) << ::testing::PrintToString(user.BoxTexts());
+        ASSERT_EQ(model.FindCurve(curveId)->alignment, alignment);
+    }
+
+    // Calculates the section on a stack full of stale coordinates.
+    bool CalculateOverStaleStack(int sectionId)
+    {
+        user.ClearRecords();
+        model.BeginUndoAction();
+        LeaveCoordinatesOnTheStack();
+        return model.CalcLineSectionProperties(model.FindSection(sectionId));
+    }
 };
 
 TEST_F(LineSectionTest, SingleWallIsAStrip)
@@ -195,6 +253,87 @@ TEST_F(LineSectionTest, CellWallWithoutWidthIsRefusedWithoutACentroidPoint)
     EXPECT_FALSE(Section(id).propertiesCalculated);
     EXPECT_EQ(Section(id).centroidPointId, 0);
     EXPECT_EQ(static_cast<int>(model.m_points.size()), pointsBefore);
+}
+
+// A wall whose alignment is none of CENTER, LEFT and RIGHT (a damaged or
+// hostile file) covers the band of no width along its curve, on every run.
+TEST_F(LineSectionTest, LoneWallOfAnUnknownAlignmentHasNoArea)
+{
+    const int wall = Wall({{0, 0}, {100, 0}}, 10, ALIGN_LEFT);
+    const int id = GenerateLine({wall});
+    ASSERT_NE(id, 0);
+    for (int alignment : {0, 4}) {
+        SCOPED_TRACE(alignment);
+        ReopenWithAlignment(wall, alignment);
+        const std::string refusal = "The area of line section [" + Section(id).name +
+                                    "] is not greater than 0.\n\nThis section cannot be calculated.";
+        for (int run = 0; run < 3; ++run) {
+            EXPECT_FALSE(CalculateOverStaleStack(id));
+            EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{refusal});
+            EXPECT_FALSE(Section(id).propertiesCalculated);
+            EXPECT_EQ(Section(id).centroidPointId, 0);
+        }
+    }
+}
+
+// The tube's left wall keeps no band: the other three strips 100 × 10 give
+// area and moments, its curve still bounds the cell, whose mid-line is the
+// square of side 100 (J = 4 A² t / L = 1e7), and its ends still reach the
+// extreme fibres. Away from the origin, so that a corner near (0, 0) shows.
+TEST_F(LineSectionTest, TubeWallOfAnUnknownAlignmentLosesOnlyItsBand)
+{
+    const double x0 = 200.0, y0 = 300.0;
+    // The odd wall first, so that the cell's walk meets it before any other.
+    const int left = Wall({{x0, y0 + 100}, {x0, y0}}, 10);
+    const std::vector<int> walls = {left, Wall({{x0, y0}, {x0 + 100, y0}}, 10),
+                                    Wall({{x0 + 100, y0}, {x0 + 100, y0 + 100}}, 10),
+                                    Wall({{x0 + 100, y0 + 100}, {x0, y0 + 100}}, 10)};
+    Loop(walls);
+    const int id = GenerateLine(walls);
+    ASSERT_NE(id, 0);
+
+    struct Strip {
+        double xLow, yLow, xHigh, yHigh;  // from the tube's lower-left mid-line corner
+    };
+    const Strip strips[] = {{0, -5, 100, 5}, {95, 0, 105, 100}, {0, 95, 100, 105}};
+    double area = 0.0, sx = 0.0, sy = 0.0;
+    for (const Strip& r : strips) {
+        const double a = (r.xHigh - r.xLow) * (r.yHigh - r.yLow);
+        area += a;
+        sx += a * (r.xLow + r.xHigh) / 2.0;
+        sy += a * (r.yLow + r.yHigh) / 2.0;
+    }
+    const double cx = sx / area, cy = sy / area;
+    double ixx = 0.0, iyy = 0.0, ixy = 0.0;
+    for (const Strip& r : strips) {
+        const double w = r.xHigh - r.xLow, h = r.yHigh - r.yLow;
+        const double dx = (r.xLow + r.xHigh) / 2.0 - cx, dy = (r.yLow + r.yHigh) / 2.0 - cy;
+        ixx += w * h * h * h / 12.0 + w * h * dy * dy;
+        iyy += h * w * w * w / 12.0 + w * h * dx * dx;
+        ixy += w * h * dx * dy;
+    }
+
+    for (int alignment : {0, 4}) {
+        SCOPED_TRACE(alignment);
+        ReopenWithAlignment(left, alignment);
+        for (int run = 0; run < 3; ++run) {
+            ASSERT_TRUE(CalculateOverStaleStack(id)) << ::testing::PrintToString(user.BoxTexts());
+            const double* r = Section(id).results;
+            EXPECT_NEAR(r[RESULT_A], area, 1e-9 * area);
+            EXPECT_NEAR(r[RESULT_IXX], ixx, 1e-9 * ixx);
+            EXPECT_NEAR(r[RESULT_IYY], iyy, 1e-9 * iyy);
+            EXPECT_NEAR(r[RESULT_IXY], ixy, 1e-9 * ixx);
+            EXPECT_NEAR(r[RESULT_J], 1e7, 1e-9 * 1e7);
+            EXPECT_NEAR(r[RESULT_CX_PLUS], 105.0 - cx, 1e-9);
+            EXPECT_NEAR(r[RESULT_CX_MINUS], cx, 1e-9);
+            EXPECT_NEAR(r[RESULT_CY_PLUS], 105.0 - cy, 1e-9);
+            EXPECT_NEAR(r[RESULT_CY_MINUS], cy + 5.0, 1e-9);
+            const T_POINT_D* centroid = model.FindPoint(Section(id).centroidPointId);
+            ASSERT_NE(centroid, nullptr);
+            EXPECT_NEAR(centroid->xy[0], x0 + cx, 1e-9);
+            EXPECT_NEAR(centroid->xy[1], y0 + cy, 1e-9);
+        }
+    }
 }
 
 TEST_F(LineSectionTest, MissingCurveIsReported)

@@ -256,6 +256,26 @@ TEST(ProjectFileHostileTest, LinksTheModelToleratesAreKept)
     EXPECT_EQ(reader.model.FindSection(1)->domains.at(2)->materialId, 99);
 }
 
+// Stored files may hold a curve alignment that no command makes: the file
+// still opens, and the value stays as stored (its width band is the band of
+// no width).
+TEST(ProjectFileHostileTest, CurveAlignmentsNoCommandMakesAreKept)
+{
+    for (int alignment : {0, 4, -1, INT_MAX}) {
+        SCOPED_TRACE(alignment);
+        CSectModel model;
+        BuildRichModel(model);
+        model.m_curves[6]->alignment = alignment;
+        const std::string bytes = ProjectBytes(model);
+
+        ReportingModel reader;
+        ASSERT_TRUE(ReadFromBytes(reader.model, bytes));
+        EXPECT_TRUE(reader.user.boxes.empty());
+        EXPECT_EQ(reader.model.FindCurve(6)->alignment, alignment);
+        EXPECT_EQ(ProjectBytes(reader.model), bytes);
+    }
+}
+
 TEST(ProjectFileHostileTest, AFailedReadLeavesAUsedModelUntouched)
 {
     ReportingModel reader;

@@ -1,4 +1,4 @@
-#include "view/WidthBand.h"
+#include "model/WidthBand.h"
 
 #include "model/Geometry.h"
 #include "model/ModelRecords.h"

@@ -9,21 +9,21 @@ constexpr int kFrozenInNewViewportsBit = 1;
 
 enum class TablesState { InSection, InTable, InLayerEntry };
 
-void StoreLayerGroup(int code, const std::string& value, T_DXFLAYER_D& layer)
+void StoreLayerGroup(const DxfGroup& group, T_DXFLAYER_D& layer)
 {
-    switch (code) {
+    switch (group.code) {
     case 2:
-        layer.name = value;
+        layer.name = group.value;
         break;
     case 70: {
-        const int flags = ParseDxfInt(value);
+        const int flags = group.Integer();
         if (IsBitSet(flags, kFrozenBit) || IsBitSet(flags, kFrozenInNewViewportsBit))
             layer.frozen = true;
         break;
     }
     case 62:
         // A negative colour number is how a layer that is off is written.
-        if (ParseDxfInt(value) < 0)
+        if (group.Integer() < 0)
             layer.off = true;
         break;
     default:
@@ -51,12 +51,13 @@ bool ReadDxfTables(DxfLineReader& file, DxfLayerList& layers)
     layers.clear();
     TablesState state = TablesState::InSection;
     T_DXFLAYER_D pending;
-    int code = 0;
-    std::string value;
-    while (file.ReadGroup(code, value)) {
+    DxfGroup group;
+    while (file.ReadGroup(group)) {
+        const int code = group.code;
+        const std::string& value = group.value;
         if (state == TablesState::InLayerEntry) {
             if (code != 0) {
-                StoreLayerGroup(code, value, pending);
+                StoreLayerGroup(group, pending);
                 continue;
             }
             // An entry ends at the next group 0 whatever groups it had, so

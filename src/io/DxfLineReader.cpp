@@ -10,6 +10,8 @@
 namespace {
 
 constexpr std::string_view kBinaryDxfSentinel = "AutoCAD Binary DXF";
+// Some Windows programs start their text files with it.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsDigit(char c)
 {
@@ -113,28 +115,45 @@ bool IsBeyondLargestDouble(std::string_view number)
     return order + exponent >= 0;
 }
 
-// false when the text starts with no integer or one out of range.
-bool ParseLeadingInt(std::string_view text, int& out)
+// The integer at the start of the text; nothing when the text starts with
+// none or with one out of range, or, in a line that was cut, with one whose
+// digits run on to the cut, so that the dropped rest would have decided it.
+std::optional<int> LeadingInt(std::string_view text, bool cut)
 {
     bool negative = false;
     text = WithoutSign(SkipBlanks(text), negative);
-    if (text.empty() || !IsDigit(text.front()))
-        return false;
+    if (text.empty() || !IsDigit(text.front()) || (cut && DigitCount(text, 0) == text.size()))
+        return std::nullopt;
     long long magnitude = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
     (void)end;
     const long long value = negative ? -magnitude : magnitude;
     if (error != std::errc() || value < INT32_MIN || value > INT32_MAX)
-        return false;
-    out = static_cast<int>(value);
-    return true;
+        return std::nullopt;
+    return static_cast<int>(value);
 }
 
 } // namespace
 
-bool DxfLineReader::ReadLine(std::string& line)
+std::optional<double> DxfGroup::Real() const
+{
+    return valueCut ? std::nullopt : ParseDxfReal(value);
+}
+
+int DxfGroup::Integer() const
+{
+    return LeadingInt(value, valueCut).value_or(0);
+}
+
+DxfLineReader::DxfLineReader(std::istream& in) : in_(in)
+{
+    SkipIfNext(kUtf8ByteOrderMark);
+}
+
+bool DxfLineReader::ReadLine(std::string& line, bool& cut)
 {
     line.clear();
+    cut = false;
     std::streambuf* buffer = in_.rdbuf();
     constexpr int kEnd = std::char_traits<char>::eof();
     int c = buffer->sbumpc();
@@ -148,25 +167,28 @@ bool DxfLineReader::ReadLine(std::string& line)
                 buffer->sbumpc();
             break;
         }
-        // The rest of an overlong line is read and dropped.
-        if (line.size() < kMaxLineLength)
+        if (line.size() < kKeptLineLength)
             line.push_back(static_cast<char>(c));
+        else
+            cut = true;
     }
     return true;
 }
 
-bool DxfLineReader::ReadGroup(int& code, std::string& value)
+bool DxfLineReader::ReadGroup(DxfGroup& group)
 {
-    if (!ReadLine(codeLine_))
+    bool codeCut = false;
+    if (!ReadLine(codeLine_, codeCut))
         return false;
-    code = ParseDxfGroupCode(codeLine_);
-    return ReadLine(value);
+    group.code = LeadingInt(codeLine_, codeCut).value_or(kUnreadableDxfGroupCode);
+    return ReadLine(group.value, group.valueCut);
 }
 
 void DxfLineReader::Rewind()
 {
     in_.clear();
     in_.seekg(0);
+    SkipIfNext(kUtf8ByteOrderMark);
 }
 
 std::streamoff DxfLineReader::Offset() const
@@ -176,11 +198,22 @@ std::streamoff DxfLineReader::Offset() const
 
 bool DxfLineReader::StartsAsBinaryDxf()
 {
-    std::string start(kBinaryDxfSentinel.size(), '\0');
-    in_.read(start.data(), static_cast<std::streamsize>(start.size()));
-    const bool binary = in_.gcount() == static_cast<std::streamsize>(start.size()) && start == kBinaryDxfSentinel;
+    Rewind();
+    const bool binary = SkipIfNext(kBinaryDxfSentinel);
     Rewind();
     return binary;
+}
+
+bool DxfLineReader::SkipIfNext(std::string_view bytes)
+{
+    const std::streampos start = in_.tellg();
+    std::string next(bytes.size(), '\0');
+    in_.read(next.data(), static_cast<std::streamsize>(next.size()));
+    if (in_.gcount() == static_cast<std::streamsize>(next.size()) && next == bytes)
+        return true;
+    in_.clear();
+    in_.seekg(start);
+    return false;
 }
 
 std::optional<double> ParseDxfReal(std::string_view text)
@@ -202,18 +235,6 @@ std::optional<double> ParseDxfReal(std::string_view text)
             return std::nullopt;
     }
     return negative ? -magnitude : magnitude;
-}
-
-int ParseDxfInt(std::string_view text)
-{
-    int value = 0;
-    return ParseLeadingInt(text, value) ? value : 0;
-}
-
-int ParseDxfGroupCode(std::string_view text)
-{
-    int code = 0;
-    return ParseLeadingInt(text, code) ? code : kUnreadableDxfGroupCode;
 }
 
 bool IsBitSet(int value, int bit)

@@ -1,7 +1,8 @@
 #pragma once
 // The text form of a DXF drawing: a group code line followed by a value line,
-// repeated. Lines may end in CR LF, LF or a bare CR; a line keeps at most its
-// first 511 characters. Numbers are read without regard to the locale.
+// repeated. Lines may end in CR LF, LF or a bare CR; a UTF-8 byte-order mark
+// before the first line is skipped. Numbers are read without regard to the
+// locale.
 
 #include <istream>
 #include <optional>
@@ -12,17 +13,42 @@
 // at it, so such a group is passed over.
 constexpr int kUnreadableDxfGroupCode = -99999;
 
+// One group. A value line longer than the reader keeps holds its first
+// characters only: its number is read only where those decide it, never
+// from the cut text.
+struct DxfGroup {
+    int code = 0;
+    std::string value;
+    bool valueCut = false;
+
+    // The value of a real-valued group: nothing unless the whole line is one
+    // number (see ParseDxfReal), which a cut line never is taken to be.
+    std::optional<double> Real() const;
+    // The integer at the start of the value, blanks and tabs before it
+    // allowed, up to the first character that cannot continue it; 0 when
+    // there is none, when it is beyond an int, or when its digits run on
+    // past what was kept.
+    int Integer() const;
+};
+
 class DxfLineReader {
 public:
-    static constexpr size_t kMaxLineLength = 511;
+    // Far more than any value a DXF writer produces (a double written to
+    // its last digit takes some 1,100 characters), so that every number is
+    // judged whole, yet a hostile line of any length costs no more memory.
+    static constexpr size_t kKeptLineLength = 4096;
 
-    // The stream is read as bytes; open files in binary mode.
-    explicit DxfLineReader(std::istream& in) : in_(in) {}
+    // The stream is read as bytes from its start; open files in binary mode.
+    explicit DxfLineReader(std::istream& in);
 
-    // One line without its line end; false at the end of the stream.
-    bool ReadLine(std::string& line);
-    // A code line and its value line; false when either cannot be read.
-    bool ReadGroup(int& code, std::string& value);
+    // One line without its line end, at most kKeptLineLength characters of
+    // it; cut tells whether the line went on beyond them (the rest is read
+    // and dropped). False at the end of the stream.
+    bool ReadLine(std::string& line, bool& cut);
+    // A code line and its value line; false when either cannot be read. The
+    // code is read as the integer of a value is; a code line without one
+    // gives kUnreadableDxfGroupCode.
+    bool ReadGroup(DxfGroup& group);
     // Back to the first line, for the next pass.
     void Rewind();
     // How many bytes have been read from the start.
@@ -31,6 +57,9 @@ public:
     bool StartsAsBinaryDxf();
 
 private:
+    // Whether the bytes come next; read past them if so, else left unread.
+    bool SkipIfNext(std::string_view bytes);
+
     std::istream& in_;
     std::string codeLine_;
 };
@@ -41,11 +70,6 @@ private:
 // or inf, infinity or nan in any case with either sign. A number too small
 // for a double reads as 0, one beyond the largest double as infinite.
 std::optional<double> ParseDxfReal(std::string_view text);
-// The integer at the start of the text, blanks and tabs before it allowed, up
-// to the first character that cannot continue it; 0 when there is none.
-int ParseDxfInt(std::string_view text);
-// The group code of a code line; kUnreadableDxfGroupCode when it holds no number.
-int ParseDxfGroupCode(std::string_view text);
 
 // Bit number bit (0 is the lowest) of value.
 bool IsBitSet(int value, int bit);

@@ -21,7 +21,15 @@ std::string Joined(const std::vector<std::string>& parts)
     return text;
 }
 
-// "LWPOLYLINE 5, INSERT 2": the most frequent kinds first, equal counts by name.
+// How a kind is named in the report; a drawing may give an entity no name.
+std::string KindName(const std::string& kind)
+{
+    return kind.empty() ? "(no name)" : kind;
+}
+
+// "LWPOLYLINE 5, INSERT 2": the most frequent kinds first, equal counts by
+// name. The kinds beyond those named are counted together, so that the line
+// still adds up to every entity.
 std::string UnreadKindsText(const std::map<std::string, int>& kinds)
 {
     std::vector<std::pair<std::string, int>> byCount(kinds.begin(), kinds.end());
@@ -29,10 +37,15 @@ std::string UnreadKindsText(const std::map<std::string, int>& kinds)
                      [](const auto& left, const auto& right) { return left.second > right.second; });
     std::vector<std::string> named;
     for (size_t i = 0; i < std::min(byCount.size(), kNamedKindLimit); ++i)
-        named.push_back(byCount[i].first + " " + std::to_string(byCount[i].second));
+        named.push_back(KindName(byCount[i].first) + " " + std::to_string(byCount[i].second));
     std::string text = Joined(named);
-    if (byCount.size() > kNamedKindLimit)
-        text += FormatText(" and %d more kinds", static_cast<int>(byCount.size() - kNamedKindLimit));
+    if (byCount.size() > kNamedKindLimit) {
+        int unnamedEntities = 0;
+        for (size_t i = kNamedKindLimit; i < byCount.size(); ++i)
+            unnamedEntities += byCount[i].second;
+        text += FormatText(" and %d more kinds [%d]", static_cast<int>(byCount.size() - kNamedKindLimit),
+                           unnamedEntities);
+    }
     return text;
 }
 

@@ -27,7 +27,8 @@ constexpr const char* kCannotReadDxf = "Cannot read the DXF file.\n\nCheck the f
 
 constexpr int kDxfCancelPollMode = 2;
 constexpr int kProgressRange = 100;
-// Entities read between two looks at the progress and at the user's input.
+// Entities, the parts of a POLYLINE or an INSERT among them, read between two
+// looks at the progress and at the user's input.
 constexpr int kEntitiesPerPoll = 1000;
 
 enum class DxfPassResult { Read, Refused, Canceled };
@@ -108,10 +109,10 @@ private:
 // anything else of that name starts nothing.
 class DxfSectionStart {
 public:
-    bool Starts(int code, const std::string& value, const char* section)
+    bool Starts(const DxfGroup& group, const char* section)
     {
-        const bool starts = afterSection_ && code == 2 && value == section;
-        afterSection_ = code == 0 && value == "SECTION";
+        const bool starts = afterSection_ && group.code == 2 && group.value == section;
+        afterSection_ = group.code == 0 && group.value == "SECTION";
         return starts;
     }
 
@@ -163,21 +164,21 @@ auto GroupNumber(Values& values, int code) -> decltype(&values.radiusOrRatio)
     }
 }
 
-void StoreEntityGroup(int code, const std::string& value, DxfEntityValues& values)
+void StoreEntityGroup(const DxfGroup& group, DxfEntityValues& values)
 {
-    if (code == 8) {
-        values.layer = value;
+    if (group.code == 8) {
+        values.layer = group.value;
         return;
     }
-    double* number = GroupNumber(values, code);
+    double* number = GroupNumber(values, group.code);
     if (!number)
         return;
-    const std::optional<double> read = ParseDxfReal(value);
+    const std::optional<double> read = group.Real();
     *number = read.value_or(0.0);
     if (read)
-        values.unreadable.erase(code);
+        values.unreadable.erase(group.code);
     else
-        values.unreadable.insert(code);
+        values.unreadable.insert(group.code);
 }
 
 // The groups an entity of the type reads, besides its layer.
@@ -300,13 +301,13 @@ bool ConvertEntity(CSectModel& model, DxfEntityType type, const DxfEntityValues&
 }
 
 // Reads one entity's groups up to the group 0 that ends it, which is left in
-// code and value. False when the file ends first.
-bool ReadEntityGroups(DxfLineReader& file, int& code, std::string& value, DxfEntityValues& values)
+// group. False when the file ends first.
+bool ReadEntityGroups(DxfLineReader& file, DxfGroup& group, DxfEntityValues& values)
 {
-    while (file.ReadGroup(code, value)) {
-        if (code == 0)
+    while (file.ReadGroup(group)) {
+        if (group.code == 0)
             return true;
-        StoreEntityGroup(code, value, values);
+        StoreEntityGroup(group, values);
     }
     return false;
 }
@@ -354,31 +355,32 @@ DxfPassResult ReadDxfEntities(CSectModel& model, DxfLineReader& file, const DxfL
     bool inEntities = false;
     bool atIdLimit = false;
     bool groupPending = false;  // the group 0 that ended an entity, not yet looked at
-    int code = 0;
-    std::string value;
-    while (groupPending || file.ReadGroup(code, value)) {
+    DxfGroup group;
+    while (groupPending || file.ReadGroup(group)) {
         groupPending = false;
+        const std::string& value = group.value;
         // The end of the drawing, inside a section as well: nothing after it
         // is read.
-        if (code == 0 && value == "EOF") {
+        if (group.code == 0 && value == "EOF") {
             ReportDxfRead(model);
             return DxfPassResult::Read;
         }
         if (!inEntities) {
-            inEntities = sectionStart.Starts(code, value, "ENTITIES");
+            inEntities = sectionStart.Starts(group, "ENTITIES");
             continue;
         }
-        if (code != 0)
+        if (group.code != 0)
             continue;
         if (value == "ENDSEC") {
             inEntities = false;
             parts = DxfEntityParts();
             continue;
         }
-        if (parts.IsPart(value))
-            continue;
+        // The parts count too: one POLYLINE may hold millions of vertices.
         if (progress.NoteEntity())
             return DxfPassResult::Canceled;
+        if (parts.IsPart(value))
+            continue;
         if (atIdLimit) {
             ++skipped.leftAtIdLimit;
             continue;
@@ -389,7 +391,7 @@ DxfPassResult ReadDxfEntities(CSectModel& model, DxfLineReader& file, const DxfL
             continue;
         }
         DxfEntityValues values;
-        if (!ReadEntityGroups(file, code, value, values))
+        if (!ReadEntityGroups(file, group, values))
             break;
         groupPending = true;
         if (!TakeEntity(model, type, values, layers, placement)) {
@@ -418,10 +420,9 @@ bool CSectModel::ReadDxfFile(const char* path, const double txy[2], double rz)
 
     DxfLayerList layers;
     DxfSectionStart sectionStart;
-    int code = 0;
-    std::string value;
-    while (file.ReadGroup(code, value)) {
-        if (code == 0 && value == "EOF") {
+    DxfGroup group;
+    while (file.ReadGroup(group)) {
+        if (group.code == 0 && group.value == "EOF") {
             file.Rewind();
             std::error_code error;
             const std::uintmax_t fileBytes = std::filesystem::file_size(path, error);
@@ -434,7 +435,7 @@ bool CSectModel::ReadDxfFile(const char* path, const double txy[2], double rz)
             }
             return true;
         }
-        if (sectionStart.Starts(code, value, "TABLES") && !ReadDxfTables(file, layers))
+        if (sectionStart.Starts(group, "TABLES") && !ReadDxfTables(file, layers))
             break;
     }
     return m_reporter.ShowWarning(kCannotReadDxf);

@@ -65,7 +65,7 @@ TEST_F(DxfCorpus, ImportsWhatThePinnedDrawingsHold)
         const double shift[2] = {0.0, 0.0};
         const std::filesystem::path path = PinnedDxfFolder() / drawing.file;
         ASSERT_TRUE(fresh.ReadDxfFile(path.string().c_str(), shift, 0.0));
-        ExpectEveryEntityCounted(fresh, ReadWholeFile(path));
+        ExpectEveryEntityCounted(fresh, ReadWholeFile(path), user.lines);
         EXPECT_EQ(static_cast<int>(fresh.m_curves.size()), drawing.curves);
         EXPECT_EQ(static_cast<int>(fresh.m_points.size()), drawing.points);
         std::vector<std::string> report = {FormatText("- Model: Curve [%d], Point [%d]", drawing.curves, drawing.points)};
@@ -130,12 +130,13 @@ TEST_F(DxfCorpus, ReadsEverySharedDrawing)
             continue;
         SCOPED_TRACE(entry.path().filename().string());
         ++files;
+        user.ClearRecords();
         CSectModel fresh;
         fresh.m_reporter.SetPorts(user.Ports());
         fresh.BeginUndoAction();
         const double shift[2] = {10.0, -20.0};
         if (fresh.ReadDxfFile(entry.path().string().c_str(), shift, 30.0))
-            ExpectEveryEntityCounted(fresh, ReadWholeFile(entry.path()));
+            ExpectEveryEntityCounted(fresh, ReadWholeFile(entry.path()), user.lines);
         for (const auto& [id, curve] : fresh.m_curves) {
             EXPECT_GE(std::set<int>(curve->pointIds.begin(), curve->pointIds.end()).size(), 2u) << id;
             for (int pointId : curve->pointIds)

@@ -34,6 +34,29 @@ protected:
         return model.ReadDxfFile(path.string().c_str(), shift, 0.0);
     }
 
+    // Reads the drawing with the messages pending: the read stops at the
+    // Escape among them, and the model, its counters and the redo history
+    // are as they were before it.
+    void ExpectEscapeTakesBackTheRead(const std::string& text, std::initializer_list<PolledMessage> messages)
+    {
+        const std::string before = ProjectBytes(model);
+        const int nextPoint = model.m_nextPointId;
+        const int nextCurve = model.m_nextCurveId;
+        const int redoTop = model.m_redoTopId;
+        user.ClearRecords();
+        user.QueuePendingMessages(messages);
+        EXPECT_FALSE(Read(text));
+        EXPECT_EQ(user.lines, std::vector<std::string>{"* DXF import is canceled."});
+        EXPECT_TRUE(user.boxes.empty());
+
+        EXPECT_EQ(ProjectBytes(model), before);
+        EXPECT_EQ(model.m_nextPointId, nextPoint);
+        EXPECT_EQ(model.m_nextCurveId, nextCurve);
+        EXPECT_TRUE(model.m_newcomerPoints.empty());
+        EXPECT_TRUE(model.m_newcomerCurves.empty());
+        EXPECT_EQ(model.m_redoTopId, redoTop);
+    }
+
     ScriptedUserPorts user;
     CSectModel model;
     ScratchFolder folder;
@@ -42,35 +65,41 @@ protected:
 TEST_F(DxfImportCancelTest, EscapeTakesBackEverythingTheReadMade)
 {
     ASSERT_TRUE(model.BeginDxfImport());
-    const std::string before = ProjectBytes(model);
-    const int nextPoint = model.m_nextPointId;
-    const int nextCurve = model.m_nextCurveId;
-    const int redoTop = model.m_redoTopId;
     const T_ACTION_D* open = model.GetCurrentUndoAction();
     ASSERT_NE(open, nullptr);
 
     // The first look at the user's input comes after some entities were made.
-    user.ClearRecords();
-    user.QueuePendingMessages({PolledMessage::OtherMessage, PolledMessage::Escape});
-    EXPECT_FALSE(Read(ManyLines(5000)));
-    EXPECT_EQ(user.lines, std::vector<std::string>{"* DXF import is canceled."});
-    EXPECT_TRUE(user.boxes.empty());
-
-    EXPECT_EQ(ProjectBytes(model), before);
-    EXPECT_EQ(model.m_nextPointId, nextPoint);
-    EXPECT_EQ(model.m_nextCurveId, nextCurve);
-    EXPECT_TRUE(model.m_newcomerPoints.empty());
-    EXPECT_TRUE(model.m_newcomerCurves.empty());
+    ExpectEscapeTakesBackTheRead(ManyLines(5000), {PolledMessage::OtherMessage, PolledMessage::Escape});
     EXPECT_EQ(model.GetCurrentUndoAction(), open);
     EXPECT_TRUE(open->points.created.empty());
     EXPECT_TRUE(open->curves.created.empty());
-    EXPECT_EQ(model.m_redoTopId, redoTop);
     // The point undone before the import can still be redone.
     EXPECT_TRUE(model.Undo(false));
     EXPECT_TRUE(model.Redo());
     EXPECT_TRUE(model.Redo());
     const double xy[2] = {-500.0, -500.0};
     EXPECT_NE(model.FindPointAt(xy), 0);
+}
+
+// A few lines, then one entity whose parts are far more than the entities
+// read between two looks at the user's input: the looks fall among its
+// parts, so Escape stops the read inside it.
+TEST_F(DxfImportCancelTest, EscapeStopsAReadInsideOneHugeEntity)
+{
+    struct Case {
+        const char* owner;
+        const char* part;
+    };
+    for (const Case& c : {Case{"POLYLINE", "VERTEX"}, Case{"INSERT", "ATTRIB"}}) {
+        SCOPED_TRACE(c.owner);
+        DxfBuilder dxf;
+        dxf.Section("ENTITIES").ParallelLines(10).Group(0, c.owner).Group(8, "0").Group(66, "1");
+        for (int i = 0; i < 3000; ++i)
+            dxf.Group(0, c.part).Group(8, "0").Group(10, static_cast<double>(i)).Group(20, 0.0);
+        dxf.Group(0, "SEQEND").EndSection().Eof();
+        ASSERT_TRUE(model.BeginDxfImport());
+        ExpectEscapeTakesBackTheRead(dxf.text, {PolledMessage::Escape});
+    }
 }
 
 TEST(DxfImportCancel, ThePointLookUpForgetsThePointsOfACancelledRead)

@@ -35,16 +35,19 @@ TEST(DxfLayerTable, EndsEveryEntryAtItsNextGroupZero)
         {0, "LAYER"}, {2, "C"}, {70, "1"}, {6, "CONTINUOUS"},
         {0, "LAYER"}, {2, "D"}, {70, "64"}, {62, "5"},
         {0, "LAYER"}, {2, "E"},
+        // Flags and colour judged on their whole lines, past 511 characters.
+        {0, "LAYER"}, {2, "G"}, {70, std::string(520, '0') + "1"}, {62, "7"},
+        {0, "LAYER"}, {2, "H"}, {70, "0"}, {62, "-" + std::string(520, '0') + "7"},
         {0, "ENDTAB"}, {0, "ENDSEC"},
     });
     DxfLayerList layers = {{"stale", true}};
     ASSERT_TRUE(ReadTables(tables, layers));
 
-    // 0 is off, A, B and C frozen; the layers of before are gone.
+    // 0 and H are off, A, B, C and G frozen; the layers of before are gone.
     const std::vector<std::pair<const char*, bool>> expected = {
-        {"0", false}, {"A", false}, {"B", false}, {"C", false}, {"D", true}, {"E", true},
+        {"0", false}, {"A", false}, {"B", false}, {"C", false}, {"D", true}, {"E", true}, {"G", false}, {"H", false},
     };
-    EXPECT_EQ(layers.size(), 6u);
+    EXPECT_EQ(layers.size(), 8u);
     EXPECT_EQ(layers.count("stale"), 0u);
     for (const auto& [name, taken] : expected)
         EXPECT_EQ(IsDxfLayerTaken(layers, name), taken) << name;

@@ -17,9 +17,20 @@ std::vector<std::string> ReadAllLines(const std::string& text)
     DxfLineReader reader(in);
     std::vector<std::string> lines;
     std::string line;
-    while (reader.ReadLine(line))
+    bool cut = false;
+    while (reader.ReadLine(line, cut))
         lines.push_back(line);
     return lines;
+}
+
+// The one group of "code\nvalue\n".
+DxfGroup ReadOneGroup(const std::string& code, const std::string& value)
+{
+    std::istringstream in(code + "\n" + value + "\n");
+    DxfLineReader reader(in);
+    DxfGroup group;
+    EXPECT_TRUE(reader.ReadGroup(group));
+    return group;
 }
 
 struct LineEndCase {
@@ -45,48 +56,109 @@ TEST(DxfLineReader, SplitsOnEveryLineEndStyle)
         EXPECT_EQ(ReadAllLines(c.text), c.lines) << c.name;
 }
 
-TEST(DxfLineReader, CutsLongLinesAfter511Characters)
+TEST(DxfLineReader, KeepsLinesWholeUpToTheKeptLengthAndSaysWhenOneIsCut)
 {
-    const std::string chars510(510, 'a');
-    const std::string chars511(511, 'b');
-    const std::string chars600 = std::string(511, 'c') + std::string(89, 'd');
-    // The line end right after a line that fills the buffer is still its own
-    // line end, not an empty line of its own.
-    EXPECT_EQ(ReadAllLines(chars510 + "\r\nnext\r\n"), (std::vector<std::string>{chars510, "next"}));
-    EXPECT_EQ(ReadAllLines(chars511 + "\r\nnext\n"), (std::vector<std::string>{chars511, "next"}));
-    EXPECT_EQ(ReadAllLines(chars511 + "\rnext"), (std::vector<std::string>{chars511, "next"}));
-    EXPECT_EQ(ReadAllLines(chars600 + "\nnext\n"), (std::vector<std::string>{std::string(511, 'c'), "next"}));
+    constexpr size_t kKept = DxfLineReader::kKeptLineLength;
+    const std::string chars600(600, 'a');
+    const std::string kept(kKept, 'b');
+    struct Case {
+        const char* name;
+        std::string text;
+        std::vector<std::string> lines;
+        std::vector<bool> cut;
+    };
+    // The line end right after a line that fills what is kept is still its
+    // own line end, not an empty line of its own.
+    const std::vector<Case> cases = {
+        {"600 characters", chars600 + "\r\nnext\r\n", {chars600, "next"}, {false, false}},
+        {"exactly kept, CR LF", kept + "\r\nnext\n", {kept, "next"}, {false, false}},
+        {"exactly kept, bare CR", kept + "\rnext", {kept, "next"}, {false, false}},
+        {"one more", kept + "c\nnext\n", {kept, "next"}, {true, false}},
+        {"far longer, no final line end", kept + std::string(100000, 'd'), {kept}, {true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::istringstream in(c.text);
+        DxfLineReader reader(in);
+        std::vector<std::string> lines;
+        std::vector<bool> cut;
+        std::string line;
+        bool lineCut = true;
+        while (reader.ReadLine(line, lineCut)) {
+            lines.push_back(line);
+            cut.push_back(lineCut);
+        }
+        EXPECT_EQ(lines, c.lines);
+        EXPECT_EQ(cut, c.cut);
+    }
 }
 
 TEST(DxfLineReader, ReadsGroupsAndTheGroupAfterAnOverlongValue)
 {
-    std::istringstream in("  1\n" + std::string(600, 'x') + "\r\n 10\n2.5\r\n  0\n");
+    const std::string overlong(DxfLineReader::kKeptLineLength + 600, 'x');
+    std::istringstream in("  1\n" + overlong + "\r\n 10\n2.5\r\n  0\n");
     DxfLineReader reader(in);
-    int code = -1;
-    std::string value;
-    ASSERT_TRUE(reader.ReadGroup(code, value));
-    EXPECT_EQ(code, 1);
-    EXPECT_EQ(value, std::string(511, 'x'));
-    ASSERT_TRUE(reader.ReadGroup(code, value));
-    EXPECT_EQ(code, 10);
-    EXPECT_EQ(value, "2.5");
+    DxfGroup group;
+    ASSERT_TRUE(reader.ReadGroup(group));
+    EXPECT_EQ(group.code, 1);
+    EXPECT_EQ(group.value, overlong.substr(0, DxfLineReader::kKeptLineLength));
+    EXPECT_TRUE(group.valueCut);
+    ASSERT_TRUE(reader.ReadGroup(group));
+    EXPECT_EQ(group.code, 10);
+    EXPECT_EQ(group.value, "2.5");
+    EXPECT_FALSE(group.valueCut);
     // A code line without its value line is no group.
-    EXPECT_FALSE(reader.ReadGroup(code, value));
+    EXPECT_FALSE(reader.ReadGroup(group));
 
     reader.Rewind();
-    ASSERT_TRUE(reader.ReadGroup(code, value));
-    EXPECT_EQ(code, 1);
+    ASSERT_TRUE(reader.ReadGroup(group));
+    EXPECT_EQ(group.code, 1);
+}
+
+// The number of a line is judged on the whole line: read in full, or, where
+// what was cut off would decide it, not read at all.
+TEST(DxfLineReader, JudgesTheNumberOfALongLineOnTheWholeLine)
+{
+    constexpr size_t kKept = DxfLineReader::kKeptLineLength;
+    const std::string zeros520(520, '0');
+    const std::string blanks520(520, ' ');
+    const std::string zerosPastKept(kKept + 10, '0');
+    const std::string blanksPastKept(kKept + 10, ' ');
+    struct Case {
+        const char* name;
+        std::string code;
+        std::string value;
+        int groupCode;
+        std::optional<double> real;
+        int integer;
+    };
+    const std::vector<Case> cases = {
+        {"5 after 520 zeros", "10", "0." + zeros520 + "5e521", 10, 5.0, 0},
+        {"5, 520 blanks and a word", "10", "5" + blanks520 + "junk", 10, std::nullopt, 5},
+        {"an integer after 520 zeros", "70", zeros520 + "3", 70, 3.0, 3},
+        {"a code after 520 blanks", blanks520 + "62", "-7", 62, -7.0, -7},
+        // Past what is kept: the leading integer ends within it and is
+        // read; a real is never read from a cut line, nor a number whose
+        // digits run on to the cut.
+        {"an integer followed by blanks past the cut", "70", "1" + blanksPastKept, 70, std::nullopt, 1},
+        {"digits past the cut", "70", zerosPastKept + "1", 70, std::nullopt, 0},
+        {"a code whose digits run past the cut", zerosPastKept + "10", "1", kUnreadableDxfGroupCode, 1.0, 1},
+        {"a code after blanks past the cut", blanksPastKept + "10", "1", kUnreadableDxfGroupCode, 1.0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DxfGroup group = ReadOneGroup(c.code, c.value);
+        EXPECT_EQ(group.code, c.groupCode);
+        EXPECT_EQ(group.Real(), c.real);
+        EXPECT_EQ(group.Integer(), c.integer);
+    }
 }
 
 TEST(DxfLineReader, CodeLineWithoutNumberGivesAGroupNobodyReads)
 {
-    std::istringstream in("abc\nLINE\n");
-    DxfLineReader reader(in);
-    int code = 0;
-    std::string value;
-    ASSERT_TRUE(reader.ReadGroup(code, value));
-    EXPECT_EQ(code, kUnreadableDxfGroupCode);
-    EXPECT_EQ(value, "LINE");
+    const DxfGroup group = ReadOneGroup("abc", "LINE");
+    EXPECT_EQ(group.code, kUnreadableDxfGroupCode);
+    EXPECT_EQ(group.value, "LINE");
 }
 
 TEST(DxfLineReader, RecognisesTheBinarySentinelAndRewinds)
@@ -99,14 +171,53 @@ TEST(DxfLineReader, RecognisesTheBinarySentinelAndRewinds)
     DxfLineReader textReader(text);
     EXPECT_FALSE(textReader.StartsAsBinaryDxf());
     std::string line;
-    ASSERT_TRUE(textReader.ReadLine(line));
+    bool cut = false;
+    ASSERT_TRUE(textReader.ReadLine(line, cut));
     EXPECT_EQ(line, "  0");
 
     std::istringstream shortText("0");
     DxfLineReader shortReader(shortText);
     EXPECT_FALSE(shortReader.StartsAsBinaryDxf());
-    ASSERT_TRUE(shortReader.ReadLine(line));
+    ASSERT_TRUE(shortReader.ReadLine(line, cut));
     EXPECT_EQ(line, "0");
+}
+
+// Some Windows programs write one before the first group; only there is it
+// no part of the text.
+TEST(DxfLineReader, SkipsAByteOrderMarkAtTheStartOnly)
+{
+    const std::string mark = "\xEF\xBB\xBF";
+    struct Case {
+        const char* name;
+        std::string text;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {"at the start", mark + "  0\nSECTION\n", {"  0", "SECTION"}},
+        {"twice", mark + mark + "0\n", {mark + "0"}},
+        {"later in the file", "0\n" + mark + "LINE\n", {"0", mark + "LINE"}},
+        {"the start of one only", "\xEF\xBB" "0\n", {"\xEF\xBB" "0"}},
+        {"the mark alone", mark, {}},
+        {"less than the mark", "\xEF", {"\xEF"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ReadAllLines(c.text), c.lines);
+        // Each pass starts after it again.
+        std::istringstream in(c.text);
+        DxfLineReader reader(in);
+        std::string line;
+        bool cut = false;
+        while (reader.ReadLine(line, cut)) {
+        }
+        reader.Rewind();
+        if (c.lines.empty()) {
+            EXPECT_FALSE(reader.ReadLine(line, cut));
+        } else {
+            ASSERT_TRUE(reader.ReadLine(line, cut));
+            EXPECT_EQ(line, c.lines.front());
+        }
+    }
 }
 
 struct NumberCase {
@@ -171,19 +282,18 @@ TEST(DxfNumbers, ReadsNumbersThatNoDoubleHoldsAsNotFinite)
 
 TEST(DxfNumbers, ReadsIntegersAndGroupCodes)
 {
-    EXPECT_EQ(ParseDxfInt("     1"), 1);
-    EXPECT_EQ(ParseDxfInt(" -7"), -7);
-    EXPECT_EQ(ParseDxfInt("1.9"), 1);
-    EXPECT_EQ(ParseDxfInt("x"), 0);
-    EXPECT_EQ(ParseDxfInt("99999999999"), 0);
+    const std::vector<std::pair<const char*, int>> integers = {
+        {"     1", 1}, {" -7", -7}, {"1.9", 1}, {"x", 0}, {"99999999999", 0}, {"", 0}, {"+12 mm", 12},
+    };
+    for (const auto& [text, integer] : integers)
+        EXPECT_EQ(ReadOneGroup("70", text).Integer(), integer) << '"' << text << '"';
 
-    EXPECT_EQ(ParseDxfGroupCode("  0"), 0);
-    EXPECT_EQ(ParseDxfGroupCode(" 10"), 10);
-    EXPECT_EQ(ParseDxfGroupCode("\t1071"), 1071);
-    EXPECT_EQ(ParseDxfGroupCode("-1"), -1);
-    EXPECT_EQ(ParseDxfGroupCode(""), kUnreadableDxfGroupCode);
-    EXPECT_EQ(ParseDxfGroupCode("EOF"), kUnreadableDxfGroupCode);
-    EXPECT_EQ(ParseDxfGroupCode("99999999999"), kUnreadableDxfGroupCode);
+    const std::vector<std::pair<const char*, int>> codes = {
+        {"  0", 0},  {" 10", 10}, {"\t1071", 1071}, {"-1", -1},
+        {"", kUnreadableDxfGroupCode}, {"EOF", kUnreadableDxfGroupCode}, {"99999999999", kUnreadableDxfGroupCode},
+    };
+    for (const auto& [text, code] : codes)
+        EXPECT_EQ(ReadOneGroup(text, "0").code, code) << '"' << text << '"';
 }
 
 TEST(DxfNumbers, TestsSingleBits)

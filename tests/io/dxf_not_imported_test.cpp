@@ -4,6 +4,7 @@
 
 #include "NumericLocale.h"
 #include "dxf_test_support.h"
+#include "io/DxfLineReader.h"
 
 #include <cmath>
 #include <iterator>
@@ -150,7 +151,7 @@ TEST_F(DxfNotImported, NumbersThatNoDoubleHoldsCannotBePlaced)
 enum class Gives { Number, Unreadable, NotFinite };
 
 struct NumberTextCase {
-    const char* text;
+    std::string text;
     Gives gives;
     double x = 0.0;  // the number it gives
 };
@@ -166,6 +167,11 @@ const NumberTextCase kNumberTexts[] = {
     {"inf", Gives::NotFinite},       {"-NaN", Gives::NotFinite},
     {"  12  ", Gives::Number, 12.0}, {"1e5", Gives::Number, 1e5}, {"-0.5", Gives::Number, -0.5},
     {"1E-3", Gives::Number, 1e-3},   {".5", Gives::Number, 0.5},  {"5.", Gives::Number, 5.0},
+    // Judged on the whole line however long, never on its start alone.
+    {"0." + std::string(520, '0') + "5e521", Gives::Number, 5.0},
+    {"5" + std::string(520, ' ') + "junk", Gives::Unreadable},
+    // Longer than the reader keeps: the number is not read rather than cut.
+    {"0." + std::string(DxfLineReader::kKeptLineLength, '0') + "5e4097", Gives::Unreadable},
 };
 
 DxfBuilder& LineFromText(DxfBuilder& dxf, const std::string& x1, double y)
@@ -180,7 +186,7 @@ protected:
     void ExpectEachTextGivesItsCount()
     {
         for (const NumberTextCase& c : kNumberTexts) {
-            SCOPED_TRACE('"' + std::string(c.text) + '"');
+            SCOPED_TRACE('"' + c.text + '"');
             DxfBuilder dxf;
             LineFromText(dxf.Section("ENTITIES"), c.text, 20.0).EndSection().Eof();
             user.ClearRecords();
@@ -211,14 +217,14 @@ protected:
         user.ClearRecords();
         CSectModel fresh;
         ASSERT_TRUE(ImportTextInto(fresh, all.text));
-        EXPECT_EQ(fresh.m_curves.size(), 6u);
-        EXPECT_EQ(fresh.m_dxfSkipped.unplaceable, 17);
+        EXPECT_EQ(fresh.m_curves.size(), 7u);
+        EXPECT_EQ(fresh.m_dxfSkipped.unplaceable, 19);
         EXPECT_EQ(user.lines, (std::vector<std::string>{"Imported AutoCAD DXF model data",
-                                                        "- Model: Curve [6], Point [12]",
-                                                        "- Not imported: Cannot be placed [17]",
-                                                        UnplaceableText(2, 15)}));
-        EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{UnplaceableText(2, 15)});
-        ExpectEveryEntityCounted(fresh, all.text);
+                                                        "- Model: Curve [7], Point [14]",
+                                                        "- Not imported: Cannot be placed [19]",
+                                                        UnplaceableText(2, 17)}));
+        EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{UnplaceableText(2, 17)});
+        ExpectEveryEntityCounted(fresh, all.text, user.lines);
     }
 };
 
@@ -335,6 +341,19 @@ TEST_F(DxfNotImported, CountsTheKindsItDoesNotReadAndSaysWhenNothingWasImported)
         manyKinds.Group(0, std::string("KIND_") + kind);
     manyKinds.Group(0, "KIND_L").Point(5, 5).Point(5, 5, 3.0).EndSection().Eof();
 
+    // Beyond the kinds named, those counted together are many of a few kinds.
+    DxfBuilder manyOfMoreKinds;
+    manyOfMoreKinds.Section("ENTITIES");
+    for (char kind = 'A'; kind < 'A' + 12; ++kind) {
+        for (int i = 0; i < 'A' + 13 - kind; ++i)
+            manyOfMoreKinds.Group(0, std::string("KIND_") + kind);
+    }
+    manyOfMoreKinds.EndSection().Eof();
+
+    // An entity whose kind is an empty line.
+    DxfBuilder noName;
+    noName.Section("ENTITIES").Group(0, "").Group(8, "0").Group(0, "VERTEX").Group(0, "").EndSection().Eof();
+
     // The parts of a POLYLINE and an INSERT, and the same kinds where they
     // belong to nothing.
     DxfBuilder parts;
@@ -362,8 +381,17 @@ TEST_F(DxfNotImported, CountsTheKindsItDoesNotReadAndSaysWhenNothingWasImported)
         // Ten kinds are named, the most frequent first.
         {"many kinds", manyKinds.text, 1,
          "Not imported: Kinds not read [KIND_L 2, KIND_A 1, KIND_B 1, KIND_C 1, KIND_D 1, KIND_E 1, KIND_F 1, "
-         "KIND_G 1, KIND_H 1, KIND_I 1 and 2 more kinds], Off the XY plane [1]",
+         "KIND_G 1, KIND_H 1, KIND_I 1 and 2 more kinds [2]], Off the XY plane [1]",
          {}},
+        {"many of the kinds not named", manyOfMoreKinds.text, 0,
+         "Not imported: Kinds not read [KIND_A 13, KIND_B 12, KIND_C 11, KIND_D 10, KIND_E 9, KIND_F 8, KIND_G 7, "
+         "KIND_H 6, KIND_I 5, KIND_J 4 and 2 more kinds [5]]",
+         {"Nothing was imported from the DXF file.\n\nNot imported: Kinds not read [KIND_A 13, KIND_B 12, KIND_C 11, "
+          "KIND_D 10, KIND_E 9, KIND_F 8, KIND_G 7, KIND_H 6, KIND_I 5, KIND_J 4 and 2 more kinds [5]]" +
+          std::string(kReads)}},
+        {"a kind without a name", noName.text, 0, "Not imported: Kinds not read [(no name) 2, VERTEX 1]",
+         {"Nothing was imported from the DXF file.\n\nNot imported: Kinds not read [(no name) 2, VERTEX 1]" +
+          std::string(kReads)}},
         {"parts of nothing", parts.text, 1,
          "Not imported: Kinds not read [ATTRIB 2, SEQEND 2, VERTEX 2, INSERT 1, POLYLINE 1]", {}},
         {"empty", empty.text, 0, "", {"Nothing was imported from the DXF file."}},
@@ -383,7 +411,7 @@ TEST_F(DxfNotImported, CountsTheKindsItDoesNotReadAndSaysWhenNothingWasImported)
         EXPECT_EQ(user.BoxTexts(), c.boxes);
         for (const RecordedBox& box : user.boxes)
             EXPECT_EQ(box.kind, BoxKind::Warning);
-        ExpectEveryEntityCounted(fresh, c.text);
+        ExpectEveryEntityCounted(fresh, c.text, user.lines);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "dxf_test_support.h"
+#include "io/DxfLineReader.h"
 
 #include "model/Geometry.h"
 
@@ -77,6 +78,19 @@ TEST_F(DxfReader, ReadsEveryLineEndStyle)
         EXPECT_EQ(fresh.m_curves.size(), 2u);
         EXPECT_EQ(fresh.m_points.size(), 3u);
     }
+}
+
+TEST_F(DxfReader, ReadsADrawingThatStartsWithAByteOrderMark)
+{
+    // ENTITIES first: the mark would otherwise spoil the group that starts it.
+    const std::string text = "\xEF\xBB\xBF" + EntitiesSection().Line(0, 0, 100, 0).EndSection().Eof().text;
+    ASSERT_TRUE(ImportText(text));
+    ASSERT_EQ(CurveCount(), 1);
+    ExpectNear2(CurvePositions(1)[0], 0.0, 0.0);
+    ExpectNear2(CurvePositions(1)[1], 100.0, 0.0);
+    EXPECT_EQ(user.lines, (std::vector<std::string>{"Imported AutoCAD DXF model data",
+                                                    "- Model: Curve [1], Point [2]"}));
+    EXPECT_TRUE(user.boxes.empty());
 }
 
 TEST_F(DxfReader, SkipsAndCountsEntitiesOnlyOnFrozenAndOffLayers)
@@ -318,7 +332,7 @@ TEST_F(DxfReader, SetsAsideEntitiesWithTextThatIsNoNumber)
 TEST_F(DxfReader, ReadsTheGroupAfterAnOverlongValue)
 {
     DxfBuilder dxf = EntitiesSection();
-    dxf.Group(0, "LINE").Group(1, std::string(600, 'x')).Group(10, 0.0).Group(20, 0.0).Group(11, 100.0)
+    dxf.Group(0, "LINE").Group(1, std::string(DxfLineReader::kKeptLineLength + 600, 'x')).Group(10, 0.0).Group(20, 0.0).Group(11, 100.0)
         .Group(21, 0.0);
     dxf.Group(0, "LINE").Group(8, std::string(510, 'L')).Group(11, 100.0).Group(21, 100.0);
     dxf.EndSection().Eof();
@@ -377,7 +391,7 @@ TEST_F(DxfReader, StopsOnceTheIdLimitIsReachedAndCountsTheEntitiesLeft)
                                             FormatText("- Model: Curve [%d], Point [%d]", c.curves, 2 * c.curves),
                                             FormatText("- Not imported: Id limit reached [%d]", c.left)}));
         EXPECT_EQ(fresh.m_dxfSkipped.imported, c.curves);
-        ExpectEveryEntityCounted(fresh, c.text);
+        ExpectEveryEntityCounted(fresh, c.text, user.lines);
     }
 }
 

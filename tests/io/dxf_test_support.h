@@ -13,8 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -134,16 +136,42 @@ protected:
     ScratchFolder folder;
 };
 
+// The entities the read's "Not imported" line accounts for, read from the
+// line itself: the count after each kind it names or in brackets after each
+// reason, and the count in brackets of the kinds it does not name. 0 when the
+// output has no such line.
+inline int CountNotImportedInOutput(const std::vector<std::string>& output)
+{
+    const std::string prefix = "- Not imported: ";
+    const auto line = std::find_if(output.rbegin(), output.rend(),
+                                   [&prefix](const std::string& text) { return text.starts_with(prefix); });
+    if (line == output.rend())
+        return 0;
+    // "KIND 5," or "KIND 5 and" or "KIND 5]" or "Reason [5]"; not the "2" of
+    // "and 2 more kinds".
+    static const std::regex kCount(R"((?:^|[ \[])(\d+)(?=\]|,| and ))");
+    int total = 0;
+    const std::string text = line->substr(prefix.size());
+    for (auto match = std::sregex_iterator(text.begin(), text.end(), kCount); match != std::sregex_iterator(); ++match)
+        total += std::stoi((*match)[1].str());
+    return total;
+}
+
 // Every entity of the drawing's ENTITIES sections was imported or passed
-// over for one reason: the counts add up to the entities the drawing holds.
-inline void ExpectEveryEntityCounted(const CSectModel& model, const std::string& text)
+// over for one reason: the counts add up to the entities the drawing holds,
+// and so do the entities imported and those the read's output (its lines
+// alone) says were not.
+inline void ExpectEveryEntityCounted(const CSectModel& model, const std::string& text,
+                                     const std::vector<std::string>& output)
 {
     const DxfSkippedEntities& counts = model.m_dxfSkipped;
     int total = counts.imported + counts.onHiddenLayers + counts.offPlane + counts.ofNoSize + counts.belowTolerance
         + counts.unplaceable + counts.leftAtIdLimit;
     for (const auto& [kind, count] : counts.unreadKinds)
         total += count;
-    EXPECT_EQ(total, CountDxfEntities(text));
+    const int entities = CountDxfEntities(text);
+    EXPECT_EQ(total, entities);
+    EXPECT_EQ(counts.imported + CountNotImportedInOutput(output), entities);
 }
 
 inline void ExpectNear2(const std::array<double, 2>& actual, double x, double y, double tolerance = 1e-9)

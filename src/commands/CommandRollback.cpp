@@ -21,7 +21,7 @@ CommandRollback::CommandRollback(CSectModel& model)
     model_.m_redoActions.clear();
     model_.m_redoTopId = 0;
     UserPorts holding = ports_;
-    holding.output = this;
+    holding.output = &held_;
     model_.m_reporter.SetPorts(holding);
 }
 
@@ -42,7 +42,7 @@ void CommandRollback::Commit()
         model_.m_redoActions = std::move(redoActions_);
         model_.m_redoTopId = redoTopId_;
     }
-    for (const std::string& line : lines_)
+    for (const std::string& line : held_.lines)
         model_.m_reporter.PrintOutput(line, 0);
 }
 
@@ -60,22 +60,4 @@ void CommandRollback::RollBack()
 void CommandRollback::StopHoldingOutput()
 {
     model_.m_reporter.SetPorts(ports_);
-}
-
-void CommandRollback::AddMessage(const std::string& line)
-{
-    lines_.push_back(line);
-}
-
-void CommandRollback::ReplaceLastMessage(const std::string& line)
-{
-    if (lines_.empty())
-        lines_.push_back(line);
-    else
-        lines_.back() = line;
-}
-
-void CommandRollback::ClearMessages()
-{
-    lines_.clear();
 }

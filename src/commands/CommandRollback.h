@@ -3,12 +3,11 @@
 // the undo actions it opened, the redo history their recording cleared and
 // the output lines that reported the work taken back.
 
+#include "model/HeldOutput.h"
 #include "model/UserPorts.h"
 
 #include <map>
 #include <memory>
-#include <string>
-#include <vector>
 
 class CSectModel;
 struct T_ACTION_D;
@@ -17,10 +16,10 @@ struct T_ACTION_D;
 // redo store aside. Commit lets the command's work stand and prints the held
 // lines; RollBack (or the destructor, when neither was called) undoes every
 // action opened since, silently, and puts the redo store back.
-class CommandRollback : private IOutputPort {
+class CommandRollback {
 public:
     explicit CommandRollback(CSectModel& model);
-    ~CommandRollback() override;
+    ~CommandRollback();
     CommandRollback(const CommandRollback&) = delete;
     CommandRollback& operator=(const CommandRollback&) = delete;
 
@@ -29,9 +28,6 @@ public:
 
 private:
     void StopHoldingOutput();
-    void AddMessage(const std::string& line) override;
-    void ReplaceLastMessage(const std::string& line) override;
-    void ClearMessages() override;
 
     CSectModel& model_;
     UserPorts ports_;  // as they were before
@@ -39,5 +35,5 @@ private:
     std::map<int, std::unique_ptr<T_ACTION_D>> redoActions_;
     int redoTopId_;
     bool settled_ = false;
-    std::vector<std::string> lines_;
+    HeldOutput held_;
 };

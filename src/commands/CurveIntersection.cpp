@@ -215,5 +215,7 @@ CommandEnd CSectModel::RunIntersectCurves(std::vector<int> curveIds, bool splitC
         curveIds.insert(curveIds.end(), m_newcomerCurves.begin(), m_newcomerCurves.end());
     SortUniqueIds(curveIds);
     DeleteDuplicateCurves(curveIds);
+    if (noEmptyStep.ChangedNothing())
+        m_reporter.PrintOutput("Nothing is changed: the curves meet nowhere but at points they already have.");
     return CommandEnd::Done;
 }

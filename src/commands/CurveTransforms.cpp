@@ -116,6 +116,10 @@ bool MoveCurves(CSectModel& model, std::vector<int> curveIds, const CurveTransfo
     }
     if (!copyIds.empty())
         model.AddNewcomerPoints(copyIds, true);
+    if (noEmptyStep.ChangedNothing()) {
+        model.m_reporter.PrintOutput(transform.texts.keptInPlace);
+        return true;
+    }
     model.m_reporter.PrintOutput(CountedText(transform.texts.movedOne, transform.texts.movedMany, count));
     return true;
 }
@@ -247,6 +251,11 @@ bool CopyCurves(CSectModel& model, std::vector<int> curveIds, int times, const C
     if (lines.wanted)
         copier.Connect(endPointIds, endImagesByCopy, lines);
     copier.FillNewcomerLists();
+    // Every listed curve is copied, so only an empty list makes nothing.
+    if (noEmptyStep.ChangedNothing()) {
+        model.m_reporter.PrintOutput("Nothing is changed: no curve is given.");
+        return true;
+    }
     model.m_reporter.PrintOutput(CountedText(transform.texts.copiedOne, transform.texts.copiedMany, count));
     return true;
 }

@@ -68,6 +68,15 @@ std::string ChangedWidthsLine(int count, bool changeAlignment, const char* name,
                       : FormatText("The widths of %d curves are changed to %.3lf.", count, width);
 }
 
+// Why a change of widths left every curve as it was.
+std::string UnchangedWidthsLine(bool noCurve, bool changeAlignment, bool changeWidth)
+{
+    if (noCurve)
+        return "Nothing is changed: no curve is given.";
+    const char* what = !changeWidth ? "alignment" : !changeAlignment ? "width" : "alignment and width";
+    return FormatText("Nothing is changed: every curve already has the %s asked for.", what);
+}
+
 } // namespace
 
 bool CSectModel::ReverseCurves(const std::vector<int>* curveIds, bool swapLeftRight)
@@ -95,6 +104,12 @@ bool CSectModel::ReverseCurves(const std::vector<int>* curveIds, bool swapLeftRi
         FlipLoopEntries(*this, id, curve.closedLoopIds);
     }
     InvalidateLineSections(*this, sectionsToInvalidate);
+    if (noEmptyStep.ChangedNothing()) {
+        m_reporter.PrintOutput(ids.empty()
+                                   ? "Nothing is changed: no curve is given."
+                                   : "Nothing is changed: every curve runs through the same points either way.");
+        return true;
+    }
     m_reporter.PrintOutput(count == 1 ? std::string("1 curve is reversed.")
                                       : FormatText("%d curves are reversed.", count));
     return true;
@@ -150,6 +165,10 @@ bool CSectModel::ChangeCurveWidths(const std::vector<int>* curveIds, bool change
             curve.width = width;
     }
     InvalidateLineSections(*this, sectionsToInvalidate);
+    if (noEmptyStep.ChangedNothing()) {
+        m_reporter.PrintOutput(UnchangedWidthsLine(ids.empty(), changeAlignment, changeWidth));
+        return true;
+    }
     const char* name = changeAlignment ? kAlignmentArgumentNames[static_cast<size_t>(alignment)] : "";
     m_reporter.PrintOutput(ChangedWidthsLine(count, changeAlignment, name, changeWidth, width));
     return true;

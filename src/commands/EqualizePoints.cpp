@@ -4,6 +4,7 @@
 #include "commands/CreationSupport.h"
 #include "commands/IdLists.h"
 #include "model/Geometry.h"
+#include "model/HeldOutput.h"
 #include "model/PointGrid.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
@@ -104,19 +105,21 @@ std::vector<int> CurvesThroughExistingPoints(const CSectModel& model, const std:
     return curveIds;
 }
 
-// Holds back the message boxes of the groups' merges, so that the refusals
-// of many groups reach the user as one message.
-class GroupRefusals : private IMessageBoxPort {
+// Holds back what the groups' merges tell the user: their message boxes, so
+// that the refusals of many groups reach the user as one message, and their
+// output lines, which claim nothing when the merges in the end changed nothing.
+class GroupReports : private IMessageBoxPort {
 public:
-    explicit GroupRefusals(CMessageReporter& reporter) : reporter_(reporter), ports_(reporter.Ports())
+    explicit GroupReports(CMessageReporter& reporter) : reporter_(reporter), ports_(reporter.Ports())
     {
         UserPorts holding = ports_;
         holding.boxes = this;
+        holding.output = &held_;
         reporter_.SetPorts(holding);
     }
-    ~GroupRefusals() override { reporter_.SetPorts(ports_); }
-    GroupRefusals(const GroupRefusals&) = delete;
-    GroupRefusals& operator=(const GroupRefusals&) = delete;
+    ~GroupReports() override { reporter_.SetPorts(ports_); }
+    GroupReports(const GroupReports&) = delete;
+    GroupReports& operator=(const GroupReports&) = delete;
 
     // After each group's merge: a refused group is counted and its box kept
     // for the report; a merge that went through shows its boxes as they came.
@@ -134,11 +137,19 @@ public:
         groupText_.clear();
     }
 
-    // One box (verbose) or one output line (quiet) for all refused groups;
-    // a single refusal keeps its own box.
-    void Report(bool verbose)
+    // The merges' lines, or the one line that says they changed nothing;
+    // then one box (verbose) or one output line (quiet) for all refused
+    // groups, a single refusal keeping its own box.
+    void Report(bool verbose, bool mergesChangedNothing)
     {
         reporter_.SetPorts(ports_);
+        if (mergesChangedNothing) {
+            reporter_.PrintOutput("Nothing is changed: each merged point already exists and no curve uses the "
+                                  "points merged into it.");
+        } else {
+            for (const std::string& line : held_.lines)
+                reporter_.PrintOutput(line);
+        }
         if (refusedGroups_ == 0)
             return;
         const std::string summary = refusedGroups_ == 1
@@ -173,6 +184,7 @@ private:
     std::string groupText_;
     BoxKind firstKind_ = BoxKind::Warning;  // the box of the first refused group
     std::string firstText_;
+    HeldOutput held_;  // the merges' output lines
 };
 
 } // namespace
@@ -241,6 +253,11 @@ bool CSectModel::EqualizePoints(std::vector<int> pointIds, bool atCoordinate, co
     // duplicate each other.
     DeleteDuplicateCurves(CurvesThroughExistingPoints(*this, equalized));
 
+    if (noEmptyStep.ChangedNothing()) {
+        m_reporter.PrintOutput("Nothing is changed: the merged point already exists and no curve uses the points "
+                               "merged into it.");
+        return true;
+    }
     double local[2];
     ucs->ToLocal(merged, local);
     m_reporter.PrintOutput(FormatText("%d points are equalized as point [%d] (%.3lf, %.3lf).", equalizedCount,
@@ -296,7 +313,7 @@ bool CSectModel::EqualizePointsInTolerance(std::vector<int> pointIds, double tol
     int merges = 0;
     std::vector<int> refusedAfterMerges(ranked.size(), -1);
     const UnchangedActionGuard noEmptyStep(*this);
-    GroupRefusals refusals(m_reporter);
+    GroupReports reports(m_reporter);
     for (size_t i = 0; i + 1 < alive.size(); ++i) {
         const int seedRank = alive[i];
         if (refusedAfterMerges[static_cast<size_t>(seedRank)] == merges)
@@ -327,7 +344,7 @@ bool CSectModel::EqualizePointsInTolerance(std::vector<int> pointIds, double tol
         for (int rank : groupRanks)
             group.push_back(ranked[static_cast<size_t>(rank)]);
         const bool merged = EqualizePoints(group, atCoordinate, xy, deleteRedundancies, false);
-        refusals.SettleGroup(!merged);
+        reports.SettleGroup(!merged);
         if (!merged) {
             for (int rank : groupRanks)
                 refusedAfterMerges[static_cast<size_t>(rank)] = merges;
@@ -342,7 +359,7 @@ bool CSectModel::EqualizePointsInTolerance(std::vector<int> pointIds, double tol
         }
         std::erase_if(alive, [&dead](int rank) { return dead[static_cast<size_t>(rank)] != 0; });
     }
-    refusals.Report(verbose);
+    reports.Report(verbose, merges > 0 && noEmptyStep.ChangedNothing());
     if (!grouped && verbose)
         m_reporter.PrintOutput("No point exists within the snowball tolerance with other points in the selected group.");
     return merges > 0;

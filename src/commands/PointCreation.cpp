@@ -76,6 +76,15 @@ void PlaceRatiosOnCurve(CSectModel& model, T_CURVE_D* curve, std::vector<double>
         model.InsertPointsIntoCurve(curve, ratios);
 }
 
+// The insertion and split services report each curve they change; when none
+// changed, the command says so itself.
+void ReportNothingPlaced(const CSectModel& model, bool splitCurve)
+{
+    model.m_reporter.PrintOutput(splitCurve
+                                     ? "Nothing is changed: every point falls on an end of its curve."
+                                     : "Nothing is changed: every point falls on a point its curve already has.");
+}
+
 } // namespace
 
 bool CSectModel::CreatePointByCoordinate(const double xy[2])
@@ -111,6 +120,8 @@ bool CSectModel::CreatePointsOnCurvesByRatio(const std::vector<int>& curveIds, d
     ClearNewcomerPoints();
     for (int curveId : curveIds)
         PlaceRatiosOnCurve(*this, FindCurve(curveId), {ratio}, splitCurve);
+    if (noEmptyStep.ChangedNothing())
+        ReportNothingPlaced(*this, splitCurve);
     return true;
 }
 
@@ -147,6 +158,8 @@ bool CSectModel::CreatePointsOnCurvesByInterpolation(const std::vector<int>& cur
     ClearNewcomerPoints();
     for (size_t i = 0; i < curveIds.size(); ++i)
         PlaceRatiosOnCurve(*this, FindCurve(curveIds[i]), EqualDivisionRatios(counts[i]), splitCurve);
+    if (noEmptyStep.ChangedNothing())
+        ReportNothingPlaced(*this, splitCurve);
     return true;
 }
 
@@ -209,5 +222,7 @@ bool CSectModel::CreatePointsBetweenPointsByInterpolation(int pointId1, int poin
     }
     if (!newPointIds.empty())
         AddNewcomerPoints(newPointIds, true);
+    if (noEmptyStep.ChangedNothing())
+        m_reporter.PrintOutput("Nothing is changed: every point falls on an existing point.");
     return true;
 }

@@ -56,6 +56,19 @@ bool FindCurveFoot(const std::vector<XyPosition>& positions, const double base[2
     return true;
 }
 
+// The line from the base point to a foot, made and reported.
+void AddPathLine(CSectModel& model, int baseId, int footId, int alignment, double width)
+{
+    auto line = NewCurveRecord(model, alignment, width);
+    line->pointIds = {baseId, footId};
+    const int lineId = line->id;
+    model.m_curves[lineId] = std::move(line);
+    model.AddNewcomerCurve(lineId, false);
+    model.RecordCreatedCurve(lineId, false);
+    model.m_reporter.PrintOutput(FormatText("New curve (line) [%d] is created by connecting points [%d] and [%d].",
+                                            lineId, baseId, footId));
+}
+
 } // namespace
 
 bool CSectModel::CreateShortestPathLines(const std::vector<int>& curveIds, const double basePoint[2],
@@ -96,22 +109,15 @@ bool CSectModel::CreateShortestPathLines(const std::vector<int>& curveIds, const
         if (!FindCurveFoot(positions, base, &foot))
             continue;
         int footId = FindPointAt(foot.xy);
-        if (footId == baseId)
-            continue;  // the base point lies on the curve: there is no path to draw
         if (footId == 0) {
             footId = AddNewPoint(*this, foot.xy);
             AddNewcomerPoint(footId, false);
             RecordCreatedPoint(footId, false);
         }
-
-        auto line = NewCurveRecord(*this, alignment, width);
-        line->pointIds = {baseId, footId};
-        const int lineId = line->id;
-        m_curves[lineId] = std::move(line);
-        AddNewcomerCurve(lineId, false);
-        RecordCreatedCurve(lineId, false);
-        m_reporter.PrintOutput(FormatText("New curve (line) [%d] is created by connecting points [%d] and [%d].",
-                                          lineId, baseId, footId));
+        // A base point on the curve has no path to draw, yet the curve still
+        // takes it as a vertex or is split there.
+        if (footId != baseId)
+            AddPathLine(*this, baseId, footId, alignment, width);
 
         const bool inside = IsNonZero(foot.ratio) && IsNonZero(1.0 - foot.ratio);
         const bool clearOfVertices = Distance(foot.xy, foot.segmentStart) > m_tolerance
@@ -124,5 +130,7 @@ bool CSectModel::CreateShortestPathLines(const std::vector<int>& curveIds, const
         else
             InsertPointsIntoCurve(curve, ratios);
     }
+    if (noEmptyStep.ChangedNothing())
+        m_reporter.PrintOutput("Nothing is changed: the base point already lies on each curve at one of its points.");
     return true;
 }

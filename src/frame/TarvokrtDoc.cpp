@@ -1,5 +1,7 @@
 #include "frame/TarvokrtDoc.h"
 
+#include "model/HeldOutput.h"
+
 #include <cmath>
 #include <filesystem>
 #include <vector>
@@ -9,22 +11,6 @@ const char* const KLX_BANNER = "TARVO/KLX V 1.3.0 - Profilor";
 namespace {
 
 constexpr double SETTING_EQUALITY = 1e-6;
-
-// Keeps the lines a reader prints until the read is known to have succeeded.
-class HeldOutput : public IOutputPort {
-public:
-    void AddMessage(const std::string& line) override { lines.push_back(line); }
-    void ReplaceLastMessage(const std::string& line) override
-    {
-        if (lines.empty())
-            lines.push_back(line);
-        else
-            lines.back() = line;
-    }
-    void ClearMessages() override { lines.clear(); }
-
-    std::vector<std::string> lines;
-};
 
 std::string FileTitle(const std::string& path)
 {
@@ -76,7 +62,7 @@ void CTarvokrtDoc::NewProject()
 
 bool CTarvokrtDoc::OpenProject(const std::string& path)
 {
-    HeldOutput held;
+    HeldOutput held;  // until the read is known to have succeeded
     UserPorts readPorts = ports_;
     readPorts.output = &held;
     std::unique_ptr<CSectModel> read = MakeModel(readPorts);

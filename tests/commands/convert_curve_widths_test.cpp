@@ -116,7 +116,8 @@ TEST_F(ConvertCurveWidthsTest, SidesAlreadyDrawnAreNotDrawnAgain)
     const ModelState before = CaptureState(model);
     ASSERT_TRUE(model.ConvertCurveWidths({second}, true, false, false));
     EXPECT_EQ(CaptureState(model), before);
-    EXPECT_EQ(user.LastLine(), "0 new curves (lines) are created by converting the widths of 1 curve(s).");
+    EXPECT_EQ(user.LastLine(),
+              "Nothing is changed: every side of the widths' outlines is already drawn or has no length.");
 }
 
 TEST_F(ConvertCurveWidthsTest, RefusalsChangeNothingAndOpenNoAction)

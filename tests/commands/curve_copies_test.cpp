@@ -214,7 +214,7 @@ TEST_F(TopologyTest, AnEmptyCopyListFilesNoStep)
     model.AddNewcomerCurve(1, true);
     ASSERT_TRUE(model.CopyCurvesByTranslation({}, 0, 5, 3, true, 1, 0));
     EXPECT_TRUE(model.IsUndoEmpty());
-    EXPECT_EQ(user.lines, std::vector<std::string>{"0 curves are duplicated by translation."});
+    EXPECT_EQ(user.lines, std::vector<std::string>{"Nothing is changed: no curve is given."});
     EXPECT_EQ(model.m_curves.size(), 1u);
     EXPECT_EQ(NewcomerCurves(), Ids{1});
 }

@@ -126,7 +126,7 @@ TEST_F(CurveWallsTest, ReversingNothingFilesNoStep)
     const std::vector<int> none;
     EXPECT_TRUE(model.ReverseCurves(&none, false));
     EXPECT_TRUE(model.IsUndoEmpty());
-    EXPECT_EQ(user.lines, std::vector<std::string>{"0 curves are reversed."});
+    EXPECT_EQ(user.lines, std::vector<std::string>{"Nothing is changed: no curve is given."});
 }
 
 TEST_F(CurveWallsTest, MissingCurveReversesNothing)

@@ -130,7 +130,7 @@ TEST_F(RectangleTest, SameRectangleTwiceMakesNothingButSucceeds)
     EXPECT_EQ(CaptureState(model), before);
     EXPECT_EQ(UndoTitle(), "Create rectangle by connecting 4 lines");
     EXPECT_FALSE(model.IsRedoEmpty());
-    EXPECT_EQ(user.LastLine(), "New curve (rectangle) is created with a width 100.000 and a height 50.000.");
+    EXPECT_EQ(user.LastLine(), "Nothing is changed: the rectangle's four sides already exist.");
 }
 
 TEST_F(RectangleTest, RefusalsOnFlatOrSmallExtents)

@@ -220,10 +220,10 @@ TEST_F(PointsBetweenPointsTest, InterpolationSkipsOccupiedPositions)
     EXPECT_EQ(NewcomerPoints(), (std::vector<int>{4, 5}));
     ExpectUndoRedoRestores(before);
 
-    // Every position taken: success with an empty action.
+    // Every position taken: success, and no step to undo.
     user.ClearRecords();
     ASSERT_TRUE(model.CreatePointsBetweenPointsByInterpolation(a, b, 3, 0.0));
-    EXPECT_TRUE(user.lines.empty());
+    EXPECT_EQ(user.lines, std::vector<std::string>{"Nothing is changed: every point falls on an existing point."});
     EXPECT_EQ(NewcomerPoints(), (std::vector<int>{4, 5}));
 }
 

@@ -77,13 +77,60 @@ TEST_F(ShortestPathLinesTest, EquallyNearSegmentsTakeTheFirst)
     ExpectPointAt(CurvePoints(2)[1], 30, 0, 1e-12);
 }
 
-TEST_F(ShortestPathLinesTest, BaseOnTheCurveMakesNoLine)
+// A base point on the curve needs no line to itself, but the curve still
+// takes it as a vertex, or is split there.
+TEST_F(ShortestPathLinesTest, BaseOnTheCurveMakesNoLineButGoesIntoTheCurve)
 {
     const int curve = AddCurve({{0, 0}, {50, 0}, {100, 0}});
     const ModelState before = CaptureState(model);
+    // Within the tolerance of the middle vertex, which is the base point.
     ASSERT_TRUE(model.CreateShortestPathLines({curve}, P(50.2, 0.3).data(), true, ALIGN_CENTER, 0.0));
-    EXPECT_EQ(CaptureState(model), before);
-    EXPECT_TRUE(user.lines.empty());
+    EXPECT_EQ(model.m_curves.size(), 2u);
+    EXPECT_EQ(model.m_points.size(), 3u);
+    EXPECT_EQ(CurvePoints(curve), (std::vector<int>{1, 2}));
+    EXPECT_EQ(CurvePoints(2), (std::vector<int>{2, 3}));
+    EXPECT_EQ(user.lines, (std::vector<std::string>{"Curve [1] is split into 2 curves: curve [1] - curve [2] "}));
+    EXPECT_EQ(NewcomerCurves(), (std::vector<int>{2}));
+    EXPECT_TRUE(NewcomerPoints().empty());
+    ExpectUndoRedoRestores(before);
+}
+
+TEST_F(ShortestPathLinesTest, NewBasePointOnTheCurveSplitsItOrGoesIn)
+{
+    const int split = AddCurve({{0, 0}, {100, 0}});
+    const int kept = AddCurve({{0, 200}, {100, 200}});
+
+    ModelState before = CaptureState(model);
+    ASSERT_TRUE(model.CreateShortestPathLines({split}, P(50, 0).data(), true, ALIGN_CENTER, 0.0));
+    ExpectPointAt(5, 50, 0);
+    EXPECT_EQ(CurvePoints(split), (std::vector<int>{1, 5}));
+    EXPECT_EQ(CurvePoints(3), (std::vector<int>{5, 2}));
+    EXPECT_EQ(model.m_curves.size(), 3u);
+    EXPECT_EQ(user.lines, (std::vector<std::string>{"Base point [5] is created as a new point at (50.000, 0.000).",
+                                                    "Curve [1] is split into 2 curves: curve [1] - curve [3] "}));
+    ExpectUndoRedoRestores(before);
+
+    user.ClearRecords();
+    before = CaptureState(model);
+    ASSERT_TRUE(model.CreateShortestPathLines({kept}, P(50, 200).data(), false, ALIGN_CENTER, 0.0));
+    ExpectPointAt(6, 50, 200);
+    EXPECT_EQ(CurvePoints(kept), (std::vector<int>{3, 6, 4}));
+    EXPECT_EQ(model.m_curves.size(), 3u);
+    EXPECT_EQ(user.lines, (std::vector<std::string>{"Base point [6] is created as a new point at (50.000, 200.000).",
+                                                    "1 point is inserted into the curve [2] "}));
+    EXPECT_EQ(NewcomerPoints(), (std::vector<int>{6}));
+    EXPECT_TRUE(NewcomerCurves().empty());
+    ExpectUndoRedoRestores(before);
+}
+
+TEST_F(ShortestPathLinesTest, BaseOnAMiddleVertexSplitsThere)
+{
+    const int curve = AddCurve({{0, 0}, {50, 0}, {100, 0}});
+    ASSERT_TRUE(model.CreateShortestPathLines({curve}, P(50, 0).data(), true, ALIGN_CENTER, 0.0));
+    EXPECT_EQ(CurvePoints(curve), (std::vector<int>{1, 2}));
+    EXPECT_EQ(CurvePoints(2), (std::vector<int>{2, 3}));
+    EXPECT_EQ(model.m_curves.size(), 2u);
+    EXPECT_EQ(model.m_points.size(), 3u);
 }
 
 TEST_F(ShortestPathLinesTest, TwoCurvesShareTheBasePoint)

@@ -132,26 +132,27 @@ void RedefineSection(DocumentContext& document, int sectionId, const std::string
         model.m_reporter.ReportSectionNotFound(sectionId);
         return;
     }
-    std::string newName = name;
-    if (!newName.empty()) {
-        const T_SECTION_D* other = FindSectionNamed(model, newName, sectionId);
+    // A No to either clash ends the whole command: the user turned down the
+    // redefinition as it was asked for, not just the clashing part of it.
+    if (!name.empty()) {
+        const T_SECTION_D* other = FindSectionNamed(model, name, sectionId);
         if (other && !Confirm(model, FormatText("Name \"%s\" is already used by the section [%s].\n\n"
                                                 "Rename the selected section [%s] identically anyway?",
-                                                newName.c_str(), other->name.c_str(), section->name.c_str())))
-            newName.clear();
+                                                name.c_str(), other->name.c_str(), section->name.c_str())))
+            return;
     }
     if (redefineLocation) {
         const T_SECTION_D* other = FindSectionLocatedAt(model, location, sectionId);
         if (other && !Confirm(model, FormatText("Location %.3lf is already assigned to the section [%s].\n\n"
                                                 "Assign the same location to the selected section [%s] anyway?",
                                                 location, other->name.c_str(), section->name.c_str())))
-            redefineLocation = false;
+            return;
     }
     // A redefinition to the section's own values files no step and leaves
     // the project as modified as it was; a step an earlier command filed is
     // not this one's.
     model.TakeUndoStepFiled();
-    if (model.RedefineSection(sectionId, newName, redefineLocation, location, redefineColor, color, true)
+    if (model.RedefineSection(sectionId, name, redefineLocation, location, redefineColor, color, true)
         && model.TakeUndoStepFiled())
         document.host.OnModelChanged();
 }

@@ -16,8 +16,8 @@ void GenerateSection(DocumentContext& document, const std::string& name, int typ
                      bool hasLocation, double location, const int color[3], const std::string& groupName,
                      bool calculateNow, bool mergeStraightLines, double mergeAngleTolerance);
 
-// An empty name keeps the name. Each clash is asked about once; No keeps
-// that value and still applies the other changes.
+// An empty name keeps the name. Each clash is asked about once; a No ends
+// the command with nothing changed and nothing filed.
 void RedefineSection(DocumentContext& document, int sectionId, const std::string& name, bool redefineLocation,
                      double location, bool redefineColor, const int color[3]);
 

@@ -107,6 +107,7 @@ bool CSectModel::RenameGroup(const std::string& name, const std::string& newName
     SaveGroupForUndo(group, true);
     SetUndoActionTitle(FormatText("Rename group [%s]", group->name.c_str()));
     group->name = newName;
+    noEmptyStep.ReportIfNothingChanged("the group already has this name");
     return true;
 }
 
@@ -131,6 +132,9 @@ bool CSectModel::MergeGroups(const std::string& sourceName, const std::string& t
     if (deleteSource) {
         SaveGroupForUndo(source, false);
         m_groups.erase(source->id);
+    } else {
+        noEmptyStep.ReportIfNothingChanged(FormatText("the group [%s] already has every member of the group [%s]",
+                                                      target->name.c_str(), source->name.c_str()));
     }
     return true;
 }
@@ -191,6 +195,7 @@ bool CSectModel::AddToGroup(const std::string& name, const std::vector<int>& sec
     SortUnique(group->sectionIds);
     SortUnique(group->curveIds);
     SortUnique(group->pointIds);
+    noEmptyStep.ReportIfNothingChanged("the group already has these members");
     return true;
 }
 
@@ -209,6 +214,7 @@ bool CSectModel::ExpelFromGroup(const std::string& name, const std::vector<int>&
         EraseFirst(group->curveIds, id);
     for (int id : pointIds)
         EraseFirst(group->pointIds, id);
+    noEmptyStep.ReportIfNothingChanged("the group has none of these members");
     return true;
 }
 

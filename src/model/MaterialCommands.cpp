@@ -126,6 +126,7 @@ bool CSectModel::RedefineMaterial(int id, const std::string& name, double elasti
     material->name = name;
     material->elasticModulus = elasticModulus;
     material->poissonRatio = poissonRatio;
+    noEmptyStep.ReportIfNothingChanged("the material already has this name, elastic modulus and Poisson's ratio");
     return true;
 }
 

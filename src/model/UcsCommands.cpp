@@ -195,7 +195,8 @@ bool CSectModel::RedefineUcs(int ucsId, int definitionMode, const std::string& n
     if (!name.empty())
         ucs->name = name;
     StoreDefinition(*ucs, definitionMode, origin, angle, resolved);
-    m_reporter.PrintOutput(FormatText("UCS [%s] is redefined.", ucs->name.c_str()));
+    if (!noEmptyStep.ReportIfNothingChanged("the UCS already has this definition"))
+        m_reporter.PrintOutput(FormatText("UCS [%s] is redefined.", ucs->name.c_str()));
     return true;
 }
 

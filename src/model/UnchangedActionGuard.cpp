@@ -1,6 +1,7 @@
 #include "model/UnchangedActionGuard.h"
 
 #include "model/SectModel.h"
+#include "model/TextFormat.h"
 
 #include <utility>
 
@@ -32,4 +33,12 @@ UnchangedActionGuard::~UnchangedActionGuard()
 bool UnchangedActionGuard::ChangedNothing() const
 {
     return active_ && model_.UndoActionsAboveChangeNothing(undoTopId_);
+}
+
+bool UnchangedActionGuard::ReportIfNothingChanged(const std::string& reason) const
+{
+    if (!ChangedNothing())
+        return false;
+    model_.m_reporter.PrintOutput(FormatText("Nothing is changed: %s.", reason.c_str()));
+    return true;
 }

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 
 class CSectModel;
 
@@ -25,6 +26,11 @@ public:
     // Always false for a command that records into its caller's action: the
     // caller tells.
     bool ChangedNothing() const;
+
+    // When the command changed nothing, prints "Nothing is changed: <reason>."
+    // in place of its report, so that the user does not take the next Undo
+    // for this command's; true then.
+    bool ReportIfNothingChanged(const std::string& reason) const;
 
 private:
     CSectModel& model_;

@@ -63,6 +63,16 @@ bool AssignmentInvalidates(const CSectModel& model, const T_SECTION_D& section,
     });
 }
 
+// Why an assignment that leaves every domain as it was changed nothing.
+const char* UnchangedAssignmentReason(int count, int materialId)
+{
+    if (count == 0)
+        return "no domain is chosen";
+    if (materialId == 0)
+        return count == 1 ? "the domain already has no material" : "the domains already have no material";
+    return count == 1 ? "the domain already has this material" : "the domains already have this material";
+}
+
 } // namespace
 
 bool CSectModel::AssignDomainMaterial(const std::vector<std::pair<int, int>>* pairs, int materialId,
@@ -103,6 +113,8 @@ bool CSectModel::AssignDomainMaterial(const std::vector<std::pair<int, int>>* pa
         InvalidateSectionProperties(FindSection(sectionId));
     ReportInvalidatedSections(m_reporter, static_cast<int>(toInvalidate.size()), "plane ");
 
+    if (noEmptyStep.ReportIfNothingChanged(UnchangedAssignmentReason(count, materialId)))
+        return true;
     if (materialId == 0) {
         m_reporter.PrintOutput(CountedText("Material information is removed from 1 domain.",
                                            "Material information is removed from %d domains.", count));

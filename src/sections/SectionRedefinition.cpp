@@ -47,6 +47,7 @@ bool CSectModel::RedefineSection(int sectionId, std::string name, bool redefineL
         for (int i = 0; i < 3; ++i)
             section->colour[i] = color[i];
     }
-    m_reporter.PrintOutput(FormatText("Section [%s] is redefined.", section->name.c_str()));
+    if (!noEmptyStep.ReportIfNothingChanged("the section already has these values"))
+        m_reporter.PrintOutput(FormatText("Section [%s] is redefined.", section->name.c_str()));
     return true;
 }

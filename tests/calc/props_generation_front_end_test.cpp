@@ -177,16 +177,53 @@ protected:
     static constexpr int kRed[3] = {255, 0, 0};
 };
 
-TEST_F(RedefineFrontEndTest, NoToTheNameKeepsItAndStillAppliesTheColourAskingOnce)
+// A No to either clash question ends the whole command: the colour asked
+// for with it is not applied either, and nothing is filed or reported.
+TEST_F(RedefineFrontEndTest, NoToAClashEndsTheCommandWithNothingChanged)
 {
-    user.QueueAnswers({false});
+    const struct {
+        const char* name;
+        std::string newName;
+        bool redefineLocation;
+        const char* question;
+    } cases[] = {
+        {"name", "a", false,
+         "Name \"a\" is already used by the section [A].\n\nRename the selected section [B] identically anyway?"},
+        {"location", "", true,
+         "Location 1.000 is already assigned to the section [A].\n\nAssign the same location to the selected "
+         "section [B] anyway?"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        user.ClearRecords();
+        host.events.clear();
+        const T_ACTION_D* undoTop = model.GetCurrentUndoAction();
+        const int undoTopId = model.m_undoTopId;
+        user.QueueAnswers({false});
+        RedefineSection(document, b, c.newName, c.redefineLocation, 1.0, true, kRed);
+        ASSERT_EQ(user.questions.size(), 1u);
+        EXPECT_EQ(user.questions[0].text, c.question);
+        EXPECT_EQ(Section(b).name, "B");
+        EXPECT_EQ(Section(b).location, 2.0);
+        EXPECT_EQ(Section(b).colour[0], kGrey[0]);
+        EXPECT_EQ(Section(b).colour[1], kGrey[1]);
+        EXPECT_EQ(Section(b).colour[2], kGrey[2]);
+        EXPECT_EQ(model.m_undoTopId, undoTopId);
+        EXPECT_EQ(model.GetCurrentUndoAction(), undoTop);
+        EXPECT_TRUE(user.lines.empty()) << user.lines.front();
+        EXPECT_TRUE(host.events.empty()) << host.events.front();
+    }
+}
+
+TEST_F(RedefineFrontEndTest, YesToTheNameRenamesAndRecoloursAskingOnce)
+{
+    user.QueueAnswers({true});
     RedefineSection(document, b, "a", false, 0.0, true, kRed);
-    ASSERT_EQ(user.questions.size(), 1u);
-    EXPECT_EQ(user.questions[0].text, "Name \"a\" is already used by the section [A].\n\nRename the selected section "
-                                      "[B] identically anyway?");
-    EXPECT_EQ(Section(b).name, "B");
+    EXPECT_EQ(user.questions.size(), 1u);
+    EXPECT_EQ(Section(b).name, "a");
     EXPECT_EQ(Section(b).colour[0], 255);
-    EXPECT_EQ(user.LastLine(), "Section [B] is redefined.");
+    EXPECT_EQ(model.GetCurrentUndoAction()->title, "Redefine section [B]");
+    EXPECT_EQ(user.LastLine(), "Section [a] is redefined.");
     EXPECT_EQ(host.events.back(), "changed");
 }
 
@@ -222,7 +259,7 @@ TEST_F(RedefineFrontEndTest, ItsOwnValuesFileNoStepAndLeaveTheProjectAsItWas)
     const int undoTop = model.m_undoTopId;
     host.events.clear();
     RedefineSection(document, a, "A", true, 1.0, false, kRed);
-    EXPECT_EQ(user.LastLine(), "Section [A] is redefined.");
+    EXPECT_EQ(user.lines, std::vector<std::string>{"Nothing is changed: the section already has these values."});
     EXPECT_EQ(model.m_undoTopId, undoTop);
     EXPECT_TRUE(host.events.empty()) << host.events.front();
 

@@ -501,6 +501,32 @@ TEST_F(DocumentCommands, FormatZeroExportsWriteProjectFilesAndOtherCodesWriteNot
     fs::remove_all(folder);
 }
 
+// The Redefine page's one call: a No to the clash question ends it whole,
+// the colour ticked with the name included.
+TEST_F(DocumentCommands, RedefineSectionWithANoToTheNameClashChangesNothing)
+{
+    const int blue[3] = {0, 0, 255};
+    const int red[3] = {255, 0, 0};
+    tools.GenerateSection("A", SECTION_PLANE, {1, 2, 3, 4}, false, 0.0, blue, "", false, false, 0.0);
+    WidenFreeLine(Model());
+    tools.GenerateSection("B", SECTION_LINE, {5}, false, 0.0, blue, "", false, false, 0.0);
+    ASSERT_EQ(Model().m_sections.size(), 2u);
+    const int b = Model().m_sections.rbegin()->first;
+    Settle();
+    const int undoTop = Model().m_undoTopId;
+
+    user.QueueAnswers({false});
+    tools.RedefineSection(b, "a", false, 0.0, true, red);
+    EXPECT_EQ(user.questions.size(), 1u);
+    const T_SECTION_D& section = *Model().FindSection(b);
+    EXPECT_EQ(section.name, "B");
+    EXPECT_EQ(std::vector<int>(section.colour, section.colour + 3), std::vector<int>(blue, blue + 3));
+    EXPECT_EQ(Model().m_undoTopId, undoTop);
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_TRUE(frame.calls.empty()) << frame.calls.front();
+    EXPECT_TRUE(user.lines.empty()) << user.lines.front();
+}
+
 TEST_F(DocumentCommands, SectionLocationsAreSortedWithoutNeighboursCloserThanAMillionth)
 {
     const int colour[3] = {0, 0, 0};

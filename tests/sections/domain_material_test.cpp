@@ -184,7 +184,7 @@ TEST_F(DomainMaterialTest, TitlesLinesAndBaseMaterial)
     const int undoTop = model.m_undoTopId;
     ASSERT_TRUE(model.AssignDomainMaterial(&none, 1, false));
     EXPECT_EQ(model.m_undoTopId, undoTop) << "no domain changed: nothing to undo";
-    EXPECT_EQ(user.LastLine(), "Material [1:Steel] is assigned to 0 domains.");
+    EXPECT_EQ(user.LastLine(), "Nothing is changed: no domain is chosen.");
     EXPECT_TRUE(user.boxes.empty());
 }
 

@@ -1,6 +1,8 @@
-// Section commands given the values a section already has: they report as
-// usual, but file no undo step and keep the redo history; a value that
-// differs, down to the case of a name, is still a step.
+// Section commands given the values a section already has: they file no undo
+// step, keep the redo history and say that nothing changed, so that the next
+// Undo takes back the command before, as the output lets the user expect; a
+// value that differs, down to the case of a name, is still a step and is
+// reported as usual.
 
 #include "SectionCommandSupport.h"
 
@@ -14,6 +16,7 @@ struct SectionCommandCase {
     const char* name;
     std::function<bool(CSectModel&, int a, int b)> run;
     bool filesStep;
+    const char* line;  // the output, all of it
 };
 
 void PrintTo(const SectionCommandCase& c, std::ostream* out)
@@ -63,7 +66,7 @@ TEST_P(UnchangedSectionCommands, FileAStepOnlyForAChange)
     model.TakeUndoStepFiled();
 
     EXPECT_TRUE(c.run(model, a, b));
-    EXPECT_FALSE(user.lines.empty()) << "the command reports what it did";
+    EXPECT_EQ(user.lines, std::vector<std::string>{c.line});
 
     EXPECT_EQ(model.TakeUndoStepFiled(), c.filesStep);
     if (c.filesStep) {
@@ -78,6 +81,11 @@ TEST_P(UnchangedSectionCommands, FileAStepOnlyForAChange)
     EXPECT_EQ(model.m_redoTopId, redoTopId);
     EXPECT_EQ(model.GetCurrentRedoAction(), redoTop);
     EXPECT_TRUE(user.boxes.empty()) << user.boxes.front().text;
+
+    const std::string titleBefore = undoTop->title;
+    ASSERT_TRUE(model.Undo(true));
+    EXPECT_EQ(user.LastLine(), "Undo: " + titleBefore);
+    EXPECT_FALSE(Section(b).hasLocation) << "the command before gave b its location";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -88,62 +96,73 @@ INSTANTIATE_TEST_SUITE_P(
                                const Pairs pairs{{a, 1}, {a, 2}};
                                return m.AssignDomainMaterial(&pairs, 1, false);
                            },
-                           false},
+                           false,
+                           "Nothing is changed: the domains already have this material."},
         SectionCommandCase{"RemoveTheMaterialOfADomainWithoutOne",
                            [](CSectModel& m, int, int b) {
                                const Pairs pairs{{b, 1}};
                                return m.AssignDomainMaterial(&pairs, 0, true);
                            },
-                           false},
+                           false,
+                           "Nothing is changed: the domain already has no material."},
         SectionCommandCase{"AssignAMaterialToNoDomain",
                            [](CSectModel& m, int, int) {
                                const Pairs none;
                                return m.AssignDomainMaterial(&none, 1, true);
                            },
-                           false},
+                           false,
+                           "Nothing is changed: no domain is chosen."},
         SectionCommandCase{"AssignTheOwnMaterialAsANewBaseMaterial",
                            [](CSectModel& m, int a, int) {
                                const Pairs pairs{{a, 1}, {a, 2}};
                                return m.AssignDomainMaterial(&pairs, 1, true);
                            },
-                           true},
+                           true,
+                           "Material [1:Steel] is assigned to 2 domains."},
         SectionCommandCase{"AssignTheOwnMaterialLeavingADomainOut",  // the results no longer hold
                            [](CSectModel& m, int a, int) {
                                const Pairs pairs{{a, 1}};
                                return m.AssignDomainMaterial(&pairs, 1, false);
                            },
-                           true},
+                           true,
+                           "Material [1:Steel] is assigned to 1 domain."},
         SectionCommandCase{"RedefineASectionAsItIs",
                            [](CSectModel& m, int, int b) {
                                return m.RedefineSection(b, "B", true, 2.0, true, kColourOfB);
                            },
-                           false},
+                           false,
+                           "Nothing is changed: the section already has these values."},
         SectionCommandCase{"RenameASectionToItsOwnName",
                            [](CSectModel& m, int, int b) {
                                return m.RedefineSection(b, "B", false, 0.0, false, kColourOfB);
                            },
-                           false},
+                           false,
+                           "Nothing is changed: the section already has these values."},
         SectionCommandCase{"RelocateASectionWhereItIs",
                            [](CSectModel& m, int, int b) {
                                return m.RedefineSection(b, "", true, 2.0, false, kColourOfB);
                            },
-                           false},
+                           false,
+                           "Nothing is changed: the section already has these values."},
         SectionCommandCase{"RecolourASectionInItsOwnColour",
                            [](CSectModel& m, int, int b) {
                                return m.RedefineSection(b, "", false, 0.0, true, kColourOfB);
                            },
-                           false},
+                           false,
+                           "Nothing is changed: the section already has these values."},
         SectionCommandCase{"RenameASectionToItsOwnNameInAnotherCase",
                            [](CSectModel& m, int, int b) {
                                return m.RedefineSection(b, "b", false, 0.0, false, kColourOfB);
                            },
-                           true},
+                           true,
+                           "Section [b] is redefined."},
         SectionCommandCase{"RecolourASectionOneStepBluer",
                            [](CSectModel& m, int, int b) {
                                const int bluer[3] = {10, 20, 31};
                                return m.RedefineSection(b, "", false, 0.0, true, bluer);
                            },
-                           true}),
+                           true,
+                           "Section [B] is redefined."}),
     [](const testing::TestParamInfo<SectionCommandCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -169,11 +169,8 @@ bool CSectModel::ConvertCurveWidths(std::vector<int> curveIds, bool startEndSide
     if (!conversion.NewPoints().empty())
         AddNewcomerPoints(conversion.NewPoints(), true);
 
-    if (noEmptyStep.ChangedNothing()) {
-        m_reporter.PrintOutput(
-            "Nothing is changed: every side of the widths' outlines is already drawn or has no length.");
+    if (noEmptyStep.ReportIfNothingChanged("every side of the widths' outlines is already drawn or has no length"))
         return true;
-    }
     const int lineCount = static_cast<int>(conversion.NewLines().size());
     m_reporter.PrintOutput(
         lineCount == 1

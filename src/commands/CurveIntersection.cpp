@@ -215,7 +215,6 @@ CommandEnd CSectModel::RunIntersectCurves(std::vector<int> curveIds, bool splitC
         curveIds.insert(curveIds.end(), m_newcomerCurves.begin(), m_newcomerCurves.end());
     SortUniqueIds(curveIds);
     DeleteDuplicateCurves(curveIds);
-    if (noEmptyStep.ChangedNothing())
-        m_reporter.PrintOutput("Nothing is changed: the curves meet nowhere but at points they already have.");
+    noEmptyStep.ReportIfNothingChanged("the curves meet nowhere but at points they already have");
     return CommandEnd::Done;
 }

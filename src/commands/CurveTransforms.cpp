@@ -116,10 +116,8 @@ bool MoveCurves(CSectModel& model, std::vector<int> curveIds, const CurveTransfo
     }
     if (!copyIds.empty())
         model.AddNewcomerPoints(copyIds, true);
-    if (noEmptyStep.ChangedNothing()) {
-        model.m_reporter.PrintOutput(transform.texts.keptInPlace);
+    if (noEmptyStep.ReportIfNothingChanged(transform.texts.keptInPlace))
         return true;
-    }
     model.m_reporter.PrintOutput(CountedText(transform.texts.movedOne, transform.texts.movedMany, count));
     return true;
 }
@@ -252,10 +250,8 @@ bool CopyCurves(CSectModel& model, std::vector<int> curveIds, int times, const C
         copier.Connect(endPointIds, endImagesByCopy, lines);
     copier.FillNewcomerLists();
     // Every listed curve is copied, so only an empty list makes nothing.
-    if (noEmptyStep.ChangedNothing()) {
-        model.m_reporter.PrintOutput("Nothing is changed: no curve is given.");
+    if (noEmptyStep.ReportIfNothingChanged("no curve is given"))
         return true;
-    }
     model.m_reporter.PrintOutput(CountedText(transform.texts.copiedOne, transform.texts.copiedMany, count));
     return true;
 }

@@ -69,12 +69,12 @@ std::string ChangedWidthsLine(int count, bool changeAlignment, const char* name,
 }
 
 // Why a change of widths left every curve as it was.
-std::string UnchangedWidthsLine(bool noCurve, bool changeAlignment, bool changeWidth)
+std::string UnchangedWidthsReason(bool noCurve, bool changeAlignment, bool changeWidth)
 {
     if (noCurve)
-        return "Nothing is changed: no curve is given.";
+        return "no curve is given";
     const char* what = !changeWidth ? "alignment" : !changeAlignment ? "width" : "alignment and width";
-    return FormatText("Nothing is changed: every curve already has the %s asked for.", what);
+    return FormatText("every curve already has the %s asked for", what);
 }
 
 } // namespace
@@ -104,12 +104,9 @@ bool CSectModel::ReverseCurves(const std::vector<int>* curveIds, bool swapLeftRi
         FlipLoopEntries(*this, id, curve.closedLoopIds);
     }
     InvalidateLineSections(*this, sectionsToInvalidate);
-    if (noEmptyStep.ChangedNothing()) {
-        m_reporter.PrintOutput(ids.empty()
-                                   ? "Nothing is changed: no curve is given."
-                                   : "Nothing is changed: every curve runs through the same points either way.");
+    if (noEmptyStep.ReportIfNothingChanged(ids.empty() ? "no curve is given"
+                                                       : "every curve runs through the same points either way"))
         return true;
-    }
     m_reporter.PrintOutput(count == 1 ? std::string("1 curve is reversed.")
                                       : FormatText("%d curves are reversed.", count));
     return true;
@@ -165,10 +162,8 @@ bool CSectModel::ChangeCurveWidths(const std::vector<int>* curveIds, bool change
             curve.width = width;
     }
     InvalidateLineSections(*this, sectionsToInvalidate);
-    if (noEmptyStep.ChangedNothing()) {
-        m_reporter.PrintOutput(UnchangedWidthsLine(ids.empty(), changeAlignment, changeWidth));
+    if (noEmptyStep.ReportIfNothingChanged(UnchangedWidthsReason(ids.empty(), changeAlignment, changeWidth)))
         return true;
-    }
     const char* name = changeAlignment ? kAlignmentArgumentNames[static_cast<size_t>(alignment)] : "";
     m_reporter.PrintOutput(ChangedWidthsLine(count, changeAlignment, name, changeWidth, width));
     return true;

@@ -253,11 +253,9 @@ bool CSectModel::EqualizePoints(std::vector<int> pointIds, bool atCoordinate, co
     // duplicate each other.
     DeleteDuplicateCurves(CurvesThroughExistingPoints(*this, equalized));
 
-    if (noEmptyStep.ChangedNothing()) {
-        m_reporter.PrintOutput("Nothing is changed: the merged point already exists and no curve uses the points "
-                               "merged into it.");
+    if (noEmptyStep.ReportIfNothingChanged("the merged point already exists and no curve uses the points merged "
+                                           "into it"))
         return true;
-    }
     double local[2];
     ucs->ToLocal(merged, local);
     m_reporter.PrintOutput(FormatText("%d points are equalized as point [%d] (%.3lf, %.3lf).", equalizedCount,

@@ -219,7 +219,6 @@ bool CSectModel::ExtendCurves(int baseCurveId, std::vector<int> curveIds, bool s
     std::erase_if(result.replacedPoints, [this](int id) { return IsUsedByACurveOrCentroid(*this, id); });
     if (!result.replacedPoints.empty())
         DeletePoints(result.replacedPoints, false);
-    if (noEmptyStep.ChangedNothing())
-        m_reporter.PrintOutput("Nothing is changed: no curve end can be lengthened to meet the base curve.");
+    noEmptyStep.ReportIfNothingChanged("no curve end can be lengthened to meet the base curve");
     return true;
 }

@@ -110,10 +110,8 @@ bool CSectModel::CreateRectangle(const double corner1[2], const double corner2[2
         AddNewcomerCurves(newCurveIds, true);
     if (!newPointIds.empty())
         AddNewcomerPoints(newPointIds, true);
-    if (noEmptyStep.ChangedNothing()) {
-        m_reporter.PrintOutput("Nothing is changed: the rectangle's four sides already exist.");
+    if (noEmptyStep.ReportIfNothingChanged("the rectangle's four sides already exist"))
         return true;
-    }
     m_reporter.PrintOutput(FormatText("New curve (rectangle) is created with a width %.3lf and a height %.3lf.",
                                       rectangleWidth, rectangleHeight));
     return true;

@@ -77,12 +77,10 @@ void PlaceRatiosOnCurve(CSectModel& model, T_CURVE_D* curve, std::vector<double>
 }
 
 // The insertion and split services report each curve they change; when none
-// changed, the command says so itself.
-void ReportNothingPlaced(const CSectModel& model, bool splitCurve)
+// changed, the command says why itself.
+const char* NothingPlacedReason(bool splitCurve)
 {
-    model.m_reporter.PrintOutput(splitCurve
-                                     ? "Nothing is changed: every point falls on an end of its curve."
-                                     : "Nothing is changed: every point falls on a point its curve already has.");
+    return splitCurve ? "every point falls on an end of its curve" : "every point falls on a point its curve already has";
 }
 
 } // namespace
@@ -120,8 +118,7 @@ bool CSectModel::CreatePointsOnCurvesByRatio(const std::vector<int>& curveIds, d
     ClearNewcomerPoints();
     for (int curveId : curveIds)
         PlaceRatiosOnCurve(*this, FindCurve(curveId), {ratio}, splitCurve);
-    if (noEmptyStep.ChangedNothing())
-        ReportNothingPlaced(*this, splitCurve);
+    noEmptyStep.ReportIfNothingChanged(NothingPlacedReason(splitCurve));
     return true;
 }
 
@@ -158,8 +155,7 @@ bool CSectModel::CreatePointsOnCurvesByInterpolation(const std::vector<int>& cur
     ClearNewcomerPoints();
     for (size_t i = 0; i < curveIds.size(); ++i)
         PlaceRatiosOnCurve(*this, FindCurve(curveIds[i]), EqualDivisionRatios(counts[i]), splitCurve);
-    if (noEmptyStep.ChangedNothing())
-        ReportNothingPlaced(*this, splitCurve);
+    noEmptyStep.ReportIfNothingChanged(NothingPlacedReason(splitCurve));
     return true;
 }
 
@@ -222,7 +218,6 @@ bool CSectModel::CreatePointsBetweenPointsByInterpolation(int pointId1, int poin
     }
     if (!newPointIds.empty())
         AddNewcomerPoints(newPointIds, true);
-    if (noEmptyStep.ChangedNothing())
-        m_reporter.PrintOutput("Nothing is changed: every point falls on an existing point.");
+    noEmptyStep.ReportIfNothingChanged("every point falls on an existing point");
     return true;
 }

@@ -40,10 +40,8 @@ bool MovePoints(CSectModel& model, std::vector<int> pointIds, const TransformTex
         place(point->xy, 1);
     }
     model.NotePointsMoved();
-    if (noEmptyStep.ChangedNothing()) {
-        model.m_reporter.PrintOutput(texts.keptInPlace);
+    if (noEmptyStep.ReportIfNothingChanged(texts.keptInPlace))
         return true;
-    }
     model.m_reporter.PrintOutput(CountedText(texts.movedOne, texts.movedMany, count));
     return true;
 }
@@ -104,10 +102,8 @@ bool CopyPoints(CSectModel& model, std::vector<int> pointIds, int times, bool co
         model.AddNewcomerCurves(newCurves, true);
     if (!newPoints.empty())
         model.AddNewcomerPoints(newPoints, true);
-    if (noEmptyStep.ChangedNothing()) {
-        model.m_reporter.PrintOutput("Nothing is changed: every copy falls on an existing point.");
+    if (noEmptyStep.ReportIfNothingChanged("every copy falls on an existing point"))
         return true;
-    }
     model.m_reporter.PrintOutput(CountedText(texts.copiedOne, texts.copiedMany, count));
     return true;
 }

@@ -65,10 +65,8 @@ bool CSectModel::ScaleLines(std::vector<int> curveIds, double ratio)
             end->xy[i] = middle[i] + halfSpan[i];
         }
     }
-    if (noEmptyStep.ChangedNothing()) {
-        m_reporter.PrintOutput("Nothing is changed: every line has no length to scale.");
+    if (noEmptyStep.ReportIfNothingChanged("every line has no length to scale"))
         return true;
-    }
     const double percent = ratio * 100.0;
     m_reporter.PrintOutput(count == 1 ? FormatText("1 line is scaled to %.1lf%%.", percent)
                                       : FormatText("%d lines are scaled to %.1lf%%.", count, percent));

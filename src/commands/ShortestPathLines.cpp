@@ -130,7 +130,6 @@ bool CSectModel::CreateShortestPathLines(const std::vector<int>& curveIds, const
         else
             InsertPointsIntoCurve(curve, ratios);
     }
-    if (noEmptyStep.ChangedNothing())
-        m_reporter.PrintOutput("Nothing is changed: the base point already lies on each curve at one of its points.");
+    noEmptyStep.ReportIfNothingChanged("the base point already lies on each curve at one of its points");
     return true;
 }

@@ -14,7 +14,7 @@ TransformTexts TransformTextsFor(const char* verb, const char* way, const char* 
     return {verb + (" " + one),     verb + (" " + many),
             one + " is moved" + by, many + " are moved" + by,
             one + " is duplicated" + by, many + " are duplicated" + by,
-            std::string("Nothing is changed: the ") + way + " leaves every " + noun + " where it is."};
+            std::string("the ") + way + " leaves every " + noun + " where it is"};
 }
 
 std::string CountedText(const std::string& one, const std::string& many, int count)

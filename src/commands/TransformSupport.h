@@ -9,8 +9,8 @@
 #include <string>
 
 // The texts of one transformation of points, curves or sections, singular
-// and plural; the plural ones take the count through %d. keptInPlace tells
-// that a move left everything where it was.
+// and plural; the plural ones take the count through %d. keptInPlace is
+// why a move changed nothing: it left everything where it was.
 struct TransformTexts {
     std::string titleOne;
     std::string titleMany;
@@ -24,8 +24,8 @@ struct TransformTexts {
 // The texts of every transformation follow one pattern: for verb "Rotate",
 // way "rotation" and noun "point", "Rotate 1 point", "Rotate %d points",
 // "1 point is moved by rotation.", "%d points are moved by rotation.", the
-// same with "duplicated" for copies, and "Nothing is changed: the rotation
-// leaves every point where it is.".
+// same with "duplicated" for copies, and "the rotation leaves every point
+// where it is" for a move that changed nothing.
 TransformTexts TransformTextsFor(const char* verb, const char* way, const char* noun);
 
 // one, or many formatted with the count.

@@ -1,10 +1,9 @@
 #pragma once
 // Starts a program that owes this one nothing, for as long as it and what it
-// starts in turn may run: its input and output are /dev/null and its error
-// output a temporary file with no name, where no write can fail once we are
-// gone; it inherits no other descriptor of ours, and no signal we block or
-// ignore. Its end is heard from the event loop; the start of its error output
-// is read then and the file let go, so nothing of it keeps us busy afterwards.
+// starts in turn may run, through the error drain (frame/ErrorDrainLaunch.h):
+// its error output is kept to its start and the rest read into nothing, while
+// we run and after we have gone, and no write there ever fails. Its end is
+// heard from the event loop, with the start of its error output.
 
 #include <cstddef>
 #include <functional>

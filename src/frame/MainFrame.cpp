@@ -6,6 +6,7 @@
 #include "frame/OutputWindow.h"
 #include "frame/ProjectWorkspace.h"
 #include "frame/ResultCommands.h"
+#include "frame/StoredBarLayout.h"
 #include "frame/TarvokrtApp.h"
 #include "frame/ToolbarDropDowns.h"
 #include "frame/ToolbarImages.h"
@@ -357,8 +358,13 @@ void CMainFrame::RestoreBarLayout()
     config->SetPath(BAR_LAYOUT_GROUP);
     if (wxString hidden; config->Read(BAR_HIDDEN_BUTTONS_KEY, &hidden))
         ApplyHiddenButtons(ParseHiddenButtons(hidden.utf8_string()));
+    // A layout that the bar manager could not take leaves the default one.
+    std::set<std::string> paneNames;
+    const wxAuiPaneInfoArray& panes = bars_.GetAllPanes();
+    for (size_t i = 0; i < panes.GetCount(); ++i)
+        paneNames.insert(panes.Item(i).name.utf8_string());
     wxString layout;
-    if (config->Read(BAR_LAYOUT_KEY, &layout) && !layout.empty())
+    if (config->Read(BAR_LAYOUT_KEY, &layout) && IsUsableBarLayout(layout.utf8_string(), paneNames))
         bars_.LoadPerspective(layout, true);
     config->SetPath("/");
     SaveBarLayout();

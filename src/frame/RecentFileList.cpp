@@ -1,13 +1,42 @@
 #include "frame/RecentFileList.h"
 
+#include "frame/ToolbarTable.h"
+#include "model/TextFormat.h"
+
 #include <wx/menu.h>
 
+#include <charconv>
 #include <vector>
+
+namespace {
+
+constexpr std::size_t DEFAULT_RECENT_COUNT = 4;
+
+}  // namespace
+
+std::size_t RecentFileCount(const std::optional<std::string>& stored)
+{
+    if (!stored)
+        return DEFAULT_RECENT_COUNT;
+    const std::string_view text = TrimmedText(*stored);
+    const char* end = text.data() + text.size();
+    long long count = 0;
+    const auto [at, error] = std::from_chars(text.data(), end, count);
+    const bool beyondReach = error == std::errc::result_out_of_range;
+    if (text.empty() || at != end || (error != std::errc() && !beyondReach))
+        return DEFAULT_RECENT_COUNT;
+    if (beyondReach ? text.front() == '-' : count < 0)
+        return DEFAULT_RECENT_COUNT;
+    return beyondReach || count > MAX_RECENT_FILES ? MAX_RECENT_FILES : static_cast<std::size_t>(count);
+}
 
 RecentFileList::RecentFileList(size_t maxFiles, wxWindowID firstId) : wxFileHistory(maxFiles, firstId) {}
 
 void RecentFileList::AddFileToHistory(const wxString& file)
 {
+    // The toolkit's history cannot take a file without room for one.
+    if (GetMaxFiles() == 0)
+        return;
     wxFileHistory::AddFileToHistory(file);
     PlaceItems();
 }

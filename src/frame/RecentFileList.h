@@ -3,11 +3,20 @@
 // items, and a separator before the first, at the end of the menu; this list
 // keeps them in a section of their own just above the menu's last item
 // (Exit), between separators, whenever files come and go: in the session
-// that opened them and after a restart.
+// that opened them and after a restart. A list of no files takes none.
 
 #include <wx/filehistory.h>
 
+#include <cstddef>
+#include <optional>
+#include <string>
+
 class wxMenu;
+
+// How many files the list holds, from the stored count ("RecentUsed"; nothing
+// when none is stored): 0 gives no list, a negative or non-numeric count the
+// default 4, one above the most the menu holds that most.
+std::size_t RecentFileCount(const std::optional<std::string>& stored);
 
 class RecentFileList : public wxFileHistory {
 public:

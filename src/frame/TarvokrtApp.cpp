@@ -12,7 +12,6 @@
 #include <wx/config.h>
 #include <wx/filedlg.h>
 
-#include <algorithm>
 #include <fstream>
 
 const char* const KLX_SUPPORT_MAIL = "support@tarvo.example";
@@ -20,7 +19,6 @@ const char* const KLX_SUPPORT_MAIL = "support@tarvo.example";
 namespace {
 
 const char* const RECENT_FILES_GROUP = "/Recent File List";
-constexpr int DEFAULT_RECENT_COUNT = 4;
 
 // The desktop calculators tried, in this order.
 const char* const CALCULATOR_PROGRAMS[] = {"gnome-calculator", "kcalc", "galculator", "mate-calc", "xcalc"};
@@ -48,9 +46,10 @@ CTarvokrtApp::~CTarvokrtApp()
 bool CTarvokrtApp::InitInstance(const std::string& commandLine)
 {
     wxConfigBase* config = wxConfigBase::Get();
-    const long recentCount = config->ReadLong("/ENV_GENERAL/RecentUsed", DEFAULT_RECENT_COUNT);
-    recentFiles_ = std::make_unique<RecentFileList>(
-        static_cast<size_t>(std::clamp<long>(recentCount, 0, MAX_RECENT_FILES)), WxCommandId(CMD_FILE_MRU_FIRST));
+    std::optional<std::string> recentCount;
+    if (wxString stored; config->Read("/ENV_GENERAL/RecentUsed", &stored))
+        recentCount = stored.utf8_string();
+    recentFiles_ = std::make_unique<RecentFileList>(RecentFileCount(recentCount), WxCommandId(CMD_FILE_MRU_FIRST));
     config->SetPath(RECENT_FILES_GROUP);
     recentFiles_->Load(*config);
     config->SetPath("/");

@@ -2,17 +2,35 @@
 
 #include <algorithm>
 
+namespace {
+
+// Far beyond any screen, and far within what the sums below can hold.
+constexpr long kFarthestCoordinate = 1000000;
+
+// Where the window's edge goes along one axis: no further than an icon's size
+// from either end of the screen.
+int PlacedEdge(long saved, int workAreaOrigin, int size, int screenSize, int iconSize)
+{
+    const long highest = screenSize - iconSize;
+    const long lowest = std::min<long>(iconSize - size, highest);
+    return static_cast<int>(std::clamp<long>(saved + workAreaOrigin, lowest, highest));
+}
+
+}  // namespace
+
 std::optional<WindowRect> RestoredWindowRect(const SavedWindowPos& saved, const ScreenLimits& screen)
 {
-    for (int value : {saved.status, saved.top, saved.left, saved.bottom, saved.right}) {
-        if (value == -1)
+    for (long value : {saved.status, saved.top, saved.left, saved.bottom, saved.right}) {
+        if (value == -1 || value < -kFarthestCoordinate || value > kFarthestCoordinate)
             return std::nullopt;
     }
+    if (saved.right <= saved.left || saved.bottom <= saved.top)
+        return std::nullopt;
     WindowRect rect;
-    rect.width = saved.right - saved.left;
-    rect.height = saved.bottom - saved.top;
-    rect.x = std::min(saved.left + screen.workAreaX, screen.screenWidth - screen.iconWidth);
-    rect.y = std::min(saved.top + screen.workAreaY, screen.screenHeight - screen.iconHeight);
+    rect.width = static_cast<int>(std::min<long>(saved.right - saved.left, std::max(screen.screenWidth, 1)));
+    rect.height = static_cast<int>(std::min<long>(saved.bottom - saved.top, std::max(screen.screenHeight, 1)));
+    rect.x = PlacedEdge(saved.left, screen.workAreaX, rect.width, screen.screenWidth, screen.iconWidth);
+    rect.y = PlacedEdge(saved.top, screen.workAreaY, rect.height, screen.screenHeight, screen.iconHeight);
     return rect;
 }
 

@@ -1,18 +1,20 @@
 #pragma once
 // Where the main window goes from the values saved in "WINDOWPOS": all five
-// must be there (a stored -1 counts as missing); the window is moved so that
-// at least an icon's size of it stays on the screen, never resized. Without
-// them it takes a share of the work area.
+// must be there (a stored -1 counts as missing), and make a rectangle of some
+// size within reach of a screen, else none applies; the window is moved so
+// that at least an icon's size of it stays on the screen, and made no larger
+// than the screen. Without them it takes a share of the work area.
 
 #include <optional>
 
-// "Status", "Top", "Left", "Bottom", "Right"; -1 where the value is missing.
+// "Status", "Top", "Left", "Bottom", "Right" as read; -1 where the value is
+// missing or no number.
 struct SavedWindowPos {
-    int status = -1;
-    int top = -1;
-    int left = -1;
-    int bottom = -1;
-    int right = -1;
+    long status = -1;
+    long top = -1;
+    long left = -1;
+    long bottom = -1;
+    long right = -1;
 };
 
 struct ScreenLimits {

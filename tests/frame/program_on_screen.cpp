@@ -27,6 +27,7 @@
 #include <wx/utils.h>
 
 #include <cmath>
+#include <fstream>
 
 #include <unistd.h>
 
@@ -98,8 +99,7 @@ void ProgramOnScreen::SetUp()
                 + testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
-    delete wxConfigBase::Set(new wxFileConfig("Tarvo", "Tarvo", (folder / "settings.ini").string(), wxEmptyString,
-                                              wxCONFIG_USE_LOCAL_FILE));
+    ReadSettingsFile();
     GuiUserPorts::UseScriptedUser(&user, &prompts);
     hook_ = std::make_unique<ClosingDialogHook>();
     hook_->Register();
@@ -166,6 +166,21 @@ void ProgramOnScreen::RunMainLoop(int milliseconds)
     stop.Bind(wxEVT_TIMER, [&loop](wxTimerEvent&) { loop.Exit(); });
     stop.StartOnce(milliseconds);
     loop.Run();
+}
+
+void ProgramOnScreen::ReadSettingsFile()
+{
+    delete wxConfigBase::Set(new wxFileConfig("Tarvo", "Tarvo", (folder / "settings.ini").string(), wxEmptyString,
+                                              wxCONFIG_USE_LOCAL_FILE));
+}
+
+void ProgramOnScreen::UseSettingsText(const std::string& text)
+{
+    // The settings in use are written out first, so that they cannot
+    // overwrite the text.
+    delete wxConfigBase::Set(nullptr);
+    std::ofstream(folder / "settings.ini") << text;
+    ReadSettingsFile();
 }
 
 std::string ProgramOnScreen::SavedProject(const std::string& name,

@@ -79,6 +79,9 @@ protected:
     // Runs the program's own event loop for a while, so GTK paints the
     // windows into the X server as it does for a user.
     void RunMainLoop(int milliseconds);
+    // The settings file as the text gives it, read afresh, as at a start of
+    // the program that finds it.
+    void UseSettingsText(const std::string& text);
     // A project file in the test's folder holding these points.
     std::string SavedProject(const std::string& name, std::initializer_list<std::pair<double, double>> points);
 
@@ -125,6 +128,9 @@ protected:
     std::unique_ptr<CTarvokrtApp> app;
 
 private:
+    // The test folder's settings file as the settings in use.
+    void ReadSettingsFile();
+
     std::unique_ptr<ClosingDialogHook> hook_;
     std::vector<wxModalDialogHook*> testHooks_;
 };

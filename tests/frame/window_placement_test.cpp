@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 const ScreenLimits SCREEN{0, 24, 1280, 1024, 32, 32};
@@ -23,19 +25,42 @@ TEST(WindowPlacement, AMissingValueOrAStoredMinusOneAppliesNothing)
     EXPECT_FALSE(RestoredWindowRect({1, 100, -1, 700, 850}, SCREEN));
 }
 
-TEST(WindowPlacement, OnlyTheUpperBoundsPullTheWindowBackAndTheSizeStays)
+TEST(WindowPlacement, TheWindowIsPulledBackAndCutToTheScreenOnlyAsFarAsKeepsAnIconsSizeOfItOnIt)
 {
-    const auto far = RestoredWindowRect({1, 2000, 3000, 2600, 3800}, SCREEN);
-    ASSERT_TRUE(far);
-    EXPECT_EQ(far->x, 1280 - 32);
-    EXPECT_EQ(far->y, 1024 - 32);
-    EXPECT_EQ(far->width, 800);
-    EXPECT_EQ(far->height, 600);
+    // x, y, width, height.
+    using Placed = std::array<int, 4>;
+    const struct {
+        const char* name;
+        SavedWindowPos saved;
+        Placed placed;
+    } cases[] = {
+        {"beyond the bottom right", {1, 2000, 3000, 2600, 3800}, {1280 - 32, 1024 - 32, 800, 600}},
+        {"more than an icon's size on the screen", {1, -200, -300, 400, 500}, {-300, -176, 800, 600}},
+        {"beyond the top left", {1, -40000, -50000, -39300, -49000}, {32 - 1000, 32 - 700, 1000, 700}},
+        {"larger than the screen", {1, 0, 0, 60000, 2000}, {0, 24, 1280, 1024}},
+    };
+    for (const auto& c : cases) {
+        const std::optional<WindowRect> rect = RestoredWindowRect(c.saved, SCREEN);
+        ASSERT_TRUE(rect) << c.name;
+        EXPECT_EQ((Placed{rect->x, rect->y, rect->width, rect->height}), c.placed) << c.name;
+    }
+}
 
-    const auto negative = RestoredWindowRect({1, -200, -300, 400, 500}, SCREEN);
-    ASSERT_TRUE(negative);
-    EXPECT_EQ(negative->x, -300);
-    EXPECT_EQ(negative->y, -176);
+TEST(WindowPlacement, ValuesThatMakeNoRectangleWithinReachApplyNothing)
+{
+    const struct {
+        const char* name;
+        SavedWindowPos saved;
+    } cases[] = {
+        {"edges swapped", {1, 100, 900, 700, 100}},
+        {"no height", {1, 100, 100, 100, 900}},
+        {"beyond what an int holds", {1, 0, -2147483648L, 500, 2147483647L}},
+        {"the most a long holds", {1, 0, 0, 500, 9223372036854775807L}},
+        {"the least a long holds", {1, 0, -9223372036854775807L - 1, 500, 100}},
+        {"a show state beyond reach", {4000000000L, 100, 50, 700, 850}},
+    };
+    for (const auto& c : cases)
+        EXPECT_FALSE(RestoredWindowRect(c.saved, SCREEN)) << c.name;
 }
 
 TEST(WindowPlacement, AFirstRunTakesThreeQuartersOfTheWorkAreaCentred)

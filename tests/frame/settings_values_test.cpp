@@ -1,0 +1,211 @@
+// Every value the program reads from its settings file is checked before
+// use: a recent-file count, the window placement and the bar layout that no
+// run of the program wrote (edited by hand, damaged) give no list, the
+// default, or the nearest usable value, and never stop the program.
+
+#include "program_on_screen.h"
+#include "toolkit_complaints.h"
+
+#include "frame/MainFrame.h"
+#include "frame/RecentFileList.h"
+#include "frame/StoredBarLayout.h"
+#include "frame/ToolbarTable.h"
+
+#include <gmock/gmock.h>
+#include <wx/config.h>
+#include <wx/display.h>
+#include <wx/menu.h>
+#include <wx/settings.h>
+
+#include <map>
+
+namespace {
+
+TEST(RecentFileCount, NoneGivesNoListABadCountTheDefaultAndTooManyTheMost)
+{
+    const struct {
+        std::optional<std::string> stored;
+        std::size_t count;
+    } cases[] = {
+        {std::nullopt, 4}, {"0", 0}, {"1", 1}, {" 7 ", 7}, {"9", 9}, {"10", 9}, {"99999999999999999999", 9},
+        {"-1", 4}, {"-99999999999999999999", 4}, {"", 4}, {"four", 4}, {"4.5", 4}, {"0x4", 4}, {"+3", 4},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RecentFileCount(c.stored), c.count) << (c.stored ? "\"" + *c.stored + "\"" : "nothing stored");
+}
+
+// A pane part as the bar manager writes it, with some fields given otherwise
+// (an empty value leaves the field out).
+std::string Pane(const std::string& name, const std::map<std::string, std::string>& changed = {})
+{
+    const std::vector<std::pair<std::string, std::string>> fields = {
+        {"name", name},  {"caption", name}, {"state", "2106064"}, {"dir", "1"},    {"layer", "10"},
+        {"row", "0"},    {"pos", "0"},      {"prop", "100000"},   {"bestw", "205"}, {"besth", "26"},
+        {"minw", "-1"},  {"minh", "-1"},    {"maxw", "-1"},       {"maxh", "-1"},   {"floatx", "-1"},
+        {"floaty", "-1"}, {"floatw", "-1"}, {"floath", "-1"},
+    };
+    std::string part;
+    for (const auto& [key, value] : fields) {
+        const auto other = changed.find(key);
+        if (other != changed.end() && other->second.empty())
+            continue;
+        part += (part.empty() ? "" : ";") + key + "=" + (other == changed.end() ? value : other->second);
+    }
+    for (const auto& [key, value] : changed) {
+        if (std::none_of(fields.begin(), fields.end(), [&](const auto& field) { return field.first == key; }))
+            part += ";" + key + "=" + value;
+    }
+    return part;
+}
+
+TEST(StoredBarLayout, OnlyALayoutOfTheManagersOwnShapeNamingEveryPaneIsUsed)
+{
+    const std::set<std::string> panes = {"File", "View"};
+    const std::string docks = "dock_size(1,10,0)=40|dock_size(4,10,0)=28|";
+    const struct {
+        const char* name;
+        std::string layout;
+        bool usable;
+    } cases[] = {
+        {"as written", "layout2|" + Pane("File") + "|" + Pane("View", {{"dir", "4"}}) + "|" + docks, true},
+        {"a pane the frame lacks", "layout2|" + Pane("File") + "|" + Pane("View") + "|" + Pane("Old") + "|", true},
+        {"read up to an empty part", "layout2|" + Pane("File") + "|" + Pane("View") + "||garbage", true},
+        {"a pane left out", "layout2|" + Pane("File") + "|" + docks, false},
+        {"no panes", "layout2|", false},
+        {"another version", "layout1|" + Pane("File") + "|" + Pane("View") + "|", false},
+        {"no layout at all", "garbage", false},
+        {"an unknown field", "layout2|" + Pane("File", {{"colour", "red"}}) + "|" + Pane("View") + "|", false},
+        {"a field left out", "layout2|" + Pane("File", {{"floath", ""}}) + "|" + Pane("View") + "|", false},
+        {"a field twice", "layout2|" + Pane("File") + ";dir=1|" + Pane("View") + "|", false},
+        {"a layer beyond reach", "layout2|" + Pane("File", {{"layer", "2000000000"}}) + "|" + Pane("View") + "|", false},
+        {"a negative row", "layout2|" + Pane("File", {{"row", "-1"}}) + "|" + Pane("View") + "|", false},
+        {"no side", "layout2|" + Pane("File", {{"dir", "0"}}) + "|" + Pane("View") + "|", false},
+        {"a size beyond reach", "layout2|" + Pane("File", {{"bestw", "40000"}}) + "|" + Pane("View") + "|", false},
+        {"a number with a blank", "layout2|" + Pane("File", {{"pos", " 5"}}) + "|" + Pane("View") + "|", false},
+        {"a maximised pane", "layout2|" + Pane("File", {{"state", "2171600"}}) + "|" + Pane("View") + "|", false},
+        {"the manager's own mark", "layout2|" + Pane("File", {{"state", "2149589712"}}) + "|" + Pane("View") + "|",
+         false},
+        {"a dock beyond reach", "layout2|" + Pane("File") + "|" + Pane("View") + "|dock_size(1,2000000000,0)=40|",
+         false},
+        {"a dock without a row", "layout2|" + Pane("File") + "|" + Pane("View") + "|dock_size(1,10)=40|", false},
+        {"an escaped separator", "layout2|" + Pane("File", {{"caption", "a\\;b"}}) + "|" + Pane("View") + "|", false},
+        {"a control character", "layout2|" + Pane("File", {{"caption", "a\bb"}}) + "|" + Pane("View") + "|", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsUsableBarLayout(c.layout, panes), c.usable) << c.name;
+}
+
+class BadSettingsOnScreen : public ProgramOnScreen {
+protected:
+    // The File menu's recent-file items.
+    std::size_t RecentFileItems()
+    {
+        const wxMenu& file = *Frame().GetMenuBar()->GetMenu(0);
+        std::size_t items = 0;
+        for (int i = 0; i < MAX_RECENT_FILES; ++i)
+            items += file.FindItem(WxCommandId(CMD_FILE_MRU_FIRST + i)) != nullptr;
+        return items;
+    }
+};
+
+TEST_F(BadSettingsOnScreen, ARecentFileCountOfNoneGivesNoListAndABadOneTheDefaultOrTheMost)
+{
+    std::vector<std::string> files;
+    for (int i = 0; i <= MAX_RECENT_FILES; ++i)
+        files.push_back(SavedProject("p" + std::to_string(i) + ".klx", {{i, 0.0}}));
+    const struct {
+        const char* stored;
+        std::size_t listed;
+    } cases[] = {
+        {"0", 0}, {"2", 2}, {"-2", 4}, {"many", 4}, {"4.5", 4}, {"12", MAX_RECENT_FILES},
+        {"99999999999999999999", MAX_RECENT_FILES},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("RecentUsed=") + c.stored);
+        UseSettingsText(std::string("[ENV_GENERAL]\nRecentUsed=") + c.stored + "\n");
+        ASSERT_TRUE(Start("KLX 1"));
+        for (const std::string& file : files)
+            ASSERT_TRUE(app->OpenDocumentFile(file));
+        EXPECT_EQ(app->RecentFiles().GetCount(), c.listed);
+        EXPECT_EQ(RecentFileItems(), c.listed);
+        Quit();
+    }
+}
+
+TEST_F(BadSettingsOnScreen, AWindowPlacementBeyondTheScreenIsPulledBackAndGarbageIsNone)
+{
+    const wxRect area = wxDisplay(0u).GetClientArea();
+    const wxSize screen(wxSystemSettings::GetMetric(wxSYS_SCREEN_X), wxSystemSettings::GetMetric(wxSYS_SCREEN_Y));
+    const int iconWidth = wxSystemSettings::GetMetric(wxSYS_ICON_X) > 0 ? wxSystemSettings::GetMetric(wxSYS_ICON_X) : 32;
+    const int iconHeight = wxSystemSettings::GetMetric(wxSYS_ICON_Y) > 0 ? wxSystemSettings::GetMetric(wxSYS_ICON_Y) : 32;
+    // A first run's placement: three quarters of the work area, centred.
+    const wxRect none(area.x + (area.width - area.width * 3 / 4) / 2, area.y + (area.height - area.height * 3 / 4) / 2,
+                      area.width * 3 / 4, area.height * 3 / 4);
+    const struct {
+        const char* name;
+        const char* leftTopRightBottom;
+        wxRect placed;
+    } cases[] = {
+        {"larger than any screen", "0 0 60000 60000", wxRect(area.GetPosition(), screen)},
+        {"far off the screen's top left", "-50000 -40000 -49000 -39300",
+         wxRect(iconWidth - 1000, iconHeight - 700, 1000, 700)},
+        {"far off the screen's bottom right", "50000 40000 51000 40700",
+         wxRect(screen.x - iconWidth, screen.y - iconHeight, 1000, 700)},
+        {"beyond what a number holds", "-2147483648 0 2147483647 500", none},
+        {"beyond a long", "0 0 99999999999999999999 500", none},
+        {"edges swapped", "900 100 100 700", none},
+        {"no width", "100 100 100 700", none},
+        {"no number", "100 abc 900 700", none},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::istringstream edges(c.leftTopRightBottom);
+        std::string left, top, right, bottom;
+        edges >> left >> top >> right >> bottom;
+        UseSettingsText("[WINDOWPOS]\nStatus=1\nLeft=" + left + "\nTop=" + top + "\nRight=" + right
+                        + "\nBottom=" + bottom + "\n");
+        const ToolkitComplaints complaints;
+        ASSERT_TRUE(Start("KLX 1"));
+        EXPECT_EQ(Frame().NormalRect(), c.placed);
+        // Leaving the maximised state shows the window where it was placed.
+        Frame().Maximize(false);
+        Settle();
+        Quit();
+        EXPECT_THAT(complaints.Heard(), testing::IsEmpty());
+    }
+}
+
+TEST_F(BadSettingsOnScreen, ABarLayoutTheBarManagerCouldNotTakeLeavesTheDefaultLayout)
+{
+    // The layout that a start without settings stores: the default one.
+    ASSERT_TRUE(Start("KLX 1"));
+    const std::string defaultLayout = wxConfigBase::Get()->Read("/Toolbars/KRT_TBar", "").utf8_string();
+    Quit();
+    ASSERT_NE(defaultLayout.find("name=File;"), std::string::npos);
+    const auto changed = [&defaultLayout](const std::string& from, const std::string& to) {
+        std::string layout = defaultLayout;
+        const std::size_t at = layout.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return at == std::string::npos ? layout : layout.replace(at, from.size(), to);
+    };
+    const struct {
+        const char* name;
+        std::string layout;
+    } cases[] = {
+        {"no layout at all", "garbage"},
+        {"no panes", "layout2|"},
+        {"an unknown field", changed(";caption=File;", ";caption=File;colour=red;")},
+        {"a layer beyond reach", changed("layer=10;", "layer=2000000000;")},
+        {"a dock beyond reach", changed("dock_size(1,10,0)", "dock_size(1,2000000000,0)")},
+        {"the manager's own mark", changed("state=2106064;", "state=4253547712;")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        UseSettingsText("[Toolbars]\nKRT_TBar=" + c.layout + "\n");
+        ASSERT_TRUE(Start("KLX 1"));
+        EXPECT_EQ(wxConfigBase::Get()->Read("/Toolbars/KRT_TBar", "").utf8_string(), defaultLayout);
+        Quit();
+    }
+}
+
+}  // namespace

@@ -162,7 +162,8 @@ void CDialogFormPanel::BuildControls()
                 else
                     row->Add(label, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 2 * GAP);
             }
-            row->Add(edit, 1);
+            // An edit of its own width keeps it; the others take the column's.
+            row->Add(edit, item.width > 0 ? 0 : 1);
             into->Add(row, 0, wxEXPAND | wxALL, GAP);
             lastEditRow = row;
             lastEdit = edit;

@@ -29,6 +29,7 @@
 #include <wx/statusbr.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <ctime>
 #include <functional>
 #include <map>
@@ -212,9 +213,18 @@ void CMainFrame::CreateMenus()
 void CMainFrame::CreateStatusPanes()
 {
     wxStatusBar* status = CreateStatusBar(3);
-    const int ucsWidth = status->GetTextExtent("UCS:" + wxString(' ', 34)).x;
-    const int gcsWidth = status->GetTextExtent("GCS:" + wxString(' ', 34)).x;
-    const int widths[] = {-1, ucsWidth, gcsWidth};
+    // A coordinate pane holds the view's text of a coordinate of the
+    // drawing's usual size whole. The bar draws a pane's text inside the
+    // pane's border and a margin of 2 pixels on either side, and that of the
+    // last pane beside the size grip, which is about as wide as the bar is high.
+    const auto paneWidth = [status](const char* prefix, bool last) {
+        constexpr int TEXT_MARGIN = 2;
+        const int spaced = status->GetTextExtent(prefix + wxString(' ', 34)).x;
+        const int coordinates = status->GetTextExtent(wxString(" ") + prefix + " (-0000.000,-0000.000)").x
+                                + 2 * (status->GetBorderX() + TEXT_MARGIN) + (last ? status->GetSize().y : 0);
+        return std::max(spaced, coordinates);
+    };
+    const int widths[] = {-1, paneWidth("UCS:", false), paneWidth("GCS:", true)};
     status->SetStatusWidths(3, widths);
     status->SetStatusText("UCS:", 1);
     status->SetStatusText("GCS:", 2);

@@ -71,8 +71,13 @@ int CToolDialogPanel::EnableControls(std::initializer_list<int> controlIds, bool
 
 void CToolDialogPanel::OnFieldText(const ToolFormField& field)
 {
-    if (auto* edit = dynamic_cast<wxTextCtrl*>(FindWindow(field.controlId)))
-        edit->ChangeValue(wxString::FromUTF8(field.text));
+    auto* edit = dynamic_cast<wxTextCtrl*>(FindWindow(field.controlId));
+    if (!edit)
+        return;
+    edit->ChangeValue(wxString::FromUTF8(field.text));
+    // The caret goes after the text, as after typing: a chosen file's path
+    // longer than its field then shows its end, the file's name.
+    edit->SetInsertionPointEnd();
 }
 
 void CToolDialogPanel::OnFieldState(const ToolFormField& field)

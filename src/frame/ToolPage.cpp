@@ -5,6 +5,7 @@
 
 #include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/scrolwin.h>
 
 #include <algorithm>
 
@@ -23,12 +24,12 @@ constexpr int MIN_BUTTON_WIDTH = 56;
 }  // namespace
 
 CToolPage::CToolPage(wxWindow* parent, CToolPageController& controller)
-    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL),
-      controller_(controller)
+    : wxPanel(parent, wxID_ANY), controller_(controller)
 {
     const ToolPageShell& shell = controller.Shell();
-    SetScrollRate(SCROLL_UNIT_X, SCROLL_UNIT_Y);
-    combo_ = new wxChoice(this, shell.comboId, COMBO_AT);
+    fields_ = new wxScrolledWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL);
+    fields_->SetScrollRate(SCROLL_UNIT_X, SCROLL_UNIT_Y);
+    combo_ = new wxChoice(fields_, shell.comboId, COMBO_AT);
     int widestName = 0;
     for (const ToolPageRow& row : controller.Table().rows) {
         const wxString text = wxString::FromUTF8(row.text);
@@ -54,6 +55,10 @@ CToolPage::CToolPage(wxWindow* parent, CToolPageController& controller)
         GetParent()->CallAfter([&controller] { controller.OnClose(); });
     });
     SwallowEnterAndEscape(*this);
+    Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        PlaceControls();
+        event.Skip();
+    });
     controller_.SetWindow(this);
     PlaceControls();
 }
@@ -75,8 +80,8 @@ void CToolPage::SelectComboIndex(int index)
 void CToolPage::MakeDialog(ToolPageRow& row)
 {
     DestroyDialog();
-    Scroll(0, 0);
-    dialog_ = row.dialog.makeDialog(this, *row.dialog.form, controller_.Context());
+    fields_->Scroll(0, 0);
+    dialog_ = row.dialog.makeDialog(fields_, *row.dialog.form, controller_.Context());
     if (!dialog_)
         return;
     dialog_->Fit();
@@ -100,12 +105,15 @@ void CToolPage::PlaceControls()
     // The toolkit's drop-down may stand taller than the page's pattern allows for.
     const int dialogTop = std::max(DIALOG_TOP, COMBO_AT.y + combo_->GetSize().y + COMBO_GAP);
     if (dialog_)
-        dialog_->Move(CalcScrolledPosition(wxPoint(0, dialogTop)));
-    combo_->Move(CalcScrolledPosition(COMBO_AT));
-    const int buttonsTop = dialogSize.y + dialogTop;
-    apply_->Move(CalcScrolledPosition(wxPoint(BUTTONS_LEFT, buttonsTop)));
-    const int closeLeft = BUTTONS_LEFT + apply_->GetSize().x + BUTTON_GAP;
-    close_->Move(CalcScrolledPosition(wxPoint(closeLeft, buttonsTop)));
-    const int width = std::max({dialogSize.x, closeLeft + close_->GetSize().x, COMBO_AT.x + combo_->GetSize().x});
-    SetVirtualSize(width, buttonsTop + apply_->GetSize().y + BOTTOM_MARGIN);
+        dialog_->Move(fields_->CalcScrolledPosition(wxPoint(0, dialogTop)));
+    combo_->Move(fields_->CalcScrolledPosition(COMBO_AT));
+    const int fieldsHeight = dialogSize.y + dialogTop;
+    fields_->SetVirtualSize(std::max(dialogSize.x, COMBO_AT.x + combo_->GetSize().x), fieldsHeight);
+    // The buttons follow the fields, and a dialog longer than the page
+    // scrolls above them.
+    const wxSize page = GetClientSize();
+    const int fieldsShown = std::clamp(page.y - apply_->GetSize().y - BOTTOM_MARGIN, 0, fieldsHeight);
+    fields_->SetSize(0, 0, page.x, fieldsShown);
+    apply_->Move(BUTTONS_LEFT, fieldsShown);
+    close_->Move(BUTTONS_LEFT + apply_->GetSize().x + BUTTON_GAP, fieldsShown);
 }

@@ -134,8 +134,8 @@ CAToolExport::CAToolExport(wxWindow* parent, ExportForm& form, ToolPageContext& 
     group->Add(new wxStaticText(box, wxID_ANY, "File Name"), 0, wxLEFT | wxTOP, 3);
     auto* nameRow = new wxBoxSizer(wxHORIZONTAL);
     nameRow->Add(new wxTextCtrl(box, ID_CALC_EXPORT_FILE_NAME, wxEmptyString, wxDefaultPosition,
-                                wxSize(FIELD_WIDTH + 40, -1), wxTE_RIGHT),
-                 1, wxALIGN_CENTER_VERTICAL);
+                                wxSize(EXPORT_FILE_NAME_WIDTH, -1), wxTE_RIGHT),
+                 0, wxALIGN_CENTER_VERTICAL);
     wxButton* browse = NewLabelFitButton(box, ID_CALC_EXPORT_BROWSE, "...");
     nameRow->Add(browse, 0, wxLEFT, 4);
     group->Add(nameRow, 0, wxEXPAND | wxALL, 3);

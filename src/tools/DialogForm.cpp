@@ -114,6 +114,11 @@ void CDialogForm::Button(int id, const std::string& text)
     layout_.push_back({DialogItemKind::Button, id, text});
 }
 
+void CDialogForm::AddItems(const std::vector<DialogItem>& items)
+{
+    layout_.insert(layout_.end(), items.begin(), items.end());
+}
+
 void CDialogForm::ColourChooser(int id, const std::string& text, const Rgb& colour)
 {
     layout_.push_back({DialogItemKind::Colour, id, text});

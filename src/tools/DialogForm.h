@@ -54,7 +54,7 @@ struct DialogItem {
     // A Radio laid out in one row with the rest of its group; a Button beside
     // the edit laid out before it.
     bool across = false;
-    int width = 0;  // an Edit's or Combo's width; 0 for the layout's own
+    int width = 0;  // an Edit's or Combo's width, which it keeps; 0 for the layout's own
 };
 
 // A spin button beside an integer text: its range, stepped in whole units.
@@ -164,6 +164,8 @@ protected:
     void EditCombo(int id);
     // A button as wide as its text needs.
     void Button(int id, const std::string& text);
+    // Items laid out as they are.
+    void AddItems(const std::vector<DialogItem>& items);
     void ColourChooser(int id, const std::string& text, const Rgb& colour);
     void Picture(int id, int radioGroup);
     // A spin beside the edit laid out last, from 0 to `high`.

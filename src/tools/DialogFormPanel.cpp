@@ -162,7 +162,8 @@ void CDialogFormPanel::BuildControls()
                 else
                     row->Add(label, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 2 * GAP);
             }
-            row->Add(edit, 1);
+            // An edit of its own width keeps it; the others take the column's.
+            row->Add(edit, item.width > 0 ? 0 : 1);
             into->Add(row, 0, wxEXPAND | wxALL, GAP);
             lastEditRow = row;
             lastEdit = edit;
@@ -231,8 +232,11 @@ void CDialogFormPanel::BuildControls()
 }
 
 // A coordinate is typed anew rather than added to: a field that takes
-// picked coordinates selects its whole text when it takes the focus, after
-// the click that gave it the focus has placed the caret.
+// picked coordinates selects its whole text when the focus comes to it by a
+// click or Tab, after the click that gave it the focus has placed the caret.
+// The focus that comes back to the field as its window is activated again
+// comes from the field itself: it leaves the text as it is, so that a
+// coordinate typed in part goes on where the user left it.
 void CDialogFormPanel::SelectCoordinatesOnFocus()
 {
     for (const ToolFormField& field : form_.Fields()) {
@@ -240,7 +244,8 @@ void CDialogFormPanel::SelectCoordinatesOnFocus()
         if (!edit)
             continue;
         edit->Bind(wxEVT_SET_FOCUS, [edit](wxFocusEvent& event) {
-            edit->CallAfter([edit] { edit->SelectAll(); });
+            if (event.GetWindow() != edit)
+                edit->CallAfter([edit] { edit->SelectAll(); });
             event.Skip();
         });
     }

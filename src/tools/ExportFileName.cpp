@@ -37,6 +37,15 @@ bool ConfirmExportFile(const ExportFile& file, IMessageBoxPort& boxes)
     return boxes.AskYesNo(FormatText("%s already exists.\nDo you want to replace it?", file.path.c_str()), false);
 }
 
+std::vector<DialogItem> ExportFileItems(int fieldId, int browseId)
+{
+    DialogItem field{DialogItemKind::Edit, fieldId};
+    field.width = EXPORT_FILE_NAME_WIDTH;
+    DialogItem browse{DialogItemKind::Button, browseId, "..."};
+    browse.across = true;
+    return {{DialogItemKind::Label, 0, "File Name"}, field, browse};
+}
+
 ExportFileField::ExportFileField(CToolForm& form, int fieldId) : form_(form), fieldId_(fieldId)
 {
     form_.AddText(fieldId_, std::string());

@@ -2,7 +2,10 @@
 // The file an export dialog's Apply writes, from its file-name field and the
 // file chosen with "...".
 
+#include "tools/DialogForm.h"
+
 #include <string>
+#include <vector>
 
 class CToolForm;
 class IMessageBoxPort;
@@ -23,6 +26,14 @@ ExportFile ExportFileFromField(const std::string& fieldText, const std::string& 
 // A typed name of an existing file asks before replacing it, as the chooser
 // does for a chosen one; false when the user keeps the file.
 bool ConfirmExportFile(const ExportFile& file, IMessageBoxPort& boxes);
+
+// The width of the File Name field, the same on every export page: room for
+// a file's name, which the field shows after "...".
+constexpr int EXPORT_FILE_NAME_WIDTH = 150;
+
+// The file-name row of an export dialog's layout: the "File Name" label
+// above the field, and "..." beside the field.
+std::vector<DialogItem> ExportFileItems(int fieldId, int browseId);
 
 // The file-name field of an export dialog's form with the file chosen for
 // it: "..." shows the whole path of the chosen file in the field, and the

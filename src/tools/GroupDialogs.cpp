@@ -95,10 +95,8 @@ ToolDialogFactory GroupExportDialog()
 {
     std::vector<DialogItem> items = GroupListItems(ID_GROUP_EXPORT_GROUP);
     items.push_back({K::BoxBegin, 0, " Export "});
-    items.push_back({K::Edit, ID_GROUP_EXPORT_FILE_NAME, "File Name"});
-    DialogItem browse{K::Button, ID_GROUP_EXPORT_BROWSE, "..."};
-    browse.across = true;
-    items.push_back(std::move(browse));
+    const std::vector<DialogItem> file = ExportFileItems(ID_GROUP_EXPORT_FILE_NAME, ID_GROUP_EXPORT_BROWSE);
+    items.insert(items.end(), file.begin(), file.end());
     for (int format = 0; format < EXPORT_FORMAT_COUNT; ++format)
         items.push_back({K::Radio, GROUP_EXPORT_RADIOS[format], EXPORT_FORMATS[format].label});
     items.push_back({K::BoxEnd});

@@ -68,8 +68,7 @@ void CSToolChgDMaterial::OnClick(int controlId)
 CSToolExport::CSToolExport() : file_(*this, ID_EXPORT_FILE)
 {
     BeginGroup(" Export ");
-    Edit(ID_EXPORT_FILE, "File Name");
-    Button(ID_EXPORT_BROWSE, "...");
+    AddItems(ExportFileItems(ID_EXPORT_FILE, ID_EXPORT_BROWSE));
     Radios({{ID_EXPORT_KLX, EXPORT_FORMATS[0].label},
             {1355, EXPORT_FORMATS[1].label},
             {1352, EXPORT_FORMATS[2].label},

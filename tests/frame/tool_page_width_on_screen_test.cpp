@@ -1,9 +1,11 @@
 // Every tool page of the real program, with each of its dialogs shown, fits
-// the project workspace as it first opens: nothing is cut off at its right
-// edge, nothing needs the page to scroll sideways, every button, label and
-// field shows its whole text in the room the toolkit gives that text, a
-// coordinate field has room for a picked coordinate, the command drop-down
-// shows every command's name whole, and nothing stands under the drop-down.
+// the project workspace as it first opens, on a large and on a small screen:
+// nothing is cut off at its right edge, nothing needs the page to scroll
+// sideways, every button, label and field shows its whole text in the room
+// the toolkit gives that text, a coordinate field has room for a picked
+// coordinate, the command drop-down shows every command's name whole,
+// nothing stands under the drop-down, and "Apply" and "Close" show whole
+// without scrolling, however long the dialog.
 
 #include "program_on_screen.h"
 
@@ -14,6 +16,7 @@
 #include "frame/ToolPage.h"
 #include "frame/ToolPageTable.h"
 #include "frame/ToolRegistry.h"
+#include "frame/WindowPlacement.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -27,6 +30,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <ostream>
+#include <string>
 
 namespace {
 
@@ -115,12 +120,66 @@ bool TakesPickedCoordinates(CToolDialogPanel& dialog, const wxWindow& control)
     return field && field->TakesPickedCoordinates();
 }
 
-class ToolPageWidthOnScreen : public ProgramOnScreen {};
+// Whether the toolkit has given the window the size the program gave it.
+bool SizedAsGiven(const wxWindow& window)
+{
+    return gtk_widget_get_allocated_width(window.GetHandle()) == window.GetSize().x
+           && gtk_widget_get_allocated_height(window.GetHandle()) == window.GetSize().y;
+}
 
-TEST_F(ToolPageWidthOnScreen, EveryPageWithEachDialogFitsTheWorkspaceAsItFirstOpens)
+// The part of the window that shows: its rectangle on screen cut by the
+// client area of every window it lies in, up to the frame's.
+wxRect ShownPart(const wxWindow& window)
+{
+    wxRect shown = window.GetScreenRect();
+    for (const wxWindow* holder = window.GetParent(); holder; holder = holder->GetParent()) {
+        shown.Intersect(wxRect(holder->ClientToScreen(wxPoint(0, 0)), holder->GetClientSize()));
+        if (holder->IsTopLevel())
+            break;
+    }
+    return shown;
+}
+
+std::string Described(const wxRect& rect)
+{
+    return std::to_string(rect.width) + "x" + std::to_string(rect.height) + " at (" + std::to_string(rect.x) + ", " +
+           std::to_string(rect.y) + ")";
+}
+
+// The main window as the program shows it on a screen of a size: maximised,
+// that is as large as the screen (no window manager maximises it here), or
+// at the size it takes before that.
+struct FrameOnScreen {
+    const char* name;
+    wxSize screen;
+    bool maximised;
+};
+
+void PrintTo(const FrameOnScreen& shown, std::ostream* out)
+{
+    *out << shown.name;
+}
+
+wxSize FrameSize(const FrameOnScreen& shown, const wxSize& leastSize)
+{
+    if (shown.maximised)
+        return shown.screen;
+    const WindowRect first = FirstRunWindowRect({0, 0, shown.screen.x, shown.screen.y});
+    return wxSize(std::max(first.width, leastSize.x), std::max(first.height, leastSize.y));
+}
+
+class ToolPageWidthOnScreen : public ProgramOnScreen, public testing::WithParamInterface<FrameOnScreen> {};
+
+TEST_P(ToolPageWidthOnScreen, EveryPageWithEachDialogFitsTheWorkspaceAsItFirstOpens)
 {
     ASSERT_TRUE(Start("KLX 1"));
+    const wxSize frameSize = FrameSize(GetParam(), Frame().GetMinSize());
+    Frame().Maximize(false);
+    Frame().SetSize(wxRect(wxPoint(0, 0), frameSize));
     CProjectWorkspace& workspace = Frame().Workspace();
+    ASSERT_TRUE(RunEventsUntil([&] {
+        return Frame().GetSize() == frameSize && SizedAsGiven(Frame()) && SizedAsGiven(workspace);
+    })) << "the frame " << frameSize.x << "x" << frameSize.y;
     // A page gets the room of the tab the model tree fills.
     const int pageWidth = workspace.Tree().GetSize().x;
     ASSERT_GT(pageWidth, 100);
@@ -143,8 +202,16 @@ TEST_F(ToolPageWidthOnScreen, EveryPageWithEachDialogFitsTheWorkspaceAsItFirstOp
             ASSERT_NE(dialog, nullptr) << toolId;
             const std::string shown = std::string(shell.title) + " / " + table.rows[index].text + " (" +
                                       std::to_string(toolId) + ")";
-            ASSERT_TRUE(RunEventsUntil([page] { return LaidOut(*page); })) << shown;
+            ASSERT_TRUE(RunEventsUntil([page] { return SizedAsGiven(*page) && LaidOut(*page); })) << shown;
             EXPECT_LE(RightmostShownEdge(*page), pageWidth) << shown;
+            for (const int buttonId : {shell.applyId, shell.closeId}) {
+                const wxWindow* button = page->FindWindow(buttonId);
+                ASSERT_NE(button, nullptr) << shown;
+                EXPECT_EQ(ShownPart(*button), button->GetScreenRect())
+                    << shown << ": \"" << wxString(static_cast<const wxControl*>(button)->GetLabelText()).utf8_string()
+                    << "\" " << Described(button->GetScreenRect()) << " shows " << Described(ShownPart(*button))
+                    << "; the page shows " << Described(ShownPart(*page));
+            }
 
             wxChoice& combo = *page->Combo();
             if (!namesChecked) {
@@ -158,7 +225,8 @@ TEST_F(ToolPageWidthOnScreen, EveryPageWithEachDialogFitsTheWorkspaceAsItFirstOp
             }
             const wxRect comboRect = combo.GetScreenRect();
             ForEachShown(*page, [&](wxWindow& control) {
-                if (&control == &combo || control.GetParent() == &combo)
+                // The drop-down, its parts and the scrolled area that holds it.
+                if (&control == &combo || control.GetParent() == &combo || control.IsDescendant(&combo))
                     return;
                 EXPECT_FALSE(control.GetScreenRect().Intersects(comboRect))
                     << shown << ": a " << wxString(control.GetClassInfo()->GetClassName()).utf8_string() << " \""
@@ -189,5 +257,11 @@ TEST_F(ToolPageWidthOnScreen, EveryPageWithEachDialogFitsTheWorkspaceAsItFirstOp
     EXPECT_GT(labels, 0);
     EXPECT_GT(coordinateFields, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Screens, ToolPageWidthOnScreen,
+                         testing::Values(FrameOnScreen{"Large", wxSize(1280, 1024), true},
+                                         FrameOnScreen{"Small", wxSize(1024, 768), true},
+                                         FrameOnScreen{"SmallBeforeMaximised", wxSize(1024, 768), false}),
+                         [](const testing::TestParamInfo<FrameOnScreen>& info) { return std::string(info.param.name); });
 
 }  // namespace

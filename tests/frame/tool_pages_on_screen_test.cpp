@@ -19,6 +19,7 @@
 #include <wx/aui/auibar.h>
 #include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/scrolwin.h>
 #include <wx/settings.h>
 #include <wx/textctrl.h>
 
@@ -267,28 +268,40 @@ TEST_F(ToolPagesOnScreen, ThePauseQuestionIsAnsweredByTheToolsDialog)
     EXPECT_EQ(asked, std::vector<std::string>{"Section [A] last"});
 }
 
-TEST_F(ToolPagesOnScreen, ATallDialogMakesThePageScroll)
+// A short dialog has the buttons right under it, 35 pixels or more below the
+// page's top edge; a dialog longer than the page scrolls in the room above
+// the buttons, which stand whole at the page's foot.
+TEST_F(ToolPagesOnScreen, ATallDialogScrollsAboveTheButtonsAtThePagesFoot)
 {
     StartWithTestPage();
-    page.extraHeight = 3000;
-    Workspace().ShowPointTool(1001);
-    Settle();
-    CToolPage& shown = OpenPage();
-    int unitX = 0;
-    int unitY = 0;
-    shown.GetScrollPixelsPerUnit(&unitX, &unitY);
-    EXPECT_EQ(unitX, 8);
-    EXPECT_EQ(unitY, 4);
-    EXPECT_GT(shown.GetVirtualSize().y, shown.GetClientSize().y);
-    EXPECT_GT(shown.GetScrollRange(wxVERTICAL), 0);
-    // The buttons sit right under the dialog, which stands 35 pixels or more
-    // below the page's top edge.
-    int dialogTop = 0;
-    shown.CalcUnscrolledPosition(0, shown.ShownDialog()->GetPosition().y, nullptr, &dialogTop);
-    EXPECT_GE(dialogTop, 35);
-    int top = 0;
-    shown.CalcUnscrolledPosition(0, shown.FindWindow(1003)->GetPosition().y, nullptr, &top);
-    EXPECT_EQ(top, dialogTop + shown.ShownDialog()->GetSize().y);
+    for (const int extraHeight : {0, 3000}) {
+        page.extraHeight = extraHeight;
+        Workspace().CloseAllTools();
+        Workspace().ShowPointTool(1001);
+        Settle();
+        CToolPage& shown = OpenPage();
+        wxScrolledWindow& fields = *shown.Fields();
+        int unitX = 0;
+        int unitY = 0;
+        fields.GetScrollPixelsPerUnit(&unitX, &unitY);
+        EXPECT_EQ(unitX, 8);
+        EXPECT_EQ(unitY, 4);
+        int dialogTop = 0;
+        fields.CalcUnscrolledPosition(0, shown.ShownDialog()->GetPosition().y, nullptr, &dialogTop);
+        EXPECT_GE(dialogTop, 35) << extraHeight;
+        const wxRect apply = shown.FindWindow(1003)->GetRect();
+        const wxRect close = shown.FindWindow(1004)->GetRect();
+        EXPECT_EQ(close.y, apply.y) << extraHeight;
+        EXPECT_EQ(apply.y, fields.GetPosition().y + fields.GetSize().y) << extraHeight;
+        EXPECT_LE(apply.GetBottom(), shown.GetClientSize().y - 1) << extraHeight;
+        if (extraHeight == 0) {
+            EXPECT_EQ(fields.GetVirtualSize().y, fields.GetClientSize().y);
+            EXPECT_EQ(apply.y, dialogTop + shown.ShownDialog()->GetSize().y);
+        } else {
+            EXPECT_GT(fields.GetVirtualSize().y, fields.GetClientSize().y);
+            EXPECT_GT(fields.GetScrollRange(wxVERTICAL), 0);
+        }
+    }
 }
 
 TEST_F(ToolPagesOnScreen, AfterAFileNewNoPageIsOpen)

@@ -144,8 +144,8 @@ public:
     {
         reporter_.SetPorts(ports_);
         if (mergesChangedNothing) {
-            reporter_.PrintOutput("Nothing is changed: each merged point already exists and no curve uses the "
-                                  "points merged into it.");
+            reporter_.PrintOutput(
+                NothingChangedLine("each merged point already exists and no curve uses the points merged into it"));
         } else {
             for (const std::string& line : held_.lines)
                 reporter_.PrintOutput(line);

@@ -8,6 +8,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+namespace {
+
+// The drain beside the running program; where the build put it otherwise.
 std::string ErrorDrainProgram()
 {
     // Installed beside the program; the test programs run from a folder of
@@ -19,6 +22,8 @@ std::string ErrorDrainProgram()
         return beside.string();
     return KLX_ERROR_DRAIN_BUILT;
 }
+
+}  // namespace
 
 int LaunchThroughErrorDrain(const std::vector<std::string>& arguments, std::size_t keptBytes)
 {

@@ -10,9 +10,6 @@
 #include <string>
 #include <vector>
 
-// The drain beside the running program; where the build put it otherwise.
-std::string ErrorDrainProgram();
-
 // arguments[0] is the program's absolute path; no shell reads any of them.
 // The read end of the drain's report (frame/ErrorDrainReport.h), which keeps
 // the first keptBytes of the error output, close-on-exec; -1 when the program

@@ -30,6 +30,11 @@ UnchangedActionGuard::~UnchangedActionGuard()
     }
 }
 
+std::string NothingChangedLine(const std::string& reason)
+{
+    return FormatText("Nothing is changed: %s.", reason.c_str());
+}
+
 bool UnchangedActionGuard::ChangedNothing() const
 {
     return active_ && model_.UndoActionsAboveChangeNothing(undoTopId_);
@@ -39,6 +44,6 @@ bool UnchangedActionGuard::ReportIfNothingChanged(const std::string& reason) con
 {
     if (!ChangedNothing())
         return false;
-    model_.m_reporter.PrintOutput(FormatText("Nothing is changed: %s.", reason.c_str()));
+    model_.m_reporter.PrintOutput(NothingChangedLine(reason));
     return true;
 }

@@ -14,6 +14,10 @@
 
 class CSectModel;
 
+// "Nothing is changed: <reason>.", the line a command prints in place of its
+// report when it changed nothing.
+std::string NothingChangedLine(const std::string& reason);
+
 class UnchangedActionGuard {
 public:
     explicit UnchangedActionGuard(CSectModel& model, bool opensOwnAction = true);

@@ -57,6 +57,10 @@ bool ReadDxfTables(DxfLineReader& file, DxfLayerList& layers)
         const std::string& value = group.value;
         if (state == TablesState::InLayerEntry) {
             if (code != 0) {
+                // A name longer than is kept cannot be told from another
+                // that starts alike.
+                if (code == 2 && group.valueCut)
+                    return false;
                 StoreLayerGroup(group, pending);
                 continue;
             }

@@ -22,7 +22,8 @@ void AddDxfLayer(DxfLayerList& layers, const T_DXFLAYER_D& entry);
 
 // Reads from just after the group 2 "TABLES" up to and including the
 // section's ENDSEC, replacing layers with the LAYER entries of the section.
-// False when the stream ends first.
+// False when the stream ends first or an entry's name is longer than the
+// reader keeps.
 bool ReadDxfTables(DxfLineReader& file, DxfLayerList& layers);
 
 // Whether an entity on the layer is imported: yes, unless the table lists the

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <iterator>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -133,6 +135,18 @@ std::optional<int> LeadingInt(std::string_view text, bool cut)
     return static_cast<int>(value);
 }
 
+// The codes of the groups the format writes as numbers: reals, integers,
+// flags and booleans.
+bool IsNumberGroupCode(int code)
+{
+    static constexpr std::pair<int, int> kRanges[] = {
+        {10, 99}, {110, 149}, {160, 179}, {210, 239}, {270, 299},
+        {370, 389}, {400, 409}, {420, 429}, {440, 469}, {1010, 1071},
+    };
+    return std::any_of(std::begin(kRanges), std::end(kRanges),
+                       [code](const std::pair<int, int>& range) { return code >= range.first && code <= range.second; });
+}
+
 } // namespace
 
 std::optional<double> DxfGroup::Real() const
@@ -152,6 +166,11 @@ DxfLineReader::DxfLineReader(std::istream& in) : in_(in)
 
 bool DxfLineReader::ReadLine(std::string& line, bool& cut)
 {
+    return ReadLine(line, cut, false);
+}
+
+bool DxfLineReader::ReadLine(std::string& line, bool& cut, bool holdsNumber)
+{
     line.clear();
     cut = false;
     std::streambuf* buffer = in_.rdbuf();
@@ -159,6 +178,10 @@ bool DxfLineReader::ReadLine(std::string& line, bool& cut)
     int c = buffer->sbumpc();
     if (c == kEnd)
         return false;
+    // Where a number's line is: before its sign, before its first digit
+    // other than a leading zero, or past both.
+    enum class Lead { Blanks, Zeros, Past };
+    Lead lead = holdsNumber ? Lead::Blanks : Lead::Past;
     for (; c != kEnd; c = buffer->sbumpc()) {
         if (c == '\n')
             break;
@@ -166,6 +189,23 @@ bool DxfLineReader::ReadLine(std::string& line, bool& cut)
             if (buffer->sgetc() == '\n')
                 buffer->sbumpc();
             break;
+        }
+        if (lead == Lead::Blanks) {
+            if (c == ' ' || c == '\t')
+                continue;
+            lead = Lead::Zeros;
+            if (c == '+' || c == '-') {
+                line.push_back(static_cast<char>(c));
+                continue;
+            }
+        }
+        if (lead == Lead::Zeros) {
+            // One zero is kept until the next character: it may be the
+            // number's only digit, or the one before its point.
+            if (!line.empty() && line.back() == '0' && IsDigit(static_cast<char>(c)))
+                line.pop_back();
+            if (c != '0')
+                lead = Lead::Past;
         }
         if (line.size() < kKeptLineLength)
             line.push_back(static_cast<char>(c));
@@ -178,10 +218,10 @@ bool DxfLineReader::ReadLine(std::string& line, bool& cut)
 bool DxfLineReader::ReadGroup(DxfGroup& group)
 {
     bool codeCut = false;
-    if (!ReadLine(codeLine_, codeCut))
+    if (!ReadLine(codeLine_, codeCut, true))
         return false;
     group.code = LeadingInt(codeLine_, codeCut).value_or(kUnreadableDxfGroupCode);
-    return ReadLine(group.value, group.valueCut);
+    return ReadLine(group.value, group.valueCut, IsNumberGroupCode(group.code));
 }
 
 void DxfLineReader::Rewind()

@@ -15,7 +15,10 @@ constexpr int kUnreadableDxfGroupCode = -99999;
 
 // One group. A value line longer than the reader keeps holds its first
 // characters only: its number is read only where those decide it, never
-// from the cut text.
+// from the cut text. The value of a group the format writes as a number is
+// kept without the blanks and tabs before it and the zeros that lead its
+// digits, which do not change it, so that no run of them pushes the digits
+// past what is kept; the value of any other group is kept as written.
 struct DxfGroup {
     int code = 0;
     std::string value;
@@ -46,8 +49,8 @@ public:
     // and dropped). False at the end of the stream.
     bool ReadLine(std::string& line, bool& cut);
     // A code line and its value line; false when either cannot be read. The
-    // code is read as the integer of a value is; a code line without one
-    // gives kUnreadableDxfGroupCode.
+    // code is read as the integer of a value is, its line kept as a number's
+    // is; a code line without one gives kUnreadableDxfGroupCode.
     bool ReadGroup(DxfGroup& group);
     // Back to the first line, for the next pass.
     void Rewind();
@@ -57,6 +60,9 @@ public:
     bool StartsAsBinaryDxf();
 
 private:
+    // As ReadLine; a line that holds a number is kept as the value of a
+    // number group is.
+    bool ReadLine(std::string& line, bool& cut, bool holdsNumber);
     // Whether the bytes come next; read past them if so, else left unread.
     bool SkipIfNext(std::string_view bytes);
 

@@ -1,6 +1,8 @@
-// Reading a DXF drawing in two passes: the first makes sure the file is
-// complete (a group 0 "EOF") and reads the layer table, the second places the
-// plane entities of the ENTITIES sections and hands them to the converters.
+// Reading a DXF drawing in two passes: the first makes sure the file starts
+// with a group code, names no layer longer than the reader keeps and is
+// complete (a group 0 "EOF"), and reads the layer table; the second places
+// the plane entities of the ENTITIES sections and hands them to the
+// converters.
 
 #include "io/DxfAngles.h"
 #include "io/DxfLayerTable.h"
@@ -403,6 +405,17 @@ DxfPassResult ReadDxfEntities(CSectModel& model, DxfLineReader& file, const DxfL
     return DxfPassResult::Refused;
 }
 
+// Whether the first line is a group code, a byte-order mark aside: a second
+// mark or a part of one before it would spoil the group that starts the
+// first section, and the sections after it would be read out of turn.
+bool StartsWithAGroupCode(DxfLineReader& file)
+{
+    DxfGroup first;
+    const bool starts = file.ReadGroup(first) && first.code != kUnreadableDxfGroupCode;
+    file.Rewind();
+    return starts;
+}
+
 } // namespace
 
 bool CSectModel::ReadDxfFile(const char* path, const double txy[2], double rz)
@@ -415,7 +428,7 @@ bool CSectModel::ReadDxfFile(const char* path, const double txy[2], double rz)
 
     m_dxfSkipped = DxfSkippedEntities();
     DxfLineReader file(in);
-    if (file.StartsAsBinaryDxf())
+    if (file.StartsAsBinaryDxf() || !StartsWithAGroupCode(file))
         return m_reporter.ShowWarning(kCannotReadDxf);
 
     DxfLayerList layers;
@@ -435,6 +448,10 @@ bool CSectModel::ReadDxfFile(const char* path, const double txy[2], double rz)
             }
             return true;
         }
+        // A layer name longer than is kept cannot be told from another that
+        // starts alike.
+        if (group.code == 8 && group.valueCut)
+            break;
         if (sectionStart.Starts(group, "TABLES") && !ReadDxfTables(file, layers))
             break;
     }

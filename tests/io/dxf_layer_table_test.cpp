@@ -38,16 +38,22 @@ TEST(DxfLayerTable, EndsEveryEntryAtItsNextGroupZero)
         // Flags and colour judged on their whole lines, past 511 characters.
         {0, "LAYER"}, {2, "G"}, {70, std::string(520, '0') + "1"}, {62, "7"},
         {0, "LAYER"}, {2, "H"}, {70, "0"}, {62, "-" + std::string(520, '0') + "7"},
+        // And past what the reader keeps: the zeros that lead them do not
+        // push their digits out.
+        {0, "LAYER"}, {2, "J"}, {70, std::string(DxfLineReader::kKeptLineLength + 1, '0') + "1"}, {62, "7"},
+        {0, "LAYER"}, {2, "K"}, {70, "0"}, {62, "-" + std::string(DxfLineReader::kKeptLineLength + 1, '0') + "7"},
         {0, "ENDTAB"}, {0, "ENDSEC"},
     });
     DxfLayerList layers = {{"stale", true}};
     ASSERT_TRUE(ReadTables(tables, layers));
 
-    // 0 and H are off, A, B, C and G frozen; the layers of before are gone.
+    // 0, H and K are off, A, B, C, G and J frozen; the layers of before are
+    // gone.
     const std::vector<std::pair<const char*, bool>> expected = {
-        {"0", false}, {"A", false}, {"B", false}, {"C", false}, {"D", true}, {"E", true}, {"G", false}, {"H", false},
+        {"0", false}, {"A", false}, {"B", false}, {"C", false}, {"D", true},
+        {"E", true},  {"G", false}, {"H", false}, {"J", false}, {"K", false},
     };
-    EXPECT_EQ(layers.size(), 8u);
+    EXPECT_EQ(layers.size(), 10u);
     EXPECT_EQ(layers.count("stale"), 0u);
     for (const auto& [name, taken] : expected)
         EXPECT_EQ(IsDxfLayerTaken(layers, name), taken) << name;
@@ -84,6 +90,24 @@ TEST(DxfLayerTable, FailsWhenTheSectionHasNoEnd)
     EXPECT_FALSE(ReadTables(Groups({{0, "TABLE"}, {0, "ENDSEC"}, {0, "EOF"}}), layers));
     EXPECT_TRUE(ReadTables(Groups({{0, "ENDSEC"}}), layers));
     EXPECT_TRUE(layers.empty());
+}
+
+// Two names alike up to what the reader keeps would be one layer: the table
+// is not read rather than take the one for the other.
+TEST(DxfLayerTable, FailsOnALayerNameLongerThanTheReaderKeeps)
+{
+    const std::string kept(DxfLineReader::kKeptLineLength, 'L');
+    const auto table = [](const std::string& frozen, const std::string& visible) {
+        return Groups({{0, "TABLE"}, {2, "LAYER"}, {0, "LAYER"}, {2, frozen}, {70, "1"},
+                       {0, "LAYER"}, {2, visible}, {70, "0"}, {0, "ENDTAB"}, {0, "ENDSEC"}});
+    };
+    DxfLayerList layers;
+    EXPECT_FALSE(ReadTables(table(kept + "1", kept + "2"), layers));
+    EXPECT_FALSE(ReadTables(table("A", kept + "2"), layers));
+    // A name that fills what is kept is whole.
+    ASSERT_TRUE(ReadTables(table(kept, kept.substr(1) + "M"), layers));
+    EXPECT_FALSE(IsDxfLayerTaken(layers, kept));
+    EXPECT_TRUE(IsDxfLayerTaken(layers, kept.substr(1) + "M"));
 }
 
 TEST(DxfLayerTable, PassesOverOnlyEntitiesOnLayersFrozenOrOffWhateverTheCase)

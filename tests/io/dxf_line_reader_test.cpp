@@ -141,9 +141,16 @@ TEST(DxfLineReader, JudgesTheNumberOfALongLineOnTheWholeLine)
         // read; a real is never read from a cut line, nor a number whose
         // digits run on to the cut.
         {"an integer followed by blanks past the cut", "70", "1" + blanksPastKept, 70, std::nullopt, 1},
-        {"digits past the cut", "70", zerosPastKept + "1", 70, std::nullopt, 0},
-        {"a code whose digits run past the cut", zerosPastKept + "10", "1", kUnreadableDxfGroupCode, 1.0, 1},
-        {"a code after blanks past the cut", blanksPastKept + "10", "1", kUnreadableDxfGroupCode, 1.0, 1},
+        {"digits that run on past the cut", "70", "1" + zerosPastKept, 70, std::nullopt, 0},
+        {"digits of a text group past the cut", "1", zerosPastKept + "1", 1, std::nullopt, 0},
+        // Blanks and zeros that lead a number are not what is kept: however
+        // many, the number is read whole.
+        {"an integer after zeros past the cut", "70", zerosPastKept + "1", 70, 1.0, 1},
+        {"a real after blanks and zeros past the cut", "10", blanksPastKept + "-" + zerosPastKept + "5.25", 10,
+         -5.25, -5},
+        {"a code after zeros past the cut", zerosPastKept + "10", "1", 10, 1.0, 1},
+        {"a code after blanks past the cut", blanksPastKept + "10", "1", 10, 1.0, 1},
+        {"a negative code after zeros past the cut", "-" + zerosPastKept + "1", "1", -1, 1.0, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -152,6 +159,25 @@ TEST(DxfLineReader, JudgesTheNumberOfALongLineOnTheWholeLine)
         EXPECT_EQ(group.Real(), c.real);
         EXPECT_EQ(group.Integer(), c.integer);
     }
+}
+
+// The blanks and zeros that lead a number do not change it; the value of a
+// group of text, a name among them, is kept as written.
+TEST(DxfLineReader, KeepsANumberGroupWithoutTheBlanksAndZerosThatLeadIt)
+{
+    struct Case {
+        const char* code;
+        const char* value;
+        const char* kept;
+    };
+    const Case cases[] = {
+        {"10", "  007.50", "7.50"}, {"10", "\t-000.5", "-0.5"}, {"20", "000", "0"},   {"30", "+00e5", "+0e5"},
+        {"62", " -0", "-0"},        {"70", "0 1", "0 1"},        {"40", "", ""},       {"50", "  x00", "x00"},
+        {"1071", "0042", "42"},     {"2", "  007", "  007"},     {"8", "000", "000"},  {"0", " 0LINE", " 0LINE"},
+        {"1000", "00", "00"},       {"999", " 01", " 01"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ReadOneGroup(c.code, c.value).value, c.kept) << c.code << " \"" << c.value << '"';
 }
 
 TEST(DxfLineReader, CodeLineWithoutNumberGivesAGroupNobodyReads)

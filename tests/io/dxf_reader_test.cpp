@@ -20,6 +20,26 @@ DxfBuilder EntitiesSection()
     return dxf;
 }
 
+// A layer table of the entries, each its groups after its group 0, and a
+// line on each layer of lineLayers, the n-th from (0, 10 n) to (10, 10 n).
+std::string DrawingOnLayers(const std::vector<std::vector<std::pair<int, std::string>>>& entries,
+                            const std::vector<std::string>& lineLayers)
+{
+    DxfBuilder dxf;
+    dxf.Section("TABLES").Group(0, "TABLE").Group(2, "LAYER");
+    for (const auto& entry : entries) {
+        dxf.Group(0, "LAYER");
+        for (const auto& [code, value] : entry)
+            dxf.Group(code, value);
+    }
+    dxf.Group(0, "ENDTAB").EndSection().Section("ENTITIES");
+    for (size_t i = 0; i < lineLayers.size(); ++i)
+        dxf.Line(0.0, 10.0 * static_cast<double>(i), 10.0, 10.0 * static_cast<double>(i), lineLayers[i]);
+    return dxf.EndSection().Eof().text;
+}
+
+const std::string kByteOrderMark = "\xEF\xBB\xBF";
+
 TEST_F(DxfReader, ImportsPlaneEntitiesAndReportsTheCounts)
 {
     DxfBuilder dxf = EntitiesSection();
@@ -44,6 +64,7 @@ TEST_F(DxfReader, RefusesFilesItCannotRead)
         const char* name;
         std::string text;
     };
+    const std::string longName(DxfLineReader::kKeptLineLength, 'L');
     const std::vector<RefusedCase> cases = {
         {"no EOF", EntitiesSection().Line(0, 0, 100, 0).EndSection().text},
         {"EOF only inside an unended TABLES section",
@@ -51,6 +72,18 @@ TEST_F(DxfReader, RefusesFilesItCannotRead)
         {"not a drawing", "hello\nworld\n"},
         {"empty", ""},
         {"binary", std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) + std::string("\0EOF\0", 5) + "\n0\nEOF\n"},
+        // A damaged start would lose the group that starts the layer table,
+        // and the line on the frozen layer F would come in.
+        {"two byte-order marks", kByteOrderMark + kByteOrderMark + DrawingOnLayers({{{2, "F"}, {70, "1"}}}, {"F"})},
+        {"a byte-order mark and part of another",
+         kByteOrderMark + "\xEF\xBB" + DrawingOnLayers({{{2, "F"}, {70, "1"}}}, {"F"})},
+        {"part of a byte-order mark", "\xEF" + DrawingOnLayers({{{2, "F"}, {70, "1"}}}, {"F"})},
+        // Names alike up to what the reader keeps, the first frozen: cut,
+        // they would be one visible layer.
+        {"layer names alike up to what is kept",
+         DrawingOnLayers({{{2, longName + "1"}, {70, "1"}}, {{2, longName + "2"}, {70, "0"}}}, {longName + "1"})},
+        {"a line on a layer named longer than is kept",
+         EntitiesSection().Line(0, 0, 100, 0, longName + "1").EndSection().Eof().text},
     };
     for (const RefusedCase& c : cases) {
         user.ClearRecords();
@@ -128,6 +161,58 @@ TEST_F(DxfReader, TakesEveryLayerWithoutALayerTable)
         .EndSection().Eof();
     ASSERT_TRUE(ImportText(dxf.text));
     EXPECT_EQ(CurveCount(), 2);
+}
+
+// However many blanks or zeros lead a number, in a code line or a value
+// line, it is read whole: not passed over, nor read as 0.
+TEST_F(DxfReader, ReadsNumbersHoweverManyBlanksOrZerosLeadThem)
+{
+    const std::string zeros(DxfLineReader::kKeptLineLength + 1, '0');
+    const std::string blanks(DxfLineReader::kKeptLineLength + 1, ' ');
+    DxfBuilder longCode = EntitiesSection();
+    longCode.Group(0, "LINE").Group(8, "0");
+    longCode.text += zeros + "10\n5\n";
+    longCode.Group(20, 0.0).Group(11, 10.0).Group(21, 0.0).EndSection().Eof();
+    DxfBuilder blankCode = EntitiesSection();
+    blankCode.Group(0, "LINE").Group(10, 0.0).Group(20, 5.0).Group(11, 10.0);
+    blankCode.text += blanks + "21\n5\n";
+    blankCode.EndSection().Eof();
+    DxfBuilder longCoordinates = EntitiesSection();
+    longCoordinates.Group(0, "LINE").Group(10, zeros + "5").Group(20, blanks + "-" + zeros + "2.5").Group(11, 10.0)
+        .Group(21, -2.5).EndSection().Eof();
+    struct Case {
+        const char* name;
+        std::string text;
+        std::vector<std::array<double, 4>> curves;  // from x, y to x, y
+        int onHiddenLayers;
+    };
+    const std::vector<std::array<double, 4>> lineOnLayer0 = {{0.0, 10.0, 10.0, 10.0}};
+    const std::vector<Case> cases = {
+        {"the code 10 after zeros", longCode.text, {{5.0, 0.0, 10.0, 0.0}}, 0},
+        {"the code 21 after blanks", blankCode.text, {{0.0, 5.0, 10.0, 5.0}}, 0},
+        {"coordinates after zeros and blanks", longCoordinates.text, {{5.0, -2.5, 10.0, -2.5}}, 0},
+        {"a frozen flag after zeros", DrawingOnLayers({{{2, "F"}, {70, zeros + "1"}}}, {"F", "0"}), lineOnLayer0, 1},
+        {"an off colour after zeros", DrawingOnLayers({{{2, "F"}, {70, "0"}, {62, "-" + zeros + "7"}}}, {"F", "0"}),
+         lineOnLayer0, 1},
+        {"one byte-order mark before the layer table",
+         kByteOrderMark + DrawingOnLayers({{{2, "F"}, {70, "1"}}}, {"F", "0"}), lineOnLayer0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        user.ClearRecords();
+        CSectModel fresh;
+        ASSERT_TRUE(ImportTextInto(fresh, c.text));
+        std::vector<std::array<double, 4>> curves;
+        for (const auto& [id, curve] : fresh.m_curves) {
+            const T_POINT_D* from = fresh.FindPoint(curve->pointIds.front());
+            const T_POINT_D* to = fresh.FindPoint(curve->pointIds.back());
+            curves.push_back({from->xy[0], from->xy[1], to->xy[0], to->xy[1]});
+        }
+        EXPECT_EQ(curves, c.curves);
+        EXPECT_EQ(fresh.m_dxfSkipped.onHiddenLayers, c.onHiddenLayers);
+        ExpectEveryEntityCounted(fresh, c.text, user.lines);
+        EXPECT_TRUE(user.boxes.empty());
+    }
 }
 
 TEST_F(DxfReader, SetsAsideEntitiesOffThePlane)

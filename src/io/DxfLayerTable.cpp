@@ -2,6 +2,8 @@
 
 #include "model/SectModel.h"
 
+#include <optional>
+
 namespace {
 
 constexpr int kFrozenBit = 0;
@@ -9,25 +11,31 @@ constexpr int kFrozenInNewViewportsBit = 1;
 
 enum class TablesState { InSection, InTable, InLayerEntry };
 
-void StoreLayerGroup(const DxfGroup& group, T_DXFLAYER_D& layer)
+// False when the group cannot be read for what it is: a name longer than is
+// kept cannot be told from another that starts alike, and flags or a colour
+// not wholly an integer an int holds, read as some other number, could take
+// a frozen or hidden layer for a visible one.
+bool StoreLayerGroup(const DxfGroup& group, T_DXFLAYER_D& layer)
 {
     switch (group.code) {
     case 2:
         layer.name = group.value;
-        break;
+        return !group.valueCut;
     case 70: {
-        const int flags = group.Integer();
-        if (IsBitSet(flags, kFrozenBit) || IsBitSet(flags, kFrozenInNewViewportsBit))
+        const std::optional<int> flags = group.Integer();
+        if (flags && (IsBitSet(*flags, kFrozenBit) || IsBitSet(*flags, kFrozenInNewViewportsBit)))
             layer.frozen = true;
-        break;
+        return flags.has_value();
     }
-    case 62:
+    case 62: {
         // A negative colour number is how a layer that is off is written.
-        if (group.Integer() < 0)
+        const std::optional<int> colour = group.Integer();
+        if (colour && *colour < 0)
             layer.off = true;
-        break;
+        return colour.has_value();
+    }
     default:
-        break;
+        return true;
     }
 }
 
@@ -57,11 +65,8 @@ bool ReadDxfTables(DxfLineReader& file, DxfLayerList& layers)
         const std::string& value = group.value;
         if (state == TablesState::InLayerEntry) {
             if (code != 0) {
-                // A name longer than is kept cannot be told from another
-                // that starts alike.
-                if (code == 2 && group.valueCut)
+                if (!StoreLayerGroup(group, pending))
                     return false;
-                StoreLayerGroup(group, pending);
                 continue;
             }
             // An entry ends at the next group 0 whatever groups it had, so

@@ -14,6 +14,8 @@ namespace {
 constexpr std::string_view kBinaryDxfSentinel = "AutoCAD Binary DXF";
 // Some Windows programs start their text files with it.
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+// Allowed at either end of a number's value line.
+constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
 
 bool IsDigit(char c)
 {
@@ -154,9 +156,16 @@ std::optional<double> DxfGroup::Real() const
     return valueCut ? std::nullopt : ParseDxfReal(value);
 }
 
-int DxfGroup::Integer() const
+std::optional<int> DxfGroup::Integer() const
 {
-    return LeadingInt(value, valueCut).value_or(0);
+    if (valueCut)
+        return std::nullopt;
+    const std::string_view text = TrimmedText(value, kWhiteSpace);
+    bool negative = false;
+    const std::string_view digits = WithoutSign(text, negative);
+    if (digits.empty() || DigitCount(digits, 0) != digits.size())
+        return std::nullopt;
+    return LeadingInt(text, false);
 }
 
 DxfLineReader::DxfLineReader(std::istream& in) : in_(in)
@@ -259,7 +268,7 @@ bool DxfLineReader::SkipIfNext(std::string_view bytes)
 std::optional<double> ParseDxfReal(std::string_view text)
 {
     bool negative = false;
-    text = WithoutSign(TrimmedText(text, " \t\r\n\v\f"), negative);
+    text = WithoutSign(TrimmedText(text, kWhiteSpace), negative);
     double magnitude = 0.0;
     if (IsNonFiniteSpelling(text)) {
         magnitude = text.front() == 'n' || text.front() == 'N' ? std::numeric_limits<double>::quiet_NaN()

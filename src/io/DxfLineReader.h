@@ -27,11 +27,10 @@ struct DxfGroup {
     // The value of a real-valued group: nothing unless the whole line is one
     // number (see ParseDxfReal), which a cut line never is taken to be.
     std::optional<double> Real() const;
-    // The integer at the start of the value, blanks and tabs before it
-    // allowed, up to the first character that cannot continue it; 0 when
-    // there is none, when it is beyond an int, or when its digits run on
-    // past what was kept.
-    int Integer() const;
+    // The value of an integer group: nothing unless the whole line, white
+    // space at either end aside, is one integer (a sign perhaps, then
+    // digits) that an int holds, which a cut line never is taken to be.
+    std::optional<int> Integer() const;
 };
 
 class DxfLineReader {

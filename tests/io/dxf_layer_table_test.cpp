@@ -110,6 +110,53 @@ TEST(DxfLayerTable, FailsOnALayerNameLongerThanTheReaderKeeps)
     EXPECT_TRUE(IsDxfLayerTaken(layers, kept.substr(1) + "M"));
 }
 
+// Flags or a colour read as some other number could take a frozen or hidden
+// layer for a visible one: the table is not read. Groups the layer table
+// does not read are not judged.
+TEST(DxfLayerTable, FailsOnFlagsOrAColourThatIsNoIntegerAnIntHolds)
+{
+    const std::string blanksPastKept(DxfLineReader::kKeptLineLength + 1, ' ');
+    using Group = std::pair<int, std::string>;
+    // The other group goes in a line type entry and in the head of each
+    // table, the layer group in the entry of layer A.
+    const auto table = [](const Group& otherGroup, const Group& layerGroup) {
+        return Groups({{0, "TABLE"}, {2, "LTYPE"}, otherGroup, {0, "LTYPE"}, {2, "DASHED"}, otherGroup, {0, "ENDTAB"},
+                       {0, "TABLE"}, {2, "LAYER"}, otherGroup, {0, "LAYER"}, {2, "A"}, layerGroup,
+                       {0, "ENDTAB"}, {0, "ENDSEC"}});
+    };
+    const std::vector<Group> unreadable = {
+        {70, "abc"}, {70, "1.5x"}, {70, ""}, {70, " "}, {70, "1.0"}, {70, "1 2"},
+        {70, "2147483648"}, {70, "-2147483649"}, {70, "1" + blanksPastKept},
+        {62, "abc"}, {62, "-7.5"}, {62, ""}, {62, "7 mm"}, {62, "-99999999999"},
+    };
+    for (const auto& layerGroup : unreadable) {
+        DxfLayerList layers;
+        EXPECT_FALSE(ReadTables(table({70, "1"}, layerGroup), layers))
+            << layerGroup.first << " \"" << layerGroup.second << '"';
+    }
+
+    // Whole integers, up to an int's ends, white space around them. Bit 0
+    // freezes: 2147483647 has it, -2147483648 (bit 31 only) and 4 do not.
+    struct ReadCase {
+        Group group;
+        bool taken;
+    };
+    const std::vector<ReadCase> readable = {
+        {{70, " 2147483647 "}, false}, {{70, "-2147483648"}, true},  {{70, "\t+4\t"}, true},
+        {{62, "-2147483648"}, false},  {{62, "2147483647\t"}, true}, {{62, " -0 "}, true},
+    };
+    for (const ReadCase& c : readable) {
+        DxfLayerList layers;
+        ASSERT_TRUE(ReadTables(table({70, "1"}, c.group), layers)) << c.group.first << " \"" << c.group.second << '"';
+        EXPECT_EQ(IsDxfLayerTaken(layers, "A"), c.taken) << c.group.first << " \"" << c.group.second << '"';
+    }
+    // The entry count of a table and the groups of a line type entry are
+    // not the layer table's to read.
+    DxfLayerList layers;
+    ASSERT_TRUE(ReadTables(table({70, "abc"}, {70, "0"}), layers));
+    EXPECT_TRUE(IsDxfLayerTaken(layers, "A"));
+}
+
 TEST(DxfLayerTable, PassesOverOnlyEntitiesOnLayersFrozenOrOffWhateverTheCase)
 {
     DxfLayerList layers;

@@ -130,24 +130,24 @@ TEST(DxfLineReader, JudgesTheNumberOfALongLineOnTheWholeLine)
         std::string value;
         int groupCode;
         std::optional<double> real;
-        int integer;
+        std::optional<int> integer;
     };
     const std::vector<Case> cases = {
-        {"5 after 520 zeros", "10", "0." + zeros520 + "5e521", 10, 5.0, 0},
-        {"5, 520 blanks and a word", "10", "5" + blanks520 + "junk", 10, std::nullopt, 5},
+        {"5 after 520 zeros", "10", "0." + zeros520 + "5e521", 10, 5.0, std::nullopt},
+        {"5, 520 blanks and a word", "10", "5" + blanks520 + "junk", 10, std::nullopt, std::nullopt},
+        {"5 and 520 blanks", "70", "5" + blanks520, 70, 5.0, 5},
         {"an integer after 520 zeros", "70", zeros520 + "3", 70, 3.0, 3},
         {"a code after 520 blanks", blanks520 + "62", "-7", 62, -7.0, -7},
-        // Past what is kept: the leading integer ends within it and is
-        // read; a real is never read from a cut line, nor a number whose
-        // digits run on to the cut.
-        {"an integer followed by blanks past the cut", "70", "1" + blanksPastKept, 70, std::nullopt, 1},
-        {"digits that run on past the cut", "70", "1" + zerosPastKept, 70, std::nullopt, 0},
-        {"digits of a text group past the cut", "1", zerosPastKept + "1", 1, std::nullopt, 0},
+        // Past what is kept: no number is read from a cut line, whose
+        // dropped rest may be anything.
+        {"an integer followed by blanks past the cut", "70", "1" + blanksPastKept, 70, std::nullopt, std::nullopt},
+        {"digits that run on past the cut", "70", "1" + zerosPastKept, 70, std::nullopt, std::nullopt},
+        {"digits of a text group past the cut", "1", zerosPastKept + "1", 1, std::nullopt, std::nullopt},
         // Blanks and zeros that lead a number are not what is kept: however
         // many, the number is read whole.
         {"an integer after zeros past the cut", "70", zerosPastKept + "1", 70, 1.0, 1},
         {"a real after blanks and zeros past the cut", "10", blanksPastKept + "-" + zerosPastKept + "5.25", 10,
-         -5.25, -5},
+         -5.25, std::nullopt},
         {"a code after zeros past the cut", zerosPastKept + "10", "1", 10, 1.0, 1},
         {"a code after blanks past the cut", blanksPastKept + "10", "1", 10, 1.0, 1},
         {"a negative code after zeros past the cut", "-" + zerosPastKept + "1", "1", -1, 1.0, 1},
@@ -306,10 +306,34 @@ TEST(DxfNumbers, ReadsNumbersThatNoDoubleHoldsAsNotFinite)
     }
 }
 
+// An integer group's value is one integer or none: text around it, a
+// fraction or a number beyond an int is not read as some other integer.
 TEST(DxfNumbers, ReadsIntegersAndGroupCodes)
 {
-    const std::vector<std::pair<const char*, int>> integers = {
-        {"     1", 1}, {" -7", -7}, {"1.9", 1}, {"x", 0}, {"99999999999", 0}, {"", 0}, {"+12 mm", 12},
+    const std::vector<std::pair<const char*, std::optional<int>>> integers = {
+        {"     1", 1},
+        {" -7", -7},
+        {"\t+4\t", 4},
+        {"3 \v", 3},
+        {"-0", 0},
+        {"2147483647", std::numeric_limits<int>::max()},
+        {"-2147483648", std::numeric_limits<int>::min()},
+        {"2147483648", std::nullopt},
+        {"-2147483649", std::nullopt},
+        {"99999999999", std::nullopt},
+        {"1.9", std::nullopt},
+        {"1.5x", std::nullopt},
+        {"1.0", std::nullopt},
+        {"1e2", std::nullopt},
+        {"0x10", std::nullopt},
+        {"x", std::nullopt},
+        {"abc", std::nullopt},
+        {"", std::nullopt},
+        {"  ", std::nullopt},
+        {"-", std::nullopt},
+        {"- 1", std::nullopt},
+        {"1 2", std::nullopt},
+        {"+12 mm", std::nullopt},
     };
     for (const auto& [text, integer] : integers)
         EXPECT_EQ(ReadOneGroup("70", text).Integer(), integer) << '"' << text << '"';

@@ -84,6 +84,14 @@ TEST_F(DxfReader, RefusesFilesItCannotRead)
          DrawingOnLayers({{{2, longName + "1"}, {70, "1"}}, {{2, longName + "2"}, {70, "0"}}}, {longName + "1"})},
         {"a line on a layer named longer than is kept",
          EntitiesSection().Line(0, 0, 100, 0, longName + "1").EndSection().Eof().text},
+        // Flags or a colour that is no integer an int holds: read as 0, the
+        // layer would be thawed and on, and the line on it would come in.
+        {"a layer's flags a word", DrawingOnLayers({{{2, "F"}, {70, "abc"}}}, {"F"})},
+        {"a layer's flags a number and more", DrawingOnLayers({{{2, "F"}, {70, "1.5x"}}}, {"F"})},
+        {"a layer's flags empty", DrawingOnLayers({{{2, "F"}, {70, ""}}}, {"F"})},
+        {"a layer's flags beyond an int", DrawingOnLayers({{{2, "F"}, {70, "4294967297"}}}, {"F"})},
+        {"a layer's colour a word", DrawingOnLayers({{{2, "F"}, {62, "abc"}}}, {"F"})},
+        {"a layer's colour below an int", DrawingOnLayers({{{2, "F"}, {62, "-2147483649"}}}, {"F"})},
     };
     for (const RefusedCase& c : cases) {
         user.ClearRecords();

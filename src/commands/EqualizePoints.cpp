@@ -13,7 +13,9 @@
 #include <algorithm>
 #include <numeric>
 #include <set>
+#include <string>
 #include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -107,7 +109,7 @@ std::vector<int> CurvesThroughExistingPoints(const CSectModel& model, const std:
 
 // Holds back what the groups' merges tell the user: their message boxes, so
 // that the refusals of many groups reach the user as one message, and their
-// output lines, which claim nothing when the merges in the end changed nothing.
+// output lines, kept only for a merge that changed something.
 class GroupReports : private IMessageBoxPort {
 public:
     explicit GroupReports(CMessageReporter& reporter) : reporter_(reporter), ports_(reporter.Ports())
@@ -123,8 +125,12 @@ public:
 
     // After each group's merge: a refused group is counted and its box kept
     // for the report; a merge that went through shows its boxes as they came.
-    void SettleGroup(bool refused)
+    // The merge's lines stay for the report only when it changed something.
+    void SettleGroup(bool refused, bool changed)
     {
+        if (changed)
+            lines_.insert(lines_.end(), held_.lines.begin(), held_.lines.end());
+        held_.lines.clear();
         if (refused) {
             ++refusedGroups_;
             if (firstText_.empty()) {
@@ -147,7 +153,7 @@ public:
             reporter_.PrintOutput(
                 NothingChangedLine("each merged point already exists and no curve uses the points merged into it"));
         } else {
-            for (const std::string& line : held_.lines)
+            for (const std::string& line : lines_)
                 reporter_.PrintOutput(line);
         }
         if (refusedGroups_ == 0)
@@ -184,7 +190,8 @@ private:
     std::string groupText_;
     BoxKind firstKind_ = BoxKind::Warning;  // the box of the first refused group
     std::string firstText_;
-    HeldOutput held_;  // the merges' output lines
+    HeldOutput held_;  // the output lines of the group being merged
+    std::vector<std::string> lines_;  // those of the merges that changed something
 };
 
 } // namespace
@@ -341,8 +348,13 @@ bool CSectModel::EqualizePointsInTolerance(std::vector<int> pointIds, double tol
         std::vector<int> group;
         for (int rank : groupRanks)
             group.push_back(ranked[static_cast<size_t>(rank)]);
+        // The merge records into an action of its own, folded into the
+        // command's once it shows whether this group changed anything.
+        BeginUndoAction();
         const bool merged = EqualizePoints(group, atCoordinate, xy, deleteRedundancies, false);
-        reports.SettleGroup(!merged);
+        const bool changed = !UndoActionsAboveChangeNothing(m_undoTopId - 1);
+        FoldTopUndoActionIntoPrevious();
+        reports.SettleGroup(!merged, changed);
         if (!merged) {
             for (int rank : groupRanks)
                 refusedAfterMerges[static_cast<size_t>(rank)] = merges;

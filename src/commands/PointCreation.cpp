@@ -83,6 +83,17 @@ const char* NothingPlacedReason(bool splitCurve)
     return splitCurve ? "every point falls on an end of its curve" : "every point falls on a point its curve already has";
 }
 
+// Why interpolating on the curves changed nothing: no point was asked for, or
+// each one falls where there is one already.
+const char* NothingInterpolatedReason(size_t curveCount, double pointCount, bool splitCurve)
+{
+    if (curveCount == 0)
+        return "no curve is given";
+    if (pointCount > 0.0)
+        return NothingPlacedReason(splitCurve);
+    return curveCount == 1 ? "the spacing places no point on the curve" : "the spacing places no point on any curve";
+}
+
 } // namespace
 
 bool CSectModel::CreatePointByCoordinate(const double xy[2])
@@ -155,7 +166,7 @@ bool CSectModel::CreatePointsOnCurvesByInterpolation(const std::vector<int>& cur
     ClearNewcomerPoints();
     for (size_t i = 0; i < curveIds.size(); ++i)
         PlaceRatiosOnCurve(*this, FindCurve(curveIds[i]), EqualDivisionRatios(counts[i]), splitCurve);
-    noEmptyStep.ReportIfNothingChanged(NothingPlacedReason(splitCurve));
+    noEmptyStep.ReportIfNothingChanged(NothingInterpolatedReason(curveIds.size(), total, splitCurve));
     return true;
 }
 
@@ -218,6 +229,7 @@ bool CSectModel::CreatePointsBetweenPointsByInterpolation(int pointId1, int poin
     }
     if (!newPointIds.empty())
         AddNewcomerPoints(newPointIds, true);
-    noEmptyStep.ReportIfNothingChanged("every point falls on an existing point");
+    noEmptyStep.ReportIfNothingChanged(count > 0 ? "every point falls on an existing point"
+                                                 : "the spacing places no point between the two points");
     return true;
 }

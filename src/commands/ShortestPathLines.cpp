@@ -69,6 +69,19 @@ void AddPathLine(CSectModel& model, int baseId, int footId, int alignment, doubl
                                             lineId, baseId, footId));
 }
 
+// Why no path was drawn and no curve took the foot: a curve of no length has no
+// foot, every other one has the base point at one of its points already.
+const char* NoPathReason(int curveCount, int curvesOfNoLength)
+{
+    if (curveCount == 0)
+        return "no curve is given";
+    if (curvesOfNoLength == 0)
+        return "the base point already lies on each curve at one of its points";
+    if (curvesOfNoLength == curveCount)
+        return curveCount == 1 ? "the curve has no length" : "every curve has no length";
+    return "each curve has no length or has the base point at one of its points";
+}
+
 } // namespace
 
 bool CSectModel::CreateShortestPathLines(const std::vector<int>& curveIds, const double basePoint[2],
@@ -100,14 +113,17 @@ bool CSectModel::CreateShortestPathLines(const std::vector<int>& curveIds, const
                                           basePoint[0], basePoint[1]));
     }
 
+    int curvesOfNoLength = 0;
     for (int curveId : curveIds) {
         T_CURVE_D* curve = FindCurve(curveId);
         SaveCurveForUndo(curve, false);
         std::vector<XyPosition> positions;
         GatherCurvePositions(*this, *curve, positions);
         CurveFoot foot;
-        if (!FindCurveFoot(positions, base, &foot))
+        if (!FindCurveFoot(positions, base, &foot)) {
+            ++curvesOfNoLength;
             continue;
+        }
         int footId = FindPointAt(foot.xy);
         if (footId == 0) {
             footId = AddNewPoint(*this, foot.xy);
@@ -130,6 +146,6 @@ bool CSectModel::CreateShortestPathLines(const std::vector<int>& curveIds, const
         else
             InsertPointsIntoCurve(curve, ratios);
     }
-    noEmptyStep.ReportIfNothingChanged("the base point already lies on each curve at one of its points");
+    noEmptyStep.ReportIfNothingChanged(NoPathReason(curveCount, curvesOfNoLength));
     return true;
 }

@@ -21,11 +21,14 @@ bool IsSeparator(char c)
 }
 
 // The value of a run as the C library reads it: as far as it makes a number,
-// 0 when it starts with none. Never follows the locale.
-double RunValue(const std::string& run)
+// 0 when it starts with none. Nothing for a number beyond a double's range,
+// which no value stands for. Never follows the locale.
+std::optional<double> RunValue(const std::string& run)
 {
     double value = 0.0;
     const auto result = std::from_chars(run.data(), run.data() + run.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        return std::nullopt;
     return result.ec == std::errc() ? value : 0.0;
 }
 
@@ -38,6 +41,28 @@ std::optional<int> WholeId(const std::string& digits)
     if (result.ec != std::errc() || result.ptr != digits.data() + digits.size())
         return std::nullopt;
     return value;
+}
+
+// A range mark may stand between blanks ("1 .. 5"): the blanks next to it go,
+// so that it joins its two ends into one token.
+std::string JoinRangeMarks(const std::string& text)
+{
+    std::string joined;
+    joined.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        if (text.compare(pos, 2, "..") != 0) {
+            joined += text[pos++];
+            continue;
+        }
+        while (!joined.empty() && joined.back() == ' ')
+            joined.pop_back();
+        joined += "..";
+        pos += 2;
+        while (pos < text.size() && text[pos] == ' ')
+            ++pos;
+    }
+    return joined;
 }
 
 bool AllDigits(const std::string& text)
@@ -63,7 +88,10 @@ bool ParseCoordinate(const std::string& text, double xyz[3])
             ++pos;
         if (pos < size && !IsSeparator(text[pos]))
             return false;
-        xyz[component] = RunValue(text.substr(start, pos - start));
+        const std::optional<double> value = RunValue(text.substr(start, pos - start));
+        if (!value)
+            return false;
+        xyz[component] = *value;
         if (component == 2)
             return pos == size || text[pos] != ',';
         if (pos == size) {
@@ -79,8 +107,9 @@ bool ParseCoordinate(const std::string& text, double xyz[3])
     return true;
 }
 
-bool ParseIdList(const std::string& text, std::vector<int>& ids)
+bool ParseIdList(const std::string& typed, std::vector<int>& ids)
 {
+    const std::string text = JoinRangeMarks(typed);
     std::vector<int> read;
     std::size_t pos = 0;
     while (pos < text.size()) {

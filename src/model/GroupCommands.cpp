@@ -174,10 +174,12 @@ bool CSectModel::AddToGroup(const std::string& name, const std::vector<int>& sec
     else
         SaveGroupForUndo(group, false);
 
+    bool anyFound = false;
     for (int sectionId : sectionIds) {
         const T_SECTION_D* section = FindSection(sectionId);
         if (!section)
             continue;
+        anyFound = true;
         group->sectionIds.push_back(sectionId);
         for (int curveId : section->curveIds) {
             if (const T_CURVE_D* curve = FindCurve(curveId))
@@ -185,17 +187,22 @@ bool CSectModel::AddToGroup(const std::string& name, const std::vector<int>& sec
         }
     }
     for (int curveId : curveIds) {
-        if (const T_CURVE_D* curve = FindCurve(curveId))
+        if (const T_CURVE_D* curve = FindCurve(curveId)) {
+            anyFound = true;
             AppendCurveWithPoints(*group, *curve);
+        }
     }
     for (int pointId : pointIds) {
-        if (FindPoint(pointId))
+        if (FindPoint(pointId)) {
+            anyFound = true;
             group->pointIds.push_back(pointId);
+        }
     }
     SortUnique(group->sectionIds);
     SortUnique(group->curveIds);
     SortUnique(group->pointIds);
-    noEmptyStep.ReportIfNothingChanged("the group already has these members");
+    noEmptyStep.ReportIfNothingChanged(anyFound ? "the group already has these members"
+                                                : "no object has any of these ids");
     return true;
 }
 

@@ -224,6 +224,24 @@ TEST_F(SnowballTest, EveryGroupMergesAtTheGivenCoordinate)
     ExpectNoDanglingIds();
 }
 
+// Two pairs 0.2 apart: the free pair's average lies within the tolerance of
+// its first point, and point 2, held by no curve, is kept, so that merge
+// changes nothing; the second pair's merge takes the line off point 4. Only
+// the second pair's line is true.
+TEST_F(EqualizePointsTest, ToleranceMergePrintsOnlyTheLinesOfGroupsThatChangedSomething)
+{
+    AddPoint(0, 0);
+    AddPoint(0.2, 0);
+    AddPoint(100, 0);
+    const int line = AddCurve({{100.2, 0}, {200, 0}});  // points 4 and 5
+
+    ASSERT_TRUE(model.EqualizePointsInTolerance({1, 2, 3, 4}, 0.5, false, P(0, 0).data(), false, true));
+
+    EXPECT_EQ(user.lines, std::vector<std::string>{"2 points are equalized as point [3] (100.100, 0.000)."});
+    ExpectPointAt(2, 0.2, 0);
+    EXPECT_EQ(CurvePoints(line), (std::vector<int>{3, 5}));
+}
+
 // Open curves shaped like a U whose two ends lie 0.5 apart: merging the ends
 // would make the curve overlap itself, so the group of the two is refused.
 class RefusedSnowballTest : public EqualizePointsTest {

@@ -100,6 +100,34 @@ INSTANTIATE_TEST_SUITE_P(
                            },
                            [](CSectModel& m) { return m.CreatePointsBetweenPointsByInterpolation(1, 2, 1, 0.0); },
                            "Nothing is changed: every point falls on an existing point."},
+        // A spacing of 200 on a length of 100 asks for no point at all.
+        NothingChangedCase{"InterpolateWithASpacingLongerThanTheCurve",
+                           [](NothingChangedReports& t) { t.AddCurve({{0, 0}, {100, 0}}); },
+                           [](CSectModel& m) { return m.CreatePointsOnCurvesByInterpolation({1}, 0, 200.0, false); },
+                           "Nothing is changed: the spacing places no point on the curve."},
+        NothingChangedCase{"SplitWithASpacingLongerThanTheCurve",
+                           [](NothingChangedReports& t) { t.AddCurve({{0, 0}, {100, 0}}); },
+                           [](CSectModel& m) { return m.CreatePointsOnCurvesByInterpolation({1}, 0, 200.0, true); },
+                           "Nothing is changed: the spacing places no point on the curve."},
+        NothingChangedCase{"InterpolateWithASpacingLongerThanEveryCurve",
+                           [](NothingChangedReports& t) {
+                               t.AddCurve({{0, 0}, {100, 0}});
+                               t.AddCurve({{0, 50}, {120, 50}});
+                           },
+                           [](CSectModel& m) {
+                               return m.CreatePointsOnCurvesByInterpolation({1, 2}, 0, 200.0, false);
+                           },
+                           "Nothing is changed: the spacing places no point on any curve."},
+        NothingChangedCase{"InterpolateOnNoCurve", [](NothingChangedReports&) {},
+                           [](CSectModel& m) { return m.CreatePointsOnCurvesByInterpolation({}, 2, 0.0, false); },
+                           "Nothing is changed: no curve is given."},
+        NothingChangedCase{"InterpolateBetweenPointsWithASpacingLongerThanTheirDistance",
+                           [](NothingChangedReports& t) {
+                               t.AddPoint(0, 0);
+                               t.AddPoint(100, 0);
+                           },
+                           [](CSectModel& m) { return m.CreatePointsBetweenPointsByInterpolation(1, 2, 0, 500.0); },
+                           "Nothing is changed: the spacing places no point between the two points."},
         NothingChangedCase{"RotateThePointAtTheCentre", [](NothingChangedReports& t) { t.AddPoint(10, 10); },
                            [](CSectModel& m) { return m.RotatePoints({1}, P(10, 10).data(), 90.0); },
                            "Nothing is changed: the rotation leaves every point where it is."},
@@ -208,7 +236,32 @@ INSTANTIATE_TEST_SUITE_P(
                            [](CSectModel& m) {
                                return m.CreateShortestPathLines({1}, P(50, 0).data(), false, ALIGN_CENTER, 0.0);
                            },
-                           "Nothing is changed: the base point already lies on each curve at one of its points."}),
+                           "Nothing is changed: the base point already lies on each curve at one of its points."},
+        // A curve of no length has no foot to draw a path to.
+        NothingChangedCase{"ShortestPathToACurveOfNoLength",
+                           [](NothingChangedReports& t) {
+                               t.AddCurve({{5, 5}, {5, 5}});
+                               t.AddPoint(50, 0);
+                           },
+                           [](CSectModel& m) {
+                               return m.CreateShortestPathLines({1}, P(50, 0).data(), false, ALIGN_CENTER, 0.0);
+                           },
+                           "Nothing is changed: the curve has no length."},
+        NothingChangedCase{"ShortestPathFromAVertexAndToACurveOfNoLength",
+                           [](NothingChangedReports& t) {
+                               t.AddCurve({{0, 0}, {50, 0}, {100, 0}});
+                               t.AddCurve({{5, 5}, {5, 5}});
+                           },
+                           [](CSectModel& m) {
+                               return m.CreateShortestPathLines({1, 2}, P(50, 0).data(), false, ALIGN_CENTER, 0.0);
+                           },
+                           "Nothing is changed: each curve has no length or has the base point at one of its "
+                           "points."},
+        NothingChangedCase{"ShortestPathToNoCurve", [](NothingChangedReports& t) { t.AddPoint(50, 0); },
+                           [](CSectModel& m) {
+                               return m.CreateShortestPathLines({}, P(50, 0).data(), false, ALIGN_CENTER, 0.0);
+                           },
+                           "Nothing is changed: no curve is given."}),
     [](const testing::TestParamInfo<NothingChangedCase>& info) { return std::string(info.param.name); });
 
 } // namespace

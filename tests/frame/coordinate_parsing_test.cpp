@@ -47,6 +47,33 @@ INSTANTIATE_TEST_SUITE_P(MendedSeparators, CoordinateText,
                                          CoordinateCase{"7   8", true, 7, 8, 0},
                                          CoordinateCase{"7 ,, 8", true, 7, 0, 8}));
 
+// A number beyond a double's range stands for no value: refused, never read
+// as another one.
+const std::string kOneAnd400Zeros = "1" + std::string(400, '0');
+const std::string kZeroPoint400ZerosAndOne = "0." + std::string(400, '0') + "1";
+
+class HugeNumberText : public testing::TestWithParam<std::string> {};
+
+TEST_P(HugeNumberText, IsAnInputError)
+{
+    double xyz[3] = {99.0, 99.0, 99.0};
+    EXPECT_FALSE(ParseCoordinate(GetParam(), xyz)) << "'" << GetParam() << "'";
+}
+
+INSTANTIATE_TEST_SUITE_P(OutOfRange, HugeNumberText,
+                         testing::Values(kOneAnd400Zeros, "-" + kOneAnd400Zeros, "5, " + kOneAnd400Zeros,
+                                         "5 6 " + kOneAnd400Zeros, kOneAnd400Zeros + ", 5",
+                                         kZeroPoint400ZerosAndOne));
+
+TEST(LongNumberText, InRangeIsReadWhole)
+{
+    // 1 and 300 zeros, and 1 with 40 more significant digits than a double keeps.
+    double xyz[3] = {99.0, 99.0, 99.0};
+    ASSERT_TRUE(ParseCoordinate("1" + std::string(300, '0') + ", 0.1" + std::string(40, '0') + "1", xyz));
+    EXPECT_DOUBLE_EQ(xyz[0], 1e300);
+    EXPECT_DOUBLE_EQ(xyz[1], 0.1);
+}
+
 struct IdListCase {
     const char* text;
     bool ok;
@@ -85,6 +112,19 @@ INSTANTIATE_TEST_SUITE_P(MendedCases, IdListText,
                                          IdListCase{"2147483648", false, {}},
                                          IdListCase{"1..99999999999", false, {}},
                                          IdListCase{"1..2000000", false, {}}));
+
+// A range mark between blanks joins its ends as it does unspaced.
+INSTANTIATE_TEST_SUITE_P(SpacedRangeMarks, IdListText,
+                         testing::Values(IdListCase{"1 .. 5", true, {1, 2, 3, 4, 5}},
+                                         IdListCase{"1 ..5", true, {1, 2, 3, 4, 5}},
+                                         IdListCase{"1.. 5", true, {1, 2, 3, 4, 5}},
+                                         IdListCase{"1   ..   5", true, {1, 2, 3, 4, 5}},
+                                         IdListCase{"1 2 .. 5", true, {1, 2, 3, 4, 5}},
+                                         IdListCase{"1 .. 3 7", true, {1, 2, 3, 7}},
+                                         IdListCase{"7 .. 8, 1 ..2", true, {7, 8, 1, 2}},
+                                         IdListCase{"1 ..", false, {}}, IdListCase{".. 4", false, {}},
+                                         IdListCase{"1, .. 5", false, {}}, IdListCase{"1 .. .. 5", false, {}},
+                                         IdListCase{"1 ... 3", false, {}}));
 
 TEST(IdListText, HundredsOfIdsAreAllRead)
 {

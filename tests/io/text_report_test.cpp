@@ -138,8 +138,9 @@ TEST_F(TextReportTest, EveryFramedLineIsAsWideAsTheFrame)
             EXPECT_LE(std::max(left, right) - std::min(left, right), 1u);
             framedTexts.push_back(inside.substr(left, inside.size() - left - right));
         }
-        EXPECT_EQ(framedTexts, (std::vector<std::string>{"TARVO KLX TEXT OUTPUT FILE", "(" + std::string(date.text) + ")",
-                                                         "- " + std::string(KLX_HOMEPAGE) + " -"}));
+        const std::vector<std::string> texts = {"TARVO KLX TEXT OUTPUT FILE", "(" + std::string(date.text) + ")",
+                                                "- " + std::string(KLX_HOMEPAGE) + " -"};
+        EXPECT_EQ(framedTexts, texts);
     }
 }
 

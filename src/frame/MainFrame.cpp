@@ -306,14 +306,20 @@ void CMainFrame::CreateToolbars()
     std::map<DockSide, int> nextPosition;
     for (const ToolbarDefinition& bar : DefaultToolbars()) {
         const bool vertical = bar.dockedIn == DockSide::Left || bar.dockedIn == DockSide::Right;
+        // A bar longer than the room the frame gives it shows the buttons
+        // that do not fit in the menu of its overflow button.
         auto* toolbar = new wxAuiToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                                         wxAUI_TB_DEFAULT_STYLE | (vertical ? wxAUI_TB_VERTICAL : wxAUI_TB_HORIZONTAL));
+                                         wxAUI_TB_DEFAULT_STYLE | wxAUI_TB_OVERFLOW
+                                             | (vertical ? wxAUI_TB_VERTICAL : wxAUI_TB_HORIZONTAL));
         toolbar->SetToolBitmapSize(wxSize(16, 16));
         FillToolbar(*toolbar, bar);
         // A right-click on a button or on the bar offers the customisation.
         const auto offerCustomizing = [this, toolbar](wxEvent&) { toolbar->PopupMenu(MakeToolbarContextMenu().get()); };
         toolbar->Bind(wxEVT_AUITOOLBAR_RIGHT_CLICK, offerCustomizing);
         toolbar->Bind(wxEVT_CONTEXT_MENU, offerCustomizing);
+        toolbar->Bind(wxEVT_AUITOOLBAR_OVERFLOW_CLICK, [toolbar](wxAuiToolBarEvent& event) {
+            toolbar->PopupMenu(MakeToolbarOverflowMenu(*toolbar).get(), event.GetClickPoint());
+        });
         toolbar->Bind(wxEVT_AUITOOLBAR_TOOL_DROPDOWN, [toolbar](wxAuiToolBarEvent& event) {
             const std::unique_ptr<wxMenu> menu = MakeDropDownMenu(CommandIdOfWxId(event.GetId()));
             if (!menu || !event.IsDropDownClicked()) {
@@ -366,8 +372,9 @@ void CMainFrame::RestoreBarLayout()
 {
     wxConfigBase* config = wxConfigBase::Get();
     config->SetPath(BAR_LAYOUT_GROUP);
+    std::set<int> hiddenButtons;
     if (wxString hidden; config->Read(BAR_HIDDEN_BUTTONS_KEY, &hidden))
-        ApplyHiddenButtons(ParseHiddenButtons(hidden.utf8_string()));
+        hiddenButtons = ParseHiddenButtons(hidden.utf8_string());
     // A layout that the bar manager could not take leaves the default one.
     std::set<std::string> paneNames;
     const wxAuiPaneInfoArray& panes = bars_.GetAllPanes();
@@ -375,7 +382,11 @@ void CMainFrame::RestoreBarLayout()
         paneNames.insert(panes.Item(i).name.utf8_string());
     wxString layout;
     if (config->Read(BAR_LAYOUT_KEY, &layout) && IsUsableBarLayout(layout.utf8_string(), paneNames))
-        bars_.LoadPerspective(layout, true);
+        bars_.LoadPerspective(layout, false);
+    // Each bar's length is that of its buttons and overflow button, not the
+    // one stored with the layout, which may predate them.
+    ApplyHiddenButtons(hiddenButtons);
+    bars_.Update();
     config->SetPath("/");
     SaveBarLayout();
 }

@@ -66,6 +66,9 @@ public:
     void OnCustomizeToolbar();
     // What a right-click on a toolbar offers: the customisation.
     static std::unique_ptr<wxMenu> MakeToolbarContextMenu();
+    // What the overflow button of a bar too long for its room offers: the
+    // buttons the bar cannot show, then the customisation.
+    static std::unique_ptr<wxMenu> MakeToolbarOverflowMenu(const wxAuiToolBar& toolbar);
     // The bars' and buttons' state as the dialog shows it.
     ToolbarChoice CurrentToolbarChoice();
     // Shows and hides the bars and buttons, after restoring the default

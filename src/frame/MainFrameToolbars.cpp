@@ -2,6 +2,7 @@
 // their bars, and the way back to the default layout.
 
 #include "frame/MainFrame.h"
+#include "frame/ToolbarOverflow.h"
 #include "frame/ToolbarTable.h"
 
 #include <wx/aui/auibar.h>
@@ -14,10 +15,28 @@ void CMainFrame::OnCustomizeToolbar()
         ApplyToolbarChoice(dialog.Choice());
 }
 
+namespace {
+
+void AppendCustomizeItem(wxMenu& menu)
+{
+    menu.Append(WxCommandId(CMD_CUSTOMIZE_TOOLBAR), "Customize Toolbar...", "Custimize the toolbars");
+}
+
+}  // namespace
+
 std::unique_ptr<wxMenu> CMainFrame::MakeToolbarContextMenu()
 {
     auto menu = std::make_unique<wxMenu>();
-    menu->Append(WxCommandId(CMD_CUSTOMIZE_TOOLBAR), "Customize Toolbar...", "Custimize the toolbars");
+    AppendCustomizeItem(*menu);
+    return menu;
+}
+
+std::unique_ptr<wxMenu> CMainFrame::MakeToolbarOverflowMenu(const wxAuiToolBar& toolbar)
+{
+    std::unique_ptr<wxMenu> menu = MenuOfHiddenButtons(toolbar);
+    if (menu->GetMenuItemCount() > 0)
+        menu->AppendSeparator();
+    AppendCustomizeItem(*menu);
     return menu;
 }
 

@@ -41,6 +41,15 @@ std::string PaddedTo(std::string text, std::size_t width)
     return text;
 }
 
+// A line of the header's frame: the text centred between the frame's two
+// '=', the line as wide as the frame (the odd blank goes to the right).
+std::string FramedLine(const std::string& text)
+{
+    const std::size_t inside = kFrameLine.size() - 2;
+    const std::size_t blanks = text.size() < inside ? inside - text.size() : 0;
+    return "=" + std::string(blanks / 2, ' ') + text + std::string(blanks - blanks / 2, ' ') + "=";
+}
+
 std::string FixedValue(double value)
 {
     return FormatText("%.12lf", value);
@@ -85,11 +94,10 @@ std::string ModulusText(double distance, double moment)
 
 void WriteHeader(const CSectModel& model, ExportText& text)
 {
-    const std::string margin(12, ' ');
     text.Line(kFrameLine);
-    text.Line("=" + margin + "TARVO KLX TEXT OUTPUT FILE" + margin + "=");
-    text.Line("=" + margin + "(" + ReportDateTime(model.m_reporter.GetLocalDateTime()) + ")" + margin + "=");
-    text.Line("=" + margin + "- " + KLX_HOMEPAGE + " -" + margin + "=");
+    text.Line(FramedLine("TARVO KLX TEXT OUTPUT FILE"));
+    text.Line(FramedLine("(" + ReportDateTime(model.m_reporter.GetLocalDateTime()) + ")"));
+    text.Line(FramedLine(std::string("- ") + KLX_HOMEPAGE + " -"));
     text.Line(kFrameLine);
     text.Line("");
     text.Line(kFrameLine);

@@ -356,13 +356,14 @@ void CircleThrough3Points(const double p1[2], const double p2[2], const double p
 void GetWidthOutline(const double a[2], const double b[2], int alignment, double width,
                      double c1[2], double c2[2], double c3[2], double c4[2])
 {
-    if (width < kEpsilon) {
-        CopyPoint2(a, c1);
-        CopyPoint2(a, c2);
-        CopyPoint2(b, c3);
-        CopyPoint2(b, c4);
+    // The band of no width along the segment, until an alignment it knows
+    // (and a width) widens it: no corner keeps what it held before.
+    CopyPoint2(a, c1);
+    CopyPoint2(a, c2);
+    CopyPoint2(b, c3);
+    CopyPoint2(b, c4);
+    if (width < kEpsilon)
         return;
-    }
     // Lay the segment along +x from a, build the band there, turn it back.
     const double theta = AngleAtVertexXY(a[0], a[1], a[0] + 1.0, a[1], b[0], b[1]);
     double flatB[2];

@@ -66,7 +66,8 @@ void CircleThrough3Points(const double p1[2], const double p2[2], const double p
                           double centre[2], double* radius);
 // Corners of the band a segment with a width occupies: c1 and c4 on the left
 // of a->b, c2 and c3 on the right. Alignment 1 CENTER, 2 LEFT, 3 RIGHT; any
-// other alignment leaves the corners untouched.
+// other alignment (a damaged or old file may hold one) gives the band of no
+// width along the segment: c1 and c2 at a, c3 and c4 at b.
 void GetWidthOutline(const double a[2], const double b[2], int alignment, double width,
                      double c1[2], double c2[2], double c3[2], double c4[2]);
 

@@ -5,9 +5,5 @@
 
 void CurveBandCorners(const double a[2], const double b[2], const T_CURVE_D& curve, double corners[4][2])
 {
-    CopyPoint2(a, corners[0]);
-    CopyPoint2(a, corners[1]);
-    CopyPoint2(b, corners[2]);
-    CopyPoint2(b, corners[3]);
     GetWidthOutline(a, b, curve.alignment, curve.width, corners[0], corners[1], corners[2], corners[3]);
 }

@@ -5,7 +5,6 @@
 struct T_CURVE_D;
 
 // Global coordinates in order around the band, as the width outline gives
-// them. The corners start at the segment's ends, so an alignment the outline
-// does not know (a damaged or old file may hold one) gives the band of no
-// width along the segment, never what the corners held before.
+// them: an alignment it does not know gives the band of no width along the
+// segment, never what the corners held before.
 void CurveBandCorners(const double a[2], const double b[2], const T_CURVE_D& curve, double corners[4][2]);

@@ -26,6 +26,8 @@
 #include <wx/timer.h>
 #include <wx/utils.h>
 
+#include <gtk/gtk.h>
+
 #include <cmath>
 #include <fstream>
 
@@ -221,6 +223,12 @@ void ClickButton(wxWindow& button)
     wxCommandEvent click(wxEVT_BUTTON, button.GetId());
     click.SetEventObject(&button);
     button.GetEventHandler()->ProcessEvent(click);
+}
+
+bool SizedAsGiven(const wxWindow& window)
+{
+    return gtk_widget_get_allocated_width(window.GetHandle()) == window.GetSize().x
+           && gtk_widget_get_allocated_height(window.GetHandle()) == window.GetSize().y;
 }
 
 void ProgramOnScreen::Press(wxWindow& button)

@@ -35,6 +35,9 @@ class wxWindow;
 // A click of the button, handled at once (inside a modal dialog too).
 void ClickButton(wxWindow& button);
 
+// Whether the toolkit has given the window the size the program gave it.
+bool SizedAsGiven(const wxWindow& window);
+
 struct ScriptedSavePrompts : IDocumentPrompts {
     SaveAnswer AskSaveChanges(const std::string& title) override;
     std::string AskSavePath(const std::string& suggested) override;

@@ -120,13 +120,6 @@ bool TakesPickedCoordinates(CToolDialogPanel& dialog, const wxWindow& control)
     return field && field->TakesPickedCoordinates();
 }
 
-// Whether the toolkit has given the window the size the program gave it.
-bool SizedAsGiven(const wxWindow& window)
-{
-    return gtk_widget_get_allocated_width(window.GetHandle()) == window.GetSize().x
-           && gtk_widget_get_allocated_height(window.GetHandle()) == window.GetSize().y;
-}
-
 // The part of the window that shows: its rectangle on screen cut by the
 // client area of every window it lies in, up to the frame's.
 wxRect ShownPart(const wxWindow& window)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -31,7 +32,7 @@ std::vector<std::string> Header(const std::string& dateTime)
     return {kFrame,
             "=            TARVO KLX TEXT OUTPUT FILE            =",
             "=            (" + dateTime + ")            =",
-            "=            - " + std::string(KLX_HOMEPAGE) + " -            =",
+            "=          - https://tarvo.example/klx -           =",
             kFrame,
             "",
             kFrame,
@@ -103,9 +104,44 @@ TEST_F(TextReportTest, TwoSectionsGiveTheGoldenReport)
     ASSERT_GT(lines.size(), 16u);
     // The widest stored value, 66666666.666666664183, has 21 characters.
     EXPECT_EQ(lines[15], "*     A   :                       20000.000000000000");
-    EXPECT_EQ(lines[3].size(), 30 + std::string(KLX_HOMEPAGE).size());
     EXPECT_EQ(user.lines, std::vector<std::string>{"2 sections are exported to text file [" + path + "]."});
     EXPECT_TRUE(user.boxes.empty());
+}
+
+TEST_F(TextReportTest, EveryFramedLineIsAsWideAsTheFrame)
+{
+    // Framed lines carry their text centred between the frame's two '=', the
+    // blanks on its two sides differing by one at most.
+    // A year of five digits widens the date's text by one.
+    const struct {
+        LocalDateTime now;
+        const char* text;
+    } dates[] = {
+        {{2024, 3, 5, 7, 8, 9}, "Tue Mar 05 07:08:09 2024"},
+        {{12024, 1, 1, 0, 0, 0}, "Mon Jan 01 00:00:00 12024"},
+    };
+    for (const auto& date : dates) {
+        SCOPED_TRACE(date.text);
+        exporting.clock.now = date.now;
+        ASSERT_TRUE(model.ExportSectionsToText({rect, bar}, path.c_str(), false));
+        const std::vector<std::string> lines = SplitCrLfLines(ReadWholeFile(path));
+        std::vector<std::string> framedTexts;
+        for (const std::string& line : lines) {
+            SCOPED_TRACE(line);
+            if (line.empty() || line.front() != '=' || line == kFrame)
+                continue;
+            ASSERT_EQ(line.size(), kFrame.size());
+            EXPECT_EQ(line.back(), '=');
+            const std::string inside = line.substr(1, line.size() - 2);
+            const std::size_t left = inside.find_first_not_of(' ');
+            const std::size_t right = inside.size() - 1 - inside.find_last_not_of(' ');
+            EXPECT_LE(std::max(left, right) - std::min(left, right), 1u);
+            framedTexts.push_back(inside.substr(left, inside.size() - left - right));
+        }
+        const std::vector<std::string> texts = {"TARVO KLX TEXT OUTPUT FILE", "(" + std::string(date.text) + ")",
+                                                "- " + std::string(KLX_HOMEPAGE) + " -"};
+        EXPECT_EQ(framedTexts, texts);
+    }
 }
 
 TEST_F(TextReportTest, TheDateIsEnglishWithTheDaysLeadingZero)

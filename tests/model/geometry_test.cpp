@@ -319,15 +319,33 @@ TEST(GeometryOutlineTest, CornersOfTheWidthBand)
     }
 }
 
-TEST(GeometryOutlineTest, UnknownAlignmentLeavesCornersAlone)
+TEST(GeometryOutlineTest, EveryAlignmentSetsAllFourCorners)
 {
-    const double a[2] = {0, 0}, b[2] = {10, 0};
-    double c1[2] = {1, 1}, c2[2] = {2, 2}, c3[2] = {3, 3}, c4[2] = {4, 4};
-    GetWidthOutline(a, b, 0, 1.0, c1, c2, c3, c4);
-    ExpectPoint(c1, {1, 1});
-    ExpectPoint(c2, {2, 2});
-    ExpectPoint(c3, {3, 3});
-    ExpectPoint(c4, {4, 4});
+    // A slanted segment of length 5 and width 2: the band's left edge lies
+    // along the unit normal n = (-dy, dx) / 5 on the left of a->b, at the
+    // offset the alignment gives; an alignment the outline does not know
+    // gives the band of no width along the segment.
+    const double a[2] = {1, 2}, b[2] = {4, 6};
+    const double width = 2.0;
+    const Point n = {-4.0 / 5.0, 3.0 / 5.0};
+    const struct {
+        int alignment;
+        double left;   // offset of c1 and c4 along n
+        double right;  // offset of c2 and c3 along n
+    } cases[] = {
+        {1, width / 2, -width / 2}, {2, width, 0}, {3, 0, -width},
+        {0, 0, 0}, {4, 0, 0}, {-1, 0, 0}, {INT_MAX, 0, 0}, {INT_MIN, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.alignment);
+        // What an earlier segment left in the corners.
+        double c1[2] = {99, 99}, c2[2] = {99, 99}, c3[2] = {99, 99}, c4[2] = {99, 99};
+        GetWidthOutline(a, b, c.alignment, width, c1, c2, c3, c4);
+        ExpectPoint(c1, {a[0] + c.left * n.x, a[1] + c.left * n.y});
+        ExpectPoint(c2, {a[0] + c.right * n.x, a[1] + c.right * n.y});
+        ExpectPoint(c3, {b[0] + c.right * n.x, b[1] + c.right * n.y});
+        ExpectPoint(c4, {b[0] + c.left * n.x, b[1] + c.left * n.y});
+    }
 }
 
 TEST(GeometryTransformTest, RotationsAndTranslation)

@@ -17,6 +17,7 @@
 #include <wx/menu.h>
 #include <wx/settings.h>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -138,6 +139,10 @@ TEST_F(BadSettingsOnScreen, AWindowPlacementBeyondTheScreenIsPulledBackAndGarbag
     const wxSize screen(wxSystemSettings::GetMetric(wxSYS_SCREEN_X), wxSystemSettings::GetMetric(wxSYS_SCREEN_Y));
     const int iconWidth = wxSystemSettings::GetMetric(wxSYS_ICON_X) > 0 ? wxSystemSettings::GetMetric(wxSYS_ICON_X) : 32;
     const int iconHeight = wxSystemSettings::GetMetric(wxSYS_ICON_Y) > 0 ? wxSystemSettings::GetMetric(wxSYS_ICON_Y) : 32;
+    // A grip of the window's width stays on the screen; its title bar, of 32
+    // pixels where no window manager tells its height, in the work area.
+    const int grip = std::max(100, iconWidth);
+    const int lowestTop = area.y + area.height - std::max(32, iconHeight);
     // A first run's placement: three quarters of the work area, centred.
     const wxRect none(area.x + (area.width - area.width * 3 / 4) / 2, area.y + (area.height - area.height * 3 / 4) / 2,
                       area.width * 3 / 4, area.height * 3 / 4);
@@ -147,10 +152,9 @@ TEST_F(BadSettingsOnScreen, AWindowPlacementBeyondTheScreenIsPulledBackAndGarbag
         wxRect placed;
     } cases[] = {
         {"larger than any screen", "0 0 60000 60000", wxRect(area.GetPosition(), screen)},
-        {"far off the screen's top left", "-50000 -40000 -49000 -39300",
-         wxRect(iconWidth - 1000, iconHeight - 700, 1000, 700)},
+        {"far off the screen's top left", "-50000 -40000 -49000 -39300", wxRect(grip - 1000, area.y, 1000, 700)},
         {"far off the screen's bottom right", "50000 40000 51000 40700",
-         wxRect(screen.x - iconWidth, screen.y - iconHeight, 1000, 700)},
+         wxRect(screen.x - grip, lowestTop, 1000, 700)},
         {"beyond what a number holds", "-2147483648 0 2147483647 500", none},
         {"beyond a long", "0 0 99999999999999999999 500", none},
         {"edges swapped", "900 100 100 700", none},

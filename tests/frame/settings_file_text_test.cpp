@@ -5,6 +5,7 @@
 #include "frame/SettingsFileText.h"
 
 #include <gtest/gtest.h>
+#include <wx/debug.h>
 #include <wx/fileconf.h>
 #include <wx/log.h>
 #include <wx/sstream.h>
@@ -53,7 +54,7 @@ TEST(SettingsFileText, TheSoundLinesAreKeptAndTheOthersMarkTheFileDamaged)
     }
 }
 
-// What the toolkit logged while it took the text.
+// What the toolkit asserted and logged while it took the text.
 std::vector<std::string> ComplaintsReading(const std::string& text)
 {
     class HeardLog : public wxLog {
@@ -63,17 +64,24 @@ std::vector<std::string> ComplaintsReading(const std::string& text)
     protected:
         void DoLogTextAtLevel(wxLogLevel, const wxString& message) override { heard.push_back(message.utf8_string()); }
     };
+    static HeardLog* s_log = nullptr;
     HeardLog log;
-    wxLog* const previous = wxLog::SetActiveTarget(&log);
+    s_log = &log;
+    wxLog* const previousLog = wxLog::SetActiveTarget(&log);
+    const wxAssertHandler_t previousAssert =
+        wxSetAssertHandler([](const wxString&, int, const wxString&, const wxString& condition, const wxString&) {
+            s_log->heard.push_back("assert " + condition.utf8_string());
+        });
     {
         wxStringInputStream stream(wxString::FromUTF8(text));
         const wxFileConfig config(stream);
     }
-    wxLog::SetActiveTarget(previous);
+    wxSetAssertHandler(previousAssert);
+    wxLog::SetActiveTarget(previousLog);
+    s_log = nullptr;
     return log.heard;
 }
 
-// Asserts fail the test on their own (the test programs' main).
 TEST(SettingsFileText, TheToolkitTakesTheSoundLinesWithoutAComplaint)
 {
     std::vector<std::string> texts = {
@@ -81,6 +89,9 @@ TEST(SettingsFileText, TheToolkitTakesTheSoundLinesWithoutAComplaint)
         "[WINDOWPOS]\nTop=1\n[WINDOWPOS]\nTop=2\n[windowpos]\nLeft=1\n[WINDOWPOS/..]\n",
         "[A]\nx=1\nX=2\n!y=3\nz=\"a\"b\"\nw=c\\\n[B] words\n[C\n",
     };
+    // As they are, the toolkit asserts on them or complains.
+    for (const std::string& text : texts)
+        EXPECT_NE(ComplaintsReading(text), std::vector<std::string>{}) << text;
     std::mt19937 bytes(20261211);
     for (int file = 0; file < 8; ++file) {
         std::string noise(65536, '\0');

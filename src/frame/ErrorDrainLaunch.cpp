@@ -30,7 +30,8 @@ DrainLaunch LaunchThroughErrorDrain(const std::string& drain, const std::vector<
     drainArguments.insert(drainArguments.end(), arguments.begin(), arguments.end());
     // Never a drain looked for in the working folder.
     errno = ENOENT;
-    const pid_t pid = std::filesystem::path(drain).is_absolute() ? SpawnProgram(drainArguments, {.output = report[1]}) : -1;
+    const bool absolute = std::filesystem::path(drain).is_absolute();
+    const pid_t pid = absolute ? SpawnProgram(drainArguments, {.output = report[1]}) : -1;
     const int spawnError = errno;
     ::close(report[1]);
     if (pid < 0) {

@@ -250,11 +250,11 @@ void GuiUserPorts::OpenAddress(const std::string& address, std::function<void(co
         return g_scriptedLauncher->OpenAddress(address, std::move(failed));
     if (g_scriptedPrompts)
         return;
-    OpenAddressOnDesktop(ErrorDrainBesideProgram(), address, [alive = std::weak_ptr<int>(alive_), failed = std::move(failed)](
-                                      const std::string& reason) {
+    const auto heard = [alive = std::weak_ptr<int>(alive_), failed = std::move(failed)](const std::string& reason) {
         if (!alive.expired())
             failed(reason);
-    });
+    };
+    OpenAddressOnDesktop(ErrorDrainBesideProgram(), address, heard);
 }
 
 bool GuiUserPorts::StartProgram(const std::string& program)

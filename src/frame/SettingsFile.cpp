@@ -44,7 +44,8 @@ OpenedSettings OpenSettingsFile(const std::filesystem::path& path)
     const SettingsFileText text = CheckedSettingsText(bytes);
     if (text.damaged) {
         const std::filesystem::path copy = path.string() + ".damaged";
-        const bool kept = std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing, error);
+        const bool kept =
+            std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing, error);
         if (kept)
             opened.note = FormatText("The settings file %s could not be read cleanly: it is kept as %s, and what could "
                                      "be read is used.",

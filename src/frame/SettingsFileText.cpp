@@ -3,10 +3,22 @@
 #include <cwctype>
 #include <optional>
 #include <set>
+#include <algorithm>
 #include <utility>
-#include <vector>
 
 namespace {
+
+// The bytes of the UTF-8 character that starts with the byte; 0 when none does.
+std::size_t CharacterLength(unsigned char lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead < 0xE0)
+        return 2;
+    if (lead >= 0xE0 && lead < 0xF0)
+        return 3;
+    return lead >= 0xF0 && lead < 0xF5 ? 4 : 0;
+}
 
 // The characters of a line of UTF-8 text; nothing when the bytes are no such
 // text or hold a control character other than a tab.
@@ -15,9 +27,7 @@ std::optional<std::u32string> TextCharacters(std::string_view line)
     std::u32string characters;
     for (std::size_t at = 0; at < line.size();) {
         const auto lead = static_cast<unsigned char>(line[at]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                                 : lead >= 0xF0 && lead < 0xF5                    ? 4
-                                                                                  : 0;
+        const std::size_t length = CharacterLength(lead);
         if (length == 0 || at + length > line.size())
             return std::nullopt;
         char32_t character = length == 1 ? lead : lead & (0x7F >> length);
@@ -123,8 +133,9 @@ std::optional<std::u32string> EntryKey(const std::u32string& line)
 SettingsFileText CheckedSettingsText(std::string_view bytes)
 {
     SettingsFileText text;
+    // The groups met, as paths ("/A/B"), and the keys met in each; the
+    // root's path is empty.
     std::set<std::u32string> groups;
-    // The keys met in each group; the root's first.
     std::set<std::pair<std::u32string, std::u32string>> keys;
     std::u32string group;
     bool inSoundGroup = true;
@@ -142,15 +153,15 @@ SettingsFileText CheckedSettingsText(std::string_view bytes)
         while (first < characters->size() && IsBlank((*characters)[first]))
             ++first;
         const std::u32string content = characters->substr(first);
+        // Blank lines and comments are sound.
         bool sound = true;
-        if (content.empty() || content[0] == ';' || content[0] == '#') {
-        } else if (content[0] == '[') {
+        if (!content.empty() && content[0] == '[') {
             const std::optional<std::u32string> header = HeaderGroup(content);
             inSoundGroup = header && groups.insert(*header).second;
             sound = inSoundGroup;
             if (inSoundGroup)
                 group = *header;
-        } else {
+        } else if (!content.empty() && content[0] != ';' && content[0] != '#') {
             const std::optional<std::u32string> key = EntryKey(content);
             sound = inSoundGroup && key && keys.emplace(group, *key).second;
         }

@@ -395,7 +395,8 @@ TEST_F(DesktopOpener, ADrainThatCannotStartIsAFailureWithItsReason)
         {"without its run bit",
          [&drain] {
              std::filesystem::copy_file(KLX_ERROR_DRAIN_BUILT, drain);
-             std::filesystem::permissions(drain, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+             std::filesystem::permissions(drain,
+                                          std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
          },
          drain.string() + " could not be started: Permission denied."},
     };
@@ -419,7 +420,8 @@ TEST_F(DesktopOpener, GioIsTheSecondChoiceAndNoOpenerAtAllIsAFailureAtOnce)
 
     std::filesystem::remove(folder / "gio");
     std::optional<std::string> reason;
-    OpenAddressOnDesktop(KLX_ERROR_DRAIN_BUILT, "https://tarvo.example/klx", [&reason](const std::string& heard) { reason = heard; });
+    OpenAddressOnDesktop(KLX_ERROR_DRAIN_BUILT, "https://tarvo.example/klx",
+                         [&reason](const std::string& heard) { reason = heard; });
     EXPECT_EQ(reason, "No program to open addresses (xdg-open or gio) was found.");
 }
 
@@ -430,7 +432,8 @@ TEST_F(DesktopOpener, WhatTheOpenersProgramWritesWhileWeRunIsReadIntoNothing)
 {
     WriteChattyOpener();
     std::optional<std::string> reason;
-    OpenAddressOnDesktop(KLX_ERROR_DRAIN_BUILT, "https://tarvo.example/klx", [&reason](const std::string& heard) { reason = heard; });
+    OpenAddressOnDesktop(KLX_ERROR_DRAIN_BUILT, "https://tarvo.example/klx",
+                         [&reason](const std::string& heard) { reason = heard; });
     const ChattyProcesses started = Started();
     Say("opener-go");
     ASSERT_TRUE(RunEventsUntil([&] { return reason.has_value(); }, std::chrono::minutes(1)));

@@ -184,7 +184,8 @@ private:
 };
 
 // A display of the test's own, on a free number that the server chose.
-std::optional<std::string> StartPrivateDisplay(std::optional<Child>& server, const std::string& screen = "1280x1024x24")
+std::optional<std::string> StartPrivateDisplay(std::optional<Child>& server,
+                                               const std::string& screen = "1280x1024x24")
 {
     int ends[2];
     if (pipe(ends) != 0)

@@ -74,8 +74,10 @@ TEST(WindowPlacement, ARestoredWindowCanAlwaysBeTakenByItsTitleBar)
         {"far below", small, {1, 3000, 100, 3500, 700}, {100, 24 + 744 - 36, 600, 500}},
         {"partly off at the top", small, {1, -10, 200, 590, 1000}, {200, 24, 800, 600}},
         {"narrower than the grip, far left", small, {1, 100, -3000, 300, -2950}, {0, 124, 50, 200}},
-        {"an icon's size below a low title bar", lowTitleBar, {1, 3000, 100, 3500, 700}, {100, 24 + 744 - 32, 600, 500}},
-        {"an icon wider than the grip, far left", largeIcons, {1, 100, -3000, 500, -2000}, {128 - 1000, 100, 1000, 400}},
+        {"an icon's size below a low title bar", lowTitleBar, {1, 3000, 100, 3500, 700},
+         {100, 24 + 744 - 32, 600, 500}},
+        {"an icon wider than the grip, far left", largeIcons, {1, 100, -3000, 500, -2000},
+         {128 - 1000, 100, 1000, 400}},
         {"an icon wider than the grip, far below right", largeIcons, {1, 3000, 3000, 3400, 4000},
          {1024 - 128, 768 - 48, 1000, 400}},
     };

@@ -1,11 +1,13 @@
 // The KLX program: wxWidgets on GTK with the GL view; the start-up itself is
 // CTarvokrtApp's.
 
+#include "frame/SettingsFile.h"
 #include "frame/TarvokrtApp.h"
 #include "tools/ToolRegistration.h"
 
 #include <wx/app.h>
 #include <wx/config.h>
+#include <wx/fileconf.h>
 #include <wx/log.h>
 
 #include <clocale>
@@ -22,7 +24,8 @@ public:
         std::setlocale(LC_NUMERIC, "C");
         SetAppName("Tarvo");
         SetVendorName("Tarvo");
-        wxConfigBase::Set(new wxConfig("Tarvo", "Tarvo"));
+        OpenedSettings settings = OpenSettingsFile(wxFileConfig::GetLocalFileName("Tarvo").utf8_string());
+        wxConfigBase::Set(settings.config.release());
         std::string commandLine;
         for (int i = 1; i < argc; ++i) {
             if (i > 1)
@@ -30,6 +33,7 @@ public:
             commandLine += argv[i].utf8_string();
         }
         app_ = std::make_unique<CTarvokrtApp>();
+        app_->SaySettingsNote(settings.note);
         RegisterTools(app_->Tools());
         return app_->InitInstance(commandLine);
     }

@@ -53,7 +53,8 @@ std::string OpenerFailureReason(const std::string& opener, int status, const std
     return FormatText("%s could not open the address (status %d).", opener.c_str(), status);
 }
 
-void OpenAddressOnDesktop(const std::string& address, std::function<void(const std::string& reason)> failed)
+void OpenAddressOnDesktop(const std::string& errorDrain, const std::string& address,
+                          std::function<void(const std::string& reason)> failed)
 {
     wxPathList path;
     path.AddEnvList("PATH");
@@ -70,9 +71,9 @@ void OpenAddressOnDesktop(const std::string& address, std::function<void(const s
             if (const std::string reason = OpenerFailureReason(name, end.status, MessageText(end)); !reason.empty())
                 failed(reason);
         };
-        const bool started = StartDetachedProgram(arguments, kMessageBytes, ended);
-        if (!started)
-            failed(FormatText("%s could not be started.", opener.program));
+        if (const std::string failure = StartDetachedProgram(errorDrain, arguments, kMessageBytes, ended);
+            !failure.empty())
+            failed(failure);
         return;
     }
     failed("No program to open addresses (xdg-open or gio) was found.");

@@ -7,9 +7,12 @@
 #include <functional>
 #include <string>
 
-// failed runs at most once, on the window's thread, from the event loop when
-// the opener ends, or at once when no opener could be started.
-void OpenAddressOnDesktop(const std::string& address, std::function<void(const std::string& reason)> failed);
+// The opener runs through the error drain at errorDrain's path
+// (frame/ErrorDrainLaunch.h). failed runs at most once, on the window's
+// thread, from the event loop when the opener ends, or at once when no
+// opener could be started, the drain's own failure among the reasons.
+void OpenAddressOnDesktop(const std::string& errorDrain, const std::string& address,
+                          std::function<void(const std::string& reason)> failed);
 
 // Why the address was not opened by an opener that ended with the status and
 // wrote the message (empty: none): the message when there is one, else what

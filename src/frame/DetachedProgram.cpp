@@ -88,13 +88,13 @@ private:
 
 }  // namespace
 
-bool StartDetachedProgram(const std::vector<std::string>& arguments, std::size_t errorBytes,
-                          std::function<void(const DetachedProgramEnd&)> ended)
+std::string StartDetachedProgram(const std::string& errorDrain, const std::vector<std::string>& arguments,
+                                 std::size_t errorBytes, std::function<void(const DetachedProgramEnd&)> ended)
 {
-    const int report = LaunchThroughErrorDrain(arguments, errorBytes + 1);
-    if (report < 0)
-        return false;
-    ::fcntl(report, F_SETFL, ::fcntl(report, F_GETFL) | O_NONBLOCK);
-    new EndWatch(report, errorBytes, std::move(ended));
-    return true;
+    const DrainLaunch launch = LaunchThroughErrorDrain(errorDrain, arguments, errorBytes + 1);
+    if (launch.report < 0)
+        return launch.failure;
+    ::fcntl(launch.report, F_SETFL, ::fcntl(launch.report, F_GETFL) | O_NONBLOCK);
+    new EndWatch(launch.report, errorBytes, std::move(ended));
+    return std::string();
 }

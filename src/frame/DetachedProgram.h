@@ -19,9 +19,10 @@ struct DetachedProgramEnd {
     bool errorCut = false;
 };
 
-// arguments[0] is the program's absolute path; no shell reads any of them.
-// errorBytes bounds errorStart. ended runs once, on the window's thread, from
-// the event loop after the program has ended. False, and ended never runs,
-// when the program could not be started.
-bool StartDetachedProgram(const std::vector<std::string>& arguments, std::size_t errorBytes,
-                          std::function<void(const DetachedProgramEnd&)> ended);
+// errorDrain is klx-error-drain's path; arguments[0] is the program's
+// absolute path; no shell reads any of them. errorBytes bounds errorStart.
+// ended runs once, on the window's thread, from the event loop after the
+// program has ended. Empty when the program started; else why it could not
+// (the drain's own failure among them), and ended never runs.
+std::string StartDetachedProgram(const std::string& errorDrain, const std::vector<std::string>& arguments,
+                                 std::size_t errorBytes, std::function<void(const DetachedProgramEnd&)> ended);

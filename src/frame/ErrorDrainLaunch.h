@@ -10,8 +10,20 @@
 #include <string>
 #include <vector>
 
-// arguments[0] is the program's absolute path; no shell reads any of them.
-// The read end of the drain's report (frame/ErrorDrainReport.h), which keeps
-// the first keptBytes of the error output, close-on-exec; -1 when the program
-// could not be started.
-int LaunchThroughErrorDrain(const std::vector<std::string>& arguments, std::size_t keptBytes);
+// The drain installed beside the running program.
+std::string ErrorDrainBesideProgram();
+
+struct DrainLaunch {
+    // The read end of the drain's report (frame/ErrorDrainReport.h),
+    // close-on-exec; -1 when the program could not be started.
+    int report = -1;
+    // Why not, for the user: the drain's own failure names the drain and
+    // the system's reason.
+    std::string failure;
+};
+
+// drain is klx-error-drain's path; arguments[0] is the program's absolute
+// path; no shell reads any of them. The report keeps the first keptBytes of
+// the error output.
+DrainLaunch LaunchThroughErrorDrain(const std::string& drain, const std::vector<std::string>& arguments,
+                                    std::size_t keptBytes);

@@ -1,6 +1,7 @@
 #include "frame/GuiUserPorts.h"
 
 #include "frame/DesktopAddressOpener.h"
+#include "frame/ErrorDrainLaunch.h"
 #include "frame/LongWorkInputFilter.h"
 
 #include <algorithm>
@@ -249,11 +250,11 @@ void GuiUserPorts::OpenAddress(const std::string& address, std::function<void(co
         return g_scriptedLauncher->OpenAddress(address, std::move(failed));
     if (g_scriptedPrompts)
         return;
-    OpenAddressOnDesktop(address, [alive = std::weak_ptr<int>(alive_), failed = std::move(failed)](
-                                      const std::string& reason) {
+    const auto heard = [alive = std::weak_ptr<int>(alive_), failed = std::move(failed)](const std::string& reason) {
         if (!alive.expired())
             failed(reason);
-    });
+    };
+    OpenAddressOnDesktop(ErrorDrainBesideProgram(), address, heard);
 }
 
 bool GuiUserPorts::StartProgram(const std::string& program)

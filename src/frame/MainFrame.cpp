@@ -417,12 +417,16 @@ void CMainFrame::RestoreWindowPlacement()
     const wxRect workArea = wxDisplay(0u).GetClientArea();
     screen.workAreaX = workArea.x;
     screen.workAreaY = workArea.y;
+    screen.workAreaHeight = workArea.height;
     screen.screenWidth = wxSystemSettings::GetMetric(wxSYS_SCREEN_X);
     screen.screenHeight = wxSystemSettings::GetMetric(wxSYS_SCREEN_Y);
     if (const int icon = wxSystemSettings::GetMetric(wxSYS_ICON_X); icon > 0)
         screen.iconWidth = icon;
     if (const int icon = wxSystemSettings::GetMetric(wxSYS_ICON_Y); icon > 0)
         screen.iconHeight = icon;
+    // Known once the window manager has framed the window.
+    if (const int titleBar = wxSystemSettings::GetMetric(wxSYS_CAPTION_Y, this); titleBar > 0)
+        screen.titleBarHeight = titleBar;
     const WindowRect placed = RestoredWindowRect(saved, screen)
                                   .value_or(FirstRunWindowRect({workArea.x, workArea.y, workArea.width, workArea.height}));
     SetSize(placed.x, placed.y, placed.width, placed.height);

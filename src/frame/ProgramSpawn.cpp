@@ -1,5 +1,6 @@
 #include "frame/ProgramSpawn.h"
 
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
@@ -39,5 +40,9 @@ pid_t SpawnProgram(const std::vector<std::string>& arguments, const ProgramStrea
     const int failure = ::posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
-    return failure == 0 ? pid : -1;
+    if (failure != 0) {
+        errno = failure;
+        return -1;
+    }
+    return pid;
 }

@@ -16,5 +16,6 @@ struct ProgramStreams {
 };
 
 // arguments[0] is the program's absolute path; no shell reads any of them.
-// The program's pid, or -1 when it could not be started.
+// The program's pid, or -1 when it could not be started, with errno telling
+// why.
 pid_t SpawnProgram(const std::vector<std::string>& arguments, const ProgramStreams& streams);

@@ -4,6 +4,7 @@
 #include "frame/AddressLaunch.h"
 #include "frame/FirstShowAllocation.h"
 #include "frame/MainFrame.h"
+#include "frame/OutputWindow.h"
 #include "frame/RecentFileList.h"
 #include "model/TextFormat.h"
 #include "frame/ToolbarTable.h"
@@ -64,6 +65,9 @@ bool CTarvokrtApp::InitInstance(const std::string& commandLine)
         frame_ = nullptr;
         return false;
     }
+    // After the project's banner, which clears the window.
+    if (!settingsNote_.empty())
+        frame_->Output().AddMessage(settingsNote_);
     if (newProject)
         frame_->OpenSettingOnceShown();
     else

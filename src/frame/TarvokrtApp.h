@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 class CMainFrame;
 class wxFileHistory;
@@ -44,6 +45,10 @@ public:
     // none does.
     void OnCalculator();
 
+    // A line on the settings file that the start found amiss, said in the
+    // output window once it is there; empty for none.
+    void SaySettingsNote(std::string note) { settingsNote_ = std::move(note); }
+
     CMainFrame* Frame() const { return frame_; }
     // Filled by the program's start before InitInstance; read by the frame.
     CToolRegistry& Tools() { return tools_; }
@@ -60,6 +65,7 @@ private:
     CToolRegistry tools_;
     CMainFrame* frame_ = nullptr;
     std::unique_ptr<wxFileHistory> recentFiles_;
+    std::string settingsNote_;
 };
 
 // Whether the command line asks for a new project: empty, or exactly "KLX 1"

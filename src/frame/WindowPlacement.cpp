@@ -7,13 +7,27 @@ namespace {
 // Far beyond any screen, and far within what the sums below can hold.
 constexpr long kFarthestCoordinate = 1000000;
 
-// Where the window's edge goes along one axis: no further than an icon's size
-// from either end of the screen.
-int PlacedEdge(long saved, int workAreaOrigin, int size, int screenSize, int iconSize)
+// The least of a window's width that stays on the screen, so that it can be
+// taken and moved.
+constexpr int kGripWidth = 100;
+
+// The window's left edge: a grip of its width, and at least an icon's size,
+// on the screen at either side.
+int PlacedLeft(long saved, int workAreaOrigin, int width, int screenWidth, int iconWidth)
 {
-    const long highest = screenSize - iconSize;
-    const long lowest = std::min<long>(iconSize - size, highest);
-    return static_cast<int>(std::clamp<long>(saved + workAreaOrigin, lowest, highest));
+    const long grip = std::min(width, std::max(kGripWidth, iconWidth));
+    const long lowest = grip - width;
+    return static_cast<int>(std::clamp<long>(saved + workAreaOrigin, lowest, std::max(lowest, screenWidth - grip)));
+}
+
+// The window's top edge, which is its title bar's: not above the work area,
+// and not so low that the title bar, or an icon's size, leaves it.
+int PlacedTop(long saved, const ScreenLimits& screen)
+{
+    const long highest = screen.workAreaY;
+    const long lowest = std::max<long>(
+        highest, long{screen.workAreaY} + screen.workAreaHeight - std::max(screen.titleBarHeight, screen.iconHeight));
+    return static_cast<int>(std::clamp<long>(saved + screen.workAreaY, highest, lowest));
 }
 
 }  // namespace
@@ -29,8 +43,8 @@ std::optional<WindowRect> RestoredWindowRect(const SavedWindowPos& saved, const 
     WindowRect rect;
     rect.width = static_cast<int>(std::min<long>(saved.right - saved.left, std::max(screen.screenWidth, 1)));
     rect.height = static_cast<int>(std::min<long>(saved.bottom - saved.top, std::max(screen.screenHeight, 1)));
-    rect.x = PlacedEdge(saved.left, screen.workAreaX, rect.width, screen.screenWidth, screen.iconWidth);
-    rect.y = PlacedEdge(saved.top, screen.workAreaY, rect.height, screen.screenHeight, screen.iconHeight);
+    rect.x = PlacedLeft(saved.left, screen.workAreaX, rect.width, screen.screenWidth, screen.iconWidth);
+    rect.y = PlacedTop(saved.top, screen);
     return rect;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // Where the main window goes from the values saved in "WINDOWPOS": all five
 // must be there (a stored -1 counts as missing), and make a rectangle of some
-// size within reach of a screen, else none applies; the window is moved so
-// that at least an icon's size of it stays on the screen, and made no larger
-// than the screen. Without them it takes a share of the work area.
+// size within reach of a screen, else none applies; the window is made no
+// larger than the screen and moved so that it can always be taken and moved
+// again: its title bar whole within the work area's height, and a grip of it
+// (100 pixels, at least an icon's size) on the screen left and right. Without
+// them it takes a share of the work area.
 
 #include <optional>
 
@@ -20,10 +22,13 @@ struct SavedWindowPos {
 struct ScreenLimits {
     int workAreaX = 0;  // origin of the desktop's work area
     int workAreaY = 0;
+    int workAreaHeight = 0;
     int screenWidth = 0;
     int screenHeight = 0;
     int iconWidth = 32;
     int iconHeight = 32;
+    // The window manager's title bar above the window's own area.
+    int titleBarHeight = 32;
 };
 
 struct WindowRect {

@@ -65,13 +65,15 @@ protected:
         std::filesystem::permissions(script, std::filesystem::perms::owner_all);
     }
 
-    // Opens the address and runs the program's events until the opener's
-    // failure is heard of; nothing when a minute passes without it.
-    std::optional<std::string> FailureOfOpening(const std::string& address)
+    // Opens the address through the drain and runs the program's events
+    // until the opener's failure is heard of; nothing when a minute passes
+    // without it.
+    std::optional<std::string> FailureOfOpening(const std::string& address,
+                                                const std::string& drain = KLX_ERROR_DRAIN_BUILT)
     {
         std::optional<std::string> reason;
         wxGUIEventLoop loop;
-        OpenAddressOnDesktop(address, [&](const std::string& heard) {
+        OpenAddressOnDesktop(drain, address, [&](const std::string& heard) {
             reason = heard;
             if (loop.IsRunning())
                 loop.Exit();
@@ -377,6 +379,39 @@ TEST_F(DesktopOpener, AProgramTheOpenerStartsHoldsNothingOfOursAndWritesOnToTheE
         wxProcess::Kill(pid, wxSIGKILL);  // it never finished
 }
 
+// A drain that cannot start (an installed or moved program without it
+// beside, or one without its run bit) is a failure at once, with the
+// system's reason; the opener, which would fail too, never runs.
+TEST_F(DesktopOpener, ADrainThatCannotStartIsAFailureWithItsReason)
+{
+    WriteOpener("xdg-open", 3);
+    const std::filesystem::path drain = folder / "klx-error-drain";
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        std::string reason;
+    } cases[] = {
+        {"missing", [] {}, drain.string() + " could not be started: No such file or directory."},
+        {"without its run bit",
+         [&drain] {
+             std::filesystem::copy_file(KLX_ERROR_DRAIN_BUILT, drain);
+             std::filesystem::permissions(drain,
+                                          std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+         },
+         drain.string() + " could not be started: Permission denied."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.make();
+        std::optional<std::string> reason;
+        OpenAddressOnDesktop(drain.string(), "https://tarvo.example/klx",
+                             [&reason](const std::string& heard) { reason = heard; });
+        EXPECT_EQ(reason, c.reason);
+        EXPECT_FALSE(std::filesystem::exists(folder / "arguments")) << "the opener ran";
+        std::filesystem::remove(drain);
+    }
+}
+
 TEST_F(DesktopOpener, GioIsTheSecondChoiceAndNoOpenerAtAllIsAFailureAtOnce)
 {
     WriteOpener("gio", 2);
@@ -385,7 +420,8 @@ TEST_F(DesktopOpener, GioIsTheSecondChoiceAndNoOpenerAtAllIsAFailureAtOnce)
 
     std::filesystem::remove(folder / "gio");
     std::optional<std::string> reason;
-    OpenAddressOnDesktop("https://tarvo.example/klx", [&reason](const std::string& heard) { reason = heard; });
+    OpenAddressOnDesktop(KLX_ERROR_DRAIN_BUILT, "https://tarvo.example/klx",
+                         [&reason](const std::string& heard) { reason = heard; });
     EXPECT_EQ(reason, "No program to open addresses (xdg-open or gio) was found.");
 }
 
@@ -396,7 +432,8 @@ TEST_F(DesktopOpener, WhatTheOpenersProgramWritesWhileWeRunIsReadIntoNothing)
 {
     WriteChattyOpener();
     std::optional<std::string> reason;
-    OpenAddressOnDesktop("https://tarvo.example/klx", [&reason](const std::string& heard) { reason = heard; });
+    OpenAddressOnDesktop(KLX_ERROR_DRAIN_BUILT, "https://tarvo.example/klx",
+                         [&reason](const std::string& heard) { reason = heard; });
     const ChattyProcesses started = Started();
     Say("opener-go");
     ASSERT_TRUE(RunEventsUntil([&] { return reason.has_value(); }, std::chrono::minutes(1)));
@@ -417,10 +454,11 @@ TEST_F(DesktopOpener, WhatTheOpenersProgramWritesAfterWeQuitIsReadIntoNothing)
     const pid_t opening = ::fork();
     ASSERT_GE(opening, 0);
     if (opening == 0) {
-        const int report = LaunchThroughErrorDrain({Path("xdg-open"), "https://tarvo.example/klx"}, 1025);
+        const DrainLaunch launch =
+            LaunchThroughErrorDrain(KLX_ERROR_DRAIN_BUILT, {Path("xdg-open"), "https://tarvo.example/klx"}, 1025);
         char word = 0;
         const ssize_t heard = ::read(quit[0], &word, 1);
-        ::_exit(report >= 0 && heard == 1 ? 0 : 1);
+        ::_exit(launch.report >= 0 && heard == 1 ? 0 : 1);
     }
     ::close(quit[0]);
     ExpectWritingPilesUpNowhere(Started(), [&] {

@@ -7,6 +7,7 @@
 #include "frame/GuiUserPorts.h"
 #include "frame/MainFrame.h"
 #include "frame/ProjectWorkspace.h"
+#include "frame/SettingsFile.h"
 #include "frame/ToolPage.h"
 #include "frame/ToolbarTable.h"
 #include "model/SectModel.h"
@@ -19,7 +20,6 @@
 #include <wx/config.h>
 #include <wx/dialog.h>
 #include <wx/evtloop.h>
-#include <wx/fileconf.h>
 #include <wx/image.h>
 #include <wx/menu.h>
 #include <wx/modalhook.h>
@@ -30,6 +30,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <utility>
 
 #include <unistd.h>
 
@@ -127,6 +128,7 @@ bool ProgramOnScreen::Start(const std::string& commandLine,
                             const std::function<void(CToolRegistry&)>& addTestRegistrations)
 {
     app = std::make_unique<CTarvokrtApp>();
+    app->SaySettingsNote(std::exchange(settingsNote_, std::string()));
     RegisterTools(app->Tools());
     if (addTestRegistrations)
         addTestRegistrations(app->Tools());
@@ -172,8 +174,10 @@ void ProgramOnScreen::RunMainLoop(int milliseconds)
 
 void ProgramOnScreen::ReadSettingsFile()
 {
-    delete wxConfigBase::Set(new wxFileConfig("Tarvo", "Tarvo", (folder / "settings.ini").string(), wxEmptyString,
-                                              wxCONFIG_USE_LOCAL_FILE));
+    delete wxConfigBase::Set(nullptr);
+    OpenedSettings opened = OpenSettingsFile(folder / "settings.ini");
+    settingsNote_ = opened.note;
+    wxConfigBase::Set(opened.config.release());
 }
 
 void ProgramOnScreen::UseSettingsText(const std::string& text)

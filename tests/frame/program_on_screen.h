@@ -85,6 +85,9 @@ protected:
     // The settings file as the text gives it, read afresh, as at a start of
     // the program that finds it.
     void UseSettingsText(const std::string& text);
+    // The test folder's settings file (settings.ini) read afresh as the
+    // program's start reads it; what it finds amiss is said at the next Start.
+    void ReadSettingsFile();
     // A project file in the test's folder holding these points.
     std::string SavedProject(const std::string& name, std::initializer_list<std::pair<double, double>> points);
 
@@ -131,9 +134,7 @@ protected:
     std::unique_ptr<CTarvokrtApp> app;
 
 private:
-    // The test folder's settings file as the settings in use.
-    void ReadSettingsFile();
-
+    std::string settingsNote_;
     std::unique_ptr<ClosingDialogHook> hook_;
     std::vector<wxModalDialogHook*> testHooks_;
 };

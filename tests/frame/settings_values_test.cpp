@@ -1,12 +1,14 @@
 // Every value the program reads from its settings file is checked before
 // use: a recent-file count, the window placement and the bar layout that no
 // run of the program wrote (edited by hand, damaged) give no list, the
-// default, or the nearest usable value, and never stop the program.
+// default, or the nearest usable value, and never stop the program. Nor does
+// a settings file that cannot be read cleanly, or a folder in its place.
 
 #include "program_on_screen.h"
 #include "toolkit_complaints.h"
 
 #include "frame/MainFrame.h"
+#include "frame/OutputWindow.h"
 #include "frame/RecentFileList.h"
 #include "frame/StoredBarLayout.h"
 #include "frame/ToolbarTable.h"
@@ -17,7 +19,13 @@
 #include <wx/menu.h>
 #include <wx/settings.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
+#include <random>
+#include <sstream>
 
 namespace {
 
@@ -106,6 +114,24 @@ protected:
             items += file.FindItem(WxCommandId(CMD_FILE_MRU_FIRST + i)) != nullptr;
         return items;
     }
+
+    // The output window's lines that speak of the settings file.
+    std::vector<std::string> SettingsLines()
+    {
+        std::vector<std::string> lines;
+        std::istringstream shown(Frame().Output().ShownText());
+        for (std::string line; std::getline(shown, line);) {
+            if (line.find("settings file") != std::string::npos)
+                lines.push_back(line);
+        }
+        return lines;
+    }
+
+    static std::string FileBytes(const std::filesystem::path& path)
+    {
+        std::ifstream file(path, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    }
 };
 
 TEST_F(BadSettingsOnScreen, ARecentFileCountOfNoneGivesNoListAndABadOneTheDefaultOrTheMost)
@@ -138,6 +164,10 @@ TEST_F(BadSettingsOnScreen, AWindowPlacementBeyondTheScreenIsPulledBackAndGarbag
     const wxSize screen(wxSystemSettings::GetMetric(wxSYS_SCREEN_X), wxSystemSettings::GetMetric(wxSYS_SCREEN_Y));
     const int iconWidth = wxSystemSettings::GetMetric(wxSYS_ICON_X) > 0 ? wxSystemSettings::GetMetric(wxSYS_ICON_X) : 32;
     const int iconHeight = wxSystemSettings::GetMetric(wxSYS_ICON_Y) > 0 ? wxSystemSettings::GetMetric(wxSYS_ICON_Y) : 32;
+    // A grip of the window's width stays on the screen; its title bar, of 32
+    // pixels where no window manager tells its height, in the work area.
+    const int grip = std::max(100, iconWidth);
+    const int lowestTop = area.y + area.height - std::max(32, iconHeight);
     // A first run's placement: three quarters of the work area, centred.
     const wxRect none(area.x + (area.width - area.width * 3 / 4) / 2, area.y + (area.height - area.height * 3 / 4) / 2,
                       area.width * 3 / 4, area.height * 3 / 4);
@@ -147,10 +177,9 @@ TEST_F(BadSettingsOnScreen, AWindowPlacementBeyondTheScreenIsPulledBackAndGarbag
         wxRect placed;
     } cases[] = {
         {"larger than any screen", "0 0 60000 60000", wxRect(area.GetPosition(), screen)},
-        {"far off the screen's top left", "-50000 -40000 -49000 -39300",
-         wxRect(iconWidth - 1000, iconHeight - 700, 1000, 700)},
+        {"far off the screen's top left", "-50000 -40000 -49000 -39300", wxRect(grip - 1000, area.y, 1000, 700)},
         {"far off the screen's bottom right", "50000 40000 51000 40700",
-         wxRect(screen.x - iconWidth, screen.y - iconHeight, 1000, 700)},
+         wxRect(screen.x - grip, lowestTop, 1000, 700)},
         {"beyond what a number holds", "-2147483648 0 2147483647 500", none},
         {"beyond a long", "0 0 99999999999999999999 500", none},
         {"edges swapped", "900 100 100 700", none},
@@ -205,6 +234,77 @@ TEST_F(BadSettingsOnScreen, ABarLayoutTheBarManagerCouldNotTakeLeavesTheDefaultL
         ASSERT_TRUE(Start("KLX 1"));
         EXPECT_EQ(wxConfigBase::Get()->Read("/Toolbars/KRT_TBar", "").utf8_string(), defaultLayout);
         Quit();
+    }
+}
+
+// A settings file that the toolkit would assert on: the start goes on
+// without a box, with what reads soundly; the file is kept aside, said once,
+// and the next start finds it clean and says nothing.
+TEST_F(BadSettingsOnScreen, ADamagedSettingsFileIsKeptAsideAndSaidOnceAndTheNextStartIsClean)
+{
+    const std::filesystem::path settings = folder / "settings.ini";
+    const std::filesystem::path damaged = folder / "settings.ini.damaged";
+    const std::string said = "The settings file " + settings.string() + " could not be read cleanly: it is kept as "
+                             + damaged.string() + ", and what could be read is used.";
+    const std::string placement = "[WINDOWPOS]\nStatus=1\nLeft=50\nTop=60\nRight=850\nBottom=660\n";
+    std::mt19937 random(20261211);
+    std::string noise(65536, '\0');
+    for (char& byte : noise)
+        byte = static_cast<char>(random() & 0xFF);
+    const wxRect area = wxDisplay(0u).GetClientArea();
+    const struct {
+        const char* name;
+        std::string bytes;
+        // The placement's sound lines are used.
+        bool placed;
+    } cases[] = {
+        {"a key without a name", placement + "=x\n", true},
+        {"a group twice", placement + "[WINDOWPOS]\nTop=5\n", true},
+        {"64 KB of random bytes", noise, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(damaged);
+        UseSettingsText(c.bytes);
+        ASSERT_TRUE(Start("KLX 1"));
+        EXPECT_EQ(SettingsLines(), std::vector<std::string>{said});
+        if (c.placed) {
+            EXPECT_EQ(Frame().NormalRect(), wxRect(area.x + 50, area.y + 60, 800, 600));
+        }
+        EXPECT_EQ(FileBytes(damaged), c.bytes);
+        Quit();
+
+        ReadSettingsFile();
+        ASSERT_TRUE(Start("KLX 1"));
+        EXPECT_EQ(SettingsLines(), std::vector<std::string>{});
+        Quit();
+        const std::string kept = FileBytes(settings);
+        EXPECT_EQ(kept.find("\n=x"), std::string::npos);
+        EXPECT_EQ(kept.find("[WINDOWPOS]"), kept.rfind("[WINDOWPOS]"));
+    }
+}
+
+// A folder where the settings file should be: each start says so once, and
+// nothing is written beside it.
+TEST_F(BadSettingsOnScreen, ASettingsPathThatIsAFolderIsSaidAtEachStartAndLeavesNothingBehind)
+{
+    const std::filesystem::path settings = folder / "settings.ini";
+    UseSettingsText("");
+    std::filesystem::remove(settings);
+    std::filesystem::create_directory(settings);
+    const std::string said =
+        "The settings file " + settings.string() + " is a folder: the settings of this run are not kept.";
+    for (int start = 1; start <= 2; ++start) {
+        SCOPED_TRACE("start " + std::to_string(start));
+        ReadSettingsFile();
+        ASSERT_TRUE(Start("KLX 1"));
+        EXPECT_EQ(SettingsLines(), std::vector<std::string>{said});
+        Quit();
+        std::vector<std::string> entries;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            entries.push_back(entry.path().filename().string());
+        EXPECT_EQ(entries, std::vector<std::string>{"settings.ini"});
+        EXPECT_TRUE(std::filesystem::is_empty(settings));
     }
 }
 

@@ -184,13 +184,14 @@ private:
 };
 
 // A display of the test's own, on a free number that the server chose.
-std::optional<std::string> StartPrivateDisplay(std::optional<Child>& server)
+std::optional<std::string> StartPrivateDisplay(std::optional<Child>& server,
+                                               const std::string& screen = "1280x1024x24")
 {
     int ends[2];
     if (pipe(ends) != 0)
         return std::nullopt;
-    server.emplace(std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(ends[1]), "-screen", "0",
-                                            "1280x1024x24", "-nolisten", "tcp"},
+    server.emplace(std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(ends[1]), "-screen", "0", screen,
+                                            "-nolisten", "tcp"},
                    std::vector<std::string>{});
     close(ends[1]);
     std::string number;
@@ -310,6 +311,93 @@ TEST(StartUpUnderAWindowManager, TheSettingDialogStandsActiveAboveTheMaximisedMa
         std::ifstream errors(errorOutput);
         const std::string errorText((std::istreambuf_iterator<char>(errors)), std::istreambuf_iterator<char>());
         EXPECT_THAT(ComplaintLines(errorText), testing::IsEmpty());
+    }
+    std::filesystem::remove_all(home);
+}
+
+// A window placement saved far above and left of a 1024x768 screen: the
+// program starts maximised, and once the window manager restores it, the
+// window stands left of the screen's edge as saved, but its title bar lies
+// whole within the work area and a grip of 100 pixels of it on the screen,
+// so that it can be taken and moved.
+TEST(StartUpUnderAWindowManager, ARestoredWindowSavedFarOffTheScreenKeepsItsTitleBarOnIt)
+{
+    for (const char* program : {"Xvfb", "openbox"}) {
+        if (!OnPath(program))
+            GTEST_SKIP() << program << " is not installed";
+    }
+    const std::filesystem::path home =
+        std::filesystem::path(testing::TempDir()) / ("klx-restored-window-" + std::to_string(getpid()));
+    std::filesystem::remove_all(home);
+    std::filesystem::create_directories(home);
+    std::ofstream(home / ".Tarvo") << "[WINDOWPOS]\nStatus=3\nTop=-5000\nLeft=-5000\nBottom=-4000\nRight=-4000\n";
+    {
+        std::optional<Child> server;
+        const std::optional<std::string> display = StartPrivateDisplay(server, "1024x768x24");
+        ASSERT_TRUE(display.has_value());
+        XConnection x(*display);
+        ASSERT_NE(x.Get(), nullptr);
+        const std::vector<std::string> settings{"DISPLAY=" + *display, "HOME=" + home.string(),
+                                                "XDG_CONFIG_HOME=" + (home / ".config").string()};
+        Child manager({"openbox", "--sm-disable"}, settings);
+        ASSERT_TRUE(x.WaitFor([&x] { return !x.Property(x.Root(), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty(); },
+                              std::chrono::seconds(30)));
+        std::vector<std::string> programSettings = settings;
+        programSettings.insert(programSettings.end(), {"GDK_BACKEND=x11", "NO_AT_BRIDGE=1",
+                                                       "ASAN_OPTIONS=detect_leaks=0"});
+        Child klx({KLX_PROGRAM}, programSettings);
+        ASSERT_GT(klx.Pid(), 0);
+
+        StartUpWindows windows;
+        ASSERT_TRUE(x.WaitFor(
+            [&] {
+                const XErrorsAnswered answered(x.Get());
+                windows = LookAtWindows(x, klx.Pid());
+                return windows.mainWindow && windows.mainMaximised;
+            },
+            std::chrono::seconds(45)))
+            << windows.Describe();
+
+        // Restored as the title bar's button does it: the manager is asked.
+        XEvent restore{};
+        restore.xclient.type = ClientMessage;
+        restore.xclient.window = windows.mainWindow;
+        restore.xclient.message_type = XInternAtom(x.Get(), "_NET_WM_STATE", False);
+        restore.xclient.format = 32;
+        restore.xclient.data.l[0] = 0;  // remove
+        restore.xclient.data.l[1] = static_cast<long>(XInternAtom(x.Get(), "_NET_WM_STATE_MAXIMIZED_VERT", False));
+        restore.xclient.data.l[2] = static_cast<long>(XInternAtom(x.Get(), "_NET_WM_STATE_MAXIMIZED_HORZ", False));
+        restore.xclient.data.l[3] = 1;  // from an application
+        XSendEvent(x.Get(), x.Root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &restore);
+        XFlush(x.Get());
+
+        // The frame around the window: its title bar is the top extent.
+        std::array<int, 4> frame{};
+        std::array<int, 4> workArea{};
+        const auto onScreen = [&] {
+            const XErrorsAnswered answered(x.Get());
+            windows = LookAtWindows(x, klx.Pid());
+            const std::vector<unsigned long> extents =
+                x.Property(windows.mainWindow, "_NET_FRAME_EXTENTS", XA_CARDINAL);
+            const std::vector<unsigned long> area = x.Property(x.Root(), "_NET_WORKAREA", XA_CARDINAL);
+            if (windows.mainMaximised || extents.size() != 4 || area.size() < 4)
+                return false;
+            const std::array<int, 4> client = x.Rect(windows.mainWindow);
+            const int left = static_cast<int>(extents[0]);
+            const int right = static_cast<int>(extents[1]);
+            const int top = static_cast<int>(extents[2]);
+            frame = {client[0] - left, client[1] - top, client[2] + left + right, top};
+            workArea = {static_cast<int>(area[0]), static_cast<int>(area[1]), static_cast<int>(area[2]),
+                        static_cast<int>(area[3])};
+            // Left of the screen's edge, as saved: the program's own
+            // placement, not the maximised one nor one of the manager's.
+            return top > 0 && frame[0] < 0 && frame[1] >= workArea[1] && frame[1] + top <= workArea[1] + workArea[3]
+                   && frame[0] + frame[2] >= 100;
+        };
+        EXPECT_TRUE(x.WaitFor(onScreen, std::chrono::seconds(45)))
+            << windows.Describe() << "; frame at " << frame[0] << "," << frame[1] << " width " << frame[2]
+            << ", title bar " << frame[3] << " high; work area " << workArea[0] << "," << workArea[1] << " size "
+            << workArea[2] << "x" << workArea[3];
     }
     std::filesystem::remove_all(home);
 }

@@ -6,7 +6,8 @@
 
 namespace {
 
-const ScreenLimits SCREEN{0, 24, 1280, 1024, 32, 32};
+// A panel of 24 pixels above the work area; a title bar of 36.
+const ScreenLimits SCREEN{0, 24, 1000, 1280, 1024, 32, 32, 36};
 
 TEST(WindowPlacement, AllFiveValuesGiveTheRectangleMovedByTheWorkArea)
 {
@@ -25,7 +26,10 @@ TEST(WindowPlacement, AMissingValueOrAStoredMinusOneAppliesNothing)
     EXPECT_FALSE(RestoredWindowRect({1, 100, -1, 700, 850}, SCREEN));
 }
 
-TEST(WindowPlacement, TheWindowIsPulledBackAndCutToTheScreenOnlyAsFarAsKeepsAnIconsSizeOfItOnIt)
+// Left and right a grip of 100 pixels of the window stays on the screen; its
+// top, the title bar's, stays between the work area's top and its bottom less
+// the title bar's height.
+TEST(WindowPlacement, TheWindowIsPulledBackAndCutToTheScreenOnlyAsFarAsKeepsItsTitleBarAndAGripOnIt)
 {
     // x, y, width, height.
     using Placed = std::array<int, 4>;
@@ -34,13 +38,51 @@ TEST(WindowPlacement, TheWindowIsPulledBackAndCutToTheScreenOnlyAsFarAsKeepsAnIc
         SavedWindowPos saved;
         Placed placed;
     } cases[] = {
-        {"beyond the bottom right", {1, 2000, 3000, 2600, 3800}, {1280 - 32, 1024 - 32, 800, 600}},
-        {"more than an icon's size on the screen", {1, -200, -300, 400, 500}, {-300, -176, 800, 600}},
-        {"beyond the top left", {1, -40000, -50000, -39300, -49000}, {32 - 1000, 32 - 700, 1000, 700}},
+        {"beyond the bottom right", {1, 2000, 3000, 2600, 3800}, {1280 - 100, 24 + 1000 - 36, 800, 600}},
+        {"more than a grip on the screen, the title bar above the work area", {1, -200, -300, 400, 500},
+         {-300, 24, 800, 600}},
+        {"beyond the top left", {1, -40000, -50000, -39300, -49000}, {100 - 1000, 24, 1000, 700}},
         {"larger than the screen", {1, 0, 0, 60000, 2000}, {0, 24, 1280, 1024}},
+        {"the title bar just inside the work area", {1, 1000 - 36, 1280 - 100, 1500, 2000},
+         {1280 - 100, 24 + 1000 - 36, 820, 536}},
     };
     for (const auto& c : cases) {
         const std::optional<WindowRect> rect = RestoredWindowRect(c.saved, SCREEN);
+        ASSERT_TRUE(rect) << c.name;
+        EXPECT_EQ((Placed{rect->x, rect->y, rect->width, rect->height}), c.placed) << c.name;
+    }
+}
+
+// On other screens: a small one with a panel, a title bar lower than an icon
+// and an icon wider than the grip, where the larger of each holds.
+TEST(WindowPlacement, ARestoredWindowCanAlwaysBeTakenByItsTitleBar)
+{
+    const ScreenLimits small{0, 24, 744, 1024, 768, 32, 32, 36};
+    const ScreenLimits lowTitleBar{0, 24, 744, 1024, 768, 32, 32, 20};
+    const ScreenLimits largeIcons{0, 0, 768, 1024, 768, 128, 48, 20};
+    using Placed = std::array<int, 4>;
+    const struct {
+        const char* name;
+        ScreenLimits screen;
+        SavedWindowPos saved;
+        Placed placed;
+    } cases[] = {
+        // Top -5000, Left -5000, Bottom -4000, Right -4000: cut to the
+        // screen's height, 100 pixels of it left of the screen's edge.
+        {"far above and left", small, {3, -5000, -5000, -4000, -4000}, {100 - 1000, 24, 1000, 768}},
+        {"far right", small, {1, 100, 5000, 500, 5600}, {1024 - 100, 124, 600, 400}},
+        {"far below", small, {1, 3000, 100, 3500, 700}, {100, 24 + 744 - 36, 600, 500}},
+        {"partly off at the top", small, {1, -10, 200, 590, 1000}, {200, 24, 800, 600}},
+        {"narrower than the grip, far left", small, {1, 100, -3000, 300, -2950}, {0, 124, 50, 200}},
+        {"an icon's size below a low title bar", lowTitleBar, {1, 3000, 100, 3500, 700},
+         {100, 24 + 744 - 32, 600, 500}},
+        {"an icon wider than the grip, far left", largeIcons, {1, 100, -3000, 500, -2000},
+         {128 - 1000, 100, 1000, 400}},
+        {"an icon wider than the grip, far below right", largeIcons, {1, 3000, 3000, 3400, 4000},
+         {1024 - 128, 768 - 48, 1000, 400}},
+    };
+    for (const auto& c : cases) {
+        const std::optional<WindowRect> rect = RestoredWindowRect(c.saved, c.screen);
         ASSERT_TRUE(rect) << c.name;
         EXPECT_EQ((Placed{rect->x, rect->y, rect->width, rect->height}), c.placed) << c.name;
     }

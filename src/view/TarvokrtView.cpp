@@ -65,6 +65,10 @@ CTarvokrtView::CTarvokrtView(wxWindow* parent, const ViewServices& services)
 
 CTarvokrtView::~CTarvokrtView()
 {
+    // A press without its release (the window closed meanwhile) leaves no
+    // destroyed window on the toolkit's capture stack.
+    if (HasCapture())
+        ReleaseMouse();
     if (IsAskingDomainStates())
         wxEvtHandler::RemoveFilter(domainAnswerFilter_.get());
     if (tglSetCurrent())

@@ -6,9 +6,23 @@
 
 #include <wx/cursor.h>
 
+#include <gdk/gdk.h>
+
 namespace {
 
 constexpr double KEY_ZOOM_STEP = 50.0;
+
+// Whether a press may take the mouse for the window: no window holds it,
+// and the window is on the screen. The toolkit grabs the pointer only for a
+// window on the screen, which a window manager shows in its own time; a
+// capture that failed would stay on the toolkit's capture stack.
+bool CanTakeMouse(const wxWindow& window)
+{
+    if (wxWindow::GetCapture())
+        return false;
+    GdkWindow* drawing = window.GTKGetDrawingWindow();
+    return drawing && gdk_window_is_viewable(drawing);
+}
 
 }  // namespace
 
@@ -222,7 +236,7 @@ void CTarvokrtView::OnLButtonDown(wxMouseEvent& event)
         m_rubberBandKind = m_mouseMode == MOUSE_ZOOM_WINDOW ? 4 : 5;
     }
     SetFocus();
-    if (!HasCapture())
+    if (CanTakeMouse(*this))
         CaptureMouse();
     event.Skip();
 }
@@ -285,6 +299,7 @@ void CTarvokrtView::OnLButtonUp(wxMouseEvent& event)
 
 void CTarvokrtView::OnCaptureLost(wxMouseCaptureLostEvent&)
 {
+    // The toolkit has released the mouse already; the drag ends here.
     m_leftButtonDown = 0;
 }
 

@@ -8,6 +8,7 @@
 
 #include "calc/DocumentHost.h"
 #include "sections/SectionTestSupport.h"
+#include "support/FoundRecord.h"
 
 // Records what the document asked of its window; answers the pause dialog
 // from a queue ("Continue" when it runs dry) and never really waits.
@@ -70,11 +71,14 @@ protected:
 
     void SetDomainMaterials(int sectionId, int materialId)
     {
-        for (auto& [id, domain] : model.FindSection(sectionId)->domains)
+        for (auto& [id, domain] : FoundRecord(model.FindSection(sectionId), "section", sectionId).domains)
             domain->materialId = materialId;
     }
 
-    const double* Results(int sectionId) const { return model.FindSection(sectionId)->results; }
+    const double* Results(int sectionId) const
+    {
+        return FoundRecord(model.FindSection(sectionId), "section", sectionId).results;
+    }
 
     PropsTest() { host.busyFlag = &busy; }
 

@@ -3,6 +3,7 @@
 // picture of the model for the undo and redo checks of the command tests.
 
 #include "model/SectModel.h"
+#include "support/FoundRecord.h"
 #include "support/ScriptedUserPorts.h"
 
 #include <gtest/gtest.h>
@@ -88,7 +89,7 @@ protected:
         loop->id = model.m_nextClosedLoopId++;
         loop->curveIds = signedCurveIds;
         for (int entry : signedCurveIds)
-            model.FindCurve(std::abs(entry))->closedLoopIds.push_back(loop->id);
+            FoundRecord(model.FindCurve(std::abs(entry)), "curve", std::abs(entry)).closedLoopIds.push_back(loop->id);
         const int id = loop->id;
         model.m_closedLoops[id] = std::move(loop);
         return id;
@@ -107,7 +108,10 @@ protected:
         model.m_currentUcsId = 1;
     }
 
-    std::vector<int> CurvePoints(int curveId) const { return model.FindCurve(curveId)->pointIds; }
+    std::vector<int> CurvePoints(int curveId) const
+    {
+        return FoundRecord(model.FindCurve(curveId), "curve", curveId).pointIds;
+    }
 
     std::vector<int> NewcomerPoints()
     {

@@ -1,9 +1,11 @@
 #include "field_click.h"
 
 #include "view/support/GuiTestEnvironment.h"
+#include "view/support/ShownOnScreen.h"
 
 #include <gtk/gtk.h>
 #include <wx/textctrl.h>
+#include <wx/toplevel.h>
 
 namespace {
 
@@ -28,26 +30,31 @@ bool ClickIntoField(wxTextCtrl& field)
     GtkWidget* entry = field.GetHandle();
     if (!entry || !GTK_IS_ENTRY(entry))
         return false;
+    // A click lands as the user's only in a window that is shown and has the
+    // focus; a window manager gives it in its own time.
+    auto* window = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(&field));
+    if (!window || !WaitUntilShownAndActive(*window))
+        return false;
     // GTK lays the field out in its own loop.
-    GdkWindow* window = nullptr;
+    GdkWindow* textArea = nullptr;
     const bool laidOut = RunEventsUntil([&] {
-        window = TextAreaWindow(entry);
-        return window && gdk_window_get_width(window) > 1;
+        textArea = TextAreaWindow(entry);
+        return textArea && gdk_window_get_width(textArea) > 1;
     });
     if (!laidOut)
         return false;
     GdkDevice* pointer = gdk_seat_get_pointer(gdk_display_get_default_seat(gtk_widget_get_display(entry)));
-    const double x = gdk_window_get_width(window) - 2;
-    const double y = gdk_window_get_height(window) / 2.0;
+    const double x = gdk_window_get_width(textArea) - 2;
+    const double y = gdk_window_get_height(textArea) / 2.0;
     int rootX = 0;
     int rootY = 0;
-    gdk_window_get_origin(window, &rootX, &rootY);
+    gdk_window_get_origin(textArea, &rootX, &rootY);
     // Clicks far apart in time, so that no two read as a double click.
     static guint32 pressTime = 0;
     pressTime += 10000;
     for (const GdkEventType type : {GDK_BUTTON_PRESS, GDK_BUTTON_RELEASE}) {
         GdkEvent* event = gdk_event_new(type);
-        event->button.window = GDK_WINDOW(g_object_ref(window));
+        event->button.window = GDK_WINDOW(g_object_ref(textArea));
         event->button.send_event = TRUE;
         event->button.time = type == GDK_BUTTON_PRESS ? pressTime : pressTime + 50;
         event->button.x = x;

@@ -5,7 +5,8 @@
 
 class wxTextCtrl;
 
-// Once GTK has laid the field out, presses and releases the left button
-// right of its text, where a user clicks into a field to type; false when
-// the field's text area has no window to take the click.
+// Once the field's window is shown and active and GTK has laid the field
+// out, presses and releases the left button right of its text, where a user
+// clicks into a field to type; false when the window was not shown or the
+// field's text area has no window to take the click.
 bool ClickIntoField(wxTextCtrl& field);

@@ -14,6 +14,7 @@
 #include "tools/ToolRegistration.h"
 #include "view/Scene.h"
 #include "view/TarvokrtView.h"
+#include "view/support/ShownOnScreen.h"
 
 #include <wx/app.h>
 #include <wx/aui/auibar.h>
@@ -134,6 +135,16 @@ bool ProgramOnScreen::Start(const std::string& commandLine,
         addTestRegistrations(app->Tools());
     const bool started = app->InitInstance(commandLine);
     Settle();
+    // The tests click into the frame and take its pictures: a window manager
+    // maps and activates it in its own time. What its first show starts (the
+    // Setting dialog of a first start) runs before the test goes on, and the
+    // frame has the focus back after it.
+    if (started && app->Frame() && app->Frame()->IsShown()) {
+        CMainFrame& frame = *app->Frame();
+        EXPECT_TRUE(WaitUntilShownAndActive(frame)) << "the main window was not shown and activated";
+        Settle();
+        EXPECT_TRUE(WaitUntilShownAndActive(frame)) << "the main window did not get the focus back";
+    }
     return started;
 }
 

@@ -308,7 +308,7 @@ TEST_F(ProgramOnScreen, TheScreenShowsTheFrameItsBarsTheBannerAndTheDrawnModel)
     int blue = 0;
     bool whiteBar = true;
     const wxImage shot = PaintedPicture([&](const wxImage& picture) {
-        const wxPoint origin = Frame().GetScreenPosition();
+        const wxPoint origin = PictureOrigin(Frame());
         area = wxRect(view.GetScreenPosition() - origin, view.GetClientSize());
         const wxPoint toolbar = Frame().Bars().GetPane("File").window->GetScreenPosition() - origin;
         if (area.width <= 100 || area.GetRight() >= picture.GetWidth() || area.GetBottom() >= picture.GetHeight())

@@ -2,6 +2,9 @@
 
 #include "x_properties.h"
 
+#include "view/support/ShownOnScreen.h"
+
+#include <wx/toplevel.h>
 #include <wx/utils.h>
 #include <wx/window.h>
 
@@ -34,6 +37,9 @@ Window XWindowOf(const wxWindow& topLevel)
 
 OwnWindowCapture::OwnWindowCapture(wxWindow& topLevel)
 {
+    // A window the manager has not mapped yet has no picture to keep.
+    if (auto* window = dynamic_cast<wxTopLevelWindow*>(&topLevel))
+        WaitUntilShownAndActive(*window);
     Display* display = OwnDisplay();
     int eventBase = 0;
     int errorBase = 0;
@@ -84,6 +90,16 @@ wxImage OwnWindowCapture::Take() const
         XDestroyImage(shot);
     }
     return image;
+}
+
+wxPoint PictureOrigin(const wxWindow& topLevel)
+{
+    GtkWidget* widget = topLevel.GetHandle();
+    GdkWindow* window = widget ? gtk_widget_get_window(widget) : nullptr;
+    wxPoint origin;
+    if (window)
+        gdk_window_get_origin(window, &origin.x, &origin.y);
+    return origin;
 }
 
 std::vector<int> StackingPlaces(const std::vector<const wxWindow*>& windows)

@@ -6,6 +6,7 @@
 // by their X window, never by title: an earlier test's window of the same
 // title may still be waiting for its deletion.
 
+#include <wx/gdicmn.h>
 #include <wx/image.h>
 
 #include <vector>
@@ -14,8 +15,8 @@ class wxWindow;
 
 class OwnWindowCapture {
 public:
-    // Redirects the shown top-level window; the window must repaint before
-    // Take shows its picture.
+    // Redirects the shown top-level window once the display shows it (see
+    // ShownOnScreen.h); the window must repaint before Take shows its picture.
     explicit OwnWindowCapture(wxWindow& topLevel);
     ~OwnWindowCapture();
     OwnWindowCapture(const OwnWindowCapture&) = delete;
@@ -28,6 +29,11 @@ public:
 private:
     unsigned long window_ = 0;
 };
+
+// Where the top-left pixel of the window's picture lies on the screen: at
+// its own X window, inside the frame a window manager draws around it (the
+// top-level window's position counts that frame in).
+wxPoint PictureOrigin(const wxWindow& topLevel);
 
 // The places of the shown top-level windows among the display's top-level
 // windows, counted from the bottom, all from one look at the display (other

@@ -4,6 +4,7 @@
 // rectangle in two parts answered with the mouse.
 
 #include "program_on_screen.h"
+#include "screen_capture.h"
 
 #include "frame/MainFrame.h"
 #include "frame/OutputWindow.h"
@@ -84,7 +85,7 @@ protected:
     {
         int found = 0;
         PaintedPicture([&](const wxImage& picture) {
-            const wxPoint offset = View().GetScreenPosition() - Frame().GetScreenPosition();
+            const wxPoint offset = View().GetScreenPosition() - PictureOrigin(Frame());
             const wxPoint low = ClientOf(20, 40) + offset;
             const wxPoint high = ClientOf(80, 10) + offset;
             found = 0;

@@ -1,9 +1,9 @@
 // The program's first start under a window manager (openbox) on a display of
 // the test's own: the "Setting" dialog that start-up opens stands above the
-// maximised main window, active and centred over it. On the shared test
-// display no window manager runs, and there the toolkit shows a window at
-// once; under a manager it waits for the manager's frame sizes first, which
-// is where a dialog opened too early went behind its main window.
+// maximised main window, active and centred over it. On a display without a
+// window manager the toolkit shows a window at once; under a manager it
+// waits for the manager's frame sizes first, which is where a dialog opened
+// too early went behind its main window.
 
 #include "toolkit_complaints.h"
 

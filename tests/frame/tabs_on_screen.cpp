@@ -65,7 +65,7 @@ TabLook TabsOnScreen::Look(const wxImage& picture, int index) const
     if (!picture.IsOk())
         return look;
     wxRect box = tabs_.TabTextRect(index);
-    box.SetPosition(tabs_.ClientToScreen(box.GetPosition()) - window_.GetScreenPosition());
+    box.SetPosition(tabs_.ClientToScreen(box.GetPosition()) - PictureOrigin(window_));
     box.Intersect(wxRect(picture.GetSize()));
     std::map<unsigned long, int> counts;
     for (int y = box.GetTop(); y <= box.GetBottom(); ++y) {

@@ -12,6 +12,7 @@
 
 namespace {
 
+// Errors the handler in place before the guard saw, counted from each test's start.
 int errorsSeenBefore = 0;
 
 int CountError(Display*, XErrorEvent*)
@@ -22,6 +23,7 @@ int CountError(Display*, XErrorEvent*)
 
 TEST(XErrorsAnswered, RequestsAboutAVanishedWindowAnswerNothingAndThePreviousHandlerReturns)
 {
+    errorsSeenBefore = 0;
     Display* ours = XOpenDisplay(nullptr);
     Display* theirs = XOpenDisplay(nullptr);
     ASSERT_NE(ours, nullptr);

@@ -118,7 +118,9 @@ TEST_F(DxfNotImported, WarnsOfEntitiesItCannotPlaceApartFromThoseTooSmall)
     }
     // The circle far out that can be placed is whole.
     ASSERT_TRUE(ImportText(unplaceable.text));
-    EXPECT_EQ(model.FindCurve(4)->pointIds.size(), 37u);
+    const T_CURVE_D* circle = model.FindCurve(4);
+    ASSERT_NE(circle, nullptr);
+    EXPECT_EQ(circle->pointIds.size(), 37u);
 }
 
 DxfBuilder& LineFromX(DxfBuilder& dxf, const std::string& x1)
@@ -195,7 +197,10 @@ protected:
             const bool placed = c.gives == Gives::Number;
             ASSERT_EQ(fresh.m_curves.size(), placed ? 1u : 0u);
             if (placed) {
-                const T_POINT_D* start = fresh.FindPoint(fresh.m_curves.begin()->second->pointIds.front());
+                const std::vector<int>& ids = fresh.m_curves.begin()->second->pointIds;
+                ASSERT_FALSE(ids.empty());
+                const T_POINT_D* start = fresh.FindPoint(ids.front());
+                ASSERT_NE(start, nullptr);
                 EXPECT_EQ(start->xy[0], c.x);
                 EXPECT_EQ(start->xy[1], 20.0);
                 EXPECT_EQ(user.lines.size(), 2u);

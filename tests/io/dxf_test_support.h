@@ -8,6 +8,7 @@
 #include "commands/CreationSupport.h"
 #include "model/SectModel.h"
 #include "model/TextFormat.h"
+#include "support/FoundRecord.h"
 #include "support/ScriptedUserPorts.h"
 #include "support/TestDataFolders.h"
 
@@ -114,9 +115,9 @@ protected:
     std::vector<std::array<double, 2>> CurvePositions(int curveId) const
     {
         std::vector<std::array<double, 2>> positions;
-        for (int pointId : model.FindCurve(curveId)->pointIds) {
-            const T_POINT_D* point = model.FindPoint(pointId);
-            positions.push_back({point->xy[0], point->xy[1]});
+        for (int pointId : FoundRecord(model.FindCurve(curveId), "curve", curveId).pointIds) {
+            const T_POINT_D& point = FoundRecord(model.FindPoint(pointId), "point", pointId);
+            positions.push_back({point.xy[0], point.xy[1]});
         }
         return positions;
     }

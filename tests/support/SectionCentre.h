@@ -3,6 +3,7 @@
 // model curves it was generated from.
 
 #include "model/SectModel.h"
+#include "support/FoundRecord.h"
 
 #include <algorithm>
 #include <array>
@@ -11,9 +12,9 @@ inline std::array<double, 2> SectionCurveCentre(const CSectModel& model, int sec
 {
     double lo[2] = {1e300, 1e300};
     double hi[2] = {-1e300, -1e300};
-    for (int curveId : model.FindSection(sectionId)->curveIds) {
-        for (int pointId : model.FindCurve(curveId)->pointIds) {
-            const double* xy = model.FindPoint(pointId)->xy;
+    for (int curveId : FoundRecord(model.FindSection(sectionId), "section", sectionId).curveIds) {
+        for (int pointId : FoundRecord(model.FindCurve(curveId), "curve", curveId).pointIds) {
+            const double* xy = FoundRecord(model.FindPoint(pointId), "point", pointId).xy;
             for (int k = 0; k < 2; ++k) {
                 lo[k] = std::min(lo[k], xy[k]);
                 hi[k] = std::max(hi[k], xy[k]);

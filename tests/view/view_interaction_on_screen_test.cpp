@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/evtloop.h>
+#include <wx/frame.h>
 #include <wx/timer.h>
 
 #include <functional>
@@ -75,6 +76,40 @@ protected:
         return all;
     }
 };
+
+// The view takes the mouse for a press only on the screen: a window
+// manager maps a new window in its own time, and a capture the toolkit
+// failed stays on its capture stack, where a later modal dialog finds the
+// view destroyed. A release, or the view's end, lets the mouse go. The
+// toolkit's complaints fail the test (GuiTestMain).
+TEST_F(ViewInteractionOnScreen, APressTakesTheMouseOnlyOnTheScreenAndTheReleaseOrTheViewsEndLetsItGo)
+{
+    const wxPoint at = ClientOf(500, 0);
+    Post(wxEVT_LEFT_DOWN, at, true);
+    EXPECT_TRUE(view->HasCapture());
+    Post(wxEVT_LEFT_UP, at, false);
+    EXPECT_EQ(wxWindow::GetCapture(), nullptr);
+
+    Post(wxEVT_LEFT_DOWN, at, true);
+    DestroyNow(frame);
+    frame = nullptr;
+    view = nullptr;
+    EXPECT_EQ(wxWindow::GetCapture(), nullptr);
+
+    ViewServices services;
+    services.document = &document;
+    services.output = &document.user;
+    services.status = &status;
+    services.workspace = &workspace;
+    services.combos = &workspace;
+    services.query = &workspace;
+    frame = new wxFrame(nullptr, wxID_ANY, "view not shown");
+    view = new CTarvokrtView(frame, services);
+    Post(wxEVT_LEFT_DOWN, at, true);
+    EXPECT_EQ(wxWindow::GetCapture(), nullptr);
+    Post(wxEVT_LEFT_UP, at, false);
+    EXPECT_EQ(wxWindow::GetCapture(), nullptr);
+}
 
 TEST_F(ViewInteractionOnScreen, ThePickFilterCodesChooseKindsAndMode)
 {

@@ -140,6 +140,10 @@ bool RunEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds
     wxGUIEventLoop loop;
     wxTimer check;
     check.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        // A modal dialog's loop may run inside this one meanwhile: this one
+        // ends only once it is the innermost again.
+        if (wxEventLoopBase::GetActive() != &loop)
+            return;
         reached = done();
         if (reached || std::chrono::steady_clock::now() >= deadline)
             loop.Exit();

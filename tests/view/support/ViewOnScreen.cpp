@@ -1,5 +1,7 @@
 #include "view/support/ViewOnScreen.h"
 
+#include "view/support/ShownOnScreen.h"
+
 #include <wx/frame.h>
 
 #include <cmath>
@@ -20,7 +22,8 @@ void ViewOnScreen::SetUp()
     view = new CTarvokrtView(frame, services);
     frame->SetClientSize(ClientSize());
     frame->Show();
-    // Mapping and sizing the window take round trips to the X server.
+    ASSERT_TRUE(WaitUntilShownAndActive(*frame));
+    // Sizing the window takes round trips to the X server.
     RunEventsUntil([this] {
         return view->IsShownOnScreen() && view->GetClientSize() == ClientSize() && view->tglSetCurrent();
     });

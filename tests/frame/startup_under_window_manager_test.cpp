@@ -204,6 +204,27 @@ std::optional<std::string> StartPrivateDisplay(std::optional<Child>& server,
     return ":" + number;
 }
 
+// What a program on a private display sees: the display, and a home folder
+// in place of the user's.
+std::vector<std::string> DisplaySettings(const std::string& display, const std::filesystem::path& home)
+{
+    return {"DISPLAY=" + display, "HOME=" + home.string(), "XDG_CONFIG_HOME=" + (home / ".config").string()};
+}
+
+// The program's own: the toolkit on X, without the leak checker.
+std::vector<std::string> ProgramSettings(std::vector<std::string> settings)
+{
+    settings.insert(settings.end(), {"GDK_BACKEND=x11", "NO_AT_BRIDGE=1", "ASAN_OPTIONS=detect_leaks=0"});
+    return settings;
+}
+
+// The manager has taken the display once it names its check window.
+bool ManagerTookDisplay(XConnection& x)
+{
+    return x.WaitFor([&x] { return !x.Property(x.Root(), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty(); },
+                     std::chrono::seconds(30));
+}
+
 struct StartUpWindows {
     Window dialog = 0;
     Window mainWindow = 0;
@@ -270,14 +291,10 @@ TEST(StartUpUnderAWindowManager, TheSettingDialogStandsActiveAboveTheMaximisedMa
         ASSERT_TRUE(display.has_value());
         XConnection x(*display);
         ASSERT_NE(x.Get(), nullptr);
-        const std::vector<std::string> settings{"DISPLAY=" + *display, "HOME=" + home.string(),
-                                                "XDG_CONFIG_HOME=" + (home / ".config").string()};
+        const std::vector<std::string> settings = DisplaySettings(*display, home);
         Child manager({"openbox", "--sm-disable"}, settings);
-        ASSERT_TRUE(x.WaitFor([&x] { return !x.Property(x.Root(), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty(); },
-                              std::chrono::seconds(30)));
-        std::vector<std::string> programSettings = settings;
-        programSettings.insert(programSettings.end(), {"GDK_BACKEND=x11", "NO_AT_BRIDGE=1",
-                                                       "ASAN_OPTIONS=detect_leaks=0"});
+        ASSERT_TRUE(ManagerTookDisplay(x));
+        const std::vector<std::string> programSettings = ProgramSettings(settings);
         const std::filesystem::path errorOutput = home / "klx-errors.txt";
         Child klx({KLX_PROGRAM}, programSettings, errorOutput.string());
         ASSERT_GT(klx.Pid(), 0);
@@ -337,14 +354,10 @@ TEST(StartUpUnderAWindowManager, ARestoredWindowSavedFarOffTheScreenKeepsItsTitl
         ASSERT_TRUE(display.has_value());
         XConnection x(*display);
         ASSERT_NE(x.Get(), nullptr);
-        const std::vector<std::string> settings{"DISPLAY=" + *display, "HOME=" + home.string(),
-                                                "XDG_CONFIG_HOME=" + (home / ".config").string()};
+        const std::vector<std::string> settings = DisplaySettings(*display, home);
         Child manager({"openbox", "--sm-disable"}, settings);
-        ASSERT_TRUE(x.WaitFor([&x] { return !x.Property(x.Root(), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty(); },
-                              std::chrono::seconds(30)));
-        std::vector<std::string> programSettings = settings;
-        programSettings.insert(programSettings.end(), {"GDK_BACKEND=x11", "NO_AT_BRIDGE=1",
-                                                       "ASAN_OPTIONS=detect_leaks=0"});
+        ASSERT_TRUE(ManagerTookDisplay(x));
+        const std::vector<std::string> programSettings = ProgramSettings(settings);
         Child klx({KLX_PROGRAM}, programSettings);
         ASSERT_GT(klx.Pid(), 0);
 

@@ -96,15 +96,8 @@ TEST_F(ViewInteractionOnScreen, APressTakesTheMouseOnlyOnTheScreenAndTheReleaseO
     view = nullptr;
     EXPECT_EQ(wxWindow::GetCapture(), nullptr);
 
-    ViewServices services;
-    services.document = &document;
-    services.output = &document.user;
-    services.status = &status;
-    services.workspace = &workspace;
-    services.combos = &workspace;
-    services.query = &workspace;
     frame = new wxFrame(nullptr, wxID_ANY, "view not shown");
-    view = new CTarvokrtView(frame, services);
+    view = new CTarvokrtView(frame, Services());
     Post(wxEVT_LEFT_DOWN, at, true);
     EXPECT_EQ(wxWindow::GetCapture(), nullptr);
     Post(wxEVT_LEFT_UP, at, false);

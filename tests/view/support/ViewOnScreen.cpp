@@ -7,10 +7,8 @@
 #include <cmath>
 #include <cstdlib>
 
-void ViewOnScreen::SetUp()
+ViewServices ViewOnScreen::Services()
 {
-    if (!RequireDisplay())
-        return;
     ViewServices services;
     services.document = &document;
     services.output = &document.user;
@@ -18,8 +16,15 @@ void ViewOnScreen::SetUp()
     services.workspace = &workspace;
     services.combos = &workspace;
     services.query = &workspace;
+    return services;
+}
+
+void ViewOnScreen::SetUp()
+{
+    if (!RequireDisplay())
+        return;
     frame = new wxFrame(nullptr, wxID_ANY, "view test");
-    view = new CTarvokrtView(frame, services);
+    view = new CTarvokrtView(frame, Services());
     frame->SetClientSize(ClientSize());
     frame->Show();
     ASSERT_TRUE(WaitUntilShownAndActive(*frame));

@@ -43,6 +43,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // The fakes, as the view is handed them.
+    ViewServices Services();
+
     // Rebuilds from the model, fits and draws one frame.
     void DrawModel();
     // The pixel of the frame where the world point shows.

@@ -242,8 +242,51 @@ void ClickButton(wxWindow& button)
 
 bool SizedAsGiven(const wxWindow& window)
 {
-    return gtk_widget_get_allocated_width(window.GetHandle()) == window.GetSize().x
-           && gtk_widget_get_allocated_height(window.GetHandle()) == window.GetSize().y;
+    GtkWidget* widget = window.GetHandle();
+    if (!window.IsTopLevel()) {
+        return gtk_widget_get_allocated_width(widget) == window.GetSize().x
+               && gtk_widget_get_allocated_height(widget) == window.GetSize().y;
+    }
+    // Inside the frame the window manager puts around it, the window is as
+    // large as the server has made it.
+    GdkWindow* onServer = gtk_widget_get_window(widget);
+    if (!onServer)
+        return false;
+    GdkRectangle framed{};
+    gdk_window_get_frame_extents(onServer, &framed);
+    return framed.width == window.GetSize().x && framed.height == window.GetSize().y
+           && gtk_widget_get_allocated_width(widget) == gdk_window_get_width(onServer)
+           && gtk_widget_get_allocated_height(widget) == gdk_window_get_height(onServer);
+}
+
+bool ProgramOnScreen::ShowFrameAt(const wxSize& size, const std::function<bool()>& laidOut)
+{
+    CMainFrame& frame = Frame();
+    if (frame.IsMaximized()) {
+        // A window manager un-maximises the window in its own time, and then
+        // changes its frame around it. The program gives the window its
+        // normal size back after the first size or move that finds it no
+        // longer maximised; only after that may the window take the size.
+        bool unmaximised = false;
+        const auto seen = [&frame, &unmaximised](wxEvent& event) {
+            unmaximised = unmaximised || !frame.IsMaximized();
+            event.Skip();
+        };
+        frame.Bind(wxEVT_SIZE, seen);
+        frame.Bind(wxEVT_MOVE, seen);
+        frame.Maximize(false);
+        const bool seenUnmaximised = RunEventsUntil([&unmaximised] { return unmaximised; });
+        frame.Unbind(wxEVT_SIZE, seen);
+        frame.Unbind(wxEVT_MOVE, seen);
+        if (!seenUnmaximised)
+            return false;
+        Settle();
+        if (!RunEventsUntil([&frame] { return SizedAsGiven(frame); }))
+            return false;
+    }
+    frame.SetSize(wxRect(wxPoint(0, 0), size));
+    const wxSize taken = frame.GetSize();
+    return RunEventsUntil([&] { return frame.GetSize() == taken && SizedAsGiven(frame) && (!laidOut || laidOut()); });
 }
 
 void ProgramOnScreen::Press(wxWindow& button)

@@ -35,7 +35,9 @@ class wxWindow;
 // A click of the button, handled at once (inside a modal dialog too).
 void ClickButton(wxWindow& button);
 
-// Whether the toolkit has given the window the size the program gave it.
+// Whether the toolkit has given the window the size the program gave it; a
+// main window's size, as the program gives it, takes in the window manager's
+// frame around it.
 bool SizedAsGiven(const wxWindow& window);
 
 struct ScriptedSavePrompts : IDocumentPrompts {
@@ -77,6 +79,10 @@ protected:
     void Quit();
     // Lets the program handle what is pending, modal dialogs included.
     void Settle();
+    // The main window un-maximised and given the size at the screen's top
+    // left corner; true once the toolkit has laid it out at the size it took
+    // (no smaller than its least size) and `laidOut` holds too.
+    bool ShowFrameAt(const wxSize& size, const std::function<bool()>& laidOut = {});
     // Runs a menu command as its menu item or toolbar button does, then settles.
     void Command(int commandId);
     // Runs the program's own event loop for a while, so GTK paints the

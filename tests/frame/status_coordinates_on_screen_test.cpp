@@ -28,12 +28,11 @@ TEST_F(StatusCoordinatesOnScreen, TheCoordinatePanesShowTheCursorsCoordinatesWho
         ++paints;
         event.Skip();
     });
-    Frame().Maximize(false);
     for (const int width : {1280, Frame().GetMinSize().x}) {
-        Frame().SetSize(wxRect(0, 0, width, 700));
-        ASSERT_TRUE(RunEventsUntil([&] {
-            return Frame().GetSize().x == width && gtk_widget_get_allocated_width(status.GetHandle()) == status.GetSize().x;
+        ASSERT_TRUE(ShowFrameAt(wxSize(width, 700), [&status] {
+            return gtk_widget_get_allocated_width(status.GetHandle()) == status.GetSize().x;
         })) << width;
+        ASSERT_EQ(Frame().GetSize().x, width);
         View().m_snappedPoint[0] = -1234.5;
         View().m_snappedPoint[1] = -1234.5;
         View().ShowCursorCoordinates();

@@ -52,18 +52,13 @@ protected:
         return *static_cast<wxAuiToolBar*>(Frame().Bars().GetPane(bar.title).window);
     }
 
-    // The frame at the size, once the toolkit has given it and every bar
-    // the sizes the bar manager laid out.
-    void ShowFrameAt(const wxSize& size)
+    // Whether the toolkit has given every bar the size the bar manager laid out.
+    bool BarsSizedAsGiven()
     {
-        Frame().Maximize(false);
-        Frame().SetSize(wxRect(wxPoint(0, 0), size));
-        ASSERT_TRUE(RunEventsUntil([&] {
-            bool sized = Frame().GetSize() == size && SizedAsGiven(Frame());
-            for (const ToolbarDefinition& bar : DefaultToolbars())
-                sized = sized && SizedAsGiven(Bar(bar));
-            return sized;
-        })) << "the frame " << size.x << "x" << size.y;
+        bool sized = true;
+        for (const ToolbarDefinition& bar : DefaultToolbars())
+            sized = sized && SizedAsGiven(Bar(bar));
+        return sized;
     }
 };
 
@@ -75,7 +70,9 @@ void PrintTo(const wxSize& size, std::ostream* out)
 TEST_P(ToolbarOverflowOnScreen, EveryButtonShowsWholeOrIsInItsBarsOverflowMenu)
 {
     ASSERT_TRUE(Start("KLX 1"));
-    ShowFrameAt(GetParam());
+    ASSERT_TRUE(ShowFrameAt(GetParam(), [this] { return BarsSizedAsGiven(); }))
+        << "the frame " << GetParam().x << "x" << GetParam().y;
+    ASSERT_EQ(Frame().GetSize(), GetParam());
     const wxRect client(Frame().ClientToScreen(wxPoint(0, 0)), Frame().GetClientSize());
     int offeredByOverflow = 0;
     std::vector<wxRect> barsSoFar;

@@ -16,18 +16,10 @@
 #include "frame/ToolbarTable.h"
 
 #include <gmock/gmock.h>
-#include <gtk/gtk.h>
 
 #include <algorithm>
 
 namespace {
-
-// Whether the toolkit has laid the window out at the size the program gave it.
-bool LaidOut(const wxWindow& window)
-{
-    return gtk_widget_get_allocated_width(window.GetHandle()) == window.GetSize().x
-           && gtk_widget_get_allocated_height(window.GetHandle()) == window.GetSize().y;
-}
 
 class ToolkitLogOnScreen : public ProgramOnScreen {};
 
@@ -36,7 +28,7 @@ TEST_F(ToolkitLogOnScreen, TheFramePagesOfEachKindAndResizingRaiseNoToolkitCompl
     const ToolkitComplaints complaints;
     ASSERT_TRUE(Start("KLX 1"));
     CProjectWorkspace& workspace = Frame().Workspace();
-    ASSERT_TRUE(RunEventsUntil([&] { return LaidOut(Frame()) && LaidOut(workspace.Tabs()); }));
+    ASSERT_TRUE(RunEventsUntil([&] { return SizedAsGiven(Frame()) && SizedAsGiven(workspace.Tabs()); }));
     for (const ToolPageShell& shell : ToolPageShells()) {
         const std::vector<ToolPageRow>& rows = app->Tools().Page(shell.kind).rows;
         const auto row = std::find_if(rows.begin(), rows.end(),
@@ -49,19 +41,17 @@ TEST_F(ToolkitLogOnScreen, TheFramePagesOfEachKindAndResizingRaiseNoToolkitCompl
         Frame().SetPaneText(STATUS_PANE_GCS, " GCS: (0.000,0.000)");
         Settle();
         ASSERT_NE(workspace.OpenPageWindow(), nullptr) << shell.title;
-        ASSERT_TRUE(RunEventsUntil([&] { return LaidOut(*workspace.OpenPageWindow()); })) << shell.title;
+        ASSERT_TRUE(RunEventsUntil([&] { return SizedAsGiven(*workspace.OpenPageWindow()); })) << shell.title;
     }
     // Smaller than the window may be made, then large again; the last page
     // stays open.
-    Frame().Maximize(false);
     for (const wxSize size : {wxSize(200, 150), wxSize(1100, 800)}) {
-        Frame().SetSize(size);
-        Settle();
-        ASSERT_TRUE(RunEventsUntil([&] { return LaidOut(Frame()); })) << size.x << "x" << size.y;
+        ASSERT_TRUE(ShowFrameAt(size)) << size.x << "x" << size.y;
         // A control given less than it needs is laid out larger than asked:
         // then the complaints tell why.
-        EXPECT_TRUE(RunEventsUntil([&] { return LaidOut(workspace.Tabs()) && LaidOut(*workspace.OpenPageWindow()); }))
-            << size.x << "x" << size.y;
+        EXPECT_TRUE(RunEventsUntil([&] {
+            return SizedAsGiven(workspace.Tabs()) && SizedAsGiven(*workspace.OpenPageWindow());
+        })) << size.x << "x" << size.y;
     }
     // A new project closes the page's tab.
     Command(CMD_FILE_NEW);

@@ -19,6 +19,13 @@
 #include <string>
 #include <vector>
 
+// Beside wxSize, where the test framework looks for it: a frame size reads
+// as "1024x768" in a case's name and a failure.
+void PrintTo(const wxSize& size, std::ostream* out)
+{
+    *out << size.x << "x" << size.y;
+}
+
 namespace {
 
 std::string Described(const wxRect& rect)
@@ -61,11 +68,6 @@ protected:
         return sized;
     }
 };
-
-void PrintTo(const wxSize& size, std::ostream* out)
-{
-    *out << size.x << "x" << size.y;
-}
 
 TEST_P(ToolbarOverflowOnScreen, EveryButtonShowsWholeOrIsInItsBarsOverflowMenu)
 {

@@ -15,16 +15,8 @@
 #include <wx/menu.h>
 
 #include <map>
-#include <ostream>
 #include <string>
 #include <vector>
-
-// Beside wxSize, where the test framework looks for it: a frame size reads
-// as "1024x768" in a case's name and a failure.
-void PrintTo(const wxSize& size, std::ostream* out)
-{
-    *out << size.x << "x" << size.y;
-}
 
 namespace {
 

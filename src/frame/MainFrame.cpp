@@ -450,8 +450,8 @@ void CMainFrame::SaveWindowPlacement()
 
 void CMainFrame::OnSizeOrMove()
 {
-    const WindowStates states{wasMaximized_, IsMaximized(),        IsIconized(),
-                              IsFullScreen(), restoringNormalRect_, maximizing_};
+    const WindowStates states{
+        wasMaximized_, IsMaximized(), IsIconized(), IsFullScreen(), restoringNormalRect_, maximizing_};
     switch (NormalRectStepFor(states)) {
     case NormalRectStep::Record: normalRect_ = GetRect(); break;
     case NormalRectStep::Restore:

@@ -13,6 +13,7 @@
 #include "frame/ToolbarTable.h"
 #include "frame/ViewCommandBindings.h"
 #include "frame/ViewSetDlg.h"
+#include "frame/WindowManagerMaximize.h"
 #include "view/EntityKeys.h"
 #include "view/Scene.h"
 #include "view/TarvokrtToolView.h"
@@ -449,7 +450,8 @@ void CMainFrame::SaveWindowPlacement()
 
 void CMainFrame::OnSizeOrMove()
 {
-    const WindowStates states{wasMaximized_, IsMaximized(), IsIconized(), IsFullScreen(), restoringNormalRect_};
+    const WindowStates states{
+        wasMaximized_, IsMaximized(), IsIconized(), IsFullScreen(), restoringNormalRect_, maximizing_};
     switch (NormalRectStepFor(states)) {
     case NormalRectStep::Record: normalRect_ = GetRect(); break;
     case NormalRectStep::Restore:
@@ -463,6 +465,15 @@ void CMainFrame::OnSizeOrMove()
     }
     if (!states.iconized)
         wasMaximized_ = states.maximized;
+    if (states.maximized)
+        maximizing_ = false;
+}
+
+void CMainFrame::ShowMaximized()
+{
+    Show();
+    maximizing_ = !IsMaximized() && WindowManagerMaximizes();
+    Maximize();
 }
 
 bool CMainFrame::IsBuiltCommand(int commandId) const

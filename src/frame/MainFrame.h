@@ -60,6 +60,8 @@ public:
     // for the window manager's frame sizes), and a dialog mapped before its
     // main window is not kept above it.
     void OpenSettingOnceShown();
+    // Start-up: shows the window and has the window manager maximise it.
+    void ShowMaximized();
 
     void SaveBarLayout();
     // Runs the "Customize Toolbar" dialog and applies what was chosen.
@@ -163,5 +165,6 @@ private:
     wxRect normalRect_;
     bool wasMaximized_ = false;
     bool restoringNormalRect_ = false;
+    bool maximizing_ = false;  // asked of the window manager, not yet done
     int promptedButton_ = wxID_NONE;  // window id of the button whose prompt shows
 };

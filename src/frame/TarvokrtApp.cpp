@@ -73,8 +73,7 @@ bool CTarvokrtApp::InitInstance(const std::string& commandLine)
     else
         m_startupProject = false;
     AllocateBeforeFirstShow(*frame_);
-    frame_->Show();
-    frame_->Maximize();
+    frame_->ShowMaximized();
     return true;
 }
 

@@ -64,7 +64,7 @@ NormalRectStep NormalRectStepFor(const WindowStates& states)
         return NormalRectStep::Keep;
     if (states.wasMaximized && !states.maximized)
         return NormalRectStep::Restore;
-    if (states.maximized || states.fullScreen || states.restoring)
+    if (states.maximized || states.fullScreen || states.restoring || states.maximizing)
         return NormalRectStep::Keep;
     return NormalRectStep::Record;
 }

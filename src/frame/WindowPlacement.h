@@ -50,7 +50,9 @@ WindowRect FirstRunWindowRect(const WindowRect& workArea);
 // kept one, or neither. Leaving the maximised state restores, because a
 // window maximised before the toolkit mapped it has no restored size of its
 // own; while that restore is pending, the sizes passed on the way are not
-// recorded.
+// recorded. Nor are those while a maximise asked of the window manager is
+// pending: the manager moves and sizes the window before it reports the
+// maximised state, and the toolkit's position is then not yet the window's.
 enum class NormalRectStep { Keep, Record, Restore };
 struct WindowStates {
     bool wasMaximized = false;
@@ -58,5 +60,6 @@ struct WindowStates {
     bool iconized = false;
     bool fullScreen = false;
     bool restoring = false;
+    bool maximizing = false;
 };
 NormalRectStep NormalRectStepFor(const WindowStates& states);

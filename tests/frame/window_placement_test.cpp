@@ -140,6 +140,8 @@ TEST(WindowPlacement, LeavingTheMaximisedStateRestoresTheKeptRectangle)
         {"iconised while maximised", {true, true, true, false, false}, Step::Keep},
         {"iconised after un-maximising", {true, false, true, false, false}, Step::Keep},
         {"full screen", {false, false, false, true, false}, Step::Keep},
+        {"the manager places the window it maximises", {false, false, false, false, false, true}, Step::Keep},
+        {"maximised as asked", {false, true, false, false, false, true}, Step::Keep},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NormalRectStepFor(c.states), c.step) << c.name;

@@ -36,11 +36,14 @@ void CToolWorkspace::ShowTool(ToolPageKind page, int toolId)
         open_[at] = true;
         openCode_ = ShellOf(page).openCode;
     }
-    pages_[at]->SelectCommand(toolId);
+    // The tab shows before the command's dialog is made: the toolkit hands a
+    // focus held in the tab going (the tree) to the first control of the tab
+    // coming, and a pick field's focus would arm its pick in the view.
     if (tabs_) {
         tabs_->SetModelTabChoosable(false);
         tabs_->ActivateTab(1);
     }
+    pages_[at]->SelectCommand(toolId);
 }
 
 void CToolWorkspace::CloseTool(ToolPageKind page)

@@ -10,19 +10,15 @@ wxImage PaintedPicture(wxWindow& window, const OwnWindowCapture& capture,
     // Without a window manager, GTK may hold a top-level window's painting
     // until the X server reports a change of its geometry, which on a busy
     // display may not come by itself: while nothing shows, the window grows
-    // and shrinks by a pixel now and then, as a user's resize would. A
-    // window manager keeps a maximised window's size, so the window is also
-    // asked to paint again, as an expose would.
+    // and shrinks by a pixel now and then, as a user's resize would.
     int round = 0;
     wxImage picture;
     RunEventsUntil([&] {
         picture = capture.Take();
         if (picture.IsOk() && shows(picture))
             return true;
-        if (++round % 10 == 0) {
-            window.Refresh();
+        if (++round % 10 == 0)
             window.SetSize(window.GetSize() + (round % 20 == 0 ? wxSize(-1, -1) : wxSize(1, 1)));
-        }
         return false;
     });
     return picture;

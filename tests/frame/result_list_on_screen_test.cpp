@@ -6,12 +6,14 @@
 #include "frame/MainFrame.h"
 #include "frame/ToolRegistry.h"
 #include "frame/ToolbarTable.h"
+#include "frame/WindowManagerMaximize.h"
 #include "model/SectModel.h"
 #include "tools/BaseGridWnd.h"
 #include "tools/ResultListDlg.h"
 #include "view/CommandIds.h"
 #include "view/TarvokrtView.h"
 #include "view/ViewLabels.h"
+#include "view/support/ShownOnScreen.h"
 
 #include <wx/aui/auibar.h>
 #include <wx/choice.h>
@@ -100,6 +102,11 @@ TEST_F(ResultListOnScreen, AHandCorrectedJIsOneUndoActionAndTheViewShowsItAtOnce
     view.m_propertyLabelsOn = true;
     view.m_propertyLabels.show[6] = true;  // J
     view.m_reRender = 1;
+    // A window manager maximises the frame in its own time; a picture read
+    // before the view has its final size on the server misses what is drawn.
+    ASSERT_TRUE(RunEventsUntil([&] {
+        return (!WindowManagerMaximizes() || Frame().IsMaximized()) && SizedAsGiven(Frame()) && SizedAsGiven(view);
+    }));
     Settle();
     EXPECT_EQ(ToolbarEnables(CMD_RESULT_LIST), std::optional<bool>(true));
     ASSERT_FALSE(Model().m_sections.empty());
@@ -116,6 +123,7 @@ TEST_F(ResultListOnScreen, AHandCorrectedJIsOneUndoActionAndTheViewShowsItAtOnce
     double jAfterEscape = 0.0;
     hook.script = [&](CResultListDlg& dialog) {
         dialog.Show();
+        EXPECT_TRUE(WaitUntilShownAndActive(dialog));
         Settle();
         listed = dialog.SectionIds();
         shownA = dialog.Grid().GetCellText(1, 1);

@@ -273,14 +273,28 @@ StartUpWindows LookAtWindows(const XConnection& x, pid_t program)
     return windows;
 }
 
-TEST(StartUpUnderAWindowManager, TheSettingDialogStandsActiveAboveTheMaximisedMainWindowAndCentredOverIt)
-{
-    for (const char* program : {"Xvfb", "openbox"}) {
-        if (!OnPath(program))
-            GTEST_SKIP() << program << " is not installed";
+// The program under openbox on a private display; skipped where either is
+// missing.
+class StartUpUnderAWindowManager : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* program : {"Xvfb", "openbox"}) {
+            if (!OnPath(program))
+                GTEST_SKIP() << program << " is not installed";
+        }
     }
-    const std::filesystem::path home =
-        std::filesystem::path(testing::TempDir()) / ("klx-window-manager-" + std::to_string(getpid()));
+
+    // A home folder of this process's own for the program.
+    static std::filesystem::path OwnHome(const std::string& name)
+    {
+        return std::filesystem::path(testing::TempDir()) / (name + "-" + std::to_string(getpid()));
+    }
+};
+
+TEST_F(StartUpUnderAWindowManager, TheSettingDialogStandsActiveAboveTheMaximisedMainWindowAndCentredOverIt)
+{
+    const std::filesystem::path home = OwnHome("klx-window-manager");
     // Two first starts: the fault showed in about half of them.
     for (int start = 1; start <= 2; ++start) {
         SCOPED_TRACE("start " + std::to_string(start));
@@ -337,14 +351,9 @@ TEST(StartUpUnderAWindowManager, TheSettingDialogStandsActiveAboveTheMaximisedMa
 // window stands left of the screen's edge as saved, but its title bar lies
 // whole within the work area and a grip of 100 pixels of it on the screen,
 // so that it can be taken and moved.
-TEST(StartUpUnderAWindowManager, ARestoredWindowSavedFarOffTheScreenKeepsItsTitleBarOnIt)
+TEST_F(StartUpUnderAWindowManager, ARestoredWindowSavedFarOffTheScreenKeepsItsTitleBarOnIt)
 {
-    for (const char* program : {"Xvfb", "openbox"}) {
-        if (!OnPath(program))
-            GTEST_SKIP() << program << " is not installed";
-    }
-    const std::filesystem::path home =
-        std::filesystem::path(testing::TempDir()) / ("klx-restored-window-" + std::to_string(getpid()));
+    const std::filesystem::path home = OwnHome("klx-restored-window");
     std::filesystem::remove_all(home);
     std::filesystem::create_directories(home);
     std::ofstream(home / ".Tarvo") << "[WINDOWPOS]\nStatus=3\nTop=-5000\nLeft=-5000\nBottom=-4000\nRight=-4000\n";

@@ -1,7 +1,7 @@
 # Top-level entry points. Every target installs missing packages first, so a
 # fresh Debian 12 machine needs nothing else. The window's tests draw on
-# virtual X displays: test_frame's on one they share (xvfb-run), the others
-# each on one of its own under a window manager (tests/run-on-own-display).
+# virtual X displays, each test on one of its own under a window manager
+# (tests/run-on-own-display).
 JOBS       ?= $(shell nproc)
 TEST_DIR   ?= build/test
 BENCH_DIR  ?= build/bench
@@ -17,33 +17,24 @@ deps:
 test-deps:
 	@scripts/install-deps --test
 
-# The shared virtual X server's own output goes to $(TEST_DIR)/$(XVFB_LOG),
-# that of the server and window manager of a failed test on a display of its
-# own to $(TEST_DIR)/$(OWN_DISPLAYS_LOG); when a window test program could
-# not start the toolkit, both are printed after the failed run, so the
-# server's side of the failure is on record too. The shared server does not
-# reset when its last client leaves (-noreset): a reset drops the
-# connections of test programs that start meanwhile.
-XVFB_LOG   ?= xvfb-server.log
-OWN_DISPLAYS_LOG ?= own-display-servers.log
-XVFB_ARGS  ?= -screen 0 1280x1024x24 -noreset
+# The output of the X server and window manager of a failed window test goes
+# to $(TEST_DIR)/$(DISPLAYS_LOG); when a window test program could not start
+# the toolkit, it is printed after the failed run, so the server's side of
+# the failure is on record too.
+DISPLAYS_LOG ?= own-display-servers.log
 TOOLKIT_START_FAILED = the toolkit did not start on display
 
 test: test-deps
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DKLX_SANITIZE=ON -DKLX_BUILD_TESTS=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
-	cd $(TEST_DIR) && rm -f $(XVFB_LOG) $(OWN_DISPLAYS_LOG) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	cd $(TEST_DIR) && rm -f $(DISPLAYS_LOG) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  NO_AT_BRIDGE=1 GDK_BACKEND=x11 KLX_XVFB_LOG=$$PWD/$(OWN_DISPLAYS_LOG) \
-	  xvfb-run -a -e $(XVFB_LOG) -s "$(XVFB_ARGS)" ctest --output-on-failure -j $(JOBS) \
+	  NO_AT_BRIDGE=1 GDK_BACKEND=x11 KLX_DISPLAYS_LOG=$$PWD/$(DISPLAYS_LOG) \
+	  ctest --output-on-failure -j $(JOBS) \
 	  || { status=$$?; \
 	       if grep -qs "$(TOOLKIT_START_FAILED)" Testing/Temporary/LastTest.log; then \
-	         echo "A window test program could not start the toolkit. The X server's output ($(TEST_DIR)/$(XVFB_LOG)):"; \
-	         cat $(XVFB_LOG); \
-	         if [ -s $(OWN_DISPLAYS_LOG) ]; then \
-	           echo "The failed tests' own X servers and window managers ($(TEST_DIR)/$(OWN_DISPLAYS_LOG)):"; \
-	           cat $(OWN_DISPLAYS_LOG); \
-	         fi; \
+	         echo "A window test program could not start the toolkit. The X servers and window managers of the failed tests ($(TEST_DIR)/$(DISPLAYS_LOG)):"; \
+	         cat $(DISPLAYS_LOG); \
 	       fi; \
 	       exit $$status; }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@ struct CoordinateCase {
     bool ok;
     double x, y, z;
 };
+
+// Names each case by its text, so a case's name is the same in every run.
+void PrintTo(const CoordinateCase& c, std::ostream* out) { *out << "'" << c.text << "'"; }
 
 class CoordinateText : public testing::TestWithParam<CoordinateCase> {};
 
@@ -79,6 +83,8 @@ struct IdListCase {
     bool ok;
     std::vector<int> ids;
 };
+
+void PrintTo(const IdListCase& c, std::ostream* out) { *out << "'" << c.text << "'"; }
 
 class IdListText : public testing::TestWithParam<IdListCase> {};
 

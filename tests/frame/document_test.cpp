@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -255,6 +256,8 @@ struct SettingCase {
     std::vector<std::string> boxes;
     bool modified;
 };
+
+void PrintTo(const SettingCase& c, std::ostream* out) { *out << c.name; }
 
 class DocumentSettings : public DocumentTest, public testing::WithParamInterface<SettingCase> {};
 

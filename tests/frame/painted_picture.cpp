@@ -1,5 +1,6 @@
 #include "painted_picture.h"
 
+#include "frame/WindowManagerMaximize.h"
 #include "view/support/GuiTestEnvironment.h"
 
 #include <wx/window.h>
@@ -10,14 +11,18 @@ wxImage PaintedPicture(wxWindow& window, const OwnWindowCapture& capture,
     // Without a window manager, GTK may hold a top-level window's painting
     // until the X server reports a change of its geometry, which on a busy
     // display may not come by itself: while nothing shows, the window grows
-    // and shrinks by a pixel now and then, as a user's resize would.
+    // and shrinks by a pixel now and then, as a user's resize would. A
+    // manager reports every change itself, and keeps a maximised window's
+    // size: a resize asked of it there would hold GTK's painting until an
+    // answer that never comes.
+    const bool nudge = !WindowManagerMaximizes();
     int round = 0;
     wxImage picture;
     RunEventsUntil([&] {
         picture = capture.Take();
         if (picture.IsOk() && shows(picture))
             return true;
-        if (++round % 10 == 0)
+        if (nudge && ++round % 10 == 0)
             window.SetSize(window.GetSize() + (round % 20 == 0 ? wxSize(-1, -1) : wxSize(1, 1)));
         return false;
     });

@@ -10,6 +10,7 @@
 #include "frame/SettingsFile.h"
 #include "frame/ToolPage.h"
 #include "frame/ToolbarTable.h"
+#include "frame/WindowManagerMaximize.h"
 #include "model/SectModel.h"
 #include "tools/ToolRegistration.h"
 #include "view/Scene.h"
@@ -144,6 +145,13 @@ bool ProgramOnScreen::Start(const std::string& commandLine,
         EXPECT_TRUE(WaitUntilShownAndActive(frame)) << "the main window was not shown and activated";
         Settle();
         EXPECT_TRUE(WaitUntilShownAndActive(frame)) << "the main window did not get the focus back";
+        // A window manager maximises the frame in its own time; a click or a
+        // picture before the frame and the view have their final size on the
+        // server misses what is drawn.
+        EXPECT_TRUE(RunEventsUntil([&frame] {
+            return (!WindowManagerMaximizes() || frame.IsMaximized()) && SizedAsGiven(frame)
+                   && SizedAsGiven(frame.View());
+        })) << "the main window was not maximised";
     }
     return started;
 }

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <optional>
+#include <ostream>
 
 namespace {
 
@@ -118,6 +119,8 @@ struct CommandLineCase {
     const char* text;
     bool newProject;
 };
+
+void PrintTo(const CommandLineCase& c, std::ostream* out) { *out << "'" << c.text << "'"; }
 
 class CommandLine : public ProgramOnScreen, public testing::WithParamInterface<CommandLineCase> {};
 

@@ -6,7 +6,6 @@
 #include "frame/MainFrame.h"
 #include "frame/ToolRegistry.h"
 #include "frame/ToolbarTable.h"
-#include "frame/WindowManagerMaximize.h"
 #include "model/SectModel.h"
 #include "tools/BaseGridWnd.h"
 #include "tools/ResultListDlg.h"
@@ -102,11 +101,6 @@ TEST_F(ResultListOnScreen, AHandCorrectedJIsOneUndoActionAndTheViewShowsItAtOnce
     view.m_propertyLabelsOn = true;
     view.m_propertyLabels.show[6] = true;  // J
     view.m_reRender = 1;
-    // A window manager maximises the frame in its own time; a picture read
-    // before the view has its final size on the server misses what is drawn.
-    ASSERT_TRUE(RunEventsUntil([&] {
-        return (!WindowManagerMaximizes() || Frame().IsMaximized()) && SizedAsGiven(Frame()) && SizedAsGiven(view);
-    }));
     Settle();
     EXPECT_EQ(ToolbarEnables(CMD_RESULT_LIST), std::optional<bool>(true));
     ASSERT_FALSE(Model().m_sections.empty());

@@ -1,8 +1,8 @@
 #pragma once
 // A tab strip as the X server shows it, and the real pointer moved onto its
-// tabs. The pointer is one for the whole shared display: the tests that move
-// it are named "...UnderThePointer", and CTest runs those one at a time
-// (tests/CMakeLists.txt).
+// tabs. A display has one pointer: the tests that move it are named
+// "...UnderThePointer", and `make test` gives each test a display of its own
+// (tests/run-on-own-display), so no other test moves it meanwhile.
 
 #include "screen_capture.h"
 

@@ -21,6 +21,12 @@ std::string ErrorDrainBesideProgram()
 DrainLaunch LaunchThroughErrorDrain(const std::string& drain, const std::vector<std::string>& arguments,
                                     std::size_t keptBytes)
 {
+    const auto drainFailed = [&drain](int error) {
+        return DrainLaunch{-1, FormatText("%s could not be started: %s.", drain.c_str(), std::strerror(error))};
+    };
+    // Never a drain looked for in the working folder.
+    if (!std::filesystem::path(drain).is_absolute())
+        return drainFailed(ENOENT);
     const std::string program = std::filesystem::path(arguments.at(0)).filename().string();
     const std::string programFailed = FormatText("%s could not be started.", program.c_str());
     int report[2];
@@ -28,15 +34,12 @@ DrainLaunch LaunchThroughErrorDrain(const std::string& drain, const std::vector<
         return {-1, programFailed};
     std::vector<std::string> drainArguments{drain, std::to_string(keptBytes)};
     drainArguments.insert(drainArguments.end(), arguments.begin(), arguments.end());
-    // Never a drain looked for in the working folder.
-    errno = ENOENT;
-    const bool absolute = std::filesystem::path(drain).is_absolute();
-    const pid_t pid = absolute ? SpawnProgram(drainArguments, {.output = report[1]}) : -1;
+    const pid_t pid = SpawnProgram(drainArguments, {.output = report[1]});
     const int spawnError = errno;
     ::close(report[1]);
     if (pid < 0) {
         ::close(report[0]);
-        return {-1, FormatText("%s could not be started: %s.", drain.c_str(), std::strerror(spawnError))};
+        return drainFailed(spawnError);
     }
 
     // The drain's first process ends once the program has started, or could not.

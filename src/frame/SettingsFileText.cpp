@@ -1,9 +1,10 @@
 #include "frame/SettingsFileText.h"
 
+#include <algorithm>
 #include <cwctype>
 #include <optional>
 #include <set>
-#include <algorithm>
+#include <string>
 #include <utility>
 
 namespace {
@@ -66,14 +67,21 @@ std::u32string FoldedName(const std::u32string& text)
     return name;
 }
 
+// Where the first unescaped `wanted` stands in the line from `from` on; at
+// or past the line's end when none does.
+std::size_t UnescapedFind(const std::u32string& line, std::size_t from, char32_t wanted)
+{
+    while (from < line.size() && line[from] != wanted)
+        from += line[from] == '\\' ? 2 : 1;
+    return from;
+}
+
 // The group a "[...]" line names, as its path's parts; nothing when the line
 // is no sound header: no closing bracket, more than a comment after it, no
 // name, or a part that steps up or stays (".", "..").
 std::optional<std::u32string> HeaderGroup(const std::u32string& line)
 {
-    std::size_t end = 1;
-    while (end < line.size() && line[end] != ']')
-        end += line[end] == '\\' ? 2 : 1;
+    const std::size_t end = UnescapedFind(line, 1, ']');
     if (end >= line.size())
         return std::nullopt;
     for (std::size_t at = end + 1; at < line.size() && line[at] != ';' && line[at] != '#'; ++at) {
@@ -102,9 +110,7 @@ std::optional<std::u32string> HeaderGroup(const std::u32string& line)
 // ends in a lone escape or holds a stray quote.
 std::optional<std::u32string> EntryKey(const std::u32string& line)
 {
-    std::size_t equals = 0;
-    while (equals < line.size() && line[equals] != '=')
-        equals += line[equals] == '\\' ? 2 : 1;
+    const std::size_t equals = UnescapedFind(line, 0, '=');
     if (equals >= line.size())
         return std::nullopt;
     std::size_t keyEnd = equals;

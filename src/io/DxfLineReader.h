@@ -14,8 +14,7 @@
 constexpr int kUnreadableDxfGroupCode = -99999;
 
 // One group. A value line longer than the reader keeps holds its first
-// characters only: its number is read only where those decide it, never
-// from the cut text. The value of a group the format writes as a number is
+// characters only, and no number is read from it. The value of a group the format writes as a number is
 // kept without the blanks and tabs before it and the zeros that lead its
 // digits, which do not change it, so that no run of them pushes the digits
 // past what is kept; the value of any other group is kept as written.
@@ -48,8 +47,10 @@ public:
     // and dropped). False at the end of the stream.
     bool ReadLine(std::string& line, bool& cut);
     // A code line and its value line; false when either cannot be read. The
-    // code is read as the integer of a value is, its line kept as a number's
-    // is; a code line without one gives kUnreadableDxfGroupCode.
+    // code line is kept as a number's value is, and its code is the integer
+    // it starts with (blanks before it allowed); a code line without one, with
+    // one an int cannot hold, or with one whose digits run on past what is
+    // kept gives kUnreadableDxfGroupCode.
     bool ReadGroup(DxfGroup& group);
     // Back to the first line, for the next pass.
     void Rewind();

@@ -88,8 +88,10 @@ protected:
         auto loop = std::make_unique<T_LOOP_D>();
         loop->id = model.m_nextClosedLoopId++;
         loop->curveIds = signedCurveIds;
-        for (int entry : signedCurveIds)
-            FoundRecord(model.FindCurve(std::abs(entry)), "curve", std::abs(entry)).closedLoopIds.push_back(loop->id);
+        for (int entry : signedCurveIds) {
+            const int curveId = std::abs(entry);
+            FoundRecord(model.FindCurve(curveId), "curve", curveId).closedLoopIds.push_back(loop->id);
+        }
         const int id = loop->id;
         model.m_closedLoops[id] = std::move(loop);
         return id;

@@ -172,6 +172,25 @@ TEST_F(EqualizePointsTest, ProtectedPointsAreSkippedAndTooFewLeftRefuses)
     EXPECT_TRUE(model.IsUndoEmpty());
 }
 
+// Two pairs 0.2 apart, merged with a tolerance of 0.5. The free pair's
+// average (0.1, 0) lies within the model's tolerance (1 by default) of point
+// 1, which stands for it unmoved, and point 2, held by no curve, is kept: that
+// merge changes nothing. The second pair's merge takes the line off point 4.
+// Only the second pair's line is printed.
+TEST_F(EqualizePointsTest, ToleranceMergePrintsOnlyTheLinesOfGroupsThatChangedSomething)
+{
+    AddPoint(0, 0);
+    AddPoint(0.2, 0);
+    AddPoint(100, 0);
+    const int line = AddCurve({{100.2, 0}, {200, 0}});  // points 4 and 5
+
+    ASSERT_TRUE(model.EqualizePointsInTolerance({1, 2, 3, 4}, 0.5, false, P(0, 0).data(), false, true));
+
+    EXPECT_EQ(user.lines, std::vector<std::string>{"2 points are equalized as point [3] (100.100, 0.000)."});
+    ExpectPointAt(2, 0.2, 0);
+    EXPECT_EQ(CurvePoints(line), (std::vector<int>{3, 5}));
+}
+
 class SnowballTest : public EqualizePointsTest {
 protected:
     SnowballTest()
@@ -222,24 +241,6 @@ TEST_F(SnowballTest, EveryGroupMergesAtTheGivenCoordinate)
     EXPECT_EQ(model.m_curves.size(), 0u);  // every line collapsed onto point 7
     EXPECT_EQ(UndoTitle(), "Equalize 6 points in tolerance");
     ExpectNoDanglingIds();
-}
-
-// Two pairs 0.2 apart: the free pair's average lies within the tolerance of
-// its first point, and point 2, held by no curve, is kept, so that merge
-// changes nothing; the second pair's merge takes the line off point 4. Only
-// the second pair's line is true.
-TEST_F(EqualizePointsTest, ToleranceMergePrintsOnlyTheLinesOfGroupsThatChangedSomething)
-{
-    AddPoint(0, 0);
-    AddPoint(0.2, 0);
-    AddPoint(100, 0);
-    const int line = AddCurve({{100.2, 0}, {200, 0}});  // points 4 and 5
-
-    ASSERT_TRUE(model.EqualizePointsInTolerance({1, 2, 3, 4}, 0.5, false, P(0, 0).data(), false, true));
-
-    EXPECT_EQ(user.lines, std::vector<std::string>{"2 points are equalized as point [3] (100.100, 0.000)."});
-    ExpectPointAt(2, 0.2, 0);
-    EXPECT_EQ(CurvePoints(line), (std::vector<int>{3, 5}));
 }
 
 // Open curves shaped like a U whose two ends lie 0.5 apart: merging the ends

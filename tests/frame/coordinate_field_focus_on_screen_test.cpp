@@ -5,7 +5,7 @@
 //
 // The window's activation comes as X reports it to GTK, handed to GTK inside
 // the program, and nothing from the display is handled between the steps:
-// on the shared display another program's window may take the real focus.
+// the window manager hands the real focus on in its own time.
 
 #include "CurvePageOnScreen.h"
 #include "field_click.h"

@@ -76,8 +76,12 @@ TEST_F(CurveEditOnScreen, TheOpenCurveIsSplitAtAClickedPointOfAPickedCurve)
     const size_t curvesBefore = Model().m_curves.size();
     // The focus in the Model tree, as after a start under a window manager:
     // the page the command opens must not hand it to its Curve ID field.
-    Frame().Workspace().Tree().SetFocus();
-    Settle();
+    wxWindow& tree = Frame().Workspace().Tree();
+    tree.SetFocus();
+    ASSERT_TRUE(RunEventsUntil([&tree] {
+        wxWindow* focus = wxWindow::FindFocus();
+        return focus && (focus == &tree || tree.IsDescendant(focus));
+    }));
     Command(32848);
     ASSERT_EQ(View().m_toolCommandId, 2023);
     ClickNear(500, 200);

@@ -68,12 +68,11 @@ protected:
     // Opens the address through the drain and runs the program's events
     // until the opener's failure is heard of; nothing when a minute passes
     // without it.
-    std::optional<std::string> FailureOfOpening(const std::string& address,
-                                                const std::string& drain = KLX_ERROR_DRAIN_BUILT)
+    std::optional<std::string> FailureOfOpening(const std::string& address)
     {
         std::optional<std::string> reason;
         wxGUIEventLoop loop;
-        OpenAddressOnDesktop(drain, address, [&](const std::string& heard) {
+        OpenAddressOnDesktop(KLX_ERROR_DRAIN_BUILT, address, [&](const std::string& heard) {
             reason = heard;
             if (loop.IsRunning())
                 loop.Exit();

@@ -1,7 +1,7 @@
 #include "painted_picture.h"
 
-#include "frame/WindowManagerMaximize.h"
 #include "view/support/GuiTestEnvironment.h"
+#include "view/support/ShownOnScreen.h"
 
 #include <wx/window.h>
 
@@ -15,7 +15,7 @@ wxImage PaintedPicture(wxWindow& window, const OwnWindowCapture& capture,
     // manager reports every change itself, and keeps a maximised window's
     // size: a resize asked of it there would hold GTK's painting until an
     // answer that never comes.
-    const bool nudge = !WindowManagerMaximizes();
+    const bool nudge = !WindowManagerRuns();
     int round = 0;
     wxImage picture;
     RunEventsUntil([&] {

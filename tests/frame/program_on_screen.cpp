@@ -142,16 +142,20 @@ bool ProgramOnScreen::Start(const std::string& commandLine,
     // frame has the focus back after it.
     if (started && app->Frame() && app->Frame()->IsShown()) {
         CMainFrame& frame = *app->Frame();
-        EXPECT_TRUE(WaitUntilShownAndActive(frame)) << "the main window was not shown and activated";
+        const bool shown = WaitUntilShownAndActive(frame);
+        EXPECT_TRUE(shown) << "the main window was not shown and activated";
         Settle();
-        EXPECT_TRUE(WaitUntilShownAndActive(frame)) << "the main window did not get the focus back";
+        const bool focusedAgain = WaitUntilShownAndActive(frame);
+        EXPECT_TRUE(focusedAgain) << "the main window did not get the focus back";
         // A window manager maximises the frame in its own time; a click or a
         // picture before the frame and the view have their final size on the
         // server misses what is drawn.
-        EXPECT_TRUE(RunEventsUntil([&frame] {
+        const bool maximised = RunEventsUntil([&frame] {
             return (!WindowManagerMaximizes() || frame.IsMaximized()) && SizedAsGiven(frame)
                    && SizedAsGiven(frame.View());
-        })) << "the main window was not maximised";
+        });
+        EXPECT_TRUE(maximised) << "the main window was not maximised";
+        return shown && focusedAgain && maximised;
     }
     return started;
 }
@@ -246,6 +250,12 @@ void ClickButton(wxWindow& button)
     wxCommandEvent click(wxEVT_BUTTON, button.GetId());
     click.SetEventObject(&button);
     button.GetEventHandler()->ProcessEvent(click);
+}
+
+std::string Described(const wxRect& rect)
+{
+    return std::to_string(rect.width) + "x" + std::to_string(rect.height) + " at (" + std::to_string(rect.x) + ", " +
+           std::to_string(rect.y) + ")";
 }
 
 bool SizedAsGiven(const wxWindow& window)
@@ -386,7 +396,7 @@ wxImage ProgramOnScreen::PaintedPicture(const std::function<bool(const wxImage&)
     const OwnWindowCapture capture(Frame());
     EXPECT_TRUE(capture.Found());
     // Redirected, the window keeps only what the screen showed of it, where
-    // other test programs' windows may lie on top: it paints itself whole.
+    // other windows may have lain on top: it paints itself whole.
     View().m_reRender = 1;
     Frame().Refresh();
     return ::PaintedPicture(Frame(), capture, shows);

@@ -40,6 +40,9 @@ void ClickButton(wxWindow& button);
 // frame around it.
 bool SizedAsGiven(const wxWindow& window);
 
+// "WxH at (x, y)", for a failure's message.
+std::string Described(const wxRect& rect);
+
 struct ScriptedSavePrompts : IDocumentPrompts {
     SaveAnswer AskSaveChanges(const std::string& title) override;
     std::string AskSavePath(const std::string& suggested) override;

@@ -1,5 +1,7 @@
 #include "screen_capture.h"
 
+#include <gtest/gtest.h>
+
 #include "x_properties.h"
 
 #include "view/support/ShownOnScreen.h"
@@ -25,11 +27,17 @@ Display* OwnDisplay()
     return static_cast<Display*>(wxGetDisplay());
 }
 
+// The toolkit's window of a top-level window; null while it has none.
+GdkWindow* GdkWindowOf(const wxWindow& topLevel)
+{
+    GtkWidget* widget = topLevel.GetHandle();
+    return widget ? gtk_widget_get_window(widget) : nullptr;
+}
+
 // The X window of a shown top-level window; 0 while it has none.
 Window XWindowOf(const wxWindow& topLevel)
 {
-    GtkWidget* widget = topLevel.GetHandle();
-    GdkWindow* window = widget ? gtk_widget_get_window(widget) : nullptr;
+    GdkWindow* window = GdkWindowOf(topLevel);
     return window && GDK_IS_X11_WINDOW(window) ? gdk_x11_window_get_xid(window) : 0;
 }
 
@@ -38,8 +46,8 @@ Window XWindowOf(const wxWindow& topLevel)
 OwnWindowCapture::OwnWindowCapture(wxWindow& topLevel)
 {
     // A window the manager has not mapped yet has no picture to keep.
-    if (auto* window = dynamic_cast<wxTopLevelWindow*>(&topLevel))
-        WaitUntilShownAndActive(*window);
+    if (auto* window = dynamic_cast<wxTopLevelWindow*>(&topLevel); window && !WaitUntilShownAndActive(*window))
+        ADD_FAILURE() << "the window was not shown and activated before its picture was taken";
     Display* display = OwnDisplay();
     int eventBase = 0;
     int errorBase = 0;
@@ -94,8 +102,7 @@ wxImage OwnWindowCapture::Take() const
 
 wxPoint PictureOrigin(const wxWindow& topLevel)
 {
-    GtkWidget* widget = topLevel.GetHandle();
-    GdkWindow* window = widget ? gtk_widget_get_window(widget) : nullptr;
+    GdkWindow* window = GdkWindowOf(topLevel);
     wxPoint origin;
     if (window)
         gdk_window_get_origin(window, &origin.x, &origin.y);

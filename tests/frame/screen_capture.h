@@ -1,8 +1,8 @@
 #pragma once
 // The picture of one of the test program's own top-level windows as the X
 // server holds it, and where such windows stand in the stacking order. The
-// window is redirected to a picture of its own (Composite), so other test
-// programs' windows on the shared display cannot cover it. Windows are found
+// window is redirected to a picture of its own (Composite), so no other
+// window stacked above it (a dialog, a tool page) can cover it. Windows are found
 // by their X window, never by title: an earlier test's window of the same
 // title may still be waiting for its deletion.
 

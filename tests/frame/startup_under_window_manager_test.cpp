@@ -285,33 +285,67 @@ protected:
         }
     }
 
-    // A home folder of this process's own for the program.
-    static std::filesystem::path OwnHome(const std::string& name)
+    void TearDown() override
     {
-        return std::filesystem::path(testing::TempDir()) / (name + "-" + std::to_string(getpid()));
+        StopAll();
+        if (!home_.empty())
+            std::filesystem::remove_all(home_);
     }
+
+    // An empty home folder of this process's own for the program, removed
+    // when the test ends.
+    const std::filesystem::path& OwnHome(const std::string& name)
+    {
+        home_ = std::filesystem::path(testing::TempDir()) / (name + "-" + std::to_string(getpid()));
+        std::filesystem::remove_all(home_);
+        std::filesystem::create_directories(home_);
+        return home_;
+    }
+
+    // A display of the test's own, openbox once it has taken it, then the
+    // program with the home folder; whatever ran before is stopped first.
+    void StartProgram(const std::string& screen = "1280x1024x24", const std::string& errorFile = "/dev/null")
+    {
+        StopAll();
+        const std::optional<std::string> display = StartPrivateDisplay(server_, screen);
+        ASSERT_TRUE(display.has_value());
+        x_.emplace(*display);
+        ASSERT_NE(x_->Get(), nullptr);
+        const std::vector<std::string> settings = DisplaySettings(*display, home_);
+        manager_.emplace(std::vector<std::string>{"openbox", "--sm-disable"}, settings);
+        ASSERT_TRUE(ManagerTookDisplay(*x_));
+        klx_.emplace(std::vector<std::string>{KLX_PROGRAM}, ProgramSettings(settings), errorFile);
+        ASSERT_GT(klx_->Pid(), 0);
+    }
+
+    XConnection& X() { return *x_; }
+    pid_t ProgramPid() const { return klx_->Pid(); }
+
+private:
+    // The program first, the display last.
+    void StopAll()
+    {
+        klx_.reset();
+        manager_.reset();
+        x_.reset();
+        server_.reset();
+    }
+
+    std::filesystem::path home_;
+    std::optional<Child> server_;
+    std::optional<XConnection> x_;
+    std::optional<Child> manager_;
+    std::optional<Child> klx_;
 };
 
 TEST_F(StartUpUnderAWindowManager, TheSettingDialogStandsActiveAboveTheMaximisedMainWindowAndCentredOverIt)
 {
-    const std::filesystem::path home = OwnHome("klx-window-manager");
     // Two first starts: the fault showed in about half of them.
     for (int start = 1; start <= 2; ++start) {
         SCOPED_TRACE("start " + std::to_string(start));
-        std::filesystem::remove_all(home);
-        std::filesystem::create_directories(home);
-        std::optional<Child> server;
-        const std::optional<std::string> display = StartPrivateDisplay(server);
-        ASSERT_TRUE(display.has_value());
-        XConnection x(*display);
-        ASSERT_NE(x.Get(), nullptr);
-        const std::vector<std::string> settings = DisplaySettings(*display, home);
-        Child manager({"openbox", "--sm-disable"}, settings);
-        ASSERT_TRUE(ManagerTookDisplay(x));
-        const std::vector<std::string> programSettings = ProgramSettings(settings);
-        const std::filesystem::path errorOutput = home / "klx-errors.txt";
-        Child klx({KLX_PROGRAM}, programSettings, errorOutput.string());
-        ASSERT_GT(klx.Pid(), 0);
+        const std::filesystem::path errorOutput = OwnHome("klx-window-manager") / "klx-errors.txt";
+        ASSERT_NO_FATAL_FAILURE(StartProgram("1280x1024x24", errorOutput.string()));
+        XConnection& x = X();
 
         // Above, active and centred: a window manager places a new window
         // by its own rule first, and only a later move puts it elsewhere.
@@ -330,7 +364,7 @@ TEST_F(StartUpUnderAWindowManager, TheSettingDialogStandsActiveAboveTheMaximised
                 // A window listed a moment ago may be gone (a splash, a
                 // dialog closed): that is an answer, not an end.
                 const XErrorsAnswered answered(x.Get());
-                windows = LookAtWindows(x, klx.Pid());
+                windows = LookAtWindows(x, ProgramPid());
                 return windows.Settled() && centred();
             },
             std::chrono::seconds(45));
@@ -343,7 +377,6 @@ TEST_F(StartUpUnderAWindowManager, TheSettingDialogStandsActiveAboveTheMaximised
         const std::string errorText((std::istreambuf_iterator<char>(errors)), std::istreambuf_iterator<char>());
         EXPECT_THAT(ComplaintLines(errorText), testing::IsEmpty());
     }
-    std::filesystem::remove_all(home);
 }
 
 // A window placement saved far above and left of a 1024x768 screen: the
@@ -353,75 +386,61 @@ TEST_F(StartUpUnderAWindowManager, TheSettingDialogStandsActiveAboveTheMaximised
 // so that it can be taken and moved.
 TEST_F(StartUpUnderAWindowManager, ARestoredWindowSavedFarOffTheScreenKeepsItsTitleBarOnIt)
 {
-    const std::filesystem::path home = OwnHome("klx-restored-window");
-    std::filesystem::remove_all(home);
-    std::filesystem::create_directories(home);
-    std::ofstream(home / ".Tarvo") << "[WINDOWPOS]\nStatus=3\nTop=-5000\nLeft=-5000\nBottom=-4000\nRight=-4000\n";
-    {
-        std::optional<Child> server;
-        const std::optional<std::string> display = StartPrivateDisplay(server, "1024x768x24");
-        ASSERT_TRUE(display.has_value());
-        XConnection x(*display);
-        ASSERT_NE(x.Get(), nullptr);
-        const std::vector<std::string> settings = DisplaySettings(*display, home);
-        Child manager({"openbox", "--sm-disable"}, settings);
-        ASSERT_TRUE(ManagerTookDisplay(x));
-        const std::vector<std::string> programSettings = ProgramSettings(settings);
-        Child klx({KLX_PROGRAM}, programSettings);
-        ASSERT_GT(klx.Pid(), 0);
+    std::ofstream(OwnHome("klx-restored-window") / ".Tarvo")
+        << "[WINDOWPOS]\nStatus=3\nTop=-5000\nLeft=-5000\nBottom=-4000\nRight=-4000\n";
+    ASSERT_NO_FATAL_FAILURE(StartProgram("1024x768x24"));
+    XConnection& x = X();
 
-        StartUpWindows windows;
-        ASSERT_TRUE(x.WaitFor(
-            [&] {
-                const XErrorsAnswered answered(x.Get());
-                windows = LookAtWindows(x, klx.Pid());
-                return windows.mainWindow && windows.mainMaximised;
-            },
-            std::chrono::seconds(45)))
-            << windows.Describe();
-
-        // Restored as the title bar's button does it: the manager is asked.
-        XEvent restore{};
-        restore.xclient.type = ClientMessage;
-        restore.xclient.window = windows.mainWindow;
-        restore.xclient.message_type = XInternAtom(x.Get(), "_NET_WM_STATE", False);
-        restore.xclient.format = 32;
-        restore.xclient.data.l[0] = 0;  // remove
-        restore.xclient.data.l[1] = static_cast<long>(XInternAtom(x.Get(), "_NET_WM_STATE_MAXIMIZED_VERT", False));
-        restore.xclient.data.l[2] = static_cast<long>(XInternAtom(x.Get(), "_NET_WM_STATE_MAXIMIZED_HORZ", False));
-        restore.xclient.data.l[3] = 1;  // from an application
-        XSendEvent(x.Get(), x.Root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &restore);
-        XFlush(x.Get());
-
-        // The frame around the window: its title bar is the top extent.
-        std::array<int, 4> frame{};
-        std::array<int, 4> workArea{};
-        const auto onScreen = [&] {
+    StartUpWindows windows;
+    ASSERT_TRUE(x.WaitFor(
+        [&] {
             const XErrorsAnswered answered(x.Get());
-            windows = LookAtWindows(x, klx.Pid());
-            const std::vector<unsigned long> extents =
-                x.Property(windows.mainWindow, "_NET_FRAME_EXTENTS", XA_CARDINAL);
-            const std::vector<unsigned long> area = x.Property(x.Root(), "_NET_WORKAREA", XA_CARDINAL);
-            if (windows.mainMaximised || extents.size() != 4 || area.size() < 4)
-                return false;
-            const std::array<int, 4> client = x.Rect(windows.mainWindow);
-            const int left = static_cast<int>(extents[0]);
-            const int right = static_cast<int>(extents[1]);
-            const int top = static_cast<int>(extents[2]);
-            frame = {client[0] - left, client[1] - top, client[2] + left + right, top};
-            workArea = {static_cast<int>(area[0]), static_cast<int>(area[1]), static_cast<int>(area[2]),
-                        static_cast<int>(area[3])};
-            // Left of the screen's edge, as saved: the program's own
-            // placement, not the maximised one nor one of the manager's.
-            return top > 0 && frame[0] < 0 && frame[1] >= workArea[1] && frame[1] + top <= workArea[1] + workArea[3]
-                   && frame[0] + frame[2] >= 100;
-        };
-        EXPECT_TRUE(x.WaitFor(onScreen, std::chrono::seconds(45)))
-            << windows.Describe() << "; frame at " << frame[0] << "," << frame[1] << " width " << frame[2]
-            << ", title bar " << frame[3] << " high; work area " << workArea[0] << "," << workArea[1] << " size "
-            << workArea[2] << "x" << workArea[3];
-    }
-    std::filesystem::remove_all(home);
+            windows = LookAtWindows(x, ProgramPid());
+            return windows.mainWindow && windows.mainMaximised;
+        },
+        std::chrono::seconds(45)))
+        << windows.Describe();
+
+    // Restored as the title bar's button does it: the manager is asked.
+    XEvent restore{};
+    restore.xclient.type = ClientMessage;
+    restore.xclient.window = windows.mainWindow;
+    restore.xclient.message_type = XInternAtom(x.Get(), "_NET_WM_STATE", False);
+    restore.xclient.format = 32;
+    restore.xclient.data.l[0] = 0;  // remove
+    restore.xclient.data.l[1] = static_cast<long>(XInternAtom(x.Get(), "_NET_WM_STATE_MAXIMIZED_VERT", False));
+    restore.xclient.data.l[2] = static_cast<long>(XInternAtom(x.Get(), "_NET_WM_STATE_MAXIMIZED_HORZ", False));
+    restore.xclient.data.l[3] = 1;  // from an application
+    XSendEvent(x.Get(), x.Root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &restore);
+    XFlush(x.Get());
+
+    // The frame around the window: its title bar is the top extent.
+    std::array<int, 4> frame{};
+    std::array<int, 4> workArea{};
+    const auto onScreen = [&] {
+        const XErrorsAnswered answered(x.Get());
+        windows = LookAtWindows(x, ProgramPid());
+        const std::vector<unsigned long> extents =
+            x.Property(windows.mainWindow, "_NET_FRAME_EXTENTS", XA_CARDINAL);
+        const std::vector<unsigned long> area = x.Property(x.Root(), "_NET_WORKAREA", XA_CARDINAL);
+        if (windows.mainMaximised || extents.size() != 4 || area.size() < 4)
+            return false;
+        const std::array<int, 4> client = x.Rect(windows.mainWindow);
+        const int left = static_cast<int>(extents[0]);
+        const int right = static_cast<int>(extents[1]);
+        const int top = static_cast<int>(extents[2]);
+        frame = {client[0] - left, client[1] - top, client[2] + left + right, top};
+        workArea = {static_cast<int>(area[0]), static_cast<int>(area[1]), static_cast<int>(area[2]),
+                    static_cast<int>(area[3])};
+        // Left of the screen's edge, as saved: the program's own
+        // placement, not the maximised one nor one of the manager's.
+        return top > 0 && frame[0] < 0 && frame[1] >= workArea[1] && frame[1] + top <= workArea[1] + workArea[3]
+               && frame[0] + frame[2] >= 100;
+    };
+    EXPECT_TRUE(x.WaitFor(onScreen, std::chrono::seconds(45)))
+        << windows.Describe() << "; frame at " << frame[0] << "," << frame[1] << " width " << frame[2]
+        << ", title bar " << frame[3] << " high; work area " << workArea[0] << "," << workArea[1] << " size "
+        << workArea[2] << "x" << workArea[3];
 }
 
 }  // namespace

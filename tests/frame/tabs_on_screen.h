@@ -1,8 +1,7 @@
 #pragma once
 // A tab strip as the X server shows it, and the real pointer moved onto its
-// tabs. A display has one pointer: the tests that move it are named
-// "...UnderThePointer", and `make test` gives each test a display of its own
-// (tests/run-on-own-display), so no other test moves it meanwhile.
+// tabs. A display has one pointer: `make test` gives each test a display of
+// its own (tests/run-on-own-display), so no other test moves it meanwhile.
 
 #include "screen_capture.h"
 

@@ -133,12 +133,6 @@ wxRect ShownPart(const wxWindow& window)
     return shown;
 }
 
-std::string Described(const wxRect& rect)
-{
-    return std::to_string(rect.width) + "x" + std::to_string(rect.height) + " at (" + std::to_string(rect.x) + ", " +
-           std::to_string(rect.y) + ")";
-}
-
 // The main window as the program shows it on a screen of a size: maximised,
 // that is as large as the screen (the test gives it that size, whatever the
 // test display's screen), or at the size it takes before that.

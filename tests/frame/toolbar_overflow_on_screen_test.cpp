@@ -8,23 +8,17 @@
 #include "frame/MainFrame.h"
 #include "frame/ToolbarTable.h"
 #include "view/CommandIds.h"
-#include "view/support/GuiTestEnvironment.h"
 
 #include <wx/aui/auibar.h>
 #include <wx/config.h>
 #include <wx/menu.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::string Described(const wxRect& rect)
-{
-    return std::to_string(rect.width) + "x" + std::to_string(rect.height) + " at (" + std::to_string(rect.x) + ", " +
-           std::to_string(rect.y) + ")";
-}
 
 // The items of the menu by id: their label, whether enabled and checked.
 struct MenuEntry {
@@ -46,17 +40,20 @@ std::map<int, MenuEntry> MenuEntries(const wxMenu& menu)
 
 class ToolbarOverflowOnScreen : public ProgramOnScreen, public testing::WithParamInterface<wxSize> {
 protected:
-    wxAuiToolBar& Bar(const ToolbarDefinition& bar)
+    // The bar of the definition; null when the frame has none of its title.
+    wxAuiToolBar* Bar(const ToolbarDefinition& bar)
     {
-        return *static_cast<wxAuiToolBar*>(Frame().Bars().GetPane(bar.title).window);
+        return dynamic_cast<wxAuiToolBar*>(Frame().Bars().GetPane(bar.title).window);
     }
 
     // Whether the toolkit has given every bar the size the bar manager laid out.
     bool BarsSizedAsGiven()
     {
         bool sized = true;
-        for (const ToolbarDefinition& bar : DefaultToolbars())
-            sized = sized && SizedAsGiven(Bar(bar));
+        for (const ToolbarDefinition& bar : DefaultToolbars()) {
+            const wxAuiToolBar* shown = Bar(bar);
+            sized = sized && shown && SizedAsGiven(*shown);
+        }
         return sized;
     }
 };
@@ -72,7 +69,9 @@ TEST_P(ToolbarOverflowOnScreen, EveryButtonShowsWholeOrIsInItsBarsOverflowMenu)
     std::vector<wxRect> barsSoFar;
     for (const ToolbarDefinition& definition : DefaultToolbars()) {
         SCOPED_TRACE(definition.title);
-        wxAuiToolBar& bar = Bar(definition);
+        wxAuiToolBar* found = Bar(definition);
+        ASSERT_NE(found, nullptr);
+        wxAuiToolBar& bar = *found;
         ASSERT_TRUE(Frame().Bars().GetPane(&bar).IsShown());
         // The whole bar, its overflow button at its end with it, lies in the
         // frame's client area, and no other bar covers any of it.
@@ -140,12 +139,15 @@ TEST_F(StoredBarLayoutOnScreen, ABarKeepsTheLengthOfItsButtonsWhateverLengthTheS
     Quit();
     const std::size_t curve = layout.find("name=Curve;");
     ASSERT_NE(curve, std::string::npos);
-    const std::size_t bestWidth = layout.find("bestw=", curve) + 6;
+    const std::size_t bestWidthKey = layout.find("bestw=", curve);
+    ASSERT_NE(bestWidthKey, std::string::npos);
+    const std::size_t bestWidth = bestWidthKey + 6;
     layout.replace(bestWidth, layout.find(';', bestWidth) - bestWidth, "100");
     UseSettingsText("[Toolbars]\nKRT_TBar=" + layout + "\n");
 
     ASSERT_TRUE(Start("KLX 1"));
     const wxAuiPaneInfo& pane = Frame().Bars().GetPane("Curve");
+    ASSERT_NE(pane.window, nullptr);
     EXPECT_EQ(pane.best_size.x, length);
     EXPECT_EQ(pane.best_size, pane.window->GetBestSize());
 }

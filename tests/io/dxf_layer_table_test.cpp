@@ -130,13 +130,14 @@ TEST(DxfLayerTable, FailsOnFlagsOrAColourThatIsNoIntegerAnIntHolds)
         {62, "abc"}, {62, "-7.5"}, {62, ""}, {62, "7 mm"}, {62, "-99999999999"},
     };
     for (const auto& layerGroup : unreadable) {
+        SCOPED_TRACE(std::to_string(layerGroup.first) + " \"" + layerGroup.second + '"');
         DxfLayerList layers;
-        EXPECT_FALSE(ReadTables(table({70, "1"}, layerGroup), layers))
-            << layerGroup.first << " \"" << layerGroup.second << '"';
+        EXPECT_FALSE(ReadTables(table({70, "1"}, layerGroup), layers));
     }
 
-    // Whole integers, up to an int's ends, white space around them. Bit 0
-    // freezes: 2147483647 has it, -2147483648 (bit 31 only) and 4 do not.
+    // Whole integers, up to an int's ends, white space around them. Bits 0
+    // and 1 freeze: 2147483647 has them, -2147483648 (bit 31 only) and 4
+    // (bit 2) do not.
     struct ReadCase {
         Group group;
         bool taken;
@@ -146,9 +147,10 @@ TEST(DxfLayerTable, FailsOnFlagsOrAColourThatIsNoIntegerAnIntHolds)
         {{62, "-2147483648"}, false},  {{62, "2147483647\t"}, true}, {{62, " -0 "}, true},
     };
     for (const ReadCase& c : readable) {
+        SCOPED_TRACE(std::to_string(c.group.first) + " \"" + c.group.second + '"');
         DxfLayerList layers;
-        ASSERT_TRUE(ReadTables(table({70, "1"}, c.group), layers)) << c.group.first << " \"" << c.group.second << '"';
-        EXPECT_EQ(IsDxfLayerTaken(layers, "A"), c.taken) << c.group.first << " \"" << c.group.second << '"';
+        ASSERT_TRUE(ReadTables(table({70, "1"}, c.group), layers));
+        EXPECT_EQ(IsDxfLayerTaken(layers, "A"), c.taken);
     }
     // The entry count of a table and the groups of a line type entry are
     // not the layer table's to read.

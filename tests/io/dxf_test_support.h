@@ -112,11 +112,13 @@ protected:
         return fresh.ReadDxfFile(path.string().c_str(), shift, rz);
     }
 
-    std::vector<std::array<double, 2>> CurvePositions(int curveId) const
+    std::vector<std::array<double, 2>> CurvePositions(int curveId) const { return CurvePositionsIn(model, curveId); }
+
+    static std::vector<std::array<double, 2>> CurvePositionsIn(const CSectModel& of, int curveId)
     {
         std::vector<std::array<double, 2>> positions;
-        for (int pointId : FoundRecord(model.FindCurve(curveId), "curve", curveId).pointIds) {
-            const T_POINT_D& point = FoundRecord(model.FindPoint(pointId), "point", pointId);
+        for (int pointId : FoundRecord(of.FindCurve(curveId), "curve", curveId).pointIds) {
+            const T_POINT_D& point = FoundRecord(of.FindPoint(pointId), "point", pointId);
             positions.push_back({point.xy[0], point.xy[1]});
         }
         return positions;

@@ -108,15 +108,18 @@ TEST_F(TextReportTest, TwoSectionsGiveTheGoldenReport)
     EXPECT_TRUE(user.boxes.empty());
 }
 
+// A moment of the export's clock and the date text the report gives it.
+struct DateCase {
+    LocalDateTime now;
+    const char* text;
+};
+
 TEST_F(TextReportTest, EveryFramedLineIsAsWideAsTheFrame)
 {
     // Framed lines carry their text centred between the frame's two '=', the
     // blanks on its two sides differing by one at most.
     // A year of five digits widens the date's text by one.
-    const struct {
-        LocalDateTime now;
-        const char* text;
-    } dates[] = {
+    const DateCase dates[] = {
         {{2024, 3, 5, 7, 8, 9}, "Tue Mar 05 07:08:09 2024"},
         {{12024, 1, 1, 0, 0, 0}, "Mon Jan 01 00:00:00 12024"},
     };
@@ -146,10 +149,7 @@ TEST_F(TextReportTest, EveryFramedLineIsAsWideAsTheFrame)
 
 TEST_F(TextReportTest, TheDateIsEnglishWithTheDaysLeadingZero)
 {
-    const struct {
-        LocalDateTime now;
-        const char* text;
-    } cases[] = {
+    const DateCase cases[] = {
         {{2024, 3, 5, 7, 8, 9}, "Tue Mar 05 07:08:09 2024"},
         {{2000, 1, 1, 0, 0, 0}, "Sat Jan 01 00:00:00 2000"},
         {{2024, 2, 29, 23, 59, 59}, "Thu Feb 29 23:59:59 2024"},

@@ -53,7 +53,7 @@ std::string StartFailure(const std::string& reason)
     const char* display = std::getenv("DISPLAY");
     return "the toolkit did not start on display \"" + std::string(display ? display : "(DISPLAY not set)")
            + "\":" + (reason.empty() ? std::string(" no reason given") : reason)
-           + (display ? std::string() : std::string("; run the window's tests under xvfb-run"));
+           + (display ? std::string() : std::string("; run the window's tests on a virtual display: tests/run-on-own-display"));
 }
 
 // Starts the toolkit once the display accepts a connection, which stays open

@@ -17,16 +17,14 @@ bool Mapped(GtkWidget* widget)
            && !(gdk_window_get_state(window) & GDK_WINDOW_STATE_WITHDRAWN);
 }
 
-// A window manager that activates windows names _NET_ACTIVE_WINDOW among
-// the hints it supports.
+}  // namespace
+
 bool WindowManagerRuns()
 {
     GdkScreen* screen = gdk_screen_get_default();
     return screen && GDK_IS_X11_SCREEN(screen)
            && gdk_x11_screen_supports_net_wm_hint(screen, gdk_atom_intern_static_string("_NET_ACTIVE_WINDOW"));
 }
-
-}  // namespace
 
 bool WaitUntilShownAndActive(wxTopLevelWindow& window)
 {

@@ -7,6 +7,10 @@
 
 class wxTopLevelWindow;
 
+// Whether a window manager that activates windows runs on the display: it
+// names _NET_ACTIVE_WINDOW among the hints it supports.
+bool WindowManagerRuns();
+
 // Handles the toolkit's events until the X server has mapped the window
 // and, when a window manager runs, the window is the active one (it has the
 // keyboard focus); whether that came within RunEventsUntil's limit. Without

@@ -266,15 +266,19 @@ bool SizedAsGiven(const wxWindow& window)
                && gtk_widget_get_allocated_height(widget) == window.GetSize().y;
     }
     // Inside the frame the window manager puts around it, the window is as
-    // large as the server has made it.
+    // large as the server has made it: asked of the server, since a size the
+    // manager sent and the toolkit has not yet read would undo the next
+    // resize.
     GdkWindow* onServer = gtk_widget_get_window(widget);
     if (!onServer)
         return false;
     GdkRectangle framed{};
     gdk_window_get_frame_extents(onServer, &framed);
+    int width = 0;
+    int height = 0;
+    gdk_window_get_geometry(onServer, nullptr, nullptr, &width, &height);
     return framed.width == window.GetSize().x && framed.height == window.GetSize().y
-           && gtk_widget_get_allocated_width(widget) == gdk_window_get_width(onServer)
-           && gtk_widget_get_allocated_height(widget) == gdk_window_get_height(onServer);
+           && gtk_widget_get_allocated_width(widget) == width && gtk_widget_get_allocated_height(widget) == height;
 }
 
 bool ProgramOnScreen::ShowFrameAt(const wxSize& size, const std::function<bool()>& laidOut)

@@ -14,10 +14,11 @@
 constexpr int kUnreadableDxfGroupCode = -99999;
 
 // One group. A value line longer than the reader keeps holds its first
-// characters only, and no number is read from it. The value of a group the format writes as a number is
-// kept without the blanks and tabs before it and the zeros that lead its
-// digits, which do not change it, so that no run of them pushes the digits
-// past what is kept; the value of any other group is kept as written.
+// characters only, and no number is read from it. The value of a group the
+// format writes as a number is kept without the blanks and tabs before it and
+// the zeros that lead its digits, which do not change it, so that no run of
+// them pushes the digits past what is kept; the value of any other group is
+// kept as written.
 struct DxfGroup {
     int code = 0;
     std::string value;

@@ -281,31 +281,37 @@ bool SizedAsGiven(const wxWindow& window)
            && gtk_widget_get_allocated_width(widget) == width && gtk_widget_get_allocated_height(widget) == height;
 }
 
-bool ProgramOnScreen::ShowFrameAt(const wxSize& size, const std::function<bool()>& laidOut)
+bool ProgramOnScreen::LeaveMaximised()
 {
     CMainFrame& frame = Frame();
-    if (frame.IsMaximized()) {
-        // A window manager un-maximises the window in its own time, and then
-        // changes its frame around it. The program gives the window its
-        // normal size back after the first size or move that finds it no
-        // longer maximised; only after that may the window take the size.
-        bool unmaximised = false;
-        const auto seen = [&frame, &unmaximised](wxEvent& event) {
-            unmaximised = unmaximised || !frame.IsMaximized();
-            event.Skip();
-        };
-        frame.Bind(wxEVT_SIZE, seen);
-        frame.Bind(wxEVT_MOVE, seen);
-        frame.Maximize(false);
-        const bool seenUnmaximised = RunEventsUntil([&unmaximised] { return unmaximised; });
-        frame.Unbind(wxEVT_SIZE, seen);
-        frame.Unbind(wxEVT_MOVE, seen);
-        if (!seenUnmaximised)
-            return false;
-        Settle();
-        if (!RunEventsUntil([&frame] { return SizedAsGiven(frame); }))
-            return false;
-    }
+    if (!frame.IsMaximized())
+        return true;
+    // A window manager un-maximises the window in its own time, and then
+    // changes its frame around it. The program gives the window its normal
+    // size back after the first size or move that finds it no longer
+    // maximised; only after that may the window take another size.
+    bool unmaximised = false;
+    const auto seen = [&frame, &unmaximised](wxEvent& event) {
+        unmaximised = unmaximised || !frame.IsMaximized();
+        event.Skip();
+    };
+    frame.Bind(wxEVT_SIZE, seen);
+    frame.Bind(wxEVT_MOVE, seen);
+    frame.Maximize(false);
+    const bool seenUnmaximised = RunEventsUntil([&unmaximised] { return unmaximised; });
+    frame.Unbind(wxEVT_SIZE, seen);
+    frame.Unbind(wxEVT_MOVE, seen);
+    if (!seenUnmaximised)
+        return false;
+    Settle();
+    return RunEventsUntil([&frame] { return SizedAsGiven(frame); });
+}
+
+bool ProgramOnScreen::ShowFrameAt(const wxSize& size, const std::function<bool()>& laidOut)
+{
+    if (!LeaveMaximised())
+        return false;
+    CMainFrame& frame = Frame();
     frame.SetSize(wxRect(wxPoint(0, 0), size));
     const wxSize taken = frame.GetSize();
     return RunEventsUntil([&] { return frame.GetSize() == taken && SizedAsGiven(frame) && (!laidOut || laidOut()); });

@@ -82,6 +82,9 @@ protected:
     void Quit();
     // Lets the program handle what is pending, modal dialogs included.
     void Settle();
+    // The main window out of its maximised state, as the window manager has
+    // made it; true once it is, at once when it was not maximised.
+    bool LeaveMaximised();
     // The main window un-maximised and given the size at the screen's top
     // left corner; true once the toolkit has laid it out at the size it took
     // (no smaller than its least size) and `laidOut` holds too.

@@ -199,8 +199,7 @@ TEST_F(BadSettingsOnScreen, AWindowPlacementBeyondTheScreenIsPulledBackAndGarbag
         EXPECT_EQ(Frame().NormalRect(), c.placed);
         // Leaving the maximised state shows the window where it was placed;
         // a window manager does it in its own time.
-        Frame().Maximize(false);
-        EXPECT_TRUE(RunEventsUntil([&] { return !Frame().IsMaximized() && SizedAsGiven(Frame()); }));
+        EXPECT_TRUE(LeaveMaximised());
         Quit();
         EXPECT_THAT(complaints.Heard(), testing::IsEmpty());
     }

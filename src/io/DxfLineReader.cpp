@@ -22,13 +22,6 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// The text after leading blanks and tabs.
-std::string_view SkipBlanks(std::string_view text)
-{
-    const size_t start = text.find_first_not_of(" \t");
-    return start == std::string_view::npos ? std::string_view() : text.substr(start);
-}
-
 // The text without its sign, if it starts with one; the sign goes to negative.
 std::string_view WithoutSign(std::string_view text, bool& negative)
 {
@@ -119,20 +112,39 @@ bool IsBeyondLargestDouble(std::string_view number)
     return order + exponent >= 0;
 }
 
-// The integer at the start of the text; nothing when the text starts with
-// none or with one out of range, or, in a line that was cut, with one whose
-// digits run on to the cut, so that the dropped rest would have decided it.
-std::optional<int> LeadingInt(std::string_view text, bool cut)
+bool IsWhiteSpace(char c)
 {
-    bool negative = false;
-    text = WithoutSign(SkipBlanks(text), negative);
-    if (text.empty() || !IsDigit(text.front()) || (cut && DigitCount(text, 0) == text.size()))
+    return kWhiteSpace.find(c) != std::string_view::npos;
+}
+
+// The integer the text wholly is, white space at either end aside: a sign
+// perhaps, then digits. Nothing when it is anything else or out of an int's
+// range, nor for a line that was cut, whose dropped rest would decide it.
+// Read for every code line, so read in one sweep.
+std::optional<int> WholeInt(std::string_view text, bool cut)
+{
+    if (cut)
         return std::nullopt;
+    while (!text.empty() && IsWhiteSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsWhiteSpace(text.back()))
+        text.remove_suffix(1);
+    bool negative = false;
+    const std::string_view digits = WithoutSign(text, negative);
+    if (digits.empty())
+        return std::nullopt;
+    // Beyond it no int is read, whatever the sign.
+    constexpr long long kLargestMagnitude = -static_cast<long long>(INT32_MIN);
     long long magnitude = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
-    (void)end;
+    for (const char c : digits) {
+        if (!IsDigit(c))
+            return std::nullopt;
+        magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > kLargestMagnitude)
+            return std::nullopt;
+    }
     const long long value = negative ? -magnitude : magnitude;
-    if (error != std::errc() || value < INT32_MIN || value > INT32_MAX)
+    if (value > INT32_MAX)
         return std::nullopt;
     return static_cast<int>(value);
 }
@@ -158,14 +170,7 @@ std::optional<double> DxfGroup::Real() const
 
 std::optional<int> DxfGroup::Integer() const
 {
-    if (valueCut)
-        return std::nullopt;
-    const std::string_view text = TrimmedText(value, kWhiteSpace);
-    bool negative = false;
-    const std::string_view digits = WithoutSign(text, negative);
-    if (digits.empty() || DigitCount(digits, 0) != digits.size())
-        return std::nullopt;
-    return LeadingInt(text, false);
+    return WholeInt(value, valueCut);
 }
 
 DxfLineReader::DxfLineReader(std::istream& in) : in_(in)
@@ -229,7 +234,10 @@ bool DxfLineReader::ReadGroup(DxfGroup& group)
     bool codeCut = false;
     if (!ReadLine(codeLine_, codeCut, true))
         return false;
-    group.code = LeadingInt(codeLine_, codeCut).value_or(kUnreadableDxfGroupCode);
+    const std::optional<int> code = WholeInt(codeLine_, codeCut);
+    if (!code)
+        return false;
+    group.code = *code;
     return ReadLine(group.value, group.valueCut, IsNumberGroupCode(group.code));
 }
 

@@ -9,10 +9,6 @@
 #include <string>
 #include <string_view>
 
-// The code a group gets when its code line holds no number; no reader looks
-// at it, so such a group is passed over.
-constexpr int kUnreadableDxfGroupCode = -99999;
-
 // One group. A value line longer than the reader keeps holds its first
 // characters only, and no number is read from it. The value of a group the
 // format writes as a number is kept without the blanks and tabs before it and
@@ -47,11 +43,10 @@ public:
     // it; cut tells whether the line went on beyond them (the rest is read
     // and dropped). False at the end of the stream.
     bool ReadLine(std::string& line, bool& cut);
-    // A code line and its value line; false when either cannot be read. The
-    // code line is kept as a number's value is, and its code is the integer
-    // it starts with (blanks before it allowed); a code line without one, with
-    // one an int cannot hold, or with one whose digits run on past what is
-    // kept gives kUnreadableDxfGroupCode.
+    // A code line and its value line; false when either cannot be read, and
+    // when the code line, kept as a number's value is, is not wholly one
+    // integer an int holds (white space at either end aside): the value of a
+    // group whose code is lost would go to no group or to the wrong one.
     bool ReadGroup(DxfGroup& group);
     // Back to the first line, for the next pass.
     void Rewind();

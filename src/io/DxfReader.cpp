@@ -1,8 +1,7 @@
-// Reading a DXF drawing in two passes: the first makes sure the file starts
-// with a group code, names no layer longer than the reader keeps and is
-// complete (a group 0 "EOF"), and reads the layer table; the second places
-// the plane entities of the ENTITIES sections and hands them to the
-// converters.
+// Reading a DXF drawing in two passes: the first makes sure that every code
+// line up to the group 0 "EOF" is a group code and that there is one, and
+// reads the layer table; the second, which reads no further, places the plane
+// entities of the ENTITIES sections and hands them to the converters.
 
 #include "io/DxfAngles.h"
 #include "io/DxfLayerTable.h"
@@ -134,6 +133,7 @@ struct DxfEntityValues {
     double endAngle = 0.0;  // 51, degrees
     double extrusion[3] = {0.0, 0.0, 1.0};  // 210, 220, 230; the DXF default
     std::string layer;  // 8
+    bool layerCut = false;  // the name is longer than is kept
     // The groups whose text is not wholly a number, unless a later group of
     // the code gave one; their values are 0.
     std::set<int> unreadable;
@@ -170,6 +170,7 @@ void StoreEntityGroup(const DxfGroup& group, DxfEntityValues& values)
 {
     if (group.code == 8) {
         values.layer = group.value;
+        values.layerCut = group.valueCut;
         return;
     }
     double* number = GroupNumber(values, group.code);
@@ -320,7 +321,9 @@ bool TakeEntity(CSectModel& model, DxfEntityType type, const DxfEntityValues& va
                 const DxfPlacement& placement)
 {
     DxfSkippedEntities& skipped = model.m_dxfSkipped;
-    if (!IsDxfLayerTaken(layers, values.layer)) {
+    // The table refuses a name longer than is kept, so it lists no such
+    // layer, however the name starts.
+    if (!values.layerCut && !IsDxfLayerTaken(layers, values.layer)) {
         ++skipped.onHiddenLayers;
         return true;
     }
@@ -346,8 +349,9 @@ bool TakeEntity(CSectModel& model, DxfEntityType type, const DxfEntityValues& va
 // The second pass, from the start of the file: read at the group 0 "EOF"
 // (inside a section too) after printing what the import made. Once a
 // converter refused at the id limit, the entities left are counted and no
-// more is made. Refused after the warning when the file ends first, which
-// only a file changed since the first pass does.
+// more is made. Refused after the warning when the file ends first or holds
+// a code line that is no group code, which only a file changed since the
+// first pass does.
 DxfPassResult ReadDxfEntities(CSectModel& model, DxfLineReader& file, const DxfLayerList& layers,
                               const DxfPlacement& placement, DxfReadProgress& progress)
 {
@@ -405,17 +409,6 @@ DxfPassResult ReadDxfEntities(CSectModel& model, DxfLineReader& file, const DxfL
     return DxfPassResult::Refused;
 }
 
-// Whether the first line is a group code, a byte-order mark aside: a second
-// mark or a part of one before it would spoil the group that starts the
-// first section, and the sections after it would be read out of turn.
-bool StartsWithAGroupCode(DxfLineReader& file)
-{
-    DxfGroup first;
-    const bool starts = file.ReadGroup(first) && first.code != kUnreadableDxfGroupCode;
-    file.Rewind();
-    return starts;
-}
-
 } // namespace
 
 bool CSectModel::ReadDxfFile(const char* path, const double txy[2], double rz)
@@ -428,7 +421,7 @@ bool CSectModel::ReadDxfFile(const char* path, const double txy[2], double rz)
 
     m_dxfSkipped = DxfSkippedEntities();
     DxfLineReader file(in);
-    if (file.StartsAsBinaryDxf() || !StartsWithAGroupCode(file))
+    if (file.StartsAsBinaryDxf())
         return m_reporter.ShowWarning(kCannotReadDxf);
 
     DxfLayerList layers;
@@ -448,10 +441,6 @@ bool CSectModel::ReadDxfFile(const char* path, const double txy[2], double rz)
             }
             return true;
         }
-        // A layer name longer than is kept cannot be told from another that
-        // starts alike.
-        if (group.code == 8 && group.valueCut)
-            break;
         if (sectionStart.Starts(group, "TABLES") && !ReadDxfTables(file, layers))
             break;
     }

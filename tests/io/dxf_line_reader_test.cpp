@@ -174,17 +174,32 @@ TEST(DxfLineReader, KeepsANumberGroupWithoutTheBlanksAndZerosThatLeadIt)
         {"10", "  007.50", "7.50"}, {"10", "\t-000.5", "-0.5"}, {"20", "000", "0"},   {"30", "+00e5", "+0e5"},
         {"62", " -0", "-0"},        {"70", "0 1", "0 1"},        {"40", "", ""},       {"50", "  x00", "x00"},
         {"1071", "0042", "42"},     {"2", "  007", "  007"},     {"8", "000", "000"},  {"0", " 0LINE", " 0LINE"},
-        {"1000", "00", "00"},       {"999", " 01", " 01"},
+        {"1000", "00", "00"},       {"999", " 01", " 01"},       {"10", "-00", "-0"},  {"10", "00.5", "0.5"},
+        {"10", "+0x", "+0x"},       {"10", "- 05", "- 05"},      {"10", " ", ""},      {"10", "\t0 ", "0 "},
+        {"10", "5", "5"},           {"10", "-0\t7", "-0\t7"},    {"10", "0", "0"},     {"10", " 1 ", "1 "},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ReadOneGroup(c.code, c.value).value, c.kept) << c.code << " \"" << c.value << '"';
 }
 
-TEST(DxfLineReader, CodeLineWithoutNumberGivesAGroupNobodyReads)
+// A group whose code line is not wholly one integer is no group: read as
+// the integer it starts with, or passed over, its value would go to the
+// wrong group or to none, and the group it was meant for would keep its
+// default.
+TEST(DxfLineReader, ReadsNoGroupWhoseCodeLineIsNotWhollyAnInteger)
 {
-    const DxfGroup group = ReadOneGroup("abc", "LINE");
-    EXPECT_EQ(group.code, kUnreadableDxfGroupCode);
-    EXPECT_EQ(group.value, "LINE");
+    const std::string pastKept(DxfLineReader::kKeptLineLength, ' ');
+    for (const std::string& code : std::vector<std::string>{
+             "", "  ", "abc", "ten", "1e1", "10.5", "10.", "70abc", "10 x", "1 0", "\xEF\xBB\xBF" "10", "99999999999",
+             "2147483648", "-2147483649", "+-5", "- 1", "--1", "0x10", "1_0", "\xC2\xA0" "10", "10" + pastKept + "5",
+             "10" + pastKept}) {
+        // After a first group: a byte-order mark at the very start is skipped.
+        std::istringstream in("  0\nLINE\n" + code + "\n1.5\n 20\n2.5\n");
+        DxfLineReader reader(in);
+        DxfGroup group;
+        ASSERT_TRUE(reader.ReadGroup(group));
+        EXPECT_FALSE(reader.ReadGroup(group)) << '"' << code << '"';
+    }
 }
 
 TEST(DxfLineReader, RecognisesTheBinarySentinelAndRewinds)
@@ -339,8 +354,9 @@ TEST(DxfNumbers, ReadsIntegersAndGroupCodes)
         EXPECT_EQ(ReadOneGroup("70", text).Integer(), integer) << '"' << text << '"';
 
     const std::vector<std::pair<const char*, int>> codes = {
-        {"  0", 0},  {" 10", 10}, {"\t1071", 1071}, {"-1", -1},
-        {"", kUnreadableDxfGroupCode}, {"EOF", kUnreadableDxfGroupCode}, {"99999999999", kUnreadableDxfGroupCode},
+        {"  0", 0},     {" 10", 10},          {"\t1071", 1071},       {"-1", -1},         {"+10", 10},
+        {"10  ", 10},   {" \t 20 \t", 20},    {"000", 0},            {"-0010", -10},     {"0999", 999},
+        {"2147483647", std::numeric_limits<int>::max()}, {"-2147483648", std::numeric_limits<int>::min()},
     };
     for (const auto& [text, code] : codes)
         EXPECT_EQ(ReadOneGroup(text, "0").code, code) << '"' << text << '"';

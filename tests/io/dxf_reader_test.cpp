@@ -86,8 +86,6 @@ TEST_F(DxfReader, RefusesFilesItCannotRead)
         // they would be one visible layer.
         {"layer names alike up to what is kept",
          DrawingOnLayers({{{2, longName + "1"}, {70, "1"}}, {{2, longName + "2"}, {70, "0"}}}, {longName + "1"})},
-        {"a line on a layer named longer than is kept",
-         EntitiesSection().Line(0, 0, 100, 0, longName + "1").EndSection().Eof().text},
         // Flags or a colour that is no integer an int holds: read as 0, the
         // layer would be thawed and on, and the line on it would come in.
         {"a layer's flags a word", onLayerF(70, "abc")},
@@ -105,6 +103,91 @@ TEST_F(DxfReader, RefusesFilesItCannotRead)
     }
     EXPECT_EQ(CurveCount(), 0);
     EXPECT_EQ(PointCount(), 0);
+}
+
+// The drawing with the first code line that reads code (as the builder
+// writes it) replaced by the line given.
+std::string WithCodeLine(std::string text, int code, const std::string& line)
+{
+    const std::string written = FormatText("\n%3d\n", code);
+    const size_t at = text.find(written);
+    EXPECT_NE(at, std::string::npos) << code;
+    return text.replace(at, written.size(), "\n" + line + "\n");
+}
+
+// A code line that is not wholly an integer loses its group: read as the
+// integer it starts with, or passed over, its value would go to the wrong
+// group or to none, and the group it was meant for would take its default.
+// The line from (1.5, 2.5) came in from (0, 2.5), the arc of 30 to 120
+// degrees as one of 0 to 120. The file is refused, as it is by an
+// independent reader.
+TEST_F(DxfReader, RefusesADrawingWithACodeLineThatIsNotWhollyAnInteger)
+{
+    const std::string line = EntitiesSection().Line(1.5, 2.5, 7.25, -3.5).EndSection().Eof().text;
+    const std::string arc = EntitiesSection().Arc(0, 0, 10, 30, 120).EndSection().Eof().text;
+    const std::string onFrozenF = DrawingOnLayers({{{2, "F"}, {70, "1"}}}, {"F"});
+    struct Case {
+        const char* name;
+        std::string text;
+    };
+    const std::vector<Case> cases = {
+        {"an exponent", WithCodeLine(line, 10, "1e1")},
+        {"empty", WithCodeLine(line, 10, "")},
+        {"blanks only", WithCodeLine(line, 10, "   ")},
+        {"a word", WithCodeLine(line, 10, "ten")},
+        {"digits apart", WithCodeLine(line, 10, "1 0")},
+        {"a byte-order mark before the code", WithCodeLine(line, 10, kByteOrderMark + "10")},
+        {"beyond an int", WithCodeLine(line, 10, "99999999999")},
+        {"a fraction", WithCodeLine(line, 10, "10.5")},
+        {"a word after the code", WithCodeLine(line, 10, "10 x")},
+        {"a code that runs on past what is kept",
+         WithCodeLine(line, 10, "10" + std::string(DxfLineReader::kKeptLineLength, ' ') + "5")},
+        {"the arc's start angle", WithCodeLine(arc, 50, "5e1")},
+        {"a layer's flags", WithCodeLine(onFrozenF, 70, "70abc")},
+        {"the code that starts the line", WithCodeLine(line, 0, "O")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        user.ClearRecords();
+        EXPECT_FALSE(ImportText(c.text));
+        EXPECT_EQ(user.BoxTexts(), std::vector<std::string>{kCannotRead});
+        EXPECT_TRUE(user.lines.empty());
+        EXPECT_EQ(CurveCount(), 0);
+        EXPECT_EQ(PointCount(), 0);
+    }
+}
+
+// Nothing after the group 0 "EOF" is read, a code line that is no code
+// among it.
+TEST_F(DxfReader, ReadsNothingAfterEof)
+{
+    const std::string text = EntitiesSection().Line(1.5, 2.5, 7.25, -3.5).EndSection().Eof().text + "1e1\nx\n";
+    ASSERT_TRUE(ImportText(text));
+    ASSERT_EQ(CurveCount(), 1);
+    ExpectNear2(CurvePositions(1).front(), 1.5, 2.5);
+    ExpectNear2(CurvePositions(1).back(), 7.25, -3.5);
+    EXPECT_TRUE(user.boxes.empty());
+}
+
+// No layer the table lists is named longer than the reader keeps, as the
+// table refuses such a name: an entity on one is on a layer the table does
+// not list, and is drawn, whatever listed name its kept part matches. A
+// block, never read, may hold one too.
+TEST_F(DxfReader, TakesAnEntityOnALayerNamedLongerThanIsKept)
+{
+    const std::string kept(DxfLineReader::kKeptLineLength, 'L');
+    DxfBuilder dxf;
+    dxf.Section("TABLES").Group(0, "TABLE").Group(2, "LAYER").Layer(kept, 1, 7).Group(0, "ENDTAB").EndSection();
+    dxf.Section("BLOCKS").Group(0, "BLOCK").Group(8, kept + "B").Group(2, "UNUSED")
+        .Line(0, 0, 5, 5, kept + "B").Group(0, "ENDBLK").EndSection();
+    dxf.Section("ENTITIES").Line(0, 0, 100, 0, kept + "1").Line(0, 10, 100, 10, kept).EndSection().Eof();
+    ASSERT_TRUE(ImportText(dxf.text));
+    ASSERT_EQ(CurveCount(), 1);
+    ExpectNear2(CurvePositions(1).front(), 0.0, 0.0);
+    ExpectNear2(CurvePositions(1).back(), 100.0, 0.0);
+    EXPECT_EQ(model.m_dxfSkipped.onHiddenLayers, 1);
+    ExpectEveryEntityCounted(model, dxf.text, user.lines);
+    EXPECT_TRUE(user.boxes.empty());
 }
 
 TEST_F(DxfReader, ReadsEveryLineEndStyle)
@@ -426,9 +509,7 @@ TEST_F(DxfReader, SetsAsideEntitiesWithTextThatIsNoNumber)
     dxf.Group(0, "LINE").Group(10, "n/a").Group(20, "  \t1.5e2").Group(11, "0x40").Group(21, "in");
     dxf.Group(0, "LINE").Group(10, "e999").Group(20, "-300").Group(11, "100").Group(21, "-300");
     dxf.Group(0, "CIRCLE").Group(10, "0").Group(20, "500").Group(40, "-25");
-    // A code line without a number makes a group that is passed over.
     dxf.Group(0, "LINE").Group(10, "0").Group(20, "900").Group(11, "100").Group(21, "900");
-    dxf.text += "ten\n400\n";
     dxf.EndSection().Eof();
     ASSERT_TRUE(ImportText(dxf.text));
     ASSERT_EQ(CurveCount(), 1);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -21,23 +22,70 @@ std::string Joined(const std::vector<std::string>& parts)
     return text;
 }
 
-// How a kind is named in the report; a drawing may give an entity no name.
-std::string KindName(const std::string& kind)
+// The bytes of the UTF-8 character at the start of the text; 0 when it
+// starts with none: a stray or missing continuation byte, an overlong form, a
+// surrogate or a code point beyond U+10FFFF.
+size_t Utf8CharacterLength(std::string_view text)
 {
-    return kind.empty() ? "(no name)" : kind;
+    const auto byte = [&text](size_t at) { return static_cast<unsigned char>(text[at]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    size_t length = 0;
+    unsigned char low = 0x80;  // the range of the byte after the lead
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    }
+    return length;
+}
+
+// How a kind is named in the report: a drawing may give an entity no name,
+// or one that is no UTF-8 text, which the window would show as nothing; each
+// byte that belongs to no character is shown as U+FFFD.
+std::string KindName(std::string_view kind)
+{
+    if (kind.empty())
+        return "(no name)";
+    std::string name;
+    while (!kind.empty()) {
+        const size_t length = Utf8CharacterLength(kind);
+        name += length == 0 ? std::string_view("\xEF\xBF\xBD") : kind.substr(0, length);
+        kind.remove_prefix(std::max<size_t>(length, 1));
+    }
+    return name;
 }
 
 // "LWPOLYLINE 5, INSERT 2": the most frequent kinds first, equal counts by
-// name. The kinds beyond those named are counted together, so that the line
-// still adds up to every entity.
+// name. Kinds shown alike are counted as one. The kinds beyond those named
+// are counted together, so that the line still adds up to every entity.
 std::string UnreadKindsText(const std::map<std::string, int>& kinds)
 {
-    std::vector<std::pair<std::string, int>> byCount(kinds.begin(), kinds.end());
+    std::map<std::string, int> byName;
+    for (const auto& [kind, count] : kinds)
+        byName[KindName(kind)] += count;
+    std::vector<std::pair<std::string, int>> byCount(byName.begin(), byName.end());
     std::stable_sort(byCount.begin(), byCount.end(),
                      [](const auto& left, const auto& right) { return left.second > right.second; });
     std::vector<std::string> named;
     for (size_t i = 0; i < std::min(byCount.size(), kNamedKindLimit); ++i)
-        named.push_back(KindName(byCount[i].first) + " " + std::to_string(byCount[i].second));
+        named.push_back(byCount[i].first + " " + std::to_string(byCount[i].second));
     std::string text = Joined(named);
     if (byCount.size() > kNamedKindLimit) {
         int unnamedEntities = 0;

@@ -368,6 +368,18 @@ TEST_F(DxfNotImported, CountsTheKindsItDoesNotReadAndSaysWhenNothingWasImported)
     parts.Group(0, "INSERT").Group(0, "ATTRIB").Group(0, "VERTEX").Group(0, "ATTRIB").Group(0, "SEQEND");
     parts.Point(5, 5).Group(0, "ATTRIB").EndSection().Eof();
 
+    // Kinds that are no UTF-8 text, which the window would show as nothing:
+    // a stray byte, a character cut short, an overlong form and a surrogate,
+    // each of whose bytes is shown as U+FFFD; kinds shown alike are counted
+    // as one. A kind that is UTF-8 text is shown as written.
+    DxfBuilder notUtf8;
+    notUtf8.Section("ENTITIES").Group(0, "\xFFLINE").Group(0, "\xFELINE").Group(0, "\xFFLINE")
+        .Group(0, "ARC\xE2\x82").Group(0, "\xC0\xAF").Group(0, "\xED\xA0\x80").Group(0, "KREIS\xC3\x96")
+        .EndSection().Eof();
+    const std::string replaced = "\xEF\xBF\xBD";
+    const std::string notUtf8Kinds = "Not imported: Kinds not read [" + replaced + "LINE 3, ARC" + replaced + replaced
+        + " 1, KREIS\xC3\x96 1, " + replaced + replaced + " 1, " + replaced + replaced + replaced + " 1]";
+
     DxfBuilder empty;
     empty.Section("ENTITIES").EndSection().Eof();
 
@@ -399,6 +411,8 @@ TEST_F(DxfNotImported, CountsTheKindsItDoesNotReadAndSaysWhenNothingWasImported)
           std::string(kReads)}},
         {"parts of nothing", parts.text, 1,
          "Not imported: Kinds not read [ATTRIB 2, SEQEND 2, VERTEX 2, INSERT 1, POLYLINE 1]", {}},
+        {"kinds that are no UTF-8 text", notUtf8.text, 0, notUtf8Kinds,
+         {"Nothing was imported from the DXF file.\n\n" + notUtf8Kinds + kReads}},
         {"empty", empty.text, 0, "", {"Nothing was imported from the DXF file."}},
     };
     for (const Case& c : cases) {

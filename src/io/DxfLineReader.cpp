@@ -1,11 +1,9 @@
 #include "io/DxfLineReader.h"
 
-#include "model/TextFormat.h"
-
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
-#include <iterator>
 #include <limits>
 #include <utility>
 
@@ -14,12 +12,28 @@ namespace {
 constexpr std::string_view kBinaryDxfSentinel = "AutoCAD Binary DXF";
 // Some Windows programs start their text files with it.
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-// Allowed at either end of a number's value line.
-constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
 
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+// Allowed at either end of a number's line: a blank, a tab, a line feed, a
+// vertical tab, a form feed or a carriage return.
+bool IsWhiteSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// The text without the white space at either end. Met for every number the
+// file holds, so compared, not searched for.
+std::string_view WithoutWhiteSpace(std::string_view text)
+{
+    while (!text.empty() && IsWhiteSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsWhiteSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 // The text without its sign, if it starts with one; the sign goes to negative.
@@ -112,10 +126,6 @@ bool IsBeyondLargestDouble(std::string_view number)
     return order + exponent >= 0;
 }
 
-bool IsWhiteSpace(char c)
-{
-    return kWhiteSpace.find(c) != std::string_view::npos;
-}
 
 // The integer the text wholly is, white space at either end aside: a sign
 // perhaps, then digits. Nothing when it is anything else or out of an int's
@@ -125,12 +135,8 @@ std::optional<int> WholeInt(std::string_view text, bool cut)
 {
     if (cut)
         return std::nullopt;
-    while (!text.empty() && IsWhiteSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsWhiteSpace(text.back()))
-        text.remove_suffix(1);
     bool negative = false;
-    const std::string_view digits = WithoutSign(text, negative);
+    const std::string_view digits = WithoutSign(WithoutWhiteSpace(text), negative);
     if (digits.empty())
         return std::nullopt;
     // Beyond it no int is read, whatever the sign.
@@ -150,15 +156,22 @@ std::optional<int> WholeInt(std::string_view text, bool cut)
 }
 
 // The codes of the groups the format writes as numbers: reals, integers,
-// flags and booleans.
+// flags and booleans. Looked up in a table, as every group asks.
 bool IsNumberGroupCode(int code)
 {
     static constexpr std::pair<int, int> kRanges[] = {
         {10, 99}, {110, 149}, {160, 179}, {210, 239}, {270, 299},
         {370, 389}, {400, 409}, {420, 429}, {440, 469}, {1010, 1071},
     };
-    return std::any_of(std::begin(kRanges), std::end(kRanges),
-                       [code](const std::pair<int, int>& range) { return code >= range.first && code <= range.second; });
+    static constexpr auto kIsNumber = [] {
+        std::array<bool, 1072> table{};
+        for (const auto& [first, last] : kRanges) {
+            for (int number = first; number <= last; ++number)
+                table[static_cast<size_t>(number)] = true;
+        }
+        return table;
+    }();
+    return code >= 0 && code < static_cast<int>(kIsNumber.size()) && kIsNumber[static_cast<size_t>(code)];
 }
 
 } // namespace
@@ -192,10 +205,25 @@ bool DxfLineReader::ReadLine(std::string& line, bool& cut, bool holdsNumber)
     int c = buffer->sbumpc();
     if (c == kEnd)
         return false;
-    // Where a number's line is: before its sign, before its first digit
-    // other than a leading zero, or past both.
-    enum class Lead { Blanks, Zeros, Past };
-    Lead lead = holdsNumber ? Lead::Blanks : Lead::Past;
+    // What leads a number's digits is dropped before the line is copied;
+    // its first byte tells whether there is any.
+    if (holdsNumber) {
+        while (c == ' ' || c == '\t')
+            c = buffer->sbumpc();
+        if (c == '+' || c == '-') {
+            line.push_back(static_cast<char>(c));
+            c = buffer->sbumpc();
+        }
+        if (c == '0') {
+            do
+                c = buffer->sbumpc();
+            while (c == '0');
+            // One zero stays before what is no digit: it may be the number's
+            // only digit, or the one before its point.
+            if (!IsDigit(static_cast<char>(c)))
+                line.push_back('0');
+        }
+    }
     for (; c != kEnd; c = buffer->sbumpc()) {
         if (c == '\n')
             break;
@@ -203,23 +231,6 @@ bool DxfLineReader::ReadLine(std::string& line, bool& cut, bool holdsNumber)
             if (buffer->sgetc() == '\n')
                 buffer->sbumpc();
             break;
-        }
-        if (lead == Lead::Blanks) {
-            if (c == ' ' || c == '\t')
-                continue;
-            lead = Lead::Zeros;
-            if (c == '+' || c == '-') {
-                line.push_back(static_cast<char>(c));
-                continue;
-            }
-        }
-        if (lead == Lead::Zeros) {
-            // One zero is kept until the next character: it may be the
-            // number's only digit, or the one before its point.
-            if (!line.empty() && line.back() == '0' && IsDigit(static_cast<char>(c)))
-                line.pop_back();
-            if (c != '0')
-                lead = Lead::Past;
         }
         if (line.size() < kKeptLineLength)
             line.push_back(static_cast<char>(c));
@@ -276,7 +287,7 @@ bool DxfLineReader::SkipIfNext(std::string_view bytes)
 std::optional<double> ParseDxfReal(std::string_view text)
 {
     bool negative = false;
-    text = WithoutSign(TrimmedText(text, kWhiteSpace), negative);
+    text = WithoutSign(WithoutWhiteSpace(text), negative);
     double magnitude = 0.0;
     if (IsNonFiniteSpelling(text)) {
         magnitude = text.front() == 'n' || text.front() == 'N' ? std::numeric_limits<double>::quiet_NaN()

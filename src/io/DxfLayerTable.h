@@ -22,8 +22,9 @@ void AddDxfLayer(DxfLayerList& layers, const T_DXFLAYER_D& entry);
 
 // Reads from just after the group 2 "TABLES" up to and including the
 // section's ENDSEC, replacing layers with the LAYER entries of the section.
-// False when the stream ends first, an entry's name is longer than the
-// reader keeps, or its flags or colour is not wholly an integer an int holds.
+// False when no more groups can be read (the stream ends, or a code line is
+// no group code), an entry's name is longer than the reader keeps, or its
+// flags or colour is not wholly an integer an int holds.
 bool ReadDxfTables(DxfLineReader& file, DxfLayerList& layers);
 
 // Whether an entity on the layer is imported: yes, unless the table lists the

@@ -369,16 +369,18 @@ TEST_F(DxfNotImported, CountsTheKindsItDoesNotReadAndSaysWhenNothingWasImported)
     parts.Point(5, 5).Group(0, "ATTRIB").EndSection().Eof();
 
     // Kinds that are no UTF-8 text, which the window would show as nothing:
-    // a stray byte, a character cut short, an overlong form and a surrogate,
-    // each of whose bytes is shown as U+FFFD; kinds shown alike are counted
-    // as one. A kind that is UTF-8 text is shown as written.
+    // a stray byte, a character cut short, an overlong form, a surrogate and
+    // a code point beyond U+10FFFF, each of whose bytes is shown as U+FFFD;
+    // kinds shown alike are counted as one. Kinds that are UTF-8 text are
+    // shown as written.
     DxfBuilder notUtf8;
     notUtf8.Section("ENTITIES").Group(0, "\xFFLINE").Group(0, "\xFELINE").Group(0, "\xFFLINE")
         .Group(0, "ARC\xE2\x82").Group(0, "\xC0\xAF").Group(0, "\xED\xA0\x80").Group(0, "KREIS\xC3\x96")
-        .EndSection().Eof();
+        .Group(0, "\xF4\x90\x80\x80").Group(0, "\xF0\x9F\x98\x80").EndSection().Eof();
     const std::string replaced = "\xEF\xBF\xBD";
     const std::string notUtf8Kinds = "Not imported: Kinds not read [" + replaced + "LINE 3, ARC" + replaced + replaced
-        + " 1, KREIS\xC3\x96 1, " + replaced + replaced + " 1, " + replaced + replaced + replaced + " 1]";
+        + " 1, KREIS\xC3\x96 1, " + replaced + replaced + " 1, " + replaced + replaced + replaced + " 1, " + replaced
+        + replaced + replaced + replaced + " 1, \xF0\x9F\x98\x80 1]";
 
     DxfBuilder empty;
     empty.Section("ENTITIES").EndSection().Eof();

@@ -409,6 +409,8 @@ TEST_F(DesktopOpener, ADrainThatCannotStartIsAFailureWithItsReason)
                                           std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
          },
          drain.string() + " could not be started: Permission denied."},
+        {"named without its folder, one in the working folder", "klx-error-drain", copyDrain,
+         "klx-error-drain could not be started: No such file or directory."},
     };
     const std::filesystem::path working = std::filesystem::current_path();
     std::filesystem::current_path(folder);

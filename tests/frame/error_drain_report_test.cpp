@@ -48,7 +48,7 @@ TEST(DrainReport, AReportReadsBackAsWritten)
     const DrainReport reports[] = {
         {0, ""},
         {-9, "killed"},
-        {255, std::string("two\nlines, a \0 and \xff", 21)},
+        {255, std::string("two\nlines, a \0 and \xff", 20)},
         {3, std::string(1024, 'x')},
     };
     for (const DrainReport& written : reports) {

@@ -21,6 +21,11 @@ namespace {
 // whether it has ended.
 constexpr std::chrono::milliseconds kAnswerPollMs(5);
 
+std::string ProgramFailed(const std::string& program)
+{
+    return FormatText("%s could not be started.", program.c_str());
+}
+
 // Waits for the drain's first process to end, which it does once the program
 // has started, or could not, and reads the report meanwhile: a drain may
 // write it before that end is seen, and one that writes more than the pipe
@@ -36,7 +41,7 @@ std::string AwaitAnswer(pid_t pid, const ErrorDrain& drain, const std::string& p
         const pid_t found = ::waitpid(pid, &waitStatus, WNOHANG);
         if (found == pid || (found < 0 && errno != EINTR)) {
             const bool started = found == pid && WIFEXITED(waitStatus) && WEXITSTATUS(waitStatus) == 0;
-            return started ? std::string() : FormatText("%s could not be started.", program.c_str());
+            return started ? std::string() : ProgramFailed(program);
         }
         if (reading == ReportReading::Open)
             reading = ReadReportSoFar(launch.report, launch.reportStart, keptBytes);
@@ -82,7 +87,7 @@ DrainLaunch LaunchThroughErrorDrain(const ErrorDrain& drain, const std::vector<s
     const std::string program = std::filesystem::path(arguments.at(0)).filename().string();
     int report[2];
     if (::pipe2(report, O_CLOEXEC) != 0)
-        return {-1, "", FormatText("%s could not be started.", program.c_str())};
+        return {-1, "", ProgramFailed(program)};
     std::vector<std::string> drainArguments{drain.path, std::to_string(keptBytes)};
     drainArguments.insert(drainArguments.end(), arguments.begin(), arguments.end());
     const pid_t pid = SpawnProgram(drainArguments, {.output = report[1]});

@@ -53,7 +53,7 @@ std::string OpenerFailureReason(const std::string& opener, int status, const std
     return FormatText("%s could not open the address (status %d).", opener.c_str(), status);
 }
 
-void OpenAddressOnDesktop(const std::string& errorDrain, const std::string& address,
+void OpenAddressOnDesktop(const ErrorDrain& errorDrain, const std::string& address,
                           std::function<void(const std::string& reason)> failed)
 {
     wxPathList path;
@@ -68,7 +68,10 @@ void OpenAddressOnDesktop(const std::string& errorDrain, const std::string& addr
         arguments.push_back(address);
         const std::string name = opener.program;
         const auto ended = [name, failed](const DetachedProgramEnd& end) {
-            if (const std::string reason = OpenerFailureReason(name, end.status, MessageText(end)); !reason.empty())
+            if (!end.drainFailure.empty())
+                failed(end.drainFailure);
+            else if (const std::string reason = OpenerFailureReason(name, end.status, MessageText(end));
+                     end.known && !reason.empty())
                 failed(reason);
         };
         if (const std::string failure = StartDetachedProgram(errorDrain, arguments, kMessageBytes, ended);

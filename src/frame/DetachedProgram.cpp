@@ -1,14 +1,11 @@
 #include "frame/DetachedProgram.h"
 
-#include "frame/ErrorDrainLaunch.h"
 #include "frame/ErrorDrainReport.h"
 
 #include <wx/app.h>
 #include <wx/timer.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <unistd.h>
 #include <utility>
 
@@ -18,8 +15,6 @@ namespace {
 constexpr int kEndPollMs = 100;
 // The longest UTF-8 character has this many bytes after its first.
 constexpr std::size_t kMostContinuationBytes = 3;
-// Room for the report's status line.
-constexpr std::size_t kStatusLineBytes = 16;
 
 bool IsContinuationByte(char byte)
 {
@@ -32,6 +27,7 @@ bool IsContinuationByte(char byte)
 DetachedProgramEnd ProgramEnd(const DrainReport& report, std::size_t limit)
 {
     DetachedProgramEnd end;
+    end.known = true;
     end.status = report.status;
     const std::string& bytes = report.errorStart;
     end.errorCut = bytes.size() > limit;
@@ -44,12 +40,14 @@ DetachedProgramEnd ProgramEnd(const DrainReport& report, std::size_t limit)
     return end;
 }
 
-// Reads the drain's report now and then; once the drain has closed it, tells
-// how the program ended.
+// Reads the drain's report now and then; once the drain has closed it, or
+// it has gone wrong, tells how the program ended.
 class EndWatch : public wxTimer {
 public:
-    EndWatch(int report, std::size_t errorBytes, std::function<void(const DetachedProgramEnd&)> ended)
-        : report_(report), errorBytes_(errorBytes), ended_(std::move(ended))
+    EndWatch(const std::string& drain, const DrainLaunch& launch, std::size_t errorBytes,
+             std::function<void(const DetachedProgramEnd&)> ended)
+        : drain_(drain), report_(launch.report), text_(launch.reportStart), errorBytes_(errorBytes),
+          ended_(std::move(ended))
     {
         Start(kEndPollMs);
     }
@@ -57,19 +55,22 @@ public:
 
     void Notify() override
     {
-        char chunk[4096];
-        ssize_t count = 0;
-        while ((count = ::read(report_, chunk, sizeof chunk)) > 0) {
-            // A drain never writes more; the bound holds whatever comes.
-            const std::size_t most = kStatusLineBytes + errorBytes_ + 1;
-            if (text_.size() < most)
-                text_.append(chunk, std::min(most - text_.size(), static_cast<std::size_t>(count)));
-        }
-        if (count < 0 && (errno == EAGAIN || errno == EINTR))
+        // The drain keeps one byte more than the end holds, to tell a cut.
+        const std::size_t kept = errorBytes_ + 1;
+        const ReportReading reading = ReadReportSoFar(report_, text_, kept);
+        if (reading == ReportReading::Open)
             return;
         Stop();
-        // A drain that died before it told leaves nothing to report.
-        const DetachedProgramEnd end = ProgramEnd(DecodeDrainReport(text_).value_or(DrainReport{}), errorBytes_);
+        DetachedProgramEnd end;
+        if (reading == ReportReading::Overfull) {
+            end.drainFailure = DrainReportFailure(drain_, kOverfullReportFault);
+        } else if (!text_.empty()) {
+            const DecodedDrainReport decoded = DecodeDrainReport(text_, kept);
+            if (decoded.report)
+                end = ProgramEnd(*decoded.report, errorBytes_);
+            else
+                end.drainFailure = DrainReportFailure(drain_, decoded.fault);
+        }
         // Outside the timer's own callback, which still reads the timer after
         // this returns.
         wxTheApp->CallAfter([this, end] {
@@ -80,21 +81,21 @@ public:
     }
 
 private:
+    std::string drain_;
     int report_;
-    std::size_t errorBytes_;
     std::string text_;
+    std::size_t errorBytes_;
     std::function<void(const DetachedProgramEnd&)> ended_;
 };
 
 }  // namespace
 
-std::string StartDetachedProgram(const std::string& errorDrain, const std::vector<std::string>& arguments,
+std::string StartDetachedProgram(const ErrorDrain& errorDrain, const std::vector<std::string>& arguments,
                                  std::size_t errorBytes, std::function<void(const DetachedProgramEnd&)> ended)
 {
     const DrainLaunch launch = LaunchThroughErrorDrain(errorDrain, arguments, errorBytes + 1);
     if (launch.report < 0)
         return launch.failure;
-    ::fcntl(launch.report, F_SETFL, ::fcntl(launch.report, F_GETFL) | O_NONBLOCK);
-    new EndWatch(launch.report, errorBytes, std::move(ended));
+    new EndWatch(errorDrain.path, launch, errorBytes, std::move(ended));
     return std::string();
 }

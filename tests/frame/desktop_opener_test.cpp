@@ -4,6 +4,7 @@
 // program runs and after it has gone.
 
 #include "frame/DesktopAddressOpener.h"
+#include "frame/DetachedProgram.h"
 #include "frame/ErrorDrainLaunch.h"
 #include "view/support/GuiTestEnvironment.h"
 
@@ -47,6 +48,8 @@ protected:
     }
     void TearDown() override
     {
+        if (folder.empty())
+            return;  // set up without a display: nothing to undo
         for (int pid : leftovers_) {
             if (!HasEnded(pid))
                 ::kill(pid, SIGKILL);
@@ -57,22 +60,28 @@ protected:
         std::filesystem::remove_all(folder);
     }
 
-    void WriteOpener(const std::string& name, int status, const std::string& before = "")
+    void WriteScript(const std::string& name, const std::string& body)
     {
         const std::filesystem::path script = folder / name;
-        std::ofstream(script) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" << (folder / "arguments").string()
-                              << "'\n" << before << "exit " << status << "\n";
+        std::ofstream(script) << "#!/bin/sh\n" << body;
         std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    }
+
+    void WriteOpener(const std::string& name, int status, const std::string& before = "")
+    {
+        WriteScript(name, "printf '%s\\n' \"$@\" > '" + (folder / "arguments").string() + "'\n" + before + "exit " +
+                              std::to_string(status) + "\n");
     }
 
     // Opens the address through the drain and runs the program's events
     // until the opener's failure is heard of; nothing when a minute passes
     // without it.
-    std::optional<std::string> FailureOfOpening(const std::string& address)
+    std::optional<std::string> FailureOfOpening(const std::string& address,
+                                                const ErrorDrain& drain = {KLX_ERROR_DRAIN_BUILT})
     {
         std::optional<std::string> reason;
         wxGUIEventLoop loop;
-        OpenAddressOnDesktop(KLX_ERROR_DRAIN_BUILT, address, [&](const std::string& heard) {
+        OpenAddressOnDesktop(drain, address, [&](const std::string& heard) {
             reason = heard;
             if (loop.IsRunning())
                 loop.Exit();
@@ -380,35 +389,100 @@ TEST_F(DesktopOpener, AProgramTheOpenerStartsHoldsNothingOfOursAndWritesOnToTheE
 
 // A drain that cannot start (an installed or moved program without it
 // beside, or one without its run bit) is a failure at once, with the
-// system's reason; the opener, which would fail too, never runs.
+// system's reason; the opener, which would fail too, never runs. Nor is a
+// drain named without its folder looked for in the working folder (a program
+// that cannot tell where it is names it so).
 TEST_F(DesktopOpener, ADrainThatCannotStartIsAFailureWithItsReason)
 {
     WriteOpener("xdg-open", 3);
     const std::filesystem::path drain = folder / "klx-error-drain";
+    const auto copyDrain = [&drain] { std::filesystem::copy_file(KLX_ERROR_DRAIN_BUILT, drain); };
     const struct {
         const char* name;
+        std::string path;
         std::function<void()> make;
         std::string reason;
     } cases[] = {
-        {"missing", [] {}, drain.string() + " could not be started: No such file or directory."},
-        {"without its run bit",
-         [&drain] {
-             std::filesystem::copy_file(KLX_ERROR_DRAIN_BUILT, drain);
+        {"missing", drain.string(), [] {}, drain.string() + " could not be started: No such file or directory."},
+        {"without its run bit", drain.string(),
+         [&] {
+             copyDrain();
              std::filesystem::permissions(drain,
                                           std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
          },
          drain.string() + " could not be started: Permission denied."},
+        {"named without its folder, one in the working folder", "klx-error-drain", copyDrain,
+         "klx-error-drain could not be started: No such file or directory."},
     };
+    const std::filesystem::path working = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         c.make();
         std::optional<std::string> reason;
-        OpenAddressOnDesktop(drain.string(), "https://tarvo.example/klx",
+        OpenAddressOnDesktop({c.path}, "https://tarvo.example/klx",
                              [&reason](const std::string& heard) { reason = heard; });
         EXPECT_EQ(reason, c.reason);
         EXPECT_FALSE(std::filesystem::exists(folder / "arguments")) << "the opener ran";
         std::filesystem::remove(drain);
     }
+    std::filesystem::current_path(working);
+}
+
+// A drain that is damaged or none of ours holds nobody up and is no silent
+// success: a report it does not write, whole or in part, one longer than
+// any, or no answer in time whether the opener started, is a failure with
+// its reason.
+TEST_F(DesktopOpener, ADrainThatDoesNotReportAsOursDoesIsAFailureWithItsReason)
+{
+    WriteOpener("xdg-open", 3);
+    const std::string drain = Path("klx-error-drain");
+    const auto unread = [&drain](const char* fault) {
+        return "The report of " + drain + " could not be read: " + fault + ".";
+    };
+    const struct {
+        const char* name;
+        std::string script;
+        std::string reason;
+        std::chrono::milliseconds answerBound = std::chrono::seconds(5);
+    } cases[] = {
+        {"garbage", "echo 'Segmentation fault'\n", unread("its first line is not a status and a length")},
+        {"a status without the length", "printf '3\\nxdg-open: no method'\n",
+         unread("its first line is not a status and a length")},
+        {"half a first line", "printf '3'\n", unread("it ends before its first line does")},
+        {"half a report", "printf '3 29\\nxdg-open: no'\n", unread("it is cut short")},
+        {"more than it announced", "printf '3 8\\nxdg-open: no method'\n", unread("it goes on past its end")},
+        {"a flood before it tells", "/usr/bin/head -c 1000000 /dev/zero\n",
+         unread("it is longer than a report can be")},
+        {"a flood after it has told", "/usr/bin/head -c 1000000 /dev/zero &\n",
+         unread("it is longer than a report can be")},
+        // Far shorter than a busy machine needs for anything.
+        {"no end", "exec /bin/sleep 600\n", drain + " did not tell within 0.2 s whether xdg-open started.",
+         std::chrono::milliseconds(200)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteScript("klx-error-drain", c.script);
+        EXPECT_EQ(FailureOfOpening("https://tarvo.example/klx", {drain, c.answerBound}), c.reason);
+    }
+}
+
+// A drain killed before it told leaves the opener's end unknown: the end is
+// heard of, as no failure.
+TEST_F(DesktopOpener, ADrainKilledBeforeItToldLeavesTheEndUnknown)
+{
+    WriteScript("klx-error-drain", "/bin/sleep 600 &\necho $! > '" + Path("drain") + "'\n");
+    WriteOpener("xdg-open", 3);
+    std::optional<DetachedProgramEnd> heard;
+    EXPECT_EQ(StartDetachedProgram({Path("klx-error-drain")}, {Path("xdg-open"), "https://tarvo.example/klx"}, 1024,
+                                   [&heard](const DetachedProgramEnd& end) { heard = end; }),
+              "");
+    const int drain = PidIn("drain");
+    ASSERT_GT(drain, 0);
+    ASSERT_EQ(::kill(drain, SIGKILL), 0);
+    ASSERT_TRUE(RunEventsUntil([&] { return heard.has_value(); }, std::chrono::minutes(1)));
+    EXPECT_FALSE(heard->known);
+    EXPECT_EQ(heard->drainFailure, "");
 }
 
 TEST_F(DesktopOpener, GioIsTheSecondChoiceAndNoOpenerAtAllIsAFailureAtOnce)
@@ -419,7 +493,7 @@ TEST_F(DesktopOpener, GioIsTheSecondChoiceAndNoOpenerAtAllIsAFailureAtOnce)
 
     std::filesystem::remove(folder / "gio");
     std::optional<std::string> reason;
-    OpenAddressOnDesktop(KLX_ERROR_DRAIN_BUILT, "https://tarvo.example/klx",
+    OpenAddressOnDesktop({KLX_ERROR_DRAIN_BUILT}, "https://tarvo.example/klx",
                          [&reason](const std::string& heard) { reason = heard; });
     EXPECT_EQ(reason, "No program to open addresses (xdg-open or gio) was found.");
 }
@@ -431,7 +505,7 @@ TEST_F(DesktopOpener, WhatTheOpenersProgramWritesWhileWeRunIsReadIntoNothing)
 {
     WriteChattyOpener();
     std::optional<std::string> reason;
-    OpenAddressOnDesktop(KLX_ERROR_DRAIN_BUILT, "https://tarvo.example/klx",
+    OpenAddressOnDesktop({KLX_ERROR_DRAIN_BUILT}, "https://tarvo.example/klx",
                          [&reason](const std::string& heard) { reason = heard; });
     const ChattyProcesses started = Started();
     Say("opener-go");
@@ -454,7 +528,7 @@ TEST_F(DesktopOpener, WhatTheOpenersProgramWritesAfterWeQuitIsReadIntoNothing)
     ASSERT_GE(opening, 0);
     if (opening == 0) {
         const DrainLaunch launch =
-            LaunchThroughErrorDrain(KLX_ERROR_DRAIN_BUILT, {Path("xdg-open"), "https://tarvo.example/klx"}, 1025);
+            LaunchThroughErrorDrain({KLX_ERROR_DRAIN_BUILT}, {Path("xdg-open"), "https://tarvo.example/klx"}, 1025);
         char word = 0;
         const ssize_t heard = ::read(quit[0], &word, 1);
         ::_exit(launch.report >= 0 && heard == 1 ? 0 : 1);

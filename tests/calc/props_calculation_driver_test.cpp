@@ -267,8 +267,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(CalculationDriverTest, FailedMeshIsSkippedAndTheNextPlaneSectionFinishes)
 {
-    model.SetTolerance(0.001);
-    const int sliver = GeneratePlane(DrawRectangle(0, 0, 100, 0.02), "Sliver");
+    const int sliver = GeneratePlane(DrawNeedle(), "Sliver");
     const int good = Plane(200, "Good");
     Run({sliver, good}, false, true);
     ASSERT_EQ(host.pauses.size(), 1u);

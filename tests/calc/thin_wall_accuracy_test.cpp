@@ -89,4 +89,20 @@ INSTANTIATE_TEST_SUITE_P(ReferenceSections, ThinWallAccuracy, ::testing::ValuesI
                                     std::to_string(info.param.bounds.level);
                          });
 
+// A wall a thousandth of the section's extent still gets the level's
+// elements through it: a strip 1000 × 1 at level 1 against Saint-Venant's
+// series (the finer levels take tens of thousands of elements here).
+TEST_F(PropsTest, StripOfAThousandthOfItsLengthHasItsTorsionWithinLevelOnesBound)
+{
+    const reference_sections::ReferenceSection strip{"Strip1000x1", {{0, 0}, {1000, 0}, {1000, 1}, {0, 1}}, {},
+                                                     1000, props_shapes::RectangleTorsion(1000, 1), 0, 0, 0.1};
+    const int id = props_shapes::GenerateSteelSection(model, reference_sections::DrawReferenceSection(model, strip));
+    ASSERT_NE(id, 0);
+    T_SECTION_D* section = model.FindSection(id);
+    model.BeginUndoAction();
+    ASSERT_TRUE(model.MeshPlaneSection(section, 1, 0.0)) << ::testing::PrintToString(user.BoxTexts());
+    ASSERT_TRUE(model.CalcPlaneSectionProperties(section)) << ::testing::PrintToString(user.BoxTexts());
+    ExpectFromAbove(section->results[RESULT_J], strip.torsion, 0.06, "J");
+}
+
 }  // namespace

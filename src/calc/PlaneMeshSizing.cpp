@@ -137,8 +137,8 @@ double ElementsThroughWall(int level)
 // already puts enough elements across it.
 constexpr double kWallShareOfExtent = 0.25;
 
-// The walls' elements stop growing here: a million elements take the solid
-// model some 5 GB and two minutes.
+// The walls' elements stop growing here: near a million elements the mesher
+// takes minutes and the calculation some 4 GB.
 constexpr double kMostWallElements = 1'000'000.0;
 
 // Elements a wall's faces bring per square of their size: the mesher
@@ -177,13 +177,13 @@ double ThinnestOf(const std::map<int, double>& walls)
     return thinnest;
 }
 
-// The level's size near the walls of a section: the faces of a wall thinner
-// than the level's elements through it at the level's size get the wall's
-// thickness over those elements, whatever the wall's length, so the mesh is
-// fine through the wall and grades to the level's size away from it; every
-// other curve keeps the level's size. When the walls would bring more than
-// kMostWallElements, all their sizes grow by one factor until they bring
-// that many.
+// The level's size near the walls of a section. A wall that the level's size
+// would cross with fewer than the level's elements gives the curves of its
+// faces its thickness over those elements as their size, whatever the wall's
+// length, so the mesh is fine through the wall and grades to the level's size
+// away from it; every other curve keeps the level's size. When the walls would
+// bring more than kMostWallElements, all their sizes grow by one factor until
+// they bring about that many.
 class WallSizes {
 public:
     WallSizes(const T_SECTION_D& section, double levelSize, int level)

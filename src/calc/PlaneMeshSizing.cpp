@@ -7,10 +7,12 @@
 #include <iterator>
 #include <limits>
 #include <map>
+#include <vector>
 
 #include "calc/WallThickness.h"
 #include "mesh/DomainBoundaryInput.h"
 #include "model/Geometry.h"
+#include "model/TextFormat.h"
 
 namespace {
 
@@ -130,15 +132,19 @@ double ElementsThroughWall(int level)
     }
 }
 
-// A wall never refines the level's size more than this many times, so that a
-// sliver cannot ask for a mesh without end (one far thinner than that still
-// gets flat elements, which the quality check refuses).
-constexpr double kMostWallRefinement = 10.0;
-
 // Only walls this thin beside the section's extent count: a compact shape (a
 // rectangle 2:1, an ellipse, a disc) keeps the level's own mesh, which
 // already puts enough elements across it.
 constexpr double kWallShareOfExtent = 0.25;
+
+// The walls' elements stop growing here: near a million elements the mesher
+// takes minutes and the calculation some 4 GB.
+constexpr double kMostWallElements = 1'000'000.0;
+
+// Elements a wall's faces bring per square of their size: the mesher
+// triangulates at twice the size and splits each triangle into three
+// quadrilaterals (1.7), and grades the rest (measured on strips and tubes).
+constexpr double kElementsPerSquareSize = 2.0;
 
 // The larger side of the box around the section's points.
 double ExtentOf(const T_SECTION_D& section)
@@ -156,28 +162,90 @@ double ExtentOf(const T_SECTION_D& section)
     return std::max(high[0] - low[0], high[1] - low[1]);
 }
 
-// The level's size near the walls of a section: each curve of a wall thin
-// enough to need it gets a size that puts the level's elements through the
-// wall; every other curve keeps the level's size.
+// The walls thinner than `limit` and than a quarter of the section's extent,
+// by curve.
+std::map<int, double> ThinWallsOfCurves(const T_SECTION_D& section, double limit)
+{
+    return WallsOfCurves(section, std::min(limit, kWallShareOfExtent * ExtentOf(section)));
+}
+
+double ThinnestOf(const std::map<int, double>& walls)
+{
+    double thinnest = 0.0;
+    for (const auto& [curveId, thickness] : walls)
+        thinnest = thinnest == 0.0 ? thickness : std::min(thinnest, thickness);
+    return thinnest;
+}
+
+// The level's size near the walls of a section. A wall that the level's size
+// would cross with fewer than the level's elements gives the curves of its
+// faces its thickness over those elements as their size, whatever the wall's
+// length, so the mesh is fine through the wall and grades to the level's size
+// away from it; every other curve keeps the level's size. When the walls would
+// bring more than kMostWallElements, all their sizes grow by one factor until
+// they bring about that many.
 class WallSizes {
 public:
     WallSizes(const T_SECTION_D& section, double levelSize, int level)
         : levelSize_(levelSize), through_(ElementsThroughWall(level)),
-          walls_(WallsOfCurves(section, std::min(through_ * levelSize, kWallShareOfExtent * ExtentOf(section))))
+          walls_(ThinWallsOfCurves(section, through_ * levelSize))
     {
+        // Past `most` every face has the level's size, and growing the
+        // sizes further changes nothing.
+        double most = 1.0;
+        for (const auto& [id, curve] : section.curves) {
+            const double wall = WallBeside(*curve);
+            if (wall < through_ * levelSize_) {
+                faces_.push_back({ShapeOf(section, *curve).length, wall});
+                most = std::max(most, through_ * levelSize_ / wall);
+            }
+        }
+        while (coarsening_ < most && WallElements(coarsening_) > kMostWallElements)
+            coarsening_ *= 1.1;
     }
 
-    // A twin lies in the other domain, whose walls may differ: the thinner
-    // counts, as both take one count. A wall never asks a curve for more
-    // divisions than the mesher takes.
     double SizeOf(const T_SCURVE_D& curve, double length) const
     {
-        const double wall = std::min(WallOf(curve.id), WallOf(curve.twinCurveId));
-        const double finest = std::max(levelSize_ / kMostWallRefinement, length / kMostCurveDivisions);
-        return std::min(levelSize_, std::max(wall / through_, finest));
+        // A wall never asks a curve for more divisions than the mesher takes.
+        const double finest = length / kMostCurveDivisions;
+        return std::min(levelSize_, std::max(coarsening_ * WallBeside(curve) / through_, finest));
+    }
+
+    MeshSizingNote Note() const
+    {
+        MeshSizingNote note;
+        if (coarsening_ > 1.0) {
+            note.kind = MeshSizingNote::HeldAtElementLimit;
+            note.elementLimit = static_cast<int>(kMostWallElements);
+            note.thinnestWall = ThinnestOf(walls_);
+            note.resolvingSize = note.thinnestWall / through_;
+        }
+        return note;
     }
 
 private:
+    struct Face {
+        double length;
+        double wall;
+    };
+
+    // The elements the faces of the walls bring at their sizes grown by
+    // `coarsening`: each face carries half its wall, and at least one
+    // element through it.
+    double WallElements(double coarsening) const
+    {
+        double elements = 0.0;
+        for (const Face& face : faces_) {
+            const double size = std::min(levelSize_, coarsening * face.wall / through_);
+            elements += kElementsPerSquareSize * face.length / size * std::max(face.wall / size, 1.0) / 2.0;
+        }
+        return elements;
+    }
+
+    // A twin lies in the other domain, whose walls may differ: the thinner
+    // counts, as both take one count.
+    double WallBeside(const T_SCURVE_D& curve) const { return std::min(WallOf(curve.id), WallOf(curve.twinCurveId)); }
+
     double WallOf(int curveId) const
     {
         const auto wall = walls_.find(curveId);
@@ -187,7 +255,25 @@ private:
     double levelSize_;
     double through_;
     std::map<int, double> walls_;
+    std::vector<Face> faces_;
+    double coarsening_ = 1.0;
 };
+
+// A given size is the user's own and stays; a wall it puts fewer than two
+// elements through is worth a note, with the size that puts the default
+// level's elements through it.
+MeshSizingNote NoteOnGivenSize(const T_SECTION_D& section, double size)
+{
+    MeshSizingNote note;
+    const double thinnest = ThinnestOf(ThinWallsOfCurves(section, 2.0 * size));
+    if (thinnest > 0.0) {
+        note.kind = MeshSizingNote::GivenSizeTooCoarse;
+        note.givenSize = size;
+        note.thinnestWall = thinnest;
+        note.resolvingSize = thinnest / ElementsThroughWall(3);
+    }
+    return note;
+}
 
 int DivisionsByLevel(const CurveShape& shape, double size, int level, double meanStraight)
 {
@@ -227,7 +313,24 @@ int DivisionsBySize(const CurveShape& shape, double size)
 
 }  // namespace
 
-void AssignMeshDivisions(T_SECTION_D& section, int level, double meshSize)
+std::string MeshSizingNoteLine(const MeshSizingNote& note, const std::string& sectionName)
+{
+    switch (note.kind) {
+    case MeshSizingNote::HeldAtElementLimit:
+        return FormatText("* The mesh of section [%s] is held at about %d elements: its thinnest wall (%.4g thick) "
+                          "gets fewer elements through it than the level asks, so J and the shear areas may be "
+                          "high. The [Mesh Size] option with %.4g would resolve that wall.",
+                          sectionName.c_str(), note.elementLimit, note.thinnestWall, note.resolvingSize);
+    case MeshSizingNote::GivenSizeTooCoarse:
+        return FormatText("* Mesh size %.4g puts fewer than two elements through the thinnest wall (%.4g thick) of "
+                          "section [%s], so J and the shear areas may be high. The [Mesh Size] option with %.4g "
+                          "would resolve that wall.",
+                          note.givenSize, note.thinnestWall, sectionName.c_str(), note.resolvingSize);
+    default: return {};
+    }
+}
+
+MeshSizingNote AssignMeshDivisions(T_SECTION_D& section, int level, double meshSize)
 {
     for (auto& [id, curve] : section.curves) {
         curve->meshDivisions = 0;
@@ -258,4 +361,5 @@ void AssignMeshDivisions(T_SECTION_D& section, int level, double meshSize)
         if (T_SCURVE_D* twin = section.FindCurve(curve->twinCurveId))
             twin->meshDivisions = count;
     }
+    return sizeGiven ? NoteOnGivenSize(section, size) : wallSizes.Note();
 }

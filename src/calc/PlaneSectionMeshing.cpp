@@ -112,7 +112,7 @@ bool CSectModel::MeshPlaneSection(T_SECTION_D* section, int level, double meshSi
     ClearFeMesh();
     if (!section)
         return false;
-    AssignMeshDivisions(*section, level, meshSize);
+    const MeshSizingNote note = AssignMeshDivisions(*section, level, meshSize);
 
     for (const auto& [id, domain] : section->domains) {
         if (domain->used && !GenerateDomainMesh(*this, section, domain.get(), kAllQuadrilateralMode)) {
@@ -131,5 +131,7 @@ bool CSectModel::MeshPlaneSection(T_SECTION_D* section, int level, double meshSi
             section->name.c_str()));
     }
     RewriteUnderNewNumbers(*this);
+    if (const std::string line = MeshSizingNoteLine(note, section->name); !line.empty())
+        m_reporter.PrintOutput(line);
     return true;
 }

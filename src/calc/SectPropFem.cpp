@@ -114,8 +114,8 @@ bool RunPass(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& el
         if (!solved[0] || !solved[1]) return false;
     }
     // With the root held against warping, J read from a cantilever of length
-    // L exceeds the free value by a/L² (measured: the excess falls by 4.0
-    // each time L doubles), which the lengths L and 2L cancel.
+    // L exceeds the free value by a/L² once L is long (measured: the excess
+    // falls by 4.0 each time L doubles), which the lengths L and 2L cancel.
     const double shortTorsion = flexibility * model.TipZ(0) / Value(torsionRows, 0, kRZ);
     const double longTorsion = flexibility * model.TipZ(1) / Value(torsionRows, 3, kRZ);
     result.torsion = (4.0 * longTorsion - shortTorsion) / 3.0 * std::pow(scale, 4);

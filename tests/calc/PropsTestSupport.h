@@ -69,6 +69,15 @@ protected:
         return ids;
     }
 
+    // A needle 100 long and 0.02 across at its base, under a tolerance of
+    // 0.001: no wall runs along it (its long sides meet at the tip), and the
+    // tip makes flat elements that the quality check refuses at every level.
+    std::vector<int> DrawNeedle()
+    {
+        model.SetTolerance(0.001);
+        return {Draw({{0, 0}, {100, 0}}), Draw({{100, 0}, {100, 0.02}}), Draw({{100, 0.02}, {0, 0}})};
+    }
+
     void SetDomainMaterials(int sectionId, int materialId)
     {
         for (auto& [id, domain] : FoundRecord(model.FindSection(sectionId), "section", sectionId).domains)

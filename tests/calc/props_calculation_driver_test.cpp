@@ -111,7 +111,7 @@ TEST_F(CalculationDriverTest, AMaterialOfAnotherPoissonsRatioGivesTheShearAreasO
     for (const auto& [result, keptValue] : {std::pair{RESULT_ASX, kept[0]}, std::pair{RESULT_ASY, kept[1]}}) {
         SCOPED_TRACE(result);
         const double expected = Results(twin)[result];
-        EXPECT_NEAR(Results(given)[result], expected, 1e-9 * expected);
+        EXPECT_NEAR(Results(given)[result], expected, 1e-8 * expected);  // the same up to rounding
         EXPECT_GT(std::fabs(keptValue - expected), 1e-5 * expected) << "the ratio changes the shear area";
     }
 }
@@ -267,8 +267,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(CalculationDriverTest, FailedMeshIsSkippedAndTheNextPlaneSectionFinishes)
 {
-    model.SetTolerance(0.001);
-    const int sliver = GeneratePlane(DrawRectangle(0, 0, 100, 0.02), "Sliver");
+    const int sliver = GeneratePlane(DrawNeedle(), "Sliver");
     const int good = Plane(200, "Good");
     Run({sliver, good}, false, true);
     ASSERT_EQ(host.pauses.size(), 1u);

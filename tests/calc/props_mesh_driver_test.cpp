@@ -226,9 +226,7 @@ class PoorMeshTest : public MeshDriverTest, public ::testing::WithParamInterface
 
 TEST_P(PoorMeshTest, IsClearedWithTheWarningOfItsSizing)
 {
-    // A sliver 100 × 0.02: its triangles are flat at every level.
-    model.SetTolerance(0.001);
-    const int id = GeneratePlane(DrawRectangle(0, 0, 100, 0.02));
+    const int id = GeneratePlane(DrawNeedle());
     ASSERT_NE(id, 0);
     user.ClearRecords();
     EXPECT_FALSE(model.MeshPlaneSection(model.FindSection(id), GetParam().level, GetParam().size));
@@ -249,6 +247,55 @@ INSTANTIATE_TEST_SUITE_P(
                                    "Very poor mesh is generated and the mesh level seems unsuitable.\n\n"
                                    "Change the mesh density level (up) or mesh size (down)."}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A wall of 1/500 of the section's extent takes the level's elements through
+// it all along; a sliver of 1/1000000 would take billions, so its walls are
+// held near the limit of a million elements, and the note says so.
+TEST_F(MeshDriverTest, SliverPastTheElementLimitIsSizedAtTheLimitWithANote)
+{
+    model.SetTolerance(1e-4);
+    const int strip = Size(DrawRectangle(0, 0, 500, 1), 5, 0.0);
+    // 10.5 elements through the wall: 500 / (1 / 10.5) = 5250.
+    EXPECT_EQ(Divisions(strip), (Counts{{1, 12}, {1, 12}, {500, 5250}, {500, 5250}}));
+    const MeshSizingNote none = AssignMeshDivisions(*model.FindSection(strip), 5, 0.0);
+    EXPECT_EQ(none.kind, MeshSizingNote::None);
+    EXPECT_EQ(MeshSizingNoteLine(none, "S"), "");
+
+    const int sliver = GeneratePlane(DrawRectangle(0, 10, 1000, 10.001));
+    ASSERT_NE(sliver, 0);
+    const MeshSizingNote note = AssignMeshDivisions(*model.FindSection(sliver), 5, 0.0);
+    EXPECT_EQ(note.kind, MeshSizingNote::HeldAtElementLimit);
+    EXPECT_NEAR(note.thinnestWall, 0.001, 1e-9);
+    int faceDivisions = 0;
+    for (const auto& [length, count] : Divisions(sliver))
+        faceDivisions += length > 1.0 ? count : 0;
+    // The level asks 2 × 1000 / (0.001 / 10.5) = 21 million along the faces.
+    EXPECT_GT(faceDivisions, 100'000);
+    EXPECT_LT(faceDivisions, 1'000'000);
+    EXPECT_EQ(MeshSizingNoteLine(note, "Sliver"),
+              "* The mesh of section [Sliver] is held at about 1000000 elements: its thinnest wall (0.001 thick) gets "
+              "fewer elements through it than the level asks, so J and the shear areas may be high. The [Mesh Size] "
+              "option with 9.524e-05 would resolve that wall.");
+}
+
+// A given size stays as given, however coarse for a wall; the output says
+// when it puts fewer than two elements through one.
+TEST_F(MeshDriverTest, GivenSizeOfOneElementThroughAWallIsKeptWithANote)
+{
+    model.SetTolerance(0.1);
+    const int id = Mesh(DrawRectangle(0, 0, 100, 1), 0, 1.0);
+    ASSERT_TRUE(lastResult) << ::testing::PrintToString(user.BoxTexts());
+    // As sized, 100 and 2; the mesher triangulates at half those counts.
+    EXPECT_EQ(Divisions(id), (Counts{{1, 1}, {1, 1}, {100, 50}, {100, 50}}));
+    EXPECT_EQ(user.LastLine(), "* Mesh size 1 puts fewer than two elements through the thinnest wall (1 thick) of "
+                               "section [" + Section(id).name + "], so J and the shear areas may be high. The "
+                               "[Mesh Size] option with 0.1818 would resolve that wall.");
+
+    user.ClearRecords();
+    Mesh(DrawRectangle(0, 10, 100, 11), 0, 0.25);
+    ASSERT_TRUE(lastResult) << ::testing::PrintToString(user.BoxTexts());
+    EXPECT_TRUE(user.lines.empty()) << ::testing::PrintToString(user.lines);
+}
 
 TEST_F(MeshDriverTest, CancelledMeshLeavesTheMapsEmptyWithoutABox)
 {

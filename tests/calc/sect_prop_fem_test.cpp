@@ -71,7 +71,7 @@ TEST(SolidModelTables, ExtrudesTwoCantileversWithMastersLinksAndLoads) {
     const int n = 6, nodeCount = 4 * n + 2;
     std::vector<double> coordinates;
     std::vector<int> rows;
-    CSectPropFem::ExtrudeMesh(nodes, elements, 2, 1, 1.0, 0.5, 0.5, 2.0, coordinates, rows);
+    CSectPropFem::ExtrudeMesh(nodes, elements, 2, 1, 1.0, 0.5, 0.5, 2.0, coordinates, rows, 10.0);
     ASSERT_EQ(coordinates.size(), 3u * nodeCount);
     const auto node = [&](int number) {
         return std::vector<double>(coordinates.begin() + 3 * (number - 1), coordinates.begin() + 3 * number);

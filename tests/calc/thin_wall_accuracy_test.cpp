@@ -1,5 +1,6 @@
 // J and the shear areas of thin-walled sections drawn as lines, calculated at
-// the density levels, against independently computed values.
+// the density levels, against independently computed values: each level puts
+// its elements through every wall, however long and thin.
 
 #include <gtest/gtest.h>
 
@@ -29,10 +30,12 @@ void PrintTo(const ThinWallCase& c, std::ostream* os) { *os << c.section->name <
 class ThinWallAccuracy : public PropsTest, public ::testing::WithParamInterface<ThinWallCase> {};
 
 // Displacement-based elements give values from above, so each value lies
-// between the reference and the reference raised by its bound.
+// between the reference and the reference raised by its bound. The shear
+// areas come from two cantilevers' tips, whose difference may leave an exact
+// one (a strip's along its length) a hundred-thousandth low.
 void ExpectFromAbove(double value, double reference, double bound, const char* what)
 {
-    EXPECT_GE(value, reference * (1.0 - 1e-9)) << what;
+    EXPECT_GE(value, reference * (1.0 - 1e-4)) << what;
     EXPECT_LE(value, reference * (1.0 + bound)) << what;
 }
 
@@ -54,18 +57,28 @@ TEST_P(ThinWallAccuracy, TorsionAndShearAreasAreWithinTheLevelsBounds)
         ExpectFromAbove(r[RESULT_ASY], reference.shearAreaY, bounds.shear, "Asy");
     }
     // One element through a wall makes its shear stress even across it and
-    // the shear area the whole area.
-    EXPECT_LT(r[RESULT_ASX], 0.98 * reference.area);
-    EXPECT_LT(r[RESULT_ASY], 0.98 * reference.area);
+    // the shear area the whole area. Level 1's two elements through a
+    // slender wall are meant for J only.
+    if (bounds.shear > 0.0 || &reference < &reference_sections::Sections()[reference_sections::kFirstSlenderSection]) {
+        EXPECT_LT(r[RESULT_ASX], 0.98 * reference.area);
+        EXPECT_LT(r[RESULT_ASY], 0.98 * reference.area);
+    }
 }
 
+// Levels 1 and 3 on every section; level 5, whose slender walls take tens of
+// thousands of elements, on the first six and on the Z, whose thin open walls
+// resist warping hardest against their J.
 std::vector<ThinWallCase> AllCases()
 {
-    const LevelBounds levels[] = {{1, 0.10, 0.0}, {3, 0.02, 0.02}, {5, 0.005, 0.01}};
+    const LevelBounds levels[] = {{1, 0.06, 0.0}, {3, 0.02, 0.02}, {5, 0.005, 0.01}};
+    const std::vector<ReferenceSection>& sections = reference_sections::Sections();
     std::vector<ThinWallCase> cases;
-    for (const ReferenceSection& section : reference_sections::Sections()) {
-        for (const LevelBounds& bounds : levels)
-            cases.push_back({&section, bounds});
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        const bool fineToo = i < reference_sections::kFirstSlenderSection || std::string(sections[i].name) == "Z200x70x2";
+        for (const LevelBounds& bounds : levels) {
+            if (bounds.level < 5 || fineToo)
+                cases.push_back({&sections[i], bounds});
+        }
     }
     return cases;
 }
@@ -75,5 +88,21 @@ INSTANTIATE_TEST_SUITE_P(ReferenceSections, ThinWallAccuracy, ::testing::ValuesI
                              return std::string(info.param.section->name) + "Level" +
                                     std::to_string(info.param.bounds.level);
                          });
+
+// A wall a thousandth of the section's extent still gets the level's
+// elements through it: a strip 1000 × 1 at level 1 against Saint-Venant's
+// series (the finer levels take tens of thousands of elements here).
+TEST_F(PropsTest, StripOfAThousandthOfItsLengthHasItsTorsionWithinLevelOnesBound)
+{
+    const reference_sections::ReferenceSection strip{"Strip1000x1", {{0, 0}, {1000, 0}, {1000, 1}, {0, 1}}, {},
+                                                     1000, props_shapes::RectangleTorsion(1000, 1), 0, 0, 0.1};
+    const int id = props_shapes::GenerateSteelSection(model, reference_sections::DrawReferenceSection(model, strip));
+    ASSERT_NE(id, 0);
+    T_SECTION_D* section = model.FindSection(id);
+    model.BeginUndoAction();
+    ASSERT_TRUE(model.MeshPlaneSection(section, 1, 0.0)) << ::testing::PrintToString(user.BoxTexts());
+    ASSERT_TRUE(model.CalcPlaneSectionProperties(section)) << ::testing::PrintToString(user.BoxTexts());
+    ExpectFromAbove(section->results[RESULT_J], strip.torsion, 0.06, "J");
+}
 
 }  // namespace

@@ -55,7 +55,7 @@ constexpr double kReadmeFinePercentHigh = 0.4;
 // two decimals, the shear areas are with its Poisson's ratio of 0.3 than
 // without a material (a ratio of 0), both at the middle density.
 constexpr const char* kMaterialRow = "1:Steel";
-constexpr double kReadmePercentLower[2] = {0.02, 0.17};  // SAx, SAy
+constexpr double kReadmePercentLower[2] = {0.03, 0.17};  // SAx, SAy
 constexpr const char* kInvalidatedBox =
     "The properties of 1 plane section are invalidated.\n\nRe-calculate the properties using [Properties]-[Calculate].";
 

@@ -5,7 +5,7 @@
 // waits for the manager's frame sizes first, which is where a dialog opened
 // too early went behind its main window.
 
-#include "toolkit_complaints.h"
+#include "view/support/ToolkitComplaints.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

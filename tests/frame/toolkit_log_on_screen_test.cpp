@@ -2,12 +2,13 @@
 // of each kind opens and closes in the workspace and the window is made small
 // and large again: no critical (a box given less room than its parts need), no
 // warning (a control drawn at a negative size, such as a tab drawn before the
-// notebook has laid it out).
+// notebook has laid it out); nor while the main window quits.
 
 #include "program_on_screen.h"
-#include "toolkit_complaints.h"
+#include "view/support/ToolkitComplaints.h"
 
 #include "frame/MainFrame.h"
+#include "frame/OutputWindow.h"
 #include "frame/ProjectWorkspace.h"
 #include "frame/TabCtrlBase.h"
 #include "frame/ToolPage.h"
@@ -16,6 +17,9 @@
 #include "frame/ToolbarTable.h"
 
 #include <gmock/gmock.h>
+#include <wx/app.h>
+
+#include <gtk/gtk.h>
 
 #include <algorithm>
 
@@ -56,6 +60,29 @@ TEST_F(ToolkitLogOnScreen, TheFramePagesOfEachKindAndResizingRaiseNoToolkitCompl
     // A new project closes the page's tab.
     Command(CMD_FILE_NEW);
     EXPECT_EQ(workspace.OpenPageWindow(), nullptr);
+    EXPECT_THAT(complaints.Heard(), testing::IsEmpty());
+}
+
+// The main window quits under the window manager while the Output window
+// still scrolls to the lines it was just given, which the toolkit animates
+// for a while: the text control goes without a complaint.
+TEST_F(ToolkitLogOnScreen, QuittingWhileTheOutputWindowScrollsRaisesNoToolkitComplaint)
+{
+    ASSERT_TRUE(Start("KLX 1"));
+    COutputControlWnd& output = Frame().Output();
+    ASSERT_TRUE(RunEventsUntil([&] { return SizedAsGiven(output); }));
+    const ToolkitComplaints complaints;
+    // A line far wider than the window: the text scrolls to its end.
+    output.AddMessage(std::string(500, 'x'));
+    // The text control's scrolled window; the window goes as soon as the
+    // scroll has begun (while the toolkit would take a while to end it).
+    ASSERT_EQ(output.GetChildren().size(), 1u);
+    GtkAdjustment* across =
+        gtk_scrolled_window_get_hadjustment(GTK_SCROLLED_WINDOW(output.GetChildren()[0]->GetHandle()));
+    ASSERT_TRUE(RunEventsUntil([across] { return gtk_adjustment_get_value(across) > 0; }));
+    Frame().Close(true);
+    wxTheApp->ProcessIdle();
+    ASSERT_EQ(app->Frame(), nullptr);
     EXPECT_THAT(complaints.Heard(), testing::IsEmpty());
 }
 

@@ -7,11 +7,23 @@
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
+#include <gtk/gtk.h>
+
 namespace {
 
 long Characters(const std::string& text)
 {
     return static_cast<long>(wxString::FromUTF8(text).length());
+}
+
+// Ends a scroll the toolkit still animates where it stands. Unmapped while
+// it runs, the text control's scrolled window ends it twice (two criticals).
+void EndScrolling(wxTextCtrl& text)
+{
+    GtkScrolledWindow* scrolled = GTK_SCROLLED_WINDOW(text.GetHandle());
+    for (GtkAdjustment* adjustment :
+         {gtk_scrolled_window_get_hadjustment(scrolled), gtk_scrolled_window_get_vadjustment(scrolled)})
+        gtk_adjustment_set_value(adjustment, gtk_adjustment_get_value(adjustment));
 }
 
 }  // namespace
@@ -26,6 +38,12 @@ COutputControlWnd::COutputControlWnd(wxWindow* parent) : wxPanel(parent, 1124)
     SetSizer(sizer);
     text_->Bind(wxEVT_CONTEXT_MENU, &COutputControlWnd::OnContextMenu, this);
     Bind(wxEVT_CONTEXT_MENU, &COutputControlWnd::OnContextMenu, this);
+}
+
+COutputControlWnd::~COutputControlWnd()
+{
+    // The text control goes with the window's children, after this.
+    EndScrolling(*text_);
 }
 
 void COutputControlWnd::Follow(const OutputEdit& edit)

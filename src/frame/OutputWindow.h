@@ -13,6 +13,7 @@ class wxTextCtrl;
 class COutputControlWnd : public wxPanel, public IOutputPort {
 public:
     explicit COutputControlWnd(wxWindow* parent);
+    ~COutputControlWnd() override;
 
     void AddMessage(const std::string& text) override;
     void ReplaceLastMessage(const std::string& text) override;

@@ -5,7 +5,7 @@
 // a settings file that cannot be read cleanly, or a folder in its place.
 
 #include "program_on_screen.h"
-#include "toolkit_complaints.h"
+#include "view/support/ToolkitComplaints.h"
 
 #include "frame/MainFrame.h"
 #include "frame/OutputWindow.h"

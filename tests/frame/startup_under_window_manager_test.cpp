@@ -5,7 +5,7 @@
 // waits for the manager's frame sizes first, which is where a dialog opened
 // too early went behind its main window.
 
-#include "toolkit_complaints.h"
+#include "view/support/ToolkitComplaints.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -32,6 +32,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -100,6 +101,25 @@ public:
     Child& operator=(const Child&) = delete;
 
     pid_t Pid() const { return pid_; }
+
+    // The program's exit status once it has ended of itself, looked for
+    // until the limit; nothing when it still runs then or a signal ended it.
+    std::optional<int> EndedWithin(std::chrono::seconds limit)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        while (pid_ > 0) {
+            int status = 0;
+            const pid_t ended = waitpid(pid_, &status, WNOHANG);
+            if (ended == pid_) {
+                pid_ = -1;
+                return WIFEXITED(status) ? std::optional<int>(WEXITSTATUS(status)) : std::nullopt;
+            }
+            if (ended < 0 || std::chrono::steady_clock::now() >= deadline)
+                return std::nullopt;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return std::nullopt;
+    }
 
 private:
     pid_t pid_ = -1;
@@ -218,6 +238,28 @@ std::vector<std::string> ProgramSettings(std::vector<std::string> settings)
     return settings;
 }
 
+// The whole text of a file; empty when there is none.
+std::string FileText(const std::filesystem::path& path)
+{
+    std::ifstream file(path);
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+// Asks the window manager to close the window, as the close button on its
+// title bar does.
+void AskToClose(XConnection& x, Window window)
+{
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = window;
+    close.xclient.message_type = XInternAtom(x.Get(), "_NET_CLOSE_WINDOW", False);
+    close.xclient.format = 32;
+    close.xclient.data.l[0] = CurrentTime;
+    close.xclient.data.l[1] = 2;  // from a pager or the like: the user
+    XSendEvent(x.Get(), x.Root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &close);
+    XFlush(x.Get());
+}
+
 // The manager has taken the display once it names its check window.
 bool ManagerTookDisplay(XConnection& x)
 {
@@ -320,6 +362,7 @@ protected:
 
     XConnection& X() { return *x_; }
     pid_t ProgramPid() const { return klx_->Pid(); }
+    std::optional<int> ProgramEndedWithin(std::chrono::seconds limit) { return klx_->EndedWithin(limit); }
 
 private:
     // The program first, the display last.
@@ -373,10 +416,32 @@ TEST_F(StartUpUnderAWindowManager, TheSettingDialogStandsActiveAboveTheMaximised
                              << mainWindow[1] << " size " << mainWindow[2] << "x" << mainWindow[3];
         // Shown late, once the manager told its frame sizes, the window is
         // laid out without a complaint from the toolkit.
-        std::ifstream errors(errorOutput);
-        const std::string errorText((std::istreambuf_iterator<char>(errors)), std::istreambuf_iterator<char>());
-        EXPECT_THAT(ComplaintLines(errorText), testing::IsEmpty());
+        EXPECT_THAT(ComplaintLines(FileText(errorOutput)), testing::IsEmpty());
     }
+}
+
+// Closed through the window manager, as by the close buttons on the title
+// bars: first the "Setting" dialog of a first start, then the main window.
+// The program ends of itself and well, and the toolkit complains of nothing
+// on the way out.
+TEST_F(StartUpUnderAWindowManager, TheMainWindowClosedThroughTheWindowManagerEndsTheProgramWithoutAComplaint)
+{
+    const std::filesystem::path errorOutput = OwnHome("klx-closed-window") / "klx-errors.txt";
+    ASSERT_NO_FATAL_FAILURE(StartProgram("1280x1024x24", errorOutput.string()));
+    XConnection& x = X();
+    StartUpWindows windows;
+    const auto lookAt = [&] {
+        const XErrorsAnswered answered(x.Get());
+        windows = LookAtWindows(x, ProgramPid());
+    };
+    ASSERT_TRUE(x.WaitFor([&] { lookAt(); return windows.Settled(); }, std::chrono::seconds(45)))
+        << windows.Describe();
+    AskToClose(x, windows.dialog);
+    ASSERT_TRUE(x.WaitFor([&] { lookAt(); return !windows.dialog && windows.mainWindow; }, std::chrono::seconds(45)))
+        << windows.Describe();
+    AskToClose(x, windows.mainWindow);
+    EXPECT_EQ(ProgramEndedWithin(std::chrono::seconds(45)), std::optional<int>(0));
+    EXPECT_THAT(ComplaintLines(FileText(errorOutput)), testing::IsEmpty());
 }
 
 // A window placement saved far above and left of a 1024x768 screen: the

@@ -5,6 +5,7 @@
 #include "tabs_on_screen.h"
 
 #include "frame/ColourContrast.h"
+#include "frame/FirstShowAllocation.h"
 #include "frame/TabCtrlBase.h"
 #include "view/support/GuiTestEnvironment.h"
 
@@ -26,6 +27,9 @@ protected:
             pages.push_back(new wxPanel(tabs));
             tabs->AddTab(pages.back(), title);
         }
+        // As the program shows its windows: a window manager's late show
+        // would first lay the tabs out in a placeholder size.
+        AllocateBeforeFirstShow(*frame);
         frame->Show();
         ProcessPendingEvents();
     }

@@ -7,8 +7,10 @@
 
 #include "frame/MainFrame.h"
 #include "frame/ToolbarTable.h"
+#include "frame/ViewCommandBindings.h"
 #include "view/CommandIds.h"
 
+#include <wx/app.h>
 #include <wx/aui/auibar.h>
 #include <wx/config.h>
 #include <wx/menu.h>
@@ -124,6 +126,34 @@ TEST_P(ToolbarOverflowOnScreen, EveryButtonShowsWholeOrIsInItsBarsOverflowMenu)
     // The frame is too small for its bars: some button is offered only by an
     // overflow button (else this test would show nothing).
     EXPECT_GT(offeredByOverflow, 0);
+}
+
+// While the view runs a modal interaction most commands are off, and their
+// buttons with them: a button the bar cannot show is offered by its
+// overflow menu as the bar has it, disabled or not.
+TEST_P(ToolbarOverflowOnScreen, AHiddenButtonIsOfferedDisabledWhenTheBarHasItDisabled)
+{
+    ASSERT_TRUE(Start("KLX 1"));
+    ASSERT_TRUE(ShowFrameAt(GetParam(), [this] { return BarsSizedAsGiven(); }))
+        << "the frame " << GetParam().x << "x" << GetParam().y;
+    Command(CMD_BEGIN_MODAL_INTERACTION);
+    wxTheApp->ProcessIdle();
+    int offeredDisabled = 0;
+    for (const ToolbarDefinition& definition : DefaultToolbars()) {
+        SCOPED_TRACE(definition.title);
+        wxAuiToolBar* bar = Bar(definition);
+        ASSERT_NE(bar, nullptr);
+        std::map<int, MenuEntry> offered = MenuEntries(*CMainFrame::MakeToolbarOverflowMenu(*bar));
+        offered.erase(WxCommandId(CMD_CUSTOMIZE_TOOLBAR));
+        for (const auto& [id, entry] : offered) {
+            const bool enabled = bar->GetToolEnabled(id);
+            EXPECT_EQ(entry.enabled, enabled) << entry.label;
+            offeredDisabled += !enabled;
+        }
+    }
+    Command(CMD_END_MODAL_INTERACTION);
+    // Else this test would show nothing.
+    EXPECT_GT(offeredDisabled, 0);
 }
 
 class StoredBarLayoutOnScreen : public ProgramOnScreen {};

@@ -2,12 +2,13 @@
 // of each kind opens and closes in the workspace and the window is made small
 // and large again: no critical (a box given less room than its parts need), no
 // warning (a control drawn at a negative size, such as a tab drawn before the
-// notebook has laid it out).
+// notebook has laid it out); nor while the main window quits.
 
 #include "program_on_screen.h"
-#include "toolkit_complaints.h"
+#include "view/support/ToolkitComplaints.h"
 
 #include "frame/MainFrame.h"
+#include "frame/OutputWindow.h"
 #include "frame/ProjectWorkspace.h"
 #include "frame/TabCtrlBase.h"
 #include "frame/ToolPage.h"
@@ -16,12 +17,45 @@
 #include "frame/ToolbarTable.h"
 
 #include <gmock/gmock.h>
+#include <wx/app.h>
+
+#include <gtk/gtk.h>
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
-class ToolkitLogOnScreen : public ProgramOnScreen {};
+class ToolkitLogOnScreen : public ProgramOnScreen {
+protected:
+    // The Output window given a line wider than it, then asked to scroll to
+    // the line's other end, however it shows the line now; returns as soon
+    // as the scroll has begun, which the toolkit runs over a while.
+    void BeginScrollingTheOutputWindow()
+    {
+        COutputControlWnd& output = Frame().Output();
+        ASSERT_TRUE(RunEventsUntil([&] { return SizedAsGiven(output); }));
+        output.AddMessage(std::string(500, 'x'));
+        // The text control is a text view in a scrolled window.
+        ASSERT_EQ(output.GetChildren().size(), 1u);
+        GtkWidget* scrolled = output.GetChildren()[0]->GetHandle();
+        GtkTextView* text = GTK_TEXT_VIEW(gtk_bin_get_child(GTK_BIN(scrolled)));
+        GtkAdjustment* across = gtk_scrolled_window_get_hadjustment(GTK_SCROLLED_WINDOW(scrolled));
+        const auto farthest = [across] {
+            return gtk_adjustment_get_upper(across) - gtk_adjustment_get_page_size(across);
+        };
+        ASSERT_TRUE(RunEventsUntil([&] { return farthest() > 0; })) << "the line is not wider than the window";
+        const double from = gtk_adjustment_get_value(across);
+        GtkTextBuffer* buffer = gtk_text_view_get_buffer(text);
+        GtkTextIter place;
+        if (from < farthest() / 2)
+            gtk_text_buffer_get_end_iter(buffer, &place);
+        else
+            gtk_text_buffer_get_start_iter(buffer, &place);
+        gtk_text_view_scroll_to_mark(text, gtk_text_buffer_create_mark(buffer, nullptr, &place, FALSE), 0, FALSE, 0, 0);
+        ASSERT_TRUE(RunEventsUntil([&] { return gtk_adjustment_get_value(across) != from; }));
+    }
+};
 
 TEST_F(ToolkitLogOnScreen, TheFramePagesOfEachKindAndResizingRaiseNoToolkitComplaint)
 {
@@ -56,6 +90,19 @@ TEST_F(ToolkitLogOnScreen, TheFramePagesOfEachKindAndResizingRaiseNoToolkitCompl
     // A new project closes the page's tab.
     Command(CMD_FILE_NEW);
     EXPECT_EQ(workspace.OpenPageWindow(), nullptr);
+    EXPECT_THAT(complaints.Heard(), testing::IsEmpty());
+}
+
+// The main window quits under the window manager while the Output window
+// still scrolls: the text control goes without a complaint.
+TEST_F(ToolkitLogOnScreen, QuittingWhileTheOutputWindowScrollsRaisesNoToolkitComplaint)
+{
+    ASSERT_TRUE(Start("KLX 1"));
+    const ToolkitComplaints complaints;
+    ASSERT_NO_FATAL_FAILURE(BeginScrollingTheOutputWindow());
+    Frame().Close(true);
+    wxTheApp->ProcessIdle();
+    ASSERT_EQ(app->Frame(), nullptr);
     EXPECT_THAT(complaints.Heard(), testing::IsEmpty());
 }
 

@@ -104,6 +104,23 @@ TEST_F(ViewInteractionOnScreen, APressTakesTheMouseOnlyOnTheScreenAndTheReleaseO
     EXPECT_EQ(wxWindow::GetCapture(), nullptr);
 }
 
+// A press while another window holds the mouse (in a drag of its own)
+// leaves the mouse with that window: taken over, the window's own release
+// would let go of a mouse it no longer held.
+TEST_F(ViewInteractionOnScreen, APressLeavesTheMouseWithTheWindowThatHoldsIt)
+{
+    frame->CaptureMouse();
+    ASSERT_EQ(wxWindow::GetCapture(), frame);
+    const wxPoint at = ClientOf(500, 0);
+    Post(wxEVT_LEFT_DOWN, at, true);
+    EXPECT_EQ(wxWindow::GetCapture(), frame);
+    Post(wxEVT_LEFT_UP, at, false);
+    EXPECT_EQ(wxWindow::GetCapture(), frame);
+    if (frame->HasCapture())
+        frame->ReleaseMouse();
+    EXPECT_EQ(wxWindow::GetCapture(), nullptr);
+}
+
 TEST_F(ViewInteractionOnScreen, ThePickFilterCodesChooseKindsAndMode)
 {
     const struct {

@@ -10,8 +10,9 @@
 class wxWindow;
 
 // Starts wxWidgets on the X display once (GDK_BACKEND=x11, no accessibility
-// bus, wxLog to stderr, asserts as test failures, so no modal box can wait for
-// a user), after waiting for the display to accept a connection (see
+// bus, wxLog to stderr, asserts and the toolkit's criticals and warnings as
+// test failures, so no modal box can wait for a user and no complaint goes
+// unseen), after waiting for the display to accept a connection (see
 // DisplayWait.h). False, with a fatal test failure that says why, when the
 // start failed, then and in every later test of the program: a fixture's
 // set-up that gets false returns, and its test body does not run.

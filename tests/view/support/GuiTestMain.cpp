@@ -3,6 +3,7 @@
 #include "view/support/GuiTestEnvironment.h"
 
 #include "view/support/DisplayWait.h"
+#include "view/support/ToolkitComplaints.h"
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
@@ -74,6 +75,7 @@ void StartToolkit()
                                  + " ms; the last try: " + refused);
         return;
     }
+    FailTestsOnToolkitComplaints();
     auto* startLog = new StartLog();
     delete wxLog::SetActiveTarget(startLog);
     wxApp::SetInstance(new wxApp());

@@ -1,7 +1,8 @@
 #pragma once
-// What the toolkit complains of while the program runs: its criticals and
+// What the toolkit complains of while the window tests run: its criticals and
 // warnings, less those about the test machine's own set-up, which are not
-// the program's.
+// the program's. Each one fails the running test, unless a ToolkitComplaints
+// collects it for the test to look at.
 
 #include <string>
 #include <vector>
@@ -10,11 +11,15 @@
 // no session bus, a missing icon theme.
 bool IsMachineSetupMessage(const std::string& message);
 
-// Collects the criticals and warnings of the toolkit's log domains (Gtk,
-// Gdk, GLib-GObject, GLib) from its making to its end; outside that they are
-// written out as before. One at a time. It takes the process's log writer,
-// which the toolkit lets be set only once: with WXSUPPRESS_GTK_DIAGNOSTICS set
-// the toolkit has taken it first.
+// From now on, a critical or warning of the toolkit's log domains (Gtk, Gdk,
+// GLib-GObject, GLib) fails the running test with its message. It takes the
+// process's log writer, which can be set only once (so not with
+// WXSUPPRESS_GTK_DIAGNOSTICS set, where the toolkit takes it first); a
+// second call does nothing.
+void FailTestsOnToolkitComplaints();
+
+// Collects the complaints from its making to its end, in place of failing
+// the test on them. One at a time.
 class ToolkitComplaints {
 public:
     ToolkitComplaints();

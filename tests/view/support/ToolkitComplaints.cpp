@@ -1,4 +1,6 @@
-#include "toolkit_complaints.h"
+#include "view/support/ToolkitComplaints.h"
+
+#include <gtest/gtest.h>
 
 #include <glib.h>
 
@@ -14,8 +16,7 @@ const std::array<const char*, 4> TOOLKIT_DOMAINS{"Gtk", "Gdk", "GLib-GObject", "
 
 // The toolkit's warnings come both through g_log, whose handlers see them, and
 // as structured messages, which only the log writer sees; the writer sees
-// both, so the complaints are heard there. A process has one writer: it is
-// set once and hands on to the toolkit's own writer while no one listens.
+// both, so the complaints are heard there.
 std::mutex listenerMutex;
 std::vector<std::string>* listener = nullptr;
 
@@ -36,17 +37,19 @@ bool IsToolkitComplaint(GLogLevelFlags level, const std::string& domain)
 
 GLogWriterOutput Hear(GLogLevelFlags level, const GLogField* fields, gsize count, gpointer)
 {
+    const std::string domain = Field(fields, count, "GLIB_DOMAIN");
+    const std::string message = Field(fields, count, "MESSAGE");
+    if (!IsToolkitComplaint(level, domain) || IsMachineSetupMessage(message))
+        return g_log_writer_default(level, fields, count, nullptr);
     {
         const std::lock_guard lock(listenerMutex);
-        const std::string domain = Field(fields, count, "GLIB_DOMAIN");
-        const std::string message = Field(fields, count, "MESSAGE");
-        if (listener && IsToolkitComplaint(level, domain)) {
-            if (!IsMachineSetupMessage(message))
-                listener->push_back(domain + ": " + message);
+        if (listener) {
+            listener->push_back(domain + ": " + message);
             return G_LOG_WRITER_HANDLED;
         }
     }
-    return g_log_writer_default(level, fields, count, nullptr);
+    ADD_FAILURE() << "the toolkit complained: " << domain << ": " << message;
+    return G_LOG_WRITER_HANDLED;
 }
 
 }  // namespace
@@ -60,13 +63,18 @@ bool IsMachineSetupMessage(const std::string& message)
     return false;
 }
 
-ToolkitComplaints::ToolkitComplaints()
+void FailTestsOnToolkitComplaints()
 {
     static const bool writerSet = [] {
         g_log_set_writer_func(Hear, nullptr, nullptr);
         return true;
     }();
     (void)writerSet;
+}
+
+ToolkitComplaints::ToolkitComplaints()
+{
+    FailTestsOnToolkitComplaints();
     const std::lock_guard lock(listenerMutex);
     listener = &heard_;
 }

@@ -3,12 +3,12 @@
 // asserts nor complains, whatever the file held. What the toolkit reads
 // whole, and what the program writes, the check lets through as it is.
 
+#include "toolkit_log_heard.h"
+
 #include "frame/SettingsFileText.h"
 
 #include <gtest/gtest.h>
-#include <wx/debug.h>
 #include <wx/fileconf.h>
-#include <wx/log.h>
 #include <wx/mstream.h>
 
 #include <map>
@@ -90,32 +90,15 @@ void ReadEntries(wxFileConfig& config, std::map<std::string, std::string>& entri
 
 ToolkitReading ReadByToolkit(const std::string& text)
 {
-    class HeardLog : public wxLog {
-    public:
-        std::vector<std::string> heard;
-
-    protected:
-        void DoLogTextAtLevel(wxLogLevel, const wxString& message) override { heard.push_back(message.utf8_string()); }
-    };
-    static HeardLog* s_log = nullptr;
-    HeardLog log;
-    s_log = &log;
-    wxLog* const previousLog = wxLog::SetActiveTarget(&log);
-    const wxAssertHandler_t previousAssert =
-        wxSetAssertHandler([](const wxString&, int, const wxString&, const wxString& condition, const wxString&) {
-            s_log->heard.push_back("assert " + condition.utf8_string());
-        });
     ToolkitReading reading;
+    const ToolkitLogHeard heard;
     {
         wxMemoryInputStream stream(text.data(), text.size());
         wxFileConfig config(stream);
         config.SetExpandEnvVars(false);
         ReadEntries(config, reading.entries);
     }
-    wxSetAssertHandler(previousAssert);
-    wxLog::SetActiveTarget(previousLog);
-    s_log = nullptr;
-    reading.complaints = log.heard;
+    reading.complaints = heard.Heard();
     return reading;
 }
 

@@ -2,12 +2,13 @@
 // The program's settings store. The file is read by the program's own calls
 // (frame/SettingsFileAccess.h) and handed to the toolkit only once its text is
 // known to be sound (frame/SettingsFileText.h): a file with lines that do not
-// read soundly is kept aside as a copy (the file's name and ".damaged") and
-// its sound lines take its place, so that the next start finds it clean. A
-// settings path that is a folder, no regular file, too large or unreadable
-// gives settings kept for this run only, and nothing is written there. The
-// settings are written by the program's own calls too: a file that cannot be
-// written is said once, and the run's settings stay in memory.
+// read soundly is kept aside as a copy (the file's name and ".damaged", an
+// earlier copy kept) and its sound lines take its place, so that the next
+// start finds it clean. A settings path that is a folder, no regular file,
+// too large or unreadable gives settings kept for this run only, and nothing
+// is written there. The settings are written by the program's own calls too:
+// a file that cannot be written is said once, and the run's settings stay in
+// memory.
 
 #include <filesystem>
 #include <memory>

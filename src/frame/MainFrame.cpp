@@ -308,9 +308,11 @@ void CMainFrame::CreateToolbars()
     for (const ToolbarDefinition& bar : DefaultToolbars()) {
         const bool vertical = bar.dockedIn == DockSide::Left || bar.dockedIn == DockSide::Right;
         // A bar longer than the room the frame gives it shows the buttons
-        // that do not fit in the menu of its overflow button.
+        // that do not fit in the menu of its overflow button. The bar manager
+        // gives a docked bar its gripper; the bar has it from the start, so
+        // that its length as filled here is the one it keeps.
         auto* toolbar = new wxAuiToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                                         wxAUI_TB_DEFAULT_STYLE | wxAUI_TB_OVERFLOW
+                                         wxAUI_TB_DEFAULT_STYLE | wxAUI_TB_OVERFLOW | wxAUI_TB_GRIPPER
                                              | (vertical ? wxAUI_TB_VERTICAL : wxAUI_TB_HORIZONTAL));
         toolbar->SetToolBitmapSize(wxSize(16, 16));
         FillToolbar(*toolbar, bar);
@@ -340,7 +342,7 @@ void CMainFrame::CreateToolbars()
             event.Skip();
         });
         toolbars_[bar.barId] = toolbar;
-        bars_.AddPane(toolbar, DockedPane(bar, nextPosition[bar.dockedIn]++));
+        bars_.AddPane(toolbar, DockedPane(bar, nextPosition[bar.dockedIn]++).BestSize(toolbar->GetBestSize()));
     }
 }
 
@@ -382,12 +384,16 @@ void CMainFrame::RestoreBarLayout()
     for (size_t i = 0; i < panes.GetCount(); ++i)
         paneNames.insert(panes.Item(i).name.utf8_string());
     wxString layout;
-    if (config->Read(BAR_LAYOUT_KEY, &layout) && IsUsableBarLayout(layout.utf8_string(), paneNames))
+    const bool layoutRead = config->Read(BAR_LAYOUT_KEY, &layout) && IsUsableBarLayout(layout.utf8_string(), paneNames);
+    if (layoutRead)
         bars_.LoadPerspective(layout, false);
     // Each bar's length is that of its buttons and overflow button, not the
-    // one stored with the layout, which may predate them.
-    ApplyHiddenButtons(hiddenButtons);
-    bars_.Update();
+    // one stored with the layout, which may predate them. The bars as made
+    // have it: without a layout or hidden buttons they are not filled again.
+    if (layoutRead || hiddenButtons != hiddenButtons_) {
+        ApplyHiddenButtons(hiddenButtons);
+        bars_.Update();
+    }
     config->SetPath("/");
     SaveBarLayout();
 }

@@ -22,7 +22,7 @@ std::size_t CharacterLength(unsigned char lead)
 }
 
 // The characters of a line of UTF-8 text; nothing when the bytes are no such
-// text or hold a control character other than a tab.
+// text or hold a NUL.
 std::optional<std::u32string> TextCharacters(std::string_view line)
 {
     std::u32string characters;
@@ -41,7 +41,7 @@ std::optional<std::u32string> TextCharacters(std::string_view line)
         const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
         if (character < least[length] || character > 0x10FFFF || (character >= 0xD800 && character < 0xE000))
             return std::nullopt;
-        if ((character < 0x20 && character != '\t') || character == 0x7F)
+        if (character == 0)
             return std::nullopt;
         characters.push_back(character);
         at += length;
@@ -49,9 +49,17 @@ std::optional<std::u32string> TextCharacters(std::string_view line)
     return characters;
 }
 
-bool IsBlank(char32_t character)
+// The blanks the toolkit passes over before a line's first character and a
+// value's: those of the C library, in the locale of the run.
+bool IsSpace(char32_t character)
 {
-    return character == ' ' || character == '\t';
+    return std::iswspace(static_cast<wint_t>(character)) != 0;
+}
+
+// The blanks the toolkit trims from the end of a key's name: ASCII ones only.
+bool IsAsciiSpace(char32_t character)
+{
+    return character < 0x7F && IsSpace(character);
 }
 
 // A name as the toolkit compares names: escapes undone, case folded.
@@ -68,28 +76,38 @@ std::u32string FoldedName(const std::u32string& text)
 }
 
 // Where the first unescaped `wanted` stands in the line from `from` on; at
-// or past the line's end when none does.
-std::size_t UnescapedFind(const std::u32string& line, std::size_t from, char32_t wanted)
+// or past the line's end when none does. The same on a line's bytes as on its
+// characters: no byte of a longer UTF-8 character is ASCII.
+template <typename Character>
+std::size_t UnescapedFind(std::basic_string_view<Character> line, std::size_t from, Character wanted)
 {
     while (from < line.size() && line[from] != wanted)
         from += line[from] == '\\' ? 2 : 1;
     return from;
 }
 
-// The group a "[...]" line names, as its path's parts; nothing when the line
-// is no sound header: no closing bracket, more than a comment after it, no
-// name, or a part that steps up or stays (".", "..").
-std::optional<std::u32string> HeaderGroup(const std::u32string& line)
+struct Header {
+    // The group's path ("/a/b"), its parts' names folded.
+    std::u32string group;
+    // Words after the "]", which the toolkit passes over with a complaint.
+    bool wordsAfter = false;
+};
+
+// The group a "[...]" line names; nothing when the line is no sound header:
+// no closing bracket, no name, or a part that steps up or stays (".", "..").
+std::optional<Header> HeaderGroup(const std::u32string& line)
 {
-    const std::size_t end = UnescapedFind(line, 1, ']');
+    const std::size_t end = UnescapedFind<char32_t>(line, 1, ']');
     if (end >= line.size())
         return std::nullopt;
+    Header header;
     for (std::size_t at = end + 1; at < line.size() && line[at] != ';' && line[at] != '#'; ++at) {
-        if (!IsBlank(line[at]))
-            return std::nullopt;
+        if (line[at] != ' ' && line[at] != '\t') {
+            header.wordsAfter = true;
+            break;
+        }
     }
     const std::u32string name = FoldedName(line.substr(1, end - 1));
-    std::u32string path;
     std::size_t start = 0;
     while (start <= name.size()) {
         const std::size_t slash = std::min(name.find('/', start), name.size());
@@ -97,12 +115,12 @@ std::optional<std::u32string> HeaderGroup(const std::u32string& line)
         if (part == U"." || part == U"..")
             return std::nullopt;
         if (!part.empty())
-            path += U"/" + part;
+            header.group += U"/" + part;
         start = slash + 1;
     }
-    if (path.empty())
+    if (header.group.empty())
         return std::nullopt;
-    return path;
+    return header;
 }
 
 // The key a "key=value" line names; nothing when the line has no "=", no
@@ -110,17 +128,17 @@ std::optional<std::u32string> HeaderGroup(const std::u32string& line)
 // ends in a lone escape or holds a stray quote.
 std::optional<std::u32string> EntryKey(const std::u32string& line)
 {
-    const std::size_t equals = UnescapedFind(line, 0, '=');
+    const std::size_t equals = UnescapedFind<char32_t>(line, 0, '=');
     if (equals >= line.size())
         return std::nullopt;
     std::size_t keyEnd = equals;
-    while (keyEnd > 0 && IsBlank(line[keyEnd - 1]))
+    while (keyEnd > 0 && IsAsciiSpace(line[keyEnd - 1]))
         --keyEnd;
     const std::u32string key = FoldedName(line.substr(0, keyEnd));
     if (key.empty() || key[0] == '!')
         return std::nullopt;
     std::size_t valueStart = equals + 1;
-    while (valueStart < line.size() && IsBlank(line[valueStart]))
+    while (valueStart < line.size() && IsSpace(line[valueStart]))
         ++valueStart;
     const bool quoted = valueStart < line.size() && line[valueStart] == '"';
     for (std::size_t at = valueStart + (quoted ? 1 : 0); at < line.size(); ++at) {
@@ -139,6 +157,8 @@ std::optional<std::u32string> EntryKey(const std::u32string& line)
 SettingsFileText CheckedSettingsText(std::string_view bytes)
 {
     SettingsFileText text;
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
     // The groups met, as paths ("/A/B"), and the keys met in each; the
     // root's path is empty.
     std::set<std::u32string> groups;
@@ -148,7 +168,7 @@ SettingsFileText CheckedSettingsText(std::string_view bytes)
     std::size_t start = 0;
     while (start < bytes.size()) {
         const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
-        const std::string_view line = bytes.substr(start, end - start);
+        std::string_view line = bytes.substr(start, end - start);
         start = end + 1;
         const std::optional<std::u32string> characters = TextCharacters(line);
         if (!characters) {
@@ -156,17 +176,24 @@ SettingsFileText CheckedSettingsText(std::string_view bytes)
             continue;
         }
         std::size_t first = 0;
-        while (first < characters->size() && IsBlank((*characters)[first]))
+        while (first < characters->size() && IsSpace((*characters)[first]))
             ++first;
         const std::u32string content = characters->substr(first);
         // Blank lines and comments are sound.
         bool sound = true;
         if (!content.empty() && content[0] == '[') {
-            const std::optional<std::u32string> header = HeaderGroup(content);
-            inSoundGroup = header && groups.insert(*header).second;
+            const std::optional<Header> header = HeaderGroup(content);
+            inSoundGroup = header && groups.insert(header->group).second;
             sound = inSoundGroup;
-            if (inSoundGroup)
-                group = *header;
+            if (inSoundGroup) {
+                group = header->group;
+                // The group is read as the toolkit reads it; the words are
+                // left out.
+                if (header->wordsAfter) {
+                    text.damaged = true;
+                    line = line.substr(0, UnescapedFind<char>(line, line.find('[') + 1, ']') + 1);
+                }
+            }
         } else if (!content.empty() && content[0] != ';' && content[0] != '#') {
             const std::optional<std::u32string> key = EntryKey(content);
             sound = inSoundGroup && key && keys.emplace(group, *key).second;

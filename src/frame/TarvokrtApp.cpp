@@ -6,6 +6,7 @@
 #include "frame/MainFrame.h"
 #include "frame/OutputWindow.h"
 #include "frame/RecentFileList.h"
+#include "frame/SettingsFile.h"
 #include "model/TextFormat.h"
 #include "frame/ToolbarTable.h"
 #include "view/TarvokrtView.h"
@@ -68,6 +69,7 @@ bool CTarvokrtApp::InitInstance(const std::string& commandLine)
     // After the project's banner, which clears the window.
     if (!settingsNote_.empty())
         frame_->Output().AddMessage(settingsNote_);
+    SaySettingsWriteNote();
     if (newProject)
         frame_->OpenSettingOnceShown();
     else
@@ -152,6 +154,12 @@ void CTarvokrtApp::OnCalculator()
     frame_->Ports().ShowMessage(BoxKind::Warning, "Cannot execute Windows Calculator.");
 }
 
+void CTarvokrtApp::SaySettingsWriteNote()
+{
+    if (const std::string note = TakeSettingsWriteNote(); !note.empty())
+        frame_->Output().AddMessage(note);
+}
+
 void CTarvokrtApp::FrameClosed()
 {
     wxConfigBase* config = wxConfigBase::Get();
@@ -159,5 +167,6 @@ void CTarvokrtApp::FrameClosed()
     recentFiles_->Save(*config);
     config->SetPath("/");
     config->Flush();
+    SaySettingsWriteNote();
     frame_ = nullptr;
 }

@@ -61,6 +61,8 @@ public:
 
 private:
     bool CloseOpenProject();
+    // A settings file that could not be written, said in the output window.
+    void SaySettingsWriteNote();
 
     CToolRegistry tools_;
     CMainFrame* frame_ = nullptr;

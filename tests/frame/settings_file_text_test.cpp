@@ -1,20 +1,24 @@
 // The settings file's text is checked line by line before the toolkit reads
 // it: what reads soundly is kept, and the toolkit, given only that, neither
-// asserts nor complains, whatever the file held.
+// asserts nor complains, whatever the file held. What the toolkit reads
+// whole, and what the program writes, the check lets through as it is.
+
+#include "toolkit_log_heard.h"
 
 #include "frame/SettingsFileText.h"
 
 #include <gtest/gtest.h>
-#include <wx/debug.h>
 #include <wx/fileconf.h>
-#include <wx/log.h>
-#include <wx/sstream.h>
+#include <wx/mstream.h>
 
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace {
+
+using namespace std::string_literals;
 
 TEST(SettingsFileText, TheSoundLinesAreKeptAndTheOthersMarkTheFileDamaged)
 {
@@ -37,13 +41,19 @@ TEST(SettingsFileText, TheSoundLinesAreKeptAndTheOthersMarkTheFileDamaged)
         {"a group twice, spelt otherwise", "[A/B]\nx=1\n[a//b]\ny=2\n", "[A/B]\nx=1\n", true},
         {"a key twice in a group", "[A]\nTop=1\ntop=2\n[B]\nTop=3\n", "[A]\nTop=1\n[B]\nTop=3\n", true},
         {"no '='", "[A]\njust words\nx=1\n", "[A]\nx=1\n", true},
-        {"headers unclosed or with words after", "[A\nx=1\n[B] words\ny=2\n[C]\nz=3\n", "[C]\nz=3\n", true},
+        {"headers unclosed or with words after", "[A\nx=1\n[B] words\ny=2\n[C]\nz=3\n", "[B]\ny=2\n[C]\nz=3\n",
+         true},
         {"headers that step up, stay or name nothing", "[..]\nx=1\n[./A]\ny=2\n[]\nz=3\n", "", true},
         {"a key marked as not to be changed", "!x=1\ny=2\n", "y=2\n", true},
         {"values ending in a lone escape or with a stray quote",
          "a=ends in \\\nb=\"quoted \" inside\"\nc=\"quoted whole\"\nd=a \"quote\" unquoted\n",
          "c=\"quoted whole\"\nd=a \"quote\" unquoted\n", true},
-        {"no UTF-8 or a control character", "a=1\n\xff\xfe=2\nb=\x01\nc=\xc3\xa9\n", "a=1\nc=\xc3\xa9\n", true},
+        {"no UTF-8 or a NUL", "a=1\n\xff\xfe=2\nb=\x01\nc=\xc3\xa9\nd=x\0y\n"s,
+         "a=1\nb=\x01\nc=\xc3\xa9\n", true},
+        {"a byte-order mark", "\xef\xbb\xbf[Toolbars]\nKRT_TBar=x\n", "[Toolbars]\nKRT_TBar=x\n", false},
+        {"a byte-order mark, then a group twice", "\xef\xbb\xbf[WINDOWPOS]\nTop=1\n[WINDOWPOS]\nTop=2\n",
+         "[WINDOWPOS]\nTop=1\n", true},
+        {"a byte-order mark further on", "a=1\n\xef\xbb\xbf[A]\n", "a=1\n", true},
         {"overlong or a surrogate", "a=\xc0\xaf\nb=\xed\xa0\x80\nc=2\n", "c=2\n", true},
         {"a character cut at the end", "a=1\nb=\xe2\x82", "a=1\n", true},
     };
@@ -54,32 +64,131 @@ TEST(SettingsFileText, TheSoundLinesAreKeptAndTheOthersMarkTheFileDamaged)
     }
 }
 
-// What the toolkit asserted and logged while it took the text.
-std::vector<std::string> ComplaintsReading(const std::string& text)
-{
-    class HeardLog : public wxLog {
-    public:
-        std::vector<std::string> heard;
+// The toolkit's own reading of a text: what it asserted and logged while it
+// took the text, and every entry it holds afterwards ("/group/key" to value).
+struct ToolkitReading {
+    std::vector<std::string> complaints;
+    std::map<std::string, std::string> entries;
+};
 
-    protected:
-        void DoLogTextAtLevel(wxLogLevel, const wxString& message) override { heard.push_back(message.utf8_string()); }
-    };
-    static HeardLog* s_log = nullptr;
-    HeardLog log;
-    s_log = &log;
-    wxLog* const previousLog = wxLog::SetActiveTarget(&log);
-    const wxAssertHandler_t previousAssert =
-        wxSetAssertHandler([](const wxString&, int, const wxString&, const wxString& condition, const wxString&) {
-            s_log->heard.push_back("assert " + condition.utf8_string());
-        });
-    {
-        wxStringInputStream stream(wxString::FromUTF8(text));
-        const wxFileConfig config(stream);
+void ReadEntries(wxFileConfig& config, std::map<std::string, std::string>& entries)
+{
+    const wxString path = config.GetPath();
+    wxString name;
+    long index = 0;
+    for (bool more = config.GetFirstEntry(name, index); more; more = config.GetNextEntry(name, index))
+        entries[(path + "/" + name).utf8_string()] = config.Read(name, wxString()).utf8_string();
+    std::vector<wxString> groups;
+    for (bool more = config.GetFirstGroup(name, index); more; more = config.GetNextGroup(name, index))
+        groups.push_back(name);
+    for (const wxString& group : groups) {
+        config.SetPath(path + "/" + group);
+        ReadEntries(config, entries);
+        config.SetPath(path.empty() ? "/" : path);
     }
-    wxSetAssertHandler(previousAssert);
-    wxLog::SetActiveTarget(previousLog);
-    s_log = nullptr;
-    return log.heard;
+}
+
+ToolkitReading ReadByToolkit(const std::string& text)
+{
+    ToolkitReading reading;
+    const ToolkitLogHeard heard;
+    {
+        wxMemoryInputStream stream(text.data(), text.size());
+        wxFileConfig config(stream);
+        config.SetExpandEnvVars(false);
+        ReadEntries(config, reading.entries);
+    }
+    reading.complaints = heard.Heard();
+    return reading;
+}
+
+// Each text as the toolkit reads it: what it reads whole, and so as the
+// text says, passes the check as it is; what it asserts or complains on is
+// damaged. Where the check is stricter, the toolkit would read the text
+// otherwise than it says, or refuse the program's later writes.
+TEST(SettingsFileText, TheCheckReadsEachLineAsTheToolkitReadsIt)
+{
+    enum class Toolkit { ReadsWhole, Complains, ReadsOtherwise };
+    const struct {
+        const char* name;
+        std::string bytes;
+        Toolkit toolkit;
+        // The sound lines read as the whole text does.
+        bool sameEntries;
+    } cases[] = {
+        {"as the program writes it",
+         "[ENV_GENERAL]\nRecentUsed=4\n[Recent\\ File\\ List]\nfile1=/home/a/b c.klx\n[WINDOWPOS]\nStatus=3\n",
+         Toolkit::ReadsWhole, true},
+        {"a byte-order mark", "\xef\xbb\xbf[Toolbars]\nKRT_TBar=layout2|x\n[WINDOWPOS]\nTop=1\n", Toolkit::ReadsWhole,
+         true},
+        {"control characters in values and names", "a=b\x01" "c\x7f\nb\x1f=\x1bv\n[G\x02]\nk=\x7f\n",
+         Toolkit::ReadsWhole, true},
+        {"other blanks before a line and a value", "\x0b[G]\n\x0ck=\x0bv\n\x0b\n", Toolkit::ReadsWhole, true},
+        {"comments, blank lines and every end of line", "; c\r\n# d\r\n\r\n[A]\rx=1\n  y = 2  \n", Toolkit::ReadsWhole,
+         true},
+        {"escapes in names and values", "[Recent\\ File\\ List]\nfile\\=1=a\\tb\\\\c\\\"d\\q\nv=\" a \\\"q\\\" \"\n",
+         Toolkit::ReadsWhole, true},
+        {"a group named again inside another's path", "[A/B]\nx=1\n[A]\ny=2\n", Toolkit::ReadsWhole, true},
+        {"a byte-order mark, then a group twice", "\xef\xbb\xbf[WINDOWPOS]\nTop=1\n[WINDOWPOS]\nTop=2\n",
+         Toolkit::Complains, false},
+        {"words after a header, read as the toolkit reads them", "[B] words\ny=2\n[C]\t\x0b\nz=3\n", Toolkit::Complains,
+         true},
+        {"a key without a name", "[A]\n=x\ny=1\n", Toolkit::Complains, false},
+        {"a group twice, spelt otherwise", "[A/B]\nx=1\n[a//b]\ny=2\n", Toolkit::Complains, false},
+        {"a key twice, spelt otherwise", "[A]\nTop=1\ntop=2\n", Toolkit::Complains, false},
+        {"no '='", "[A]\njust words\nx=1\n", Toolkit::Complains, true},
+        {"an unclosed header", "[A]\nx=1\n[B\ny=2\n", Toolkit::Complains, false},
+        {"a lone escape at a value's end", "a=ends in \\\nb=1\n", Toolkit::Complains, false},
+        {"a stray quote", "b=\"quoted \" inside\"\nc=1\n", Toolkit::Complains, false},
+        {"a header above the root", "[..]\nx=1\n", Toolkit::Complains, false},
+        {"bytes that are no UTF-8, which make every line Latin-1", "a=\xe9\nb=\xc3\xa9\n", Toolkit::ReadsOtherwise,
+         false},
+        {"a NUL, where the toolkit stops", "a=x\0y\nb=2\n"s, Toolkit::ReadsOtherwise, false},
+        {"a key marked as not to be changed", "!x=1\ny=2\n", Toolkit::ReadsOtherwise, false},
+        {"a header part that stays", "[./A]\nx=1\n", Toolkit::ReadsOtherwise, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SettingsFileText text = CheckedSettingsText(c.bytes);
+        const ToolkitReading whole = ReadByToolkit(c.bytes);
+        const ToolkitReading sound = ReadByToolkit(text.sound);
+        EXPECT_EQ(sound.complaints, std::vector<std::string>{});
+        EXPECT_EQ(text.damaged, c.toolkit != Toolkit::ReadsWhole);
+        EXPECT_EQ(whole.complaints.empty(), c.toolkit != Toolkit::Complains) << testing::PrintToString(whole.complaints);
+        if (c.sameEntries)
+            EXPECT_EQ(sound.entries, whole.entries);
+        else
+            EXPECT_NE(sound.entries, whole.entries);
+    }
+}
+
+// What the program writes through the toolkit reads back whole: a recent
+// file's name holds any character but a NUL.
+TEST(SettingsFileText, WhatTheToolkitWritesPassesTheCheckAndReadsBack)
+{
+    const std::string values[] = {
+        "/home/a/b\x01" "c.klx", "/tmp/\x1b[31mred\x7f.klx", "tab\there", "new\nline", "carriage\rreturn",
+        "back\\slash\\", " leading blank", "trailing blank ", "\"quoted\"", "a \"quote\" inside", "\x0b" "first",
+        "[no group]", "= ; #", "\xc3\xa9t\xc3\xa9 \xe2\x80\xa8",
+    };
+    for (const std::string& value : values) {
+        SCOPED_TRACE(testing::PrintToString(value));
+        std::string written;
+        {
+            wxMemoryInputStream nothing("", 0);
+            wxFileConfig config(nothing);
+            config.Write("/Recent File List/file1", wxString::FromUTF8(value));
+            wxMemoryOutputStream stream;
+            config.Save(stream);
+            written.resize(stream.GetLength());
+            stream.CopyTo(written.data(), written.size());
+        }
+        const SettingsFileText text = CheckedSettingsText(written);
+        EXPECT_FALSE(text.damaged) << written;
+        const ToolkitReading reading = ReadByToolkit(text.sound);
+        EXPECT_EQ(reading.complaints, std::vector<std::string>{});
+        EXPECT_EQ(reading.entries, (std::map<std::string, std::string>{{"/Recent File List/file1", value}}));
+    }
 }
 
 TEST(SettingsFileText, TheToolkitTakesTheSoundLinesWithoutAComplaint)
@@ -91,7 +200,7 @@ TEST(SettingsFileText, TheToolkitTakesTheSoundLinesWithoutAComplaint)
     };
     // As they are, the toolkit asserts on them or complains.
     for (const std::string& text : texts)
-        EXPECT_NE(ComplaintsReading(text), std::vector<std::string>{}) << text;
+        EXPECT_NE(ReadByToolkit(text).complaints, std::vector<std::string>{}) << text;
     std::mt19937 bytes(20261211);
     for (int file = 0; file < 8; ++file) {
         std::string noise(65536, '\0');
@@ -108,7 +217,7 @@ TEST(SettingsFileText, TheToolkitTakesTheSoundLinesWithoutAComplaint)
     for (const std::string& bytesRead : texts) {
         const SettingsFileText text = CheckedSettingsText(bytesRead);
         EXPECT_TRUE(text.damaged);
-        EXPECT_EQ(ComplaintsReading(text.sound), std::vector<std::string>{}) << text.sound.substr(0, 200);
+        EXPECT_EQ(ReadByToolkit(text.sound).complaints, std::vector<std::string>{}) << text.sound.substr(0, 200);
         EXPECT_FALSE(CheckedSettingsText(text.sound).damaged) << "the sound lines are not read again as sound";
     }
 }

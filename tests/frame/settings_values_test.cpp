@@ -5,11 +5,13 @@
 // a settings file that cannot be read cleanly, or a folder in its place.
 
 #include "program_on_screen.h"
+#include "toolkit_log_heard.h"
 #include "view/support/ToolkitComplaints.h"
 
 #include "frame/MainFrame.h"
 #include "frame/OutputWindow.h"
 #include "frame/RecentFileList.h"
+#include "frame/SettingsFile.h"
 #include "frame/StoredBarLayout.h"
 #include "frame/ToolbarTable.h"
 
@@ -116,10 +118,11 @@ protected:
     }
 
     // The output window's lines that speak of the settings file.
-    std::vector<std::string> SettingsLines()
+    std::vector<std::string> SettingsLines() { return SettingsLines(Frame()); }
+    static std::vector<std::string> SettingsLines(CMainFrame& frame)
     {
         std::vector<std::string> lines;
-        std::istringstream shown(Frame().Output().ShownText());
+        std::istringstream shown(frame.Output().ShownText());
         for (std::string line; std::getline(shown, line);) {
             if (line.find("settings file") != std::string::npos)
                 lines.push_back(line);
@@ -306,6 +309,51 @@ TEST_F(BadSettingsOnScreen, ASettingsPathThatIsAFolderIsSaidAtEachStartAndLeaves
             entries.push_back(entry.path().filename().string());
         EXPECT_EQ(entries, std::vector<std::string>{"settings.ini"});
         EXPECT_TRUE(std::filesystem::is_empty(settings));
+    }
+}
+
+// A settings file that cannot be written: one line in the output window, at
+// the start or, when the writing fails only then, at the end, and never the
+// toolkit's own complaints, which would come in boxes; the run goes on with
+// its settings in memory.
+TEST_F(BadSettingsOnScreen, ASettingsFileThatCannotBeWrittenIsSaidOnceAtTheStartOrAtTheEnd)
+{
+    const std::filesystem::path inner = folder / "inner";
+    const std::filesystem::path settings = inner / "settings.ini";
+    const std::string said = "The settings file " + settings.string()
+                             + " cannot be written (No such file or directory): the settings of this run are not kept.";
+    const auto useSettingsAt = [](const std::filesystem::path& path) {
+        delete wxConfigBase::Set(nullptr);
+        OpenedSettings opened = OpenSettingsFile(path);
+        EXPECT_EQ(opened.note, "");
+        wxConfigBase::Set(opened.config.release());
+    };
+    {
+        SCOPED_TRACE("a folder that is not there");
+        useSettingsAt(settings);
+        const ToolkitLogHeard heard;
+        ASSERT_TRUE(Start("KLX 1"));
+        EXPECT_EQ(SettingsLines(), std::vector<std::string>{said});
+        EXPECT_NE(wxConfigBase::Get()->Read("/Toolbars/KRT_TBar", ""), "");
+        CMainFrame& frame = Frame();
+        frame.Close(true);
+        EXPECT_EQ(SettingsLines(frame), std::vector<std::string>{said});
+        Quit();
+        EXPECT_EQ(heard.Heard(), std::vector<std::string>{});
+    }
+    {
+        SCOPED_TRACE("a folder that goes");
+        std::filesystem::create_directory(inner);
+        useSettingsAt(settings);
+        const ToolkitLogHeard heard;
+        ASSERT_TRUE(Start("KLX 1"));
+        EXPECT_EQ(SettingsLines(), std::vector<std::string>{});
+        std::filesystem::remove_all(inner);
+        CMainFrame& frame = Frame();
+        frame.Close(true);
+        EXPECT_EQ(SettingsLines(frame), std::vector<std::string>{said});
+        Quit();
+        EXPECT_EQ(heard.Heard(), std::vector<std::string>{});
     }
 }
 

@@ -1,0 +1,269 @@
+// The settings file is read and written by the program's own calls: only a
+// regular file of a bounded size is read, anything else leaves the settings
+// of the run in memory and is said once; a file that cannot be read or
+// written is said once and never brings the toolkit's own complaints; a
+// damaged file is kept aside without losing an earlier copy.
+
+#include "toolkit_log_heard.h"
+
+#include "frame/SettingsFile.h"
+#include "frame/SettingsFileAccess.h"
+
+#include <gtest/gtest.h>
+#include <wx/config.h>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+class SettingsFile : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = std::filesystem::temp_directory_path()
+                 / ("klx-settings-" + std::to_string(::getpid()) + "-"
+                    + testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        settings = folder / "settings.ini";
+    }
+
+    void TearDown() override
+    {
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+        std::filesystem::remove_all(folder);
+    }
+
+    static std::string FileBytes(const std::filesystem::path& path)
+    {
+        std::ifstream file(path, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    }
+
+    static void WriteFile(const std::filesystem::path& path, const std::string& bytes)
+    {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+
+    std::vector<std::string> FolderEntries() const
+    {
+        std::vector<std::string> entries;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            entries.push_back(entry.path().filename().string());
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    }
+
+    std::filesystem::path folder;
+    std::filesystem::path settings;
+};
+
+// The settings opened from the path and used as the program's, written and
+// flushed, and closed as at the program's end; what was said on the way: the
+// start's note, a value written and read back, the note on writing, and what
+// the toolkit logged.
+std::vector<std::string> UseSettings(const std::filesystem::path& path)
+{
+    std::vector<std::string> said;
+    const ToolkitLogHeard heard;
+    OpenedSettings opened = OpenSettingsFile(path);
+    said.push_back("start: " + opened.note);
+    wxConfigBase* const previous = wxConfigBase::Set(opened.config.release());
+    wxConfigBase* const config = wxConfigBase::Get();
+    for (int write = 1; write <= 2; ++write) {
+        config->Write("/A/written", write);
+        config->Flush();
+        said.push_back("flush: " + TakeSettingsWriteNote());
+    }
+    said.push_back("read: " + std::to_string(config->ReadLong("/A/written", 0)) + " "
+                   + std::to_string(config->ReadLong("/A/x", 0)));
+    delete wxConfigBase::Set(previous);
+    for (const std::string& message : heard.Heard())
+        said.push_back("toolkit: " + message);
+    return said;
+}
+
+// A path that is no regular file is never opened (a FIFO would stop the
+// start, a device fill the memory), nor written over: the run's settings
+// stay in memory, said once.
+TEST_F(SettingsFile, OnlyARegularFileIsReadAndAnythingElseKeepsTheSettingsInMemory)
+{
+    const std::string notKept = ": the settings of this run are not kept.";
+    const struct {
+        const char* name;
+        std::function<void(const std::filesystem::path&)> make;
+        std::string said;
+    } cases[] = {
+        {"a folder", [](const auto& path) { std::filesystem::create_directory(path); }, " is a folder" + notKept},
+        {"a FIFO", [](const auto& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); },
+         " is not a regular file" + notKept},
+        {"a link to /dev/zero", [](const auto& path) { std::filesystem::create_symlink("/dev/zero", path); },
+         " is not a regular file" + notKept},
+        {"a file beyond the bound",
+         [](const auto& path) {
+             WriteFile(path, "[A]\nx=1\n");
+             std::filesystem::resize_file(path, MAX_SETTINGS_FILE_BYTES + 1);
+         },
+         " is larger than " + std::to_string(MAX_SETTINGS_FILE_BYTES) + " bytes" + notKept},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.make(settings);
+        const std::filesystem::file_status before = std::filesystem::symlink_status(settings);
+        // Settings waiting in the FIFO, which a reader would take: a writer
+        // keeps it open, so that a reader would wait for more, never for an
+        // end.
+        const int writer = ::open(settings.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+        const std::string waiting = "[A]\nx=1\n";
+        const bool fifo = std::filesystem::is_fifo(before);
+        if (fifo) {
+            ASSERT_EQ(::write(writer, waiting.data(), waiting.size()), static_cast<ssize_t>(waiting.size()));
+        }
+        EXPECT_EQ(UseSettings(settings), (std::vector<std::string>{"start: The settings file " + settings.string()
+                                                                       + c.said,
+                                                                   "flush: ", "flush: ", "read: 2 0"}));
+        if (fifo) {
+            char buffer[64];
+            EXPECT_EQ(::read(writer, buffer, sizeof buffer), static_cast<ssize_t>(waiting.size()));
+        }
+        if (writer >= 0)
+            ::close(writer);
+        EXPECT_EQ(std::filesystem::symlink_status(settings).type(), before.type());
+        EXPECT_EQ(FolderEntries(), std::vector<std::string>{"settings.ini"});
+        std::filesystem::remove_all(settings);
+    }
+}
+
+TEST_F(SettingsFile, ALinkToARegularFileIsReadThroughIt)
+{
+    const std::filesystem::path target = folder / "kept.ini";
+    WriteFile(target, "[A]\nx=7\n");
+    std::filesystem::create_symlink(target, settings);
+    const std::vector<std::string> said = UseSettings(settings);
+    EXPECT_EQ(said.front(), "start: ");
+    EXPECT_EQ(said.back(), "read: 2 7");
+}
+
+// An earlier copy of a damaged file stays as it was; each later one gets a
+// name of its own, which the note gives.
+TEST_F(SettingsFile, AnEarlierDamagedCopyIsKeptAndTheNextGetsANameOfItsOwn)
+{
+    WriteFile(folder / "settings.ini.damaged", "older");
+    for (const std::string copy : {"settings.ini.damaged.2", "settings.ini.damaged.3"}) {
+        SCOPED_TRACE(copy);
+        const std::string damaged = "[A]\nx=1\n=" + copy + "\n";
+        WriteFile(settings, damaged);
+        const OpenedSettings opened = OpenSettingsFile(settings);
+        EXPECT_EQ(opened.note, "The settings file " + settings.string() + " could not be read cleanly: it is kept as "
+                                   + (folder / copy).string() + ", and what could be read is used.");
+        EXPECT_EQ(FileBytes(folder / copy), damaged);
+        EXPECT_EQ(FileBytes(settings), "[A]\nx=1\n");
+        EXPECT_EQ(opened.config->ReadLong("/A/x", 0), 1);
+    }
+    EXPECT_EQ(FileBytes(folder / "settings.ini.damaged"), "older");
+}
+
+// The steps run in a child process with no more rights than a user's own:
+// as nobody when the tests run as root, whom no file mode stops. Gives back
+// what they said, one line each.
+std::vector<std::string> AsUserWithoutRights(const std::function<std::vector<std::string>()>& steps)
+{
+    int ends[2];
+    if (::pipe(ends) != 0)
+        return {"no pipe"};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ends[0]);
+        std::vector<std::string> said;
+        const passwd* const nobody = ::getpwnam("nobody");
+        if (::geteuid() == 0
+            && (!nobody || ::setgroups(0, nullptr) != 0 || ::setgid(nobody->pw_gid) != 0
+                || ::setuid(nobody->pw_uid) != 0))
+            said = {"rights not dropped"};
+        else
+            said = steps();
+        std::string text;
+        for (const std::string& line : said)
+            text += line + "\n";
+        const bool written = ::write(ends[1], text.data(), text.size()) == static_cast<ssize_t>(text.size());
+        ::_exit(written ? 0 : 1);
+    }
+    ::close(ends[1]);
+    std::string text;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(ends[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(got));
+    ::close(ends[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child ended with " << status;
+    std::vector<std::string> said;
+    for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        said.push_back(text.substr(start, end - start));
+    return said;
+}
+
+// A file the user cannot read, or a folder the user cannot write: one line
+// at the start or at the first write that fails, never the toolkit's own
+// complaints (which the program would show in boxes), the run's settings in
+// memory, and the file as it was.
+TEST_F(SettingsFile, ASettingsFileThatCannotBeReadOrWrittenIsSaidOnceAndTheSettingsStayInMemory)
+{
+    const std::string unreadable = "The settings file " + settings.string()
+                                   + " cannot be read (Permission denied): the settings of this run are not kept.";
+    const std::string unwritable = "The settings file " + settings.string()
+                                   + " cannot be written (Permission denied): the settings of this run are not kept.";
+    const struct {
+        const char* name;
+        // The file's text and mode, none for no file, and whether the folder
+        // can be written.
+        std::optional<std::string> text;
+        std::filesystem::perms mode;
+        bool writableFolder;
+        std::vector<std::string> said;
+    } cases[] = {
+        {"a file of mode 000", "[A]\nx=5\n", std::filesystem::perms::none, true,
+         {"start: " + unreadable, "flush: ", "flush: ", "read: 2 0"}},
+        {"no file in a folder that cannot be written", std::nullopt, std::filesystem::perms::none, false,
+         {"start: ", "flush: " + unwritable, "flush: ", "read: 2 0"}},
+        {"a file in a folder that cannot be written", "[A]\nx=5\n",
+         std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::others_read,
+         false,
+         {"start: ", "flush: " + unwritable, "flush: ", "read: 2 5"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.text) {
+            WriteFile(settings, *c.text);
+            std::filesystem::permissions(settings, c.mode);
+        }
+        using std::filesystem::perms;
+        std::filesystem::permissions(folder, c.writableFolder ? perms::all : perms::owner_read | perms::owner_exec
+                                                                                  | perms::group_read | perms::group_exec
+                                                                                  | perms::others_read
+                                                                                  | perms::others_exec);
+        EXPECT_EQ(AsUserWithoutRights([this] { return UseSettings(settings); }), c.said);
+        std::filesystem::permissions(folder, perms::owner_all);
+        if (c.text) {
+            EXPECT_EQ(std::filesystem::status(settings).permissions(), c.mode);
+            std::filesystem::permissions(settings, perms::owner_read);
+            EXPECT_EQ(FileBytes(settings), *c.text);
+        }
+        EXPECT_EQ(FolderEntries(), c.text ? std::vector<std::string>{"settings.ini"} : std::vector<std::string>{});
+        std::filesystem::remove_all(settings);
+    }
+}
+
+}  // namespace

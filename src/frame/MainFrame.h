@@ -79,6 +79,9 @@ public:
     void SaveWindowPlacement();
     // The window's rectangle when neither maximised nor minimised.
     wxRect NormalRect() const { return normalRect_; }
+    // The work area, screen, icon and title bar as the placement sees them;
+    // the title bar's height once the window manager has framed the window.
+    ScreenLimits CurrentScreenLimits() const;
 
     // IDocumentFrame
     void RedrawViews(bool reRender) override;

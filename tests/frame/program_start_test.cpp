@@ -5,6 +5,7 @@
 
 #include "frame/MainFrame.h"
 #include "frame/OutputWindow.h"
+#include "frame/WindowManagerMaximize.h"
 #include "view/TarvokrtView.h"
 
 #include <wx/config.h>
@@ -13,6 +14,12 @@
 #include <wx/modalhook.h>
 #include <wx/utils.h>
 
+#include "x_properties.h"
+
+#include <gdk/gdkx.h>
+#include <gtk/gtk.h>
+
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 #include <cstdlib>
@@ -257,11 +264,12 @@ TEST_F(ProgramOnScreen, AFirstRunGetsAUsableRestoredRectangleAndStoresIt)
     EXPECT_EQ(Frame().NormalRect(), expected);
     Quit();
 
+    // Stored relative to the work area, as a restore reads it.
     wxConfigBase* config = wxConfigBase::Get();
-    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Left", -1), expected.GetLeft());
-    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Top", -1), expected.GetTop());
-    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Right", -1), expected.GetRight() + 1);
-    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Bottom", -1), expected.GetBottom() + 1);
+    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Left", -1), expected.GetLeft() - area.x);
+    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Top", -1), expected.GetTop() - area.y);
+    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Right", -1), expected.GetRight() + 1 - area.x);
+    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Bottom", -1), expected.GetBottom() + 1 - area.y);
 }
 
 TEST_F(ProgramOnScreen, WindowPositionAndBarLayoutSurviveARestart)
@@ -296,6 +304,22 @@ TEST_F(ProgramOnScreen, WindowPositionAndBarLayoutSurviveARestart)
     EXPECT_EQ(Frame().Bars().GetPane("File").dock_direction, wxAUI_DOCK_TOP);
     EXPECT_EQ(Frame().NormalRect().GetSize(), wxSize(1000, 700));
     EXPECT_EQ(Frame().NormalRect().GetLeft(), 60);
+}
+
+// Once the window manager has framed the main window, the placement knows the
+// height of the manager's own title bar, not a guess of it: the window that
+// leaves its maximised state keeps that bar within the work area.
+TEST_F(ProgramOnScreen, ThePlacementTakesTheTitleBarOfTheManagersFrame)
+{
+    ASSERT_TRUE(Start("KLX 1"));
+    if (!WindowManagerMaximizes())
+        GTEST_SKIP() << "no window manager frames the window";
+    GdkWindow* window = gtk_widget_get_window(Frame().GetHandle());
+    ASSERT_TRUE(window && GDK_IS_X11_WINDOW(window));
+    const std::vector<unsigned long> extents = WindowProperty(
+        static_cast<Display*>(wxGetDisplay()), gdk_x11_window_get_xid(window), "_NET_FRAME_EXTENTS", XA_CARDINAL);
+    ASSERT_EQ(extents.size(), 4u);
+    EXPECT_EQ(Frame().CurrentScreenLimits().titleBarHeight, static_cast<int>(extents[2]));
 }
 
 TEST_F(ProgramOnScreen, TheScreenShowsTheFrameItsBarsTheBannerAndTheDrawnModel)

@@ -593,8 +593,8 @@ void CMainFrame::BindCommands()
 {
     BindCommand(CMD_FILE_NEW, [this] { app_.OnFileNew(); });
     BindCommand(CMD_FILE_OPEN, [this] { app_.OnFileOpen(); });
-    BindCommand(CMD_FILE_SAVE, [this] { AfterSave(document_->OnFileSave()); });
-    BindCommand(CMD_FILE_SAVE_AS, [this] { AfterSave(document_->OnFileSaveAs()); });
+    BindCommand(CMD_FILE_SAVE, [this] { document_->OnFileSave(); });
+    BindCommand(CMD_FILE_SAVE_AS, [this] { document_->OnFileSaveAs(); });
     BindCommand(CMD_APP_EXIT, [this] { Close(); });
     BindCommand(CMD_APP_ABOUT, [this] { app_.OnAppAbout(); });
     BindCommand(CMD_VISIT_HOMEPAGE, [this] { app_.OnVisitHomepage(); });
@@ -663,10 +663,8 @@ void CMainFrame::OpenRecentFile(size_t index)
         app_.OpenDocumentFile(app_.RecentFiles().GetHistoryFile(index).utf8_string());
 }
 
-void CMainFrame::AfterSave(bool saved)
+void CMainFrame::ProjectSaved()
 {
-    if (!saved)
-        return;
     UpdateTitle();
     app_.RecentFiles().AddFileToHistory(wxString::FromUTF8(document_->GetPathName()));
 }

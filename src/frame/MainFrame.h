@@ -99,6 +99,8 @@ public:
     void HoldMilliseconds(int milliseconds) override;
     void UpdateMaterialList() override;
     std::vector<int> ActiveSectionIds() override;
+    // The saved file joins the recent files, as an opened one does.
+    void ProjectSaved() override;
 
     // IStatusSink
     void SetPaneText(int paneId, const std::string& text) override;
@@ -144,7 +146,6 @@ private:
     void ShowButtonPrompt(wxAuiToolBar& toolbar, wxPoint at);
     void OnModalInteraction(bool begin);
     void OpenRecentFile(size_t index);
-    void AfterSave(bool saved);
     void OnClose(wxCloseEvent& event);
     void OnSizeOrMove();
     void OnFirstShown(wxShowEvent& event);

@@ -63,8 +63,13 @@ SaveAnswer ScriptedSavePrompts::AskSaveChanges(const std::string& title)
 
 std::string ScriptedSavePrompts::AskSavePath(const std::string& suggested)
 {
-    ADD_FAILURE() << "unexpected save path question for " << suggested;
-    return std::string();
+    if (savePaths.empty()) {
+        ADD_FAILURE() << "unexpected save path question for " << suggested;
+        return std::string();
+    }
+    std::string path = savePaths.front();
+    savePaths.pop_front();
+    return path;
 }
 
 std::string ScriptedSavePrompts::AskSaveFile(const std::string& title, const std::string& filter,

@@ -37,7 +37,9 @@ void COutputControlWnd::Follow(const OutputEdit& edit)
     text_->AppendText(wxString::FromUTF8(edit.inserted));
     if (!edit.removedHead.empty())
         text_->Remove(0, Characters(edit.removedHead));
-    text_->ShowPosition(text_->GetLastPosition());
+    // The newest line in view from its start: its end would scroll a line
+    // wider than the window to the right, past the start of every other.
+    text_->ShowPosition(text_->XYToPosition(0, text_->GetNumberOfLines() - 1));
 }
 
 void COutputControlWnd::AddMessage(const std::string& text)

@@ -12,6 +12,7 @@
 #include <wx/display.h>
 #include <wx/image.h>
 #include <wx/modalhook.h>
+#include <wx/textctrl.h>
 #include <wx/utils.h>
 
 #include "x_properties.h"
@@ -304,6 +305,40 @@ TEST_F(ProgramOnScreen, WindowPositionAndBarLayoutSurviveARestart)
     EXPECT_EQ(Frame().Bars().GetPane("File").dock_direction, wxAUI_DOCK_TOP);
     EXPECT_EQ(Frame().NormalRect().GetSize(), wxSize(1000, 700));
     EXPECT_EQ(Frame().NormalRect().GetLeft(), 60);
+}
+
+// A settings note wider than the window, printed before the frame takes its
+// size, shows from its start once it has, as every line does: the window does
+// not open scrolled to the right, past the banner.
+TEST_F(ProgramOnScreen, TheOutputWindowShowsItsLinesFromTheirStartOnceTheFrameHasItsSize)
+{
+    UseSettingsText("[WINDOWPOS]\nStatus=1\n=x\n");
+    ASSERT_TRUE(Start("KLX 1"));
+    const std::string shown = Frame().Output().ShownText();
+    ASSERT_NE(shown.find("could not be read cleanly"), std::string::npos) << shown;
+    auto* text = dynamic_cast<wxTextCtrl*>(Frame().Output().GetChildren().GetFirst()->GetData());
+    ASSERT_NE(text, nullptr);
+    GtkAdjustment* across = gtk_scrolled_window_get_hadjustment(GTK_SCROLLED_WINDOW(text->GetHandle()));
+    // Laid out at the window's width, which the note passes.
+    const auto laidOut = [&] {
+        return SizedAsGiven(*text) && gtk_adjustment_get_page_size(across) >= text->GetClientSize().x / 2
+               && gtk_adjustment_get_upper(across) > gtk_adjustment_get_page_size(across);
+    };
+    ASSERT_TRUE(RunEventsUntil(laidOut)) << "the output window " << Described(text->GetRect()) << " shows "
+                                         << gtk_adjustment_get_page_size(across) << " of "
+                                         << gtk_adjustment_get_upper(across) << " pixels across";
+    Settle();
+    EXPECT_EQ(gtk_adjustment_get_value(across), 0.0);
+
+    // Lines enough to pass its height: the newest stays in view, from its start.
+    for (int line = 1; line <= 60; ++line)
+        Frame().Output().AddMessage("line " + std::to_string(line));
+    GtkAdjustment* down = gtk_scrolled_window_get_vadjustment(GTK_SCROLLED_WINDOW(text->GetHandle()));
+    EXPECT_TRUE(RunEventsUntil([&] {
+        return gtk_adjustment_get_upper(down) > gtk_adjustment_get_page_size(down)
+               && gtk_adjustment_get_value(down) + gtk_adjustment_get_page_size(down) >= gtk_adjustment_get_upper(down);
+    })) << "shown from " << gtk_adjustment_get_value(down) << " of " << gtk_adjustment_get_upper(down);
+    EXPECT_EQ(gtk_adjustment_get_value(across), 0.0);
 }
 
 // Once the window manager has framed the main window, the placement knows the

@@ -7,6 +7,8 @@
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
+#include <gtk/gtk.h>
+
 namespace {
 
 long Characters(const std::string& text)
@@ -37,9 +39,20 @@ void COutputControlWnd::Follow(const OutputEdit& edit)
     text_->AppendText(wxString::FromUTF8(edit.inserted));
     if (!edit.removedHead.empty())
         text_->Remove(0, Characters(edit.removedHead));
-    // The newest line in view from its start: its end would scroll a line
-    // wider than the window to the right, past the start of every other.
-    text_->ShowPosition(text_->XYToPosition(0, text_->GetNumberOfLines() - 1));
+    ShowNewestLine();
+}
+
+void COutputControlWnd::ShowNewestLine()
+{
+    // GTK scrolls a text with an animation, and leaves one going when the
+    // place asked for is already in view: one begun towards the end of a
+    // line wider than the window would carry the view past the start of
+    // every other line. Setting the value ends it.
+    GtkAdjustment* across = gtk_scrolled_window_get_hadjustment(GTK_SCROLLED_WINDOW(text_->GetHandle()));
+    gtk_adjustment_set_value(across, gtk_adjustment_get_value(across));
+    // From its start, with the cursor, to which the toolkit scrolls again
+    // once it has laid the text out at the window's size.
+    text_->SetInsertionPoint(text_->XYToPosition(0, text_->GetNumberOfLines() - 1));
 }
 
 void COutputControlWnd::AddMessage(const std::string& text)

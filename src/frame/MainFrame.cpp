@@ -408,18 +408,8 @@ void CMainFrame::SaveBarLayout()
     config->Flush();
 }
 
-void CMainFrame::RestoreWindowPlacement()
+ScreenLimits CMainFrame::CurrentScreenLimits() const
 {
-    wxConfigBase* config = wxConfigBase::Get();
-    SavedWindowPos saved;
-    config->SetPath(WINDOWPOS_GROUP);
-    saved.status = config->ReadLong("Status", -1);
-    saved.top = config->ReadLong("Top", -1);
-    saved.left = config->ReadLong("Left", -1);
-    saved.bottom = config->ReadLong("Bottom", -1);
-    saved.right = config->ReadLong("Right", -1);
-    config->SetPath("/");
-
     ScreenLimits screen;
     const wxRect workArea = wxDisplay(0u).GetClientArea();
     screen.workAreaX = workArea.x;
@@ -434,7 +424,23 @@ void CMainFrame::RestoreWindowPlacement()
     // Known once the window manager has framed the window.
     if (const int titleBar = wxSystemSettings::GetMetric(wxSYS_CAPTION_Y, this); titleBar > 0)
         screen.titleBarHeight = titleBar;
-    const WindowRect placed = RestoredWindowRect(saved, screen)
+    return screen;
+}
+
+void CMainFrame::RestoreWindowPlacement()
+{
+    wxConfigBase* config = wxConfigBase::Get();
+    SavedWindowPos saved;
+    config->SetPath(WINDOWPOS_GROUP);
+    saved.status = config->ReadLong("Status", -1);
+    saved.top = config->ReadLong("Top", -1);
+    saved.left = config->ReadLong("Left", -1);
+    saved.bottom = config->ReadLong("Bottom", -1);
+    saved.right = config->ReadLong("Right", -1);
+    config->SetPath("/");
+
+    const wxRect workArea = wxDisplay(0u).GetClientArea();
+    const WindowRect placed = RestoredWindowRect(saved, CurrentScreenLimits())
                                   .value_or(FirstRunWindowRect({workArea.x, workArea.y, workArea.width, workArea.height}));
     SetSize(placed.x, placed.y, placed.width, placed.height);
     normalRect_ = GetRect();
@@ -442,14 +448,16 @@ void CMainFrame::RestoreWindowPlacement()
 
 void CMainFrame::SaveWindowPlacement()
 {
+    const long status = IsMaximized() ? SHOW_MAXIMIZED : IsIconized() ? SHOW_MINIMIZED : SHOW_NORMAL;
+    const SavedWindowPos saved = SavedWindowPosOf(
+        status, {normalRect_.x, normalRect_.y, normalRect_.width, normalRect_.height}, CurrentScreenLimits());
     wxConfigBase* config = wxConfigBase::Get();
     config->SetPath(WINDOWPOS_GROUP);
-    const long status = IsMaximized() ? SHOW_MAXIMIZED : IsIconized() ? SHOW_MINIMIZED : SHOW_NORMAL;
-    config->Write("Status", status);
-    config->Write("Top", normalRect_.GetTop());
-    config->Write("Left", normalRect_.GetLeft());
-    config->Write("Bottom", normalRect_.GetBottom() + 1);
-    config->Write("Right", normalRect_.GetRight() + 1);
+    config->Write("Status", saved.status);
+    config->Write("Top", saved.top);
+    config->Write("Left", saved.left);
+    config->Write("Bottom", saved.bottom);
+    config->Write("Right", saved.right);
     config->SetPath("/");
     config->Flush();
 }
@@ -464,6 +472,11 @@ void CMainFrame::OnSizeOrMove()
         restoringNormalRect_ = true;
         CallAfter([this] {
             restoringNormalRect_ = false;
+            // The title bar's height, unknown when the window was placed
+            // before the manager framed it, is known now.
+            const WindowRect placed = WithinReach(
+                {normalRect_.x, normalRect_.y, normalRect_.width, normalRect_.height}, CurrentScreenLimits());
+            normalRect_ = wxRect(placed.x, placed.y, placed.width, placed.height);
             SetSize(normalRect_);
         });
         break;
@@ -586,8 +599,8 @@ void CMainFrame::BindCommands()
 {
     BindCommand(CMD_FILE_NEW, [this] { app_.OnFileNew(); });
     BindCommand(CMD_FILE_OPEN, [this] { app_.OnFileOpen(); });
-    BindCommand(CMD_FILE_SAVE, [this] { AfterSave(document_->OnFileSave()); });
-    BindCommand(CMD_FILE_SAVE_AS, [this] { AfterSave(document_->OnFileSaveAs()); });
+    BindCommand(CMD_FILE_SAVE, [this] { document_->OnFileSave(); });
+    BindCommand(CMD_FILE_SAVE_AS, [this] { document_->OnFileSaveAs(); });
     BindCommand(CMD_APP_EXIT, [this] { Close(); });
     BindCommand(CMD_APP_ABOUT, [this] { app_.OnAppAbout(); });
     BindCommand(CMD_VISIT_HOMEPAGE, [this] { app_.OnVisitHomepage(); });
@@ -656,10 +669,8 @@ void CMainFrame::OpenRecentFile(size_t index)
         app_.OpenDocumentFile(app_.RecentFiles().GetHistoryFile(index).utf8_string());
 }
 
-void CMainFrame::AfterSave(bool saved)
+void CMainFrame::ProjectSaved()
 {
-    if (!saved)
-        return;
     UpdateTitle();
     app_.RecentFiles().AddFileToHistory(wxString::FromUTF8(document_->GetPathName()));
 }

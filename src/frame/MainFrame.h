@@ -79,6 +79,9 @@ public:
     void SaveWindowPlacement();
     // The window's rectangle when neither maximised nor minimised.
     wxRect NormalRect() const { return normalRect_; }
+    // The work area, screen, icon and title bar as the placement sees them;
+    // the title bar's height once the window manager has framed the window.
+    ScreenLimits CurrentScreenLimits() const;
 
     // IDocumentFrame
     void RedrawViews(bool reRender) override;
@@ -96,6 +99,8 @@ public:
     void HoldMilliseconds(int milliseconds) override;
     void UpdateMaterialList() override;
     std::vector<int> ActiveSectionIds() override;
+    // The saved file joins the recent files, as an opened one does.
+    void ProjectSaved() override;
 
     // IStatusSink
     void SetPaneText(int paneId, const std::string& text) override;
@@ -141,7 +146,6 @@ private:
     void ShowButtonPrompt(wxAuiToolBar& toolbar, wxPoint at);
     void OnModalInteraction(bool begin);
     void OpenRecentFile(size_t index);
-    void AfterSave(bool saved);
     void OnClose(wxCloseEvent& event);
     void OnSizeOrMove();
     void OnFirstShown(wxShowEvent& event);

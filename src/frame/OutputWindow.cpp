@@ -16,8 +16,9 @@ long Characters(const std::string& text)
     return static_cast<long>(wxString::FromUTF8(text).length());
 }
 
-// Ends a scroll the toolkit still animates where it stands. Unmapped while
-// it runs, the text control's scrolled window ends it twice (two criticals).
+// Ends a scroll the toolkit still animates where it stands. GTK leaves one
+// going when the place asked for is already in view, and unmapped while it
+// runs, the text control's scrolled window ends it twice (two criticals).
 void EndScrolling(wxTextCtrl& text)
 {
     GtkScrolledWindow* scrolled = GTK_SCROLLED_WINDOW(text.GetHandle());
@@ -55,7 +56,17 @@ void COutputControlWnd::Follow(const OutputEdit& edit)
     text_->AppendText(wxString::FromUTF8(edit.inserted));
     if (!edit.removedHead.empty())
         text_->Remove(0, Characters(edit.removedHead));
-    text_->ShowPosition(text_->GetLastPosition());
+    ShowNewestLine();
+}
+
+void COutputControlWnd::ShowNewestLine()
+{
+    // A scroll begun towards the end of a line wider than the window would
+    // carry the view past the start of every other line.
+    EndScrolling(*text_);
+    // From its start, with the cursor, to which the toolkit scrolls again
+    // once it has laid the text out at the window's size.
+    text_->SetInsertionPoint(text_->XYToPosition(0, text_->GetNumberOfLines() - 1));
 }
 
 void COutputControlWnd::AddMessage(const std::string& text)

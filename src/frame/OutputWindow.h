@@ -1,7 +1,7 @@
 #pragma once
 // The docking "Output Window": a read-only, fixed-pitch text that follows the
-// OutputLog, keeps the newest line in view and offers "Clear Message" on its
-// right-click menu.
+// OutputLog, keeps the newest line in view from its start and offers "Clear
+// Message" on its right-click menu.
 
 #include "frame/OutputLog.h"
 #include "model/UserPorts.h"
@@ -24,6 +24,7 @@ public:
 
 private:
     void Follow(const OutputEdit& edit);
+    void ShowNewestLine();
     void OnContextMenu(wxContextMenuEvent& event);
 
     OutputLog log_;

@@ -83,6 +83,8 @@ bool CTarvokrtDoc::OpenProject(const std::string& path)
     modified_ = false;
     pathName_ = path;
     title_ = FileTitle(path);
+    if (frame_)
+        frame_->ProjectSaved();
     return true;
 }
 
@@ -121,6 +123,8 @@ bool CTarvokrtDoc::SaveProject(const std::string& path)
     modified_ = false;
     pathName_ = path;
     title_ = FileTitle(path);
+    if (frame_)
+        frame_->ProjectSaved();
     return true;
 }
 

@@ -50,6 +50,9 @@ public:
     virtual void UpdateMaterialList() = 0;
     // The ids of the sections active in the view, ascending.
     virtual std::vector<int> ActiveSectionIds() = 0;
+    // After the project was written to its file, whichever command asked
+    // for it; the document's path is that file's.
+    virtual void ProjectSaved() {}
 };
 
 enum class SaveAnswer { Yes, No, Cancel };

@@ -13,21 +13,33 @@ constexpr int kGripWidth = 100;
 
 // The window's left edge: a grip of its width, and at least an icon's size,
 // on the screen at either side.
-int PlacedLeft(long saved, int workAreaOrigin, int width, int screenWidth, int iconWidth)
+int PlacedLeft(long left, int width, int screenWidth, int iconWidth)
 {
     const long grip = std::min(width, std::max(kGripWidth, iconWidth));
     const long lowest = grip - width;
-    return static_cast<int>(std::clamp<long>(saved + workAreaOrigin, lowest, std::max(lowest, screenWidth - grip)));
+    return static_cast<int>(std::clamp<long>(left, lowest, std::max(lowest, screenWidth - grip)));
 }
 
 // The window's top edge, which is its title bar's: not above the work area,
 // and not so low that the title bar, or an icon's size, leaves it.
-int PlacedTop(long saved, const ScreenLimits& screen)
+int PlacedTop(long top, const ScreenLimits& screen)
 {
     const long highest = screen.workAreaY;
     const long lowest = std::max<long>(
         highest, long{screen.workAreaY} + screen.workAreaHeight - std::max(screen.titleBarHeight, screen.iconHeight));
-    return static_cast<int>(std::clamp<long>(saved + screen.workAreaY, highest, lowest));
+    return static_cast<int>(std::clamp<long>(top, highest, lowest));
+}
+
+// The rectangle, in screen coordinates, made no larger than the screen and
+// moved within reach.
+WindowRect PlacedWithinReach(long left, long top, long width, long height, const ScreenLimits& screen)
+{
+    WindowRect rect;
+    rect.width = static_cast<int>(std::min<long>(width, std::max(screen.screenWidth, 1)));
+    rect.height = static_cast<int>(std::min<long>(height, std::max(screen.screenHeight, 1)));
+    rect.x = PlacedLeft(left, rect.width, screen.screenWidth, screen.iconWidth);
+    rect.y = PlacedTop(top, screen);
+    return rect;
 }
 
 }  // namespace
@@ -40,12 +52,24 @@ std::optional<WindowRect> RestoredWindowRect(const SavedWindowPos& saved, const 
     }
     if (saved.right <= saved.left || saved.bottom <= saved.top)
         return std::nullopt;
-    WindowRect rect;
-    rect.width = static_cast<int>(std::min<long>(saved.right - saved.left, std::max(screen.screenWidth, 1)));
-    rect.height = static_cast<int>(std::min<long>(saved.bottom - saved.top, std::max(screen.screenHeight, 1)));
-    rect.x = PlacedLeft(saved.left, screen.workAreaX, rect.width, screen.screenWidth, screen.iconWidth);
-    rect.y = PlacedTop(saved.top, screen);
-    return rect;
+    return PlacedWithinReach(saved.left + screen.workAreaX, saved.top + screen.workAreaY, saved.right - saved.left,
+                             saved.bottom - saved.top, screen);
+}
+
+WindowRect WithinReach(const WindowRect& rect, const ScreenLimits& screen)
+{
+    return PlacedWithinReach(rect.x, rect.y, rect.width, rect.height, screen);
+}
+
+SavedWindowPos SavedWindowPosOf(long status, const WindowRect& normal, const ScreenLimits& screen)
+{
+    SavedWindowPos saved;
+    saved.status = status;
+    saved.left = long{normal.x} - screen.workAreaX;
+    saved.top = long{normal.y} - screen.workAreaY;
+    saved.right = saved.left + normal.width;
+    saved.bottom = saved.top + normal.height;
+    return saved;
 }
 
 WindowRect FirstRunWindowRect(const WindowRect& workArea)

@@ -38,7 +38,18 @@ struct WindowRect {
     int height = 0;
 };
 
+// The stored edges are relative to the work area's origin, as Windows keeps a
+// window's placement; the rectangle placed is on the screen.
 std::optional<WindowRect> RestoredWindowRect(const SavedWindowPos& saved, const ScreenLimits& screen);
+
+// The same rules for a rectangle on the screen: what a window placed before
+// the window manager told its title bar's height becomes once it has.
+WindowRect WithinReach(const WindowRect& rect, const ScreenLimits& screen);
+
+// What "WINDOWPOS" holds for a normal rectangle on the screen: its edges in
+// the frame RestoredWindowRect reads, so that the window comes back where it
+// was left on any work area.
+SavedWindowPos SavedWindowPosOf(long status, const WindowRect& normal, const ScreenLimits& screen);
 
 // Where the window goes when nothing is stored: three quarters of the work
 // area each way, centred in it, so that leaving the maximised state of a

@@ -49,47 +49,46 @@ public:
     std::vector<std::string> titles;
 };
 
+namespace {
+
+// The next scripted answer; when none is left, a failure of the test and the
+// answer of a cancelled dialog.
+template <class Answer>
+Answer NextAnswer(std::deque<Answer>& queue, Answer cancelled, const std::string& unexpected)
+{
+    if (queue.empty()) {
+        ADD_FAILURE() << unexpected;
+        return cancelled;
+    }
+    Answer answer = std::move(queue.front());
+    queue.pop_front();
+    return answer;
+}
+
+}  // namespace
+
 SaveAnswer ScriptedSavePrompts::AskSaveChanges(const std::string& title)
 {
     asked.push_back(title);
-    if (answers.empty()) {
-        ADD_FAILURE() << "unexpected save question for " << title;
-        return SaveAnswer::Cancel;
-    }
-    const SaveAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return NextAnswer(answers, SaveAnswer::Cancel, "unexpected save question for " + title);
 }
 
 std::string ScriptedSavePrompts::AskSavePath(const std::string& suggested)
 {
-    ADD_FAILURE() << "unexpected save path question for " << suggested;
-    return std::string();
+    return NextAnswer(savePaths, std::string(), "unexpected save path question for " + suggested);
 }
 
 std::string ScriptedSavePrompts::AskSaveFile(const std::string& title, const std::string& filter,
                                              const std::string& defaultExtension, const std::string& offeredName)
 {
     fileRequests.push_back(title + "|" + filter + "|" + defaultExtension + "|" + offeredName);
-    if (savedFiles.empty()) {
-        ADD_FAILURE() << "unexpected save-file chooser " << title;
-        return std::string();
-    }
-    std::string path = savedFiles.front();
-    savedFiles.pop_front();
-    return path;
+    return NextAnswer(savedFiles, std::string(), "unexpected save-file chooser " + title);
 }
 
 std::vector<std::string> ScriptedSavePrompts::AskOpenFiles(const std::string& title, const std::string& filter)
 {
     openDialogs.push_back(title + "|" + filter);
-    if (openChoices.empty()) {
-        ADD_FAILURE() << "unexpected open dialog " << title;
-        return {};
-    }
-    std::vector<std::string> chosen = openChoices.front();
-    openChoices.pop_front();
-    return chosen;
+    return NextAnswer(openChoices, std::vector<std::string>(), "unexpected open dialog " + title);
 }
 
 ProgramOnScreen::ProgramOnScreen() = default;

@@ -45,6 +45,7 @@ std::string Described(const wxRect& rect);
 
 struct ScriptedSavePrompts : IDocumentPrompts {
     SaveAnswer AskSaveChanges(const std::string& title) override;
+    // Answers the save path question with the next queued path ("" cancels).
     std::string AskSavePath(const std::string& suggested) override;
     // Answers the save-file chooser with the next queued path ("" cancels)
     // and records each request as "title|filter|extension|offered name".
@@ -56,6 +57,7 @@ struct ScriptedSavePrompts : IDocumentPrompts {
     std::deque<std::vector<std::string>> openChoices;
     std::vector<std::string> openDialogs;  // "title|filter" of each open dialog
     std::vector<std::string> asked;
+    std::deque<std::string> savePaths;
     std::deque<std::string> savedFiles;
     std::vector<std::string> fileRequests;
 };

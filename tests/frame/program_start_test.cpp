@@ -5,14 +5,22 @@
 
 #include "frame/MainFrame.h"
 #include "frame/OutputWindow.h"
+#include "frame/WindowManagerMaximize.h"
 #include "view/TarvokrtView.h"
 
 #include <wx/config.h>
 #include <wx/display.h>
 #include <wx/image.h>
 #include <wx/modalhook.h>
+#include <wx/textctrl.h>
 #include <wx/utils.h>
 
+#include "x_properties.h"
+
+#include <gdk/gdkx.h>
+#include <gtk/gtk.h>
+
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 #include <cstdlib>
@@ -257,11 +265,12 @@ TEST_F(ProgramOnScreen, AFirstRunGetsAUsableRestoredRectangleAndStoresIt)
     EXPECT_EQ(Frame().NormalRect(), expected);
     Quit();
 
+    // Stored relative to the work area, as a restore reads it.
     wxConfigBase* config = wxConfigBase::Get();
-    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Left", -1), expected.GetLeft());
-    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Top", -1), expected.GetTop());
-    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Right", -1), expected.GetRight() + 1);
-    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Bottom", -1), expected.GetBottom() + 1);
+    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Left", -1), expected.GetLeft() - area.x);
+    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Top", -1), expected.GetTop() - area.y);
+    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Right", -1), expected.GetRight() + 1 - area.x);
+    EXPECT_EQ(config->ReadLong("/WINDOWPOS/Bottom", -1), expected.GetBottom() + 1 - area.y);
 }
 
 TEST_F(ProgramOnScreen, WindowPositionAndBarLayoutSurviveARestart)
@@ -296,6 +305,56 @@ TEST_F(ProgramOnScreen, WindowPositionAndBarLayoutSurviveARestart)
     EXPECT_EQ(Frame().Bars().GetPane("File").dock_direction, wxAUI_DOCK_TOP);
     EXPECT_EQ(Frame().NormalRect().GetSize(), wxSize(1000, 700));
     EXPECT_EQ(Frame().NormalRect().GetLeft(), 60);
+}
+
+// A settings note wider than the window, printed before the frame takes its
+// size, shows from its start once it has, as every line does: the window does
+// not open scrolled to the right, past the banner.
+TEST_F(ProgramOnScreen, TheOutputWindowShowsItsLinesFromTheirStartOnceTheFrameHasItsSize)
+{
+    UseSettingsText("[WINDOWPOS]\nStatus=1\n=x\n");
+    ASSERT_TRUE(Start("KLX 1"));
+    const std::string shown = Frame().Output().ShownText();
+    ASSERT_NE(shown.find("could not be read cleanly"), std::string::npos) << shown;
+    auto* text = dynamic_cast<wxTextCtrl*>(Frame().Output().GetChildren().GetFirst()->GetData());
+    ASSERT_NE(text, nullptr);
+    GtkAdjustment* across = gtk_scrolled_window_get_hadjustment(GTK_SCROLLED_WINDOW(text->GetHandle()));
+    // Laid out at the window's width, which the note passes.
+    const auto laidOut = [&] {
+        return SizedAsGiven(*text) && gtk_adjustment_get_page_size(across) >= text->GetClientSize().x / 2
+               && gtk_adjustment_get_upper(across) > gtk_adjustment_get_page_size(across);
+    };
+    ASSERT_TRUE(RunEventsUntil(laidOut)) << "the output window " << Described(text->GetRect()) << " shows "
+                                         << gtk_adjustment_get_page_size(across) << " of "
+                                         << gtk_adjustment_get_upper(across) << " pixels across";
+    Settle();
+    EXPECT_EQ(gtk_adjustment_get_value(across), 0.0);
+
+    // Lines enough to pass its height: the newest stays in view, from its start.
+    for (int line = 1; line <= 60; ++line)
+        Frame().Output().AddMessage("line " + std::to_string(line));
+    GtkAdjustment* down = gtk_scrolled_window_get_vadjustment(GTK_SCROLLED_WINDOW(text->GetHandle()));
+    EXPECT_TRUE(RunEventsUntil([&] {
+        return gtk_adjustment_get_upper(down) > gtk_adjustment_get_page_size(down)
+               && gtk_adjustment_get_value(down) + gtk_adjustment_get_page_size(down) >= gtk_adjustment_get_upper(down);
+    })) << "shown from " << gtk_adjustment_get_value(down) << " of " << gtk_adjustment_get_upper(down);
+    EXPECT_EQ(gtk_adjustment_get_value(across), 0.0);
+}
+
+// Once the window manager has framed the main window, the placement knows the
+// height of the manager's own title bar, not a guess of it: the window that
+// leaves its maximised state keeps that bar within the work area.
+TEST_F(ProgramOnScreen, ThePlacementTakesTheTitleBarOfTheManagersFrame)
+{
+    ASSERT_TRUE(Start("KLX 1"));
+    if (!WindowManagerMaximizes())
+        GTEST_SKIP() << "no window manager frames the window";
+    GdkWindow* window = gtk_widget_get_window(Frame().GetHandle());
+    ASSERT_TRUE(window && GDK_IS_X11_WINDOW(window));
+    const std::vector<unsigned long> extents = WindowProperty(
+        static_cast<Display*>(wxGetDisplay()), gdk_x11_window_get_xid(window), "_NET_FRAME_EXTENTS", XA_CARDINAL);
+    ASSERT_EQ(extents.size(), 4u);
+    EXPECT_EQ(Frame().CurrentScreenLimits().titleBarHeight, static_cast<int>(extents[2]));
 }
 
 TEST_F(ProgramOnScreen, TheScreenShowsTheFrameItsBarsTheBannerAndTheDrawnModel)

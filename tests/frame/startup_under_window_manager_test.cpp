@@ -5,6 +5,7 @@
 // waits for the manager's frame sizes first, which is where a dialog opened
 // too early went behind its main window.
 
+#include "saved_project.h"
 #include "view/support/ToolkitComplaints.h"
 
 #include <gmock/gmock.h>
@@ -17,7 +18,9 @@
 #include <X11/Xlib.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/select.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <spawn.h>
 #include <unistd.h>
@@ -32,7 +35,6 @@
 #include <iterator>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -102,23 +104,23 @@ public:
 
     pid_t Pid() const { return pid_; }
 
-    // The program's exit status once it has ended of itself, looked for
-    // until the limit; nothing when it still runs then or a signal ended it.
+    // The program's exit status once it has ended of itself within the
+    // limit; nothing when it still runs then or a signal ended it. Once it
+    // has ended, it is not stopped again.
     std::optional<int> EndedWithin(std::chrono::seconds limit)
     {
-        const auto deadline = std::chrono::steady_clock::now() + limit;
-        while (pid_ > 0) {
-            int status = 0;
-            const pid_t ended = waitpid(pid_, &status, WNOHANG);
-            if (ended == pid_) {
-                pid_ = -1;
-                return WIFEXITED(status) ? std::optional<int>(WEXITSTATUS(status)) : std::nullopt;
-            }
-            if (ended < 0 || std::chrono::steady_clock::now() >= deadline)
-                return std::nullopt;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return std::nullopt;
+        const int ended = static_cast<int>(syscall(SYS_pidfd_open, pid_, 0));
+        if (ended < 0)
+            return std::nullopt;
+        pollfd watch{ended, POLLIN, 0};
+        const bool done = poll(&watch, 1, static_cast<int>(std::chrono::milliseconds(limit).count())) == 1;
+        close(ended);
+        if (!done)
+            return std::nullopt;
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return WIFEXITED(status) ? std::optional<int>(WEXITSTATUS(status)) : std::nullopt;
     }
 
 private:
@@ -315,6 +317,98 @@ StartUpWindows LookAtWindows(const XConnection& x, pid_t program)
     return windows;
 }
 
+// Asks the manager to change the window's state as its title bar's buttons
+// and an application do: the message goes to the root.
+void AskTheManager(XConnection& x, Window window, const char* message, std::array<long, 4> data)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(x.Get(), message, False);
+    event.xclient.format = 32;
+    for (size_t i = 0; i < data.size(); ++i)
+        event.xclient.data.l[i] = data[i];
+    XSendEvent(x.Get(), x.Root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XFlush(x.Get());
+}
+
+// Out of the maximised state, as the title bar's button does it.
+void AskToRestore(XConnection& x, Window window)
+{
+    AskTheManager(x, window, "_NET_WM_STATE",
+                  {0,  // remove
+                   static_cast<long>(XInternAtom(x.Get(), "_NET_WM_STATE_MAXIMIZED_VERT", False)),
+                   static_cast<long>(XInternAtom(x.Get(), "_NET_WM_STATE_MAXIMIZED_HORZ", False)),
+                   1});  // from an application
+}
+
+// Closed, as the title bar's button does it.
+void AskToClose(XConnection& x, Window window)
+{
+    AskTheManager(x, window, "_NET_CLOSE_WINDOW", {CurrentTime, 2, 0, 0});  // 2: from a user's action
+}
+
+// Where the manager stands the window's frame: x, y, width, and the height of
+// its title bar (the frame's top extent); nothing until it has framed it.
+std::optional<std::array<int, 4>> FrameAround(const XConnection& x, Window window)
+{
+    const std::vector<unsigned long> extents = x.Property(window, "_NET_FRAME_EXTENTS", XA_CARDINAL);
+    if (extents.size() != 4)
+        return std::nullopt;
+    const std::array<int, 4> client = x.Rect(window);
+    const int left = static_cast<int>(extents[0]);
+    const int right = static_cast<int>(extents[1]);
+    const int top = static_cast<int>(extents[2]);
+    return std::array<int, 4>{client[0] - left, client[1] - top, client[2] + left + right, top};
+}
+
+// The work area the manager publishes: x, y, width, height.
+std::optional<std::array<int, 4>> WorkArea(const XConnection& x)
+{
+    const std::vector<unsigned long> area = x.Property(x.Root(), "_NET_WORKAREA", XA_CARDINAL);
+    if (area.size() < 4)
+        return std::nullopt;
+    return std::array<int, 4>{static_cast<int>(area[0]), static_cast<int>(area[1]), static_cast<int>(area[2]),
+                              static_cast<int>(area[3])};
+}
+
+std::string Described(const std::optional<std::array<int, 4>>& rect)
+{
+    if (!rect)
+        return "not known";
+    return std::to_string((*rect)[0]) + "," + std::to_string((*rect)[1]) + " " + std::to_string((*rect)[2]) + "x"
+           + std::to_string((*rect)[3]);
+}
+
+// A desktop whose panels keep the screen's edges: the test's openbox reserves
+// 50 pixels at the left, 60 at the top and 100 at the bottom, as for a dock
+// and two bars.
+void UseOpenboxWithMargins(const std::filesystem::path& home)
+{
+    const std::filesystem::path folder = home / ".config" / "openbox";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "rc.xml") << R"(<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <margins><top>60</top><bottom>100</bottom><left>50</left><right>0</right></margins>
+</openbox_config>
+)";
+}
+
+// The lines of a settings file's [WINDOWPOS] group.
+std::vector<std::string> StoredPlacement(const std::filesystem::path& settings)
+{
+    std::ifstream file(settings);
+    std::vector<std::string> lines;
+    bool inGroup = false;
+    for (std::string line; std::getline(file, line);) {
+        if (!line.empty() && line[0] == '[')
+            inGroup = line == "[WINDOWPOS]";
+        else if (inGroup && !line.empty())
+            lines.push_back(line);
+    }
+    return lines;
+}
+
 // The program under openbox on a private display; skipped where either is
 // missing.
 class StartUpUnderAWindowManager : public testing::Test {
@@ -345,8 +439,10 @@ protected:
     }
 
     // A display of the test's own, openbox once it has taken it, then the
-    // program with the home folder; whatever ran before is stopped first.
-    void StartProgram(const std::string& screen = "1280x1024x24", const std::string& errorFile = "/dev/null")
+    // program with the home folder and these arguments; whatever ran before
+    // is stopped first.
+    void StartProgram(const std::string& screen = "1280x1024x24", const std::string& errorFile = "/dev/null",
+                      const std::vector<std::string>& arguments = {})
     {
         StopAll();
         const std::optional<std::string> display = StartPrivateDisplay(server_, screen);
@@ -356,13 +452,32 @@ protected:
         const std::vector<std::string> settings = DisplaySettings(*display, home_);
         manager_.emplace(std::vector<std::string>{"openbox", "--sm-disable"}, settings);
         ASSERT_TRUE(ManagerTookDisplay(*x_));
-        klx_.emplace(std::vector<std::string>{KLX_PROGRAM}, ProgramSettings(settings), errorFile);
+        std::vector<std::string> command{KLX_PROGRAM};
+        command.insert(command.end(), arguments.begin(), arguments.end());
+        klx_.emplace(command, ProgramSettings(settings), errorFile);
         ASSERT_GT(klx_->Pid(), 0);
     }
 
     XConnection& X() { return *x_; }
     pid_t ProgramPid() const { return klx_->Pid(); }
     std::optional<int> ProgramEndedWithin(std::chrono::seconds limit) { return klx_->EndedWithin(limit); }
+
+    // The program's main window once the manager has maximised it, as the
+    // start asks.
+    Window MaximisedMainWindow()
+    {
+        StartUpWindows windows;
+        const pid_t program = ProgramPid();
+        const bool shown = x_->WaitFor(
+            [&] {
+                const XErrorsAnswered answered(x_->Get());
+                windows = LookAtWindows(*x_, program);
+                return windows.mainWindow && windows.mainMaximised;
+            },
+            std::chrono::seconds(45));
+        EXPECT_TRUE(shown) << windows.Describe();
+        return shown ? windows.mainWindow : 0;
+    }
 
 private:
     // The program first, the display last.
@@ -455,57 +570,74 @@ TEST_F(StartUpUnderAWindowManager, ARestoredWindowSavedFarOffTheScreenKeepsItsTi
         << "[WINDOWPOS]\nStatus=3\nTop=-5000\nLeft=-5000\nBottom=-4000\nRight=-4000\n";
     ASSERT_NO_FATAL_FAILURE(StartProgram("1024x768x24"));
     XConnection& x = X();
+    const Window mainWindow = MaximisedMainWindow();
+    ASSERT_NE(mainWindow, 0u);
+    AskToRestore(x, mainWindow);
 
     StartUpWindows windows;
-    ASSERT_TRUE(x.WaitFor(
-        [&] {
-            const XErrorsAnswered answered(x.Get());
-            windows = LookAtWindows(x, ProgramPid());
-            return windows.mainWindow && windows.mainMaximised;
-        },
-        std::chrono::seconds(45)))
-        << windows.Describe();
-
-    // Restored as the title bar's button does it: the manager is asked.
-    XEvent restore{};
-    restore.xclient.type = ClientMessage;
-    restore.xclient.window = windows.mainWindow;
-    restore.xclient.message_type = XInternAtom(x.Get(), "_NET_WM_STATE", False);
-    restore.xclient.format = 32;
-    restore.xclient.data.l[0] = 0;  // remove
-    restore.xclient.data.l[1] = static_cast<long>(XInternAtom(x.Get(), "_NET_WM_STATE_MAXIMIZED_VERT", False));
-    restore.xclient.data.l[2] = static_cast<long>(XInternAtom(x.Get(), "_NET_WM_STATE_MAXIMIZED_HORZ", False));
-    restore.xclient.data.l[3] = 1;  // from an application
-    XSendEvent(x.Get(), x.Root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &restore);
-    XFlush(x.Get());
-
-    // The frame around the window: its title bar is the top extent.
-    std::array<int, 4> frame{};
-    std::array<int, 4> workArea{};
+    std::optional<std::array<int, 4>> frame;
+    std::optional<std::array<int, 4>> workArea;
     const auto onScreen = [&] {
         const XErrorsAnswered answered(x.Get());
         windows = LookAtWindows(x, ProgramPid());
-        const std::vector<unsigned long> extents =
-            x.Property(windows.mainWindow, "_NET_FRAME_EXTENTS", XA_CARDINAL);
-        const std::vector<unsigned long> area = x.Property(x.Root(), "_NET_WORKAREA", XA_CARDINAL);
-        if (windows.mainMaximised || extents.size() != 4 || area.size() < 4)
+        frame = FrameAround(x, mainWindow);
+        workArea = WorkArea(x);
+        if (windows.mainMaximised || !frame || !workArea)
             return false;
-        const std::array<int, 4> client = x.Rect(windows.mainWindow);
-        const int left = static_cast<int>(extents[0]);
-        const int right = static_cast<int>(extents[1]);
-        const int top = static_cast<int>(extents[2]);
-        frame = {client[0] - left, client[1] - top, client[2] + left + right, top};
-        workArea = {static_cast<int>(area[0]), static_cast<int>(area[1]), static_cast<int>(area[2]),
-                    static_cast<int>(area[3])};
+        const auto [left, top, width, titleBar] = *frame;
         // Left of the screen's edge, as saved: the program's own
         // placement, not the maximised one nor one of the manager's.
-        return top > 0 && frame[0] < 0 && frame[1] >= workArea[1] && frame[1] + top <= workArea[1] + workArea[3]
-               && frame[0] + frame[2] >= 100;
+        return titleBar > 0 && left < 0 && top >= (*workArea)[1] && top + titleBar <= (*workArea)[1] + (*workArea)[3]
+               && left + width >= 100;
     };
     EXPECT_TRUE(x.WaitFor(onScreen, std::chrono::seconds(45)))
-        << windows.Describe() << "; frame at " << frame[0] << "," << frame[1] << " width " << frame[2]
-        << ", title bar " << frame[3] << " high; work area " << workArea[0] << "," << workArea[1] << " size "
-        << workArea[2] << "x" << workArea[3];
+        << windows.Describe() << "; frame at " << Described(frame) << " (x, y, width, title bar), work area "
+        << Described(workArea);
+}
+
+// On a desktop whose work area does not start at the screen's corner, a
+// window left where it was saved comes back to the same place at every start,
+// and the same edges, relative to the work area, are stored again.
+TEST_F(StartUpUnderAWindowManager, AWindowLeftOnAWorkAreaWithMarginsComesBackWhereItWasLeft)
+{
+    const std::filesystem::path home = OwnHome("klx-placement-margins");
+    UseOpenboxWithMargins(home);
+    const std::string project = SaveProjectWithPoints(home / "placed.klx", {{0, 0}});
+    const std::vector<std::string> placement{"Status=1", "Top=200", "Left=200", "Bottom=800", "Right=1000"};
+    {
+        std::ofstream settings(home / ".Tarvo");
+        settings << "[WINDOWPOS]\n";
+        for (const std::string& line : placement)
+            settings << line << "\n";
+    }
+    for (int start = 1; start <= 3; ++start) {
+        SCOPED_TRACE("start " + std::to_string(start));
+        ASSERT_NO_FATAL_FAILURE(StartProgram("1280x1024x24", "/dev/null", {project}));
+        XConnection& x = X();
+        const Window mainWindow = MaximisedMainWindow();
+        ASSERT_NE(mainWindow, 0u);
+        AskToRestore(x, mainWindow);
+
+        // The work area starts at (50, 60): the frame stands 200 pixels
+        // right of and below that.
+        std::optional<std::array<int, 4>> frame;
+        std::optional<std::array<int, 4>> workArea;
+        const bool placed = x.WaitFor(
+            [&] {
+                const XErrorsAnswered answered(x.Get());
+                frame = FrameAround(x, mainWindow);
+                workArea = WorkArea(x);
+                return frame && workArea && (*workArea)[0] == 50 && (*workArea)[1] == 60 && (*frame)[0] == 250
+                       && (*frame)[1] == 260 && (*frame)[2] == 800;
+            },
+            std::chrono::seconds(45));
+        EXPECT_TRUE(placed) << "frame at " << Described(frame) << " (x, y, width, title bar), work area "
+                            << Described(workArea);
+
+        AskToClose(x, mainWindow);
+        ASSERT_TRUE(ProgramEndedWithin(std::chrono::seconds(45))) << "the program did not end when closed";
+        EXPECT_THAT(StoredPlacement(home / ".Tarvo"), testing::UnorderedElementsAreArray(placement));
+    }
 }
 
 }  // namespace

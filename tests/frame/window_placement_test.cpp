@@ -88,6 +88,70 @@ TEST(WindowPlacement, ARestoredWindowCanAlwaysBeTakenByItsTitleBar)
     }
 }
 
+// The stored edges are relative to the work area, the placed ones on the
+// screen: saved again from where it stands, a window comes back to the same
+// place at every start, wherever the desktop's bars put the work area.
+TEST(WindowPlacement, AWindowSavedAndRestoredComesBackWhereItWasLeftOnAnyWorkArea)
+{
+    // Work area x, y, height on a 1280x1024 screen; the title bar 36 high.
+    const auto screenWith = [](int x, int y, int height) { return ScreenLimits{x, y, height, 1280, 1024, 32, 32, 36}; };
+    using Placed = std::array<int, 4>;
+    const struct {
+        const char* name;
+        ScreenLimits screen;
+        SavedWindowPos saved;
+        Placed placed;  // x, y, width, height at every start
+    } cases[] = {
+        {"a bare screen", screenWith(0, 0, 1024), {1, 200, 200, 800, 1000}, {200, 200, 800, 600}},
+        {"a top bar and a dock on the left", screenWith(50, 60, 964), {1, 200, 200, 800, 1000},
+         {250, 260, 800, 600}},
+        {"a top bar only", screenWith(0, 24, 1000), {1, 100, 50, 700, 850}, {50, 124, 800, 600}},
+        {"the title bar pulled up into the work area", screenWith(50, 60, 964), {1, 1000, 300, 1400, 900},
+         {350, 60 + 964 - 36, 600, 400}},
+        {"left of the work area", screenWith(50, 60, 964), {1, 100, -300, 500, 500}, {-250, 160, 800, 400}},
+    };
+    for (const auto& c : cases) {
+        SavedWindowPos saved = c.saved;
+        for (int start = 1; start <= 3; ++start) {
+            const std::optional<WindowRect> rect = RestoredWindowRect(saved, c.screen);
+            ASSERT_TRUE(rect) << c.name << ", start " << start;
+            EXPECT_EQ((Placed{rect->x, rect->y, rect->width, rect->height}), c.placed)
+                << c.name << ", start " << start;
+            saved = SavedWindowPosOf(1, *rect, c.screen);
+        }
+        // What the last start stores is what the window stood at, in the
+        // work area's frame.
+        EXPECT_EQ((Placed{static_cast<int>(saved.left), static_cast<int>(saved.top),
+                          static_cast<int>(saved.right - saved.left), static_cast<int>(saved.bottom - saved.top)}),
+                  (Placed{c.placed[0] - c.screen.workAreaX, c.placed[1] - c.screen.workAreaY, c.placed[2],
+                          c.placed[3]}))
+            << c.name;
+    }
+}
+
+// A window placed before the window manager told its title bar's height, as
+// an icon's, is placed again with it once known.
+TEST(WindowPlacement, AWindowPlacedAgainWithItsKnownTitleBarKeepsItWholeInTheWorkArea)
+{
+    // A top bar of 24, a bar of 100 below; a title bar of 56.
+    const ScreenLimits framed{0, 24, 900, 1280, 1024, 32, 32, 56};
+    using Placed = std::array<int, 4>;
+    const struct {
+        const char* name;
+        WindowRect rect;
+        Placed placed;
+    } cases[] = {
+        {"placed by an icon's height", {100, 24 + 900 - 32, 800, 600}, {100, 24 + 900 - 56, 800, 600}},
+        {"the title bar already within", {100, 500, 800, 600}, {100, 500, 800, 600}},
+        {"above the work area", {100, 0, 800, 600}, {100, 24, 800, 600}},
+        {"far right", {3000, 300, 800, 600}, {1280 - 100, 300, 800, 600}},
+    };
+    for (const auto& c : cases) {
+        const WindowRect rect = WithinReach(c.rect, framed);
+        EXPECT_EQ((Placed{rect.x, rect.y, rect.width, rect.height}), c.placed) << c.name;
+    }
+}
+
 TEST(WindowPlacement, ValuesThatMakeNoRectangleWithinReachApplyNothing)
 {
     const struct {

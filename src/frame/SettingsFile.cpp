@@ -26,6 +26,9 @@ public:
     SettingsFileConfig(const std::string& text, std::optional<std::filesystem::path> path)
         : wxFileConfig(Held(wxMemoryInputStream(text.data(), text.size()))), path_(std::move(path)), written_(text)
     {
+        // Values read back as they were written: a file name holding a
+        // dollar sign is no variable of the environment.
+        SetExpandEnvVars(false);
     }
 
     ~SettingsFileConfig() override { Flush(); }

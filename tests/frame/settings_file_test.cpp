@@ -156,6 +156,19 @@ TEST_F(SettingsFile, ALinkToARegularFileIsReadThroughIt)
     EXPECT_EQ(said.back(), "read: 2 7");
 }
 
+// A file name with a dollar sign (a recent file, say) comes back from the
+// next run as it was written, not with a variable of the environment put in.
+TEST_F(SettingsFile, AValueWithADollarSignReadsBackAsItWasWritten)
+{
+    const wxString written = "/home/$HOME/$(USER)/${PATH}/a$b.klx";
+    {
+        OpenedSettings opened = OpenSettingsFile(settings);
+        ASSERT_TRUE(opened.config->Write("/Recent File List/File1", written));
+    }
+    const OpenedSettings reopened = OpenSettingsFile(settings);
+    EXPECT_EQ(reopened.config->Read("/Recent File List/File1", wxString()), written);
+}
+
 // An earlier copy of a damaged file stays as it was; each later one gets a
 // name of its own, which the note gives.
 TEST_F(SettingsFile, AnEarlierDamagedCopyIsKeptAndTheNextGetsANameOfItsOwn)

@@ -247,21 +247,6 @@ std::string FileText(const std::filesystem::path& path)
     return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
 }
 
-// Asks the window manager to close the window, as the close button on its
-// title bar does.
-void AskToClose(XConnection& x, Window window)
-{
-    XEvent close{};
-    close.xclient.type = ClientMessage;
-    close.xclient.window = window;
-    close.xclient.message_type = XInternAtom(x.Get(), "_NET_CLOSE_WINDOW", False);
-    close.xclient.format = 32;
-    close.xclient.data.l[0] = CurrentTime;
-    close.xclient.data.l[1] = 2;  // from a pager or the like: the user
-    XSendEvent(x.Get(), x.Root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &close);
-    XFlush(x.Get());
-}
-
 // The manager has taken the display once it names its check window.
 bool ManagerTookDisplay(XConnection& x)
 {

@@ -126,7 +126,6 @@ bool IsBeyondLargestDouble(std::string_view number)
     return order + exponent >= 0;
 }
 
-
 // The integer the text wholly is, white space at either end aside: a sign
 // perhaps, then digits. Nothing when it is anything else or out of an int's
 // range, nor for a line that was cut, whose dropped rest would decide it.

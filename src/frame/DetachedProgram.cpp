@@ -40,6 +40,12 @@ DetachedProgramEnd ProgramEnd(const DrainReport& report, std::size_t limit)
     return end;
 }
 
+// The drain keeps one byte more than the end holds, to tell a cut.
+std::size_t DrainKeptBytes(std::size_t errorBytes)
+{
+    return errorBytes + 1;
+}
+
 // Reads the drain's report now and then; once the drain has closed it, or
 // it has gone wrong, tells how the program ended.
 class EndWatch : public wxTimer {
@@ -55,8 +61,7 @@ public:
 
     void Notify() override
     {
-        // The drain keeps one byte more than the end holds, to tell a cut.
-        const std::size_t kept = errorBytes_ + 1;
+        const std::size_t kept = DrainKeptBytes(errorBytes_);
         const ReportReading reading = ReadReportSoFar(report_, text_, kept);
         if (reading == ReportReading::Open)
             return;
@@ -93,7 +98,7 @@ private:
 std::string StartDetachedProgram(const ErrorDrain& errorDrain, const std::vector<std::string>& arguments,
                                  std::size_t errorBytes, std::function<void(const DetachedProgramEnd&)> ended)
 {
-    const DrainLaunch launch = LaunchThroughErrorDrain(errorDrain, arguments, errorBytes + 1);
+    const DrainLaunch launch = LaunchThroughErrorDrain(errorDrain, arguments, DrainKeptBytes(errorBytes));
     if (launch.report < 0)
         return launch.failure;
     new EndWatch(errorDrain.path, launch, errorBytes, std::move(ended));

@@ -105,8 +105,10 @@ OpenedSettings OpenSettingsFile(const std::filesystem::path& path)
                                   "be read is used.",
                                   path.c_str(), copy->c_str());
     // Never the damaged text for the toolkit, which asserts on it.
-    if (ReplaceFileBytes(path, text.sound))
+    if (const std::optional<std::string> failure = ReplaceFileBytes(path, text.sound)) {
+        note += FormatText(" It cannot be written (%s): the settings of this run are not kept.", failure->c_str());
         return ForThisRun(text.sound, std::move(note));
+    }
     return {std::make_unique<SettingsFileConfig>(text.sound, path), std::move(note)};
 }
 

@@ -30,6 +30,18 @@ bool WriteAll(int descriptor, std::string_view bytes)
     return true;
 }
 
+// The permissions of the file at the path; for a new one those the user's
+// mask leaves, as for any file the user makes.
+mode_t PermissionsOf(const std::filesystem::path& path)
+{
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode))
+        return status.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 SettingsFileBytes Unreadable(int error)
 {
     return {SettingsFileKind::Unreadable, {}, SystemReason(error)};
@@ -85,18 +97,7 @@ std::optional<std::string> ReplaceFileBytes(const std::filesystem::path& path, s
     const int descriptor = ::mkostemp(newName.data(), O_CLOEXEC);
     if (descriptor < 0)
         return SystemReason(errno);
-    // The file keeps its permissions; a new one gets those the user's mask
-    // leaves, as any file the user makes.
-    struct stat status {};
-    mode_t mode = 0;
-    if (::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
-        mode = status.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    bool written = ::fchmod(descriptor, mode) == 0 && WriteAll(descriptor, bytes);
+    bool written = ::fchmod(descriptor, PermissionsOf(path)) == 0 && WriteAll(descriptor, bytes);
     int error = errno;
     if (::close(descriptor) != 0 && written) {
         written = false;
@@ -115,12 +116,13 @@ std::optional<std::filesystem::path> KeepBytesAside(const std::filesystem::path&
     for (int copy = 1; copy <= MAX_KEPT_COPIES; ++copy) {
         const std::filesystem::path name =
             path.string() + ".damaged" + (copy == 1 ? std::string() : "." + std::to_string(copy));
-        const int descriptor = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int descriptor = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (descriptor < 0 && errno == EEXIST)
             continue;
         if (descriptor < 0)
             return std::nullopt;
-        const bool written = WriteAll(descriptor, bytes);
+        // Read by no one the settings file itself is not read by.
+        const bool written = ::fchmod(descriptor, PermissionsOf(path)) == 0 && WriteAll(descriptor, bytes);
         if (::close(descriptor) == 0 && written)
             return name;
         ::unlink(name.c_str());

@@ -83,8 +83,6 @@ bool CTarvokrtDoc::OpenProject(const std::string& path)
     modified_ = false;
     pathName_ = path;
     title_ = FileTitle(path);
-    if (frame_)
-        frame_->ProjectSaved();
     return true;
 }
 

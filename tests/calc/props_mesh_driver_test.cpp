@@ -257,6 +257,7 @@ TEST_F(MeshDriverTest, SliverPastTheElementLimitIsSizedAtTheLimitWithANote)
     const int strip = Size(DrawRectangle(0, 0, 500, 1), 5, 0.0);
     // 10.5 elements through the wall: 500 / (1 / 10.5) = 5250.
     EXPECT_EQ(Divisions(strip), (Counts{{1, 12}, {1, 12}, {500, 5250}, {500, 5250}}));
+    ASSERT_NE(model.FindSection(strip), nullptr);
     const MeshSizingNote none = AssignMeshDivisions(*model.FindSection(strip), 5, 0.0);
     EXPECT_EQ(none.kind, MeshSizingNote::None);
     EXPECT_EQ(MeshSizingNoteLine(none, "S"), "");

@@ -188,6 +188,22 @@ TEST_F(SettingsFile, AnEarlierDamagedCopyIsKeptAndTheNextGetsANameOfItsOwn)
     EXPECT_EQ(FileBytes(folder / "settings.ini.damaged"), "older");
 }
 
+// The copy aside is as private as the settings file was: a file only its
+// owner reads does not become readable by everyone through its copy.
+TEST_F(SettingsFile, TheDamagedCopyKeepsThePermissionsOfTheSettingsFile)
+{
+    for (const mode_t mode : {mode_t{0600}, mode_t{0640}}) {
+        SCOPED_TRACE(mode);
+        std::filesystem::remove(folder / "settings.ini.damaged");
+        WriteFile(settings, "[A]\nx=1\n=\n");
+        ::chmod(settings.c_str(), mode);
+        const OpenedSettings opened = OpenSettingsFile(settings);
+        struct stat copy {};
+        ASSERT_EQ(::stat((folder / "settings.ini.damaged").c_str(), &copy), 0) << opened.note;
+        EXPECT_EQ(copy.st_mode & 07777, mode);
+    }
+}
+
 // The steps run in a child process with no more rights than a user's own:
 // as nobody when the tests run as root, whom no file mode stops. Gives back
 // what they said, one line each.

@@ -197,6 +197,15 @@ void ScanBoundaryPoints(const T_SECTION_D& section, ExtremeFibres& fibres)
     }
 }
 
+// Short lines, so that each stays in view in a narrow output window.
+void ReportTorsionMayBeHigh(const CSectModel& model, const std::string& sectionName)
+{
+    model.m_reporter.PrintOutput(FormatText("* J of plane section [%s] may be high: its thin open walls resist",
+                                            sectionName.c_str()));
+    model.m_reporter.PrintOutput("  warping too strongly for the longest solid model that rounding allows.");
+    model.m_reporter.PrintOutput("  Check J by hand: about the sum of b*t^3/3 over the walls.");
+}
+
 }  // namespace
 
 bool CSectModel::CalcPlaneSectionProperties(T_SECTION_D* section)
@@ -223,9 +232,10 @@ bool CSectModel::CalcPlaneSectionProperties(T_SECTION_D* section)
     // leaves no point behind and no J of 0 that would read as a result. Its
     // load point is the centroid of the mesh it extrudes.
     double torsion = 0.0, shearAreaX = 0.0, shearAreaY = 0.0;
+    bool torsionMayBeHigh = false;
     const CSectPropFem solidModel;
     if (!solidModel.Calculate(m_feNodes, m_feElements, m_materials, section->baseMaterialId, meshCentroid, torsion,
-                              shearAreaX, shearAreaY))
+                              shearAreaX, shearAreaY, &torsionMayBeHigh))
         return ReportSectionNotCalculable(
             *this, FormatText("The torsion constant and the shear areas of plane section [%s] cannot be found "
                               "from its mesh.",
@@ -243,5 +253,7 @@ bool CSectModel::CalcPlaneSectionProperties(T_SECTION_D* section)
     fibres.Store(*section);
     section->centroidPointId = PlaceCentroidPoint(*this, *section, centroid, fibres.Extent());
     section->propertiesCalculated = true;
+    if (torsionMayBeHigh)
+        ReportTorsionMayBeHigh(*this, section->name);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 
 #include "calc/SolidFemSolver.h"
@@ -12,9 +13,35 @@ namespace {
 constexpr double kUnitLoad = 1.0;
 constexpr int kRZ = 5;  // result column of the twist
 
+// Thresholds of the lengthening of the torsion cantilevers; see SettleTorsion.
+constexpr double kSettledExcess = 0.5;
+constexpr double kAimedExcess = 0.1;
+// The longest cantilever the torsion may take, in shortest element edges.
+// Trials kept J right to the digit up to 1e8 to 1e9 edges, where the solver
+// began to find the stiffness singular.
+constexpr double kMostEdgesAlong = 1e7;
+
+// J (normalised) as read from the twists of the two cantilevers of one length,
+// L and 2L, under the unit torque.
+struct TorsionReading {
+    double shortJ = 0.0;
+    double longJ = 0.0;
+
+    // Held against warping at the root, a cantilever reads J too high by
+    // a/L² once it is long beside the section's warping decay length
+    // √(E·Cw / (G·J)) (measured: the excess falls by 4.0 each time L
+    // doubles), which the lengths L and 2L cancel.
+    double Extrapolated() const { return (4.0 * longJ - shortJ) / 3.0; }
+    // The excess the long cantilever still read, relative: the share the
+    // extrapolation took away. What the extrapolation leaves wrong was
+    // measured at 0.0015 to 0.004 times its square on open thin walls (slit
+    // tubes, channels, a Z), so 0.5 leaves at most about 0.1 %.
+    double Excess() const { return std::fabs(shortJ - longJ) / (3.0 * Extrapolated()); }
+};
+
 // What one pass derives from the free-end results.
 struct PassResult {
-    double torsion = 0.0;
+    TorsionReading torsion;
     double shearArea[2] = {0.0, 0.0};  // x, y
 };
 
@@ -85,17 +112,36 @@ struct CantileverModel {
 
 double Value(const std::vector<double>& rows, int row, int component) { return rows[row * kResultColumns + component]; }
 
+// J from the twists of the cantilevers under the unit torque (result rows 0
+// and 3), solved with the torsion materials.
+TorsionReading ReadTorsion(const CantileverModel& model, const std::vector<double>& torsionRows, double flexibility) {
+    return {flexibility * model.TipZ(0) / Value(torsionRows, 0, kRZ),
+            flexibility * model.TipZ(1) / Value(torsionRows, 3, kRZ)};
+}
+
+// 2(1 + ν)·P / E': the factor of J and of the shear areas, ν the reference
+// material's Poisson's ratio.
+double Flexibility(const std::vector<T_MATL_D>& materials, int referenceMaterial) {
+    return 2.0 * (1.0 + materials[referenceMaterial - 1].nu) * kUnitLoad / CSectPropFem::kReferenceModulus;
+}
+
+// The plane mesh and materials of one pass: the cantilevers' cross-section.
+struct PassSection {
+    const std::vector<T_NODE_D>& nodes;
+    const std::vector<T_ELEM_D>& elements;
+    const std::vector<T_MATL_D>& materials;
+    int referenceMaterial;
+    double cx, cy, length, size;
+};
+
 // The solid model of one pass, solved; false on a solver failure. A shear
 // area of the direction that the pass's cantilever is not sized for may come
 // out meaningless; the caller keeps only the values it stores.
-bool RunPass(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& elements,
-             const std::vector<T_MATL_D>& materials, int referenceMaterial, double cx, double cy, double length,
-             double size, double scale, double lengthFactor, PassResult& result) {
-    const std::vector<double> materialRows = ScaledMaterialRows(materials, referenceMaterial);
-    const double nu = materials[referenceMaterial - 1].nu;
-    const double flexibility = 2.0 * (1.0 + nu) * kUnitLoad / CSectPropFem::kReferenceModulus;
+bool RunPass(const PassSection& pass, double scale, double lengthFactor, PassResult& result) {
+    const std::vector<double> materialRows = ScaledMaterialRows(pass.materials, pass.referenceMaterial);
+    const double flexibility = Flexibility(pass.materials, pass.referenceMaterial);
 
-    const CantileverModel model(nodes, elements, cx, cy, length, size, lengthFactor);
+    const CantileverModel model(pass.nodes, pass.elements, pass.cx, pass.cy, pass.length, pass.size, lengthFactor);
     std::vector<double> rows, torsionRows;
     const std::vector<double> torsionMaterials = TorsionMaterialRows(materialRows);
     const int threads = MachineThreads();
@@ -113,12 +159,7 @@ bool RunPass(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& el
         });
         if (!solved[0] || !solved[1]) return false;
     }
-    // With the root held against warping, J read from a cantilever of length
-    // L exceeds the free value by a/L² once L is long (measured: the excess
-    // falls by 4.0 each time L doubles), which the lengths L and 2L cancel.
-    const double shortTorsion = flexibility * model.TipZ(0) / Value(torsionRows, 0, kRZ);
-    const double longTorsion = flexibility * model.TipZ(1) / Value(torsionRows, 3, kRZ);
-    result.torsion = (4.0 * longTorsion - shortTorsion) / 3.0 * std::pow(scale, 4);
+    result.torsion = ReadTorsion(model, torsionRows, flexibility);
 
     // The force acts at the centroid, off the shear centre, so it also twists
     // the cantilever. Each tip deflection is taken as if the tip were held
@@ -142,11 +183,70 @@ bool RunPass(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& el
     return true;
 }
 
+// J read from cantilevers lengthFactor · length and twice that long, solved
+// for the torque alone; false on a solver failure or a reading of no sense.
+bool ReadLongerTorsion(const PassSection& pass, double lengthFactor, TorsionReading& reading) {
+    const std::vector<double> torsionMaterials =
+        TorsionMaterialRows(ScaledMaterialRows(pass.materials, pass.referenceMaterial));
+    const CantileverModel model(pass.nodes, pass.elements, pass.cx, pass.cy, pass.length, pass.size, lengthFactor);
+    std::vector<double> torsionRows;
+    if (!model.Solve(torsionMaterials, torsionRows, MachineThreads())) return false;
+    reading = ReadTorsion(model, torsionRows, Flexibility(pass.materials, pass.referenceMaterial));
+    return IsPositiveFinite(reading.Extrapolated()) && std::isfinite(reading.Excess());
+}
+
+// The shortest element edge of the plane mesh.
+double ShortestEdge(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& elements) {
+    double shortest = std::numeric_limits<double>::infinity();
+    for (const T_ELEM_D& element : elements) {
+        const int corners = element.node[3] == 0 ? 3 : 4;
+        for (int a = 0; a < corners; ++a) {
+            const T_NODE_D& p = nodes[element.node[a] - 1];
+            const T_NODE_D& q = nodes[element.node[(a + 1) % corners] - 1];
+            shortest = std::min(shortest, std::hypot(q.x - p.x, q.y - p.y));
+        }
+    }
+    return shortest;
+}
+
+// J settled against the length of its cantilevers. A thin open section
+// (a slit tube, a deep cold-formed channel) resists warping so much that the
+// root's restraint carries a good part of the torque over many times its
+// extent, and the 1/L² law behind the extrapolation holds only further out.
+// The law itself tells how much longer: the excess left falls as 1/L², so
+// while the two cantilevers' readings disagree by more than kSettledExcess the
+// torsion cantilevers are lengthened to bring it near kAimedExcess and solved
+// again, for the torque alone (the shear areas keep the pass's lengths). No
+// warping constant is needed. Sections whose warping dies out within the
+// pass's lengths, compact shapes among them, take no further solve. The
+// lengthening stops at kMostEdgesAlong shortest element edges along the long
+// cantilever, or when a longer model fails; J is then the last reading and
+// settled false.
+double SettleTorsion(const PassSection& pass, TorsionReading reading, double lengthFactor, double shortestEdge,
+                     bool& settled) {
+    const double longestFactor = kMostEdgesAlong * shortestEdge / (2.0 * pass.length);
+    while (reading.Excess() > kSettledExcess) {
+        if (lengthFactor >= longestFactor) {
+            settled = false;
+            return reading.Extrapolated();
+        }
+        lengthFactor = std::min(longestFactor, lengthFactor * std::sqrt(reading.Excess() / kAimedExcess));
+        TorsionReading longer;
+        if (!ReadLongerTorsion(pass, lengthFactor, longer)) {
+            settled = false;
+            return reading.Extrapolated();
+        }
+        reading = longer;
+    }
+    settled = true;
+    return reading.Extrapolated();
+}
+
 }  // namespace
 
 bool CSectPropFem::Calculate(const IdMap<T_FENODE_D>& feNodes, const IdMap<T_FEELEM_D>& feElements,
                              const IdMap<T_MATERIAL_D>& materials, int baseMaterialId, const double centroid[2],
-                             double& torsion, double& shearAreaX, double& shearAreaY) const {
+                             double& torsion, double& shearAreaX, double& shearAreaY, bool* torsionMayBeHigh) const {
     torsion = shearAreaX = shearAreaY = 0.0;
     std::vector<T_NODE_D> nodes;
     std::map<int, int> nodeNumber;  // model node id -> 1-based node number
@@ -187,12 +287,13 @@ bool CSectPropFem::Calculate(const IdMap<T_FENODE_D>& feNodes, const IdMap<T_FEE
                                    : T_MATL_D{found->second->elasticModulus, found->second->poissonRatio});
     }
     return Analyze(nodes, elements, materialList, referenceMaterial, centroid[0], centroid[1], torsion, shearAreaX,
-                   shearAreaY);
+                   shearAreaY, torsionMayBeHigh);
 }
 
 bool CSectPropFem::Analyze(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& elements,
                            const std::vector<T_MATL_D>& materials, int referenceMaterial, double cx, double cy,
-                           double& torsion, double& shearAreaX, double& shearAreaY) const {
+                           double& torsion, double& shearAreaX, double& shearAreaY,
+                           bool* torsionMayBeHigh) const {
     torsion = shearAreaX = shearAreaY = 0.0;
     if (nodes.size() < 3 || elements.empty() || materials.empty()) return false;
     if (referenceMaterial < 1 || referenceMaterial > static_cast<int>(materials.size())) return false;
@@ -208,26 +309,30 @@ bool CSectPropFem::Analyze(const std::vector<T_NODE_D>& nodes, const std::vector
     const bool twoPasses = UsesTwoPasses(width, height);
     PassResult results[2];
     const int passes = twoPasses ? 2 : 1;
-    for (int pass = 0; pass < passes; ++pass) {
+    const auto passSection = [&](int pass) {
         const double length = !twoPasses ? size : pass == 0 ? width : height;
-        if (!RunPass(work, elements, materials, referenceMaterial, cx, cy, length, size, scale, m_lengthFactor,
-                     results[pass])) {
-            return false;
-        }
+        return PassSection{work, elements, materials, referenceMaterial, cx, cy, length, size};
+    };
+    for (int pass = 0; pass < passes; ++pass) {
+        if (!RunPass(passSection(pass), scale, m_lengthFactor, results[pass])) return false;
     }
     // Each shear area from the cantilever sized to its direction; in two-pass
     // mode J from the longer one, so that it does not depend on how the
     // section is turned.
     const PassResult& forX = results[0];
     const PassResult& forY = twoPasses ? results[1] : results[0];
-    const PassResult& forJ = twoPasses && height > width ? results[1] : results[0];
-    if (!IsPositiveFinite(forJ.torsion) || !IsPositiveFinite(forX.shearArea[0]) ||
+    const int passOfJ = twoPasses && height > width ? 1 : 0;
+    if (!IsPositiveFinite(results[passOfJ].torsion.Extrapolated()) || !IsPositiveFinite(forX.shearArea[0]) ||
         !IsPositiveFinite(forY.shearArea[1])) {
         return false;
     }
-    torsion = forJ.torsion;
+    bool settled = true;
+    torsion = SettleTorsion(passSection(passOfJ), results[passOfJ].torsion, m_lengthFactor,
+                            ShortestEdge(work, elements), settled) *
+              std::pow(scale, 4);
     shearAreaX = forX.shearArea[0];
     shearAreaY = forY.shearArea[1];
+    if (torsionMayBeHigh) *torsionMayBeHigh = !settled;
     return true;
 }
 

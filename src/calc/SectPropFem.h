@@ -7,7 +7,10 @@
 // centroid. A unit torque at the masters gives J from the twists, the
 // restraint of warping at the root cancelling between the lengths L and 2L;
 // for the torque the materials keep their shear moduli and drop their
-// Poisson's ratios (a second solution unless every ratio is 0). Two unit
+// Poisson's ratios (a second solution unless every ratio is 0). A section
+// whose warping reaches past those lengths (a thin open wall of large
+// warping resistance) has its J read again from longer cantilevers, for the
+// torque alone, until the two lengths agree. Two unit
 // shear forces, with the materials as they are, give the shear areas from the
 // tip deflections, each taken with its tip held against twisting, the bending
 // part cancelling between the two lengths.
@@ -44,10 +47,9 @@ public:
     static constexpr int kCopies = 2;
     static constexpr int kLayers = 1;
     static constexpr int kLoadCases = 3;  // torque MZ, force FX, force FY
-    // Length of the shorter cantilever in units of the pass length. Long
-    // enough that the warping held at the root no longer carries much of the
-    // torque even for a thin open wall of large warping resistance (a
-    // cold-formed lipped channel); at 10 that left its J 0.9 % high.
+    // Length of the shorter cantilever in units of the pass length, of the
+    // shear areas and of J unless the section's warping needs longer ones.
+    // At 10 a cold-formed lipped channel's J was left 0.9 % high.
     static constexpr double kDefaultLengthFactor = 20.0;
 
     explicit CSectPropFem(double lengthFactor = kDefaultLengthFactor) : m_lengthFactor(lengthFactor) {}
@@ -62,17 +64,20 @@ public:
     // the analysis fails.
     bool Calculate(const IdMap<T_FENODE_D>& feNodes, const IdMap<T_FEELEM_D>& feElements,
                    const IdMap<T_MATERIAL_D>& materials, int baseMaterialId, const double centroid[2], double& torsion,
-                   double& shearAreaX, double& shearAreaY) const;
+                   double& shearAreaX, double& shearAreaY, bool* torsionMayBeHigh = nullptr) const;
 
     // The solid model's analysis. referenceMaterial is 1-based. Sections more
     // than five times wider than tall (or taller than wide) run two passes with
     // cantilevers sized to each direction. False, with the outputs 0.0, when
     // there are fewer than 3 nodes, no element or no material, the section has
     // no extent, the reference material is unknown or its Poisson's ratio lies
-    // outside [0, 0.5), or a pass fails.
+    // outside [0, 0.5), or a pass fails. On true, *torsionMayBeHigh (when
+    // given) tells whether the torsion cantilevers could not be made long
+    // enough, within what rounding allows, to free the section's warping: J
+    // is then the longest model's, and may be high.
     bool Analyze(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& elements,
                  const std::vector<T_MATL_D>& materials, int referenceMaterial, double cx, double cy, double& torsion,
-                 double& shearAreaX, double& shearAreaY) const;
+                 double& shearAreaX, double& shearAreaY, bool* torsionMayBeHigh = nullptr) const;
 
     // Two passes when one extent is more than five times the other.
     static bool UsesTwoPasses(double width, double height);

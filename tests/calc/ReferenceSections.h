@@ -1,17 +1,20 @@
 #pragma once
 
-// Twelve thin-walled and compact sections with independently computed values:
-// cubic finite elements on corner-graded meshes, extrapolated over five
-// refinements and bracketed by upper and lower bounds (warping and stress
-// functions for J, shear and complementary stress functions for the shear
-// areas), all at Poisson's ratio 0. The digits below are converged to within
-// one unit of the last one. The first six have walls of 1/25 of their extent
-// or thicker; the last six are slender (cold-formed shapes, a plate girder,
-// a strip 500 times longer than thick). Header only, so the benchmarks use
-// the same.
+// Fourteen thin-walled and compact sections with independently computed
+// values: cubic finite elements on corner-graded meshes, extrapolated over
+// three to five refinements and bracketed by upper and lower bounds (warping
+// and stress functions for J, shear and complementary stress functions for the
+// shear areas), all at Poisson's ratio 0. The digits below are converged to
+// within one unit of the last one. The first six have walls of 1/25 of their
+// extent or thicker; the next six are slender (cold-formed shapes, a plate
+// girder, a strip 500 times longer than thick); the last two are slit tubes,
+// open sections whose warping resistance is large beside their J. Header
+// only, so the benchmarks use the same.
 
 #include <array>
+#include <cmath>
 #include <cstddef>
+#include <numbers>
 #include <vector>
 
 #include "PropsShapes.h"
@@ -32,8 +35,32 @@ struct ReferenceSection {
     double tolerance = 1.0;
 };
 
-// The first of the slender sections in Sections().
+// The first of the slender sections and of the slit tubes in Sections().
 constexpr std::size_t kFirstSlenderSection = 6;
+constexpr std::size_t kFirstSlitTube = 12;
+
+// A tube of outer radius ro and inner ri centred at the origin, cut open by a
+// slit `slit` wide on the positive x side: each arc in `steps` straight lines,
+// the slit's faces exactly at y = ±slit/2.
+inline Outline SlitTube(double ro, double ri, double slit, int steps)
+{
+    const double h = slit / 2.0;
+    Outline outline;
+    const auto arc = [&outline, h, steps](double radius, int from, int to) {
+        const double start = std::asin(h / radius);
+        const int step = from < to ? 1 : -1;
+        for (int k = from;; k += step) {
+            const double angle = start + (2.0 * std::numbers::pi - 2.0 * start) * k / steps;
+            const double y = k == 0 ? h : k == steps ? -h : radius * std::sin(angle);
+            outline.push_back({radius * std::cos(angle), y});
+            if (k == to)
+                break;
+        }
+    };
+    arc(ro, 0, steps);
+    arc(ri, steps, 0);
+    return outline;
+}
 
 inline const std::vector<ReferenceSection>& Sections()
 {
@@ -108,6 +135,10 @@ inline const std::vector<ReferenceSection>& Sections()
          0.1},
         {"Angle60x60x1", {{0, 0}, {60, 0}, {60, 1}, {1, 1}, {1, 60}, {0, 60}}, {}, 119, 39.52907434, 49.78609205,
          49.78609205, 0.1},
+        {"SlitTubeR50Wall1_5Slit3", SlitTube(50, 48.5, 3, 90), {}, 459.2981385, 343.0363524, 231.8881435,
+         77.36169289, 0.1},
+        {"SlitTubeR20Wall1Slit2", SlitTube(20, 19, 2, 36), {}, 119.9153271, 39.48266918, 60.89042145, 20.34550267,
+         0.1},
     };
     return sections;
 }

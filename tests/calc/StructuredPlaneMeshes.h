@@ -152,6 +152,19 @@ inline void AddPolygonalRing(CSectModel& model, double inner, double outer, int 
     }
 }
 
+// A tube of outer radius `outer` and wall `wall`, centred at the origin, cut
+// open on the +x side by a slit of `slitAngle` radians: `around` cells along
+// the wall and `through` across it.
+inline void AddSlitRing(CSectModel& model, double outer, double wall, double slitAngle, int around, int through) {
+    AddGrid(model, through, around, [=](double u, double v, double& x, double& y) {
+        // Outwards, then counter-clockwise around: counter-clockwise corners.
+        const double radius = outer - wall + wall * u;
+        const double angle = slitAngle / 2.0 + (2.0 * std::numbers::pi - slitAngle) * v;
+        x = radius * std::cos(angle);
+        y = radius * std::sin(angle);
+    });
+}
+
 // Second moments of a simple polygon (counter-clockwise vertices) about the
 // origin: area, Ixx = ∫y², Iyy = ∫x², and the first moments.
 struct PolygonMoments {

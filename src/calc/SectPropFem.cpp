@@ -209,6 +209,11 @@ double ShortestEdge(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM
     return shortest;
 }
 
+struct SettledTorsion {
+    double torsion = 0.0;  // normalised
+    bool settled = false;  // false: the longest model's J, which may be high
+};
+
 // J settled against the length of its cantilevers. A thin open section
 // (a slit tube, a deep cold-formed channel) resists warping so much that the
 // root's restraint carries a good part of the torque over many times its
@@ -220,26 +225,18 @@ double ShortestEdge(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM
 // warping constant is needed. Sections whose warping dies out within the
 // pass's lengths, compact shapes among them, take no further solve. The
 // lengthening stops at kMostEdgesAlong shortest element edges along the long
-// cantilever, or when a longer model fails; J is then the last reading and
-// settled false.
-double SettleTorsion(const PassSection& pass, TorsionReading reading, double lengthFactor, double shortestEdge,
-                     bool& settled) {
+// cantilever, or when a longer model fails, with the last reading unsettled.
+SettledTorsion SettleTorsion(const PassSection& pass, TorsionReading reading, double lengthFactor,
+                             double shortestEdge) {
     const double longestFactor = kMostEdgesAlong * shortestEdge / (2.0 * pass.length);
     while (reading.Excess() > kSettledExcess) {
-        if (lengthFactor >= longestFactor) {
-            settled = false;
-            return reading.Extrapolated();
-        }
+        if (lengthFactor >= longestFactor) return {reading.Extrapolated(), false};
         lengthFactor = std::min(longestFactor, lengthFactor * std::sqrt(reading.Excess() / kAimedExcess));
         TorsionReading longer;
-        if (!ReadLongerTorsion(pass, lengthFactor, longer)) {
-            settled = false;
-            return reading.Extrapolated();
-        }
+        if (!ReadLongerTorsion(pass, lengthFactor, longer)) return {reading.Extrapolated(), false};
         reading = longer;
     }
-    settled = true;
-    return reading.Extrapolated();
+    return {reading.Extrapolated(), true};
 }
 
 }  // namespace
@@ -326,13 +323,12 @@ bool CSectPropFem::Analyze(const std::vector<T_NODE_D>& nodes, const std::vector
         !IsPositiveFinite(forY.shearArea[1])) {
         return false;
     }
-    bool settled = true;
-    torsion = SettleTorsion(passSection(passOfJ), results[passOfJ].torsion, m_lengthFactor,
-                            ShortestEdge(work, elements), settled) *
-              std::pow(scale, 4);
+    const SettledTorsion settled =
+        SettleTorsion(passSection(passOfJ), results[passOfJ].torsion, m_lengthFactor, ShortestEdge(work, elements));
+    torsion = settled.torsion * std::pow(scale, 4);
     shearAreaX = forX.shearArea[0];
     shearAreaY = forY.shearArea[1];
-    if (torsionMayBeHigh) *torsionMayBeHigh = !settled;
+    if (torsionMayBeHigh) *torsionMayBeHigh = !settled.settled;
     return true;
 }
 

@@ -61,7 +61,7 @@ public:
     // material missing from the model counts with the reference modulus and
     // Poisson's ratio 0. False, with the outputs 0.0, when the mesh is empty,
     // an element names a node that does not exist or has not 3 or 4 nodes, or
-    // the analysis fails.
+    // the analysis fails. torsionMayBeHigh as for Analyze.
     bool Calculate(const IdMap<T_FENODE_D>& feNodes, const IdMap<T_FEELEM_D>& feElements,
                    const IdMap<T_MATERIAL_D>& materials, int baseMaterialId, const double centroid[2], double& torsion,
                    double& shearAreaX, double& shearAreaY, bool* torsionMayBeHigh = nullptr) const;

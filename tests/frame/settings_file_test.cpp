@@ -59,14 +59,16 @@ protected:
         std::ofstream(path, std::ios::binary) << bytes;
     }
 
-    std::vector<std::string> FolderEntries() const
+    static std::vector<std::string> EntriesOf(const std::filesystem::path& path)
     {
         std::vector<std::string> entries;
-        for (const auto& entry : std::filesystem::directory_iterator(folder))
+        for (const auto& entry : std::filesystem::directory_iterator(path))
             entries.push_back(entry.path().filename().string());
         std::sort(entries.begin(), entries.end());
         return entries;
     }
+
+    std::vector<std::string> FolderEntries() const { return EntriesOf(folder); }
 
     std::filesystem::path folder;
     std::filesystem::path settings;
@@ -201,10 +203,7 @@ TEST_F(SettingsFile, ALinkedSettingsFileIsWrittenThroughTheLinkWhichStays)
             EXPECT_EQ(std::filesystem::status(dotfiles / "Tarvo").permissions(),
                       std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
         }
-        std::vector<std::string> inDotfiles;
-        for (const auto& entry : std::filesystem::directory_iterator(dotfiles))
-            inDotfiles.push_back(entry.path().filename().string());
-        EXPECT_EQ(inDotfiles, std::vector<std::string>{"Tarvo"});
+        EXPECT_EQ(EntriesOf(dotfiles), std::vector<std::string>{"Tarvo"});
         for (const auto& entry : std::filesystem::directory_iterator(folder))
             std::filesystem::remove_all(entry.path());
     }
@@ -433,10 +432,7 @@ TEST_F(SettingsFile, ALinkThatCannotBeWrittenThroughIsSaidOnceAndNothingIsLost)
         }
         EXPECT_FALSE(std::filesystem::exists(folder / "gone"));
         EXPECT_EQ(FileBytes(locked / "Tarvo"), lockedText);
-        std::vector<std::string> inLocked;
-        for (const auto& entry : std::filesystem::directory_iterator(locked))
-            inLocked.push_back(entry.path().filename().string());
-        EXPECT_EQ(inLocked, std::vector<std::string>{"Tarvo"});
+        EXPECT_EQ(EntriesOf(locked), std::vector<std::string>{"Tarvo"});
         for (const auto& entry : std::filesystem::directory_iterator(folder))
             std::filesystem::remove_all(entry.path());
     }

@@ -18,6 +18,14 @@ wxInputStream& Held(wxInputStream&& stream)
     return stream;
 }
 
+// The settings file as a note names it: with the file it leads to when it
+// is a link, where a write goes.
+std::string NamedWithItsLink(const std::filesystem::path& path)
+{
+    const std::filesystem::path file = LinkedFile(path);
+    return file == path ? path.string() : path.string() + ", a link to " + file.string() + ",";
+}
+
 // Settings read from a sound text; written, when they are written at all, to
 // the settings file by Flush, never by the toolkit.
 class SettingsFileConfig final : public wxFileConfig {
@@ -41,12 +49,14 @@ public:
         Save(stream);
         std::string text(stream.GetLength(), '\0');
         stream.CopyTo(text.data(), text.size());
+        // Read again as it was read now.
+        text = WithFirstLineMarkKept(std::move(text));
         if (text == written_)
             return true;
         if (const std::optional<std::string> failure = ReplaceFileBytes(*path_, text)) {
             writeNote_ = FormatText("The settings file %s cannot be written (%s): the settings of this run are not "
                                     "kept.",
-                                    path_->c_str(), failure->c_str());
+                                    NamedWithItsLink(*path_).c_str(), failure->c_str());
             path_.reset();
             return false;
         }

@@ -6,9 +6,9 @@
 // earlier copy kept) and its sound lines take its place, so that the next
 // start finds it clean. A settings path that is a folder, no regular file,
 // too large or unreadable gives settings kept for this run only, and nothing
-// is written there. The settings are written by the program's own calls too:
-// a file that cannot be written is said once, and the run's settings stay in
-// memory.
+// is written there. The settings are written by the program's own calls too,
+// through a link to the file it leads to, the link kept: a file that cannot
+// be written is said once, and the run's settings stay in memory.
 
 #include <filesystem>
 #include <memory>

@@ -12,6 +12,9 @@ namespace {
 // The most copies kept aside beside one settings file.
 constexpr int MAX_KEPT_COPIES = 99;
 
+// The most links followed from one path, as the system follows them.
+constexpr int MAX_LINKS_FOLLOWED = 40;
+
 std::string SystemReason(int error)
 {
     return std::strerror(error);
@@ -91,19 +94,38 @@ SettingsFileBytes ReadSettingsFileBytes(const std::filesystem::path& path)
     return file;
 }
 
+std::filesystem::path LinkedFile(const std::filesystem::path& path)
+{
+    std::filesystem::path file = path;
+    std::error_code error;
+    for (int followed = 0; followed < MAX_LINKS_FOLLOWED && std::filesystem::is_symlink(file, error); ++followed) {
+        const std::filesystem::path target = std::filesystem::read_symlink(file, error);
+        if (error)
+            break;
+        // A relative target is taken from the link's folder.
+        file = file.parent_path() / target;
+    }
+    return file;
+}
+
 std::optional<std::string> ReplaceFileBytes(const std::filesystem::path& path, std::string_view bytes)
 {
-    std::string newName = path.string() + ".XXXXXX";
+    // Renamed over a link, the new file would take the link's place.
+    const std::filesystem::path file = LinkedFile(path);
+    if (std::error_code error; std::filesystem::is_symlink(file, error))
+        return SystemReason(ELOOP);
+    std::string newName = file.string() + ".XXXXXX";
     const int descriptor = ::mkostemp(newName.data(), O_CLOEXEC);
     if (descriptor < 0)
         return SystemReason(errno);
-    bool written = ::fchmod(descriptor, PermissionsOf(path)) == 0 && WriteAll(descriptor, bytes);
+    bool written = ::fchmod(descriptor, PermissionsOf(file)) == 0 && WriteAll(descriptor, bytes)
+                   && ::fsync(descriptor) == 0;
     int error = errno;
     if (::close(descriptor) != 0 && written) {
         written = false;
         error = errno;
     }
-    if (written && ::rename(newName.c_str(), path.c_str()) == 0)
+    if (written && ::rename(newName.c_str(), file.c_str()) == 0)
         return std::nullopt;
     if (written)
         error = errno;

@@ -3,7 +3,8 @@
 // never by the toolkit's, whose failures come as message boxes. Only a
 // regular file is read, and only up to a bound, so that a FIFO, a device or
 // a link to one neither stops the start nor fills the memory; a FIFO is never
-// opened. A file is written whole or not at all.
+// opened. A file is written whole or not at all, and through its links, which
+// stay.
 
 #include <cstddef>
 #include <filesystem>
@@ -26,8 +27,13 @@ struct SettingsFileBytes {
 
 SettingsFileBytes ReadSettingsFileBytes(const std::filesystem::path& path);
 
-// The bytes put in place of the file through a new file beside it, renamed
-// over it: a reader never finds half of them. Nothing on success, else why
+// Where the path leads: the path itself when it is no link, else the end of
+// its chain of links, which need not be there.
+std::filesystem::path LinkedFile(const std::filesystem::path& path);
+
+// The bytes put in place of the file the path leads to (LinkedFile) through a
+// new file beside it, synced and renamed over it: a reader never finds half
+// of them, nor an empty file after a crash. Nothing on success, else why
 // not, in the system's words.
 std::optional<std::string> ReplaceFileBytes(const std::filesystem::path& path, std::string_view bytes);
 

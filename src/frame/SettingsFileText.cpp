@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr std::string_view BYTE_ORDER_MARK = "\xEF\xBB\xBF";
+
 // The bytes of the UTF-8 character that starts with the byte; 0 when none does.
 std::size_t CharacterLength(unsigned char lead)
 {
@@ -157,8 +159,8 @@ std::optional<std::u32string> EntryKey(const std::u32string& line)
 SettingsFileText CheckedSettingsText(std::string_view bytes)
 {
     SettingsFileText text;
-    if (bytes.starts_with("\xEF\xBB\xBF"))
-        bytes.remove_prefix(3);
+    if (bytes.starts_with(BYTE_ORDER_MARK))
+        bytes.remove_prefix(BYTE_ORDER_MARK.size());
     // The groups met, as paths ("/A/B"), and the keys met in each; the
     // root's path is empty.
     std::set<std::u32string> groups;
@@ -203,5 +205,15 @@ SettingsFileText CheckedSettingsText(std::string_view bytes)
         else
             text.damaged = true;
     }
+    // A first sound line that starts with a mark, after more marks or after
+    // lines dropped before it, would lose it to the toolkit.
+    text.sound = WithFirstLineMarkKept(std::move(text.sound));
+    return text;
+}
+
+std::string WithFirstLineMarkKept(std::string text)
+{
+    if (text.starts_with(BYTE_ORDER_MARK))
+        text.insert(0, BYTE_ORDER_MARK);
     return text;
 }

@@ -15,6 +15,7 @@
 #include <wx/filedlg.h>
 
 #include <fstream>
+#include <iostream>
 
 const char* const KLX_SUPPORT_MAIL = "support@tarvo.example";
 
@@ -154,10 +155,12 @@ void CTarvokrtApp::OnCalculator()
     frame_->Ports().ShowMessage(BoxKind::Warning, "Cannot execute Windows Calculator.");
 }
 
-void CTarvokrtApp::SaySettingsWriteNote()
+std::string CTarvokrtApp::SaySettingsWriteNote()
 {
-    if (const std::string note = TakeSettingsWriteNote(); !note.empty())
+    std::string note = TakeSettingsWriteNote();
+    if (!note.empty())
         frame_->Output().AddMessage(note);
+    return note;
 }
 
 void CTarvokrtApp::FrameClosed()
@@ -167,6 +170,9 @@ void CTarvokrtApp::FrameClosed()
     recentFiles_->Save(*config);
     config->SetPath("/");
     config->Flush();
-    SaySettingsWriteNote();
+    // The output window closes with the frame: the error output keeps the
+    // line for a terminal or a log.
+    if (const std::string note = SaySettingsWriteNote(); !note.empty())
+        std::cerr << note << std::endl;
     frame_ = nullptr;
 }

@@ -61,8 +61,9 @@ public:
 
 private:
     bool CloseOpenProject();
-    // A settings file that could not be written, said in the output window.
-    void SaySettingsWriteNote();
+    // A settings file that could not be written, said in the output window;
+    // the line said, empty for none.
+    std::string SaySettingsWriteNote();
 
     CToolRegistry tools_;
     CMainFrame* frame_ = nullptr;

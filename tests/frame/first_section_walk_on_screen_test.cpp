@@ -308,7 +308,8 @@ protected:
         return false;
     }
 
-    // Property bar > Property List: the values the Result List shows in a row.
+    // Property bar > Property List opens the Result List: the values it shows
+    // in a row.
     void ListProperties()
     {
         dialogs.listed.clear();
@@ -406,9 +407,10 @@ void FirstSectionWalk::GenerateTheSection()
 
 // 4. Property bar > Calculate Property at the middle density: click the
 //    section, Apply.
-// 5. Property bar > Property List: area and moments exact to the last of the
-//    six decimals shown, J as high as the README says; then, back in step 4,
-//    at Fine the section is calculated again only with Re-calculate ticked.
+// 5. Property bar > Property List opens the Result List: area and moments
+//    exact to the last of the six decimals shown, J as high as the README
+//    says; then, back in step 4, at Fine the section is calculated again only
+//    with Re-calculate ticked.
 void FirstSectionWalk::CalculateAndList()
 {
     ASSERT_NO_FATAL_FAILURE(ClickBarButton("Property", "Calculate Property"));

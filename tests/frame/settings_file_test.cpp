@@ -23,7 +23,9 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -57,14 +59,16 @@ protected:
         std::ofstream(path, std::ios::binary) << bytes;
     }
 
-    std::vector<std::string> FolderEntries() const
+    static std::vector<std::string> EntriesOf(const std::filesystem::path& path)
     {
         std::vector<std::string> entries;
-        for (const auto& entry : std::filesystem::directory_iterator(folder))
+        for (const auto& entry : std::filesystem::directory_iterator(path))
             entries.push_back(entry.path().filename().string());
         std::sort(entries.begin(), entries.end());
         return entries;
     }
+
+    std::vector<std::string> FolderEntries() const { return EntriesOf(folder); }
 
     std::filesystem::path folder;
     std::filesystem::path settings;
@@ -154,6 +158,84 @@ TEST_F(SettingsFile, ALinkToARegularFileIsReadThroughIt)
     const std::vector<std::string> said = UseSettings(settings);
     EXPECT_EQ(said.front(), "start: ");
     EXPECT_EQ(said.back(), "read: 2 7");
+}
+
+// A link (settings kept in a dotfiles folder, say) is written through: the
+// file it leads to, at the end of a chain of links or not there yet, takes
+// the settings, and the link stays as it was.
+TEST_F(SettingsFile, ALinkedSettingsFileIsWrittenThroughTheLinkWhichStays)
+{
+    const std::filesystem::path dotfiles = folder / "dotfiles";
+    const struct {
+        const char* name;
+        // The links from the settings path on, each with the target it
+        // names; the last leads to the file.
+        std::vector<std::pair<std::filesystem::path, std::filesystem::path>> links;
+        std::optional<std::string> text;
+        std::string read;
+    } cases[] = {
+        {"a link to a file in another folder", {{"settings.ini", dotfiles / "Tarvo"}}, "[A]\nx=7\n", "read: 2 7"},
+        {"a relative link", {{"settings.ini", "dotfiles/Tarvo"}}, "[A]\nx=7\n", "read: 2 7"},
+        {"a link to a link", {{"settings.ini", "middle"}, {"middle", "dotfiles/Tarvo"}}, "[A]\nx=7\n", "read: 2 7"},
+        {"a link to a file not there yet", {{"settings.ini", dotfiles / "Tarvo"}}, std::nullopt, "read: 2 0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::create_directory(dotfiles);
+        if (c.text) {
+            WriteFile(dotfiles / "Tarvo", *c.text);
+            std::filesystem::permissions(dotfiles / "Tarvo", std::filesystem::perms::owner_read
+                                                                 | std::filesystem::perms::owner_write);
+        }
+        for (const auto& [link, target] : c.links)
+            std::filesystem::create_symlink(target, folder / link);
+
+        EXPECT_EQ(UseSettings(settings), (std::vector<std::string>{"start: ", "flush: ", "flush: ", c.read}));
+        for (const auto& [link, target] : c.links) {
+            std::error_code noLink;
+            EXPECT_EQ(std::filesystem::read_symlink(folder / link, noLink), target) << link << ": " << noLink.message();
+        }
+        const OpenedSettings kept = OpenSettingsFile(dotfiles / "Tarvo");
+        EXPECT_EQ(kept.note, "");
+        EXPECT_EQ(kept.config->ReadLong("/A/written", 0), 2);
+        if (c.text) {
+            EXPECT_EQ(kept.config->ReadLong("/A/x", 0), 7);
+            EXPECT_EQ(std::filesystem::status(dotfiles / "Tarvo").permissions(),
+                      std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+        }
+        EXPECT_EQ(EntriesOf(dotfiles), std::vector<std::string>{"Tarvo"});
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            std::filesystem::remove_all(entry.path());
+    }
+}
+
+// A file that starts with more than one byte-order mark is written back as
+// it was read: the first line keeps its mark, and the next start finds the
+// file sound, with the same keys.
+TEST_F(SettingsFile, AFileStartingWithMarksIsWrittenBackAsItWasRead)
+{
+    const std::string mark = "\xef\xbb\xbf";
+    const struct {
+        std::string text;
+        // The marks it starts with, and its first line's key and value.
+        std::string marks;
+        std::string key;
+        std::string value;
+    } cases[] = {
+        {mark + mark + "=x\n[A]\nx=3\n", mark + mark, mark, "x"},
+        {mark + mark + mark + "k=1\nk=2\n[A]\nx=3\n", mark + mark + mark, mark + mark + "k", "1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.text));
+        WriteFile(settings, c.text);
+        EXPECT_EQ(UseSettings(settings), (std::vector<std::string>{"start: ", "flush: ", "flush: ", "read: 2 3"}));
+        EXPECT_TRUE(FileBytes(settings).starts_with(c.marks)) << testing::PrintToString(FileBytes(settings));
+        const OpenedSettings reopened = OpenSettingsFile(settings);
+        EXPECT_EQ(reopened.note, "");
+        EXPECT_EQ(reopened.config->Read("/" + wxString::FromUTF8(c.key), wxString()).utf8_string(), c.value);
+        EXPECT_EQ(reopened.config->ReadLong("/k", 2), 2);
+        EXPECT_EQ(reopened.config->ReadLong("/A/written", 0), 2);
+    }
 }
 
 // A file name with a dollar sign (a recent file, say) comes back from the
@@ -292,6 +374,67 @@ TEST_F(SettingsFile, ASettingsFileThatCannotBeReadOrWrittenIsSaidOnceAndTheSetti
         }
         EXPECT_EQ(FolderEntries(), c.text ? std::vector<std::string>{"settings.ini"} : std::vector<std::string>{});
         std::filesystem::remove_all(settings);
+    }
+}
+
+// A link that cannot be written through: to a folder that is not there, into
+// a folder the user cannot write, or round in a loop. Said once, the run's
+// settings in memory, the links as they were and the file they lead to
+// untouched.
+TEST_F(SettingsFile, ALinkThatCannotBeWrittenThroughIsSaidOnceAndNothingIsLost)
+{
+    const std::string notKept = ": the settings of this run are not kept.";
+    const std::filesystem::path gone = folder / "gone" / "Tarvo";
+    const std::filesystem::path locked = folder / "locked";
+    const struct {
+        const char* name;
+        std::vector<std::pair<std::filesystem::path, std::filesystem::path>> links;
+        std::vector<std::string> said;
+    } cases[] = {
+        {"a link to a folder that is not there",
+         {{"settings.ini", gone}},
+         {"start: ",
+          "flush: The settings file " + settings.string() + ", a link to " + gone.string()
+              + ", cannot be written (No such file or directory)" + notKept,
+          "flush: ", "read: 2 0"}},
+        {"a link into a folder that cannot be written",
+         {{"settings.ini", "locked/Tarvo"}},
+         {"start: ",
+          "flush: The settings file " + settings.string() + ", a link to " + (folder / "locked/Tarvo").string()
+              + ", cannot be written (Permission denied)" + notKept,
+          "flush: ", "read: 2 5"}},
+        {"links in a loop",
+         {{"settings.ini", "loop"}, {"loop", "settings.ini"}},
+         {"start: The settings file " + settings.string() + " cannot be read (Too many levels of symbolic links)"
+              + notKept,
+          "flush: ", "flush: ", "read: 2 0"}},
+    };
+    const std::string lockedText = "[A]\nx=5\n";
+    using std::filesystem::perms;
+    const perms readOnly = perms::owner_read | perms::owner_exec | perms::group_read | perms::group_exec
+                           | perms::others_read | perms::others_exec;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::create_directory(locked);
+        WriteFile(locked / "Tarvo", lockedText);
+        std::filesystem::permissions(locked, readOnly);
+        for (const auto& [link, target] : c.links)
+            std::filesystem::create_symlink(target, folder / link);
+        // The links' own folder can be written: a new file could take a
+        // link's place there.
+        std::filesystem::permissions(folder, perms::all);
+
+        EXPECT_EQ(AsUserWithoutRights([this] { return UseSettings(settings); }), c.said);
+        std::filesystem::permissions(locked, perms::owner_all);
+        for (const auto& [link, target] : c.links) {
+            std::error_code noLink;
+            EXPECT_EQ(std::filesystem::read_symlink(folder / link, noLink), target) << link << ": " << noLink.message();
+        }
+        EXPECT_FALSE(std::filesystem::exists(folder / "gone"));
+        EXPECT_EQ(FileBytes(locked / "Tarvo"), lockedText);
+        EXPECT_EQ(EntriesOf(locked), std::vector<std::string>{"Tarvo"});
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            std::filesystem::remove_all(entry.path());
     }
 }
 

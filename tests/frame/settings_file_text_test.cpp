@@ -162,6 +162,58 @@ TEST(SettingsFileText, TheCheckReadsEachLineAsTheToolkitReadsIt)
     }
 }
 
+// The toolkit passes over one leading byte-order mark; a mark after it is
+// part of the first line (a key's name), as is one that starts a line after
+// the first. The check reads marks so, whatever their number or the lines
+// dropped before them, and the sound lines, read by the toolkit or checked
+// again, keep the first line's mark: no key loses it, none is met twice, and
+// none is left without a name, which the toolkit asserts on.
+TEST(SettingsFileText, LeadingMarksAreReadAsTheToolkitReadsThem)
+{
+    const std::string mark = "\xef\xbb\xbf";
+    enum class Toolkit { ReadsWhole, Complains, ReadsOtherwise };
+    const struct {
+        const char* name;
+        std::string bytes;
+        Toolkit toolkit;
+        // The entries the sound lines hold ("/group/key" to value).
+        std::map<std::string, std::string> entries;
+    } cases[] = {
+        {"one mark, a key", mark + "k=1\n", Toolkit::ReadsWhole, {{"/k", "1"}}},
+        {"one mark, a key without a name", mark + "=x\nk=1\n", Toolkit::Complains, {{"/k", "1"}}},
+        {"two marks, then '=x'", mark + mark + "=x\n", Toolkit::ReadsWhole, {{"/" + mark, "x"}}},
+        {"two marks, then a key written twice", mark + mark + "k=1\nk=2\n", Toolkit::ReadsWhole,
+         {{"/" + mark + "k", "1"}, {"/k", "2"}}},
+        {"two marks, then a header", mark + mark + "[A]\nx=1\n", Toolkit::Complains, {{"/x", "1"}}},
+        {"three marks, then '=x'", mark + mark + mark + "=x\n", Toolkit::ReadsWhole, {{"/" + mark + mark, "x"}}},
+        {"three marks, then a key written twice", mark + mark + mark + "k=1\nk=2\n", Toolkit::ReadsWhole,
+         {{"/" + mark + mark + "k", "1"}, {"/k", "2"}}},
+        {"marks starting later lines too", mark + mark + "k=1\n[A]\n" + mark + "k=2\n", Toolkit::ReadsWhole,
+         {{"/" + mark + "k", "1"}, {"/A/" + mark + "k", "2"}}},
+        {"a mark after a damaged first line", "=y\n" + mark + "=x\n", Toolkit::Complains, {{"/" + mark, "x"}}},
+        {"a mark after a mark and a damaged line", mark + "=y\n" + mark + "k=1\nk=2\n", Toolkit::Complains,
+         {{"/" + mark + "k", "1"}, {"/k", "2"}}},
+        {"a mark after an unclosed header and its lines", "[A\nx=1\n" + mark + "[B]\n" + mark + "=y\n",
+         Toolkit::Complains, {}},
+        {"a mark after a line that is no UTF-8", "\xff\n" + mark + "=x\n", Toolkit::Complains, {{"/" + mark, "x"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SettingsFileText text = CheckedSettingsText(c.bytes);
+        const ToolkitReading whole = ReadByToolkit(c.bytes);
+        const ToolkitReading sound = ReadByToolkit(text.sound);
+        EXPECT_EQ(whole.complaints.empty(), c.toolkit != Toolkit::Complains) << testing::PrintToString(whole.complaints);
+        EXPECT_EQ(text.damaged, c.toolkit != Toolkit::ReadsWhole);
+        EXPECT_EQ(sound.complaints, std::vector<std::string>{});
+        EXPECT_EQ(sound.entries, c.entries);
+        if (c.toolkit == Toolkit::ReadsWhole)
+            EXPECT_EQ(whole.entries, c.entries);
+        const SettingsFileText again = CheckedSettingsText(text.sound);
+        EXPECT_FALSE(again.damaged);
+        EXPECT_EQ(again.sound, text.sound);
+    }
+}
+
 // What the program writes through the toolkit reads back whole: a recent
 // file's name holds any character but a NUL.
 TEST(SettingsFileText, WhatTheToolkitWritesPassesTheCheckAndReadsBack)

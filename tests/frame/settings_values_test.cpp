@@ -21,9 +21,14 @@
 #include <wx/menu.h>
 #include <wx/settings.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iostream>
 #include <iterator>
 #include <map>
 #include <random>
@@ -312,10 +317,48 @@ TEST_F(BadSettingsOnScreen, ASettingsPathThatIsAFolderIsSaidAtEachStartAndLeaves
     }
 }
 
+// What the steps write to the error output, the program's own and the
+// toolkit's.
+std::string ErrorOutputOf(const std::function<void()>& steps)
+{
+    std::cerr.flush();
+    std::fflush(stderr);
+    FILE* const caught = std::tmpfile();
+    if (!caught) {
+        ADD_FAILURE() << "no file for the error output";
+        steps();
+        return {};
+    }
+    const int kept = ::dup(STDERR_FILENO);
+    ::dup2(::fileno(caught), STDERR_FILENO);
+    steps();
+    std::cerr.flush();
+    std::fflush(stderr);
+    ::dup2(kept, STDERR_FILENO);
+    ::close(kept);
+    std::string text;
+    std::rewind(caught);
+    for (int byte; (byte = std::fgetc(caught)) != EOF;)
+        text.push_back(static_cast<char>(byte));
+    std::fclose(caught);
+    return text;
+}
+
+// How often the line stands in the text, whole.
+std::size_t LineCount(const std::string& text, const std::string& line)
+{
+    std::size_t count = 0;
+    std::istringstream lines(text);
+    for (std::string read; std::getline(lines, read);)
+        count += read == line;
+    return count;
+}
+
 // A settings file that cannot be written: one line in the output window, at
 // the start or, when the writing fails only then, at the end, and never the
 // toolkit's own complaints, which would come in boxes; the run goes on with
-// its settings in memory.
+// its settings in memory. A line at the end, when the window that says it
+// closes, goes to the error output as well, for a terminal or a log.
 TEST_F(BadSettingsOnScreen, ASettingsFileThatCannotBeWrittenIsSaidOnceAtTheStartOrAtTheEnd)
 {
     const std::filesystem::path inner = folder / "inner";
@@ -336,7 +379,7 @@ TEST_F(BadSettingsOnScreen, ASettingsFileThatCannotBeWrittenIsSaidOnceAtTheStart
         EXPECT_EQ(SettingsLines(), std::vector<std::string>{said});
         EXPECT_NE(wxConfigBase::Get()->Read("/Toolbars/KRT_TBar", ""), "");
         CMainFrame& frame = Frame();
-        frame.Close(true);
+        EXPECT_EQ(LineCount(ErrorOutputOf([&] { frame.Close(true); }), said), 0u) << "said at the start";
         EXPECT_EQ(SettingsLines(frame), std::vector<std::string>{said});
         Quit();
         EXPECT_EQ(heard.Heard(), std::vector<std::string>{});
@@ -350,7 +393,7 @@ TEST_F(BadSettingsOnScreen, ASettingsFileThatCannotBeWrittenIsSaidOnceAtTheStart
         EXPECT_EQ(SettingsLines(), std::vector<std::string>{});
         std::filesystem::remove_all(inner);
         CMainFrame& frame = Frame();
-        frame.Close(true);
+        EXPECT_EQ(LineCount(ErrorOutputOf([&] { frame.Close(true); }), said), 1u);
         EXPECT_EQ(SettingsLines(frame), std::vector<std::string>{said});
         Quit();
         EXPECT_EQ(heard.Heard(), std::vector<std::string>{});

@@ -11,6 +11,7 @@
 
 #include "calc/NodeRenumbering.h"
 #include "calc/PlaneMeshSizing.h"
+#include "calc/SectionMoments.h"
 #include "mesh/DomainMeshDriver.h"
 #include "model/Geometry.h"
 #include "model/TextFormat.h"
@@ -112,6 +113,8 @@ bool CSectModel::MeshPlaneSection(T_SECTION_D* section, int level, double meshSi
     ClearFeMesh();
     if (!section)
         return false;
+    if (const double sliver = UnsolvableWallOf(*section); sliver > 0.0)
+        return ReportSectionNotCalculable(*this, UnsolvableWallText(section->name, sliver));
     const MeshSizingNote note = AssignMeshDivisions(*section, level, meshSize);
 
     for (const auto& [id, domain] : section->domains) {
@@ -131,7 +134,7 @@ bool CSectModel::MeshPlaneSection(T_SECTION_D* section, int level, double meshSi
             section->name.c_str()));
     }
     RewriteUnderNewNumbers(*this);
-    if (const std::string line = MeshSizingNoteLine(note, section->name); !line.empty())
+    for (const std::string& line : MeshSizingNoteLines(note, section->name))
         m_reporter.PrintOutput(line);
     return true;
 }

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/CalculationCancel.h"
 #include "calc/ProfileFactorization.h"
 
 ProfileSolver::ProfileSolver(ProfileSolverOptions options)
@@ -64,6 +65,7 @@ SolverStatus ProfileSolver::SetUp(const ConnectivityDescription& description, co
     SolverGraph graph;
     if (!BuildSolverGraph(description, graph)) return SolverStatus::InvalidInput;
     if (!OrderSolverEquations(graph, state_.profile)) return SolverStatus::InvalidInput;
+    if (CancelWatch::Requested()) return SolverStatus::Cancelled;
     if (!PartitionProfileBlocks(options_.memoryWords, state_.profile, state_.blocks)) {
         return SolverStatus::PartitionFailed;
     }

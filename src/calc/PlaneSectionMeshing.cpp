@@ -20,6 +20,8 @@ namespace {
 
 // Plane sections are always meshed in all-quadrilateral mode.
 constexpr int kAllQuadrilateralMode = 1;
+// Escape between the stages after the mesher counts as cancelling the mesh.
+constexpr int kMeshCancelMode = 1;
 
 const char* PoorMeshWarning(int level, double meshSize)
 {
@@ -127,11 +129,19 @@ bool CSectModel::MeshPlaneSection(T_SECTION_D* section, int level, double meshSi
         ClearFeMesh();
         return m_reporter.ShowWarning(PoorMeshWarning(level, meshSize));
     }
+    if (PollUserCancel(kMeshCancelMode)) {
+        ClearFeMesh();
+        return false;
+    }
     if (!RenumberNodes(*this)) {
         ClearFeMesh();
         return m_reporter.ShowError(FormatText(
             "Error occurred while ordering the mesh of plane section [%s].\n\nThis section cannot be calculated.",
             section->name.c_str()));
+    }
+    if (PollUserCancel(kMeshCancelMode)) {
+        ClearFeMesh();
+        return false;
     }
     RewriteUnderNewNumbers(*this);
     for (const std::string& line : MeshSizingNoteLines(note, section->name))

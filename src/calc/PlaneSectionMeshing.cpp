@@ -63,9 +63,10 @@ bool RenumberNodes(CSectModel& model)
     return true;
 }
 
-// Nodes take their new numbers as ids; elements name them so and every node
-// learns its elements and whether it lies on the mesh's boundary.
-void RewriteUnderNewNumbers(CSectModel& model)
+// The rewrite under the new numbers, in three steps: nodes take their new
+// numbers as ids and elements name them so; every node learns its elements;
+// and whether it lies on the mesh's boundary.
+void RenameNodes(CSectModel& model)
 {
     for (auto& [id, element] : model.m_feElements) {
         for (int& nodeId : element->nodeIds)
@@ -79,7 +80,10 @@ void RewriteUnderNewNumbers(CSectModel& model)
         renumbered[node->id] = std::move(node);
     }
     model.m_feNodes = std::move(renumbered);
+}
 
+void ListElementsOfNodes(CSectModel& model)
+{
     for (auto& [id, element] : model.m_feElements) {
         std::vector<int> kept;
         for (int nodeId : element->nodeIds) {
@@ -90,6 +94,10 @@ void RewriteUnderNewNumbers(CSectModel& model)
         }
         element->nodeIds = kept;
     }
+}
+
+void MarkBoundaryNodes(CSectModel& model)
+{
     for (const auto& [id, element] : model.m_feElements) {
         const std::vector<int>& ring = element->nodeIds;
         for (std::size_t i = 0; i < ring.size(); ++i) {
@@ -139,11 +147,14 @@ bool CSectModel::MeshPlaneSection(T_SECTION_D* section, int level, double meshSi
             "Error occurred while ordering the mesh of plane section [%s].\n\nThis section cannot be calculated.",
             section->name.c_str()));
     }
-    if (PollUserCancel(kMeshCancelMode)) {
-        ClearFeMesh();
-        return false;
+    // Each step over a large mesh takes a good part of a second.
+    for (void (*step)(CSectModel&) : {RenameNodes, ListElementsOfNodes, MarkBoundaryNodes}) {
+        if (PollUserCancel(kMeshCancelMode)) {
+            ClearFeMesh();
+            return false;
+        }
+        step(*this);
     }
-    RewriteUnderNewNumbers(*this);
     for (const std::string& line : MeshSizingNoteLines(note, section->name))
         m_reporter.PrintOutput(line);
     return true;

@@ -227,7 +227,8 @@ bool CSectModel::CalcPlaneSectionProperties(T_SECTION_D* section)
     double torsion = 0.0, shearAreaX = 0.0, shearAreaY = 0.0;
     const CSectPropFem solidModel;
     const CancelWatch escape([this] { return m_reporter.PollCancel() == PolledMessage::Escape; });
-    const bool solved = solidModel.Calculate(m_feNodes, m_feElements, m_materials, section->baseMaterialId,
+    const bool solved = !CancelWatch::Requested() &&
+                        solidModel.Calculate(m_feNodes, m_feElements, m_materials, section->baseMaterialId,
                                              meshCentroid, torsion, shearAreaX, shearAreaY);
     if (escape.Cancelled()) {
         m_reporter.PrintOutput("* Calculation is canceled.");

@@ -87,7 +87,7 @@ MeshStageResult MakeAllQuads(CMeshStore& store, MeshDomainInput& domain, const M
         return MeshStageResult::Canceled();
 
     hooks.setProgress(5);
-    result = CleanUpQuads(store, curves);
+    result = CleanUpQuads(store, curves, hooks.poll);
     if (!result.Ok())
         return result;
     SmoothMesh(store, 3);

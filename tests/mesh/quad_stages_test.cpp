@@ -252,7 +252,7 @@ TEST(CornerMerge, OnlyTheSecondSmallestAngleIsHeldAgainstTheUpperLimit)
 
 class CleanUpTest : public HandMesh {
 protected:
-    void CleanUp() { ASSERT_TRUE(CleanUpQuads(store, Curves()).Ok()); }
+    void CleanUp() { ASSERT_TRUE(CleanUpQuads(store, Curves(), [] { return false; }).Ok()); }
 };
 
 TEST_F(CleanUpTest, InteriorDoubletIsRemovedAndABoundaryOneStays)
@@ -267,6 +267,32 @@ TEST_F(CleanUpTest, InteriorDoubletIsRemovedAndABoundaryOneStays)
         CleanUp();
         EXPECT_EQ(store.FindMeshNode(middle) == nullptr, !fixedMiddle);
         EXPECT_EQ(store.elements.size(), fixedMiddle ? 2u : 1u);
+    }
+}
+
+// The clean-up looks for Escape between its passes over the elements: at
+// whichever look finds it, it stops, canceled.
+TEST_F(CleanUpTest, StopsCanceledAtWhicheverLookBetweenPassesFindsEscape)
+{
+    // An interior doublet, made afresh for every clean-up.
+    const auto doublet = [this] {
+        store.ResetForNewDomain();
+        store.SetFrame(0.0, 0.0, 1.0);
+        const int p0 = Node(0, 0, true), p1 = Node(2, 0, true), p2 = Node(2, 2, true), p3 = Node(0, 2, true);
+        const int middle = Node(1.2, 0.8);
+        store.AddElement().nodes = {p0, p1, p2, middle};
+        Element({p0, middle, p2, p3});
+    };
+    doublet();
+    int looks = 0;
+    ASSERT_TRUE(CleanUpQuads(store, Curves(), [&looks] { return ++looks < 0; }).Ok());
+    // Four passes a sweep, one sweep at least, and a look after the last.
+    ASSERT_GE(looks, 5);
+    for (const int escapeAt : {1, looks / 2, looks}) {
+        doublet();
+        int seen = 0;
+        EXPECT_EQ(CleanUpQuads(store, Curves(), [&] { return ++seen == escapeAt; }).status, MeshStatus::Canceled)
+            << escapeAt;
     }
 }
 

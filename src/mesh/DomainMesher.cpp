@@ -81,7 +81,8 @@ MeshStageResult MakeAllQuads(CMeshStore& store, MeshDomainInput& domain, const M
         return result;
 
     hooks.setProgress(4);
-    SplitAllToQuads(store, curves);
+    if (!SplitAllToQuads(store, curves, hooks.poll))
+        return MeshStageResult::Canceled();
     SmoothMesh(store, 2);
     if (hooks.poll())
         return MeshStageResult::Canceled();
@@ -129,7 +130,8 @@ MeshStageResult MeshDomain(CMeshStore& store, MeshDomainInput& domain, int mode,
             return MeshStageResult::Canceled();
         hooks.setProgress(3);
     }
-    ImproveValences(store);
+    if (!ImproveValences(store, hooks.poll))
+        return MeshStageResult::Canceled();
     SmoothMesh(store, 2);
     if (hooks.poll())
         return MeshStageResult::Canceled();

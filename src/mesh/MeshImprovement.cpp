@@ -64,9 +64,11 @@ void CountValences(CMeshStore& store)
     }
 }
 
-void ImproveValences(CMeshStore& store)
+bool ImproveValences(CMeshStore& store, const MeshCancelPoll& poll)
 {
     for (const int difference : {6, 5, 4}) {
+        if (poll())
+            return false;
         for (const auto& [edgeId, edge] : store.edges) {
             if (edge->constrained)
                 continue;
@@ -90,6 +92,7 @@ void ImproveValences(CMeshStore& store)
             ++pR->valence;
         }
     }
+    return true;
 }
 
 void SmoothMesh(CMeshStore& store, int passes)

@@ -166,7 +166,7 @@ TEST_F(HandMesh, SplitMakesFourOfEveryQuadrilateralAndSharesSideMidpoints)
     const int a = Node(0, 0), b = Node(1, 0), c = Node(2, 0), d = Node(2, 1), e = Node(1, 1), f = Node(0, 1);
     Element({a, b, e, f});
     Element({b, c, d, e});
-    SplitAllToQuads(store, Curves());
+    ASSERT_TRUE(SplitAllToQuads(store, Curves(), [] { return false; }));
     EXPECT_EQ(store.nodes.size(), 6u + 7u + 2u);
     EXPECT_EQ(store.elements.size(), 8u);
     for (const auto& [id, element] : store.elements)
@@ -181,7 +181,7 @@ TEST_F(HandMesh, BoundaryMidpointJoinsItsCurveAndNeighboursOffCurveGetAFreeNode)
     Curve({a, b});
     Curve({c, d});
     Curve({d, b, c});  // holds b and d, but not side by side as the element's sides go
-    SplitAllToQuads(store, Curves());
+    ASSERT_TRUE(SplitAllToQuads(store, Curves(), [] { return false; }));
     const MeshCurveInput& bottom = domain.loops[0].curves[0];
     ASSERT_EQ(bottom.meshNodeIds.size(), 3u);
     const T_MESHNODE_D* mid = store.FindMeshNode(bottom.meshNodeIds[1]);
@@ -228,7 +228,7 @@ TEST_P(CornerTreatmentTest, WidestQuadrilateralAtACornerIsCutOrCollapsed)
     const int q = Node(1 + rx, ry, param.othersFixed), rr = Node(rx, ry, param.othersFixed);
     Element({k, p, q, rr});
     store.cornerNodes = {k};
-    SplitAllToQuads(store, Curves());
+    ASSERT_TRUE(SplitAllToQuads(store, Curves(), [] { return false; }));
     EXPECT_EQ(store.elements.size(), param.elements);
 }
 

@@ -8,6 +8,10 @@
 
 namespace {
 
+// Moving a node costs little; a look for Escape between many of them costs
+// nothing worth counting.
+constexpr int kNodesBetweenPolls = 4096;
+
 // Twice the area of an element not yet sound must exceed this fraction of its
 // longest side squared after a move.
 constexpr double kRelativeAreaEpsilon = 1e-12;
@@ -95,12 +99,16 @@ bool ImproveValences(CMeshStore& store, const MeshCancelPoll& poll)
     return true;
 }
 
-void SmoothMesh(CMeshStore& store, int passes)
+bool SmoothMesh(CMeshStore& store, int passes, const MeshCancelPoll& poll)
 {
     RebuildNodeElementLists(store);
 
+    // A pass over a large mesh takes seconds.
+    int visited = 0;
     for (int pass = 0; pass < passes; ++pass) {
         for (auto& [nodeId, node] : store.nodes) {
+            if (++visited % kNodesBetweenPolls == 0 && poll())
+                return false;
             if (node->fixed || node->elements.empty())
                 continue;
             double sumX = 0.0, sumY = 0.0;
@@ -137,4 +145,5 @@ void SmoothMesh(CMeshStore& store, int passes)
             }
         }
     }
+    return true;
 }

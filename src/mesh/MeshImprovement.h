@@ -16,5 +16,6 @@ void CountValences(CMeshStore& store);
 // Rebuilds every node's element list, then moves each free node to the mean
 // of its neighbours along element sides, `passes` times; a move that would
 // invert an element it belongs to, or make a convex quadrilateral lose its
-// convexity, is not made.
-void SmoothMesh(CMeshStore& store, int passes);
+// convexity, is not made. False, with the passes unfinished, when `poll`,
+// asked between many nodes, says to stop.
+[[nodiscard]] bool SmoothMesh(CMeshStore& store, int passes, const MeshCancelPoll& poll);

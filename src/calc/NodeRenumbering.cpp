@@ -2,12 +2,18 @@
 
 #include <algorithm>
 
+#include "calc/CalculationCancel.h"
+
 // The per-node arrays below are indexed by node number (1..N); entry 0 is
 // unused. During the labelling the new-number array doubles as each node's
 // status: 0 not reached, and while a component is numbered -2 inactive,
 // -1 preactive, 0 active; a positive value is the node's new number.
 
 namespace {
+
+// Numbering a node costs little; a look at the cancel watch between many of
+// them costs nothing worth counting.
+constexpr int kNodesBetweenCancelChecks = 4096;
 
 constexpr int kInactive = -2;
 constexpr int kPreactive = -1;
@@ -242,6 +248,7 @@ void NumberComponent(const ComponentStart& component, int& lastNumber, const Nod
 
     enqueue(component.startNode);
     while (queued > 0) {
+        if (lastNumber % kNodesBetweenCancelChecks == 0 && CancelWatch::Requested()) return;
         const int best = tree.Best();
         const int next = queue[best];
         const int last = queue[queued];
@@ -341,7 +348,7 @@ void LabelComponents(int nodeCount, const NodeAdjacency& adjacency, std::vector<
     newNumber.assign(nodeCount + 1, 0);
     LabelWork work(nodeCount, adjacency);
     int lastNumber = 0;
-    while (lastNumber < nodeCount) {
+    while (lastNumber < nodeCount && !CancelWatch::Requested()) {
         const ComponentStart component = FindPseudoPeripheralNodes(nodeCount, adjacency, newNumber, work);
         NumberComponent(component, lastNumber, adjacency, newNumber, work);
     }

@@ -50,6 +50,8 @@ bool ElementListsAreValid(int nodeCount, const ElementNodeLists& elements);
 
 // Numbers every connected component and writes newNumber[i] (i = 1..N; the
 // vector is resized to N + 1 and entry 0 is unused), whatever the profile.
+// Stops with the numbering unfinished once the watched calculation is
+// cancelled (CancelWatch); the caller asks the watch.
 void LabelComponents(int nodeCount, const NodeAdjacency& adjacency, std::vector<int>& newNumber);
 
 // LabelComponents, but keeps the identity when the new profile would be

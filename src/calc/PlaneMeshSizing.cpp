@@ -9,6 +9,7 @@
 #include <map>
 #include <vector>
 
+#include "calc/MeshElementLimit.h"
 #include "calc/WallThickness.h"
 #include "mesh/DomainBoundaryInput.h"
 #include "model/Geometry.h"
@@ -137,9 +138,14 @@ double ElementsThroughWall(int level)
 // already puts enough elements across it.
 constexpr double kWallShareOfExtent = 0.25;
 
-// The walls' elements stop growing here: near a million elements the mesher
-// takes minutes and the calculation some 4 GB.
-constexpr double kMostWallElements = 1'000'000.0;
+// The solid model's equations lose the twist of a wall of about 1/100,000 of
+// the section's extent (a strip 1000 × 0.01 fails after minutes of work,
+// one of 1/10,000 calculates): walls below this share are refused at once.
+constexpr double kLeastSolvableWallShare = 1.0 / 50'000.0;
+
+// What to do with such a wall, and with one that no mesh size resolves.
+const char* const kSliverAdvice = "Redraw the section without that sliver, or model thin walls as a line section "
+                                  "with widths.";
 
 // Elements a wall's faces bring per square of their size: the mesher
 // triangulates at twice the size and splits each triangle into three
@@ -177,17 +183,76 @@ double ThinnestOf(const std::map<int, double>& walls)
     return thinnest;
 }
 
+// Area of the used domains: each outline less the loops inside it.
+double AreaOfUsedDomains(const T_SECTION_D& section)
+{
+    double area = 0.0;
+    for (const auto& [id, domain] : section.domains) {
+        if (!domain->used)
+            continue;
+        for (std::size_t i = 0; i < domain->loopIds.size(); ++i) {
+            const T_LOOP_D* loop = section.FindLoop(domain->loopIds[i]);
+            if (!loop)
+                continue;
+            double twiceArea = 0.0;
+            for (int entry : loop->curveIds) {
+                const T_SCURVE_D* curve = section.FindCurve(std::abs(entry));
+                for (std::size_t k = 0; curve && k + 1 < curve->pointIds.size(); ++k) {
+                    const T_POINT_D* from = section.FindPoint(curve->pointIds[k]);
+                    const T_POINT_D* to = section.FindPoint(curve->pointIds[k + 1]);
+                    if (from && to)
+                        twiceArea += (entry > 0 ? 1.0 : -1.0) * (from->xy[0] * to->xy[1] - to->xy[0] * from->xy[1]);
+                }
+            }
+            area += (i == 0 ? 0.5 : -0.5) * std::fabs(twiceArea);
+        }
+    }
+    return area;
+}
+
+int DivisionsBySize(const CurveShape& shape, double size)
+{
+    const double meanSegment = shape.length / shape.segments;
+    int count = RoundToInt(shape.length / size);
+    if (meanSegment < size)
+        count = shape.segments;
+    if (meanSegment < 0.25 * size)
+        count = static_cast<int>(shape.segments / 1.5);
+    if (meanSegment < 0.1 * size)
+        count = shape.segments / 2;
+    return count == 0 ? 2 : count;
+}
+
+// Whether the [Mesh Size] option with `size` gives a mesh the mesher takes
+// (no curve past its divisions) and the machine holds (within the limit).
+bool SizeFits(const T_SECTION_D& section, double size, int elementLimit)
+{
+    if (!(size > 0.0) || kElementsPerSquareSize * AreaOfUsedDomains(section) / (size * size) > elementLimit)
+        return false;
+    return std::all_of(section.curves.begin(), section.curves.end(), [&](const auto& entry) {
+        const CurveShape shape = ShapeOf(section, *entry.second);
+        return shape.segments < 1 || DivisionsBySize(shape, size) <= kMostCurveDivisions;
+    });
+}
+
+// The size that puts `through` elements through the thinnest wall, when it fits; 0 when not.
+double ResolvingSize(const T_SECTION_D& section, double thinnest, double through, int elementLimit)
+{
+    const double size = thinnest / through;
+    return SizeFits(section, size, elementLimit) ? size : 0.0;
+}
+
 // The level's size near the walls of a section. A wall that the level's size
 // would cross with fewer than the level's elements gives the curves of its
 // faces its thickness over those elements as their size, whatever the wall's
 // length, so the mesh is fine through the wall and grades to the level's size
 // away from it; every other curve keeps the level's size. When the walls would
-// bring more than kMostWallElements, all their sizes grow by one factor until
+// bring more than the element limit, all their sizes grow by one factor until
 // they bring about that many.
 class WallSizes {
 public:
-    WallSizes(const T_SECTION_D& section, double levelSize, int level)
-        : levelSize_(levelSize), through_(ElementsThroughWall(level)),
+    WallSizes(const T_SECTION_D& section, double levelSize, int level, int elementLimit)
+        : levelSize_(levelSize), through_(ElementsThroughWall(level)), elementLimit_(elementLimit),
           walls_(ThinWallsOfCurves(section, through_ * levelSize))
     {
         // Past `most` every face has the level's size, and growing the
@@ -200,7 +265,7 @@ public:
                 most = std::max(most, through_ * levelSize_ / wall);
             }
         }
-        while (coarsening_ < most && WallElements(coarsening_) > kMostWallElements)
+        while (coarsening_ < most && WallElements(coarsening_) > elementLimit_)
             coarsening_ *= 1.1;
     }
 
@@ -211,14 +276,14 @@ public:
         return std::min(levelSize_, std::max(coarsening_ * WallBeside(curve) / through_, finest));
     }
 
-    MeshSizingNote Note() const
+    MeshSizingNote Note(const T_SECTION_D& section) const
     {
         MeshSizingNote note;
         if (coarsening_ > 1.0) {
             note.kind = MeshSizingNote::HeldAtElementLimit;
-            note.elementLimit = static_cast<int>(kMostWallElements);
+            note.elementLimit = elementLimit_;
             note.thinnestWall = ThinnestOf(walls_);
-            note.resolvingSize = note.thinnestWall / through_;
+            note.resolvingSize = ResolvingSize(section, note.thinnestWall, through_, elementLimit_);
         }
         return note;
     }
@@ -254,6 +319,7 @@ private:
 
     double levelSize_;
     double through_;
+    int elementLimit_;
     std::map<int, double> walls_;
     std::vector<Face> faces_;
     double coarsening_ = 1.0;
@@ -261,8 +327,8 @@ private:
 
 // A given size is the user's own and stays; a wall it puts fewer than two
 // elements through is worth a note, with the size that puts the default
-// level's elements through it.
-MeshSizingNote NoteOnGivenSize(const T_SECTION_D& section, double size)
+// level's elements through it when that size fits.
+MeshSizingNote NoteOnGivenSize(const T_SECTION_D& section, double size, int elementLimit)
 {
     MeshSizingNote note;
     const double thinnest = ThinnestOf(ThinWallsOfCurves(section, 2.0 * size));
@@ -270,7 +336,7 @@ MeshSizingNote NoteOnGivenSize(const T_SECTION_D& section, double size)
         note.kind = MeshSizingNote::GivenSizeTooCoarse;
         note.givenSize = size;
         note.thinnestWall = thinnest;
-        note.resolvingSize = thinnest / ElementsThroughWall(3);
+        note.resolvingSize = ResolvingSize(section, thinnest, ElementsThroughWall(3), elementLimit);
     }
     return note;
 }
@@ -298,34 +364,36 @@ int DivisionsByLevel(const CurveShape& shape, double size, int level, double mea
     }
 }
 
-int DivisionsBySize(const CurveShape& shape, double size)
-{
-    const double meanSegment = shape.length / shape.segments;
-    int count = RoundToInt(shape.length / size);
-    if (meanSegment < size)
-        count = shape.segments;
-    if (meanSegment < 0.25 * size)
-        count = static_cast<int>(shape.segments / 1.5);
-    if (meanSegment < 0.1 * size)
-        count = shape.segments / 2;
-    return count == 0 ? 2 : count;
-}
-
 }  // namespace
 
-std::string MeshSizingNoteLine(const MeshSizingNote& note, const std::string& sectionName)
+double UnsolvableWallOf(const T_SECTION_D& section)
 {
+    return ThinnestOf(WallsOfCurves(section, kLeastSolvableWallShare * ExtentOf(section)));
+}
+
+std::string UnsolvableWallText(const std::string& sectionName, double thickness)
+{
+    return FormatText("Plane section [%s] has a wall %.4g thick, too thin beside its extent for the calculation "
+                      "to solve.\n\n%s",
+                      sectionName.c_str(), thickness, kSliverAdvice);
+}
+
+std::vector<std::string> MeshSizingNoteLines(const MeshSizingNote& note, const std::string& sectionName)
+{
+    const std::string advice =
+        note.resolvingSize > 0.0
+            ? FormatText("  The [Mesh Size] option with %.4g would resolve that wall.", note.resolvingSize)
+            : std::string("  ") + kSliverAdvice;
     switch (note.kind) {
     case MeshSizingNote::HeldAtElementLimit:
-        return FormatText("* The mesh of section [%s] is held at about %d elements: its thinnest wall (%.4g thick) "
-                          "gets fewer elements through it than the level asks, so J and the shear areas may be "
-                          "high. The [Mesh Size] option with %.4g would resolve that wall.",
-                          sectionName.c_str(), note.elementLimit, note.thinnestWall, note.resolvingSize);
+        return {FormatText("* The mesh of section [%s] is held at about %d elements: its thinnest wall (%.4g thick)",
+                           sectionName.c_str(), note.elementLimit, note.thinnestWall),
+                "  gets fewer elements through it than the level asks, so J and the shear areas may be high.",
+                advice};
     case MeshSizingNote::GivenSizeTooCoarse:
-        return FormatText("* Mesh size %.4g puts fewer than two elements through the thinnest wall (%.4g thick) of "
-                          "section [%s], so J and the shear areas may be high. The [Mesh Size] option with %.4g "
-                          "would resolve that wall.",
-                          note.givenSize, note.thinnestWall, sectionName.c_str(), note.resolvingSize);
+        return {FormatText("* Mesh size %.4g puts fewer than two elements through the thinnest wall (%.4g thick)",
+                           note.givenSize, note.thinnestWall),
+                FormatText("  of section [%s], so J and the shear areas may be high.", sectionName.c_str()), advice};
     default: return {};
     }
 }
@@ -343,7 +411,8 @@ MeshSizingNote AssignMeshDivisions(T_SECTION_D& section, int level, double meshS
         size = meanStraight / LevelDivisor(level);
     if (IsZero(size))
         size = SizeFromCurvedShapes(section, level);
-    const WallSizes wallSizes(section, sizeGiven ? 0.0 : size, level);
+    const int elementLimit = MeshElementLimit();
+    const WallSizes wallSizes(section, sizeGiven ? 0.0 : size, level, elementLimit);
 
     for (auto& [id, curve] : section.curves) {
         if (curve->meshDivisions != 0)
@@ -361,5 +430,5 @@ MeshSizingNote AssignMeshDivisions(T_SECTION_D& section, int level, double meshS
         if (T_SCURVE_D* twin = section.FindCurve(curve->twinCurveId))
             twin->meshDivisions = count;
     }
-    return sizeGiven ? NoteOnGivenSize(section, size) : wallSizes.Note();
+    return sizeGiven ? NoteOnGivenSize(section, size, elementLimit) : wallSizes.Note(section);
 }

@@ -11,6 +11,7 @@
 
 #include "calc/NodeRenumbering.h"
 #include "calc/PlaneMeshSizing.h"
+#include "calc/SectionMoments.h"
 #include "mesh/DomainMeshDriver.h"
 #include "model/Geometry.h"
 #include "model/TextFormat.h"
@@ -19,6 +20,8 @@ namespace {
 
 // Plane sections are always meshed in all-quadrilateral mode.
 constexpr int kAllQuadrilateralMode = 1;
+// Escape between the stages after the mesher counts as cancelling the mesh.
+constexpr int kMeshCancelMode = 1;
 
 const char* PoorMeshWarning(int level, double meshSize)
 {
@@ -60,9 +63,10 @@ bool RenumberNodes(CSectModel& model)
     return true;
 }
 
-// Nodes take their new numbers as ids; elements name them so and every node
-// learns its elements and whether it lies on the mesh's boundary.
-void RewriteUnderNewNumbers(CSectModel& model)
+// The rewrite under the new numbers, in three steps: nodes take their new
+// numbers as ids and elements name them so; every node learns its elements;
+// and whether it lies on the mesh's boundary.
+void RenameNodes(CSectModel& model)
 {
     for (auto& [id, element] : model.m_feElements) {
         for (int& nodeId : element->nodeIds)
@@ -76,7 +80,10 @@ void RewriteUnderNewNumbers(CSectModel& model)
         renumbered[node->id] = std::move(node);
     }
     model.m_feNodes = std::move(renumbered);
+}
 
+void ListElementsOfNodes(CSectModel& model)
+{
     for (auto& [id, element] : model.m_feElements) {
         std::vector<int> kept;
         for (int nodeId : element->nodeIds) {
@@ -87,6 +94,10 @@ void RewriteUnderNewNumbers(CSectModel& model)
         }
         element->nodeIds = kept;
     }
+}
+
+void MarkBoundaryNodes(CSectModel& model)
+{
     for (const auto& [id, element] : model.m_feElements) {
         const std::vector<int>& ring = element->nodeIds;
         for (std::size_t i = 0; i < ring.size(); ++i) {
@@ -112,6 +123,8 @@ bool CSectModel::MeshPlaneSection(T_SECTION_D* section, int level, double meshSi
     ClearFeMesh();
     if (!section)
         return false;
+    if (const double sliver = UnsolvableWallOf(*section); sliver > 0.0)
+        return ReportSectionNotCalculable(*this, UnsolvableWallText(section->name, sliver));
     const MeshSizingNote note = AssignMeshDivisions(*section, level, meshSize);
 
     for (const auto& [id, domain] : section->domains) {
@@ -124,14 +137,25 @@ bool CSectModel::MeshPlaneSection(T_SECTION_D* section, int level, double meshSi
         ClearFeMesh();
         return m_reporter.ShowWarning(PoorMeshWarning(level, meshSize));
     }
+    if (PollUserCancel(kMeshCancelMode)) {
+        ClearFeMesh();
+        return false;
+    }
     if (!RenumberNodes(*this)) {
         ClearFeMesh();
         return m_reporter.ShowError(FormatText(
             "Error occurred while ordering the mesh of plane section [%s].\n\nThis section cannot be calculated.",
             section->name.c_str()));
     }
-    RewriteUnderNewNumbers(*this);
-    if (const std::string line = MeshSizingNoteLine(note, section->name); !line.empty())
+    // Each step over a large mesh takes a good part of a second.
+    for (void (*step)(CSectModel&) : {RenameNodes, ListElementsOfNodes, MarkBoundaryNodes}) {
+        if (PollUserCancel(kMeshCancelMode)) {
+            ClearFeMesh();
+            return false;
+        }
+        step(*this);
+    }
+    for (const std::string& line : MeshSizingNoteLines(note, section->name))
         m_reporter.PrintOutput(line);
     return true;
 }

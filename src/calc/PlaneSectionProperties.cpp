@@ -9,6 +9,7 @@
 #include <map>
 #include <vector>
 
+#include "calc/CalculationCancel.h"
 #include "calc/SectPropFem.h"
 #include "calc/SectionMoments.h"
 #include "model/Geometry.h"
@@ -230,12 +231,22 @@ bool CSectModel::CalcPlaneSectionProperties(T_SECTION_D* section)
 
     // The solid model runs before the centroid point is placed, so a failure
     // leaves no point behind and no J of 0 that would read as a result. Its
-    // load point is the centroid of the mesh it extrudes.
+    // load point is the centroid of the mesh it extrudes. Escape stops it
+    // with no result.
     double torsion = 0.0, shearAreaX = 0.0, shearAreaY = 0.0;
     bool torsionMayBeHigh = false;
     const CSectPropFem solidModel;
-    if (!solidModel.Calculate(m_feNodes, m_feElements, m_materials, section->baseMaterialId, meshCentroid, torsion,
-                              shearAreaX, shearAreaY, &torsionMayBeHigh))
+    const CancelWatch escape([this] { return m_reporter.PollCancel() == PolledMessage::Escape; });
+    const bool solved = !CancelWatch::Requested() &&
+                        solidModel.Calculate(m_feNodes, m_feElements, m_materials, section->baseMaterialId,
+                                             meshCentroid, torsion, shearAreaX, shearAreaY, &torsionMayBeHigh);
+    // A cancel inside a longer torsion solve reads as a failed model to the
+    // solid model, so it is asked before anything of the result is used.
+    if (escape.Cancelled()) {
+        m_reporter.PrintOutput("* Calculation is canceled.");
+        return false;
+    }
+    if (!solved)
         return ReportSectionNotCalculable(
             *this, FormatText("The torsion constant and the shear areas of plane section [%s] cannot be found "
                               "from its mesh.",

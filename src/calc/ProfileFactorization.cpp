@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "calc/CalculationCancel.h"
 #include "calc/ProfileDotProducts.h"
 #include "calc/TaskThreads.h"
 
@@ -11,6 +12,9 @@
 // K(i, j) sits (j - i) places before the diagonal. Equations are 1-based.
 
 namespace {
+
+// A look at the cancel watch costs next to nothing beside an element's sums.
+constexpr int kElementsBetweenCancelChecks = 1024;
 
 // A block of whole columns placed somewhere in the coefficient buffer.
 class PlacedBlock {
@@ -74,6 +78,7 @@ SolverStatus AddElementsInRange(const ElementStream& stream, const SkylineProfil
                                 std::int64_t end, double* buffer) {
     std::vector<std::int64_t> mapped;
     for (int e = 0; e < stream.ElementCount(); ++e) {
+        if (e % kElementsBetweenCancelChecks == 0 && CancelWatch::Requested()) return SolverStatus::Cancelled;
         const std::span<const int> equations = stream.Equations(e);
         const std::span<const double> triangle = stream.UpperTriangle(e);
         mapped.resize(equations.size());
@@ -182,11 +187,19 @@ SolverStatus FactorInMemory(ProfileSolverState& state) {
     RunTasks(segments.ShareCount(), WorkerThreads(state), [&](int share) {
         const std::int64_t first = segments.ShareFirst(share), last = segments.ShareLast(share);
         for (std::int64_t j = first; j <= last; j += 2) {
+            if (CancelWatch::Requested()) {
+                shareStatus[share] = SolverStatus::Cancelled;
+                return;
+            }
             shareStatus[share] = j < last ? ReduceColumnPair(j, whole, profile, pivots)
                                           : ReduceColumn(j, whole, whole, true, profile, pivots);
             if (shareStatus[share] != SolverStatus::Ok) return;
         }
         for (std::int64_t j = segments.tailStart; j <= n; ++j) {
+            if (CancelWatch::Requested()) {
+                shareStatus[share] = SolverStatus::Cancelled;
+                return;
+            }
             ReduceRows(j, whole.Diagonal(j), whole, std::max(first, profile.Top(j) + 1), std::min(last, j - 1),
                        profile);
         }
@@ -196,6 +209,7 @@ SolverStatus FactorInMemory(ProfileSolverState& state) {
         if (status != SolverStatus::Ok) return status;
     }
     for (std::int64_t j = segments.tailStart; j <= n; ++j) {
+        if (CancelWatch::Requested()) return SolverStatus::Cancelled;
         double* column = whole.Diagonal(j);
         ReduceRows(j, column, whole, std::max(segments.tailStart, profile.Top(j) + 1), j - 1, profile);
         const SolverStatus status = FinishColumn(j, column, profile, pivots);
@@ -295,6 +309,7 @@ SolverStatus FactorProfileBlocks(ProfileSolverState& state) {
             if (b < c && !ReadBlock(state, b, place)) return SolverStatus::ScratchFileFailed;
             const PlacedBlock reached = b < c ? PlacedBlock(place, state, b) : own;
             for (std::int64_t j = own.FirstEq(); j <= own.LastEq(); ++j) {
+                if (CancelWatch::Requested()) return SolverStatus::Cancelled;
                 const SolverStatus status = ReduceColumn(j, own, reached, b == c, profile, pivots);
                 if (status != SolverStatus::Ok) return status;
             }

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/CalculationCancel.h"
 #include "calc/ProfileFactorization.h"
 
 ProfileSolver::ProfileSolver(ProfileSolverOptions options)
@@ -63,7 +64,11 @@ SolverStatus ProfileSolver::SetUp(const ConnectivityDescription& description, co
     Release();
     SolverGraph graph;
     if (!BuildSolverGraph(description, graph)) return SolverStatus::InvalidInput;
-    if (!OrderSolverEquations(graph, state_.profile)) return SolverStatus::InvalidInput;
+    if (CancelWatch::Requested()) return SolverStatus::Cancelled;
+    // The ordering stops early, with no order, when the user cancels.
+    if (!OrderSolverEquations(graph, state_.profile)) {
+        return CancelWatch::Requested() ? SolverStatus::Cancelled : SolverStatus::InvalidInput;
+    }
     if (!PartitionProfileBlocks(options_.memoryWords, state_.profile, state_.blocks)) {
         return SolverStatus::PartitionFailed;
     }

@@ -27,6 +27,8 @@ enum class SolverStatus {
     NotPositiveDefinite,
     // A scratch folder or block could not be made, written or read back.
     ScratchFileFailed,
+    // The user cancelled the calculation (CancelWatch).
+    Cancelled,
 };
 
 // Leaves new elements uninitialised: the coefficient buffer is zeroed by the

@@ -4,6 +4,8 @@
 #include <numeric>
 #include <utility>
 
+#include "calc/CalculationCancel.h"
+
 namespace {
 
 // Range of positions in graph.nodeEquations that belongs to a node.
@@ -51,15 +53,16 @@ bool BuildSolverGraph(const ConnectivityDescription& description, SolverGraph& g
 
 bool OrderSolverNodes(const SolverGraph& graph, std::vector<int>& newNumber) {
     NodeAdjacency adjacency;
-    if (!BuildNodeAdjacency(graph.nodeCount, graph.records, adjacency)) return false;
+    if (!BuildNodeAdjacency(graph.nodeCount, graph.records, adjacency) || CancelWatch::Requested()) return false;
     LabelComponents(graph.nodeCount, adjacency, newNumber);
     return true;
 }
 
 bool OrderSolverEquations(const SolverGraph& graph, SkylineProfile& profile) {
     std::vector<int> reduced;
-    if (!OrderSolverNodes(graph, reduced)) return false;
+    if (!OrderSolverNodes(graph, reduced) || CancelWatch::Requested()) return false;
     if (!NumberSolverEquations(graph, reduced, profile) || !ComputeSkylineProfile(graph, profile)) return false;
+    if (CancelWatch::Requested()) return false;
 
     std::vector<int> given(graph.nodeCount + 1);
     std::iota(given.begin(), given.end(), 0);

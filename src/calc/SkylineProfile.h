@@ -51,7 +51,8 @@ struct SkylineProfile {
 // reducing node order and under the given one, keeping the smaller equation
 // profile; a tie keeps the reducing order. Judged by the equations, a layer of
 // fixed nodes counts for nothing, as it should. Fills the equation maps and the
-// profile; false when a step below is.
+// profile; false when a step below is, or when the user cancels between steps
+// (CancelWatch).
 [[nodiscard]] bool OrderSolverEquations(const SolverGraph& graph, SkylineProfile& profile);
 
 // Numbers the equations node by node in the new order. A slave's equations that

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "calc/CalculationCancel.h"
 #include "calc/SolidElements.h"
 #include "calc/TaskThreads.h"
 
@@ -121,6 +122,7 @@ bool AssembleElementSystem(const SolidModelTables& model, const SolidEquationTab
     const int workers = FormationWorkerCount(elementCount, maxThreads);
     std::vector<FormedElement> batch(std::min(kBatch, elementCount));
     for (int first = 1; first <= elementCount; first += kBatch) {
+        if (CancelWatch::Requested()) return false;
         const int size = std::min(kBatch, elementCount - first + 1);
         RunTasks(size, workers, [&](int i) {
             FormedElement& element = batch[i];

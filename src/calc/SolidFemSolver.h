@@ -20,8 +20,9 @@ inline constexpr int kSolidFemFailed = 1;
 // kSolidFemFailed, leaving results untouched, when the tables do not fit
 // together (row widths, node, material or load-case numbers out of range,
 // values that are not finite), when an element is inverted or degenerate or
-// its material unusable, or when the equation solver fails (set-up, partition,
-// a pivot that shows a singular or indefinite stiffness). solverOptions.threads
+// its material unusable, when the equation solver fails (set-up, partition,
+// a pivot that shows a singular or indefinite stiffness), or when the user
+// cancels the calculation (CancelWatch). solverOptions.threads
 // bounds the element formation as well as the equation solver.
 [[nodiscard]] int RunSolidFemSolver(const SolidModelTables& model, std::span<const int> loadNodeList,
                                     std::span<double> results, const ProfileSolverOptions& solverOptions = {});

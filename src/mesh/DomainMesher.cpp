@@ -56,8 +56,7 @@ MeshStageResult MergeTwice(CMeshStore& store, const CBoundaryCurves& curves, int
         const MeshStageResult result = MergeTrianglesToQuads(store, curves, mode, hooks.poll);
         if (!result.Ok())
             return result;
-        SmoothMesh(store, 2);
-        if (hooks.poll())
+        if (!SmoothMesh(store, 2, hooks.poll) || hooks.poll())
             return MeshStageResult::Canceled();
         if (advanceProgress)
             hooks.setProgress(position);
@@ -81,17 +80,16 @@ MeshStageResult MakeAllQuads(CMeshStore& store, MeshDomainInput& domain, const M
         return result;
 
     hooks.setProgress(4);
-    SplitAllToQuads(store, curves);
-    SmoothMesh(store, 2);
-    if (hooks.poll())
+    if (!SplitAllToQuads(store, curves, hooks.poll))
+        return MeshStageResult::Canceled();
+    if (!SmoothMesh(store, 2, hooks.poll) || hooks.poll())
         return MeshStageResult::Canceled();
 
     hooks.setProgress(5);
-    result = CleanUpQuads(store, curves);
+    result = CleanUpQuads(store, curves, hooks.poll);
     if (!result.Ok())
         return result;
-    SmoothMesh(store, 3);
-    if (hooks.poll())
+    if (!SmoothMesh(store, 3, hooks.poll) || hooks.poll())
         return MeshStageResult::Canceled();
 
     hooks.setProgress(6);
@@ -99,8 +97,8 @@ MeshStageResult MakeAllQuads(CMeshStore& store, MeshDomainInput& domain, const M
         return MeshStageResult::Canceled();
     const int cuts = SplitFlatCornerQuads(store, curves);
     hooks.flatCornerCuts(cuts);
-    if (cuts != 0)
-        SmoothMesh(store, 2);
+    if (cuts != 0 && !SmoothMesh(store, 2, hooks.poll))
+        return MeshStageResult::Canceled();
     return {};
 }
 
@@ -129,9 +127,9 @@ MeshStageResult MeshDomain(CMeshStore& store, MeshDomainInput& domain, int mode,
             return MeshStageResult::Canceled();
         hooks.setProgress(3);
     }
-    ImproveValences(store);
-    SmoothMesh(store, 2);
-    if (hooks.poll())
+    if (!ImproveValences(store, hooks.poll))
+        return MeshStageResult::Canceled();
+    if (!SmoothMesh(store, 2, hooks.poll) || hooks.poll())
         return MeshStageResult::Canceled();
     hooks.setProgress(mode == MESH_TRIANGLES ? 4 : 3);
 

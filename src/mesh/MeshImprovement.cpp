@@ -8,6 +8,10 @@
 
 namespace {
 
+// Moving a node costs little; a look for Escape between many of them costs
+// nothing worth counting.
+constexpr int kNodesBetweenPolls = 4096;
+
 // Twice the area of an element not yet sound must exceed this fraction of its
 // longest side squared after a move.
 constexpr double kRelativeAreaEpsilon = 1e-12;
@@ -64,9 +68,11 @@ void CountValences(CMeshStore& store)
     }
 }
 
-void ImproveValences(CMeshStore& store)
+bool ImproveValences(CMeshStore& store, const MeshCancelPoll& poll)
 {
     for (const int difference : {6, 5, 4}) {
+        if (poll())
+            return false;
         for (const auto& [edgeId, edge] : store.edges) {
             if (edge->constrained)
                 continue;
@@ -90,14 +96,19 @@ void ImproveValences(CMeshStore& store)
             ++pR->valence;
         }
     }
+    return true;
 }
 
-void SmoothMesh(CMeshStore& store, int passes)
+bool SmoothMesh(CMeshStore& store, int passes, const MeshCancelPoll& poll)
 {
     RebuildNodeElementLists(store);
 
+    // A pass over a large mesh takes seconds.
+    int visited = 0;
     for (int pass = 0; pass < passes; ++pass) {
         for (auto& [nodeId, node] : store.nodes) {
+            if (++visited % kNodesBetweenPolls == 0 && poll())
+                return false;
             if (node->fixed || node->elements.empty())
                 continue;
             double sumX = 0.0, sumY = 0.0;
@@ -134,4 +145,5 @@ void SmoothMesh(CMeshStore& store, int passes)
             }
         }
     }
+    return true;
 }

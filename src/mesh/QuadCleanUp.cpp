@@ -367,23 +367,29 @@ std::vector<int> AllElementIds(const CMeshStore& store)
 
 }  // namespace
 
-MeshStageResult CleanUpQuads(CMeshStore& store, const CBoundaryCurves& curves)
+MeshStageResult CleanUpQuads(CMeshStore& store, const CBoundaryCurves& curves, const MeshCancelPoll& poll)
 {
     RebuildNodeElementLists(store);
     QuadCleaner cleaner(store, curves);
     cleaner.Pass(AllElementIds(store), &QuadCleaner::WideAngleCollapse);
 
+    // A pass over a large mesh takes a good part of a second.
     const std::vector<int> ids = AllElementIds(store);
     bool ended = false;
     for (int sweep = 0; sweep < kMaxCleanUpSweeps && !ended; ++sweep) {
-        bool changed = cleaner.Pass(ids, &QuadCleaner::RemoveDoublet);
-        changed = cleaner.Pass(ids, &QuadCleaner::CollapseDiagonal) || changed;
-        changed = cleaner.Pass(ids, &QuadCleaner::SwapSide) || changed;
-        changed = cleaner.Pass(ids, &QuadCleaner::RemovePair) || changed;
+        bool changed = false;
+        for (const auto step : {&QuadCleaner::RemoveDoublet, &QuadCleaner::CollapseDiagonal, &QuadCleaner::SwapSide,
+                                &QuadCleaner::RemovePair}) {
+            if (poll())
+                return MeshStageResult::Canceled();
+            changed = cleaner.Pass(ids, step) || changed;
+        }
         ended = !changed;
     }
     if (!ended)
         return MeshStageResult::Failed("the quadrilateral clean-up does not come to an end");
+    if (poll())
+        return MeshStageResult::Canceled();
 
     for (auto& entry : store.elements)
         entry.second->tag = entry.first;

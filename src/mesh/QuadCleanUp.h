@@ -8,8 +8,9 @@
 #include "mesh/MeshStatus.h"
 #include "mesh/MeshStore.h"
 
-// Failed when the sweeps do not come to an end.
-MeshStageResult CleanUpQuads(CMeshStore& store, const CBoundaryCurves& curves);
+// Failed when the sweeps do not come to an end; Canceled when `poll`, asked
+// between passes over the elements, says so.
+MeshStageResult CleanUpQuads(CMeshStore& store, const CBoundaryCurves& curves, const MeshCancelPoll& poll);
 
 // Cuts every quadrilateral with a corner of 179 degrees or more (the widest
 // one, the first on a tie) into two triangles along the diagonal from it;

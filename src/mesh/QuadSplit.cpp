@@ -7,6 +7,10 @@
 
 namespace {
 
+// Splitting an element costs little; a look for Escape between many of them
+// costs nothing worth counting.
+constexpr std::size_t kElementsBetweenPolls = 4096;
+
 // A boundary node is a corner when its angle inside the domain exceeds this.
 constexpr double kCornerAngle = 209.0;
 // The widest quadrilateral at a corner is treated from this angle on (the
@@ -259,7 +263,7 @@ std::vector<int> FindCornerNodes(const CMeshStore& store, const MeshDomainInput&
     return corners;
 }
 
-void SplitAllToQuads(CMeshStore& store, CBoundaryCurves& curves)
+bool SplitAllToQuads(CMeshStore& store, CBoundaryCurves& curves, const MeshCancelPoll& poll)
 {
     RebuildNodeElementLists(store);
     const std::vector<int> corners = FindCornerNodes(store, curves.Domain());
@@ -274,8 +278,12 @@ void SplitAllToQuads(CMeshStore& store, CBoundaryCurves& curves)
     for (const auto& entry : store.elements)
         ids.push_back(entry.first);
     SideMidpoints midpoints(store, curves);
-    for (const int id : ids) {
-        if (store.FindMeshElement(id) != nullptr)
-            SplitElement(store, midpoints, id);
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        // The split of a large mesh takes seconds.
+        if (i % kElementsBetweenPolls == 0 && poll())
+            return false;
+        if (store.FindMeshElement(ids[i]) != nullptr)
+            SplitElement(store, midpoints, ids[i]);
     }
+    return true;
 }

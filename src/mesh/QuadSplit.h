@@ -5,13 +5,16 @@
 // through side midpoints (on the curve for a boundary side) and a new centre.
 
 #include "mesh/BoundaryCurveQueries.h"
+#include "mesh/MeshStatus.h"
 #include "mesh/MeshStore.h"
 
 #include <array>
 
 // Leaves the store's corner list filled (ascending, no duplicates); every
 // boundary midpoint joins its curve's mesh-node list between the side's nodes.
-void SplitAllToQuads(CMeshStore& store, CBoundaryCurves& curves);
+// False, with the split unfinished, when `poll`, asked between many elements,
+// says to stop.
+[[nodiscard]] bool SplitAllToQuads(CMeshStore& store, CBoundaryCurves& curves, const MeshCancelPoll& poll);
 
 // The boundary nodes whose angle inside the domain exceeds 209 degrees, and
 // the ends of every curve of an open chain; ascending, without duplicates.

@@ -13,6 +13,7 @@
 #include <limits>
 
 #include "SolverTestSupport.h"
+#include "calc/CalculationCancel.h"
 #include "calc/ProfileSolver.h"
 
 using namespace solver_test;
@@ -182,6 +183,41 @@ TEST(SolverPartition, FailuresSkipTheSolution) {
         EXPECT_EQ(RunSetUp(solver, model, std::vector<double>(x.size(), 1.0), x), SolverStatus::PartitionFailed);
         EXPECT_EQ(x, std::vector<double>(x.size(), 42.0));
         ExpectNothingKept(solver, model);
+    }
+}
+
+// Escape during the set-up: the solver looks at the watch at every column it
+// factors, in memory and block by block, and at whichever look finds the
+// user's Escape it stops with Cancelled, x untouched and nothing kept.
+TEST(SolverCancel, StopsAtWhicheverLookFindsEscapeAndKeepsNothing) {
+    const SolverModel model = PlaneStressCantilever({20, 6, 1.0, 1.0, 0, false});
+    const std::int64_t n = model.description.equationCount;
+    for (const std::int64_t memory : {ProfileSolverOptions{}.memoryWords, MemoryForMostBlocks(model)}) {
+        SCOPED_TRACE(memory);
+        // One thread: every look is the watching thread's own.
+        const ProfileSolverOptions options{memory, {}, 1};
+        int looks = 0;
+        {
+            const CancelWatch counting([&looks] { return ++looks < 0; }, std::chrono::milliseconds(0));
+            ProfileSolver solver(options);
+            std::vector<double> x(n, 0.0);
+            ASSERT_EQ(RunSetUp(solver, model, std::vector<double>(n, 1.0), x), SolverStatus::Ok);
+            EXPECT_EQ(solver.SolveEquations(ProfileSolver::kJobRelease, model.description, model.stream, {}, {}),
+                      SolverStatus::Ok);
+        }
+        // At least one look for every two columns factored.
+        EXPECT_GE(looks, n / 2);
+        // The first looks come while the equations are ordered.
+        for (const int escapeAt : {1, 2, 3, looks / 2, looks}) {
+            SCOPED_TRACE(escapeAt);
+            int seen = 0;
+            const CancelWatch escape([&] { return ++seen == escapeAt; }, std::chrono::milliseconds(0));
+            ProfileSolver solver(options);
+            std::vector<double> x(n, 42.0);
+            EXPECT_EQ(RunSetUp(solver, model, std::vector<double>(n, 1.0), x), SolverStatus::Cancelled);
+            EXPECT_EQ(x, std::vector<double>(n, 42.0));
+            ExpectNothingKept(solver, model);
+        }
     }
 }
 

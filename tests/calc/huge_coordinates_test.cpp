@@ -1,5 +1,6 @@
 // A section with one point moved far out: its division counts or its mesh
-// grid cannot be represented, and the calculation refuses it with a reason.
+// grid cannot be represented, or its walls are too thin beside its extent,
+// and the calculation refuses it with a reason.
 
 #include "PropsShapes.h"
 #include "support/ScriptedUserPorts.h"
@@ -18,6 +19,7 @@ struct HugeCase {
     double moveX;
     double meshSize;  // 0 sizes the mesh by the level
     const char* reason;
+    bool beforeMeshing = false;  // refused in a box before the mesher starts
 };
 
 TEST(HugeCoordinatesTest, ASectionWithAPointMovedFarOutIsRefused)
@@ -28,11 +30,12 @@ TEST(HugeCoordinatesTest, ASectionWithAPointMovedFarOutIsRefused)
         // 1e12 divisions of size 1 along the long sides.
         {"rectangle at 1e12, size 1", rectangle, 1e12, 1.0, "mesh divisions"},
         // Sized from the mean side, the short sides keep few divisions, far
-        // finer than an extent of 1e300 or 1e20 can number.
+        // finer than an extent of 1e300 can number.
         {"rectangle at 1e300", rectangle, 1e300, 0.0, "too finely divided"},
-        {"rectangle at -1e20", rectangle, -1e20, 0.0, "too finely divided"},
-        // Circles sized from their least gap.
-        {"tube at 1e300", tube, 1e300, 0.0, "mesh divisions"},
+        // Its short sides, 50 apart, are a wall far too thin for an extent of 1e20.
+        {"rectangle at -1e20", rectangle, -1e20, 0.0, "has a wall 50 thick, too thin beside its extent", true},
+        // The tube's wall, 5 thick across its chords, beside an extent of 1e300.
+        {"tube at 1e300", tube, 1e300, 0.0, "has a wall 4.981 thick, too thin beside its extent", true},
     };
     for (const HugeCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -50,10 +53,16 @@ TEST(HugeCoordinatesTest, ASectionWithAPointMovedFarOutIsRefused)
         user.ClearRecords();
         model.BeginUndoAction();
         EXPECT_FALSE(model.MeshPlaneSection(section, 3, c.meshSize));
-        ASSERT_EQ(user.lines.size(), 1u);
+        EXPECT_TRUE(model.m_feNodes.empty());
+        if (c.beforeMeshing) {
+            ASSERT_EQ(user.boxes.size(), 1u);
+            EXPECT_TRUE(user.lines.empty()) << ::testing::PrintToString(user.lines);
+            EXPECT_NE(user.boxes[0].text.find(c.reason), std::string::npos) << user.boxes[0].text;
+            continue;
+        }
+        ASSERT_EQ(user.lines.size(), 1u) << ::testing::PrintToString(user.BoxTexts());
         EXPECT_EQ(user.lines[0].rfind("* Mesh generation failed in domain [", 0), 0u) << user.lines[0];
         EXPECT_NE(user.lines[0].find(c.reason), std::string::npos) << user.lines[0];
-        EXPECT_TRUE(model.m_feNodes.empty());
     }
 }
 

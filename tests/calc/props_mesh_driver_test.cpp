@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
+#include <cstdio>
 #include <numbers>
 #include <set>
 
+#include "calc/MeshElementLimit.h"
 #include "calc/PlaneMeshSizing.h"
 #include "calc/PropsTestSupport.h"
 
@@ -250,7 +253,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A wall of 1/500 of the section's extent takes the level's elements through
 // it all along; a sliver of 1/1000000 would take billions, so its walls are
-// held near the limit of a million elements, and the note says so.
+// held near the element limit, and the note says so. No mesh size resolves
+// that wall within the limit, so the note's advice is to redraw.
 TEST_F(MeshDriverTest, SliverPastTheElementLimitIsSizedAtTheLimitWithANote)
 {
     model.SetTolerance(1e-4);
@@ -260,12 +264,13 @@ TEST_F(MeshDriverTest, SliverPastTheElementLimitIsSizedAtTheLimitWithANote)
     ASSERT_NE(model.FindSection(strip), nullptr);
     const MeshSizingNote none = AssignMeshDivisions(*model.FindSection(strip), 5, 0.0);
     EXPECT_EQ(none.kind, MeshSizingNote::None);
-    EXPECT_EQ(MeshSizingNoteLine(none, "S"), "");
+    EXPECT_TRUE(MeshSizingNoteLines(none, "S").empty());
 
     const int sliver = GeneratePlane(DrawRectangle(0, 10, 1000, 10.001));
     ASSERT_NE(sliver, 0);
     const MeshSizingNote note = AssignMeshDivisions(*model.FindSection(sliver), 5, 0.0);
     EXPECT_EQ(note.kind, MeshSizingNote::HeldAtElementLimit);
+    EXPECT_EQ(note.elementLimit, MeshElementLimit());
     EXPECT_NEAR(note.thinnestWall, 0.001, 1e-9);
     int faceDivisions = 0;
     for (const auto& [length, count] : Divisions(sliver))
@@ -273,10 +278,12 @@ TEST_F(MeshDriverTest, SliverPastTheElementLimitIsSizedAtTheLimitWithANote)
     // The level asks 2 × 1000 / (0.001 / 10.5) = 21 million along the faces.
     EXPECT_GT(faceDivisions, 100'000);
     EXPECT_LT(faceDivisions, 1'000'000);
-    EXPECT_EQ(MeshSizingNoteLine(note, "Sliver"),
-              "* The mesh of section [Sliver] is held at about 1000000 elements: its thinnest wall (0.001 thick) gets "
-              "fewer elements through it than the level asks, so J and the shear areas may be high. The [Mesh Size] "
-              "option with 9.524e-05 would resolve that wall.");
+    EXPECT_EQ(MeshSizingNoteLines(note, "Sliver"),
+              (std::vector<std::string>{
+                  "* The mesh of section [Sliver] is held at about " + std::to_string(MeshElementLimit()) +
+                      " elements: its thinnest wall (0.001 thick)",
+                  "  gets fewer elements through it than the level asks, so J and the shear areas may be high.",
+                  "  Redraw the section without that sliver, or model thin walls as a line section with widths."}));
 }
 
 // A given size stays as given, however coarse for a wall; the output says
@@ -288,15 +295,167 @@ TEST_F(MeshDriverTest, GivenSizeOfOneElementThroughAWallIsKeptWithANote)
     ASSERT_TRUE(lastResult) << ::testing::PrintToString(user.BoxTexts());
     // As sized, 100 and 2; the mesher triangulates at half those counts.
     EXPECT_EQ(Divisions(id), (Counts{{1, 1}, {1, 1}, {100, 50}, {100, 50}}));
-    EXPECT_EQ(user.LastLine(), "* Mesh size 1 puts fewer than two elements through the thinnest wall (1 thick) of "
-                               "section [" + Section(id).name + "], so J and the shear areas may be high. The "
-                               "[Mesh Size] option with 0.1818 would resolve that wall.");
+    EXPECT_EQ(user.lines, (std::vector<std::string>{
+                              "* Mesh size 1 puts fewer than two elements through the thinnest wall (1 thick)",
+                              "  of section [" + Section(id).name + "], so J and the shear areas may be high.",
+                              "  The [Mesh Size] option with 0.1818 would resolve that wall."}));
 
     user.ClearRecords();
     Mesh(DrawRectangle(0, 10, 100, 11), 0, 0.25);
     ASSERT_TRUE(lastResult) << ::testing::PrintToString(user.BoxTexts());
     EXPECT_TRUE(user.lines.empty()) << ::testing::PrintToString(user.lines);
+
+    // The advised size is one the mesher takes: the wall 1 thick gets
+    // 1 / 0.1818 = 5.5 elements through it, and the mesh is made.
+    user.ClearRecords();
+    Mesh(DrawRectangle(0, 20, 100, 21), 0, 1.0 / 5.5);
+    ASSERT_TRUE(lastResult) << ::testing::PrintToString(user.BoxTexts());
+    EXPECT_TRUE(user.lines.empty()) << ::testing::PrintToString(user.lines);
 }
+
+// A quarter of the memory at 5500 bytes an element, between 100,000 and a
+// million: 8 GB holds 2 GiB / 5500 = 390,451 elements.
+TEST(MeshElementLimit, IsAQuarterOfTheMemoryBetweenAFloorAndACeiling)
+{
+    constexpr std::uint64_t kGiB = 1ull << 30;
+    EXPECT_EQ(MeshElementLimitFor(8 * kGiB), 390'451);
+    EXPECT_EQ(MeshElementLimitFor(16 * kGiB), 780'903);
+    EXPECT_EQ(MeshElementLimitFor(64 * kGiB), 1'000'000);
+    EXPECT_EQ(MeshElementLimitFor(2 * kGiB), 100'000);
+    EXPECT_EQ(MeshElementLimitFor(0), 100'000);
+    EXPECT_GE(MeshElementLimit(), 100'000);
+    EXPECT_LE(MeshElementLimit(), 1'000'000);
+}
+
+// A wall thinner than 1/50,000 of the section's extent is refused before
+// anything is meshed: the mesher never starts (no progress, no poll), and
+// the box names the section, the wall and what to do.
+struct SliverCase {
+    const char* name;
+    Polyline outline;
+    double wall;
+};
+
+class OutlineTest : public MeshDriverTest {
+protected:
+    std::vector<int> DrawOutline(const Polyline& corners)
+    {
+        std::vector<int> ids;
+        for (std::size_t i = 0; i < corners.size(); ++i)
+            ids.push_back(Draw({corners[i], corners[(i + 1) % corners.size()]}));
+        return ids;
+    }
+};
+
+class UnsolvableWallTest : public OutlineTest, public ::testing::WithParamInterface<SliverCase> {};
+
+TEST_P(UnsolvableWallTest, IsRefusedBeforeMeshingWithWhatToDo)
+{
+    model.SetTolerance(1e-5);
+    const int id = GeneratePlane(DrawOutline(GetParam().outline), "Sliver");
+    ASSERT_NE(id, 0);
+    user.ClearRecords();
+    user.QueuePendingMessages({PolledMessage::Escape});
+    EXPECT_FALSE(model.MeshPlaneSection(model.FindSection(id), 1, 0.0));
+    char thickness[32];
+    std::snprintf(thickness, sizeof thickness, "%.4g", GetParam().wall);
+    EXPECT_EQ(user.BoxTexts(),
+              std::vector<std::string>{"Plane section [Sliver] has a wall " + std::string(thickness) +
+                                       " thick, too thin beside its extent for the calculation to solve.\n\n"
+                                       "Redraw the section without that sliver, or model thin walls as a line "
+                                       "section with widths.\n\nThis section cannot be calculated."});
+    EXPECT_TRUE(user.progressCalls.empty());
+    EXPECT_EQ(user.TakePendingMessage(), PolledMessage::Escape);  // never polled
+    EXPECT_TRUE(model.m_feNodes.empty());
+    EXPECT_TRUE(model.m_feElements.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SliversFinsAndStrips, UnsolvableWallTest,
+    ::testing::Values(SliverCase{"Strip1000By001", {{0, 0}, {1000, 0}, {1000, 0.01}, {0, 0.01}}, 0.01},
+                      SliverCase{"UprightStrip", {{0, 0}, {0.005, 0}, {0.005, 500}, {0, 500}}, 0.005},
+                      SliverCase{"BlockWithAFin",
+                                 {{0, 0}, {100, 0}, {100, 100}, {50.001, 100}, {50.001, 150}, {49.999, 150},
+                                  {49.999, 100}, {0, 100}},
+                                 0.002}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The same shapes a little thicker, 1/10,000 of their extent, are no slivers.
+TEST_F(OutlineTest, WallsOfATenThousandthOfTheExtentAreSolvable)
+{
+    model.SetTolerance(1e-5);
+    const int strip = GeneratePlane(DrawOutline({{0, 0}, {1000, 0}, {1000, 0.1}, {0, 0.1}}));
+    const int fin = GeneratePlane(DrawOutline(
+        {{0, 300}, {100, 300}, {100, 400}, {50.005, 400}, {50.005, 450}, {49.995, 450}, {49.995, 400}, {0, 400}}));
+    EXPECT_EQ(UnsolvableWallOf(Section(strip)), 0.0);
+    EXPECT_EQ(UnsolvableWallOf(Section(fin)), 0.0);
+}
+
+// A note advises a size only when the mesh at that size is one the mesher
+// takes (no curve past 1,000,000 divisions) and within the element limit,
+// reckoned here from the section's own area and longest curve; otherwise it
+// advises to redraw. The size puts the elements of the level through the
+// wall (5.5 for a given size).
+struct AdviceCase {
+    const char* name;
+    Polyline outline;
+    int level;
+    double size;
+    double wall;         // the thinnest wall
+    double through;      // elements through it that the advice asks
+    double area;         // of the section
+    double longestCurve;
+};
+
+class NoteAdviceTest : public OutlineTest, public ::testing::WithParamInterface<AdviceCase> {};
+
+TEST_P(NoteAdviceTest, AdvisesOnlyASizeTheMesherTakesWithinTheLimit)
+{
+    const AdviceCase& c = GetParam();
+    model.SetTolerance(1e-5);
+    const int id = GeneratePlane(DrawOutline(c.outline), "S");
+    ASSERT_NE(id, 0);
+    T_SECTION_D& section = *model.FindSection(id);
+    const MeshSizingNote note = AssignMeshDivisions(section, c.level, c.size);
+    ASSERT_NE(note.kind, MeshSizingNote::None);
+    EXPECT_NEAR(note.thinnestWall, c.wall, 1e-9 * c.wall);
+    const double resolving = c.wall / c.through;
+    const bool fits = 2.0 * c.area / (resolving * resolving) <= MeshElementLimit() &&
+                      c.longestCurve / resolving <= 1'000'000;
+    const std::vector<std::string> lines = MeshSizingNoteLines(note, "S");
+    ASSERT_EQ(lines.size(), 3u);
+    if (!fits) {
+        EXPECT_EQ(note.resolvingSize, 0.0);
+        EXPECT_EQ(lines[2], "  Redraw the section without that sliver, or model thin walls as a line section with "
+                            "widths.");
+        return;
+    }
+    EXPECT_NEAR(note.resolvingSize, resolving, 1e-9 * resolving);
+    AssignMeshDivisions(section, 0, note.resolvingSize);
+    for (const auto& [curveId, curve] : section.curves)
+        EXPECT_LE(curve->meshDivisions, 1'000'000) << curveId;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SliversFinsAndStrips, NoteAdviceTest,
+    ::testing::Values(
+        AdviceCase{"StripAtACoarseSize", {{0, 0}, {100, 0}, {100, 1}, {0, 1}}, 0, 1.0, 1.0, 5.5, 100, 100},
+        AdviceCase{"LongStripAtACoarseSize", {{0, 0}, {1000, 0}, {1000, 1}, {0, 1}}, 0, 5.0, 1.0, 5.5, 1000, 1000},
+        AdviceCase{"ChannelAtACoarseSize",
+                   {{0, 0}, {50, 0}, {50, 6}, {6, 6}, {6, 94}, {50, 94}, {50, 100}, {0, 100}},
+                   0, 20.0, 6.0, 5.5, 50 * 100 - 44 * 88, 100},
+        AdviceCase{"ThinStripAtACoarseSize", {{0, 0}, {1000, 0}, {1000, 0.05}, {0, 0.05}}, 0, 1.0, 0.05, 5.5, 50,
+                   1000},
+        AdviceCase{"BlockWithAFinAtACoarseSize",
+                   {{0, 0}, {100, 0}, {100, 100}, {50.05, 100}, {50.05, 150}, {49.95, 150}, {49.95, 100}, {0, 100}},
+                   0, 1.0, 0.1, 5.5, 10000 + 5, 100},
+        AdviceCase{"BlockWithAFinAtLevelFive",
+                   {{0, 0}, {100, 0}, {100, 100}, {50.005, 100}, {50.005, 150}, {49.995, 150}, {49.995, 100},
+                    {0, 100}},
+                   5, 0.0, 0.01, 10.5, 10000 + 0.5, 100},
+        AdviceCase{"StripOfAThousandthAtLevelFive", {{0, 0}, {1000, 0}, {1000, 0.01}, {0, 0.01}}, 5, 0.0, 0.01, 10.5,
+                   10, 1000}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MeshDriverTest, CancelledMeshLeavesTheMapsEmptyWithoutABox)
 {

@@ -166,7 +166,7 @@ TEST_F(HandMesh, SplitMakesFourOfEveryQuadrilateralAndSharesSideMidpoints)
     const int a = Node(0, 0), b = Node(1, 0), c = Node(2, 0), d = Node(2, 1), e = Node(1, 1), f = Node(0, 1);
     Element({a, b, e, f});
     Element({b, c, d, e});
-    SplitAllToQuads(store, Curves());
+    ASSERT_TRUE(SplitAllToQuads(store, Curves(), [] { return false; }));
     EXPECT_EQ(store.nodes.size(), 6u + 7u + 2u);
     EXPECT_EQ(store.elements.size(), 8u);
     for (const auto& [id, element] : store.elements)
@@ -181,7 +181,7 @@ TEST_F(HandMesh, BoundaryMidpointJoinsItsCurveAndNeighboursOffCurveGetAFreeNode)
     Curve({a, b});
     Curve({c, d});
     Curve({d, b, c});  // holds b and d, but not side by side as the element's sides go
-    SplitAllToQuads(store, Curves());
+    ASSERT_TRUE(SplitAllToQuads(store, Curves(), [] { return false; }));
     const MeshCurveInput& bottom = domain.loops[0].curves[0];
     ASSERT_EQ(bottom.meshNodeIds.size(), 3u);
     const T_MESHNODE_D* mid = store.FindMeshNode(bottom.meshNodeIds[1]);
@@ -228,7 +228,7 @@ TEST_P(CornerTreatmentTest, WidestQuadrilateralAtACornerIsCutOrCollapsed)
     const int q = Node(1 + rx, ry, param.othersFixed), rr = Node(rx, ry, param.othersFixed);
     Element({k, p, q, rr});
     store.cornerNodes = {k};
-    SplitAllToQuads(store, Curves());
+    ASSERT_TRUE(SplitAllToQuads(store, Curves(), [] { return false; }));
     EXPECT_EQ(store.elements.size(), param.elements);
 }
 
@@ -252,7 +252,7 @@ TEST(CornerMerge, OnlyTheSecondSmallestAngleIsHeldAgainstTheUpperLimit)
 
 class CleanUpTest : public HandMesh {
 protected:
-    void CleanUp() { ASSERT_TRUE(CleanUpQuads(store, Curves()).Ok()); }
+    void CleanUp() { ASSERT_TRUE(CleanUpQuads(store, Curves(), [] { return false; }).Ok()); }
 };
 
 TEST_F(CleanUpTest, InteriorDoubletIsRemovedAndABoundaryOneStays)
@@ -267,6 +267,32 @@ TEST_F(CleanUpTest, InteriorDoubletIsRemovedAndABoundaryOneStays)
         CleanUp();
         EXPECT_EQ(store.FindMeshNode(middle) == nullptr, !fixedMiddle);
         EXPECT_EQ(store.elements.size(), fixedMiddle ? 2u : 1u);
+    }
+}
+
+// The clean-up looks for Escape between its passes over the elements: at
+// whichever look finds it, it stops, canceled.
+TEST_F(CleanUpTest, StopsCanceledAtWhicheverLookBetweenPassesFindsEscape)
+{
+    // An interior doublet, made afresh for every clean-up.
+    const auto doublet = [this] {
+        store.ResetForNewDomain();
+        store.SetFrame(0.0, 0.0, 1.0);
+        const int p0 = Node(0, 0, true), p1 = Node(2, 0, true), p2 = Node(2, 2, true), p3 = Node(0, 2, true);
+        const int middle = Node(1.2, 0.8);
+        store.AddElement().nodes = {p0, p1, p2, middle};
+        Element({p0, middle, p2, p3});
+    };
+    doublet();
+    int looks = 0;
+    ASSERT_TRUE(CleanUpQuads(store, Curves(), [&looks] { return ++looks < 0; }).Ok());
+    // Four passes a sweep, one sweep at least, and a look after the last.
+    ASSERT_GE(looks, 5);
+    for (const int escapeAt : {1, looks / 2, looks}) {
+        doublet();
+        int seen = 0;
+        EXPECT_EQ(CleanUpQuads(store, Curves(), [&] { return ++seen == escapeAt; }).status, MeshStatus::Canceled)
+            << escapeAt;
     }
 }
 

@@ -26,6 +26,7 @@ void ScriptedUserPorts::ClearRecords()
     questions.clear();
     lines.clear();
     progressCalls.clear();
+    polls = 0;
 }
 
 void ScriptedUserPorts::ShowMessage(BoxKind kind, const std::string& text)
@@ -80,6 +81,7 @@ void ScriptedUserPorts::EndProgress()
 
 PolledMessage ScriptedUserPorts::TakePendingMessage()
 {
+    ++polls;
     if (pending_.empty())
         return PolledMessage::QueueEmpty;
     const PolledMessage message = pending_.front();

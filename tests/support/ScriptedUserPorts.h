@@ -33,6 +33,7 @@ public:
     std::vector<RecordedQuestion> questions;
     std::vector<std::string> lines;          // the output window as it now reads
     std::vector<std::string> progressCalls;  // "begin N", "set N", "end"
+    int polls = 0;                           // looks at the pending input
 
     std::vector<std::string> BoxTexts() const;
     std::string LastLine() const { return lines.empty() ? std::string() : lines.back(); }

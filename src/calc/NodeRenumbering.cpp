@@ -143,12 +143,13 @@ struct ComponentStart {
 
 // Start and end node of the next unnumbered component. Leaves the end node's
 // level structure in the work lists and each component node's distance from
-// the end node in status.
-ComponentStart FindPseudoPeripheralNodes(int nodeCount, const NodeAdjacency& adjacency, std::vector<int>& status,
-                                         LabelWork& work) {
+// the end node in status. Each level structure walks the whole component, so
+// the watch is asked before each; false, unfinished, once the user cancels.
+bool FindPseudoPeripheralNodes(int nodeCount, const NodeAdjacency& adjacency, std::vector<int>& status,
+                               LabelWork& work, ComponentStart& found) {
     // The first unreached node of least degree; numbered nodes never return
     // to 0, so the search goes on from where the last one stopped.
-    ComponentStart found;
+    found = ComponentStart{};
     while (status[work.byDegree[work.firstMaybeUnreached]] != 0) ++work.firstMaybeUnreached;
     found.startNode = work.byDegree[work.firstMaybeUnreached];
     LevelShape startShape = BuildRootedLevels(found.startNode, nodeCount + 1, adjacency, status, work.levelList,
@@ -184,6 +185,7 @@ ComponentStart FindPseudoPeripheralNodes(int nodeCount, const NodeAdjacency& adj
         int maxWidth = found.size + 1;
         int lastExamined = 0;
         for (int c = 1; c <= candidateCount; ++c) {
+            if (CancelWatch::Requested()) return false;
             lastExamined = work.lastLevel[c];
             const LevelShape shape =
                 BuildRootedLevels(lastExamined, maxWidth, adjacency, status, work.levelList, work.levelStart);
@@ -199,6 +201,7 @@ ComponentStart FindPseudoPeripheralNodes(int nodeCount, const NodeAdjacency& adj
             maxWidth = shape.width;
         }
         if (!restart && lastExamined != endNode) {
+            if (CancelWatch::Requested()) return false;
             endDepth = BuildRootedLevels(endNode, found.size + 1, adjacency, status, work.levelList, work.levelStart)
                            .depth;
         }
@@ -209,7 +212,7 @@ ComponentStart FindPseudoPeripheralNodes(int nodeCount, const NodeAdjacency& adj
             status[work.levelList[i]] = level - 1;
         }
     }
-    return found;
+    return true;
 }
 
 // Numbers the component listed in levelList[1..component.size] from
@@ -328,6 +331,7 @@ bool BuildNodeAdjacency(int nodeCount, const ElementNodeLists& elements, NodeAdj
     adjacency.rowStart.assign(nodeCount + 2, 0);
     adjacency.adjacent.clear();
     for (int i = 1; i <= nodeCount; ++i) {
+        if (i % kNodesBetweenCancelChecks == 0 && CancelWatch::Requested()) return false;
         adjacency.rowStart[i] = static_cast<int>(adjacency.adjacent.size());
         listedInRowOf[i] = i;  // a node is not its own neighbour
         for (int h = holderStart[i]; h < holderEnd[i]; ++h) {
@@ -349,7 +353,8 @@ void LabelComponents(int nodeCount, const NodeAdjacency& adjacency, std::vector<
     LabelWork work(nodeCount, adjacency);
     int lastNumber = 0;
     while (lastNumber < nodeCount && !CancelWatch::Requested()) {
-        const ComponentStart component = FindPseudoPeripheralNodes(nodeCount, adjacency, newNumber, work);
+        ComponentStart component;
+        if (!FindPseudoPeripheralNodes(nodeCount, adjacency, newNumber, work, component)) return;
         NumberComponent(component, lastNumber, adjacency, newNumber, work);
     }
 }

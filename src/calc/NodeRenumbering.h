@@ -45,7 +45,8 @@ bool ElementListsAreValid(int nodeCount, const ElementNodeLists& elements);
 // Builds the adjacency of nodeCount nodes: two nodes are neighbours when some
 // element holds both. Each row lists its partners in the order in which the
 // pairs of positions, taken element by element, first meet them. Returns false
-// when the element lists are not valid for nodeCount nodes.
+// when the element lists are not valid for nodeCount nodes, or, unfinished,
+// once the watched calculation is cancelled (CancelWatch).
 [[nodiscard]] bool BuildNodeAdjacency(int nodeCount, const ElementNodeLists& elements, NodeAdjacency& adjacency);
 
 // Numbers every connected component and writes newNumber[i] (i = 1..N; the

@@ -63,9 +63,11 @@ SolverStatus ProfileSolver::RunMode(Mode mode, const ConnectivityDescription& de
 SolverStatus ProfileSolver::SetUp(const ConnectivityDescription& description, const ElementStream& stream) {
     Release();
     SolverGraph graph;
-    if (!BuildSolverGraph(description, graph)) return SolverStatus::InvalidInput;
+    // The graph and the ordering stop early, with nothing built, when the user cancels.
+    if (!BuildSolverGraph(description, graph)) {
+        return CancelWatch::Requested() ? SolverStatus::Cancelled : SolverStatus::InvalidInput;
+    }
     if (CancelWatch::Requested()) return SolverStatus::Cancelled;
-    // The ordering stops early, with no order, when the user cancels.
     if (!OrderSolverEquations(graph, state_.profile)) {
         return CancelWatch::Requested() ? SolverStatus::Cancelled : SolverStatus::InvalidInput;
     }

@@ -5,6 +5,7 @@
 #include <limits>
 #include <map>
 
+#include "calc/CalculationCancel.h"
 #include "calc/SolidFemSolver.h"
 #include "calc/TaskThreads.h"
 
@@ -12,6 +13,11 @@ namespace {
 
 constexpr double kUnitLoad = 1.0;
 constexpr int kRZ = 5;  // result column of the twist
+
+// Copying a node or an element costs little; a look at the cancel watch
+// between many of them costs nothing worth counting.
+constexpr int kItemsBetweenCancelChecks = 4096;
+bool CancelledAt(std::size_t item) { return item % kItemsBetweenCancelChecks == 0 && CancelWatch::Requested(); }
 
 // Thresholds of the lengthening of the torsion cantilevers; see SettleTorsion.
 constexpr double kSettledExcess = 0.5;
@@ -77,7 +83,8 @@ std::vector<double> TorsionMaterialRows(std::vector<double> rows) {
     return rows;
 }
 
-// The two cantilevers of one pass, everything but the materials.
+// The two cantilevers of one pass, everything but the materials. Left
+// unfinished once the calculation is cancelled; the caller asks the watch.
 struct CantileverModel {
     std::vector<double> coordinates, loads;
     std::vector<int> elementRows, constraints, links, loadNodes;
@@ -88,7 +95,9 @@ struct CantileverModel {
         const int nodeCount = CSectPropFem::kCopies * n * (CSectPropFem::kLayers + 1) + CSectPropFem::kCopies;
         CSectPropFem::ExtrudeMesh(nodes, elements, CSectPropFem::kCopies, CSectPropFem::kLayers, cx, cy, length, size,
                                   coordinates, elementRows, lengthFactor);
+        if (CancelWatch::Requested()) return;
         CSectPropFem::BuildConstraintTable(nodeCount, CSectPropFem::kCopies, n, CSectPropFem::kLayers, constraints);
+        if (CancelWatch::Requested()) return;
         CSectPropFem::BuildRigidLinkTable(nodeCount, CSectPropFem::kCopies, n, CSectPropFem::kLayers, links);
         CSectPropFem::BuildNodalLoadTable(nodeCount, CSectPropFem::kLoadCases, CSectPropFem::kCopies, kUnitLoad,
                                           loads);
@@ -142,6 +151,7 @@ bool RunPass(const PassSection& pass, double scale, double lengthFactor, PassRes
     const double flexibility = Flexibility(pass.materials, pass.referenceMaterial);
 
     const CantileverModel model(pass.nodes, pass.elements, pass.cx, pass.cy, pass.length, pass.size, lengthFactor);
+    if (CancelWatch::Requested()) return false;
     std::vector<double> rows, torsionRows;
     const std::vector<double> torsionMaterials = TorsionMaterialRows(materialRows);
     const int threads = MachineThreads();
@@ -184,11 +194,13 @@ bool RunPass(const PassSection& pass, double scale, double lengthFactor, PassRes
 }
 
 // J read from cantilevers lengthFactor · length and twice that long, solved
-// for the torque alone; false on a solver failure or a reading of no sense.
+// for the torque alone; false on a solver failure, a reading of no sense or
+// a cancel.
 bool ReadLongerTorsion(const PassSection& pass, double lengthFactor, TorsionReading& reading) {
     const std::vector<double> torsionMaterials =
         TorsionMaterialRows(ScaledMaterialRows(pass.materials, pass.referenceMaterial));
     const CantileverModel model(pass.nodes, pass.elements, pass.cx, pass.cy, pass.length, pass.size, lengthFactor);
+    if (CancelWatch::Requested()) return false;
     std::vector<double> torsionRows;
     if (!model.Solve(torsionMaterials, torsionRows, MachineThreads())) return false;
     reading = ReadTorsion(model, torsionRows, Flexibility(pass.materials, pass.referenceMaterial));
@@ -225,7 +237,8 @@ struct SettledTorsion {
 // warping constant is needed. Sections whose warping dies out within the
 // pass's lengths, compact shapes among them, take no further solve. The
 // lengthening stops at kMostEdgesAlong shortest element edges along the long
-// cantilever, or when a longer model fails, with the last reading unsettled.
+// cantilever, or when a longer model fails, with the last reading unsettled;
+// a cancel is such a failure, so no further length is tried.
 SettledTorsion SettleTorsion(const PassSection& pass, TorsionReading reading, double lengthFactor,
                              double shortestEdge) {
     const double longestFactor = kMostEdgesAlong * shortestEdge / (2.0 * pass.length);
@@ -248,6 +261,7 @@ bool CSectPropFem::Calculate(const IdMap<T_FENODE_D>& feNodes, const IdMap<T_FEE
     std::vector<T_NODE_D> nodes;
     std::map<int, int> nodeNumber;  // model node id -> 1-based node number
     for (const auto& [id, node] : feNodes) {
+        if (CancelledAt(nodes.size())) return false;
         nodes.push_back({node->xy[0], node->xy[1], 0.0});
         nodeNumber[id] = static_cast<int>(nodes.size());
     }
@@ -257,6 +271,7 @@ bool CSectPropFem::Calculate(const IdMap<T_FENODE_D>& feNodes, const IdMap<T_FEE
     std::vector<int> materialIds;
     int referenceMaterial = 0;
     for (const auto& [id, element] : feElements) {
+        if (CancelledAt(elements.size())) return false;
         const std::size_t corners = element->nodeIds.size();
         if (corners != 3 && corners != 4) return false;
         T_ELEM_D row;
@@ -325,6 +340,7 @@ bool CSectPropFem::Analyze(const std::vector<T_NODE_D>& nodes, const std::vector
     }
     const SettledTorsion settled =
         SettleTorsion(passSection(passOfJ), results[passOfJ].torsion, m_lengthFactor, ShortestEdge(work, elements));
+    if (CancelWatch::Requested()) return false;
     torsion = settled.torsion * std::pow(scale, 4);
     shearAreaX = forX.shearArea[0];
     shearAreaY = forY.shearArea[1];
@@ -362,10 +378,12 @@ void CSectPropFem::ExtrudeMesh(const std::vector<T_NODE_D>& nodes, const std::ve
                                double lengthFactor) {
     const int n = static_cast<int>(nodes.size());
     const double depth = lengthFactor * length / layers;
+    std::size_t copied = 0;
     coordinates.clear();
     for (int c = 0; c < copies; ++c) {
         for (int k = 0; k <= layers; ++k) {
             for (const T_NODE_D& node : nodes) {
+                if (CancelledAt(copied++)) return;
                 coordinates.insert(coordinates.end(), {node.x + 2.0 * c * size, node.y, node.z + (c + 1) * k * depth});
             }
         }
@@ -375,6 +393,7 @@ void CSectPropFem::ExtrudeMesh(const std::vector<T_NODE_D>& nodes, const std::ve
         for (int k = 1; k <= layers; ++k) {
             const int offset = c * n * (layers + 1) + (k - 1) * n;
             for (const T_ELEM_D& element : elements) {
+                if (CancelledAt(copied++)) return;
                 const int corners = element.node[3] == 0 ? 3 : 4;
                 int row[kElementColumns] = {element.material, 1};
                 for (int a = 0; a < corners; ++a) {

@@ -71,7 +71,8 @@ public:
     // cantilevers sized to each direction. False, with the outputs 0.0, when
     // there are fewer than 3 nodes, no element or no material, the section has
     // no extent, the reference material is unknown or its Poisson's ratio lies
-    // outside [0, 0.5), or a pass fails. On true, *torsionMayBeHigh (when
+    // outside [0, 0.5), or a pass fails (a cancel of the watched calculation
+    // among the failures: it stops the analysis at once). On true, *torsionMayBeHigh (when
     // given) tells whether the torsion cantilevers could not be made long
     // enough, within what rounding allows, to free the section's warping: J
     // is then the longest model's, and may be high.
@@ -92,7 +93,8 @@ public:
     // then one master per copy at the centroid of its free end) and solid
     // element rows (6-node wedges from triangles, 8-node hexahedra from
     // quadrilaterals). Copy c is (c + 1)·lengthFactor·length long and lies
-    // 2c·size to the right.
+    // 2c·size to the right. Stops unfinished once the watched calculation is
+    // cancelled (CancelWatch); the caller asks the watch.
     static void ExtrudeMesh(const std::vector<T_NODE_D>& nodes, const std::vector<T_ELEM_D>& elements, int copies,
                             int layers, double cx, double cy, double length, double size,
                             std::vector<double>& coordinates, std::vector<int>& elementRows,

@@ -40,7 +40,7 @@ struct SkylineProfile {
 };
 
 // Checks the description and builds the graph. False when a count, node or
-// equation number is out of range.
+// equation number is out of range, or once the user cancels (CancelWatch).
 [[nodiscard]] bool BuildSolverGraph(const ConnectivityDescription& description, SolverGraph& graph);
 
 // The profile-reducing node order of the graph (newNumber[i] for
@@ -51,17 +51,17 @@ struct SkylineProfile {
 // reducing node order and under the given one, keeping the smaller equation
 // profile; a tie keeps the reducing order. Judged by the equations, a layer of
 // fixed nodes counts for nothing, as it should. Fills the equation maps and the
-// profile; false when a step below is, or when the user cancels between steps
-// (CancelWatch).
+// profile; false when a step below is, or when the user cancels (CancelWatch).
 [[nodiscard]] bool OrderSolverEquations(const SolverGraph& graph, SkylineProfile& profile);
 
 // Numbers the equations node by node in the new order. A slave's equations that
 // its master also carries are numbered once, when the master is reached. Fills
 // both equation maps; false when an equation is carried by no node, or by two
-// nodes that no rigid link joins.
+// nodes that no rigid link joins, or once the user cancels (CancelWatch).
 [[nodiscard]] bool NumberSolverEquations(const SolverGraph& graph, const std::vector<int>& newNumber,
                                          SkylineProfile& profile);
 
 // Column heights, diagonal addresses, largest height and profile size from the
-// numbered equations. False when some equation belongs to no element or link.
+// numbered equations. False when some equation belongs to no element or link,
+// or once the user cancels (CancelWatch).
 [[nodiscard]] bool ComputeSkylineProfile(const SolverGraph& graph, SkylineProfile& profile);

@@ -12,6 +12,11 @@ namespace {
 
 constexpr int kUX = 0, kUY = 1, kUZ = 2, kRX = 3, kRY = 4, kRZ = 5;
 
+// Writing a row costs little; a look at the cancel watch between many of them
+// costs nothing worth counting.
+constexpr int kRowsBetweenCancelChecks = 4096;
+bool CancelledAt(int row) { return row % kRowsBetweenCancelChecks == 0 && CancelWatch::Requested(); }
+
 // Freedoms each node kind marks for an equation.
 constexpr bool kMarkedFreedoms[4][kNodeFreedoms] = {
     {false, false, false, false, false, false},  // in no element
@@ -28,12 +33,14 @@ std::array<double, 3> LinkLever(const SolidModelTables& model, int link) {
             model.Coordinate(slave, 2) - model.Coordinate(master, 2)};
 }
 
-void WriteConnectivity(const SolidModelTables& model, const SolidEquationTables& equations,
+// False, unfinished, once the calculation is cancelled.
+bool WriteConnectivity(const SolidModelTables& model, const SolidEquationTables& equations,
                        ConnectivityDescription& description) {
     description = ConnectivityDescription{};
     description.equationCount = equations.equationCount;
     description.elementNodes.reserve(model.ElementCount());
     for (int e = 1; e <= model.ElementCount(); ++e) {
+        if (CancelledAt(e)) return false;
         const std::span<const int> row = model.ElementRow(e);
         description.elementNodes.emplace_back(row.begin() + 2, row.begin() + 2 + model.ElementNodeCount(e));
     }
@@ -42,11 +49,13 @@ void WriteConnectivity(const SolidModelTables& model, const SolidEquationTables&
     }
     description.nodeEquations.resize(model.NodeCount());
     for (int node = 1; node <= model.NodeCount(); ++node) {
+        if (CancelledAt(node)) return false;
         for (int k = 0; k < kNodeFreedoms; ++k) {
             if (equations.Equation(node, k) > 0)
                 description.nodeEquations[node - 1].push_back(equations.Equation(node, k));
         }
     }
+    return true;
 }
 
 // One element's record for the stream, formed on a worker.
@@ -112,7 +121,7 @@ void NumberEquations(const SolidModelTables& model, SolidEquationTables& equatio
 
 bool AssembleElementSystem(const SolidModelTables& model, const SolidEquationTables& equations,
                            ConnectivityDescription& description, ElementStream& stream, int maxThreads) {
-    WriteConnectivity(model, equations, description);
+    if (!WriteConnectivity(model, equations, description)) return false;
 
     // Batches bound the memory held outside the stream; the workers take the
     // elements of a batch one by one and the batch is appended in element

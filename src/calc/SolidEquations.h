@@ -47,8 +47,8 @@ void NumberEquations(const SolidModelTables& model, SolidEquationTables& equatio
 // the stream, in element order. The elements are formed on up to maxThreads
 // threads (0: the machine's); the stream is bit for bit the one a single
 // thread would write. False when an element routine fails (inverted or
-// degenerate element, unusable material); the stream then ends before that
-// element.
+// degenerate element, unusable material), the stream then ending before that
+// element, or once the calculation is cancelled (CancelWatch).
 [[nodiscard]] bool AssembleElementSystem(const SolidModelTables& model, const SolidEquationTables& equations,
                                          ConnectivityDescription& description, ElementStream& stream,
                                          int maxThreads = 0);

@@ -5,6 +5,8 @@
 #include <new>
 #include <vector>
 
+#include "calc/CalculationCancel.h"
+
 namespace {
 
 bool InRange(long long value, long long lowest, long long highest) { return value >= lowest && value <= highest; }
@@ -74,6 +76,7 @@ int SolveModel(const SolidModelTables& model, std::span<const int> loadNodeList,
                const ProfileSolverOptions& solverOptions) {
     SolidEquationTables equations;
     NumberEquations(model, equations);
+    if (CancelWatch::Requested()) return kSolidFemFailed;
 
     ConnectivityDescription description;
     ElementStream stream;
@@ -95,7 +98,7 @@ int SolveModel(const SolidModelTables& model, std::span<const int> loadNodeList,
 
 int RunSolidFemSolver(const SolidModelTables& model, std::span<const int> loadNodeList, std::span<double> results,
                       const ProfileSolverOptions& solverOptions) {
-    if (!TablesFitTogether(model, loadNodeList, results.size())) return kSolidFemFailed;
+    if (!TablesFitTogether(model, loadNodeList, results.size()) || CancelWatch::Requested()) return kSolidFemFailed;
     // The element stream and the coefficient buffer grow with the model; one
     // too large for the machine fails like any other instead of ending the program.
     try {

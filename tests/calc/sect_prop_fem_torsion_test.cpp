@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <numbers>
 #include <string>
@@ -14,6 +15,7 @@
 
 #include "StructuredPlaneMeshes.h"
 #include "WarpingTorsion.h"
+#include "calc/CalculationCancel.h"
 #include "calc/SectPropFem.h"
 
 using namespace plane_meshes;
@@ -160,6 +162,34 @@ TEST(TorsionWarpingRestraint, SlitTubeJDependsNotOnTheCantileverLength) {
         ASSERT_TRUE(other.ok);
         EXPECT_FALSE(other.torsionMayBeHigh);
         EXPECT_NEAR(other.J / fromDefault.J, 1.0, 1e-3) << lengthFactor;
+    }
+}
+
+// Escape while the solid model is built or solved, in a pass or in the
+// longer cantilevers that settle the slit tube's J: whichever look finds it,
+// the model stops at once and gives nothing, not even the last J read.
+TEST(TorsionWarpingRestraint, EscapeAtAnyLookStopsTheModelWithoutResults) {
+    CSectModel model;
+    AddMaterial(model, kSteelId, 210000.0, 0.3);
+    AddSlitRing(model, 20.0, 1.0, 0.1, 72, 2);
+    int looks = 0;
+    {
+        const CancelWatch counting([&looks] { return ++looks < 0; }, std::chrono::milliseconds(0));
+        ASSERT_TRUE(Solve(model).ok);
+    }
+    // Each model is looked at while built and solved, and J takes at least
+    // one longer model.
+    ASSERT_GT(looks, 12);
+    for (const int escapeAt : {1, 2, looks / 3, 2 * looks / 3, looks}) {
+        SCOPED_TRACE(escapeAt);
+        int seen = 0;
+        const CancelWatch escape([&] { return ++seen == escapeAt; }, std::chrono::milliseconds(0));
+        const Result r = Solve(model);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(seen, escapeAt);
+        EXPECT_EQ(r.J, 0.0);
+        EXPECT_EQ(r.Asx, 0.0);
+        EXPECT_EQ(r.Asy, 0.0);
     }
 }
 

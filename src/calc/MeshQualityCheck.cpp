@@ -4,12 +4,16 @@
 #include <cmath>
 #include <vector>
 
+#include "calc/CalculationCancel.h"
 #include "calc/SectionMoments.h"
 #include "model/Geometry.h"
 
 namespace {
 
 constexpr double kQualityThreshold = 1.0 / 15.0;
+// Checking an element costs little; a look at the cancel watch between many
+// of them costs nothing worth counting.
+constexpr int kElementsBetweenCancelChecks = 4096;
 
 // Edge length × √3/2 over the opposite vertex's height, folded into (0, 1];
 // an equilateral triangle gives 1, a zero height 0.
@@ -54,7 +58,10 @@ bool QuadrilateralIsUsable(const double* p[4])
 
 bool CSectModel::CheckMeshQuality() const
 {
+    int checked = 0;
     for (const auto& [id, element] : m_feElements) {
+        if (checked++ % kElementsBetweenCancelChecks == 0 && CancelWatch::Requested())
+            return false;
         const double* corner[4] = {};
         const int count = ElementCorners(*this, *element, corner);
         if (count != 0 && !(count == 3 ? TriangleIsUsable(corner) : QuadrilateralIsUsable(corner)))

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "calc/CalculationCancel.h"
 #include "calc/NodeRenumbering.h"
 #include "calc/PlaneMeshSizing.h"
 #include "calc/SectionMoments.h"
@@ -36,12 +37,18 @@ const char* PoorMeshWarning(int level, double meshSize)
 }
 
 // New node numbers for a small profile, written into the nodes' renumbered
-// index. False when an element or node id is missing or the lists do not fit.
+// index. False when an element or node id is missing or the lists do not fit,
+// and, unfinished, once the watched run is cancelled; the caller asks the watch.
 bool RenumberNodes(CSectModel& model)
 {
+    // Listing an element or writing a node costs little; the watch is asked
+    // between many of them.
+    constexpr int kItemsBetweenCancelChecks = 4096;
     std::vector<int> starts;
     std::vector<int> nodes;
     for (int id = 1; id < model.m_nextFeElementId; ++id) {
+        if (id % kItemsBetweenCancelChecks == 0 && CancelWatch::Requested())
+            return false;
         const T_FEELEM_D* element = model.FindFeElement(id);
         if (!element)
             return false;
@@ -55,6 +62,8 @@ bool RenumberNodes(CSectModel& model)
                            starts.data(), nodes.data(), newNumber.data()))
         return false;
     for (int i = 1; i <= nodeCount; ++i) {
+        if (i % kItemsBetweenCancelChecks == 0 && CancelWatch::Requested())
+            return false;
         T_FENODE_D* node = model.FindFeNode(i);
         if (!node)
             return false;
@@ -133,7 +142,15 @@ bool CSectModel::MeshPlaneSection(T_SECTION_D* section, int level, double meshSi
             return false;
         }
     }
-    if (!CheckMeshQuality()) {
+    // The quality check and the renumbering walk the whole mesh; they look
+    // for Escape as they go, through the watch, and stop unfinished.
+    const CancelWatch escape([this] { return PollUserCancel(kMeshCancelMode); });
+    const bool usable = CheckMeshQuality();
+    if (escape.Cancelled()) {
+        ClearFeMesh();
+        return false;
+    }
+    if (!usable) {
         ClearFeMesh();
         return m_reporter.ShowWarning(PoorMeshWarning(level, meshSize));
     }
@@ -141,7 +158,12 @@ bool CSectModel::MeshPlaneSection(T_SECTION_D* section, int level, double meshSi
         ClearFeMesh();
         return false;
     }
-    if (!RenumberNodes(*this)) {
+    const bool renumbered = RenumberNodes(*this);
+    if (escape.Cancelled()) {
+        ClearFeMesh();
+        return false;
+    }
+    if (!renumbered) {
         ClearFeMesh();
         return m_reporter.ShowError(FormatText(
             "Error occurred while ordering the mesh of plane section [%s].\n\nThis section cannot be calculated.",

@@ -58,14 +58,14 @@ bool GenerateDomainMesh(CSectModel& model, T_SECTION_D* section, T_DOMAIN_D* dom
     hooks.setProgress = [&progress](int position) { progress.SetPosition(position); };
 
     CMeshStore store;
-    const MeshStageResult result = MeshDomain(store, input, mode, hooks);
+    MeshStageResult result = MeshDomain(store, input, mode, hooks);
     WriteBackPlacedCurves(*section, input);
+    if (result.Ok())
+        result = ExportDomainMesh(model, section, domain, store, hooks.poll);
     if (result.status == MeshStatus::Canceled)
         return false;
     if (!result.Ok())
         return ReportFailure(model, *section, *domain, result.failure);
-    if (!ExportDomainMesh(model, section, domain, store, failure))
-        return ReportFailure(model, *section, *domain, failure);
     progress.SetPosition(kMeshProgressRange);
     return true;
 }

@@ -12,6 +12,10 @@ namespace {
 // (or its reversed twin) and differ by rounding only.
 constexpr double kJoinFraction = 1e-3;
 
+// Exporting an element or a node costs little; a poll between many of them
+// costs nothing worth counting.
+constexpr int kItemsBetweenPolls = 4096;
+
 // The earlier domains' nodes, sorted by x for the join search.
 class EarlierNodes {
 public:
@@ -42,9 +46,11 @@ private:
 
 }  // namespace
 
-bool ExportDomainMesh(CSectModel& model, T_SECTION_D* section, T_DOMAIN_D* domain, CMeshStore& store,
-                      std::string& failure)
+MeshStageResult ExportDomainMesh(CSectModel& model, T_SECTION_D* section, T_DOMAIN_D* domain, CMeshStore& store,
+                                 const MeshCancelPoll& poll)
 {
+    std::size_t exported = 0;
+    const auto cancelled = [&] { return exported++ % kItemsBetweenPolls == 0 && poll(); };
     for (auto& entry : store.nodes)
         entry.second->feNodeId = 0;
 
@@ -52,20 +58,22 @@ bool ExportDomainMesh(CSectModel& model, T_SECTION_D* section, T_DOMAIN_D* domai
     // corners is a fault of the mesher, never dropped in silence.
     std::set<int> used;
     for (const auto& [id, element] : store.elements) {
+        if (cancelled())
+            return MeshStageResult::Canceled();
         const std::set<int> corners(element->nodes.begin(), element->nodes.end());
         const auto exists = [&store](int n) { return store.FindMeshNode(n) != nullptr; };
         const bool allExist = std::all_of(corners.begin(), corners.end(), exists);
         const bool sound = corners.size() == element->nodes.size() && corners.size() >= 3 && allExist;
-        if (!sound) {
-            failure = "element " + std::to_string(id) + " of the mesh has lost its corners";
-            return false;
-        }
+        if (!sound)
+            return MeshStageResult::Failed("element " + std::to_string(id) + " of the mesh has lost its corners");
         used.insert(corners.begin(), corners.end());
     }
 
     const EarlierNodes earlier(model);
     std::set<int> joinedOnce;  // an earlier node takes at most one node of this domain
     for (const int nodeId : used) {
+        if (cancelled())
+            return MeshStageResult::Canceled();
         T_MESHNODE_D* node = store.FindMeshNode(nodeId);
         double xy[2];
         store.ToModel(node->x, node->y, xy);
@@ -91,6 +99,8 @@ bool ExportDomainMesh(CSectModel& model, T_SECTION_D* section, T_DOMAIN_D* domai
     }
 
     for (const auto& [id, element] : store.elements) {
+        if (cancelled())
+            return MeshStageResult::Canceled();
         auto feElement = std::make_unique<T_FEELEM_D>();
         feElement->id = model.m_nextFeElementId++;
         feElement->materialId = domain->materialId;
@@ -102,5 +112,5 @@ bool ExportDomainMesh(CSectModel& model, T_SECTION_D* section, T_DOMAIN_D* domai
 
     for (auto& entry : section->curves)
         entry.second->meshNodeIds.clear();
-    return true;
+    return {};
 }

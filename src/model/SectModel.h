@@ -493,6 +493,8 @@ public:
     // poor mesh or an ordering failure, each reported.
     bool MeshPlaneSection(T_SECTION_D* section, int level, double meshSize);
     // True when no element of the finite-element maps is badly distorted.
+    // False, unfinished, once the watched run is cancelled (CancelWatch); the
+    // caller asks the watch.
     bool CheckMeshQuality() const;
     // Both run inside the caller's open undo action, into which a new centroid
     // point is recorded. The plane one integrates the mesh MeshPlaneSection

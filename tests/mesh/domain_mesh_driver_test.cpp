@@ -251,7 +251,13 @@ protected:
         model.m_feNodes[node->id] = std::move(node);
     }
 
-    bool Export() { return ExportDomainMesh(model, section, section->FindDomain(1), store, failure); }
+    bool Export()
+    {
+        const MeshStageResult result =
+            ExportDomainMesh(model, section, section->FindDomain(1), store, [] { return false; });
+        failure = result.failure;
+        return result.Ok();
+    }
 
     CMeshStore store;
     T_SECTION_D* section = nullptr;
@@ -285,6 +291,43 @@ TEST_F(ExportTest, AnElementThatLostACornerIsAnErrorNotADrop)
     EXPECT_FALSE(Export());
     EXPECT_EQ(failure, "element 1 of the mesh has lost its corners");
     EXPECT_TRUE(model.m_feElements.empty());
+}
+
+// A large mesh is exported with polls between its elements and nodes;
+// whichever poll finds Escape ends the export Canceled, with no failure to
+// report and no poll after it.
+TEST_F(ExportTest, EscapeAtAnyPollCancelsTheExport)
+{
+    constexpr int kSide = 60;  // triangles of a kSide x kSide grid of squares
+    std::vector<int> ids;
+    for (int j = 0; j <= kSide; ++j) {
+        for (int i = 0; i <= kSide; ++i)
+            ids.push_back(store.AddNode(i, j, 1.0, false).id);
+    }
+    for (int j = 0; j < kSide; ++j) {
+        for (int i = 0; i < kSide; ++i) {
+            const int a = ids[j * (kSide + 1) + i];
+            const int b = ids[j * (kSide + 1) + i + 1];
+            const int c = ids[(j + 1) * (kSide + 1) + i + 1];
+            const int d = ids[(j + 1) * (kSide + 1) + i];
+            store.AddElement().nodes = {a, b, c};
+            store.AddElement().nodes = {a, c, d};
+        }
+    }
+    int polls = 0;
+    ASSERT_TRUE(ExportDomainMesh(model, section, section->FindDomain(1), store, [&polls] { return ++polls < 0; })
+                    .Ok());
+    // Twice the elements and once the nodes, a poll every few thousand.
+    ASSERT_GE(polls, 4);
+    for (int escapeAt = 1; escapeAt <= polls; ++escapeAt) {
+        SCOPED_TRACE(escapeAt);
+        int seen = 0;
+        const MeshStageResult result = ExportDomainMesh(model, section, section->FindDomain(1), store,
+                                                        [&] { return ++seen == escapeAt; });
+        EXPECT_EQ(result.status, MeshStatus::Canceled);
+        EXPECT_TRUE(result.failure.empty());
+        EXPECT_EQ(seen, escapeAt);
+    }
 }
 
 TEST(SectionDomainInput, ModeOneHalvesOnlyCurvesNotPlacedEarlierInTheRun)

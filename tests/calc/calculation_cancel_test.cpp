@@ -94,29 +94,35 @@ protected:
     int section = 0;
 };
 
-// Every look while meshing stops the mesh; the first look of the solid
-// model stops the solution. Either way the section is left without results
-// and the run says so in one line, with no box.
+// Every look while meshing stops the mesh; from the solid model's first look
+// on, Escape stops the solution. Either way the section is left without
+// results and the run says so in one line, with no box. A look through the
+// watch comes once an interval, so a loaded machine may take one more while
+// meshing than a quiet one: the test follows what each run says, not a
+// count of looks.
 TEST_F(CalculationCancelTest, EscapeAtAnyLookStopsTheSectionWithoutResults)
 {
     const int meshLooks = MeshLooks();
     ASSERT_GT(meshLooks, 2);
-    for (int look = 1; look <= meshLooks; ++look) {
+    bool solvingStopped = false;
+    for (int look = 1; !solvingStopped && look <= 2 * meshLooks + 10; ++look) {
         SCOPED_TRACE(look);
         CalculateWithEscapeAt(look);
         ExpectNoResults();
-        EXPECT_EQ(user.lines, std::vector<std::string>{"* Mesh generation is canceled."});
+        EXPECT_EQ(user.polls, look);  // nothing looks past the Escape
+        ASSERT_EQ(user.lines.size(), 1u);
+        solvingStopped = user.lines[0] == "* Calculation is canceled.";
+        if (!solvingStopped)
+            EXPECT_EQ(user.lines[0], "* Mesh generation is canceled.");
+        else
+            EXPECT_GT(look, meshLooks / 2);  // the mesh was made first
     }
-    CalculateWithEscapeAt(meshLooks + 1);
-    ExpectNoResults();
-    EXPECT_EQ(user.lines, std::vector<std::string>{"* Calculation is canceled."});
-    EXPECT_EQ(user.polls, meshLooks + 1);
+    EXPECT_TRUE(solvingStopped);
 
     // Unasked, the same run calculates.
     user.ClearRecords();
     CalculateProperties(document, {section}, kLevel, 0.0, true, false);
     EXPECT_TRUE(Section(section).propertiesCalculated);
-    EXPECT_GT(user.polls, meshLooks);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstddef>
 #include <functional>
 #include <thread>
 
@@ -28,6 +29,13 @@ public:
     // From the solver's loops, on any thread: true once the user has
     // cancelled the watched calculation; false when nothing is watched.
     static bool Requested();
+
+    // Items of a long loop between two asks: each costs little, and an ask
+    // between so many costs nothing worth counting.
+    static constexpr std::size_t kItemsBetweenAsks = 4096;
+
+    // Requested(), asked at every kItemsBetweenAsks-th item of a loop.
+    static bool RequestedAt(std::size_t item) { return item % kItemsBetweenAsks == 0 && Requested(); }
 
 private:
     bool Check();

@@ -11,9 +11,6 @@
 namespace {
 
 constexpr double kQualityThreshold = 1.0 / 15.0;
-// Checking an element costs little; a look at the cancel watch between many
-// of them costs nothing worth counting.
-constexpr int kElementsBetweenCancelChecks = 4096;
 
 // Edge length × √3/2 over the opposite vertex's height, folded into (0, 1];
 // an equilateral triangle gives 1, a zero height 0.
@@ -58,9 +55,9 @@ bool QuadrilateralIsUsable(const double* p[4])
 
 bool CSectModel::CheckMeshQuality() const
 {
-    int checked = 0;
+    std::size_t checked = 0;
     for (const auto& [id, element] : m_feElements) {
-        if (checked++ % kElementsBetweenCancelChecks == 0 && CancelWatch::Requested())
+        if (CancelWatch::RequestedAt(checked++))
             return false;
         const double* corner[4] = {};
         const int count = ElementCorners(*this, *element, corner);

@@ -11,10 +11,6 @@
 
 namespace {
 
-// Numbering a node costs little; a look at the cancel watch between many of
-// them costs nothing worth counting.
-constexpr int kNodesBetweenCancelChecks = 4096;
-
 constexpr int kInactive = -2;
 constexpr int kPreactive = -1;
 constexpr int kActive = 0;
@@ -251,7 +247,7 @@ void NumberComponent(const ComponentStart& component, int& lastNumber, const Nod
 
     enqueue(component.startNode);
     while (queued > 0) {
-        if (lastNumber % kNodesBetweenCancelChecks == 0 && CancelWatch::Requested()) return;
+        if (CancelWatch::RequestedAt(lastNumber)) return;
         const int best = tree.Best();
         const int next = queue[best];
         const int last = queue[queued];
@@ -331,7 +327,7 @@ bool BuildNodeAdjacency(int nodeCount, const ElementNodeLists& elements, NodeAdj
     adjacency.rowStart.assign(nodeCount + 2, 0);
     adjacency.adjacent.clear();
     for (int i = 1; i <= nodeCount; ++i) {
-        if (i % kNodesBetweenCancelChecks == 0 && CancelWatch::Requested()) return false;
+        if (CancelWatch::RequestedAt(i)) return false;
         adjacency.rowStart[i] = static_cast<int>(adjacency.adjacent.size());
         listedInRowOf[i] = i;  // a node is not its own neighbour
         for (int h = holderStart[i]; h < holderEnd[i]; ++h) {

@@ -41,13 +41,10 @@ const char* PoorMeshWarning(int level, double meshSize)
 // and, unfinished, once the watched run is cancelled; the caller asks the watch.
 bool RenumberNodes(CSectModel& model)
 {
-    // Listing an element or writing a node costs little; the watch is asked
-    // between many of them.
-    constexpr int kItemsBetweenCancelChecks = 4096;
     std::vector<int> starts;
     std::vector<int> nodes;
     for (int id = 1; id < model.m_nextFeElementId; ++id) {
-        if (id % kItemsBetweenCancelChecks == 0 && CancelWatch::Requested())
+        if (CancelWatch::RequestedAt(id))
             return false;
         const T_FEELEM_D* element = model.FindFeElement(id);
         if (!element)
@@ -62,7 +59,7 @@ bool RenumberNodes(CSectModel& model)
                            starts.data(), nodes.data(), newNumber.data()))
         return false;
     for (int i = 1; i <= nodeCount; ++i) {
-        if (i % kItemsBetweenCancelChecks == 0 && CancelWatch::Requested())
+        if (CancelWatch::RequestedAt(i))
             return false;
         T_FENODE_D* node = model.FindFeNode(i);
         if (!node)

@@ -14,11 +14,6 @@ namespace {
 constexpr double kUnitLoad = 1.0;
 constexpr int kRZ = 5;  // result column of the twist
 
-// Copying a node or an element costs little; a look at the cancel watch
-// between many of them costs nothing worth counting.
-constexpr int kItemsBetweenCancelChecks = 4096;
-bool CancelledAt(std::size_t item) { return item % kItemsBetweenCancelChecks == 0 && CancelWatch::Requested(); }
-
 // Thresholds of the lengthening of the torsion cantilevers; see SettleTorsion.
 constexpr double kSettledExcess = 0.5;
 constexpr double kAimedExcess = 0.1;
@@ -261,7 +256,7 @@ bool CSectPropFem::Calculate(const IdMap<T_FENODE_D>& feNodes, const IdMap<T_FEE
     std::vector<T_NODE_D> nodes;
     std::map<int, int> nodeNumber;  // model node id -> 1-based node number
     for (const auto& [id, node] : feNodes) {
-        if (CancelledAt(nodes.size())) return false;
+        if (CancelWatch::RequestedAt(nodes.size())) return false;
         nodes.push_back({node->xy[0], node->xy[1], 0.0});
         nodeNumber[id] = static_cast<int>(nodes.size());
     }
@@ -271,7 +266,7 @@ bool CSectPropFem::Calculate(const IdMap<T_FENODE_D>& feNodes, const IdMap<T_FEE
     std::vector<int> materialIds;
     int referenceMaterial = 0;
     for (const auto& [id, element] : feElements) {
-        if (CancelledAt(elements.size())) return false;
+        if (CancelWatch::RequestedAt(elements.size())) return false;
         const std::size_t corners = element->nodeIds.size();
         if (corners != 3 && corners != 4) return false;
         T_ELEM_D row;
@@ -383,7 +378,7 @@ void CSectPropFem::ExtrudeMesh(const std::vector<T_NODE_D>& nodes, const std::ve
     for (int c = 0; c < copies; ++c) {
         for (int k = 0; k <= layers; ++k) {
             for (const T_NODE_D& node : nodes) {
-                if (CancelledAt(copied++)) return;
+                if (CancelWatch::RequestedAt(copied++)) return;
                 coordinates.insert(coordinates.end(), {node.x + 2.0 * c * size, node.y, node.z + (c + 1) * k * depth});
             }
         }
@@ -393,7 +388,7 @@ void CSectPropFem::ExtrudeMesh(const std::vector<T_NODE_D>& nodes, const std::ve
         for (int k = 1; k <= layers; ++k) {
             const int offset = c * n * (layers + 1) + (k - 1) * n;
             for (const T_ELEM_D& element : elements) {
-                if (CancelledAt(copied++)) return;
+                if (CancelWatch::RequestedAt(copied++)) return;
                 const int corners = element.node[3] == 0 ? 3 : 4;
                 int row[kElementColumns] = {element.material, 1};
                 for (int a = 0; a < corners; ++a) {

@@ -8,11 +8,6 @@
 
 namespace {
 
-// A node, record or element costs little; a look at the cancel watch between
-// many of them costs nothing worth counting.
-constexpr int kItemsBetweenCancelChecks = 4096;
-bool CancelledAt(std::size_t item) { return item % kItemsBetweenCancelChecks == 0 && CancelWatch::Requested(); }
-
 // Range of positions in graph.nodeEquations that belongs to a node.
 struct EquationRange {
     int begin = 0;
@@ -38,7 +33,7 @@ bool BuildSolverGraph(const ConnectivityDescription& description, SolverGraph& g
     if (graph.nodeCount < 1 || graph.equationCount < 1) return false;
 
     for (const std::vector<int>& nodes : description.elementNodes) {
-        if (CancelledAt(graph.records.ElementCount())) return false;
+        if (CancelWatch::RequestedAt(graph.records.ElementCount())) return false;
         graph.records.AddElement(nodes);
     }
     for (const RigidLinkNodes& link : description.rigidLinks) {
@@ -50,7 +45,7 @@ bool BuildSolverGraph(const ConnectivityDescription& description, SolverGraph& g
 
     graph.nodeEquationStart.push_back(0);
     for (const std::vector<int>& equations : description.nodeEquations) {
-        if (CancelledAt(graph.nodeEquationStart.size())) return false;
+        if (CancelWatch::RequestedAt(graph.nodeEquationStart.size())) return false;
         for (int equation : equations) {
             if (equation < 1 || equation > graph.equationCount) return false;
         }
@@ -98,7 +93,7 @@ bool NumberSolverEquations(const SolverGraph& graph, const std::vector<int>& new
     profile.newEquation.assign(n + 1, 0);
     std::int64_t counter = 0;
     for (int p = 1; p <= graph.nodeCount; ++p) {
-        if (CancelledAt(p)) return false;
+        if (CancelWatch::RequestedAt(p)) return false;
         const EquationRange range = NodeEquationRange(graph, nodeAt[p]);
         for (int position = range.begin; position < range.end; ++position) {
             if (sharedWithMaster[position]) continue;
@@ -128,7 +123,7 @@ bool ComputeSkylineProfile(const SolverGraph& graph, SkylineProfile& profile) {
         }
     };
     for (int record = 0; record < graph.records.ElementCount(); ++record) {
-        if (CancelledAt(record)) return false;
+        if (CancelWatch::RequestedAt(record)) return false;
         std::int64_t lowest = n;
         forEachEquationOfRecord(record, [&](std::int64_t q) { lowest = std::min(lowest, q); });
         forEachEquationOfRecord(record, [&](std::int64_t q) { columnTop[q] = std::max(columnTop[q], q - lowest + 1); });

@@ -12,11 +12,6 @@ namespace {
 
 constexpr int kUX = 0, kUY = 1, kUZ = 2, kRX = 3, kRY = 4, kRZ = 5;
 
-// Writing a row costs little; a look at the cancel watch between many of them
-// costs nothing worth counting.
-constexpr int kRowsBetweenCancelChecks = 4096;
-bool CancelledAt(int row) { return row % kRowsBetweenCancelChecks == 0 && CancelWatch::Requested(); }
-
 // Freedoms each node kind marks for an equation.
 constexpr bool kMarkedFreedoms[4][kNodeFreedoms] = {
     {false, false, false, false, false, false},  // in no element
@@ -40,7 +35,7 @@ bool WriteConnectivity(const SolidModelTables& model, const SolidEquationTables&
     description.equationCount = equations.equationCount;
     description.elementNodes.reserve(model.ElementCount());
     for (int e = 1; e <= model.ElementCount(); ++e) {
-        if (CancelledAt(e)) return false;
+        if (CancelWatch::RequestedAt(e)) return false;
         const std::span<const int> row = model.ElementRow(e);
         description.elementNodes.emplace_back(row.begin() + 2, row.begin() + 2 + model.ElementNodeCount(e));
     }
@@ -49,7 +44,7 @@ bool WriteConnectivity(const SolidModelTables& model, const SolidEquationTables&
     }
     description.nodeEquations.resize(model.NodeCount());
     for (int node = 1; node <= model.NodeCount(); ++node) {
-        if (CancelledAt(node)) return false;
+        if (CancelWatch::RequestedAt(node)) return false;
         for (int k = 0; k < kNodeFreedoms; ++k) {
             if (equations.Equation(node, k) > 0)
                 description.nodeEquations[node - 1].push_back(equations.Equation(node, k));
